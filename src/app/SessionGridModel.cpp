@@ -1,0 +1,67 @@
+#include "app/SessionGridModel.h"
+
+#include "session/Session.h"
+
+#include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
+
+SessionGridModel::SessionGridModel(const Session &session, QObject *parent)
+    : QAbstractTableModel(parent)
+    , mSession(session)
+    , mColumns(session.cells.columnCount())
+{
+}
+
+int SessionGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : SessionGrid::RowCount;
+}
+
+int SessionGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : mColumns;
+}
+
+QVariant SessionGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.column() >= mColumns)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return mSession.cells.cell(index.column(), index.row());
+    case Qt::TextAlignmentRole:
+        return index.row() == 0 ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (index.row() == 0)
+            return QGuiApplication::palette().brush(QPalette::Button);
+        return {};
+    case Qt::ForegroundRole:
+        // The fixed row is not enabled (so the cursor skips it) but reads as normal text.
+        return QGuiApplication::palette().brush(QPalette::Active, QPalette::WindowText);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.row() == 0)
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void SessionGridModel::syncWithSession()
+{
+    const int wanted = mSession.cells.columnCount();
+    if (wanted > mColumns) {
+        beginInsertColumns({}, mColumns, wanted - 1);
+        mColumns = wanted;
+        endInsertColumns();
+    } else if (wanted < mColumns) {
+        beginRemoveColumns({}, wanted, mColumns - 1);
+        mColumns = wanted;
+        endRemoveColumns();
+    }
+    emit dataChanged(index(0, 0), index(SessionGrid::RowCount - 1, mColumns - 1));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+struct Session;
+
+// StringGrid1's view of the session cells: row 0 is the fixed segment-number
+// row, which can be neither selected nor edited.
+class SessionGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit SessionGridModel(const Session &session, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Follows the store after a command: columns added or removed at the
+    // end (so the selection stays on its column), then every cell refreshed.
+    void syncWithSession();
+
+private:
+    const Session &mSession;
+    int mColumns;
+};

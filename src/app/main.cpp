@@ -1,0 +1,28 @@
+#include "app/MirandelWindows.h"
+#include "app/TForm1.h"
+#include "views/forms/TForm7.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Mirandel 2.0"_s);
+    QApplication::setApplicationVersion(u"2.0"_s);
+
+    std::unique_ptr<MirandelWindows> windows;
+    try {
+        windows = std::make_unique<MirandelWindows>(QApplication::arguments().mid(1));
+    } catch (const std::exception &) {
+        QMessageBox::critical(nullptr, QString(), u"Error loading program data.  Aborting."_s);
+        return 1;
+    }
+    windows->Form1->show();
+    windows->Form7->show();
+    windows->Form7->raise();
+    return app.exec();
+}

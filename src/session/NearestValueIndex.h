@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+class Prompter;
+
+// Index of the entry of an ascending list nearest to the number in text,
+// compared in quarter units (halves to even); a tie keeps the earlier entry.
+// -1 when even the first entry is 10000 quarter units or more away. A text or
+// entry that is not a number shows "Float convert error on %s" and gives the
+// index reached so far.
+int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);

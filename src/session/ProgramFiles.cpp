@@ -1,0 +1,29 @@
+#include "session/ProgramFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString TextBeforeLast(const QString &text, QChar ch)
+{
+    if (text.size() <= 1)
+        return text;
+    for (qsizetype i = text.size() - 2; i >= 0; --i) {
+        if (text.at(i) == ch)
+            return i == 0 ? text : text.left(i);
+    }
+    return QString();
+}
+
+QString ExeDirectory()
+{
+    const QChar separator = QDir::separator();
+    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    return TextBeforeLast(program, separator) + separator;
+}
+
+QString SettingsFilePath()
+{
+    return ExeDirectory() + u"MIRANDEL.INI"_s;
+}

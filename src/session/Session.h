@@ -1,0 +1,46 @@
+#pragma once
+
+#include "session/SessionGrid.h"
+
+#include <QStringList>
+
+// A cell position in the spreadsheet: column = segment index from 0.
+struct CellPos
+{
+    int column = 0;
+    int row = 1;
+    bool operator==(const CellPos &other) const { return column == other.column && row == other.row; }
+};
+
+// A selected rectangle of cells; commands use its top-left cell.
+struct CellRange
+{
+    int left = 0;
+    int top = 1;
+    int right = 0;
+    int bottom = 1;
+    CellPos topLeft() const { return {left, top}; }
+};
+
+// The session kinds, as held in DualSession.
+enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
+
+// The session and the state the main window keeps beside its cells.
+struct Session
+{
+    Session();
+
+    SessionGrid cells;                 // what StringGrid1 shows
+    QString SessionName;
+    QString SessionFileName;           // full path; empty until saved
+    QStringList DescriptionLines;
+    int SessionModified = 0;
+    int DualSession = PulsedSession;
+    int SessionTotalSeconds = 0;       // left by the last timing refresh
+    QStringList SegmentClipboard;      // 15 texts; entry 0 empty = nothing copied yet
+    CellPos CurrentCell;
+    QStringList TimingPanel;           // the two lines of memo1
+};
+
+// Labels of rows 0 to 14 of StringGrid2 for a session kind.
+QStringList RowLabels(int dualSession);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+class SessionGrid;
+struct Session;
+class SessionView;
+
+// Start time of one segment and the session total, loops played out: the
+// repeats of a loop count at its last segment.
+struct TimingSummary
+{
+    QStringList lines{QString(), QString()}; // the panel's two lines
+    int totalSeconds = 0;                    // final half second dropped
+    QString error;                           // a conversion error stopped the walk
+};
+
+// s counts from 1; when segment s does not exist the total is the first line.
+TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s);
+
+// Writes the panel lines and SessionTotalSeconds of the session and shows
+// them. A time or loop text that is not a number leaves the lines written so
+// far, keeps the previous total and raises ConversionError.
+void UpdateTimingSummary(Session &session, SessionView &view, int s);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "session/Session.h"
+
+#include <QString>
+#include <initializer_list>
+#include <ostream>
+
+// Fixture files under tests/data.
+QString testDataPath(const QString &name);
+// Programs built beside the tests (build/bin).
+QString builtProgramPath(const QString &name);
+
+// A session of the given kind whose columns are copies of the new-session
+// column, with the times given (one segment per time).
+Session sessionWithTimes(int dualSession, std::initializer_list<const char *> times);
+
+// Readable QString output in assertion messages.
+inline std::ostream &operator<<(std::ostream &out, const QString &text)
+{
+    return out << '"' << text.toStdString() << '"';
+}
