@@ -418,31 +418,3 @@ void TForm1::Exit2Click()
 {
     close();
 }
-
-bool TForm1::FormCloseQuery()
-{
-    return true;
-}
-
-void TForm1::FormActivate() {}
-void TForm1::Open1Click() {}
-void TForm1::Save1Click() {}
-void TForm1::SaveasClick() {}
-void TForm1::PrintClick() {}
-void TForm1::CopySegmentClick() {}
-void TForm1::PasteSegmentClick() {}
-void TForm1::CutSegmentClick() {}
-void TForm1::InsertSegmentClick() {}
-void TForm1::Name1Click() {}
-void TForm1::Comm1Click() {}
-void TForm1::DownloadappendClick() {}
-void TForm1::DownloadclearClick() {}
-void TForm1::seggraphClick() {}
-void TForm1::TimegraphClick() {}
-void TForm1::SessionDescription1Click() {}
-void TForm1::Contents1Click() {}
-void TForm1::Context1Click() {}
-void TForm1::About1Click() {}
-void TForm1::NewSegClick() {}
-void TForm1::upbuttonClick() {}
-void TForm1::downbuttonClick() {}

@@ -136,6 +136,12 @@ private:
     bool Keydown(QKeyEvent *event);
     bool Keypress(QKeyEvent *event);
 
+    // Files
+
+    // Device link
+
+    // Views
+
     MirandelWindows &mWindows;
     Session mSession;
     QtPrompter mQtPrompter;

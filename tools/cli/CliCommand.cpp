@@ -1,0 +1,43 @@
+#include "CliCommand.h"
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QList<CliCommand> &registry()
+{
+    static QList<CliCommand> commands;
+    return commands;
+}
+} // namespace
+
+const QList<CliCommand> &CliCommands()
+{
+    return registry();
+}
+
+CliCommandRegistration::CliCommandRegistration(const CliCommand &command)
+{
+    registry().append(command);
+}
+
+void printLine(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void printError(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+int usageError(const CliCommand &command)
+{
+    printError(u"usage: mirandel-cli "_s + command.usage);
+    return 2;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+// One mirandel-cli command. Each command lives in its own file and registers
+// itself with a static CliCommandRegistration.
+struct CliCommand
+{
+    QString name;
+    QString usage;   // "info FILE"
+    QString summary; // one line for the overview
+    QString help;    // further lines for "mirandel-cli COMMAND --help"
+    int (*run)(const QStringList &arguments); // arguments after the command name
+};
+
+const QList<CliCommand> &CliCommands();
+
+struct CliCommandRegistration
+{
+    explicit CliCommandRegistration(const CliCommand &command);
+};
+
+// Output helpers: text written as UTF-8 lines.
+void printLine(const QString &line);
+void printError(const QString &line);
+// "usage: mirandel-cli <usage>" on stderr; returns the exit code 2.
+int usageError(const CliCommand &command);
