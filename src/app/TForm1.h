@@ -14,6 +14,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class HelpViewer;
+class SessionListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
 
@@ -141,6 +143,16 @@ private:
     // Device link
 
     // Views
+public:
+    // The printer of File > Print, made at the first printout.
+    SessionListingPrinter &listingPrinter();
+    // Opens the help viewer at a topic of the application's help file.
+    void showHelpTopic(const QString &topic);
+    HelpViewer *helpViewer() const { return mHelpViewer; }
+
+private:
+    SessionListingPrinter *mListingPrinter = nullptr;
+    HelpViewer *mHelpViewer = nullptr;
 
     MirandelWindows &mWindows;
     Session mSession;

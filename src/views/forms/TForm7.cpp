@@ -3,14 +3,21 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <exception>
 
 using namespace Qt::Literals::StringLiterals;
 
 TForm7::TForm7(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint
+                          | Qt::WindowDoesNotAcceptFocus)
+    , mQtPrompter(this)
+    , mPrompter(&mQtPrompter)
 {
     setWindowTitle(u"Introduction"_s);
-    setGeometry(103, 82, 626, 404);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Outer borders are the window manager's; the client gets the size.
+    move(103, 82);
+    resize(626, 404);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, palette().color(QPalette::Highlight));
@@ -67,8 +74,13 @@ QStringList TForm7::IntroLines()
 
 void TForm7::FormShow()
 {
-    Memo1->clear();
-    Memo1->setPlainText(IntroLines().join(u'\n'));
+    try {
+        Memo1->clear();
+        for (const QString &line : IntroLines())
+            Memo1->appendPlainText(line);
+    } catch (const std::exception &) {
+        mPrompter->error(u"Error loading intro dialog"_s);
+    }
 }
 
 void TForm7::showEvent(QShowEvent *event)

@@ -1,0 +1,54 @@
+#include "views/HelpTopics.h"
+
+#include "session/ProgramFiles.h"
+#include "session/SessionGrid.h"
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace HelpTopics {
+
+namespace {
+// Rows 3 and 5, 4 and 6, 9 and 10, 13 and 14 share their explanation, so both
+// session kinds meet the same page for the same kind of value.
+const std::array<QString, SessionGrid::RowCount> &rowTopics()
+{
+    static const std::array<QString, SessionGrid::RowCount> topics{
+        QString(),           u"Segment_time"_s, u"Tone_selection"_s,         u"Frequency"_s,
+        u"Pitch"_s,          u"Frequency"_s,    u"Pitch"_s,                  u"Phase"_s,
+        u"Duty_Cycle"_s,     u"Volume_and_intensity"_s, u"Volume_and_intensity"_s, u"pviramp"_s,
+        u"Ramps"_s,          u"Loops"_s,        u"Loops"_s,
+    };
+    return topics;
+}
+} // namespace
+
+QString contextTopic(int row)
+{
+    if (row < 0 || row >= SessionGrid::RowCount)
+        return QString();
+    return rowTopics()[size_t(row)];
+}
+
+QStringList programTopics()
+{
+    QStringList topics{Contents, About};
+    for (const QString &topic : rowTopics()) {
+        if (!topic.isEmpty() && !topics.contains(topic))
+            topics.append(topic);
+    }
+    return topics;
+}
+
+QString helpFolder()
+{
+    return ExeDirectory() + u"help"_s;
+}
+
+QString topicFile(const QString &folder, const QString &topic)
+{
+    return folder + u'/' + topic + u".html"_s;
+}
+
+} // namespace HelpTopics

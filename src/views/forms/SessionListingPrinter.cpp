@@ -1,0 +1,46 @@
+#include "views/forms/SessionListingPrinter.h"
+
+#include "session/Prompter.h"
+#include "views/SessionListing.h"
+#include "views/forms/PrinterTextOutput.h"
+
+#include <QPrintDialog>
+#include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+SessionListingPrinter::SessionListingPrinter(QWidget *window)
+    : QObject(window)
+    , mWindow(window)
+{
+}
+
+void SessionListingPrinter::PrintSessionListing(const Session &session, Prompter &prompter)
+{
+    QPrintDialog PrintDialog1(&mPrinter, mWindow);
+    if (PrintDialog1.exec() != QDialog::Accepted)
+        return;
+    PrintListingLines(mPrinter, SessionListing::lines(session, SessionListing::shortDate()), prompter);
+}
+
+bool SessionListingPrinter::PrintListingLines(QPrinter &printer, const QStringList &lines, Prompter &prompter)
+{
+    prompter.setBusy(true);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QFont courier(u"courier"_s, 12);
+    // Where no Courier is installed, any fixed-pitch face keeps the columns.
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    PrinterTextOutput output(printer, courier);
+    bool written = output.open();
+    for (qsizetype i = 0; written && i < lines.size(); ++i)
+        written = output.writeLine(lines.at(i));
+    if (written)
+        written = output.close();
+    else
+        output.abort();
+    prompter.setBusy(false);
+    if (!written)
+        prompter.error(u"I/O error while printing to \"%1\". The printout was stopped."_s.arg(output.destination()));
+    return written;
+}
