@@ -394,6 +394,10 @@ bool TForm1::Keypress(QKeyEvent *event)
 void TForm1::onselect(int column, int row)
 {
     Q_UNUSED(row);
+    // Before the first session the grid holds one column of empty cells:
+    // there is nothing to time, and an empty time is no number.
+    if (!isSessionShown())
+        return;
     runCommand([this, column] { UpdateTimingSummary(mSession, *this, column + 1); });
 }
 
