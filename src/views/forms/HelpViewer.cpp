@@ -1,11 +1,11 @@
 #include "views/forms/HelpViewer.h"
 
 #include "views/HelpTopics.h"
+#include "views/forms/HelpBrowser.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,7 +20,7 @@ HelpViewer::HelpViewer(const QString &helpFolder, QWidget *parent)
     mContentsButton = new QPushButton(u"&Contents"_s, this);
     mBackButton = new QPushButton(u"&Back"_s, this);
     mForwardButton = new QPushButton(u"&Forward"_s, this);
-    mBrowser = new QTextBrowser(this);
+    mBrowser = new HelpBrowser(this);
     mBrowser->setSearchPaths({helpFolder});
     mBrowser->setOpenExternalLinks(true);
 
@@ -45,15 +45,7 @@ HelpViewer::HelpViewer(const QString &helpFolder, QWidget *parent)
 
 void HelpViewer::showTopic(const QString &topic)
 {
-    const QString file = HelpTopics::topicFile(mHelpFolder, topic);
-    if (QFileInfo(file).isFile()) {
-        mBrowser->setSource(QUrl::fromLocalFile(file));
-    } else {
-        mBrowser->setHtml(u"<h2>Help topic not found</h2><p>The help topic <b>%1</b> is not in the help "
-                          "folder <tt>%2</tt>. Reinstalling Mirandel puts the help pages back beside the "
-                          "program.</p>"_s.arg(topic.toHtmlEscaped(), mHelpFolder.toHtmlEscaped()));
-        updateTitle();
-    }
+    mBrowser->setSource(QUrl::fromLocalFile(HelpTopics::topicFile(mHelpFolder, topic)));
     show();
     raise();
     activateWindow();
@@ -61,8 +53,7 @@ void HelpViewer::showTopic(const QString &topic)
 
 QString HelpViewer::currentTopic() const
 {
-    const QUrl source = mBrowser->source();
-    return source.isEmpty() ? QString() : QFileInfo(source.toLocalFile()).completeBaseName();
+    return QFileInfo(mBrowser->source().fileName()).completeBaseName();
 }
 
 void HelpViewer::updateTitle()

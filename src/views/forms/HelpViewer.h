@@ -16,7 +16,7 @@ public:
     // Shows the topic and brings the window to the front. A topic that is not
     // in the help folder is reported in the window itself.
     void showTopic(const QString &topic);
-    // The identifier of the topic shown, empty when none is.
+    // The identifier of the topic shown (or reported missing), empty before any.
     QString currentTopic() const;
 
     QTextBrowser *browser() const { return mBrowser; }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// The page area of the help viewer: a page missing from the help folder, by
+// its identifier or by a link, shows a note instead of staying blank.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    explicit HelpBrowser(QWidget *parent = nullptr);
+
+    QVariant loadResource(int type, const QUrl &name) override;
+};
