@@ -3,6 +3,7 @@
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/SessionGridModel.h"
+#include "files/FileCommands.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
 #include "session/PortSetting.h"
@@ -411,7 +412,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::New1Click()
 {
-    NewSession(context());
+    if (FileCommands::QuerySaveModified(context()))
+        NewSession(context());
 }
 
 void TForm1::Exit2Click()
