@@ -395,6 +395,9 @@ bool TForm1::Keypress(QKeyEvent *event)
 void TForm1::onselect(int column, int row)
 {
     Q_UNUSED(row);
+    // The hidden grid of the start has no times to add up.
+    if (!isSessionShown())
+        return;
     runCommand([this, column] { UpdateTimingSummary(mSession, *this, column + 1); });
 }
 
