@@ -98,10 +98,6 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
         case 6:
             if (dual)
                 column[6] = replaced(asciiLower(field), u"136", u"144"_s);
-            else if (tone != u"PCh")
-                column[6].clear();
-            else
-                column[6] = field.isEmpty() ? u"1"_s : field.toString();
             break;
         case 8:
             column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
@@ -125,6 +121,12 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
             column[size_t(r - 1)] = field.toString();
             break;
         }
+    }
+    // A chord means something only with "PCh", which always has one: also
+    // in a faulty line that ends before its chord.
+    if (!dual) {
+        const QStringView chord = line.has(6) ? line.fields[6] : QStringView();
+        column[6] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
     }
     return column;
 }

@@ -86,6 +86,8 @@ std::vector<ReaderCase> readerCases()
         {"faulty middle line costs no other segment",
          lines({Pulsed, "2\t0:10.0\tPSu", with(with(Pulsed, 0, "3"), 1, "0:20.0")}), 2,
          {{1, 0, u"2"_s}, {1, 1, u"0:20.0"_s}, {1, 2, u"PFr"_s}}, {FormatErrors}},
+        {"faulty PCh line ending before its chord", lines({"1\t0:10.0\tPCh\t7.83"}), 1, {{0, 2, u"PCh"_s}, {0, 6, u"1"_s}},
+         {FormatErrors}},
         {"line without any TAB", lines({"garbage"}), 1, {{0, 1, u"1:00.0"_s}, {0, 2, u"PFr"_s}}, {FormatErrors}},
         {"time snapping", lines({with(Pulsed, 1, "1:30.5"), with(Pulsed, 1, "1:37.5"), with(Pulsed, 1, "0:00.0"),
                                  with(Pulsed, 1, "12:00.0"), with(Pulsed, 1, "20:50.5"),
