@@ -3,6 +3,7 @@
 #include "compiler/SessionImage.h"
 #include "session/NearestValueIndex.h"
 #include "session/Prompter.h"
+#include "session/QuarterUnitList.h"
 #include "session/Session.h"
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
@@ -36,6 +37,22 @@ constexpr int FSAliasCode = 7;
 constexpr int BbPAliasCode = 8;
 constexpr quint8 EndOfSessionFlag = 128;
 
+// The numeric lists, read once: a download looks values up thousands of times.
+struct NumericLists
+{
+    QuarterUnitList halfSeconds{HalfSecondList};
+    QuarterUnitList frequencies{FreqList};
+    QuarterUnitList pitches{PitchList};
+    QuarterUnitList duties{DutyList};
+    QuarterUnitList levels{LevelList};
+};
+
+const NumericLists &numericLists()
+{
+    static const NumericLists lists;
+    return lists;
+}
+
 // Position of the first entry equal to text, letters compared regardless of
 // case; -1 when there is none.
 int indexByName(const QString &text, const QStringList &list)
@@ -59,19 +76,20 @@ public:
         , mPrompter(prompter)
         , mImage(image)
         , mRecord(image.record(image.ImageNextRecord))
+        , mLists(numericLists())
     {
     }
 
     void write()
     {
         const int halfSeconds = TextNumbers::halfSecondsOfTime(cell(TimeRow));
-        mRecord[0] = quint8(nearest(QString::number(halfSeconds), HalfSecondList) & 0x1f);
-        mRecord[4] = quint8(nearest(cell(StartFreqRow), FreqList));
+        mRecord[0] = quint8(nearest(QString::number(halfSeconds), mLists.halfSeconds) & 0x1f);
+        mRecord[4] = quint8(nearest(cell(StartFreqRow), mLists.frequencies));
         mRecord[5] = quint8(targetFrequencyCode());
-        mRecord[6] = quint8(nearest(cell(PitchRow), PitchList) & 0x3f);
+        mRecord[6] = quint8(nearest(cell(PitchRow), mLists.pitches) & 0x3f);
         const int tone = toneCode();
         mRecord[0] = quint8(mRecord[0] + tone * 32);
-        mRecord[7] = quint8(mDual ? secondPitchCode() : chordCode(tone));
+        mRecord[7] = quint8(mDual ? secondPitchCode(tone) : chordCode(tone));
         writePhaseAndDuty();
         writeLevels();
         writeRamps();
@@ -81,7 +99,7 @@ public:
 private:
     const QString &cell(int row) const { return mCells[size_t(row)]; }
 
-    int nearest(const QString &text, const QStringList &list) const
+    int nearest(const QString &text, const QuarterUnitList &list) const
     {
         return NearestValueIndex(text, list, mPrompter);
     }
@@ -98,7 +116,7 @@ private:
     int targetFrequencyCode() const
     {
         const QString &text = cell(TargetFreqRow);
-        const int code = text.isEmpty() ? 0 : nearest(text, FreqList) + 1;
+        const int code = text.isEmpty() ? 0 : nearest(text, mLists.frequencies) + 1;
         return mDual ? code - 1 : code;
     }
 
@@ -118,28 +136,33 @@ private:
         return code;
     }
 
-    // Only a "PCh" tone has a chord. A chord the list does not hold would
+    // Only a "PCh" tone has a chord; an empty one counts as "1", as it does
+    // when stepped or read from a file. A chord the list does not hold would
     // leave 255 in byte 7 and hide the end flag of a last segment.
     int chordCode(int tone)
     {
         if (tone != PChToneCode)
             return 0;
-        const int code = indexByName(cell(ChordRow).toLower(), ChordList);
+        const QString &text = cell(ChordRow);
+        const int code = text.isEmpty() ? 0 : indexByName(text.toLower(), ChordList);
         if (code < 0)
             noMatch(u"chord"_s);
         return code;
     }
 
     // A pitch, or a relative pitch "r-15" … "r15" by its place in Pitch2List.
-    // A dual tone needs its second pitch, so an empty cell is no match either.
-    int secondPitchCode()
+    // Empty is only right for an out-of-group tone, where the cell means
+    // nothing (files leave it out): a dual tone cannot play without it.
+    int secondPitchCode(int tone)
     {
         const QString text = cell(ChordRow).toLower();
         int code = -1;
         if (text.startsWith(u'r'))
             code = indexByName(text, Pitch2List);
         else if (!text.isEmpty())
-            code = nearest(text, PitchList);
+            code = nearest(text, mLists.pitches);
+        else if (tone < FirstDualToneCode)
+            code = 0;
         if (code < 0)
             noMatch(u"pitch2"_s);
         return code;
@@ -152,14 +175,14 @@ private:
             noMatch(u"phase"_s);
         mRecord[3] = quint8(phase & 7);
         const QString &duty = cell(DutyRow);
-        const int dutyCode = nearest(duty.isEmpty() ? u"50"_s : duty, DutyList);
+        const int dutyCode = nearest(duty.isEmpty() ? u"50"_s : duty, mLists.duties);
         mRecord[3] = quint8(mRecord[3] + ((dutyCode & 7) << 3));
     }
 
     void writeLevels()
     {
-        mRecord[2] = quint8((nearest(cell(VolumeRow), LevelList) & 7) << 4);
-        mRecord[2] = quint8(mRecord[2] + (nearest(cell(IntensityRow), LevelList) & 7));
+        mRecord[2] = quint8((nearest(cell(VolumeRow), mLists.levels) & 7) << 4);
+        mRecord[2] = quint8(mRecord[2] + (nearest(cell(IntensityRow), mLists.levels) & 7));
     }
 
     void writeRamps()
@@ -194,6 +217,7 @@ private:
     Prompter &mPrompter;
     SessionImage &mImage;
     SessionImage::Record &mRecord;
+    const NumericLists &mLists;
 };
 } // namespace
 
