@@ -3,6 +3,7 @@
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/SessionGridModel.h"
+#include "files/FileCommands.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
 #include "session/PortSetting.h"
@@ -394,8 +395,7 @@ bool TForm1::Keypress(QKeyEvent *event)
 void TForm1::onselect(int column, int row)
 {
     Q_UNUSED(row);
-    // Before the first session the grid holds one column of empty cells:
-    // there is nothing to time, and an empty time is no number.
+    // The empty start-up grid and a grid hidden while a file is read have no times to add.
     if (!isSessionShown())
         return;
     runCommand([this, column] { UpdateTimingSummary(mSession, *this, column + 1); });
@@ -415,7 +415,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::New1Click()
 {
-    NewSession(context());
+    if (FileCommands::QuerySaveModified(context()))
+        NewSession(context());
 }
 
 void TForm1::Exit2Click()
