@@ -1,0 +1,34 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+#include "session/Session.h"
+#include "views/SessionListing.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int run(const QStringList &arguments);
+
+const CliCommand command{
+    u"listing"_s,
+    u"listing FILE"_s,
+    u"Reads a session file as File > Open does and prints the lines File > Print would print."_s,
+    u"The title with today's date (after a TAB), the column header, one line per segment, an empty line,\n"
+    u"the total time line, an empty line and the description. Messages the program would show go to stderr.\n"
+    u"Exit status 0 when the file was read (format errors included), 1 when it cannot be opened."_s,
+    &run};
+const CliCommandRegistration registration(command);
+
+int run(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usageError(command);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), session, prompter))
+        return 1;
+    for (const QString &line : SessionListing::lines(session, SessionListing::shortDate()))
+        printLine(line);
+    return 0;
+}
+} // namespace
