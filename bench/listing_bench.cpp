@@ -1,0 +1,67 @@
+#include "session/NewSession.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "views/SessionListing.h"
+#include "views/forms/SessionListingPrinter.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The longest session: 1000 segments and a short description.
+Session longSession()
+{
+    Session session;
+    session.SessionName = u"Long"_s;
+    session.cells.setColumnCount(SessionGrid::MaxSegments);
+    for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
+        SessionGrid::Column column = NewSessionColumn(c % 2 ? PulsedSession : DualBinauralSession);
+        column[0] = QString::number(c + 1);
+        session.cells.setColumn(c, column);
+    }
+    session.TimingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1000:0"_s};
+    session.DescriptionLines = {u"First line"_s, u"Second line"_s};
+    return session;
+}
+
+class SilentPrompter : public Prompter
+{
+public:
+    void error(const QString &) override {}
+    void information(const QString &) override {}
+    bool confirmYesNo(const QString &) override { return false; }
+    bool confirmOkCancel(const QString &) override { return false; }
+    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+void BM_ListingLines(benchmark::State &state)
+{
+    const Session session = longSession();
+    for (auto _ : state) {
+        QStringList lines = SessionListing::lines(session, u"24/05/2024"_s);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_ListingLines)->Unit(benchmark::kMillisecond);
+
+// The whole printout of 1000 segments (about 35 landscape pages) to a PDF file.
+void BM_PrintListingToPdf(benchmark::State &state)
+{
+    const QStringList lines = SessionListing::lines(longSession(), u"24/05/2024"_s);
+    QTemporaryDir dir;
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"listing.pdf"_s));
+        if (!SessionListingPrinter::PrintListingLines(printer, lines, prompter))
+            state.SkipWithError("printing failed");
+    }
+}
+BENCHMARK(BM_PrintListingToPdf)->Unit(benchmark::kMillisecond);
+} // namespace
