@@ -1,3 +1,4 @@
+#include "ListingHeaders.h"
 #include "TestSupport.h"
 
 #include "session/NewSession.h"
@@ -8,11 +9,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString PulsedHeader =
-    u"Seg   Time   Tone Freq  Pitch  RampTo Chord  Phase Duty Vol  Int  Viramp  Phchg    --   LSeg LRpt"_s;
-const QString DualHeader =
-    u"Seg   Time   Tone Freq1 Pitch1 Freq2  Pitch2 Phase Duty Vol  Int  Viramp  Phchg  Framp  LSeg LRpt"_s;
 
 SessionGrid::Column columnOf(std::initializer_list<const char *> rows)
 {
@@ -70,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SessionListing, HeaderFollowsTheSessionKind)
 {
-    EXPECT_EQ(SessionListing::header(PulsedSession), PulsedHeader);
-    EXPECT_EQ(SessionListing::header(DualBinauralSession), DualHeader);
+    EXPECT_EQ(SessionListing::header(PulsedSession), PulsedListingHeader);
+    EXPECT_EQ(SessionListing::header(DualBinauralSession), DualListingHeader);
 }
 
 TEST(SessionListing, TitleNamesSessionFileAndDateAfterATab)
@@ -90,7 +86,7 @@ TEST(SessionListing, NeverSavedSessionWithoutDescription)
     session.TimingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
     const QStringList expected{
         u"Light Sound Session [unnamed]  File:[]  \tDATE"_s,
-        PulsedHeader,
+        PulsedListingHeader,
         u"  1  1:00.0  PFr  7.83   240                  IN   50   100  100   none           0    0"_s,
         u"  2  0:30.0  PFr  7.83   240                  IN   50   100  100   none           0    0"_s,
         QString(),
@@ -110,7 +106,7 @@ TEST(SessionListing, DualSessionEndsWithItsDescription)
     const QStringList lines = SessionListing::lines(session, u"D"_s);
     const QStringList expected{
         u"Light Sound Session [Evening]  File:[/data/EVENING.LSS]  \tD"_s,
-        DualHeader,
+        DualListingHeader,
         u"  1  0:10.0  dbb  7.83   240   15.0    480   IRH   50   100  100   none   jump    0    0"_s,
         QString(),
         // After Cut of the last segment the panel's second line is empty, and so is this one.

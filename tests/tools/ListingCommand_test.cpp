@@ -1,5 +1,6 @@
 // mirandel-cli listing: the printout's lines as text.
 #include "CliRunner.h"
+#include "ListingHeaders.h"
 #include "TestSupport.h"
 
 #include "views/SessionListing.h"
@@ -9,11 +10,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString PulsedHeader =
-    u"Seg   Time   Tone Freq  Pitch  RampTo Chord  Phase Duty Vol  Int  Viramp  Phchg    --   LSeg LRpt"_s;
-const QString DualHeader =
-    u"Seg   Time   Tone Freq1 Pitch1 Freq2  Pitch2 Phase Duty Vol  Int  Viramp  Phchg  Framp  LSeg LRpt"_s;
 
 // The run with the title's date (which may turn over midnight) set aside.
 CliRun listing(const QString &file, QString *date)
@@ -42,7 +38,7 @@ TEST(ListingCommand, PrintsThePrintoutLinesOfAFile)
     } cases[] = {
         {"described.LSS",
          {u"Light Sound Session [Café € “Theta”]  File:[%1]  \t"_s.arg(testDataPath(u"described.LSS"_s)),
-          PulsedHeader,
+          PulsedListingHeader,
           u"  1  0:30.0  PFr  10.0   240    4.0           IN   50   100   85   none           2    3"_s,
           u"  2  1:00.0  PCh  7.83   240             3    RL   25    70  100    seg           0    3"_s,
           u"  3  2:00.0   bb   4.0   120                  FB   87   100  100   none           0    0"_s,
@@ -54,7 +50,7 @@ TEST(ListingCommand, PrintsThePrintoutLinesOfAFile)
           u"Line three"_s}},
         {"new_dual.LSS",
          {u"Light Sound Session [unnamed]  File:[%1]  \t"_s.arg(testDataPath(u"new_dual.LSS"_s)),
-          DualHeader,
+          DualListingHeader,
           u"  1  1:00.0  dbb  7.83   240   15.0    480   IRH   50   100  100   none   jump    0    0"_s,
           QString(),
           u"Session total time 1:0"_s,

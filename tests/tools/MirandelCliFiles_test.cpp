@@ -1,42 +1,13 @@
 // mirandel-cli info, cells, timing and resave, run as a separate program.
+#include "CliRunner.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct CliRun
-{
-    int exitCode = -1;
-    QStringList out;
-    QStringList err;
-};
-
-QStringList outputLines(const QByteArray &bytes)
-{
-    QString text = QString::fromUtf8(bytes);
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
-}
-
-CliRun runCli(const QStringList &arguments)
-{
-    static QTemporaryDir runtimeDir;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir.path());
-    process.setProcessEnvironment(environment);
-    process.start(builtProgramPath(u"mirandel-cli"_s), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << arguments.join(u' ');
-    return {process.exitCode(), outputLines(process.readAllStandardOutput()),
-            outputLines(process.readAllStandardError())};
-}
-
 const QString Described = testDataPath(u"described.LSS"_s);
 } // namespace
 
