@@ -64,5 +64,3 @@ void encodeFullSession(benchmark::State &state)
 } // namespace
 
 BENCHMARK(encodeFullSession)->Arg(PulsedSession)->Arg(DualBinauralSession)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

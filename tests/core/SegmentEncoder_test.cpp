@@ -129,7 +129,7 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
     }
 }
 
-TEST(SegmentEncoder, SpecialCodesOfTextsOutsideTheLists)
+TEST(SegmentEncoder, AliasesCaseAndEmptyCellsGiveTheirCodes)
 {
     const struct {
         const char *what;
