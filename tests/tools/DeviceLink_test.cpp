@@ -119,6 +119,11 @@ struct CapacityCase
     QStringList messages; // empty: the session is sent
 };
 
+void PrintTo(const CapacityCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class DeviceCapacity : public ::testing::TestWithParam<CapacityCase>
 {
 };
@@ -165,6 +170,11 @@ struct FaultCase
     bool portLeftOpen;
 };
 
+void PrintTo(const FaultCase &c, std::ostream *out)
+{
+    *out << c.fault;
+}
+
 class DeviceFaults : public ::testing::TestWithParam<FaultCase>
 {
 };
@@ -210,6 +220,11 @@ struct AnswerCase
     QString summary;
     int headerModel;
 };
+
+void PrintTo(const AnswerCase &c, std::ostream *out)
+{
+    *out << "model " << c.model;
+}
 
 class DeviceIdentification : public ::testing::TestWithParam<AnswerCase>
 {
