@@ -99,12 +99,13 @@ qint64 timedWait(int ticks, bool keepUIAlive)
 
 TEST(TApdComPort, WaitTicksLastsFromTicksToOneTickMoreOfFiftyFiveMilliseconds)
 {
+    // The upper bounds leave room for a busy machine.
     for (const bool keepUIAlive : {false, true}) {
         const qint64 elapsed = timedWait(10, keepUIAlive);
         EXPECT_GE(elapsed, 549) << "keepUIAlive " << keepUIAlive;
-        EXPECT_LE(elapsed, 605 + 30) << "keepUIAlive " << keepUIAlive;
+        EXPECT_LE(elapsed, 605 + 150) << "keepUIAlive " << keepUIAlive;
     }
-    EXPECT_LE(timedWait(0, false), 55 + 30);
+    EXPECT_LE(timedWait(0, false), 55 + 150);
 }
 
 TEST(TApdComPort, QuitRequestEndsAWaitThatKeepsTheInterfaceAlive)

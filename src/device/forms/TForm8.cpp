@@ -7,6 +7,8 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,7 +19,10 @@ TForm8::TForm8(QWidget *parent)
 {
     setWindowTitle(u"COM Port Selection"_s);
     setFixedSize(293, 292);
-    QFont dialogFont(u"MS Sans Serif"_s);
+    // Where the dialog's own face is missing, one of the same width keeps
+    // the texts inside their controls.
+    QFont dialogFont;
+    dialogFont.setFamilies({u"MS Sans Serif"_s, u"Arial"_s, u"Helvetica"_s, u"Nimbus Sans"_s, u"Liberation Sans"_s});
     dialogFont.setPixelSize(11);
     setFont(dialogFont);
 
@@ -47,6 +52,7 @@ TForm8::TForm8(QWidget *parent)
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->document()->setDocumentMargin(2);
     const QStringList lines = {u"Select the COM port that the "_s, u"Light/Sound system is connected to."_s,
                                u"With the system turned on, use "_s, u"\"Check System Connection\" to verify."_s,
                                u"When selection works, press OK. "_s};
