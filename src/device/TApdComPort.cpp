@@ -70,9 +70,9 @@ void TApdComPort::setOpen(bool open)
         mSerial.close();
         return;
     }
-    const QString device = systemPortName();
     if (mComNumber < 1)
         throw ComPortError(ComPortError::EBadId, u"COM%1 does not exist"_s.arg(mComNumber));
+    const QString device = systemPortName();
     mSerial.setPortName(device);
     if (!mSerial.open(QIODevice::ReadWrite)) {
         const ComPortError failure(openErrorKind(mSerial.error()), u"%1: %2"_s.arg(device, mSerial.errorString()));
