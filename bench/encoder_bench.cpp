@@ -1,10 +1,10 @@
+#include "support/SilentPrompter.h"
+
 #include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
 #include "session/NewSession.h"
-#include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/ValueLists.h"
-#include "support/SilentPrompter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,9 @@
+#include "support/SilentPrompter.h"
+
 #include "session/NewSession.h"
 #include "session/Session.h"
 #include "views/SessionListing.h"
 #include "views/forms/SessionListingPrinter.h"
-#include "support/SilentPrompter.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

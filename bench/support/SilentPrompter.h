@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 
-// Benchmarks run valid work: any error message is a fault of the benchmark.
+// The benchmarks run valid work that shows no message; any error would be a
+// fault of the benchmark itself.
 class SilentPrompter : public Prompter
 {
 public:
