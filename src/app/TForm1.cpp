@@ -109,9 +109,10 @@ void TForm1::createControls()
     downbutton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {NewSeg, upbutton, downbutton})
         button->setFocusPolicy(Qt::ClickFocus);
-    connect(NewSeg, &QPushButton::clicked, this, &TForm1::NewSegClick);
-    connect(upbutton, &QPushButton::clicked, this, &TForm1::upbuttonClick);
-    connect(downbutton, &QPushButton::clicked, this, &TForm1::downbuttonClick);
+    // Through runCommand, like the keys: bad cell text must not end the program.
+    connect(NewSeg, &QPushButton::clicked, this, [this] { runCommand([this] { NewSegClick(); }); });
+    connect(upbutton, &QPushButton::clicked, this, [this] { runCommand([this] { upbuttonClick(); }); });
+    connect(downbutton, &QPushButton::clicked, this, [this] { runCommand([this] { downbuttonClick(); }); });
 
     memo1 = new QPlainTextEdit(client);
     memo1->setGeometry(339, 388, 270, 45);
