@@ -288,6 +288,8 @@ void TForm1::scrollToLastSegment()
 {
     const int visible = StringGrid1->viewport()->width() / (DefaultColumnWidth + 1);
     const int segments = mSession.cells.columnCount();
+    // The scroll bar stops where the last column meets the right edge, one
+    // column short of this leftmost column: the last segment shows either way.
     if (visible < segments)
         StringGrid1->horizontalScrollBar()->setValue(segments - visible + 1);
 }

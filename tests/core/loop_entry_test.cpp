@@ -1,7 +1,7 @@
+#include "DefaultSegments.h"
 #include "EditingFixtures.h"
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
-#include "SessionInvariants.h"
 #include "TestSupport.h"
 
 #include "session/SessionContext.h"
@@ -80,7 +80,7 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
 {
     const LoopCase &c = GetParam();
     for (const StepDirection direction : {StepDirection::Up, StepDirection::Down}) {
-        Session session = sessionOfSegments(PulsedSession, c.segments, u"0:10.0"_s);
+        Session session = sessionOfDefaultSegments(PulsedSession, c.segments, {{1, u"0:10.0"_s}});
         for (const auto &loop : c.loops)
             PutLoop(session.cells, loop[0], loop[1], loop[2]);
         session.CurrentCell = {c.column, c.row};

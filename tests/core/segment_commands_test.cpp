@@ -1,7 +1,7 @@
+#include "DefaultSegments.h"
 #include "EditingFixtures.h"
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
-#include "SessionInvariants.h"
 #include "TestSupport.h"
 
 #include "session/NewSession.h"
@@ -18,7 +18,7 @@ using Command = void (*)(const SessionContext &);
 // Seven segments, each with its own time, and a loop over segments 3 to 5.
 Session sessionWithLoop()
 {
-    Session session = sessionOfSegments(PulsedSession, 7, u"0:10.0"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 7, {{1, u"0:10.0"_s}});
     const char *times[] = {"0:01.0", "0:02.0", "0:03.0", "0:04.0", "0:05.0", "0:07.0", "0:10.0"};
     for (int column = 0; column < 7; ++column)
         session.cells.setCell(column, 1, QString::fromLatin1(times[column]));
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRefusalTest, ::testing::ValuesIn(refusals
 TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 {
     for (const Command command : {NewSegment, PasteSegment, InsertSegment}) {
-        Session session = sessionOfSegments(DualBinauralSession, SessionGrid::MaxSegments, u"0:01.0"_s);
+        Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
         session.CurrentCell = {5, 1};
         ScriptedPrompter prompter;
         RecordingView view;
@@ -102,7 +102,7 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
         // Only New Segment scrolls, and it does even when refused.
         EXPECT_EQ(view.scrollCount, command == NewSegment ? 1 : 0);
     }
-    Session session = sessionOfSegments(DualBinauralSession, SessionGrid::MaxSegments, u"0:01.0"_s);
+    Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
     session.CurrentCell = {999, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
@@ -114,7 +114,7 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 
 TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 {
-    Session session = sessionOfSegments(PulsedSession, 6, u"0:10.0"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 6, {{1, u"0:10.0"_s}});
     session.cells.setCell(3, 1, u"2:00.0"_s);
     session.cells.setCell(3, 7, u"LA"_s);
     const QStringList cut = columnTexts(session.cells, 3);
@@ -155,7 +155,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 {
-    Session session = sessionOfSegments(PulsedSession, 3, u"0:10.0"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
     session.CurrentCell = {2, 1};
     const Session before = session;
     ScriptedPrompter prompter;
@@ -170,7 +170,7 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 {
-    Session session = sessionOfSegments(PulsedSession, 3, u"0:10.0"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
     session.CurrentCell = {2, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
@@ -213,7 +213,7 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 {
     for (const int kind : {PulsedSession, DualBinauralSession}) {
-        Session pasted = sessionOfSegments(kind, 4, u"0:10.0"_s);
+        Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
         pasted.cells.setCell(0, 12, u"jump"_s);
         pasted.CurrentCell = {1, 2};
         Session inserted = pasted;
@@ -233,7 +233,7 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 // is, whatever the kind of the session it lands in.
 TEST(SegmentCommands, ClipboardCrossesSessions)
 {
-    Session session = sessionOfSegments(DualBinauralSession, 5, u"0:10.0"_s);
+    Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{1, u"0:10.0"_s}});
     session.cells.setCell(1, 6, u"r-3"_s);
     PutLoop(session.cells, 1, 2, 4);
     session.CurrentCell = {1, 13};
@@ -266,7 +266,7 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
 TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
 {
     for (const int kind : {PulsedSession, DualBinauralSession}) {
-        Session session = sessionOfSegments(kind, 3, u"0:10.0"_s);
+        Session session = sessionOfDefaultSegments(kind, 3, {{1, u"0:10.0"_s}});
         session.cells.setCell(2, 11, u"seg"_s);
         session.cells.setCell(2, 3, u"9.5"_s);
         PutLoop(session.cells, 1, 2, 3);
