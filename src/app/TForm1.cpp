@@ -2,6 +2,7 @@
 
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
+#include "app/SessionCellDelegate.h"
 #include "app/SessionGridModel.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
@@ -80,6 +81,7 @@ void TForm1::createControls()
     StringGrid1 = new QTableView(client);
     StringGrid1->setGeometry(91, 0, 459, 385);
     StringGrid1->setModel(mGridModel);
+    StringGrid1->setItemDelegate(new SessionCellDelegate(StringGrid1));
     StringGrid1->setFrameShape(QFrame::NoFrame);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
