@@ -3,6 +3,7 @@
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionRows.h"
 #include "session/SessionView.h"
 #include "session/TextNumbers.h"
 #include "session/TimingSummary.h"
@@ -13,8 +14,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int LoopSegsRow = 13;
-constexpr int LoopTimesRow = 14;
 constexpr int MaxLoopLength = 15;
 constexpr int MinLoopTimes = 2;
 constexpr int MaxLoopTimes = 15;
@@ -39,7 +38,7 @@ void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
 {
     const QString text = QString::number(times);
     for (int column = std::max(first, 0); column <= std::min(last, cells.columnCount() - 1); ++column)
-        cells.setCell(column, LoopTimesRow, text);
+        cells.setCell(column, SessionRows::LoopTimes, text);
 }
 
 void finishLoopChange(const SessionContext &context, int k)
@@ -53,8 +52,8 @@ void EnterLoopSegs(const SessionContext &context)
 {
     SessionGrid &cells = context.session.cells;
     const int k = context.session.CurrentCell.column;
-    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
-    int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
+    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0 && t > 0) {
         context.prompter.error(u"In Existing loop"_s);
         return;
@@ -80,7 +79,7 @@ void EnterLoopSegs(const SessionContext &context)
             // Every loop in the way is named, not only the first.
             const int end = k + m;
             for (int column = std::max(k + n, 0); column < end; ++column) {
-                if (cells.cell(column, LoopSegsRow) != u"0") {
+                if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
                     context.prompter.error(u"Loop overlap"_s);
                     m = n;
                 }
@@ -89,7 +88,7 @@ void EnterLoopSegs(const SessionContext &context)
         if (m > n)
             writeLoopTimes(cells, k + n, k + m - 1, t);
     }
-    cells.setCell(k, LoopSegsRow, QString::number(m));
+    cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
     finishLoopChange(context, k);
 }
 
@@ -97,8 +96,8 @@ void EnterLoopTimes(const SessionContext &context)
 {
     SessionGrid &cells = context.session.cells;
     const int k = context.session.CurrentCell.column;
-    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
-    int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
+    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0) {
         context.prompter.error(u"Not at loop start"_s);
         return;

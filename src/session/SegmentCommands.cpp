@@ -4,18 +4,16 @@
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionRows.h"
 #include "session/SessionView.h"
 #include "session/TimingSummary.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int LoopSegsRow = 13;
-constexpr int LoopTimesRow = 14;
-
 bool isInsideLoop(const SessionGrid &cells, int column)
 {
-    return cells.cell(column, LoopTimesRow) != u"0";
+    return cells.cell(column, SessionRows::LoopTimes) != u"0";
 }
 
 // Refuses a command that would add a segment when the session is full.
@@ -86,8 +84,8 @@ void CopySegment(const SessionContext &context)
     Session &session = context.session;
     const SessionGrid::Column &column = session.cells.column(session.CurrentCell.column);
     session.SegmentClipboard = QStringList(column.begin(), column.end());
-    session.SegmentClipboard[LoopSegsRow] = u"0"_s;
-    session.SegmentClipboard[LoopTimesRow] = u"0"_s;
+    session.SegmentClipboard[SessionRows::LoopSegs] = u"0"_s;
+    session.SegmentClipboard[SessionRows::LoopTimes] = u"0"_s;
 }
 
 void CutSegment(const SessionContext &context)

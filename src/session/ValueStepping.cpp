@@ -4,17 +4,13 @@
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionRows.h"
 #include "session/SessionView.h"
 #include "session/ValueLists.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int ChordRow = 6;
-constexpr int DbbRampRow = 12;
-constexpr int LoopSegsRow = 13;
-constexpr int LoopTimesRow = 14;
-
 bool isDual(const Session &session)
 {
     return session.DualSession == DualBinauralSession;
@@ -22,7 +18,7 @@ bool isDual(const Session &session)
 
 bool isChordSegment(const Session &session, int column)
 {
-    return session.cells.cell(column, 2) == u"PCh";
+    return session.cells.cell(column, SessionRows::Tone) == u"PCh";
 }
 
 // Rows whose cell has no meaning in this segment are emptied by any step.
@@ -30,7 +26,7 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
 {
     if (isDual(session))
         return false;
-    return (cell.row == ChordRow && !isChordSegment(session, cell.column)) || cell.row == DbbRampRow;
+    return (cell.row == SessionRows::Chord && !isChordSegment(session, cell.column)) || cell.row == SessionRows::DbbRamp;
 }
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
@@ -58,7 +54,7 @@ QStringList WorkingList(const Session &session, const CellPos &cell)
         return PitchList;
     case 5:
         return dual ? FreqList : TargetFreqList;
-    case ChordRow:
+    case SessionRows::Chord:
         if (dual)
             return Pitch2List;
         return isChordSegment(session, cell.column) ? ChordList : QStringList();
@@ -71,7 +67,7 @@ QStringList WorkingList(const Session &session, const CellPos &cell)
         return LevelList;
     case 11:
         return VIRampList;
-    case DbbRampRow:
+    case SessionRows::DbbRamp:
         return dual && cell.column > 0 ? DbbRampList : QStringList();
     default:
         return {};
@@ -88,16 +84,16 @@ void StepValue(const SessionContext &context, StepDirection direction)
     if (stepEmptiesCell(session, cell)) {
         changed = !current.isEmpty();
         session.cells.setCell(cell.column, cell.row, QString());
-    } else if (cell.row == LoopSegsRow) {
+    } else if (cell.row == SessionRows::LoopSegs) {
         EnterLoopSegs(context);
-    } else if (cell.row == LoopTimesRow) {
+    } else if (cell.row == SessionRows::LoopTimes) {
         EnterLoopTimes(context);
     }
 
     const QStringList list = WorkingList(session, cell);
     if (!list.isEmpty()) {
         // An unset chord plays as the first chord.
-        if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
+        if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
             current = list.first();
         qsizetype position = positionIgnoringCase(list, current);
         if (position < 0) {
