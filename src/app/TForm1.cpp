@@ -4,6 +4,7 @@
 #include "app/MirandelWindows.h"
 #include "app/SessionCellDelegate.h"
 #include "app/SessionGridModel.h"
+#include "device/ComPortError.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
 #include "session/PortSetting.h"
@@ -215,11 +216,16 @@ void TForm1::updateSessionCommands()
 
 void TForm1::runCommand(const std::function<void()> &command)
 {
+    const auto standardErrorReport = [this](const QString &text) {
+        mPrompter->setBusy(false);
+        mPrompter->error(text);
+    };
     try {
         command();
     } catch (const ConversionError &e) {
-        mPrompter->setBusy(false);
-        mPrompter->error(e.message());
+        standardErrorReport(e.message());
+    } catch (const ComPortError &e) {
+        standardErrorReport(e.message());
     }
 }
 
@@ -411,6 +417,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    mDeviceLink.closePort();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }
