@@ -1,7 +1,7 @@
 #include "app/MirandelWindows.h"
 #include "app/TForm1.h"
 #include "session/NewSession.h"
-#include "session/Prompter.h"
+#include "support/SilentPrompter.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -9,17 +9,11 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-// Confirms every cut; any message would mean the benchmark measures a refusal.
-class ConfirmingPrompter : public Prompter
+// Confirms every cut; any error would mean the benchmark measures a refusal.
+class ConfirmingPrompter : public SilentPrompter
 {
 public:
-    void error(const QString &) override { std::abort(); }
-    void information(const QString &) override { std::abort(); }
-    bool confirmYesNo(const QString &) override { return true; }
     bool confirmOkCancel(const QString &) override { return true; }
-    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
-    void beep() override { std::abort(); }
-    void setBusy(bool) override {}
 };
 
 // The real main window, shown offscreen, holding `segments` segments with

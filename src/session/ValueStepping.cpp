@@ -26,7 +26,9 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
 {
     if (isDual(session))
         return false;
-    return (cell.row == SessionRows::Chord && !isChordSegment(session, cell.column)) || cell.row == SessionRows::DbbRamp;
+    if (cell.row == SessionRows::Chord)
+        return !isChordSegment(session, cell.column);
+    return cell.row == SessionRows::DbbRamp;
 }
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)

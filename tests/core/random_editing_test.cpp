@@ -65,18 +65,23 @@ Session randomSession(std::mt19937 &random)
     Session session = sessionOfDefaultSegments(kind, count, {{1, u"0:10.0"_s}});
     const bool dual = kind == DualBinauralSession;
     const QStringList oddTexts = {u"50"_s, u"pch"_s, u"X"_s, QString(), u"irh"_s, u"7.7"_s};
+    const QStringList rows[] = {TimeList,
+                                dual ? DualToneList : PulsedToneList + QStringList{u"PCh"_s},
+                                FreqList,
+                                PitchList,
+                                dual ? FreqList : TargetFreqList,
+                                dual ? Pitch2List : ChordList,
+                                dual ? DualPhaseList : PulsedPhaseList,
+                                DutyList,
+                                LevelList,
+                                LevelList,
+                                VIRampList,
+                                DbbRampList};
     for (int column = 0; column < count; ++column) {
-        const QStringList rows[] = {TimeList,     dual ? DualToneList : PulsedToneList + QStringList{u"PCh"_s},
-                                    FreqList,     PitchList,
-                                    dual ? FreqList : TargetFreqList,
-                                    dual ? Pitch2List : ChordList,
-                                    dual ? DualPhaseList : PulsedPhaseList,
-                                    DutyList,     LevelList,
-                                    LevelList,    VIRampList,
-                                    DbbRampList};
         for (int row = 1; row <= 12; ++row) {
             const bool odd = row > 1 && random() % 10 == 0;
-            session.cells.setCell(column, row, odd ? randomEntry(random, oddTexts) : randomEntry(random, rows[row - 1]));
+            const QStringList &choices = odd ? oddTexts : rows[row - 1];
+            session.cells.setCell(column, row, randomEntry(random, choices));
         }
     }
     for (int column = 0; column < count;) {
