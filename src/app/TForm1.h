@@ -4,6 +4,7 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionView.h"
+#include "views/GraphKind.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -141,6 +142,7 @@ private:
     // Device link
 
     // Views
+    void openGraphWindow(GraphKind mode);
 
     MirandelWindows &mWindows;
     Session mSession;
