@@ -20,3 +20,10 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
 }
 
 MirandelWindows::~MirandelWindows() = default;
+
+void MirandelWindows::showAtStart()
+{
+    Form1->show();
+    Form7->show();
+    Form7->raise();
+}

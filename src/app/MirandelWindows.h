@@ -18,6 +18,9 @@ struct MirandelWindows
     explicit MirandelWindows(const QStringList &arguments);
     ~MirandelWindows();
 
+    // The main window, with the introduction on top of it.
+    void showAtStart();
+
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm4> Form4;

@@ -394,6 +394,9 @@ bool TForm1::Keypress(QKeyEvent *event)
 void TForm1::onselect(int column, int row)
 {
     Q_UNUSED(row);
+    // The empty start-up grid and a grid hidden while a file is read have no times to add.
+    if (!isSessionShown())
+        return;
     runCommand([this, column] { UpdateTimingSummary(mSession, *this, column + 1); });
 }
 

@@ -1,6 +1,4 @@
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "views/forms/TForm7.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,8 +19,6 @@ int main(int argc, char *argv[])
         QMessageBox::critical(nullptr, QString(), u"Error loading program data.  Aborting."_s);
         return 1;
     }
-    windows->Form1->show();
-    windows->Form7->show();
-    windows->Form7->raise();
+    windows->showAtStart();
     return app.exec();
 }

@@ -1,35 +1,27 @@
 #include "session/NearestValueIndex.h"
 
 #include "session/Prompter.h"
-#include "session/TextNumbers.h"
+#include "session/QuarterUnitList.h"
 
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// Quarter units, a half going to the even neighbour (the default rounding mode).
-std::optional<double> quarterUnits(const QString &text)
+// entryAt(i) gives entry i in quarter units, read as late as the scan needs it.
+template <typename EntryAt>
+int nearestIndex(const QString &text, qsizetype count, EntryAt entryAt, Prompter &prompter)
 {
-    const auto value = TextNumbers::tryDecimal(text);
-    if (!value)
-        return std::nullopt;
-    return std::nearbyint(*value * 4.0);
-}
-} // namespace
-
-int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
-{
-    const auto target = quarterUnits(text);
+    const auto target = QuarterUnitList::of(text);
     if (!target) {
         prompter.error(u"Float convert error on %1"_s.arg(text));
         return 0;
     }
     double best = 10000;
     int result = 0;
-    for (int i = 0; i < list.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         result = i;
-        const auto entry = quarterUnits(list.at(i));
+        const std::optional<double> entry = entryAt(i);
         if (!entry) {
             prompter.error(u"Float convert error on %1"_s.arg(text));
             return i;
@@ -40,4 +32,15 @@ int NearestValueIndex(const QString &text, const QStringList &list, Prompter &pr
         best = d;
     }
     return result;
+}
+} // namespace
+
+int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
+{
+    return nearestIndex(text, list.size(), [&list](int i) { return QuarterUnitList::of(list.at(i)); }, prompter);
+}
+
+int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
+{
+    return nearestIndex(text, list.size(), [&list](int i) { return list.at(i); }, prompter);
 }

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class Prompter;
+class QuarterUnitList;
 
 // Index of the entry of an ascending list nearest to the number in text,
 // compared in quarter units (halves to even); a tie keeps the earlier entry.
@@ -10,3 +11,5 @@ class Prompter;
 // entry that is not a number shows "Float convert error on %s" and gives the
 // index reached so far.
 int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
+// The same, on a list read once beforehand.
+int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);

@@ -92,15 +92,38 @@ std::optional<double> tryDecimal(QStringView text)
     return value;
 }
 
-int halfSecondsOfTime(QStringView time)
+namespace {
+struct TimeParts
+{
+    QStringView minutes;
+    QStringView seconds;
+};
+
+TimeParts timeParts(QStringView time)
 {
     const qsizetype colon = time.indexOf(u':');
     const qsizetype dot = time.indexOf(u'.');
-    const QStringView minutes = colon < 0 ? QStringView() : time.left(colon);
-    const QStringView seconds = (colon < 0 || dot <= colon) ? QStringView() : time.mid(colon + 1, dot - colon - 1);
-    int half = integer(minutes) * 120 + integer(seconds) * 2;
+    return {colon < 0 ? QStringView() : time.left(colon),
+            (colon < 0 || dot <= colon) ? QStringView() : time.mid(colon + 1, dot - colon - 1)};
+}
+} // namespace
+
+int halfSecondsOfTime(QStringView time)
+{
+    const TimeParts parts = timeParts(time);
+    int half = integer(parts.minutes) * 120 + integer(parts.seconds) * 2;
     if (time.endsWith(u'5'))
         half += 1;
     return half;
+}
+
+std::optional<qint64> tryHalfSecondsOfTime(QStringView time)
+{
+    const TimeParts parts = timeParts(time);
+    const auto minutes = tryInteger(parts.minutes);
+    const auto seconds = tryInteger(parts.seconds);
+    if (!minutes || !seconds)
+        return std::nullopt;
+    return (qint64(*minutes) * 60 + *seconds) * 2 + (time.endsWith(u'5') ? 1 : 0);
 }
 } // namespace TextNumbers

@@ -18,4 +18,7 @@ std::optional<double> tryDecimal(QStringView text);
 // when the text ends in "5". Minutes are the integer before the first ":",
 // seconds the integer between it and the first ".".
 int halfSecondsOfTime(QStringView time);
+// The same count without throwing, in 64 bits so that no minutes overflow;
+// nothing when the minutes or the seconds are not integers.
+std::optional<qint64> tryHalfSecondsOfTime(QStringView time);
 } // namespace TextNumbers

@@ -1,0 +1,243 @@
+#include "compiler/SegmentEncoder.h"
+
+#include "compiler/SessionImage.h"
+#include "session/NearestValueIndex.h"
+#include "session/Prompter.h"
+#include "session/QuarterUnitList.h"
+#include "session/Session.h"
+#include "session/TextNumbers.h"
+#include "session/ValueLists.h"
+
+using namespace Qt::Literals::StringLiterals;
+using namespace ValueLists;
+
+namespace {
+enum Row : int {
+    TimeRow = 1,
+    ToneRow,
+    StartFreqRow,
+    PitchRow,
+    TargetFreqRow,
+    ChordRow,
+    PhaseRow,
+    DutyRow,
+    VolumeRow,
+    IntensityRow,
+    VIRampRow,
+    DbbRampRow,
+    LoopSegsRow,
+    LoopTimesRow
+};
+
+constexpr int PSuToneCode = 1;
+constexpr int PChToneCode = 2;
+constexpr int BbToneCode = 3;
+constexpr int FirstDualToneCode = 4;
+constexpr int FSAliasCode = 7;
+constexpr int BbPAliasCode = 8;
+constexpr quint8 EndOfSessionFlag = 128;
+
+// The numeric lists, read once: a download looks values up thousands of times.
+struct NumericLists
+{
+    QuarterUnitList halfSeconds{HalfSecondList};
+    QuarterUnitList frequencies{FreqList};
+    QuarterUnitList pitches{PitchList};
+    QuarterUnitList duties{DutyList};
+    QuarterUnitList levels{LevelList};
+};
+
+const NumericLists &numericLists()
+{
+    static const NumericLists lists;
+    return lists;
+}
+
+// Position of the first entry equal to text, letters compared regardless of
+// case; -1 when there is none.
+int indexByName(const QString &text, const QStringList &list)
+{
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// Encodes one column into one record. Every byte is written anew, so nothing
+// of an earlier encoding survives.
+class SegmentRecordWriter
+{
+public:
+    SegmentRecordWriter(const Session &session, Prompter &prompter, SessionImage &image, int column)
+        : mCells(session.cells.column(column))
+        , mDual(session.DualSession == DualBinauralSession)
+        , mSegment(column + 1)
+        , mPrompter(prompter)
+        , mImage(image)
+        , mRecord(image.record(image.ImageNextRecord))
+        , mLists(numericLists())
+    {
+    }
+
+    void write()
+    {
+        const int halfSeconds = TextNumbers::halfSecondsOfTime(cell(TimeRow));
+        mRecord[0] = quint8(nearest(QString::number(halfSeconds), mLists.halfSeconds) & 0x1f);
+        mRecord[4] = quint8(nearest(cell(StartFreqRow), mLists.frequencies));
+        mRecord[5] = quint8(targetFrequencyCode());
+        mRecord[6] = quint8(nearest(cell(PitchRow), mLists.pitches) & 0x3f);
+        const int tone = toneCode();
+        mRecord[0] = quint8(mRecord[0] + tone * 32);
+        mRecord[7] = quint8(mDual ? secondPitchCode(tone) : chordCode(tone));
+        writePhaseAndDuty();
+        writeLevels();
+        writeRamps();
+        writeLoop();
+    }
+
+private:
+    const QString &cell(int row) const { return mCells[size_t(row)]; }
+
+    int nearest(const QString &text, const QuarterUnitList &list) const
+    {
+        return NearestValueIndex(text, list, mPrompter);
+    }
+
+    void noMatch(const QString &field)
+    {
+        mPrompter.setBusy(false);
+        mPrompter.error(u"No match segment %1 %2"_s.arg(mSegment).arg(field));
+        mImage.EncodeFailed = 1;
+    }
+
+    // Pulsed: 0 for no target, else the frequency code + 1. Dual: the
+    // frequency code, an empty Freq 2 giving -1.
+    int targetFrequencyCode() const
+    {
+        const QString &text = cell(TargetFreqRow);
+        const int code = text.isEmpty() ? 0 : nearest(text, mLists.frequencies) + 1;
+        return mDual ? code - 1 : code;
+    }
+
+    int toneCode()
+    {
+        int code = indexByName(cell(ToneRow), ToneCodeList);
+        if (code < 0)
+            noMatch(u"tone"_s);
+        // "F-S" and "bbP" are other names of "PSu" and "bb".
+        if (code == FSAliasCode)
+            code = PSuToneCode;
+        else if (code == BbPAliasCode)
+            code = BbToneCode;
+        const bool outOfGroup = mDual ? code < FirstDualToneCode : code >= FirstDualToneCode;
+        if (outOfGroup)
+            mPrompter.error(u"Tone group change segment %1"_s.arg(mSegment));
+        return code;
+    }
+
+    // Only a "PCh" tone has a chord; an empty one counts as "1", as it does
+    // when stepped or read from a file. A chord the list does not hold would
+    // leave 255 in byte 7 and hide the end flag of a last segment.
+    int chordCode(int tone)
+    {
+        if (tone != PChToneCode)
+            return 0;
+        const QString &text = cell(ChordRow);
+        const int code = text.isEmpty() ? 0 : indexByName(text.toLower(), ChordList);
+        if (code < 0)
+            noMatch(u"chord"_s);
+        return code;
+    }
+
+    // A pitch, or a relative pitch "r-15" … "r15" by its place in Pitch2List.
+    // Empty is only right for an out-of-group tone, where the cell means
+    // nothing (files leave it out): a dual tone cannot play without it.
+    int secondPitchCode(int tone)
+    {
+        const QString text = cell(ChordRow).toLower();
+        int code = -1;
+        if (text.startsWith(u'r'))
+            code = indexByName(text, Pitch2List);
+        else if (!text.isEmpty())
+            code = nearest(text, mLists.pitches);
+        else if (tone < FirstDualToneCode)
+            code = 0;
+        if (code < 0)
+            noMatch(u"pitch2"_s);
+        return code;
+    }
+
+    void writePhaseAndDuty()
+    {
+        const int phase = indexByName(cell(PhaseRow), mDual ? DualPhaseList : PulsedPhaseList);
+        if (phase < 0)
+            noMatch(u"phase"_s);
+        mRecord[3] = quint8(phase & 7);
+        const QString &duty = cell(DutyRow);
+        const int dutyCode = nearest(duty.isEmpty() ? u"50"_s : duty, mLists.duties);
+        mRecord[3] = quint8(mRecord[3] + ((dutyCode & 7) << 3));
+    }
+
+    void writeLevels()
+    {
+        mRecord[2] = quint8((nearest(cell(VolumeRow), mLists.levels) & 7) << 4);
+        mRecord[2] = quint8(mRecord[2] + (nearest(cell(IntensityRow), mLists.levels) & 7));
+    }
+
+    void writeRamps()
+    {
+        const int viRamp = indexByName(cell(VIRampRow), VIRampList);
+        if (viRamp < 0)
+            noMatch(u"viramp"_s);
+        if (viRamp != 0)
+            mRecord[3] = quint8(mRecord[3] + 128);
+        if (!mDual)
+            return;
+        const int dbbRamp = indexByName(cell(DbbRampRow), DbbRampList);
+        if (dbbRamp < 0)
+            noMatch(u"freq ramp"_s);
+        if (dbbRamp != 0)
+            mRecord[3] = quint8(mRecord[3] + 64);
+    }
+
+    // Loop Times is only read at a loop start, so that a segment outside one
+    // never fails on it.
+    void writeLoop()
+    {
+        const int loopSegs = TextNumbers::integer(cell(LoopSegsRow)) & 15;
+        mRecord[1] = quint8(loopSegs << 4);
+        if (loopSegs != 0)
+            mRecord[1] = quint8(mRecord[1] + (TextNumbers::integer(cell(LoopTimesRow)) & 15));
+    }
+
+    const SessionGrid::Column &mCells;
+    const bool mDual;
+    const int mSegment;
+    Prompter &mPrompter;
+    SessionImage &mImage;
+    SessionImage::Record &mRecord;
+    const NumericLists &mLists;
+};
+} // namespace
+
+int EncodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
+{
+    Q_ASSERT(segmentCount <= session.cells.columnCount());
+    Q_ASSERT(image.ImageNextRecord >= SessionImage::FirstSegmentRecord);
+    image.EncodeFailed = 0;
+    const int recordsLeft = SessionImage::RecordCount + 1 - image.ImageNextRecord;
+    if (segmentCount < 1 || segmentCount > recordsLeft) {
+        prompter.setBusy(false);
+        prompter.error(u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft));
+        image.EncodeFailed = 1;
+        return image.EncodeFailed;
+    }
+    for (int column = 0; column < segmentCount; ++column) {
+        SegmentRecordWriter(session, prompter, image, column).write();
+        ++image.ImageNextRecord;
+    }
+    SessionImage::Record &last = image.record(image.ImageNextRecord - 1);
+    last[7] = quint8(last[7] + EndOfSessionFlag);
+    return image.EncodeFailed;
+}

@@ -1,0 +1,87 @@
+#include "files/SessionFileWriter.h"
+
+#include "files/Windows1252.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "session/ValueLists.h"
+
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The name line and the description lines: ";" and the text, which must stay
+// one line and must not end the file early when read back.
+void appendSemicolonLine(QString &text, QStringView line)
+{
+    text += u';';
+    const qsizetype start = text.size();
+    text += line;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n' || c == QChar(0))
+            text[i] = u' ';
+    }
+    text += u"\r\n";
+}
+
+void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
+{
+    const SessionGrid::Column &cell = cells.column(column);
+    const QString &tone = cell[2];
+    const bool dual = ValueLists::isDualTone(tone);
+    const QString none = u"none"_s;
+    const QString empty;
+    const std::array<const QString *, 15> fields = {
+        &cell[1],
+        &cell[2],
+        &cell[3],
+        &cell[4],
+        !dual && cell[5] == cell[3] ? &empty : &cell[5],
+        dual || tone == u"PCh" ? &cell[6] : &empty,
+        &cell[7],
+        &cell[8],
+        &cell[9],
+        &cell[10],
+        &cell[11],
+        &none,
+        dual ? &cell[12] : &empty,
+        &cell[13],
+        &cell[14]};
+    text += QString::number(column + 1);
+    text += u'\t';
+    for (const QString *field : fields) {
+        text += *field;
+        text += u'\t';
+    }
+    text += u"\r\n";
+}
+} // namespace
+
+QByteArray SessionFileBytes(const Session &session)
+{
+    QString text;
+    text.reserve(80 * (session.cells.columnCount() + 1));
+    appendSemicolonLine(text, session.SessionName);
+    for (int column = 0; column < session.cells.columnCount(); ++column)
+        appendSegmentLine(text, session.cells, column);
+    for (const QString &line : session.DescriptionLines)
+        appendSemicolonLine(text, line);
+    return Windows1252::encode(text);
+}
+
+bool WriteSessionFile(Session &session, Prompter &prompter)
+{
+    QSaveFile file(session.SessionFileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.SessionFileName, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = SessionFileBytes(session);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        prompter.error(u"Stream write error"_s);
+        return false;
+    }
+    session.SessionModified = 0;
+    return true;
+}

@@ -1,0 +1,18 @@
+#include "DefaultSegments.h"
+
+#include "session/NewSession.h"
+
+Session sessionOfDefaultSegments(int dualSession, int segments, const CellChanges &changes)
+{
+    Session session;
+    session.DualSession = dualSession;
+    session.cells.setColumnCount(segments);
+    for (int column = 0; column < segments; ++column) {
+        SessionGrid::Column cells = NewSessionColumn(dualSession);
+        cells[0] = QString::number(column + 1);
+        for (const auto &[row, text] : changes)
+            cells[size_t(row)] = text;
+        session.cells.setColumn(column, cells);
+    }
+    return session;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "session/Session.h"
+
+#include <utility>
+#include <vector>
+
+// (row, text) pairs to set in every segment.
+using CellChanges = std::vector<std::pair<int, QString>>;
+
+// A session of the given kind with `segments` copies of the new-session
+// column, numbered, each with the changes applied.
+Session sessionOfDefaultSegments(int dualSession, int segments, const CellChanges &changes = {});

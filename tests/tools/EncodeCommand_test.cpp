@@ -1,0 +1,127 @@
+#include "DefaultSegments.h"
+#include "TestSupport.h"
+
+#include "files/SessionFileWriter.h"
+
+#include <QFile>
+#include <algorithm>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct CliRun
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+Session withCell(Session session, int column, int row, const QString &text)
+{
+    session.cells.setCell(column, row, text);
+    return session;
+}
+
+class EncodeCommand : public ::testing::Test
+{
+protected:
+    QString writeSession(const Session &session)
+    {
+        const QString path = mDir.filePath(u"session%1.LSS"_s.arg(++mFiles));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(SessionFileBytes(session));
+        return path;
+    }
+
+    CliRun encode(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, mDir.path());
+        process.setProcessEnvironment(environment);
+        process.start(builtProgramPath(u"mirandel-cli"_s), QStringList{u"encode"_s} + arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    QTemporaryDir mDir;
+    int mFiles = 0;
+};
+} // namespace
+
+TEST_F(EncodeCommand, PrintsTheHeaderRecordsAndChecksumOfADownload)
+{
+    const QString pulsed = writeSession(sessionOfDefaultSegments(PulsedSession, 1));
+    const QString dual = writeSession(sessionOfDefaultSegments(DualBinauralSession, 2));
+    const struct {
+        QStringList arguments;
+        std::string out;
+    } cases[] = {
+        {{pulsed, u"--clear"_s}, "0 1 1 0 0 0 0 0\n13 0 119 24 19 0 27 128\n180\n"},
+        {{pulsed}, "0 2 1 0 0 0 0 0\n13 0 119 24 19 0 27 128\n179\n"},
+        {{u"--model"_s, u"calidor"_s, pulsed}, "0 2 2 0 0 0 0 0\n13 0 119 24 19 0 27 128\n178\n"},
+        {{dual, u"--model"_s, u"ambrion"_s, u"--clear"_s},
+         "0 1 1 0 0 0 0 0\n173 0 119 24 19 29 27 34\n173 0 119 24 19 29 27 162\n44\n"},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = encode(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.join(u' ');
+        EXPECT_EQ(run.out, c.out) << c.arguments.join(u' ');
+        EXPECT_EQ(run.err, "") << c.arguments.join(u' ');
+    }
+}
+
+TEST_F(EncodeCommand, SessionsThatCannotBeSentPrintNothing)
+{
+    const struct {
+        const char *what;
+        Session session;
+        const char *err;
+        int exitCode;
+        int lines; // of stdout
+    } cases[] = {
+        {"250 segments", sessionOfDefaultSegments(PulsedSession, 250), "", 0, 252},
+        {"251 segments", sessionOfDefaultSegments(PulsedSession, 251),
+         "Session has 251 segments; a download holds 1 to 250\n", 1, 0},
+        {"unmatched chord", sessionOfDefaultSegments(PulsedSession, 2, {{2, u"PCh"_s}, {6, u"10"_s}}),
+         "No match segment 1 chord\nNo match segment 2 chord\n", 1, 0},
+        {"out-of-group tone is only a warning", withCell(sessionOfDefaultSegments(PulsedSession, 2), 1, 2, u"bbS"_s),
+         "Tone group change segment 2\n", 0, 4},
+        {"loop segs not a number", sessionOfDefaultSegments(PulsedSession, 1, {{13, u"x"_s}}),
+         "'x' is not a valid integer value\n", 1, 0},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = encode({writeSession(c.session)});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.what;
+        // Reading the file may have reported the same fault already.
+        EXPECT_TRUE(QByteArray::fromStdString(run.err).endsWith(c.err)) << c.what << ": " << run.err;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << c.what;
+    }
+}
+
+TEST_F(EncodeCommand, RefusesArgumentsOutsideItsUsage)
+{
+    const QString file = writeSession(sessionOfDefaultSegments(PulsedSession, 1));
+    const QStringList usages[] = {
+        {},
+        {u"--clear"_s},
+        {file, file},
+        {file, u"--model"_s},
+        {file, u"--model"_s, u"other"_s},
+        {file, u"--append"_s},
+    };
+    for (const QStringList &arguments : usages) {
+        const CliRun run = encode(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ');
+        EXPECT_EQ(run.out, "") << arguments.join(u' ');
+        EXPECT_EQ(run.err, "usage: mirandel-cli encode FILE [--clear] [--model ambrion|calidor]\n");
+    }
+    const CliRun missing = encode({mDir.filePath(u"missing.LSS"_s)});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, "");
+}
