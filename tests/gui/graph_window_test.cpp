@@ -91,11 +91,12 @@ TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
     graph.TimeGraph1->trigger();
     EXPECT_EQ(graph.windowTitle(), u"Time Graph of [wired]"_s);
     EXPECT_EQ(graph.GraphMode, GraphKind::Time);
-    // Four minutes played (the loop twice) of M = 6 + 5.
+    // Six minutes played, the two-minute loop twice: M = 6 + 5.
     const int k = box.width() / 11;
-    EXPECT_EQ(graph.GraphBitmap.width(), 4 * k + 1);
-    EXPECT_EQ(graph.GraphBitmap.pixel(k + k / 2, y20), qRgb(0, 0, 0));
-    EXPECT_EQ(graph.GraphBitmap.pixel(2 * k + k / 2, y20), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.GraphBitmap.width(), 6 * k + 1);
+    EXPECT_EQ(graph.GraphBitmap.pixel(2 * k, y20), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.GraphBitmap.pixel(4 * k, y20), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.GraphBitmap.pixel(5 * k + k / 2, y783), qRgb(0, 0, 0));
 
     graph.Spreadsheet1->trigger();
     EXPECT_TRUE(graph.isHidden());
