@@ -124,7 +124,14 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
     f.waitForGraph();
     EXPECT_EQ(f.graph.windowTitle(), u"Time Graph of [renamed]"_s);
     EXPECT_EQ(f.graph.GraphTotalSeconds, 600);
-    EXPECT_NE(f.graph.GraphBitmap.width(), firstWidth);
+    const int secondWidth = f.graph.GraphBitmap.width();
+    EXPECT_NE(secondWidth, firstWidth);
+
+    // Every activation draws from scratch, from the cells as they are.
+    session.cells.setCell(2, 1, u"0:30.0"_s);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&f.graph, &activate);
+    EXPECT_LT(f.graph.GraphBitmap.width(), secondWidth);
 }
 
 TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
@@ -141,4 +148,32 @@ TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
     EXPECT_EQ(f.graph.windowTitle(), u"Segment Graph of [wired]"_s);
     EXPECT_EQ(f.graph.GraphBitmap, segmentGraph);
     EXPECT_TRUE(f.graph.isVisible());
+}
+
+TEST(GraphWindow, ComingBackFromTheErrorBoxDoesNotDrawAgain)
+{
+    // An error box takes the focus from the window, as a real one does.
+    struct FocusTakingPrompter : ScriptedPrompter
+    {
+        void error(const QString &text) override
+        {
+            ScriptedPrompter::error(text);
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(window, &deactivate);
+        }
+        QWidget *window = nullptr;
+    } prompter;
+    GraphWindowFixture f;
+    prompter.window = &f.graph;
+    f.graph.setPrompter(prompter);
+    f.main.session().cells.setCell(0, 13, u"x"_s);
+    f.main.Timegraph1->trigger();
+    f.waitForGraph();
+    ASSERT_EQ(prompter.errors.size(), 1);
+
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&f.graph, &activate); // the error box closed
+    EXPECT_EQ(prompter.errors.size(), 1);
+    QCoreApplication::sendEvent(&f.graph, &activate); // the user came back
+    EXPECT_EQ(prompter.errors.size(), 2);
 }

@@ -106,9 +106,10 @@ void TForm4::drawGraph()
         ScrollBox1->widget()->resize(std::max(drawing.scrollRange, 0), GraphBitmap.height());
         ScaleStrip->setTicks(geometry.frequencyScale());
     }
-    mDrawnSize = size();
+    mDrawnFrame = frameGeometry().size();
     mDrawing = false;
-    if (!drawing.error.isEmpty())
+    mDrawingFailed = !drawing.error.isEmpty();
+    if (mDrawingFailed)
         reportError(drawing.error);
 }
 
@@ -136,16 +137,29 @@ bool TForm4::event(QEvent *event)
 void TForm4::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    // The window manager maximises in its own time: draw again for the size
-    // the window really got.
-    if (mDrawing || mRedrawQueued || !isVisible() || !mDrawnSize.isValid() || size() == mDrawnSize)
+    redrawIfFrameChanged();
+}
+
+void TForm4::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    redrawIfFrameChanged();
+}
+
+void TForm4::redrawIfFrameChanged()
+{
+    // The window manager maximises, and tells the size of its frame, in its
+    // own time: draw again for the size the window really got. A drawing
+    // that failed would only fail again.
+    if (mDrawing || mDrawingFailed || mRedrawQueued || !isVisible() || !mDrawnFrame.isValid()
+        || frameGeometry().size() == mDrawnFrame)
         return;
     mRedrawQueued = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
             mRedrawQueued = false;
-            if (isVisible() && size() != mDrawnSize)
+            if (isVisible() && frameGeometry().size() != mDrawnFrame)
                 drawGraph();
         },
         Qt::QueuedConnection);

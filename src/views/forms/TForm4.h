@@ -49,19 +49,22 @@ protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
     void drawGraph();
     void reportError(const QString &text);
+    void redrawIfFrameChanged();
 
     QWidget &mMainWindow;
     const SessionGrid &mCells;
     QtPrompter mQtPrompter;
     Prompter *mPrompter;
-    QSize mDrawnSize;              // the window's size at the last drawing
+    QSize mDrawnFrame;             // the outer size at the last drawing
     bool mDrawing = false;
+    bool mDrawingFailed = false;
     bool mRedrawQueued = false;
     bool mReportingError = false;
     bool mAwayForErrorBox = false; // the error box, not the user, took the focus
