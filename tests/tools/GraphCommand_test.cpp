@@ -1,17 +1,15 @@
+#include "CliProgram.h"
 #include "DefaultSegments.h"
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
 #include "files/Opensess.h"
-#include "files/SessionFileWriter.h"
 #include "session/SessionContext.h"
 #include "views/GraphDrawing.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,38 +20,13 @@ const char *const Usage = "usage: mirandel-cli graph FILE --mode segments|time -
 class GraphCommand : public ::testing::Test
 {
 protected:
-    struct Run
-    {
-        int exitCode = -1;
-        std::string out;
-        std::string err;
-    };
+    QString writeSession(const Session &session) { return mFolder.write(session); }
 
-    QString writeSession(const Session &session)
-    {
-        const QString path = mDir.filePath(u"session%1.LSS"_s.arg(++mFiles));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(SessionFileBytes(session));
-        return path;
-    }
+    CliRun graph(const QStringList &arguments) { return runMirandelCli(QStringList{u"graph"_s} + arguments); }
 
-    Run graph(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, mDir.path());
-        process.setProcessEnvironment(environment);
-        process.start(builtProgramPath(u"mirandel-cli"_s), QStringList{u"graph"_s} + arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
-    }
+    QString output(const QString &name) const { return mFolder.filePath(name); }
 
-    QString output(const QString &name) const { return mDir.filePath(name); }
-
-    QTemporaryDir mDir;
-    int mFiles = 0;
+    SessionFileFolder mFolder;
 };
 
 // Ramps, a loop played three times, a dual ramp from the previous segment.
@@ -93,7 +66,7 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.mode);
         const QString png = output(QString::fromLatin1(c.mode) + u".png"_s);
-        const Run run = graph({file, u"--mode"_s, QString::fromLatin1(c.mode), u"--width"_s,
+        const CliRun run = graph({file, u"--mode"_s, QString::fromLatin1(c.mode), u"--width"_s,
                                QString::number(c.width), u"--height"_s, QString::number(c.height), u"-o"_s, png});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, "");
@@ -128,7 +101,7 @@ TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
         complete + QStringList{u"--scale"_s},
     };
     for (const QStringList &arguments : usages) {
-        const Run run = graph(arguments);
+        const CliRun run = graph(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ');
         EXPECT_EQ(run.err, Usage) << arguments.join(u' ');
     }
@@ -153,7 +126,7 @@ TEST_F(GraphCommand, FailuresWriteNoPicture)
          "mirandel-cli: cannot write " + output(u"no/such/folder/out.png"_s).toStdString() + "\n"},
     };
     for (const auto &c : cases) {
-        const Run run = graph({c.file, u"--mode"_s, u"time"_s, u"--width"_s, u"800"_s, u"--height"_s, u"450"_s,
+        const CliRun run = graph({c.file, u"--mode"_s, u"time"_s, u"--width"_s, u"800"_s, u"--height"_s, u"450"_s,
                                u"-o"_s, c.output});
         EXPECT_EQ(run.exitCode, 1) << c.what;
         EXPECT_FALSE(run.err.empty()) << c.what;
