@@ -3,6 +3,7 @@
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/SessionGridModel.h"
+#include "device/ComPortError.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
 #include "session/PortSetting.h"
@@ -212,11 +213,16 @@ void TForm1::updateSessionCommands()
 
 void TForm1::runCommand(const std::function<void()> &command)
 {
+    const auto standardErrorReport = [this](const QString &text) {
+        mPrompter->setBusy(false);
+        mPrompter->error(text);
+    };
     try {
         command();
     } catch (const ConversionError &e) {
-        mPrompter->setBusy(false);
-        mPrompter->error(e.message());
+        standardErrorReport(e.message());
+    } catch (const ComPortError &e) {
+        standardErrorReport(e.message());
     }
 }
 
@@ -406,6 +412,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    mDeviceLink.closePort();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }

@@ -1,0 +1,69 @@
+#include "app/MirandelWindows.h"
+#include "app/TForm1.h"
+#include "session/NewSession.h"
+#include "session/TimingSummary.h"
+#include "session/ValueLists.h"
+
+#include <QTableView>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// 1000 segments of varied times, with a 3-segment loop repeated 4 times in every ten.
+void fillLongSession(Session &session)
+{
+    session.cells.setColumnCount(SessionGrid::MaxSegments);
+    for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
+        SessionGrid::Column column = NewSessionColumn(PulsedSession);
+        column[0] = QString::number(c + 1);
+        column[1] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
+        const int inTen = c % 10;
+        column[13] = inTen == 2 ? u"3"_s : u"0"_s;
+        column[14] = (inTen >= 2 && inTen <= 4) ? u"4"_s : u"0"_s;
+        session.cells.setColumn(c, column);
+    }
+}
+
+void BM_ComputeTimingSummary(benchmark::State &state)
+{
+    Session session;
+    fillLongSession(session);
+    int s = 1;
+    for (auto _ : state) {
+        TimingSummary summary = ComputeTimingSummary(session.cells, s);
+        benchmark::DoNotOptimize(summary);
+        s = s % 1000 + 1;
+    }
+}
+BENCHMARK(BM_ComputeTimingSummary);
+
+// What a cell selection costs in the window: the refresh and the panel text.
+void BM_SelectCellInMainWindow(benchmark::State &state)
+{
+    MirandelWindows windows({});
+    TForm1 &form1 = *windows.Form1;
+    fillLongSession(form1.session());
+    form1.cellsChanged();
+    form1.setSessionShown(true);
+    int column = 0;
+    for (auto _ : state) {
+        form1.StringGrid1->setCurrentIndex(form1.StringGrid1->model()->index(1 + column % 14, column));
+        column = (column + 37) % 1000;
+    }
+}
+BENCHMARK(BM_SelectCellInMainWindow);
+
+// Program start until the main window is shown, offscreen.
+void BM_ProgramStart(benchmark::State &state)
+{
+    for (auto _ : state) {
+        MirandelWindows windows({});
+        windows.showAtStart();
+        if (!QTest::qWaitForWindowExposed(windows.Form1.get()))
+            state.SkipWithError("main window not exposed");
+    }
+}
+BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+} // namespace
