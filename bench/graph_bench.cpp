@@ -8,7 +8,6 @@
 #include "views/GraphDrawing.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -38,6 +37,19 @@ SessionGrid bigSession()
     return cells;
 }
 
+// The widest time graph: half-second segments, all in loops of 15 segments
+// played 15 times, so that each of 15000 played segments takes one pixel.
+SessionGrid widestTimeSession()
+{
+    SessionGrid cells = bigSession();
+    for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
+        cells.setCell(column, 1, ValueLists::TimeList.first());
+        cells.setCell(column, 13, column % 15 == 0 ? u"15"_s : u"0"_s);
+        cells.setCell(column, 14, u"15"_s);
+    }
+    return cells;
+}
+
 qint64 statusKilobytes(const QByteArray &key)
 {
     QFile status(u"/proc/self/status"_s);
@@ -50,9 +62,8 @@ qint64 statusKilobytes(const QByteArray &key)
     return 0;
 }
 
-void drawGraph(benchmark::State &state, GraphKind mode)
+void drawGraph(benchmark::State &state, GraphKind mode, const SessionGrid &cells)
 {
-    const SessionGrid cells = bigSession();
     const int total = ComputeTimingSummary(cells, 1).totalSeconds;
     QSize size;
     for (auto _ : state) {
@@ -66,15 +77,21 @@ void drawGraph(benchmark::State &state, GraphKind mode)
 
 void BM_SegmentGraph(benchmark::State &state)
 {
-    drawGraph(state, GraphKind::Segment);
+    drawGraph(state, GraphKind::Segment, bigSession());
 }
 BENCHMARK(BM_SegmentGraph)->Unit(benchmark::kMillisecond);
 
 void BM_TimeGraph(benchmark::State &state)
 {
-    drawGraph(state, GraphKind::Time);
+    drawGraph(state, GraphKind::Time, bigSession());
 }
 BENCHMARK(BM_TimeGraph)->Unit(benchmark::kMillisecond);
+
+void BM_WidestTimeGraph(benchmark::State &state)
+{
+    drawGraph(state, GraphKind::Time, widestTimeSession());
+}
+BENCHMARK(BM_WidestTimeGraph)->Unit(benchmark::kMillisecond);
 
 // Peak resident memory above the start of one segment graph drawing,
 // bitmap included (Linux: the peak is reset through clear_refs). Resident
@@ -100,14 +117,3 @@ void BM_SegmentGraphPeakMemory(benchmark::State &state)
 }
 BENCHMARK(BM_SegmentGraphPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // fonts for the labels
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
