@@ -12,7 +12,7 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
 {
     Form1 = std::make_unique<TForm1>(*this, arguments);
     Form2 = std::make_unique<TForm2>();
-    Form4 = std::make_unique<TForm4>();
+    Form4 = std::make_unique<TForm4>(*Form1, Form1->session().cells);
     Form5 = std::make_unique<TForm5>();
     Form7 = std::make_unique<TForm7>();
     Form9 = std::make_unique<TForm9>();

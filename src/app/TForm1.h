@@ -7,6 +7,7 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionView.h"
+#include "views/GraphKind.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -154,6 +155,8 @@ private:
     DeviceLink mDeviceLink{ApdComPort, mSessionImage};
 
     // Views
+    void openGraphWindow(GraphKind mode);
+
 public:
     // The printer of File > Print, made at the first printout.
     SessionListingPrinter &listingPrinter();

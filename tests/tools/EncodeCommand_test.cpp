@@ -1,24 +1,13 @@
+#include "CliProgram.h"
 #include "DefaultSegments.h"
 #include "TestSupport.h"
 
-#include "files/SessionFileWriter.h"
-
-#include <QFile>
 #include <algorithm>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct CliRun
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 Session withCell(Session session, int column, int row, const QString &text)
 {
     session.cells.setCell(column, row, text);
@@ -28,29 +17,11 @@ Session withCell(Session session, int column, int row, const QString &text)
 class EncodeCommand : public ::testing::Test
 {
 protected:
-    QString writeSession(const Session &session)
-    {
-        const QString path = mDir.filePath(u"session%1.LSS"_s.arg(++mFiles));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(SessionFileBytes(session));
-        return path;
-    }
+    QString writeSession(const Session &session) { return mFolder.write(session); }
 
-    CliRun encode(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, mDir.path());
-        process.setProcessEnvironment(environment);
-        process.start(builtProgramPath(u"mirandel-cli"_s), QStringList{u"encode"_s} + arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
-    }
+    CliRun encode(const QStringList &arguments) { return runMirandelCli(QStringList{u"encode"_s} + arguments); }
 
-    QTemporaryDir mDir;
-    int mFiles = 0;
+    SessionFileFolder mFolder;
 };
 } // namespace
 
@@ -121,7 +92,7 @@ TEST_F(EncodeCommand, RefusesArgumentsOutsideItsUsage)
         EXPECT_EQ(run.out, "") << arguments.join(u' ');
         EXPECT_EQ(run.err, "usage: mirandel-cli encode FILE [--clear] [--model ambrion|calidor]\n");
     }
-    const CliRun missing = encode({mDir.filePath(u"missing.LSS"_s)});
+    const CliRun missing = encode({mFolder.filePath(u"missing.LSS"_s)});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
 }

@@ -1,0 +1,119 @@
+// Both graphs of a 1000-segment session with loops, for the scroll box of a
+// maximised graph window on a 1024 x 768 screen, and the memory a segment
+// graph 30001 pixels wide takes at its peak.
+#include "session/NewSession.h"
+#include "session/Session.h"
+#include "session/TimingSummary.h"
+#include "session/ValueLists.h"
+#include "views/GraphDrawing.h"
+
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int ScrollBoxWidth = 1024 - 30;
+constexpr int ScrollBoxHeight = 768 - 50;
+
+// Pulsed ramps and level lines; every 50 segments a loop of 10 segments
+// played 5 times.
+SessionGrid bigSession()
+{
+    SessionGrid cells;
+    cells.setColumnCount(SessionGrid::MaxSegments);
+    for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
+        SessionGrid::Column cellsOf = NewSessionColumn(PulsedSession);
+        cellsOf[0] = QString::number(column + 1);
+        cellsOf[1] = ValueLists::TimeList.at(column % 20);
+        cellsOf[3] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
+        cellsOf[5] = column % 3 == 0 ? ValueLists::TargetFreqList.at((column * 11) % 47) : QString();
+        const int inBlock = column % 50;
+        cellsOf[13] = inBlock == 10 ? u"10"_s : u"0"_s;
+        cellsOf[14] = (inBlock >= 10 && inBlock < 20) ? u"5"_s : u"0"_s;
+        cells.setColumn(column, cellsOf);
+    }
+    return cells;
+}
+
+// The widest time graph: half-second segments, all in loops of 15 segments
+// played 15 times, so that each of 15000 played segments takes one pixel.
+SessionGrid widestTimeSession()
+{
+    SessionGrid cells = bigSession();
+    for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
+        cells.setCell(column, 1, ValueLists::TimeList.first());
+        cells.setCell(column, 13, column % 15 == 0 ? u"15"_s : u"0"_s);
+        cells.setCell(column, 14, u"15"_s);
+    }
+    return cells;
+}
+
+qint64 statusKilobytes(const QByteArray &key)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+void drawGraph(benchmark::State &state, GraphKind mode, const SessionGrid &cells)
+{
+    const int total = ComputeTimingSummary(cells, 1).totalSeconds;
+    QSize size;
+    for (auto _ : state) {
+        const GraphDrawing drawing = DrawGraph(cells, mode, u"bench"_s, total, ScrollBoxWidth, ScrollBoxHeight);
+        size = drawing.bitmap.size();
+        benchmark::DoNotOptimize(drawing.bitmap.constBits());
+    }
+    state.counters["width"] = size.width();
+    state.counters["height"] = size.height();
+}
+
+void BM_SegmentGraph(benchmark::State &state)
+{
+    drawGraph(state, GraphKind::Segment, bigSession());
+}
+BENCHMARK(BM_SegmentGraph)->Unit(benchmark::kMillisecond);
+
+void BM_TimeGraph(benchmark::State &state)
+{
+    drawGraph(state, GraphKind::Time, bigSession());
+}
+BENCHMARK(BM_TimeGraph)->Unit(benchmark::kMillisecond);
+
+void BM_WidestTimeGraph(benchmark::State &state)
+{
+    drawGraph(state, GraphKind::Time, widestTimeSession());
+}
+BENCHMARK(BM_WidestTimeGraph)->Unit(benchmark::kMillisecond);
+
+// Peak resident memory above the start of one segment graph drawing,
+// bitmap included (Linux: the peak is reset through clear_refs). Resident
+// memory is counted in pages; a run of this benchmark alone is exact.
+void BM_SegmentGraphPeakMemory(benchmark::State &state)
+{
+    const SessionGrid cells = bigSession();
+    qint64 peakKilobytes = 0;
+    for (auto _ : state) {
+        // Freed memory of earlier drawings would hide this one's.
+        malloc_trim(0);
+        QFile clear(u"/proc/self/clear_refs"_s);
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+        const qint64 before = statusKilobytes("VmRSS:");
+        const GraphDrawing drawing = DrawGraph(cells, GraphKind::Segment, u"bench"_s, 0, ScrollBoxWidth,
+                                               ScrollBoxHeight);
+        peakKilobytes = statusKilobytes("VmHWM:") - before;
+        benchmark::DoNotOptimize(drawing.bitmap.constBits());
+        state.counters["bitmap_MB"] = double(drawing.bitmap.sizeInBytes()) / (1024 * 1024);
+    }
+    state.counters["peak_MB"] = double(peakKilobytes) / 1024;
+}
+BENCHMARK(BM_SegmentGraphPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+} // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "views/GraphKind.h"
+
+#include <QImage>
+#include <QString>
+
+class SessionGrid;
+
+// What one drawing leaves for the graph window.
+struct GraphDrawing
+{
+    QImage bitmap;       // null when the drawing stopped before it was made
+    int scrollRange = 0; // horizontal range of the scroll box
+    QString caption;     // empty when the drawing stopped before setting it
+    QString error;       // a time or loop text that is not a number stopped it
+};
+
+// The graph of the session's cells for a scroll box of width x height
+// pixels. totalSeconds (the session total, loops included) spaces the time
+// graph's minutes.
+GraphDrawing DrawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
+                       int width, int height);

@@ -1,0 +1,40 @@
+#include "views/GraphFrequencies.h"
+
+#include "session/SessionGrid.h"
+#include "session/TextNumbers.h"
+#include "session/ValueLists.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// Far beyond the drawing either way, yet safe to compute with.
+constexpr double QuarterHertzLimit = 1e6;
+
+enum Row { ToneRow = 2, StartFreqRow = 3, TargetFreqRow = 5, DbbRampRow = 12 };
+} // namespace
+
+int QuarterHertz(const QString &cell)
+{
+    const auto hertz = TextNumbers::tryDecimal(cell);
+    if (!hertz)
+        return 0;
+    return int(std::nearbyint(std::clamp(*hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
+}
+
+SegmentLine FrequencyWalk::next(const SessionGrid &cells, int column)
+{
+    SegmentLine line;
+    if (ValueLists::isDualTone(cells.cell(column, ToneRow))) {
+        line.end = QuarterHertz(cells.cell(column, StartFreqRow));
+        line.start = cells.cell(column, DbbRampRow) == u"jump"_s ? line.end : mPreviousEnd;
+    } else {
+        line.start = QuarterHertz(cells.cell(column, StartFreqRow));
+        const QString &target = cells.cell(column, TargetFreqRow);
+        line.end = target.isEmpty() ? line.start : QuarterHertz(target);
+    }
+    mPreviousEnd = line.end;
+    return line;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "views/GraphGeometry.h"
+
+#include <QWidget>
+
+// The graph window's client area. Its strip left of the scroll box carries
+// the frequency scale, which stays in place while the graph scrolls.
+class FrequencyScaleStrip : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FrequencyScaleStrip(QWidget *parent = nullptr);
+
+    void setTicks(const QList<ScaleTick> &ticks);
+    const QList<ScaleTick> &ticks() const { return mTicks; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<ScaleTick> mTicks;
+};

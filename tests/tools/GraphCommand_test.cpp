@@ -1,0 +1,137 @@
+#include "CliProgram.h"
+#include "DefaultSegments.h"
+#include "RecordingView.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+
+#include "files/Opensess.h"
+#include "session/SessionContext.h"
+#include "views/GraphDrawing.h"
+
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const char *const Usage = "usage: mirandel-cli graph FILE --mode segments|time --width W --height H -o OUT.png\n";
+
+class GraphCommand : public ::testing::Test
+{
+protected:
+    QString writeSession(const Session &session) { return mFolder.write(session); }
+
+    CliRun graph(const QStringList &arguments) { return runMirandelCli(QStringList{u"graph"_s} + arguments); }
+
+    QString output(const QString &name) const { return mFolder.filePath(name); }
+
+    SessionFileFolder mFolder;
+};
+
+// Ramps, a loop played three times, a dual ramp from the previous segment.
+Session showcase()
+{
+    Session session = sessionOfDefaultSegments(PulsedSession, 4);
+    session.SessionName = u"showcase"_s;
+    SessionGrid &cells = session.cells;
+    cells.setCell(0, 5, u"12.0"_s);
+    cells.setCell(1, 3, u"20.0"_s);
+    cells.setCell(1, 13, u"2"_s);
+    cells.setCell(1, 14, u"3"_s);
+    cells.setCell(2, 14, u"3"_s);
+    cells.setCell(2, 3, u"4.0"_s);
+    cells.setCell(3, 1, u"5:00.0"_s);
+    return session;
+}
+} // namespace
+
+TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
+{
+    const QString file = writeSession(showcase());
+    // The session as Open reads it, total time included.
+    Session opened;
+    ScriptedPrompter prompter;
+    RecordingView view;
+    ASSERT_TRUE(Opensess(SessionContext{opened, prompter, view}, file));
+    ASSERT_GT(opened.SessionTotalSeconds, 0);
+
+    const struct
+    {
+        const char *mode;
+        GraphKind kind;
+        int width;
+        int height;
+    } cases[] = {{"segments", GraphKind::Segment, 1000, 450}, {"time", GraphKind::Time, 700, 300}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.mode);
+        const QString png = output(QString::fromLatin1(c.mode) + u".png"_s);
+        const CliRun run = graph({file, u"--mode"_s, QString::fromLatin1(c.mode), u"--width"_s,
+                               QString::number(c.width), u"--height"_s, QString::number(c.height), u"-o"_s, png});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "");
+        const QImage written(png);
+        const GraphDrawing expected =
+            DrawGraph(opened.cells, c.kind, opened.SessionName, opened.SessionTotalSeconds, c.width, c.height);
+        ASSERT_FALSE(written.isNull());
+        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.bitmap.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
+{
+    const QString file = writeSession(sessionOfDefaultSegments(PulsedSession, 1));
+    const QString png = output(u"out.png"_s);
+    const QStringList complete{file, u"--mode"_s, u"time"_s, u"--width"_s, u"800"_s, u"--height"_s, u"450"_s,
+                               u"-o"_s, png};
+    const auto without = [&](int index, int count) {
+        QStringList arguments = complete;
+        arguments.remove(index, count);
+        return arguments;
+    };
+    const auto replacing = [&](int index, const QString &text) {
+        QStringList arguments = complete;
+        arguments[index] = text;
+        return arguments;
+    };
+    const QStringList usages[] = {
+        {},           without(0, 1),        without(1, 2),          without(3, 2),        without(5, 2),
+        without(7, 2), replacing(2, u"minutes"_s), replacing(4, u"0"_s), replacing(6, u"-450"_s),
+        replacing(4, u"8x"_s), complete + QStringList{file}, complete + QStringList{u"--mode"_s, u"time"_s},
+        complete + QStringList{u"--scale"_s},
+    };
+    for (const QStringList &arguments : usages) {
+        const CliRun run = graph(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ');
+        EXPECT_EQ(run.err, Usage) << arguments.join(u' ');
+    }
+    EXPECT_FALSE(QFile::exists(png));
+}
+
+TEST_F(GraphCommand, FailuresWriteNoPicture)
+{
+    const QString good = writeSession(sessionOfDefaultSegments(PulsedSession, 2));
+    const QString badLoop = writeSession(sessionOfDefaultSegments(PulsedSession, 2, {{13, u"x"_s}}));
+    const QString png = output(u"out.png"_s);
+    const struct
+    {
+        const char *what;
+        QString file;
+        QString output;
+        std::string errEnd;
+    } cases[] = {
+        {"missing file", output(u"missing.LSS"_s), png, ""},
+        {"loop segs not a number", badLoop, png, "'x' is not a valid integer value\n"},
+        {"output folder missing", good, output(u"no/such/folder/out.png"_s),
+         "mirandel-cli: cannot write " + output(u"no/such/folder/out.png"_s).toStdString() + "\n"},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = graph({c.file, u"--mode"_s, u"time"_s, u"--width"_s, u"800"_s, u"--height"_s, u"450"_s,
+                               u"-o"_s, c.output});
+        EXPECT_EQ(run.exitCode, 1) << c.what;
+        EXPECT_FALSE(run.err.empty()) << c.what;
+        EXPECT_TRUE(QByteArray::fromStdString(run.err).endsWith(QByteArray::fromStdString(c.errEnd)))
+            << c.what << ": " << run.err;
+        EXPECT_FALSE(QFile::exists(c.output)) << c.what;
+    }
+}

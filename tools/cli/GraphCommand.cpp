@@ -1,0 +1,123 @@
+// mirandel-cli graph: the picture the graph window shows, as a PNG file.
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+
+#include "session/ConversionError.h"
+#include "session/Session.h"
+#include "views/GraphDrawing.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int runGraph(const QStringList &arguments);
+
+const CliCommand graphCommand{
+    u"graph"_s,
+    u"graph FILE --mode segments|time --width W --height H -o OUT.png"_s,
+    u"Draw FILE's segment graph or time graph as a PNG picture."_s,
+    u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels\n"
+    u"(the frequency scale beside it is not part of it). The time graph spaces its\n"
+    u"minutes by the session's total time. Exit status 1 when the session cannot be\n"
+    u"read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
+    runGraph};
+
+const CliCommandRegistration registration(graphCommand);
+
+struct GraphOptions
+{
+    QString path;
+    std::optional<GraphKind> mode;
+    int width = 0;
+    int height = 0;
+    QString output;
+};
+
+// A whole number of pixels, at least 1.
+int pixels(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value > 0 ? value : 0;
+}
+
+std::optional<GraphOptions> parseOptions(const QStringList &arguments)
+{
+    GraphOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == u"--mode"_s && hasValue && !options.mode) {
+            const QString &mode = arguments.at(++i);
+            if (mode == u"segments"_s)
+                options.mode = GraphKind::Segment;
+            else if (mode == u"time"_s)
+                options.mode = GraphKind::Time;
+            else
+                return std::nullopt;
+        } else if (argument == u"--width"_s && hasValue && options.width == 0) {
+            if ((options.width = pixels(arguments.at(++i))) == 0)
+                return std::nullopt;
+        } else if (argument == u"--height"_s && hasValue && options.height == 0) {
+            if ((options.height = pixels(arguments.at(++i))) == 0)
+                return std::nullopt;
+        } else if (argument == u"-o"_s && hasValue && options.output.isEmpty()) {
+            options.output = arguments.at(++i);
+        } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
+            return std::nullopt;
+        } else {
+            options.path = argument;
+        }
+    }
+    if (options.path.isEmpty() || !options.mode || options.width == 0 || options.height == 0
+        || options.output.isEmpty())
+        return std::nullopt;
+    return options;
+}
+
+// Whole or not at all: an earlier picture of that name survives a failure.
+bool writePng(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "png");
+    return writer.write(image) && file.commit();
+}
+
+int runGraph(const QStringList &arguments)
+{
+    const std::optional<GraphOptions> options = parseOptions(arguments);
+    if (!options)
+        return usageError(graphCommand);
+    Session session;
+    StderrPrompter prompter;
+    try {
+        if (!loadSessionFile(options->path, session, prompter))
+            return 1;
+    } catch (const ConversionError &error) {
+        printError(error.message());
+        return 1;
+    }
+    const GraphDrawing drawing = DrawGraph(session.cells, *options->mode, session.SessionName,
+                                           session.SessionTotalSeconds, options->width, options->height);
+    if (!drawing.error.isEmpty()) {
+        printError(drawing.error);
+        return 1;
+    }
+    if (drawing.bitmap.isNull()) {
+        printError(u"mirandel-cli: the picture for %1 x %2 pixels is too large"_s.arg(options->width)
+                       .arg(options->height));
+        return 1;
+    }
+    if (!writePng(drawing.bitmap, options->output)) {
+        printError(u"mirandel-cli: cannot write %1"_s.arg(options->output));
+        return 1;
+    }
+    return 0;
+}
+} // namespace
