@@ -1,7 +1,8 @@
+#include "support/SilentPrompter.h"
+
 #include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
 #include "session/NewSession.h"
-#include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/ValueLists.h"
 
@@ -10,19 +11,6 @@
 using namespace ValueLists;
 
 namespace {
-// A valid session shows no message; any would be a fault of the benchmark.
-class SilentPrompter : public Prompter
-{
-public:
-    void error(const QString &) override { std::abort(); }
-    void information(const QString &) override {}
-    bool confirmYesNo(const QString &) override { return false; }
-    bool confirmOkCancel(const QString &) override { return false; }
-    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
-    void beep() override {}
-    void setBusy(bool) override {}
-};
-
 // A full image's worth of segments whose values walk through their lists, so
 // that lookups land all over them.
 Session fullSession(int kind)

@@ -2,7 +2,9 @@
 
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
+#include "app/SessionCellDelegate.h"
 #include "app/SessionGridModel.h"
+#include "device/ComPortError.h"
 #include "files/FileCommands.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
@@ -81,6 +83,7 @@ void TForm1::createControls()
     StringGrid1 = new QTableView(client);
     StringGrid1->setGeometry(91, 0, 459, 385);
     StringGrid1->setModel(mGridModel);
+    StringGrid1->setItemDelegate(new SessionCellDelegate(StringGrid1));
     StringGrid1->setFrameShape(QFrame::NoFrame);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -110,9 +113,10 @@ void TForm1::createControls()
     downbutton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {NewSeg, upbutton, downbutton})
         button->setFocusPolicy(Qt::ClickFocus);
-    connect(NewSeg, &QPushButton::clicked, this, &TForm1::NewSegClick);
-    connect(upbutton, &QPushButton::clicked, this, &TForm1::upbuttonClick);
-    connect(downbutton, &QPushButton::clicked, this, &TForm1::downbuttonClick);
+    // Through runCommand, like the keys: bad cell text must not end the program.
+    connect(NewSeg, &QPushButton::clicked, this, [this] { runCommand([this] { NewSegClick(); }); });
+    connect(upbutton, &QPushButton::clicked, this, [this] { runCommand([this] { upbuttonClick(); }); });
+    connect(downbutton, &QPushButton::clicked, this, [this] { runCommand([this] { downbuttonClick(); }); });
 
     memo1 = new QPlainTextEdit(client);
     memo1->setGeometry(339, 388, 270, 45);
@@ -213,11 +217,16 @@ void TForm1::updateSessionCommands()
 
 void TForm1::runCommand(const std::function<void()> &command)
 {
+    const auto standardErrorReport = [this](const QString &text) {
+        mPrompter->setBusy(false);
+        mPrompter->error(text);
+    };
     try {
         command();
     } catch (const ConversionError &e) {
-        mPrompter->setBusy(false);
-        mPrompter->error(e.message());
+        standardErrorReport(e.message());
+    } catch (const ComPortError &e) {
+        standardErrorReport(e.message());
     }
 }
 
@@ -288,6 +297,8 @@ void TForm1::scrollToLastSegment()
 {
     const int visible = StringGrid1->viewport()->width() / (DefaultColumnWidth + 1);
     const int segments = mSession.cells.columnCount();
+    // The scroll bar stops where the last column meets the right edge, one
+    // column short of this leftmost column: the last segment shows either way.
     if (visible < segments)
         StringGrid1->horizontalScrollBar()->setValue(segments - visible + 1);
 }
@@ -407,6 +418,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    mDeviceLink.closePort();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }

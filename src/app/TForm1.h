@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/QtPrompter.h"
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/TApdComPort.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionView.h"
@@ -144,6 +147,9 @@ private:
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
     // Device link
+    TApdComPort ApdComPort;
+    SessionImage mSessionImage;
+    DeviceLink mDeviceLink{ApdComPort, mSessionImage};
 
     // Views
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <ostream>
 
@@ -24,4 +25,15 @@ Session sessionWithTimes(int dualSession, std::initializer_list<const char *> ti
 inline std::ostream &operator<<(std::ostream &out, const QString &text)
 {
     return out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << text;
+}
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{';
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        *out << (i ? ", " : "") << texts.at(i);
+    *out << '}';
 }

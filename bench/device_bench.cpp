@@ -1,0 +1,88 @@
+#include "support/SilentPrompter.h"
+
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/TApdComPort.h"
+#include "session/NewSession.h"
+#include "session/Session.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+Session defaultSegments(int count)
+{
+    Session session;
+    session.cells.setColumnCount(count);
+    for (int k = 0; k < count; ++k) {
+        SessionGrid::Column cells = NewSessionColumn(PulsedSession);
+        cells[0] = QString::number(k + 1);
+        session.cells.setColumn(k, cells);
+    }
+    return session;
+}
+
+// mirandel-devsim, reached through a link in a temporary folder; its reports
+// are not wanted here.
+class DeviceProcess
+{
+public:
+    explicit DeviceProcess(const QStringList &arguments)
+        : mLink(mDir.filePath(u"device"_s))
+    {
+        mProcess.setStandardOutputFile(QProcess::nullDevice());
+        mProcess.start(QCoreApplication::applicationDirPath() + u"/mirandel-devsim"_s,
+                       QStringList{u"--link"_s, mLink} + arguments);
+        const QDeadlineTimer deadline(5000);
+        while (!QFileInfo::exists(mLink) && !deadline.hasExpired())
+            QThread::msleep(5);
+    }
+    ~DeviceProcess()
+    {
+        mProcess.terminate();
+        mProcess.waitForFinished(3000);
+    }
+    bool ready() const { return QFileInfo::exists(mLink); }
+    QString path() const { return mLink; }
+
+private:
+    QTemporaryDir mDir;
+    QString mLink;
+    QProcess mProcess;
+};
+
+// A whole 250-segment download through the real serial stack. Wall time is
+// mostly the identification wait (550 to 605 ms) that the device needs; the
+// CPU time is the program's own share: encoding, the exchange, queueing the
+// 2009 bytes, their single write and the drain. On a pseudo-terminal there is
+// no line time.
+void downloadFullImage(benchmark::State &state)
+{
+    DeviceProcess device({u"--sessions"_s, u"1"_s, u"--segments"_s, u"250"_s});
+    if (!device.ready()) {
+        state.SkipWithError("mirandel-devsim did not start");
+        return;
+    }
+    ComPortNames names(u"/nonexistent/MIRANDEL.INI"_s);
+    names.assign(1, device.path());
+    TApdComPort port(names);
+    SessionImage image;
+    DeviceLink link(port, image);
+    SilentPrompter prompter;
+    const Session session = defaultSegments(SessionImage::MaxSegments);
+    for (auto _ : state) {
+        if (!link.Download(true, session, 1, prompter)) {
+            state.SkipWithError("download failed");
+            break;
+        }
+    }
+}
+BENCHMARK(downloadFullImage)->Unit(benchmark::kMillisecond)->Iterations(10);
+} // namespace

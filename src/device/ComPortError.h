@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// A failure of the serial port. The four open kinds are what callers expect
+// when a port cannot be opened; the others end a command in the standard
+// error report.
+class ComPortError : public std::runtime_error
+{
+public:
+    enum Kind {
+        EInOutError,          // the system refused the port for another reason
+        EBadId,               // the port does not exist
+        EHardware,            // the port is in use
+        EAlreadyOpen,         // the device is already open
+        EBufferIsEmpty,       // ReceiveByte with nothing waiting
+        EOutputBufferTooSmall // SendByte into a full transmit buffer
+    };
+
+    ComPortError(Kind kind, const QString &message)
+        : std::runtime_error(message.toStdString()), mKind(kind), mMessage(message)
+    {
+    }
+
+    Kind kind() const { return mKind; }
+    bool isOpenError() const { return mKind <= EAlreadyOpen; }
+    const QString &message() const { return mMessage; }
+
+private:
+    Kind mKind;
+    QString mMessage;
+};

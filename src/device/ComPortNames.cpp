@@ -1,0 +1,31 @@
+#include "device/ComPortNames.h"
+
+#include <QSettings>
+
+using namespace Qt::Literals::StringLiterals;
+
+ComPortNames::ComPortNames(const QString &settingsFile)
+    : mSettingsFile(settingsFile)
+{
+}
+
+void ComPortNames::assign(int comNumber, const QString &device)
+{
+    mAssigned.insert(comNumber, device);
+}
+
+QString ComPortNames::systemPortName(int comNumber) const
+{
+    if (const auto assigned = mAssigned.constFind(comNumber); assigned != mAssigned.cend())
+        return *assigned;
+    // Read at every open, so that a changed file needs no restart.
+    const QSettings settings(mSettingsFile, QSettings::IniFormat);
+    const QString configured = settings.value(u"Ports/COM%1"_s.arg(comNumber)).toString().trimmed();
+    if (!configured.isEmpty())
+        return configured;
+#ifdef Q_OS_WIN
+    return u"COM%1"_s.arg(comNumber);
+#else
+    return u"/dev/ttyS%1"_s.arg(comNumber - 1);
+#endif
+}

@@ -1,0 +1,15 @@
+#include "device/DeviceInfo.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+QString DeviceInfo::summary() const
+{
+    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(DeviceModelName, DeviceRevision)
+        .arg(SessionsAvailable)
+        .arg(SegmentsAvailable);
+}
+
+QString DeviceInfo::revisionText(quint8 revision)
+{
+    return u"%1.%2"_s.arg(revision / 10).arg(revision % 10);
+}

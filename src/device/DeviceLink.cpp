@@ -1,0 +1,207 @@
+#include "device/DeviceLink.h"
+
+#include "compiler/SegmentEncoder.h"
+#include "compiler/SessionImage.h"
+#include "device/ComPortError.h"
+#include "device/TApdComPort.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+
+#include <QDeadlineTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr quint8 IdentificationRequest = '?';
+constexpr quint8 AnswerSignature = '6';
+constexpr int IdentificationWaitTicks = 10;
+
+// Marks the link busy for one conversation, whatever way it ends.
+class BusyScope
+{
+public:
+    explicit BusyScope(bool &busy)
+        : mBusy(busy)
+    {
+        mBusy = true;
+    }
+    ~BusyScope() { mBusy = false; }
+
+private:
+    bool &mBusy;
+};
+
+void showError(Prompter &prompter, const QString &text)
+{
+    prompter.setBusy(false);
+    prompter.error(text);
+}
+} // namespace
+
+DeviceLink::DeviceLink(TApdComPort &port, SessionImage &image)
+    : mPort(port)
+    , mImage(image)
+{
+}
+
+bool DeviceLink::refusedWhileBusy(Prompter &prompter) const
+{
+    if (mBusy)
+        prompter.beep();
+    return mBusy;
+}
+
+bool DeviceLink::ChkPort(int port, Prompter &prompter)
+{
+    return !refusedWhileBusy(prompter) && openPort(port, prompter);
+}
+
+bool DeviceLink::ChkSys(int port, Prompter &prompter)
+{
+    if (refusedWhileBusy(prompter))
+        return false;
+    const BusyScope busy(mBusy);
+    return identify(port, prompter) == Identification::Found;
+}
+
+void DeviceLink::closePort()
+{
+    mPort.setOpen(false);
+}
+
+bool DeviceLink::openPort(int port, Prompter &prompter)
+{
+    if (port == 0) {
+        showError(prompter, u"No COM port is selected"_s);
+        return false;
+    }
+    try {
+        mPort.setComNumber(port);
+        mPort.setOpen(true);
+    } catch (const ComPortError &failure) {
+        if (!failure.isOpenError())
+            throw;
+        showError(prompter, u"COM port could not be opened"_s);
+        return false;
+    }
+    return true;
+}
+
+DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
+{
+    if (!openPort(port, prompter))
+        return Identification::NotFound;
+    // Bytes already waiting are read as the start of the answer.
+    mPort.SendByte(IdentificationRequest);
+    if (!mPort.WaitTicks(IdentificationWaitTicks, true))
+        return Identification::Interrupted; // the program is quitting: no more messages
+    if (readAnswer())
+        return Identification::Found;
+    showError(prompter, u"System not found."_s);
+    return Identification::NotFound;
+}
+
+bool DeviceLink::readAnswer()
+{
+    // All six bytes must have arrived during the wait; a shorter answer is no
+    // device either.
+    const auto next = [this](quint8 &byte) {
+        if (!mPort.InputReady())
+            return false;
+        byte = mPort.ReceiveByte();
+        return true;
+    };
+    quint8 signature = 0, model = 0, revision = 0, sessions = 0, segmentsHigh = 0, segmentsLow = 0;
+    if (!next(signature) || signature != AnswerSignature || !next(model))
+        return false;
+    DeviceInfo found;
+    SessionImage::DeviceModel modelCode;
+    if (model == 'N' || model == 'I') {
+        found.DeviceModelName = u"Ambrion"_s;
+        modelCode = SessionImage::AmbrionModel;
+    } else if (model == 'T') {
+        found.DeviceModelName = u"Calidor"_s;
+        modelCode = SessionImage::CalidorModel;
+    } else {
+        return false;
+    }
+    if (!next(revision) || !next(sessions) || !next(segmentsHigh) || !next(segmentsLow))
+        return false;
+    found.DeviceRevision = DeviceInfo::revisionText(revision);
+    found.SessionsAvailable = sessions;
+    found.SegmentsAvailable = segmentsHigh * 256 + segmentsLow;
+    mInfo = found;
+    mImage.setDeviceModel(modelCode);
+    return true;
+}
+
+bool DeviceLink::Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter)
+{
+    if (refusedWhileBusy(prompter))
+        return false;
+    const BusyScope busy(mBusy);
+    prompter.setBusy(true);
+    mImage.setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
+    mImage.clearHeaderTail();
+    const int segmentCount = session.cells.columnCount();
+    mImage.ImageNextRecord = SessionImage::FirstSegmentRecord;
+    bool aborted = EncodeSession(session, prompter, mImage, segmentCount) != 0;
+    // A session too long for the image has been refused by the encoder; the
+    // device is not even asked.
+    if (segmentCount <= SessionImage::MaxSegments) {
+        switch (identify(comPortNumber, prompter)) {
+        case Identification::Interrupted:
+            prompter.setBusy(false);
+            return false;
+        case Identification::NotFound:
+            aborted = true;
+            break;
+        case Identification::Found:
+            if (!clear && !fitsDevice(segmentCount, prompter))
+                aborted = true;
+            break;
+        }
+    }
+    if (aborted) {
+        showError(prompter, u"Download aborted"_s);
+        return false;
+    }
+    return sendImage(segmentCount, prompter);
+}
+
+bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
+{
+    // Both checks speak, in this order.
+    bool fits = true;
+    if (segmentCount > mInfo.SegmentsAvailable) {
+        showError(prompter, u"Download capacity of %1 segments exceeded"_s.arg(mInfo.SegmentsAvailable));
+        fits = false;
+    }
+    if (mInfo.SessionsAvailable == 0) {
+        showError(prompter, u"System has max sessions downloaded"_s);
+        fits = false;
+    }
+    return fits;
+}
+
+bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
+{
+    if (mPort.OutputPending() > 0)
+        mPort.DiscardOutput();
+    const QByteArray bytes = mImage.downloadBytes(segmentCount);
+    for (const char byte : bytes)
+        mPort.SendByte(quint8(byte));
+    // Twice the line time plus a margin allows for a slow adapter, not for a
+    // stalled line or an unplugged one.
+    const QDeadlineTimer deadline(2 * TApdComPort::lineTimeMs(int(bytes.size())) + DrainMarginMs);
+    const bool sent = mPort.WaitOutputSent(deadline);
+    if (!sent)
+        mPort.DiscardOutput();
+    mPort.setOpen(false);
+    prompter.setBusy(false);
+    if (!sent) {
+        prompter.error(u"Download incomplete: the COM port stopped sending"_s);
+        prompter.error(u"Download aborted"_s);
+    }
+    return sent;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "device/DeviceInfo.h"
+
+class Prompter;
+class TApdComPort;
+struct Session;
+struct SessionImage;
+
+// The conversation with the device over the COM port: opening the port, the
+// identification and the download. Messages go to the prompter, each with
+// the normal cursor.
+class DeviceLink
+{
+public:
+    // Extra time a download may take beyond twice its line time.
+    static constexpr int DrainMarginMs = 2000;
+
+    DeviceLink(TApdComPort &port, SessionImage &image);
+
+    // Opens COM port `port` (1 to 4) and leaves it open. False after "No COM
+    // port is selected" or "COM port could not be opened".
+    bool ChkPort(int port, Prompter &prompter);
+    // ChkPort, then the identification; fills info() and the image's model
+    // byte. False after its message. The port stays open either way.
+    bool ChkSys(int port, Prompter &prompter);
+    // Encodes the session and sends it to the device on comPortNumber,
+    // replacing (clear) or adding to its sessions. True when every byte has
+    // left; the port is then closed. Shows the hourglass meanwhile.
+    bool Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
+    void closePort();
+
+    // A conversation is under way. Its identification wait keeps the user
+    // interface alive, so device commands that come meanwhile are refused.
+    bool isBusy() const { return mBusy; }
+    // Left by the last successful identification.
+    const DeviceInfo &info() const { return mInfo; }
+
+private:
+    enum class Identification { Found, NotFound, Interrupted };
+
+    bool refusedWhileBusy(Prompter &prompter) const;
+    bool openPort(int port, Prompter &prompter);
+    Identification identify(int port, Prompter &prompter);
+    bool readAnswer();
+    bool fitsDevice(int segmentCount, Prompter &prompter) const;
+    bool sendImage(int segmentCount, Prompter &prompter);
+
+    TApdComPort &mPort;
+    SessionImage &mImage;
+    DeviceInfo mInfo;
+    bool mBusy = false;
+};

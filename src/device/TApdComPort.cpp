@@ -1,0 +1,211 @@
+#include "device/TApdComPort.h"
+
+#include "device/ComPortError.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+qint64 clockMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+ComPortError::Kind openErrorKind(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return ComPortError::EBadId;
+    case QSerialPort::PermissionError:
+        return ComPortError::EHardware;
+    case QSerialPort::OpenError:
+        return ComPortError::EAlreadyOpen;
+    default:
+        return ComPortError::EInOutError;
+    }
+}
+} // namespace
+
+TApdComPort::TApdComPort(const ComPortNames &names)
+    : mNames(names)
+{
+    mSerial.setBaudRate(Baud);
+    mSerial.setDataBits(QSerialPort::Data8);
+    mSerial.setParity(QSerialPort::NoParity);
+    mSerial.setStopBits(QSerialPort::OneStop);
+    mSerial.setFlowControl(QSerialPort::NoFlowControl);
+    mSerial.setReadBufferSize(BufferSize);
+    mFlushTimer.setSingleShot(true);
+    mFlushTimer.setInterval(0);
+    QObject::connect(&mFlushTimer, &QTimer::timeout, &mSerial, [this] { flushQueue(); });
+}
+
+void TApdComPort::setComNumber(int comNumber)
+{
+    if (comNumber == mComNumber)
+        return;
+    const bool wasOpen = Open();
+    setOpen(false);
+    mComNumber = comNumber;
+    if (wasOpen)
+        setOpen(true);
+}
+
+void TApdComPort::setOpen(bool open)
+{
+    if (open == Open())
+        return;
+    if (!open) {
+        mFlushTimer.stop();
+        mQueue.clear();
+        mSerial.close();
+        return;
+    }
+    if (mComNumber < 1)
+        throw ComPortError(ComPortError::EBadId, u"COM%1 does not exist"_s.arg(mComNumber));
+    const QString device = systemPortName();
+    mSerial.setPortName(device);
+    if (!mSerial.open(QIODevice::ReadWrite)) {
+        const ComPortError failure(openErrorKind(mSerial.error()), u"%1: %2"_s.arg(device, mSerial.errorString()));
+        mSerial.clearError();
+        throw failure;
+    }
+    // A port without modem lines (a pseudo-terminal, some adapters) refuses
+    // these; the device does not need them.
+    mSerial.setDataTerminalReady(true);
+    mSerial.setRequestToSend(true);
+    mSerial.clearError();
+}
+
+void TApdComPort::SendByte(quint8 byte)
+{
+    if (!Open())
+        throw ComPortError(ComPortError::EInOutError, u"COM%1 is not open"_s.arg(mComNumber));
+    if (mQueue.size() + mSerial.bytesToWrite() >= BufferSize)
+        throw ComPortError(ComPortError::EOutputBufferTooSmall, u"Output buffer too small"_s);
+    mQueue.append(char(byte));
+    if (!mFlushTimer.isActive())
+        mFlushTimer.start();
+}
+
+void TApdComPort::flushQueue()
+{
+    mFlushTimer.stop();
+    if (mQueue.isEmpty() || !Open())
+        return;
+    // One write for the whole queue: the bytes leave as one stream.
+    mSerial.write(mQueue);
+    mQueue.clear();
+    mSerial.flush();
+    mSerial.clearError();
+}
+
+bool TApdComPort::InputReady()
+{
+    if (!Open())
+        return false;
+    if (mSerial.bytesAvailable() == 0) {
+        // Fetch what the system holds without running the event loop.
+        mSerial.waitForReadyRead(0);
+        mSerial.clearError();
+    }
+    return mSerial.bytesAvailable() > 0;
+}
+
+quint8 TApdComPort::ReceiveByte()
+{
+    char byte = 0;
+    if (!InputReady() || !mSerial.getChar(&byte))
+        throw ComPortError(ComPortError::EBufferIsEmpty, u"Receive buffer is empty"_s);
+    return quint8(byte);
+}
+
+bool TApdComPort::systemOutputPending(int &count) const
+{
+    count = 0;
+#ifdef Q_OS_UNIX
+    return ::ioctl(int(mSerial.handle()), TIOCOUTQ, &count) == 0;
+#else
+    return true;
+#endif
+}
+
+int TApdComPort::OutputPending()
+{
+    if (!Open())
+        return 0;
+    int system = 0;
+    systemOutputPending(system);
+    return int(mQueue.size() + mSerial.bytesToWrite()) + system;
+}
+
+void TApdComPort::DiscardOutput()
+{
+    mFlushTimer.stop();
+    mQueue.clear();
+    if (Open()) {
+        mSerial.clear(QSerialPort::Output);
+        mSerial.clearError();
+    }
+}
+
+bool TApdComPort::WaitTicks(int ticks, bool keepUIAlive)
+{
+    flushQueue();
+    const qint64 endMs = (clockMs() / TickMs + ticks + 1) * TickMs;
+    if (!keepUIAlive || !QCoreApplication::instance()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(0, endMs - clockMs())));
+        return true;
+    }
+    // A quit request exits every running event loop, this one included, and
+    // stays set for the application's own loop.
+    QEventLoop loop;
+    QTimer timer;
+    bool waitedOut = false;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        waitedOut = true;
+        loop.quit();
+    });
+    timer.start(int(std::max<qint64>(0, endMs - clockMs())));
+    loop.exec();
+    return waitedOut;
+}
+
+bool TApdComPort::WaitOutputSent(const QDeadlineTimer &deadline)
+{
+    flushQueue();
+    constexpr int PollMs = 10;
+    while (Open()) {
+        int system = 0;
+        if (!systemOutputPending(system))
+            return false; // hung up or unplugged
+        const qint64 ours = mSerial.bytesToWrite();
+        if (ours == 0 && system == 0)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        const int slice = int(std::min<qint64>(PollMs, deadline.remainingTime()));
+        if (ours > 0) {
+            mSerial.waitForBytesWritten(slice);
+            mSerial.clearError();
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(slice));
+        }
+    }
+    return false;
+}
+
+int TApdComPort::lineTimeMs(int byteCount)
+{
+    return (byteCount * BitsPerByte * 1000 + Baud - 1) / Baud;
+}

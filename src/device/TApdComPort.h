@@ -1,0 +1,69 @@
+#pragma once
+
+#include "device/ComPortNames.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <QTimer>
+
+// The serial port the device hangs on: 1200 baud, 8 data bits, no parity, one
+// stop bit, no flow control, DTR and RTS raised while open, 4096-byte
+// buffers. It never calls back: the program polls it.
+class TApdComPort
+{
+public:
+    static constexpr int Baud = 1200;
+    static constexpr int BitsPerByte = 10; // start, 8 data, stop
+    static constexpr int BufferSize = 4096;
+    static constexpr int TickMs = 55;
+
+    explicit TApdComPort(const ComPortNames &names = ComPortNames());
+    TApdComPort(const TApdComPort &) = delete;
+    TApdComPort &operator=(const TApdComPort &) = delete;
+
+    int ComNumber() const { return mComNumber; }
+    // Selects the port for the next open; an open port moves to it (and may
+    // throw as setOpen(true) does).
+    void setComNumber(int comNumber);
+    bool Open() const { return mSerial.isOpen(); }
+    // Throws ComPortError of one of the four open kinds when the port cannot
+    // be opened. Opening an open port or closing a closed one does nothing.
+    void setOpen(bool open);
+    // The system device that ComNumber stands for.
+    QString systemPortName() const { return mNames.systemPortName(mComNumber); }
+
+    // Queues a byte and returns at once. Queued bytes go to the system in one
+    // piece when the program next waits, or when control returns to the
+    // event loop.
+    void SendByte(quint8 byte);
+    bool InputReady();
+    // Throws ComPortError::EBufferIsEmpty when nothing is waiting.
+    quint8 ReceiveByte();
+    // Bytes queued but not yet on the wire: ours, Qt's and the system's.
+    int OutputPending();
+    void DiscardOutput();
+
+    // Waits until the 55 ms tick count has passed the starting tick plus
+    // ticks (10 ticks: 550 to 605 ms). With keepUIAlive the event loop runs
+    // meanwhile; a quit request then ends the wait early and false is
+    // returned.
+    bool WaitTicks(int ticks, bool keepUIAlive);
+    // Waits without serving the user interface until every queued byte has
+    // left. False when the deadline passes or the line goes away first.
+    bool WaitOutputSent(const QDeadlineTimer &deadline);
+
+    // Milliseconds the line needs for byteCount bytes.
+    static int lineTimeMs(int byteCount);
+
+private:
+    void flushQueue();
+    // Bytes in the system's transmit queue; false when the line is gone.
+    bool systemOutputPending(int &count) const;
+
+    ComPortNames mNames;
+    QSerialPort mSerial;
+    QTimer mFlushTimer;
+    QByteArray mQueue;
+    int mComNumber = 0;
+};

@@ -1,0 +1,111 @@
+#include "session/LoopEntry.h"
+
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+#include "session/SessionRows.h"
+#include "session/SessionView.h"
+#include "session/TextNumbers.h"
+#include "session/TimingSummary.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int MaxLoopLength = 15;
+constexpr int MinLoopTimes = 2;
+constexpr int MaxLoopTimes = 15;
+
+// The integer typed into a loop dialog, limited to low..high. Digits beyond
+// 32 bits still say which end they mean. No value for text that is not an
+// integer.
+std::optional<int> enteredInteger(const QString &entry, int low, int high)
+{
+    const QString text = entry.trimmed();
+    if (const auto value = TextNumbers::tryInteger(text))
+        return std::clamp(*value, low, high);
+    static const QRegularExpression longInteger(u"^[+-]?[0-9]+$"_s);
+    if (longInteger.match(text).hasMatch())
+        return text.startsWith(u'-') ? low : high;
+    return std::nullopt;
+}
+
+// Row 14 of columns first..last that exist: a loop read from a file may
+// claim more segments than the session has.
+void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
+{
+    const QString text = QString::number(times);
+    for (int column = std::max(first, 0); column <= std::min(last, cells.columnCount() - 1); ++column)
+        cells.setCell(column, SessionRows::LoopTimes, text);
+}
+
+void finishLoopChange(const SessionContext &context, int k)
+{
+    context.view.cellsChanged();
+    UpdateTimingSummary(context.session, context.view, k + 1);
+}
+} // namespace
+
+void EnterLoopSegs(const SessionContext &context)
+{
+    SessionGrid &cells = context.session.cells;
+    const int k = context.session.CurrentCell.column;
+    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    if (n == 0 && t > 0) {
+        context.prompter.error(u"In Existing loop"_s);
+        return;
+    }
+    t = std::max(t, MinLoopTimes);
+
+    const QString entry = context.prompter.inputBox(u"Enter Loop Segments"_s, u"Range 0-15"_s, QString::number(n));
+    int m = 0;
+    if (!entry.trimmed().isEmpty()) {
+        if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
+            m = *value;
+        else
+            context.prompter.error(u"Integer 0-15 needed"_s);
+    }
+
+    if (m < n) {
+        writeLoopTimes(cells, k + m, k + n - 1, 0);
+    } else if (m > n) {
+        if (k + m > cells.columnCount() - 1) {
+            context.prompter.error(u"Loop includes last segment"_s);
+            m = n;
+        } else {
+            // Every loop in the way is named, not only the first.
+            const int end = k + m;
+            for (int column = std::max(k + n, 0); column < end; ++column) {
+                if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
+                    context.prompter.error(u"Loop overlap"_s);
+                    m = n;
+                }
+            }
+        }
+        if (m > n)
+            writeLoopTimes(cells, k + n, k + m - 1, t);
+    }
+    cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
+    finishLoopChange(context, k);
+}
+
+void EnterLoopTimes(const SessionContext &context)
+{
+    SessionGrid &cells = context.session.cells;
+    const int k = context.session.CurrentCell.column;
+    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    if (n == 0) {
+        context.prompter.error(u"Not at loop start"_s);
+        return;
+    }
+
+    const QString entry = context.prompter.inputBox(u"Enter Loop Times"_s, u"Range 2-15"_s, QString::number(t));
+    if (const auto value = enteredInteger(entry, MinLoopTimes, MaxLoopTimes))
+        t = *value;
+    writeLoopTimes(cells, k, k + n - 1, t);
+    finishLoopChange(context, k);
+}

@@ -1,0 +1,131 @@
+#include "session/SegmentCommands.h"
+
+#include "session/NewSession.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+#include "session/SessionRows.h"
+#include "session/SessionView.h"
+#include "session/TimingSummary.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+bool isInsideLoop(const SessionGrid &cells, int column)
+{
+    return cells.cell(column, SessionRows::LoopTimes) != u"0";
+}
+
+// Refuses a command that would add a segment when the session is full.
+bool refuseWhenFull(const SessionContext &context)
+{
+    if (context.session.cells.columnCount() < SessionGrid::MaxSegments)
+        return false;
+    context.prompter.beep();
+    context.prompter.error(u"Max 1000 Segments"_s);
+    return true;
+}
+
+// Refuses a segment put before column k: the session is full, k is the
+// first segment, or k belongs to a loop that would be split or shifted.
+bool refuseInsertBefore(const SessionContext &context, int k, const QString &insideLoopMessage)
+{
+    if (refuseWhenFull(context))
+        return true;
+    if (k == 0) {
+        context.prompter.error(u"Cannot insert segment 1"_s);
+        return true;
+    }
+    if (isInsideLoop(context.session.cells, k)) {
+        context.prompter.error(insideLoopMessage);
+        return true;
+    }
+    return false;
+}
+
+void finishShift(const SessionContext &context, int k)
+{
+    context.session.SessionModified = 1;
+    context.view.cellsChanged();
+    UpdateTimingSummary(context.session, context.view, k + 1);
+}
+
+void insertNewSegmentBefore(const SessionContext &context, int k)
+{
+    context.session.cells.shiftRightFrom(k);
+    FillNewSegment(context.session, k);
+    finishShift(context, k);
+}
+} // namespace
+
+void NewSegment(const SessionContext &context)
+{
+    if (refuseWhenFull(context)) {
+        context.view.scrollToLastSegment();
+        return;
+    }
+    Session &session = context.session;
+    const int k = session.cells.columnCount();
+    session.cells.setColumnCount(k + 1);
+    FillNewSegment(session, k);
+    context.view.cellsChanged();
+    const CellPos added{k, 1};
+    session.CurrentCell = added;
+    context.view.selectCell(added);
+    context.view.focusGrid();
+    // Scrolled before the timing refresh, which a bad time text in another
+    // segment may stop.
+    context.view.scrollToLastSegment();
+    UpdateTimingSummary(session, context.view, k + 1);
+}
+
+void CopySegment(const SessionContext &context)
+{
+    Session &session = context.session;
+    const SessionGrid::Column &column = session.cells.column(session.CurrentCell.column);
+    session.SegmentClipboard = QStringList(column.begin(), column.end());
+    session.SegmentClipboard[SessionRows::LoopSegs] = u"0"_s;
+    session.SegmentClipboard[SessionRows::LoopTimes] = u"0"_s;
+}
+
+void CutSegment(const SessionContext &context)
+{
+    Session &session = context.session;
+    const int k = session.CurrentCell.column;
+    if (k == 0) {
+        context.prompter.error(u"Cannot delete segment 1"_s);
+    } else if (isInsideLoop(session.cells, k)) {
+        context.prompter.error(u"Cannot delete inside loop"_s);
+    } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
+        const SessionGrid::Column &column = session.cells.column(k);
+        session.SegmentClipboard = QStringList(column.begin(), column.end());
+        session.cells.shiftLeftOnto(k);
+        session.SessionModified = 1;
+        context.view.cellsChanged();
+    }
+    UpdateTimingSummary(session, context.view, k + 1);
+}
+
+void PasteSegment(const SessionContext &context)
+{
+    Session &session = context.session;
+    const int k = session.CurrentCell.column;
+    if (refuseInsertBefore(context, k, u"Cannot paste inside loop"_s))
+        return;
+    if (session.SegmentClipboard.value(0).isEmpty()) {
+        insertNewSegmentBefore(context, k);
+        return;
+    }
+    session.cells.shiftRightFrom(k);
+    for (int row = 1; row < SessionGrid::RowCount; ++row)
+        session.cells.setCell(k, row, session.SegmentClipboard.value(row));
+    session.cells.setCell(k, 0, QString::number(k + 1));
+    finishShift(context, k);
+}
+
+void InsertSegment(const SessionContext &context)
+{
+    const int k = context.session.CurrentCell.column;
+    if (!refuseInsertBefore(context, k, u"Cannot insert inside loop"_s))
+        insertNewSegmentBefore(context, k);
+}

@@ -1,0 +1,116 @@
+#include "session/ValueStepping.h"
+
+#include "session/LoopEntry.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+#include "session/SessionRows.h"
+#include "session/SessionView.h"
+#include "session/ValueLists.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+bool isDual(const Session &session)
+{
+    return session.DualSession == DualBinauralSession;
+}
+
+bool isChordSegment(const Session &session, int column)
+{
+    return session.cells.cell(column, SessionRows::Tone) == u"PCh";
+}
+
+// Rows whose cell has no meaning in this segment are emptied by any step.
+bool stepEmptiesCell(const Session &session, const CellPos &cell)
+{
+    if (isDual(session))
+        return false;
+    if (cell.row == SessionRows::Chord)
+        return !isChordSegment(session, cell.column);
+    return cell.row == SessionRows::DbbRamp;
+}
+
+qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
+{
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+QStringList WorkingList(const Session &session, const CellPos &cell)
+{
+    using namespace ValueLists;
+    const bool dual = isDual(session);
+    switch (cell.row) {
+    case 1:
+        return TimeList;
+    case 2:
+        return dual ? DualToneList : PulsedToneList;
+    case 3:
+        return FreqList;
+    case 4:
+        return PitchList;
+    case 5:
+        return dual ? FreqList : TargetFreqList;
+    case SessionRows::Chord:
+        if (dual)
+            return Pitch2List;
+        return isChordSegment(session, cell.column) ? ChordList : QStringList();
+    case 7:
+        return dual ? DualPhaseList : PulsedPhaseList;
+    case 8:
+        return DutyList;
+    case 9:
+    case 10:
+        return LevelList;
+    case 11:
+        return VIRampList;
+    case SessionRows::DbbRamp:
+        return dual && cell.column > 0 ? DbbRampList : QStringList();
+    default:
+        return {};
+    }
+}
+
+void StepValue(const SessionContext &context, StepDirection direction)
+{
+    Session &session = context.session;
+    const CellPos cell = session.CurrentCell;
+    QString current = session.cells.cell(cell.column, cell.row);
+    bool changed = false;
+
+    if (stepEmptiesCell(session, cell)) {
+        changed = !current.isEmpty();
+        session.cells.setCell(cell.column, cell.row, QString());
+    } else if (cell.row == SessionRows::LoopSegs) {
+        EnterLoopSegs(context);
+    } else if (cell.row == SessionRows::LoopTimes) {
+        EnterLoopTimes(context);
+    }
+
+    const QStringList list = WorkingList(session, cell);
+    if (!list.isEmpty()) {
+        // An unset chord plays as the first chord.
+        if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
+            current = list.first();
+        qsizetype position = positionIgnoringCase(list, current);
+        if (position < 0) {
+            context.prompter.error(u"Starting value not in list - step to desired value"_s);
+            position = 0;
+        }
+        const qsizetype target = direction == StepDirection::Up ? position + 1 : position - 1;
+        if (target >= 0 && target < list.size()) {
+            session.cells.setCell(cell.column, cell.row, list.at(target));
+            changed = true;
+        }
+    }
+
+    if (changed)
+        context.view.cellsChanged();
+    context.view.focusGrid();
+    session.SessionModified = 1;
+}

@@ -1,0 +1,187 @@
+#include "DefaultSegments.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+
+#include "app/MirandelWindows.h"
+#include "app/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The real main window, offscreen and active, answering through a script.
+class EditWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.setPrompter(prompter);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    void showSession(const Session &session)
+    {
+        form.session() = session;
+        form.cellsChanged();
+        form.setSessionShown(true);
+        form.selectCell({0, 1});
+    }
+
+    void select(int column, int row) { form.selectCell({column, row}); }
+
+    void selectRange(int left, int top, int right, int bottom)
+    {
+        QAbstractItemModel *model = form.StringGrid1->model();
+        form.StringGrid1->setCurrentIndex(model->index(top, left));
+        form.StringGrid1->selectionModel()->select(
+            QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
+    }
+
+    const SessionGrid &cells() { return form.session().cells; }
+
+    MirandelWindows windows{QStringList()};
+    TForm1 &form = *windows.Form1;
+    ScriptedPrompter prompter;
+};
+
+QString cellText(TForm1 &form, int column, int row)
+{
+    return form.session().cells.cell(column, row);
+}
+
+// Keys and shortcuts of the segment and stepping commands do nothing before
+// a session exists, and all act once one is shown.
+TEST_F(EditWindowTest, KeysActOnlyWithASession)
+{
+    const auto pressAll = [this] {
+        QTest::keyClick(&form, Qt::Key_N);
+        QTest::keyClick(&form, '+');
+        QTest::keyClick(&form, '-');
+        for (const Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Insert})
+            QTest::keyClick(&form, key, Qt::ControlModifier);
+    };
+    pressAll();
+    EXPECT_EQ(cells().columnCount(), 1);
+    EXPECT_TRUE(cells().cell(0, 1).isEmpty());
+    EXPECT_TRUE(form.session().SegmentClipboard.first().isEmpty());
+    EXPECT_EQ(form.session().SessionModified, 0);
+    EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
+
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{9, u"42"_s}}));
+    select(1, 9);
+    prompter.answerOkCancel(true);
+    pressAll();
+    // N added segment 4 and selected it; "+" and "-" stepped its time there
+    // and back; Ctrl+C copied it, Ctrl+V pasted the copy before it, Ctrl+X
+    // cut that copy after the question and Ctrl+Insert inserted a new one.
+    EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
+    EXPECT_EQ(cells().columnCount(), 5);
+    EXPECT_EQ(form.session().SegmentClipboard.first(), u"4"_s);
+    EXPECT_EQ(form.StringGrid1->currentIndex().column(), 3);
+    EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
+    EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
+    EXPECT_EQ(form.session().SessionModified, 1);
+}
+
+TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
+{
+    showSession(sessionOfDefaultSegments(PulsedSession, 3));
+    select(1, 9);
+    QTest::mouseClick(form.downbutton, Qt::LeftButton);
+    EXPECT_EQ(cellText(form, 1, 9), u"85"_s);
+    EXPECT_EQ(form.StringGrid1->model()->index(9, 1).data().toString(), u"85"_s);
+    EXPECT_EQ(QApplication::focusWidget(), form.StringGrid1);
+    QTest::mouseClick(form.upbutton, Qt::LeftButton);
+    QTest::keyClick(form.StringGrid1, '+');
+    EXPECT_EQ(cellText(form, 1, 9), u"100"_s);
+
+    // One row over two columns steps its leftmost cell; rows 3 to 5 step nothing.
+    selectRange(1, 8, 2, 8);
+    QTest::mouseClick(form.upbutton, Qt::LeftButton);
+    EXPECT_EQ(cellText(form, 1, 8), u"62"_s);
+    EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
+    selectRange(1, 3, 1, 5);
+    const SessionGrid before = cells();
+    form.session().SessionModified = 0;
+    QTest::mouseClick(form.upbutton, Qt::LeftButton);
+    QTest::keyClick(form.StringGrid1, '-');
+    EXPECT_EQ(form.session().cells.column(1), before.column(1));
+    EXPECT_EQ(form.session().SessionModified, 0);
+    EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
+}
+
+// A loop row holding text that is not a number ends the command in the
+// standard error report, whether started by a button or a key.
+TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
+{
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{14, u"x"_s}}));
+    select(1, 13);
+    ASSERT_TRUE(prompter.errors.isEmpty());
+    QTest::mouseClick(form.upbutton, Qt::LeftButton);
+    QTest::keyClick(form.StringGrid1, '-');
+    EXPECT_EQ(prompter.errors, QStringList(2, u"'x' is not a valid integer value"_s));
+}
+
+TEST_F(EditWindowTest, MenuCommandsKeepTheSelection)
+{
+    Session session = sessionOfDefaultSegments(DualBinauralSession, 4);
+    session.cells.setCell(2, 3, u"9.5"_s);
+    showSession(session);
+    select(2, 3);
+    form.CopySegment1->trigger();
+    form.InsertSegment1->trigger();
+    EXPECT_EQ(cells().columnCount(), 5);
+    EXPECT_EQ(cellText(form, 2, 3), u"7.83"_s); // a copy of segment 2
+    EXPECT_EQ(cellText(form, 2, 12), u"ramp"_s);
+    form.PasteSegment1->trigger();
+    EXPECT_EQ(cellText(form, 2, 3), u"9.5"_s);
+    EXPECT_EQ(cells().columnCount(), 6);
+    prompter.answerOkCancel(false);
+    form.CutSegment1->trigger();
+    EXPECT_EQ(cells().columnCount(), 6);
+    EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 3 ?"_s});
+    EXPECT_EQ(form.StringGrid1->currentIndex(), form.StringGrid1->model()->index(3, 2));
+    EXPECT_EQ(form.memo1->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
+}
+
+// The new last segment is always scrolled fully into view, also when the
+// session is full and New Segment is refused.
+TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
+{
+    QTableView *grid = form.StringGrid1;
+    const int viewWidth = grid->viewport()->width();
+    const int visible = viewWidth / 61;
+    const auto lastInView = [&] {
+        const int last = cells().columnCount() - 1;
+        const int left = grid->columnViewportPosition(last);
+        return left >= 0 && left + grid->columnWidth(last) <= viewWidth;
+    };
+    showSession(sessionOfDefaultSegments(PulsedSession, visible - 1));
+    QTest::mouseClick(form.NewSeg, Qt::LeftButton);
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(lastInView());
+    for (int more = 0; more < 6; ++more) {
+        select(0, 1);
+        QTest::keyClick(grid, Qt::Key_N);
+        EXPECT_TRUE(lastInView()) << cells().columnCount() << " segments";
+        EXPECT_EQ(grid->currentIndex(), form.StringGrid1->model()->index(1, cells().columnCount() - 1));
+    }
+
+    showSession(sessionOfDefaultSegments(PulsedSession, SessionGrid::MaxSegments));
+    ASSERT_FALSE(lastInView());
+    QTest::mouseClick(form.NewSeg, Qt::LeftButton);
+    EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
+    EXPECT_TRUE(lastInView());
+}
+} // namespace

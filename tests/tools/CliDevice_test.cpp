@@ -1,0 +1,106 @@
+#include "DevsimProcess.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList &arguments, const QString &program = builtProgramPath(u"mirandel-cli"_s))
+{
+    static QTemporaryDir runtimeDir; // keeps the toolkit's start-up notes off stderr
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir.path());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+} // namespace
+
+TEST(CliDevice, IdentifyPrintsTheDeviceLine)
+{
+    DevsimProcess devsim({u"--model"_s, u"T"_s, u"--revision"_s, u"31"_s, u"--sessions"_s, u"4"_s});
+    const CliRun run = runCli({u"identify"_s, u"--device"_s, devsim.devicePath()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, u"Calidor, rev 3.1 has 4 sessions and 1000 segments available\n"_s);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err;
+}
+
+TEST(CliDevice, FailuresGoToStderrWithExitStatusOne)
+{
+    DevsimProcess silent({u"--fault"_s, u"silent"_s});
+    const QString file = testDataPath(u"new_pulsed.LSS"_s);
+    struct Case
+    {
+        QStringList arguments;
+        QString err;
+    } const cases[] = {
+        {{u"identify"_s, u"--device"_s, silent.devicePath()}, u"System not found.\n"_s},
+        {{u"identify"_s, u"--port"_s, u"0"_s}, u"No COM port is selected\n"_s},
+        {{u"download"_s, file, u"--port"_s, u"0"_s}, u"No COM port is selected\nDownload aborted\n"_s},
+        {{u"download"_s, file, u"--device"_s, missingDevicePath()},
+         u"COM port could not be opened\nDownload aborted\n"_s},
+    };
+    for (const Case &c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.arguments.join(u' ');
+        EXPECT_EQ(run.err, c.err) << c.arguments.join(u' ');
+        EXPECT_TRUE(run.out.isEmpty()) << c.arguments.join(u' ');
+    }
+}
+
+TEST(CliDevice, ClearDownloadSendsTheSessionFile)
+{
+    DevsimProcess devsim;
+    const CliRun run =
+        runCli({u"download"_s, testDataPath(u"new_pulsed.LSS"_s), u"--device"_s, devsim.devicePath(), u"--clear"_s});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.err.isEmpty()) << run.err;
+    EXPECT_EQ(devsim.nextReport(u"download"_s).value(u"bytes"_s).toString(), u"00010100000000000d00771813001b80b4"_s);
+}
+
+TEST(CliDevice, PortNumberGoesThroughThePortsSectionBesideTheProgram)
+{
+    DevsimProcess devsim;
+    QTemporaryDir dir;
+    const QString program = dir.filePath(u"mirandel-cli"_s);
+    ASSERT_TRUE(QFile::copy(builtProgramPath(u"mirandel-cli"_s), program));
+    QFile ini(dir.filePath(u"MIRANDEL.INI"_s));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Ports]\nCOM3=" + devsim.devicePath().toLocal8Bit() + "\n");
+    ini.close();
+    const CliRun run = runCli({u"identify"_s, u"--port"_s, u"3"_s}, program);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, u"Ambrion, rev 2.3 has 10 sessions and 1000 segments available\n"_s);
+}
+
+TEST(CliDevice, MisusedOptionsAreUsageErrors)
+{
+    const QStringList misuses[] = {
+        {u"identify"_s},
+        {u"identify"_s, u"--port"_s, u"1"_s, u"--device"_s, missingDevicePath()},
+        {u"identify"_s, u"--port"_s, u"5"_s},
+        {u"identify"_s, u"--port"_s, u"one"_s},
+        {u"identify"_s, u"--device"_s},
+        {u"download"_s, u"--device"_s, missingDevicePath()},
+        {u"download"_s, u"a.LSS"_s, u"b.LSS"_s, u"--device"_s, missingDevicePath()},
+    };
+    for (const QStringList &arguments : misuses) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ');
+        EXPECT_TRUE(run.err.startsWith(u"usage: mirandel-cli "_s)) << run.err;
+    }
+}

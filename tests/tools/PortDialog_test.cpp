@@ -1,0 +1,188 @@
+#include "DevsimProcess.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/TApdComPort.h"
+#include "device/forms/TForm8.h"
+#include "session/PortSetting.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The dialog over a virtual device on COM 2 and COM 3; COM 1 and COM 4 do
+// not exist. The settings file lives in a temporary folder.
+class PortDialog : public ::testing::Test
+{
+protected:
+    PortDialog()
+        : port(portNames(devsim.devicePath()))
+        , link(port, image)
+        , settingsFile(dir.filePath(u"MIRANDEL.INI"_s))
+    {
+    }
+
+    static ComPortNames portNames(const QString &device)
+    {
+        ComPortNames names = safePortNames();
+        names.assign(2, device);
+        names.assign(3, device);
+        return names;
+    }
+
+    // Runs the dialog for the port in force; `user` acts while it is shown
+    // and must end it.
+    bool run(int &comPortNumber, const std::function<void()> &user, const QString &file = {})
+    {
+        QTimer::singleShot(0, &dialog, user);
+        return dialog.choosePort(link, prompter, comPortNumber, file.isEmpty() ? settingsFile : file);
+    }
+
+    QList<int> markedPorts() const
+    {
+        QList<int> marked;
+        const QRadioButton *radios[] = {dialog.SelectCom1, dialog.SelectCom2, dialog.SelectCom3, dialog.SelectCom4};
+        for (int n = 1; n <= 4; ++n) {
+            if (radios[n - 1]->isChecked())
+                marked.append(n);
+        }
+        return marked;
+    }
+
+    DevsimProcess devsim;
+    TApdComPort port;
+    SessionImage image;
+    DeviceLink link;
+    ScriptedPrompter prompter;
+    TForm8 dialog;
+    QTemporaryDir dir;
+    QString settingsFile;
+};
+} // namespace
+
+TEST_F(PortDialog, NoPortInForceShowsNoMarkAndOkStoresZero)
+{
+    int comPort = 0;
+    QList<int> marked{-1};
+    EXPECT_TRUE(run(comPort, [&] {
+        marked = markedPorts();
+        dialog.OKButton->click();
+    }));
+    EXPECT_TRUE(marked.isEmpty());
+    EXPECT_EQ(comPort, 0);
+    ASSERT_TRUE(QFile::exists(settingsFile));
+    EXPECT_EQ(ReadPortSetting(settingsFile), 0);
+}
+
+TEST_F(PortDialog, PickedPortIsTriedAndOnlyOkMakesItThePortInForce)
+{
+    struct Case
+    {
+        const char *ending;
+        bool accepted;
+    } const cases[] = {{"ok", true}, {"cancel", false}, {"close box", false}};
+    for (const Case &c : cases) {
+        WritePortSetting(settingsFile, 1);
+        int comPort = 1;
+        int pending = -1;
+        bool portOpenAfterTry = true;
+        const QWidget *focus = nullptr;
+        const bool accepted = run(comPort, [&] {
+            dialog.SelectCom3->click();
+            pending = dialog.PendingPortNumber;
+            portOpenAfterTry = port.Open();
+            focus = dialog.focusWidget();
+            if (c.accepted)
+                dialog.OKButton->click();
+            else if (std::string(c.ending) == "cancel")
+                dialog.CancelButton->click();
+            else
+                dialog.close();
+        });
+        EXPECT_EQ(accepted, c.accepted) << c.ending;
+        EXPECT_EQ(pending, 3) << c.ending;
+        EXPECT_FALSE(portOpenAfterTry) << "the tried port is closed again";
+        EXPECT_EQ(comPort, c.accepted ? 3 : 1) << c.ending;
+        EXPECT_EQ(ReadPortSetting(settingsFile), c.accepted ? 3 : 1) << c.ending;
+        EXPECT_EQ(focus, dialog.OKButton) << c.ending;
+        EXPECT_EQ(dialog.SelectCom3->focusPolicy(), Qt::ClickFocus) << "no longer a tab stop";
+    }
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(PortDialog, PortThatCannotBeOpenedPutsTheMarkBackOnThePortInForce)
+{
+    int comPort = 2;
+    QList<int> marked;
+    int pending = -1;
+    run(comPort, [&] {
+        dialog.SelectCom4->click();
+        marked = markedPorts();
+        pending = dialog.PendingPortNumber;
+        dialog.OKButton->click();
+    });
+    EXPECT_EQ(prompter.errors, QStringList{u"COM port could not be opened"_s});
+    EXPECT_EQ(marked, QList<int>{2});
+    EXPECT_EQ(pending, 2);
+    EXPECT_EQ(comPort, 2);
+}
+
+TEST_F(PortDialog, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForce)
+{
+    int comPort = 1;
+    bool portOpenAfterCheck = true;
+    run(comPort, [&] {
+        dialog.SelectCom2->click();
+        dialog.ChkCommButton->click();
+        portOpenAfterCheck = port.Open();
+        dialog.OKButton->click();
+    });
+    EXPECT_EQ(prompter.log,
+              QStringList{u"information: Ambrion, rev 2.3 has 10 sessions and 1000 segments available"_s});
+    EXPECT_FALSE(portOpenAfterCheck);
+    EXPECT_FALSE(prompter.busy);
+    EXPECT_EQ(devsim.nextReport().value(u"event"_s).toString(), u"identify"_s);
+    EXPECT_EQ(comPort, 2);
+    EXPECT_EQ(ReadPortSetting(settingsFile), 2);
+}
+
+TEST_F(PortDialog, CheckSystemConnectionWithoutAPortSaysSo)
+{
+    int comPort = 0;
+    run(comPort, [&] {
+        dialog.ChkCommButton->click();
+        dialog.CancelButton->click();
+    });
+    EXPECT_EQ(prompter.errors, QStringList{u"No COM port is selected"_s});
+    EXPECT_FALSE(prompter.busy);
+}
+
+TEST_F(PortDialog, SettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStillHolds)
+{
+    // A folder that cannot exist: its parent is a plain file.
+    const QString blocker = dir.filePath(u"plain-file"_s);
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString unwritable = blocker + u"/MIRANDEL.INI"_s;
+    int comPort = 0;
+    run(
+        comPort,
+        [&] {
+            dialog.SelectCom3->click();
+            dialog.OKButton->click();
+        },
+        unwritable);
+    EXPECT_EQ(prompter.errors, QStringList{u"Unable to write to "_s + unwritable});
+    EXPECT_EQ(comPort, 3);
+}

@@ -1,0 +1,50 @@
+#include "CliCommand.h"
+#include "CliDeviceOption.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/TApdComPort.h"
+#include "session/ConversionError.h"
+#include "session/Session.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int runDownload(const QStringList &arguments);
+
+const CliCommand DownloadCommand{
+    u"download"_s,
+    u"download FILE (--port N | --device PATH) [--clear]"_s,
+    u"Sends a .LSS session to the device, added to its sessions or, with --clear, replacing them."_s,
+    u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
+    "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"
+    "--clear        replace the sessions stored in the device\n"
+    "Every message goes to stderr. Exit status 0 when the whole session was sent, 1 otherwise."_s,
+    runDownload,
+};
+const CliCommandRegistration registration(DownloadCommand);
+
+int runDownload(const QStringList &arguments)
+{
+    QStringList rest = arguments;
+    CliDeviceOption device;
+    const bool clear = rest.removeAll(u"--clear"_s) > 0;
+    if (!device.take(rest) || rest.size() != 1 || rest.first().startsWith(u"--"_s))
+        return usageError(DownloadCommand);
+    StderrPrompter prompter;
+    Session session;
+    TApdComPort port(device.names);
+    SessionImage image;
+    DeviceLink link(port, image);
+    try {
+        if (!loadSessionFile(rest.first(), session, prompter))
+            return 1;
+        return link.Download(clear, session, device.port, prompter) ? 0 : 1;
+    } catch (const ConversionError &error) {
+        printError(error.message());
+        return 1;
+    }
+}
+} // namespace

@@ -1,0 +1,42 @@
+#include "CliCommand.h"
+#include "CliDeviceOption.h"
+#include "StderrPrompter.h"
+
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/TApdComPort.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int runIdentify(const QStringList &arguments);
+
+const CliCommand IdentifyCommand{
+    u"identify"_s,
+    u"identify (--port N | --device PATH)"_s,
+    u"Asks the device who it is and prints what it has room for."_s,
+    u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
+    "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"
+    "Prints \"MODEL, rev R has S sessions and N segments available\"; messages go to stderr.\n"
+    "Exit status 0 when the device answered, 1 otherwise."_s,
+    runIdentify,
+};
+const CliCommandRegistration registration(IdentifyCommand);
+
+int runIdentify(const QStringList &arguments)
+{
+    QStringList rest = arguments;
+    CliDeviceOption device;
+    if (!device.take(rest) || !rest.isEmpty())
+        return usageError(IdentifyCommand);
+    TApdComPort port(device.names);
+    SessionImage image;
+    DeviceLink link(port, image);
+    StderrPrompter prompter;
+    if (!link.ChkSys(device.port, prompter))
+        return 1;
+    link.closePort();
+    printLine(link.info().summary());
+    return 0;
+}
+} // namespace
