@@ -5,6 +5,7 @@
 #include "app/SessionCellDelegate.h"
 #include "app/SessionGridModel.h"
 #include "device/ComPortError.h"
+#include "files/FileCommands.h"
 #include "session/ConversionError.h"
 #include "session/NewSession.h"
 #include "session/PortSetting.h"
@@ -426,7 +427,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::New1Click()
 {
-    NewSession(context());
+    if (FileCommands::QuerySaveModified(context()))
+        NewSession(context());
 }
 
 void TForm1::Exit2Click()

@@ -46,6 +46,10 @@ public:
     void focusGrid() override;
     void scrollToLastSegment() override;
     int askSessionKind() override;
+    QString askOpenFileName(const FileDialogRequest &request) override;
+    QString askSaveFileName(const FileDialogRequest &request) override;
+    std::optional<QString> askSessionName(const QString &entry) override;
+    SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
 
     // Runs a command; a conversion error ends it in the standard error report.
     void runCommand(const std::function<void()> &command);
@@ -141,6 +145,7 @@ private:
     bool Keypress(QKeyEvent *event);
 
     // Files
+    QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
     // Device link
     TApdComPort ApdComPort;

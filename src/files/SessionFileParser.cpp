@@ -98,19 +98,15 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
         case 6:
             if (dual)
                 column[6] = replaced(asciiLower(field), u"136", u"144"_s);
-            else if (tone != u"PCh")
-                column[6].clear();
-            else
-                column[6] = field.isEmpty() ? u"1"_s : field.toString();
-            break;
-        case 8:
-            column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
-                                ValueLists::DutyList, prompter);
             break;
         case 7:
         case 9:
         case 10:
             column[size_t(r)] = field.toString();
+            break;
+        case 8:
+            column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
+                                ValueLists::DutyList, prompter);
             break;
         case 11:
             column[11] = replaced(field, u"8 sec", u"seg"_s);
@@ -126,9 +122,14 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
             break;
         }
     }
+    // A chord means something only with "PCh", which always has one: also
+    // in a faulty line that ends before its chord.
+    if (!dual) {
+        const QStringView chord = line.has(6) ? line.fields[6] : QStringView();
+        column[6] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
+    }
     return column;
 }
-
 } // namespace
 
 SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)

@@ -46,7 +46,7 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
                 --left;
                 sum += h;
                 if (left == 0)
-                    total += qint64(repeats - 1) * sum;
+                    total += (qint64(repeats) - 1) * sum;
             }
         }
     } catch (const ConversionError &e) {

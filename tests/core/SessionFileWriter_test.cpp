@@ -7,18 +7,58 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 
+#include "session/ValueLists.h"
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 QByteArray fileBytes(const QString &path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
-    return file.readAll();
+    return readFileBytes(path);
+}
+
+QString at(const QStringList &list, int k)
+{
+    return list.at(k % list.size());
+}
+
+// A session whose segments step through every value of every list of the kind.
+Session variedSession(int kind, int segments)
+{
+    const bool dual = kind == DualBinauralSession;
+    Session session;
+    session.SessionName = dual ? u"Dual ÿ"_s : u"Pulsed"_s;
+    session.DualSession = kind;
+    session.DescriptionLines = {u"first"_s, QString(), u"third; with ;"_s};
+    session.cells.setColumnCount(segments);
+    for (int k = 0; k < segments; ++k) {
+        using namespace ValueLists;
+        SessionGrid::Column column;
+        column[0] = QString::number(k + 1);
+        column[1] = at(TimeList, k);
+        column[2] = at(dual ? DualToneList : PulsedToneList, k);
+        column[3] = at(FreqList, k);
+        column[4] = at(PitchList, k);
+        column[5] = at(dual ? FreqList : TargetFreqList, k * 7);
+        column[6] = dual ? at(Pitch2List, k) : (column[2] == u"PCh" ? at(ChordList, k) : QString());
+        column[7] = at(dual ? DualPhaseList : PulsedPhaseList, k);
+        column[8] = at(DutyList, k);
+        column[9] = at(LevelList, k);
+        column[10] = at(LevelList, k + 3);
+        column[11] = at(VIRampList, k);
+        column[12] = dual ? at(DbbRampList, k) : QString();
+        column[13] = k % 5 == 0 ? u"2"_s : u"0"_s;
+        column[14] = k % 5 <= 1 ? u"3"_s : u"0"_s;
+        session.cells.setColumn(k, column);
+    }
+    return session;
 }
 
 Session newSession(int kind)
@@ -70,4 +110,115 @@ TEST(SessionFileWriter, ReadAndWrittenAgainGivesTheSameBytes)
         EXPECT_EQ(SessionFileBytes(session), fileBytes(path)) << fixture;
         EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
     }
+}
+
+TEST(SessionFileWriter, SegmentFieldsFollowTheTone)
+{
+    const struct
+    {
+        const char *name;
+        SessionGrid::Column column;
+        QByteArray line;
+    } cases[] = {
+        {"target equal to start is left out",
+         {u"9"_s, u"0:10.0"_s, u"PFr"_s, u"4.0"_s, u"240"_s, u"4.0"_s, u"5"_s, u"IN"_s, u"50"_s, u"100"_s, u"100"_s,
+          u"seg"_s, u"ramp"_s, u"2"_s, u"3"_s},
+         "1\t0:10.0\tPFr\t4.0\t240\t\t\tIN\t50\t100\t100\tseg\tnone\t\t2\t3\t"},
+        {"PCh keeps its chord",
+         {u"1"_s, u"0:10.0"_s, u"PCh"_s, u"4.0"_s, u"240"_s, u"5.0"_s, u"5"_s, u"IN"_s, u"50"_s, u"100"_s, u"100"_s,
+          u"none"_s, QString(), u"0"_s, u"0"_s},
+         "1\t0:10.0\tPCh\t4.0\t240\t5.0\t5\tIN\t50\t100\t100\tnone\tnone\t\t0\t0\t"},
+        {"dual tone keeps equal frequencies, pitch 2 and ramp",
+         {u"1"_s, u"0:10.0"_s, u"dSb"_s, u"4.0"_s, u"240"_s, u"4.0"_s, u"r-3"_s, u"ORL"_s, u"50"_s, u"100"_s,
+          u"100"_s, u"none"_s, u"ramp"_s, u"0"_s, u"0"_s},
+         "1\t0:10.0\tdSb\t4.0\t240\t4.0\tr-3\tORL\t50\t100\t100\tnone\tnone\tramp\t0\t0\t"},
+    };
+    for (const auto &c : cases) {
+        Session session;
+        session.SessionName = u"n"_s;
+        session.cells.setColumn(0, c.column);
+        EXPECT_EQ(SessionFileBytes(session), ";n\r\n" + c.line + "\r\n") << c.name;
+    }
+}
+
+TEST(SessionFileWriter, NameAndDescriptionStayOneLineEachInTheCodePage)
+{
+    Session session = newSession(PulsedSession);
+    session.SessionName = u"a\u4E00b\nc\U0001F600"_s;
+    session.DescriptionLines = {u"x\ry"_s, QString(), u"\u20AC\u00FF"_s};
+    const QByteArray bytes = SessionFileBytes(session);
+    EXPECT_TRUE(bytes.startsWith(";a?b c?\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n;x y\r\n;\r\n;\x80\xFF\r\n"));
+}
+
+TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
+{
+    for (const int kind : {PulsedSession, DualBinauralSession}) {
+        const Session written = variedSession(kind, 120);
+        QTemporaryDir dir;
+        Session saved = written;
+        saved.SessionFileName = dir.filePath(u"trip.LSS"_s);
+        ScriptedPrompter prompter;
+        ASSERT_TRUE(WriteSessionFile(saved, prompter));
+        Session read;
+        RecordingView view;
+        ASSERT_TRUE(Opensess({read, prompter, view}, saved.SessionFileName));
+        EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
+        EXPECT_EQ(read.SessionName, written.SessionName);
+        EXPECT_EQ(read.DescriptionLines, written.DescriptionLines);
+        EXPECT_EQ(read.DualSession, kind);
+        ASSERT_EQ(read.cells.columnCount(), written.cells.columnCount());
+        int emptiedTargets = 0;
+        for (int k = 0; k < written.cells.columnCount(); ++k) {
+            SessionGrid::Column expected = written.cells.column(k);
+            if (kind == PulsedSession && expected[5] == expected[3]) {
+                expected[5].clear();
+                ++emptiedTargets;
+            }
+            EXPECT_EQ(read.cells.column(k), expected) << "segment " << k + 1;
+        }
+        if (kind == PulsedSession)
+            EXPECT_GT(emptiedTargets, 0);
+    }
+}
+
+TEST(SessionFileWriter, AFileThatCannotBeCreatedIsReported)
+{
+    Session session = newSession(PulsedSession);
+    session.SessionFileName = u"/nonexistent-folder/A.LSS"_s;
+    session.SessionModified = 1;
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(WriteSessionFile(session, prompter));
+    ASSERT_EQ(prompter.errors.size(), 1);
+    EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file \"/nonexistent-folder/A.LSS\". "_s))
+        << prompter.errors.first();
+    EXPECT_EQ(session.SessionModified, 1);
+}
+
+TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"A.LSS"_s);
+    writeFileBytes(path, readFileBytes(testDataPath(u"described.LSS"_s)));
+    Session session = variedSession(PulsedSession, 1000);
+    session.SessionFileName = path;
+    session.SessionModified = 1;
+    ScriptedPrompter prompter;
+
+    // Files may grow to 4 KiB only, and exceeding it is an error rather than a signal.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = before;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool written = WriteSessionFile(session, prompter);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
+    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(readFileBytes(path), readFileBytes(testDataPath(u"described.LSS"_s)));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(u"A.LSS"_s));
 }

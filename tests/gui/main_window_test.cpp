@@ -148,7 +148,10 @@ TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
     emit form1->View1->aboutToShow();
     EXPECT_TRUE(form1->Seggraph1->isEnabled());
 
+    // A new session counts as modified: the next New asks about it first.
+    prompter.answerYesNo(false);
     newSession(PulsedSession);
+    EXPECT_EQ(prompter.log.last(), u"confirm: Session  has been modified. Save it?"_s);
     EXPECT_EQ(form1->session().cells.cell(0, 2), u"PFr"_s);
     EXPECT_EQ(label(3), u"Start Freq"_s);
     EXPECT_EQ(label(4), u"Pitch"_s);

@@ -2,13 +2,46 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+// The next scripted answer; an unscripted dialog fails the test and gives cancelled.
+template<typename Answer>
+Answer nextAnswer(std::deque<Answer> &answers, const char *dialog, const Answer &cancelled)
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted " << dialog;
+        return cancelled;
+    }
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+} // namespace
+
 int RecordingView::askSessionKind()
 {
-    if (sessionKinds.empty()) {
-        ADD_FAILURE() << "unscripted New Session Type dialog";
-        return PulsedSession;
-    }
-    const int kind = sessionKinds.front();
-    sessionKinds.pop_front();
-    return kind;
+    return nextAnswer(sessionKinds, "New Session Type dialog", int(PulsedSession));
+}
+
+QString RecordingView::askOpenFileName(const FileDialogRequest &request)
+{
+    openRequests.append(request);
+    return nextAnswer(openFileNames, "open dialog", QString());
+}
+
+QString RecordingView::askSaveFileName(const FileDialogRequest &request)
+{
+    saveRequests.append(request);
+    return nextAnswer(saveFileNames, "save dialog", QString());
+}
+
+std::optional<QString> RecordingView::askSessionName(const QString &entry)
+{
+    nameEntries.append(entry);
+    return nextAnswer(sessionNames, "Enter Session Name dialog", std::optional<QString>());
+}
+
+SessionDescriptionAnswer RecordingView::askSessionDescription(const QStringList &lines)
+{
+    descriptionsShown.append(lines);
+    return nextAnswer(descriptionAnswers, "Session Description dialog", SessionDescriptionAnswer());
 }

@@ -18,8 +18,23 @@ public:
     void focusGrid() override { ++focusCount; }
     void scrollToLastSegment() override { ++scrollCount; }
     int askSessionKind() override;
+    QString askOpenFileName(const FileDialogRequest &request) override;
+    QString askSaveFileName(const FileDialogRequest &request) override;
+    std::optional<QString> askSessionName(const QString &entry) override;
+    SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
 
     std::deque<int> sessionKinds; // DualSession answers of the New Session Type dialog
+    // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
+    std::deque<QString> openFileNames;
+    std::deque<QString> saveFileNames;
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+    // Enter Session Name: answers (nothing = Cancel) and the entries shown.
+    std::deque<std::optional<QString>> sessionNames;
+    QStringList nameEntries;
+    // Session Description: answers and the lines shown.
+    std::deque<SessionDescriptionAnswer> descriptionAnswers;
+    QList<QStringList> descriptionsShown;
 
     int cellsChangedCount = 0;
     int timingChangedCount = 0;

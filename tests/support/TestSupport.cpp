@@ -2,6 +2,9 @@
 
 #include "session/NewSession.h"
 
+#include <QFile>
+#include <gtest/gtest.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString testDataPath(const QString &name)
@@ -12,6 +15,20 @@ QString testDataPath(const QString &name)
 QString builtProgramPath(const QString &name)
 {
     return QString::fromUtf8(MIRANDEL_BIN_DIR) + u'/' + name;
+}
+
+void writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+}
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
 }
 
 Session sessionWithTimes(int dualSession, std::initializer_list<const char *> times)

@@ -2,6 +2,7 @@
 
 #include "session/Session.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -11,6 +12,10 @@
 QString testDataPath(const QString &name);
 // Programs built beside the tests (build/bin).
 QString builtProgramPath(const QString &name);
+
+// Whole-file helpers; a failure fails the test.
+void writeFileBytes(const QString &path, const QByteArray &bytes);
+QByteArray readFileBytes(const QString &path);
 
 // A session of the given kind whose columns are copies of the new-session
 // column, with the times given (one segment per time).

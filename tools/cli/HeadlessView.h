@@ -15,4 +15,9 @@ public:
     void focusGrid() override {}
     void scrollToLastSegment() override {}
     int askSessionKind() override { return PulsedSession; }
+    // Nobody to ask: every dialog is cancelled.
+    QString askOpenFileName(const FileDialogRequest &) override { return {}; }
+    QString askSaveFileName(const FileDialogRequest &) override { return {}; }
+    std::optional<QString> askSessionName(const QString &) override { return std::nullopt; }
+    SessionDescriptionAnswer askSessionDescription(const QStringList &) override { return {}; }
 };

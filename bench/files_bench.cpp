@@ -1,0 +1,90 @@
+#include "app/MirandelWindows.h"
+#include "app/QtPrompter.h"
+#include "app/TForm1.h"
+#include "files/Opensess.h"
+#include "files/SessionFileParser.h"
+#include "files/SessionFileWriter.h"
+#include "session/NewSession.h"
+#include "session/ValueLists.h"
+
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// 1000 segments stepping through times, tones, frequencies and duties,
+// with a description, as a long hand-made session would be.
+Session longSession()
+{
+    using namespace ValueLists;
+    Session session;
+    session.SessionName = u"Long session"_s;
+    session.DescriptionLines = {u"A thousand segments"_s, QString(), u"for the benchmark"_s};
+    session.cells.setColumnCount(SessionGrid::MaxSegments);
+    for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
+        SessionGrid::Column column = NewSessionColumn(PulsedSession);
+        column[0] = QString::number(c + 1);
+        column[1] = TimeList.at(c % TimeList.size());
+        column[2] = PulsedToneList.at(c % PulsedToneList.size());
+        column[3] = FreqList.at(c % FreqList.size());
+        column[5] = TargetFreqList.at((c * 7) % TargetFreqList.size());
+        column[6] = column[2] == u"PCh" ? ChordList.at(c % ChordList.size()) : QString();
+        column[8] = DutyList.at(c % DutyList.size());
+        session.cells.setColumn(c, column);
+    }
+    return session;
+}
+
+QString writtenLongSession(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(u"long.LSS"_s);
+    QSaveFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(SessionFileBytes(longSession()));
+    file.commit();
+    return path;
+}
+
+// Reading without the file system and the window.
+void BM_ParseSessionFile1000(benchmark::State &state)
+{
+    const QByteArray bytes = SessionFileBytes(longSession());
+    QtPrompter prompter;
+    for (auto _ : state) {
+        SessionFileContent content = ParseSessionFile(bytes, PulsedSession, prompter);
+        benchmark::DoNotOptimize(content);
+    }
+}
+
+// File > Open as the user sees it: the file read into the main window.
+void BM_OpenSession1000(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = writtenLongSession(dir);
+    MirandelWindows windows({});
+    TForm1 &form1 = *windows.Form1;
+    for (auto _ : state) {
+        if (!Opensess(form1.context(), path))
+            state.SkipWithError("not read");
+    }
+}
+
+// File > Save: the whole file through a temporary file and the replacement.
+void BM_SaveSession1000(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    Session session = longSession();
+    session.SessionFileName = dir.filePath(u"saved.LSS"_s);
+    QtPrompter prompter;
+    for (auto _ : state) {
+        if (!WriteSessionFile(session, prompter))
+            state.SkipWithError("not written");
+    }
+}
+} // namespace
+
+BENCHMARK(BM_ParseSessionFile1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSession1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveSession1000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,80 @@
+// Feeds arbitrary bytes to the session file reader. Besides the sanitizers'
+// findings it stops on a broken promise of the reader: the session read is
+// complete and well formed, and writing it and reading it again changes
+// nothing more (reading normalises once).
+#include "files/SessionFileParser.h"
+#include "files/SessionFileWriter.h"
+#include "files/Windows1252.h"
+#include "session/Prompter.h"
+#include "session/Session.h"
+#include "session/TimingSummary.h"
+#include "session/ValueLists.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+class CountingPrompter : public Prompter
+{
+public:
+    void error(const QString &) override { ++messages; }
+    void information(const QString &) override { ++messages; }
+    bool confirmYesNo(const QString &) override { return false; }
+    bool confirmOkCancel(const QString &) override { return false; }
+    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
+    void beep() override {}
+    void setBusy(bool) override {}
+
+    int messages = 0;
+};
+
+void require(bool condition, const char *promise)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", promise);
+        std::abort();
+    }
+}
+
+Session sessionOf(const SessionFileContent &content)
+{
+    Session session;
+    session.SessionName = content.name;
+    session.DescriptionLines = content.descriptionLines;
+    session.DualSession = content.dualSession;
+    session.cells = content.cells;
+    return session;
+}
+
+void requireWellFormed(const SessionGrid &cells)
+{
+    require(cells.columnCount() >= 1 && cells.columnCount() <= SessionGrid::MaxSegments, "1 to 1000 segments");
+    for (int column = 0; column < cells.columnCount(); ++column) {
+        require(cells.cell(column, 0) == QString::number(column + 1), "segments numbered from 1");
+        require(ValueLists::TimeList.contains(cells.cell(column, 1)), "times from TimeList");
+        require(ValueLists::DutyList.contains(cells.cell(column, 8)), "duty cycles from DutyList");
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    require(Windows1252::encode(Windows1252::decode(bytes)) == bytes, "every byte survives the code page");
+
+    CountingPrompter prompter;
+    const SessionFileContent first = ParseSessionFile(bytes, PulsedSession, prompter);
+    requireWellFormed(first.cells);
+    ComputeTimingSummary(first.cells, 1);
+
+    const QByteArray written = SessionFileBytes(sessionOf(first));
+    CountingPrompter quiet;
+    const int otherKind = first.dualSession == PulsedSession ? DualBinauralSession : PulsedSession;
+    const SessionFileContent second = ParseSessionFile(written, otherKind, quiet);
+    require(quiet.messages == 0 && !second.formatErrors && !second.cut, "a written file reads without complaint");
+    require(second.dualSession == first.dualSession, "the kind survives");
+    require(second.name == first.name && second.descriptionLines == first.descriptionLines,
+            "name and description survive");
+    require(SessionFileBytes(sessionOf(second)) == written, "a written file reads back to the same file");
+    return 0;
+}

@@ -1,0 +1,320 @@
+// Open, Save, Save As, the modified-session prompt and the session dialogs,
+// answered by a script.
+#include "RecordingView.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+#include "files/FileCommands.h"
+#include "files/SessionFileWriter.h"
+#include "session/NewSession.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class FileCommandsTest : public ::testing::Test
+{
+protected:
+    FileCommandsTest()
+    {
+        session.SessionName = u"unnamed"_s;
+        session.cells.setColumn(0, NewSessionColumn(PulsedSession));
+    }
+
+    SessionContext context() { return {session, prompter, view}; }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // The session as saved in name; it becomes the session's file.
+    void saveAs(const QString &name)
+    {
+        session.SessionFileName = path(name);
+        ASSERT_TRUE(WriteSessionFile(session, prompter));
+    }
+
+    QTemporaryDir dir;
+    Session session;
+    RecordingView view;
+    ScriptedPrompter prompter;
+};
+
+void expectSessionFileDialog(const FileDialogRequest &request, const QString &title, const QString &initial)
+{
+    EXPECT_EQ(request.title, title);
+    EXPECT_EQ(request.filter, u"Light/Sound Source (LSS)|*.LSS"_s);
+    EXPECT_EQ(request.defaultExtension, u"LSS"_s);
+    EXPECT_EQ(request.initialFileName, initial);
+}
+} // namespace
+
+TEST_F(FileCommandsTest, QuerySaveModifiedNamesTheFileWithoutItsFolder)
+{
+    const struct
+    {
+        const char *file; // empty: never saved
+        const char *question;
+    } cases[] = {{"", "Session  has been modified. Save it?"}, {"A.LSS", "Session A.LSS has been modified. Save it?"}};
+    for (const auto &c : cases) {
+        ScriptedPrompter asked;
+        session.SessionFileName = *c.file ? path(QString::fromLatin1(c.file)) : QString();
+        session.SessionModified = 1;
+        asked.answerYesNo(false);
+        EXPECT_TRUE(FileCommands::QuerySaveModified({session, asked, view}));
+        EXPECT_EQ(asked.log, QStringList(u"confirm: "_s + QString::fromLatin1(c.question)));
+        EXPECT_EQ(session.SessionModified, 0);
+    }
+}
+
+TEST_F(FileCommandsTest, AnUnmodifiedSessionIsNotAskedAbout)
+{
+    session.SessionModified = 0;
+    EXPECT_TRUE(FileCommands::QuerySaveModified(context()));
+    EXPECT_TRUE(FileCommands::FormCloseQuery(context()));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(FileCommandsTest, CloseQueryAllowsClosingOnlyWithoutUnsavedChanges)
+{
+    writeFileBytes(path(u"other.LSS"_s), "x");
+    const struct
+    {
+        const char *name;
+        bool yes;
+        QString saveAnswer; // the Save File As dialog; empty = Cancel
+        bool mayClose;
+    } cases[] = {
+        {"No drops the changes", false, {}, true},
+        {"Yes, Save As written", true, path(u"new.LSS"_s), true},
+        {"Yes, Save As cancelled", true, {}, false},
+        {"Yes, File Exists", true, path(u"other.LSS"_s), false},
+        {"Yes, file cannot be created", true, path(u"missing folder/x.LSS"_s), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        session.SessionFileName.clear();
+        session.SessionModified = 1;
+        prompter.answerYesNo(c.yes);
+        if (c.yes)
+            view.saveFileNames.push_back(c.saveAnswer);
+        EXPECT_EQ(FileCommands::FormCloseQuery(context()), c.mayClose);
+        EXPECT_EQ(session.SessionModified, c.mayClose ? 0 : 1);
+    }
+}
+
+TEST_F(FileCommandsTest, YesToThePromptOpensSaveAsWithTheFullPath)
+{
+    saveAs(u"A.LSS"_s);
+    session.SessionModified = 1;
+    prompter.answerYesNo(true);
+    view.saveFileNames.push_back(path(u"A.LSS"_s));
+    session.cells.setCell(0, 9, u"85"_s);
+    EXPECT_TRUE(FileCommands::FormCloseQuery(context()));
+    ASSERT_EQ(view.saveRequests.size(), 1);
+    expectSessionFileDialog(view.saveRequests.first(), u"Save File As"_s, path(u"A.LSS"_s));
+    EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), SessionFileBytes(session));
+}
+
+TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
+{
+    saveAs(u"own.LSS"_s);
+    writeFileBytes(path(u"other.LSS"_s), "other");
+    writeFileBytes(path(u"OWN.LSS"_s), "case");
+    const struct
+    {
+        const char *name;
+        const char *chosen;
+        bool written;
+    } cases[] = {{"own file", "own.LSS", true},
+                 {"another existing file", "other.LSS", false},
+                 {"own name in other letter case", "OWN.LSS", false},
+                 {"a new file", "new.LSS", true}};
+    int volume = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.errors.clear();
+        session.SessionFileName = path(u"own.LSS"_s);
+        session.SessionModified = 0;
+        session.cells.setCell(0, 9, QString::number(volume += 14));
+        const QString chosen = path(QString::fromLatin1(c.chosen));
+        const QByteArray before = QFile::exists(chosen) ? readFileBytes(chosen) : QByteArray();
+        view.saveFileNames.push_back(chosen);
+        FileCommands::SaveasClick(context());
+        if (c.written) {
+            EXPECT_TRUE(prompter.errors.isEmpty());
+            EXPECT_EQ(readFileBytes(chosen), SessionFileBytes(session));
+            EXPECT_EQ(session.SessionFileName, chosen);
+            EXPECT_EQ(session.SessionModified, 0);
+        } else {
+            EXPECT_EQ(prompter.errors, QStringList(u"File Exists"_s));
+            EXPECT_EQ(readFileBytes(chosen), before);
+            EXPECT_EQ(session.SessionFileName, path(u"own.LSS"_s));
+            EXPECT_EQ(session.SessionModified, 1);
+        }
+    }
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsMarksTheSessionModified)
+{
+    saveAs(u"A.LSS"_s);
+    view.saveFileNames.push_back(QString());
+    FileCommands::SaveasClick(context());
+    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.SessionFileName, path(u"A.LSS"_s));
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyWithoutOne)
+{
+    view.saveFileNames.push_back(path(u"first.LSS"_s));
+    session.SessionModified = 1;
+    FileCommands::Save1Click(context());
+    EXPECT_EQ(view.saveRequests.size(), 1);
+    EXPECT_EQ(view.saveRequests.first().initialFileName, QString());
+    EXPECT_EQ(session.SessionFileName, path(u"first.LSS"_s));
+
+    session.cells.setCell(0, 9, u"14"_s);
+    session.SessionModified = 1;
+    FileCommands::Save1Click(context());
+    EXPECT_EQ(view.saveRequests.size(), 1);
+    EXPECT_EQ(session.SessionModified, 0);
+    EXPECT_EQ(readFileBytes(path(u"first.LSS"_s)), SessionFileBytes(session));
+}
+
+TEST_F(FileCommandsTest, SaveAsThatCannotWriteKeepsTheNewNameAndTheFlag)
+{
+    session.SessionModified = 0;
+    const QString unwritable = path(u"missing folder/x.LSS"_s);
+    view.saveFileNames.push_back(unwritable);
+    FileCommands::SaveasClick(context());
+    ASSERT_EQ(prompter.errors.size(), 1);
+    EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file"_s));
+    EXPECT_EQ(session.SessionFileName, unwritable);
+    EXPECT_EQ(session.SessionModified, 0);
+}
+
+TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
+{
+    session.SessionModified = 0;
+    session.SessionFileName = path(u"current.LSS"_s);
+    view.openFileNames.push_back(testDataPath(u"new_dual.LSS"_s));
+    FileCommands::Open1Click(context());
+    ASSERT_EQ(view.openRequests.size(), 1);
+    expectSessionFileDialog(view.openRequests.first(), u"Select File to Read"_s, path(u"current.LSS"_s));
+    EXPECT_EQ(session.SessionFileName, testDataPath(u"new_dual.LSS"_s));
+    EXPECT_EQ(session.DualSession, DualBinauralSession);
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(FileCommandsTest, OpenOfNothingOrOfAMissingFileChangesNothing)
+{
+    for (const QString &answer : {QString(), path(u"missing.LSS"_s)}) {
+        prompter.errors.clear();
+        session.SessionModified = 0;
+        view.openFileNames.push_back(answer);
+        FileCommands::Open1Click(context());
+        EXPECT_EQ(prompter.errors, answer.isEmpty() ? QStringList() : QStringList(u"No Such File"_s));
+        EXPECT_EQ(session.SessionName, u"unnamed"_s);
+        EXPECT_FALSE(view.sessionShown);
+    }
+}
+
+TEST_F(FileCommandsTest, OpenStopsWhenTheChangesCouldNotBeSaved)
+{
+    session.SessionModified = 1;
+    prompter.answerYesNo(true);
+    view.saveFileNames.push_back(QString());
+    FileCommands::Open1Click(context());
+    EXPECT_TRUE(view.openRequests.isEmpty());
+    EXPECT_EQ(session.SessionModified, 1);
+
+    prompter.answerYesNo(false);
+    view.openFileNames.push_back(testDataPath(u"new_pulsed.LSS"_s));
+    FileCommands::Open1Click(context());
+    EXPECT_EQ(view.openRequests.size(), 1);
+    EXPECT_EQ(session.SessionFileName, testDataPath(u"new_pulsed.LSS"_s));
+}
+
+TEST_F(FileCommandsTest, StartupFileIsReadOnceWithoutAPrompt)
+{
+    session.SessionModified = 1;
+    QString startup = testDataPath(u"described.LSS"_s);
+    FileCommands::FormActivate(context(), startup);
+    EXPECT_TRUE(startup.isEmpty());
+    EXPECT_EQ(session.cells.columnCount(), 3);
+    EXPECT_TRUE(prompter.log.isEmpty());
+
+    session.cells.setColumnCount(1);
+    FileCommands::FormActivate(context(), startup);
+    EXPECT_EQ(session.cells.columnCount(), 1);
+}
+
+TEST_F(FileCommandsTest, UnreadableStartupFileIsReportedOnce)
+{
+    QString startup = dir.path();
+    FileCommands::FormActivate(context(), startup);
+    FileCommands::FormActivate(context(), startup);
+    EXPECT_EQ(prompter.errors.size(), 1);
+    EXPECT_FALSE(view.sessionShown);
+}
+
+TEST_F(FileCommandsTest, NameSession)
+{
+    const struct
+    {
+        const char *name;
+        std::optional<QString> answer;
+        int modifiedBefore;
+        QString nameAfter;
+        int modifiedAfter;
+    } cases[] = {{"OK", u"Alpha waves"_s, 0, u"Alpha waves"_s, 1},
+                 {"OK with an empty name", QString(), 0, QString(), 1},
+                 {"Cancel keeps the name and the flag", std::nullopt, 0, u"unnamed"_s, 0},
+                 {"Cancel of a modified session", std::nullopt, 1, u"unnamed"_s, 1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        session.SessionName = u"unnamed"_s;
+        session.SessionModified = c.modifiedBefore;
+        view.caption = SessionCaption(session.SessionName, true);
+        view.sessionNames.push_back(c.answer);
+        FileCommands::Name1Click(context());
+        EXPECT_EQ(view.nameEntries.last(), u"unnamed"_s);
+        EXPECT_EQ(session.SessionName, c.nameAfter);
+        EXPECT_EQ(session.SessionModified, c.modifiedAfter);
+        EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(c.nameAfter));
+    }
+    EXPECT_TRUE(SessionFileBytes(session).startsWith(";unnamed\r\n"));
+}
+
+TEST_F(FileCommandsTest, EmptyNameIsWrittenAsASemicolonAlone)
+{
+    view.sessionNames.push_back(QString());
+    FileCommands::Name1Click(context());
+    EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - ()"_s);
+    EXPECT_TRUE(SessionFileBytes(session).startsWith(";\r\n1\t"));
+}
+
+TEST_F(FileCommandsTest, SessionDescriptionIsTakenOnlyWhenChangedAndConfirmed)
+{
+    const QStringList before{u"one"_s, u"two"_s};
+    const QStringList edited{u"one"_s, QString(), u"three"_s};
+    const struct
+    {
+        const char *name;
+        SessionDescriptionAnswer answer;
+        QStringList after;
+        int modifiedAfter;
+    } cases[] = {{"OK after a change", {true, true, edited}, edited, 1},
+                 {"OK without a change", {true, false, before}, before, 0},
+                 {"Cancel after a change", {false, true, edited}, before, 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        session.DescriptionLines = before;
+        session.SessionModified = 0;
+        view.descriptionAnswers.push_back(c.answer);
+        FileCommands::SessionDescription1Click(context());
+        EXPECT_EQ(view.descriptionsShown.last(), before);
+        EXPECT_EQ(session.DescriptionLines, c.after);
+        EXPECT_EQ(session.SessionModified, c.modifiedAfter);
+    }
+}

@@ -1,0 +1,263 @@
+// The reader's rules and its handling of malformed files, one table row per case.
+#include "RecordingView.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+#include "files/Opensess.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+#include "session/ValueLists.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QByteArray Pulsed = "1\t1:00.0\tPFr\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t0\t0\t";
+const QByteArray Dual = "1\t1:00.0\tdbb\t7.83\t240\t15.0\t480\tIRH\t50\t100\t100\tnone\tnone\tjump\t0\t0\t";
+
+// line with its field replaced by value.
+QByteArray with(const QByteArray &line, int field, const QByteArray &value)
+{
+    QList<QByteArray> fields = line.split('\t');
+    fields[field] = value;
+    return fields.join('\t');
+}
+
+QByteArray lines(std::initializer_list<QByteArray> all)
+{
+    QByteArray text;
+    for (const QByteArray &line : all)
+        text += line + "\r\n";
+    return text;
+}
+
+struct Cell
+{
+    int column;
+    int row;
+    QString text;
+};
+
+struct ReaderCase
+{
+    const char *name;
+    QByteArray file;
+    int columns;
+    std::vector<Cell> cells = {};
+    QStringList errors = {};
+    int dualSession = PulsedSession;
+    std::optional<QString> sessionName = {};
+    std::optional<QStringList> description = {};
+};
+
+const QString FormatErrors = u"Format errors in file"_s;
+
+std::vector<ReaderCase> readerCases()
+{
+    const QByteArray longName(50, 'n');
+    const QByteArray longDescription(300, 'd');
+    return {
+        {"CR LF line ends", lines({";two", Pulsed, Pulsed}), 2, {{1, 0, u"2"_s}}, {}, PulsedSession, u"two"_s},
+        {"lone CR line ends", ";two\r" + Pulsed + "\r" + Pulsed, 2, {{1, 0, u"2"_s}}, {}, PulsedSession, u"two"_s},
+        {"lone LF line ends", ";two\n" + Pulsed + "\n" + Pulsed + "\n", 2, {}, {}, PulsedSession, u"two"_s},
+        {"NUL ends the text", lines({";n", Pulsed}) + QByteArray(1, '\0') + lines({Pulsed, ";late"}), 1, {}, {},
+         PulsedSession, u"n"_s, QStringList()},
+        {"no name line", lines({Pulsed, ";d"}), 1, {{0, 2, u"PFr"_s}}, {}, PulsedSession, u"unnamed"_s,
+         QStringList{u"d"_s}},
+        {"name cut to 40", lines({";" + longName, Pulsed}), 1, {}, {}, PulsedSession, QString(40, u'n')},
+        {"description cut to 256", lines({";n", Pulsed, ";" + longDescription, ";"}), 1, {}, {}, PulsedSession,
+         u"n"_s, QStringList{QString(256, u'd'), QString()}},
+        {"empty lines are passed over", "\r\n;n\r\n\r\n\n" + Pulsed + "\r\n\r\r\n" + Pulsed + "\r\n\r\n", 2,
+         {{1, 0, u"2"_s}}, {}, PulsedSession, u"n"_s, QStringList()},
+        {"description between segments leaves no gap", lines({";n", Pulsed, ";between", with(Pulsed, 9, "14")}), 2,
+         {{1, 0, u"2"_s}, {1, 9, u"14"_s}}, {}, PulsedSession, u"n"_s, QStringList{u"between"_s}},
+        {"no trailing TAB", lines({Pulsed.chopped(1)}), 1, {{0, 14, u"0"_s}}},
+        {"extra fields are ignored", lines({Pulsed + "x\ty\tz"}), 1, {{0, 14, u"0"_s}}},
+        {"line longer than 119 characters", lines({Pulsed + QByteArray(200, 'x')}), 1, {{0, 13, u"0"_s}}},
+        {"end after the TAB of field 14", lines({"1\t1:00.0\tPFr\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t0\t"}),
+         1, {{0, 13, u"0"_s}, {0, 14, QString()}}},
+        {"field 14 without TAB stands alone", lines({"1\t1:00.0\tPFr\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t3"}),
+         1, {{0, 13, u"3"_s}, {0, 14, u"0"_s}}, {FormatErrors}},
+        {"field 14 without TAB at the end is dropped",
+         lines({Pulsed, "2\t1:00.0\tPFr\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t3"}), 1, {}, {FormatErrors}},
+        {"faulty middle line costs no other segment",
+         lines({Pulsed, "2\t0:10.0\tPSu", with(with(Pulsed, 0, "3"), 1, "0:20.0")}), 2,
+         {{1, 0, u"2"_s}, {1, 1, u"0:20.0"_s}, {1, 2, u"PFr"_s}}, {FormatErrors}},
+        {"faulty PCh line ending before its chord", lines({"1\t0:10.0\tPCh\t7.83"}), 1, {{0, 2, u"PCh"_s}, {0, 6, u"1"_s}},
+         {FormatErrors}},
+        {"line without any TAB", lines({"garbage"}), 1, {{0, 1, u"1:00.0"_s}, {0, 2, u"PFr"_s}}, {FormatErrors}},
+        {"time snapping", lines({with(Pulsed, 1, "1:30.5"), with(Pulsed, 1, "1:37.5"), with(Pulsed, 1, "0:00.0"),
+                                 with(Pulsed, 1, "12:00.0"), with(Pulsed, 1, "20:50.5"),
+                                 with(Pulsed, 1, "99999999:00.0"), with(Pulsed, 1, "-5:00.0")}),
+         7,
+         {{0, 1, u"1:30.0"_s}, {1, 1, u"1:30.0"_s}, {2, 1, u"0:00.5"_s}, {3, 1, u"10:00.0"_s}, {4, 1, u"10:00.0"_s},
+          {5, 1, u"10:00.0"_s}, {6, 1, u"0:00.5"_s}}},
+        {"time without integer minutes or seconds", lines({with(Pulsed, 1, "1:00"), with(Pulsed, 1, "x:00.0"),
+                                                           with(Pulsed, 1, "1:xx.0"), with(Pulsed, 9, "14")}),
+         1, {{0, 9, u"14"_s}}, {FormatErrors}},
+        {"duty snapping", lines({with(Pulsed, 8, "45"), with(Pulsed, 8, ""), with(Pulsed, 8, "5000"),
+                                 with(Pulsed, 8, "-5000"), with(Pulsed, 8, "abc")}),
+         5, {{0, 8, u"50"_s}, {1, 8, u"50"_s}, {2, 8, u"87"_s}, {3, 8, u"12"_s}, {4, 8, u"12"_s}},
+         {u"Float convert error on abc"_s}},
+        {"old aliases", lines({with(with(with(Pulsed, 2, "bbP"), 3, "21.0"), 5, "21.0"),
+                               with(with(with(Pulsed, 2, "F-S"), 4, "136"), 11, "8 sec"), with(Pulsed, 4, "FSL")}),
+         3,
+         {{0, 2, u"bb"_s}, {0, 3, u"20.0"_s}, {0, 5, u"20.0"_s}, {1, 2, u"PSu"_s}, {1, 4, u"144"_s},
+          {1, 11, u"seg"_s}, {2, 4, u"256"_s}}},
+        {"dual session rules", lines({with(Dual, 6, "ABC"), with(with(Dual, 6, "136"), 13, "ramp"),
+                                      with(with(with(Pulsed, 6, "R-3"), 13, "jump"), 0, "3")}),
+         3,
+         {{0, 6, u"abc"_s}, {1, 6, u"144"_s}, {1, 12, u"ramp"_s}, {2, 6, u"r-3"_s}, {2, 12, u"jump"_s}}, {},
+         DualBinauralSession},
+        {"pulsed session rules", lines({with(with(Pulsed, 6, "7"), 13, "ramp"), with(with(Pulsed, 2, "PCh"), 6, ""),
+                                        with(with(Pulsed, 2, "PCh"), 6, "4"), with(Dual, 6, "480")}),
+         4,
+         {{0, 6, QString()}, {0, 12, QString()}, {1, 6, u"1"_s}, {2, 6, u"4"_s}, {3, 2, u"dbb"_s}, {3, 6, QString()},
+          {3, 12, QString()}}},
+        {"kind from the first segment after a description", lines({";n", ";first", Dual}), 1, {{0, 12, u"jump"_s}},
+         {}, DualBinauralSession, u"n"_s, QStringList{u"first"_s}},
+        {"empty file", QByteArray(), 1, {{0, 0, u"1"_s}, {0, 1, u"1:00.0"_s}, {0, 2, u"PFr"_s}}, {FormatErrors},
+         PulsedSession, u"unnamed"_s, QStringList()},
+        {"name line only", lines({";only"}), 1, {{0, 2, u"PFr"_s}}, {FormatErrors}, PulsedSession, u"only"_s},
+        {"loop fields that are no numbers", lines({with(Pulsed, 14, "x")}), 1, {{0, 13, u"x"_s}},
+         {u"'x' is not a valid integer value"_s}},
+    };
+}
+
+struct ReadResult
+{
+    Session session;
+    RecordingView view;
+    ScriptedPrompter prompter;
+    bool opened = false;
+};
+
+// A session that held something else, so that nothing of it may survive.
+void fillWithOtherSession(Session &session)
+{
+    session.cells.setColumnCount(3);
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < SessionGrid::RowCount; ++row)
+            session.cells.setCell(column, row, u"old"_s);
+    }
+    session.DescriptionLines = {u"old"_s};
+    session.SessionTotalSeconds = 4321;
+    session.SessionModified = 1;
+}
+
+void readBytes(ReadResult &result, const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"case.LSS"_s);
+    writeFileBytes(path, bytes);
+    result.opened = Opensess({result.session, result.prompter, result.view}, path);
+    EXPECT_EQ(result.session.SessionFileName, path);
+}
+} // namespace
+
+TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
+{
+    for (const ReaderCase &c : readerCases()) {
+        SCOPED_TRACE(c.name);
+        ReadResult result;
+        fillWithOtherSession(result.session);
+        readBytes(result, c.file);
+        const Session &session = result.session;
+        ASSERT_TRUE(result.opened);
+        EXPECT_EQ(result.prompter.errors, c.errors);
+        ASSERT_EQ(session.cells.columnCount(), c.columns);
+        EXPECT_EQ(session.DualSession, c.dualSession);
+        if (c.sessionName)
+            EXPECT_EQ(session.SessionName, *c.sessionName);
+        if (c.description)
+            EXPECT_EQ(session.DescriptionLines, *c.description);
+        for (const Cell &cell : c.cells)
+            EXPECT_EQ(session.cells.cell(cell.column, cell.row), cell.text) << cell.column << "," << cell.row;
+
+        // Whatever the file, the window is complete and holds nothing old.
+        EXPECT_TRUE(result.view.sessionShown);
+        EXPECT_EQ(result.view.caption, SessionCaption(session.SessionName, true));
+        EXPECT_EQ(result.view.selected, (CellPos{0, 1}));
+        EXPECT_EQ(session.SessionModified, 0);
+        EXPECT_NE(session.DescriptionLines, QStringList{u"old"_s});
+        for (int column = 0; column < session.cells.columnCount(); ++column) {
+            EXPECT_EQ(session.cells.cell(column, 0), QString::number(column + 1));
+            EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, 1))) << column;
+            EXPECT_TRUE(ValueLists::DutyList.contains(session.cells.cell(column, 8))) << column;
+            for (int row = 0; row < SessionGrid::RowCount; ++row)
+                EXPECT_NE(session.cells.cell(column, row), u"old"_s) << column << "," << row;
+        }
+    }
+}
+
+TEST(SessionFileReader, AFileOfMoreThan1000SegmentsIsCutWithAMessage)
+{
+    QByteArray file = ";long\r\n";
+    for (int k = 1; k <= 1005; ++k)
+        file += with(Pulsed, 0, QByteArray::number(k)) + "\r\n";
+    file += ";kept description\r\n";
+    ReadResult result;
+    readBytes(result, file);
+    EXPECT_EQ(result.session.cells.columnCount(), 1000);
+    EXPECT_EQ(result.prompter.errors,
+              QStringList(u"The file holds more than 1000 segments; only the first 1000 were read."_s));
+    EXPECT_EQ(result.session.DescriptionLines, QStringList(u"kept description"_s));
+}
+
+TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
+{
+    for (const int before : {PulsedSession, DualBinauralSession}) {
+        ReadResult result;
+        result.session.DualSession = before;
+        readBytes(result, lines({";n", ";no segment"}));
+        EXPECT_EQ(result.session.DualSession, before);
+        EXPECT_EQ(result.session.cells.cell(0, 2), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
+    }
+}
+
+TEST(SessionFileReader, AFileThatCannotBeOpenedChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(u"missing.LSS"_s);
+    const struct
+    {
+        QString path;
+        QString reason;
+    } cases[] = {{missing, u"No such file or directory"_s}, {dir.path(), QString()}};
+    for (const auto &c : cases) {
+        Session session;
+        session.SessionName = u"kept"_s;
+        session.SessionModified = 1;
+        RecordingView view;
+        ScriptedPrompter prompter;
+        EXPECT_FALSE(Opensess({session, prompter, view}, c.path));
+        ASSERT_EQ(prompter.errors.size(), 1);
+        EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot open file \"%1\". %2"_s.arg(c.path, c.reason)))
+            << prompter.errors.first();
+        EXPECT_EQ(session.SessionName, u"kept"_s);
+        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_FALSE(view.sessionShown);
+    }
+}
+
+TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
+{
+    Session session;
+    session.SessionModified = 1;
+    RecordingView view;
+    ScriptedPrompter prompter;
+    const QString path = testDataPath(u"described.LSS"_s);
+    ASSERT_TRUE(Opensess({session, prompter, view}, path));
+
+    EXPECT_EQ(session.SessionName, u"Café € “Theta”"_s);
+    EXPECT_EQ(session.DescriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
+    ASSERT_EQ(session.cells.columnCount(), 3);
+    EXPECT_EQ(session.TimingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
+    EXPECT_EQ(session.SessionTotalSeconds, 390);
+    EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
+    EXPECT_EQ(session.CurrentCell, (CellPos{0, 1}));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}

@@ -1,0 +1,105 @@
+// mirandel-cli info, cells, timing and resave, run as a separate program.
+#include "CliProcess.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString Described = testDataPath(u"described.LSS"_s);
+} // namespace
+
+TEST(MirandelCliFiles, CommandsPrintWhatTheProgramShows)
+{
+    const QString missing = testDataPath(u"missing.LSS"_s);
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        int exitCode;
+        QStringList out;
+        QStringList err;
+    } cases[] = {
+        {"info",
+         {u"info"_s, Described},
+         0,
+         {u"name: Café € “Theta”"_s, u"kind: Pulsed/Binaural Beats"_s, u"segments: 3"_s,
+          u"total: Session total time 6:30"_s, u"seconds: 390"_s},
+         {}},
+        {"info of a dual session",
+         {u"info"_s, testDataPath(u"new_dual.LSS"_s)},
+         0,
+         {u"name: unnamed"_s, u"kind: Dual Binaural Beats"_s, u"segments: 1"_s, u"total: Session total time 1:0"_s,
+          u"seconds: 60"_s},
+         {}},
+        {"info of a file with format errors",
+         {u"info"_s, testDataPath(u"format_errors.LSS"_s)},
+         0,
+         {u"name: faulty"_s, u"kind: Pulsed/Binaural Beats"_s, u"segments: 2"_s, u"total: Session total time 1:10"_s,
+          u"seconds: 70"_s},
+         {u"Float convert error on fifty"_s, u"Format errors in file"_s}},
+        {"info of a missing file",
+         {u"info"_s, missing},
+         1,
+         {},
+         {u"Cannot open file \"%1\". No such file or directory"_s.arg(missing)}},
+        {"cells",
+         {u"cells"_s, Described},
+         0,
+         {u"1\t0:30.0\tPFr\t10.0\t240\t4.0\t\tIN\t50\t100\t85\tnone\t\t2\t3"_s,
+          u"2\t1:00.0\tPCh\t7.83\t240\t\t3\tRL\t25\t70\t100\tseg\t\t0\t3"_s,
+          u"3\t2:00.0\tbb\t4.0\t120\t\t\tFB\t87\t100\t100\tnone\t\t0\t0"_s},
+         {}},
+        {"timing of a segment", {u"timing"_s, Described, u"3"_s}, 0,
+         {u"Segment 3 start time 4:30"_s, u"Session total time 6:30"_s}, {}},
+        {"timing past the end", {u"timing"_s, Described, u"4"_s}, 0, {u"Session total time 6:30"_s, QString()}, {}},
+        {"timing without a number", {u"timing"_s, Described, u"x"_s}, 2, {},
+         {u"usage: mirandel-cli timing FILE S"_s}},
+        {"info without a file", {u"info"_s}, 2, {}, {u"usage: mirandel-cli info FILE"_s}},
+        {"resave of a missing file", {u"resave"_s, missing, missing + u".out"_s}, 1, {},
+         {u"Cannot open file \"%1\". No such file or directory"_s.arg(missing)}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.outLines(), c.out);
+        EXPECT_EQ(run.errLines(), c.err);
+    }
+}
+
+TEST(MirandelCliFiles, ResaveWritesAsSaveDoes)
+{
+    QTemporaryDir dir;
+    for (const char *fixture : {"described.LSS", "new_pulsed.LSS", "new_dual.LSS"}) {
+        const QString out = dir.filePath(QString::fromLatin1(fixture));
+        const CliRun run = runCli({u"resave"_s, testDataPath(QString::fromLatin1(fixture)), out});
+        EXPECT_EQ(run.exitCode, 0) << fixture;
+        EXPECT_EQ(readFileBytes(out), readFileBytes(testDataPath(QString::fromLatin1(fixture)))) << fixture;
+    }
+    const CliRun faulty = runCli({u"resave"_s, testDataPath(u"format_errors.LSS"_s), dir.filePath(u"f.LSS"_s)});
+    EXPECT_EQ(faulty.exitCode, 0);
+    EXPECT_EQ(readFileBytes(dir.filePath(u"f.LSS"_s)),
+              ";faulty\r\n"
+              "1\t0:10.0\tPFr\t7.83\t240\t\t\tIN\t12\t100\t100\tnone\tnone\t\t0\t0\t\r\n"
+              "2\t1:00.0\tPSu\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t0\t0\t\r\n");
+
+    const CliRun unwritable = runCli({u"resave"_s, Described, dir.filePath(u"no folder/x.LSS"_s)});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    ASSERT_EQ(unwritable.errLines().size(), 1);
+    EXPECT_TRUE(unwritable.err.startsWith(u"Cannot create file"_s));
+}
+
+TEST(MirandelCliFiles, HelpForTheToolAndEachCommand)
+{
+    const CliRun overview = runCli({u"--help"_s});
+    EXPECT_EQ(overview.exitCode, 0);
+    const QStringList overviewLines = overview.outLines();
+    for (const QString &usage : {u"info FILE"_s, u"cells FILE"_s, u"timing FILE S"_s, u"resave IN OUT"_s}) {
+        EXPECT_TRUE(overviewLines.contains(u"  "_s + usage)) << usage;
+        const CliRun help = runCli({usage.section(u' ', 0, 0), u"--help"_s});
+        EXPECT_EQ(help.exitCode, 0) << usage;
+        EXPECT_EQ(help.outLines().value(0), u"usage: mirandel-cli "_s + usage);
+    }
+}

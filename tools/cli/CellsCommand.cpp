@@ -1,0 +1,36 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+#include "session/Session.h"
+
+#include <QStringList>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int run(const QStringList &arguments);
+
+const CliCommand command{
+    u"cells"_s,
+    u"cells FILE"_s,
+    u"Reads a session file as File > Open does and prints the cells, one line per segment."_s,
+    u"Each line holds the 15 cell texts of rows 0 to 14 of one segment, joined by TAB.\n"
+    u"Exit status 0 when the file was read, 1 when it cannot be opened."_s,
+    &run};
+const CliCommandRegistration registration(command);
+
+int run(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usageError(command);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), session, prompter))
+        return 1;
+    for (int column = 0; column < session.cells.columnCount(); ++column) {
+        const SessionGrid::Column &cells = session.cells.column(column);
+        printLine(QStringList(cells.begin(), cells.end()).join(u'\t'));
+    }
+    return 0;
+}
+} // namespace

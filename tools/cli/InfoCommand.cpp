@@ -1,0 +1,37 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+#include "session/Session.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int run(const QStringList &arguments);
+
+const CliCommand command{
+    u"info"_s,
+    u"info FILE"_s,
+    u"Reads a session file as File > Open does and prints its name, kind, segments and total time."_s,
+    u"Prints five lines: \"name: \", \"kind: \", \"segments: \", \"total: \" (the status panel's total line)\n"
+    u"and \"seconds: \" (the total in whole seconds). Messages the program would show go to stderr.\n"
+    u"Exit status 0 when the file was read (format errors included), 1 when it cannot be opened."_s,
+    &run};
+const CliCommandRegistration registration(command);
+
+int run(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usageError(command);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), session, prompter))
+        return 1;
+    printLine(u"name: "_s + session.SessionName);
+    printLine(session.DualSession == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
+                                                         : u"kind: Pulsed/Binaural Beats"_s);
+    printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
+    printLine(u"total: "_s + session.TimingPanel.value(1));
+    printLine(u"seconds: %1"_s.arg(session.SessionTotalSeconds));
+    return 0;
+}
+} // namespace

@@ -1,0 +1,34 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+#include "files/SessionFileWriter.h"
+#include "session/Session.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int run(const QStringList &arguments);
+
+const CliCommand command{
+    u"resave"_s,
+    u"resave IN OUT"_s,
+    u"Reads the session file IN as File > Open does and writes it to OUT as File > Save does."_s,
+    u"OUT is replaced only once it has been written in full.\n"
+    u"Exit status 0 when OUT was written, 1 when IN cannot be opened or OUT cannot be written."_s,
+    &run};
+const CliCommandRegistration registration(command);
+
+int run(const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return usageError(command);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), session, prompter))
+        return 1;
+    session.SessionFileName = QFileInfo(arguments.at(1)).absoluteFilePath();
+    return WriteSessionFile(session, prompter) ? 0 : 1;
+}
+} // namespace

@@ -1,0 +1,46 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "HeadlessView.h"
+#include "StderrPrompter.h"
+#include "session/ConversionError.h"
+#include "session/Session.h"
+#include "session/TextNumbers.h"
+#include "session/TimingSummary.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int run(const QStringList &arguments);
+
+const CliCommand command{
+    u"timing"_s,
+    u"timing FILE S"_s,
+    u"Reads a session file and prints the status panel's two lines for segment S (from 1)."_s,
+    u"The first line is the start time of segment S and the second the session total; when segment S\n"
+    u"does not exist the total is the first line and the second is empty.\n"
+    u"Exit status 0 when the file was read, 1 when it cannot be opened."_s,
+    &run};
+const CliCommandRegistration registration(command);
+
+int run(const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return usageError(command);
+    const std::optional<int> segment = TextNumbers::tryInteger(arguments.at(1));
+    if (!segment)
+        return usageError(command);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), session, prompter))
+        return 1;
+    HeadlessView view;
+    try {
+        UpdateTimingSummary(session, view, *segment);
+    } catch (const ConversionError &e) {
+        prompter.error(e.message());
+    }
+    printLine(session.TimingPanel.value(0));
+    printLine(session.TimingPanel.value(1));
+    return 0;
+}
+} // namespace
