@@ -99,14 +99,14 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
             if (dual)
                 column[6] = replaced(asciiLower(field), u"136", u"144"_s);
             break;
-        case 8:
-            column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
-                                ValueLists::DutyList, prompter);
-            break;
         case 7:
         case 9:
         case 10:
             column[size_t(r)] = field.toString();
+            break;
+        case 8:
+            column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
+                                ValueLists::DutyList, prompter);
             break;
         case 11:
             column[11] = replaced(field, u"8 sec", u"seg"_s);
@@ -130,7 +130,6 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
     }
     return column;
 }
-
 } // namespace
 
 SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)

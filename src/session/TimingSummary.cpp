@@ -5,6 +5,8 @@
 #include "session/SessionView.h"
 #include "session/TextNumbers.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -37,7 +39,8 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
             if (loopSegs != u"0") {
                 left = TextNumbers::integer(loopSegs);
                 sum = 0;
-                repeats = TextNumbers::integer(cells.cell(column, 14));
+                // A file may claim a loop played fewer than once; time never runs backwards.
+                repeats = std::max(1, TextNumbers::integer(cells.cell(column, 14)));
             }
             if (left > 0) {
                 --left;

@@ -40,7 +40,13 @@ protected:
     ScriptedPrompter prompter;
 };
 
-const QString Filter = u"Light/Sound Source (LSS)|*.LSS"_s;
+void expectSessionFileDialog(const FileDialogRequest &request, const QString &title, const QString &initial)
+{
+    EXPECT_EQ(request.title, title);
+    EXPECT_EQ(request.filter, u"Light/Sound Source (LSS)|*.LSS"_s);
+    EXPECT_EQ(request.defaultExtension, u"LSS"_s);
+    EXPECT_EQ(request.initialFileName, initial);
+}
 } // namespace
 
 TEST_F(FileCommandsTest, QuerySaveModifiedNamesTheFileWithoutItsFolder)
@@ -106,11 +112,7 @@ TEST_F(FileCommandsTest, YesToThePromptOpensSaveAsWithTheFullPath)
     session.cells.setCell(0, 9, u"85"_s);
     EXPECT_TRUE(FileCommands::FormCloseQuery(context()));
     ASSERT_EQ(view.saveRequests.size(), 1);
-    const FileDialogRequest &request = view.saveRequests.first();
-    EXPECT_EQ(request.title, u"Save File As"_s);
-    EXPECT_EQ(request.filter, Filter);
-    EXPECT_EQ(request.defaultExtension, u"LSS"_s);
-    EXPECT_EQ(request.initialFileName, path(u"A.LSS"_s));
+    expectSessionFileDialog(view.saveRequests.first(), u"Save File As"_s, path(u"A.LSS"_s));
     EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), SessionFileBytes(session));
 }
 
@@ -198,11 +200,7 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
     view.openFileNames.push_back(testDataPath(u"new_dual.LSS"_s));
     FileCommands::Open1Click(context());
     ASSERT_EQ(view.openRequests.size(), 1);
-    const FileDialogRequest &request = view.openRequests.first();
-    EXPECT_EQ(request.title, u"Select File to Read"_s);
-    EXPECT_EQ(request.filter, Filter);
-    EXPECT_EQ(request.defaultExtension, u"LSS"_s);
-    EXPECT_EQ(request.initialFileName, path(u"current.LSS"_s));
+    expectSessionFileDialog(view.openRequests.first(), u"Select File to Read"_s, path(u"current.LSS"_s));
     EXPECT_EQ(session.SessionFileName, testDataPath(u"new_dual.LSS"_s));
     EXPECT_EQ(session.DualSession, DualBinauralSession);
     EXPECT_TRUE(prompter.log.isEmpty());

@@ -218,14 +218,46 @@ TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
     }
 }
 
-TEST(SessionFileReader, DirectoryIsReportedAsNotOpened)
+TEST(SessionFileReader, AFileThatCannotBeOpenedChangesNothing)
 {
     QTemporaryDir dir;
+    const QString missing = dir.filePath(u"missing.LSS"_s);
+    const struct
+    {
+        QString path;
+        QString reason;
+    } cases[] = {{missing, u"No such file or directory"_s}, {dir.path(), QString()}};
+    for (const auto &c : cases) {
+        Session session;
+        session.SessionName = u"kept"_s;
+        session.SessionModified = 1;
+        RecordingView view;
+        ScriptedPrompter prompter;
+        EXPECT_FALSE(Opensess({session, prompter, view}, c.path));
+        ASSERT_EQ(prompter.errors.size(), 1);
+        EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot open file \"%1\". %2"_s.arg(c.path, c.reason)))
+            << prompter.errors.first();
+        EXPECT_EQ(session.SessionName, u"kept"_s);
+        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_FALSE(view.sessionShown);
+    }
+}
+
+TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
+{
     Session session;
+    session.SessionModified = 1;
     RecordingView view;
     ScriptedPrompter prompter;
-    EXPECT_FALSE(Opensess({session, prompter, view}, dir.path()));
-    ASSERT_EQ(prompter.errors.size(), 1);
-    EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot open file \"%1\". "_s.arg(dir.path())));
-    EXPECT_FALSE(view.sessionShown);
+    const QString path = testDataPath(u"described.LSS"_s);
+    ASSERT_TRUE(Opensess({session, prompter, view}, path));
+
+    EXPECT_EQ(session.SessionName, u"Café € “Theta”"_s);
+    EXPECT_EQ(session.DescriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
+    ASSERT_EQ(session.cells.columnCount(), 3);
+    EXPECT_EQ(session.TimingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
+    EXPECT_EQ(session.SessionTotalSeconds, 390);
+    EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
+    EXPECT_EQ(session.CurrentCell, (CellPos{0, 1}));
+    EXPECT_TRUE(prompter.log.isEmpty());
 }

@@ -108,3 +108,14 @@ TEST(TimingSummary, UpdateWritesThePanelAndTheTotal)
     EXPECT_EQ(session.SessionTotalSeconds, 165);
     EXPECT_EQ(view.timingChangedCount, 1);
 }
+
+TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)
+{
+    for (const char *times : {"0", "1", "-4"}) {
+        Session session = sessionWithTimes(PulsedSession, {"0:10.0", "0:20.0", "0:30.0"});
+        session.cells.setCell(0, 13, u"2"_s);
+        session.cells.setCell(0, 14, QString::fromLatin1(times));
+        session.cells.setCell(1, 14, QString::fromLatin1(times));
+        EXPECT_EQ(ComputeTimingSummary(session.cells, 1).totalSeconds, 60) << times;
+    }
+}

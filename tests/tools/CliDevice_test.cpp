@@ -1,34 +1,12 @@
+#include "CliProcess.h"
 #include "DevsimProcess.h"
 #include "TestSupport.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &arguments, const QString &program = builtProgramPath(u"mirandel-cli"_s))
-{
-    static QTemporaryDir runtimeDir; // keeps the toolkit's start-up notes off stderr
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir.path());
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-} // namespace
 
 TEST(CliDevice, IdentifyPrintsTheDeviceLine)
 {

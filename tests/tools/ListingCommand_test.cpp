@@ -1,5 +1,5 @@
 // mirandel-cli listing: the printout's lines as text.
-#include "CliRunner.h"
+#include "CliProcess.h"
 #include "ListingHeaders.h"
 #include "TestSupport.h"
 
@@ -11,11 +11,25 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A run's output, line by line.
+struct Listing
+{
+    int exitCode;
+    QStringList out;
+    QStringList err;
+};
+
+Listing runListing(const QStringList &arguments)
+{
+    const CliRun run = runCli(QStringList{u"listing"_s} + arguments);
+    return {run.exitCode, run.outLines(), run.errLines()};
+}
+
 // The run with the title's date (which may turn over midnight) set aside.
-CliRun listing(const QString &file, QString *date)
+Listing listing(const QString &file, QString *date)
 {
     const QString before = SessionListing::shortDate();
-    CliRun run = runCli({u"listing"_s, file});
+    Listing run = runListing({file});
     const QString after = SessionListing::shortDate();
     if (!run.out.isEmpty()) {
         QString &title = run.out.first();
@@ -59,7 +73,7 @@ TEST(ListingCommand, PrintsThePrintoutLinesOfAFile)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fixture);
         QString date;
-        const CliRun run = listing(testDataPath(QString::fromLatin1(c.fixture)), &date);
+        const Listing run = listing(testDataPath(QString::fromLatin1(c.fixture)), &date);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_FALSE(date.isEmpty()) << "the title does not end with today's date";
         EXPECT_EQ(run.out, c.lines);
@@ -70,7 +84,7 @@ TEST(ListingCommand, PrintsThePrintoutLinesOfAFile)
 TEST(ListingCommand, FormatErrorsAreReportedAndTheRestIsListed)
 {
     QString date;
-    const CliRun run = listing(testDataPath(u"format_errors.LSS"_s), &date);
+    const Listing run = listing(testDataPath(u"format_errors.LSS"_s), &date);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, (QStringList{u"Float convert error on fifty"_s, u"Format errors in file"_s}));
     ASSERT_EQ(run.out.size(), 2 + 2 + 3);
@@ -87,17 +101,17 @@ TEST(ListingCommand, UsageAndMissingFile)
         int exitCode;
         QStringList err;
     } cases[] = {
-        {{u"listing"_s}, 2, {u"usage: mirandel-cli listing FILE"_s}},
-        {{u"listing"_s, missing, missing}, 2, {u"usage: mirandel-cli listing FILE"_s}},
-        {{u"listing"_s, missing}, 1, {u"Cannot open file \"%1\". No such file or directory"_s.arg(missing)}},
+        {{}, 2, {u"usage: mirandel-cli listing FILE"_s}},
+        {{missing, missing}, 2, {u"usage: mirandel-cli listing FILE"_s}},
+        {{missing}, 1, {u"Cannot open file \"%1\". No such file or directory"_s.arg(missing)}},
     };
     for (const auto &c : cases) {
-        const CliRun run = runCli(c.arguments);
+        const Listing run = runListing(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ');
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err, c.err);
     }
-    const CliRun help = runCli({u"listing"_s, u"--help"_s});
+    const Listing help = runListing({u"--help"_s});
     EXPECT_EQ(help.exitCode, 0);
     ASSERT_FALSE(help.out.isEmpty());
     EXPECT_EQ(help.out.first(), u"usage: mirandel-cli listing FILE"_s);

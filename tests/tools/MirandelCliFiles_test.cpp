@@ -1,6 +1,5 @@
 // mirandel-cli info, cells, timing and resave, run as a separate program.
-#include "CliRunner.h"
-#include "TestSupport.h"
+#include "CliProcess.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -65,8 +64,8 @@ TEST(MirandelCliFiles, CommandsPrintWhatTheProgramShows)
         SCOPED_TRACE(c.name);
         const CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.outLines(), c.out);
+        EXPECT_EQ(run.errLines(), c.err);
     }
 }
 
@@ -88,19 +87,19 @@ TEST(MirandelCliFiles, ResaveWritesAsSaveDoes)
 
     const CliRun unwritable = runCli({u"resave"_s, Described, dir.filePath(u"no folder/x.LSS"_s)});
     EXPECT_EQ(unwritable.exitCode, 1);
-    ASSERT_EQ(unwritable.err.size(), 1);
-    EXPECT_TRUE(unwritable.err.first().startsWith(u"Cannot create file"_s));
+    ASSERT_EQ(unwritable.errLines().size(), 1);
+    EXPECT_TRUE(unwritable.err.startsWith(u"Cannot create file"_s));
 }
 
 TEST(MirandelCliFiles, HelpForTheToolAndEachCommand)
 {
     const CliRun overview = runCli({u"--help"_s});
     EXPECT_EQ(overview.exitCode, 0);
+    const QStringList overviewLines = overview.outLines();
     for (const QString &usage : {u"info FILE"_s, u"cells FILE"_s, u"timing FILE S"_s, u"resave IN OUT"_s}) {
-        EXPECT_TRUE(overview.out.contains(u"  "_s + usage)) << usage;
+        EXPECT_TRUE(overviewLines.contains(u"  "_s + usage)) << usage;
         const CliRun help = runCli({usage.section(u' ', 0, 0), u"--help"_s});
         EXPECT_EQ(help.exitCode, 0) << usage;
-        ASSERT_FALSE(help.out.isEmpty());
-        EXPECT_EQ(help.out.first(), u"usage: mirandel-cli "_s + usage);
+        EXPECT_EQ(help.outLines().value(0), u"usage: mirandel-cli "_s + usage);
     }
 }

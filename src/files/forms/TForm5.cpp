@@ -25,12 +25,12 @@ TForm5::TForm5(QWidget *parent)
     Edit1->setGeometry(32, 80, 276, 27);
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
-    OKBtn->setGeometry(38, 199, 83, 31);
+    OKBtn->setGeometry(83, 199, 83, 31);
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Cancel"_s, this);
-    CancelBtn->setGeometry(129, 199, 83, 31);
+    CancelBtn->setGeometry(174, 199, 83, 31);
     HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), u"Help"_s, this);
-    HelpBtn->setGeometry(220, 199, 83, 31);
+    HelpBtn->setGeometry(265, 199, 67, 31);
     HelpBtn->hide();
     connect(OKBtn, &QPushButton::clicked, this, &TForm5::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
