@@ -1,4 +1,5 @@
-#include "CliProgram.h"
+#include "CliProcess.h"
+#include "SessionFileFolder.h"
 #include "DefaultSegments.h"
 #include "TestSupport.h"
 
@@ -19,7 +20,7 @@ class EncodeCommand : public ::testing::Test
 protected:
     QString writeSession(const Session &session) { return mFolder.write(session); }
 
-    CliRun encode(const QStringList &arguments) { return runMirandelCli(QStringList{u"encode"_s} + arguments); }
+    CliRun encode(const QStringList &arguments) { return runCli(QStringList{u"encode"_s} + arguments); }
 
     SessionFileFolder mFolder;
 };
@@ -31,7 +32,7 @@ TEST_F(EncodeCommand, PrintsTheHeaderRecordsAndChecksumOfADownload)
     const QString dual = writeSession(sessionOfDefaultSegments(DualBinauralSession, 2));
     const struct {
         QStringList arguments;
-        std::string out;
+        const char *out;
     } cases[] = {
         {{pulsed, u"--clear"_s}, "0 1 1 0 0 0 0 0\n13 0 119 24 19 0 27 128\n180\n"},
         {{pulsed}, "0 2 1 0 0 0 0 0\n13 0 119 24 19 0 27 128\n179\n"},
@@ -42,8 +43,8 @@ TEST_F(EncodeCommand, PrintsTheHeaderRecordsAndChecksumOfADownload)
     for (const auto &c : cases) {
         const CliRun run = encode(c.arguments);
         EXPECT_EQ(run.exitCode, 0) << c.arguments.join(u' ');
-        EXPECT_EQ(run.out, c.out) << c.arguments.join(u' ');
-        EXPECT_EQ(run.err, "") << c.arguments.join(u' ');
+        EXPECT_EQ(run.out, QString::fromLatin1(c.out)) << c.arguments.join(u' ');
+        EXPECT_TRUE(run.err.isEmpty()) << c.arguments.join(u' ');
     }
 }
 
@@ -70,8 +71,9 @@ TEST_F(EncodeCommand, SessionsThatCannotBeSentPrintNothing)
         const CliRun run = encode({writeSession(c.session)});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.what;
         // Reading the file may have reported the same fault already.
-        EXPECT_TRUE(QByteArray::fromStdString(run.err).endsWith(c.err)) << c.what << ": " << run.err;
-        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << c.what;
+        const QString err = QString::fromLatin1(c.err);
+        EXPECT_TRUE(err.isEmpty() || run.err.endsWith(err)) << c.what << ": " << run.err;
+        EXPECT_EQ(run.outLines().size(), c.lines) << c.what;
     }
 }
 
@@ -89,10 +91,10 @@ TEST_F(EncodeCommand, RefusesArgumentsOutsideItsUsage)
     for (const QStringList &arguments : usages) {
         const CliRun run = encode(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ');
-        EXPECT_EQ(run.out, "") << arguments.join(u' ');
-        EXPECT_EQ(run.err, "usage: mirandel-cli encode FILE [--clear] [--model ambrion|calidor]\n");
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(u' ');
+        EXPECT_EQ(run.err, u"usage: mirandel-cli encode FILE [--clear] [--model ambrion|calidor]\n"_s);
     }
     const CliRun missing = encode({mFolder.filePath(u"missing.LSS"_s)});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.out, "");
+    EXPECT_TRUE(missing.out.isEmpty());
 }

@@ -1,0 +1,16 @@
+#include "SessionFileFolder.h"
+
+#include "files/SessionFileWriter.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString SessionFileFolder::write(const Session &session)
+{
+    const QString path = mDir.filePath(u"session%1.LSS"_s.arg(++mFiles));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(SessionFileBytes(session)) >= 0) << path.toStdString();
+    return path;
+}
