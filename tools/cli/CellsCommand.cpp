@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "StderrPrompter.h"
 #include "session/Session.h"
 
 #include <QStringList>
@@ -21,16 +20,11 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    if (arguments.size() != 1)
-        return usageError(command);
-    Session session;
-    StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
-        return 1;
-    for (int column = 0; column < session.cells.columnCount(); ++column) {
-        const SessionGrid::Column &cells = session.cells.column(column);
-        printLine(QStringList(cells.begin(), cells.end()).join(u'\t'));
-    }
-    return 0;
+    return runOnSessionFile(command, arguments, [](const Session &session) {
+        for (int column = 0; column < session.cells.columnCount(); ++column) {
+            const SessionGrid::Column &cells = session.cells.column(column);
+            printLine(QStringList(cells.begin(), cells.end()).join(u'\t'));
+        }
+    });
 }
 } // namespace

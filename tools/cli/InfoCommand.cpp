@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "StderrPrompter.h"
 #include "session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,18 +19,13 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    if (arguments.size() != 1)
-        return usageError(command);
-    Session session;
-    StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
-        return 1;
-    printLine(u"name: "_s + session.SessionName);
-    printLine(session.DualSession == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
-                                                         : u"kind: Pulsed/Binaural Beats"_s);
-    printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
-    printLine(u"total: "_s + session.TimingPanel.value(1));
-    printLine(u"seconds: %1"_s.arg(session.SessionTotalSeconds));
-    return 0;
+    return runOnSessionFile(command, arguments, [](const Session &session) {
+        printLine(u"name: "_s + session.SessionName);
+        printLine(session.DualSession == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
+                                                             : u"kind: Pulsed/Binaural Beats"_s);
+        printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
+        printLine(u"total: "_s + session.TimingPanel.value(1));
+        printLine(u"seconds: %1"_s.arg(session.SessionTotalSeconds));
+    });
 }
 } // namespace

@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "StderrPrompter.h"
 #include "session/Session.h"
 #include "views/SessionListing.h"
 
@@ -21,14 +20,9 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    if (arguments.size() != 1)
-        return usageError(command);
-    Session session;
-    StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
-        return 1;
-    for (const QString &line : SessionListing::lines(session, SessionListing::shortDate()))
-        printLine(line);
-    return 0;
+    return runOnSessionFile(command, arguments, [](const Session &session) {
+        for (const QString &line : SessionListing::lines(session, SessionListing::shortDate()))
+            printLine(line);
+    });
 }
 } // namespace
