@@ -320,8 +320,21 @@ void TForm1::formshow()
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        formshow();
+    if (event->spontaneous())
+        return;
+    formshow();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager places a new window by its own rules when it maps it;
+    // the first placement it reports is taken back to the top-left corner.
+    if (!mPlacedAtCorner && event->spontaneous() && isVisible()) {
+        mPlacedAtCorner = true;
+        if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) && pos() != QPoint(0, 0))
+            QTimer::singleShot(0, this, [this] { move(0, 0); });
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)

@@ -131,6 +131,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -175,4 +176,5 @@ private:
     SessionGridModel *mGridModel;
     QList<QAction *> mSessionCommands;
     bool mLayingOut = false;
+    bool mPlacedAtCorner = false;
 };
