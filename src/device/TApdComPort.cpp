@@ -172,6 +172,8 @@ bool TApdComPort::WaitTicks(int ticks, bool keepUIAlive)
     QTimer timer;
     bool waitedOut = false;
     timer.setSingleShot(true);
+    // A coarse timer may fire a little early; the answer may come just then.
+    timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         waitedOut = true;
         loop.quit();

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -106,6 +107,22 @@ TEST(TApdComPort, WaitTicksLastsFromTicksToOneTickMoreOfFiftyFiveMilliseconds)
         EXPECT_LE(elapsed, 605 + 150) << "keepUIAlive " << keepUIAlive;
     }
     EXPECT_LE(timedWait(0, false), 55 + 150);
+}
+
+// The device's answer may come at the very end of the wait: the wait must not
+// end before the tick clock has passed the last tick, not even by a little.
+TEST(TApdComPort, WaitTicksNeverEndsBeforeTheTickClockPassesItsLastTick)
+{
+    TApdComPort port(namesWith(u"/nonexistent/com1"_s));
+    const auto tickNow = [] {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() / TApdComPort::TickMs;
+    };
+    for (int run = 0; run < 12; ++run) {
+        const qint64 startTick = tickNow();
+        port.WaitTicks(3, true);
+        EXPECT_GT(tickNow(), startTick + 3) << "run " << run;
+    }
 }
 
 TEST(TApdComPort, QuitRequestEndsAWaitThatKeepsTheInterfaceAlive)
