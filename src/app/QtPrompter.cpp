@@ -30,7 +30,9 @@ bool QtPrompter::confirmYesNo(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, u"Confirm"_s, text, QMessageBox::NoButton, mParent);
     QPushButton *yes = box.addButton(u"&Yes"_s, QMessageBox::YesRole);
-    box.addButton(u"&No"_s, QMessageBox::NoRole);
+    // Not the No role: that would make Escape and the close box answer No,
+    // and No discards the changes. The question takes one of its two buttons.
+    box.addButton(u"&No"_s, QMessageBox::ActionRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;

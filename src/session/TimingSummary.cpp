@@ -6,14 +6,15 @@
 #include "session/TextNumbers.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-QString clockText(const QString &format, int segment, int halfSeconds)
+QString clockText(const QString &format, int segment, qint64 halfSeconds)
 {
-    const int minutes = halfSeconds / 120;
-    const int seconds = (halfSeconds % 120) / 2;
+    const qint64 minutes = halfSeconds / 120;
+    const qint64 seconds = (halfSeconds % 120) / 2;
     return segment > 0 ? format.arg(segment).arg(minutes).arg(seconds) : format.arg(minutes).arg(seconds);
 }
 } // namespace
@@ -31,7 +32,7 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
             const int column = i - 1;
             const int h = TextNumbers::halfSecondsOfTime(cells.cell(column, 1));
             if (i == s) {
-                summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, i, int(total));
+                summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, i, total);
                 line = 1;
             }
             total += h;
@@ -53,8 +54,9 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
         summary.error = e.message();
         return summary;
     }
-    summary.lines[line] = clockText(u"Session total time %1:%2"_s, 0, int(total));
-    summary.totalSeconds = int(total / 2);
+    summary.lines[line] = clockText(u"Session total time %1:%2"_s, 0, total);
+    // Loop counts from a file can make a total beyond any real session.
+    summary.totalSeconds = int(std::min<qint64>(total / 2, std::numeric_limits<int>::max()));
     return summary;
 }
 

@@ -4,6 +4,7 @@
 #include "session/TimingSummary.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -118,4 +119,15 @@ TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)
         session.cells.setCell(1, 14, QString::fromLatin1(times));
         EXPECT_EQ(ComputeTimingSummary(session.cells, 1).totalSeconds, 60) << times;
     }
+}
+
+TEST(TimingSummary, HugeLoopCountsFromAFileDoNotWrapTheTotal)
+{
+    Session session = sessionWithTimes(PulsedSession, {"10:00.0", "10:00.0"});
+    session.cells.setCell(0, 13, u"1"_s);
+    session.cells.setCell(0, 14, u"2147483647"_s);
+    const TimingSummary summary = ComputeTimingSummary(session.cells, 2);
+    // 600 s × 2147483647 passes, then one more segment of 600 s.
+    EXPECT_EQ(summary.lines.at(0), u"Segment 2 start time 21474836470:0"_s);
+    EXPECT_EQ(summary.totalSeconds, std::numeric_limits<int>::max());
 }

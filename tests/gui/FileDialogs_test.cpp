@@ -84,6 +84,15 @@ TEST(TForm5, ShowsTheEntryAndTakesItBackOnlyWithOK)
     }
 }
 
+TEST(TForm5, TakesANameOfAnyLength)
+{
+    TForm5 dialog;
+    dialog.SessionNameEntry = QString(40000, u'n');
+    dialog.show();
+    dialog.OKBtn->click();
+    EXPECT_EQ(dialog.SessionNameEntry.size(), 40000);
+}
+
 TEST(TForm9, HoldsTheLinesAndNoticesEdits)
 {
     TForm9 dialog;
@@ -103,6 +112,13 @@ TEST(TForm9, HoldsTheLinesAndNoticesEdits)
     dialog.setLines({});
     EXPECT_EQ(dialog.lines(), QStringList());
     EXPECT_FALSE(dialog.isChanged());
+
+    // Leading empty lines are lines of the description too.
+    for (const QStringList &shown : {QStringList{QString(), u"two"_s}, QStringList{QString(), QString(), u"x"_s}}) {
+        dialog.setLines(shown);
+        EXPECT_EQ(dialog.Memo1->blockCount(), shown.size());
+        EXPECT_EQ(dialog.lines(), shown);
+    }
 }
 
 TEST(TForm1Files, StartupFileOpensAtTheFirstActivationOnly)

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -154,6 +155,34 @@ TEST(HelpTopics, EveryTopicTheProgramAsksForIsAPageOfTheHelpFile)
         EXPECT_EQ(viewer.currentTopic(), topic) << "missing page for " << topic;
         EXPECT_FALSE(viewer.browser()->documentTitle().isEmpty()) << topic;
     }
+}
+
+// The messages page explains every message the program can show (numbers as
+// N, names and reasons as an ellipsis).
+TEST(HelpTopics, MessagesPageNamesEveryMessage)
+{
+    const char *const messages[] = {
+        "Starting value not in list - step to desired value", "Max 1000 Segments", "Delete segment N ?",
+        "Cannot delete segment 1", "Cannot insert segment 1", "Cannot delete inside loop", "Cannot paste inside loop",
+        "Cannot insert inside loop", "In Existing loop", "Integer 0-15 needed", "Loop includes last segment",
+        "Loop overlap", "Not at loop start", "Float convert error on \u2026", "'\u2026' is not a valid integer value",
+        "Session \u2026 has been modified. Save it?", "No Such File", "File Exists",
+        "Cannot open file \"\u2026\". \u2026", "Cannot create file \"\u2026\". \u2026", "Stream write error",
+        "Format errors in file", "The file holds more than 1000 segments; only the first 1000 were read.",
+        "I/O error while printing to \"\u2026\". The printout was stopped.", "No COM port is selected",
+        "COM port could not be opened", "System not found.", "\u2026, rev \u2026 has N sessions and N segments available",
+        "Download capacity of N segments exceeded", "System has max sessions downloaded",
+        "Session has N segments; a download holds 1 to 250", "No match segment N \u2026", "Tone group change segment N",
+        "Download incomplete: the COM port stopped sending", "Download aborted", "Unable to write to \u2026",
+        "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
+    };
+    QFile page(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Messages"_s));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(page.readAll()));
+    const QString text = document.toPlainText().simplified();
+    for (const char *message : messages)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(message))) << message;
 }
 
 // Every link of every page leads to a page (and anchor) that is there.

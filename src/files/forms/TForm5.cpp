@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +24,7 @@ TForm5::TForm5(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(32, 80, 276, 27);
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
     OKBtn->setGeometry(83, 199, 83, 31);

@@ -28,9 +28,9 @@ TForm9::TForm9(QWidget *parent)
 
 void TForm9::setLines(const QStringList &lines)
 {
-    Memo1->clear();
-    for (const QString &line : lines)
-        Memo1->appendPlainText(line);
+    // Appending would swallow leading empty lines: an empty document takes
+    // an empty line as no line at all.
+    Memo1->setPlainText(lines.join(u'\n'));
     Memo1->document()->setModified(false);
 }
 
