@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 
 SessionGridModel::SessionGridModel(const Session &session, QObject *parent)
     : QAbstractTableModel(parent)
@@ -25,7 +26,9 @@ int SessionGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant SessionGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.column() >= mColumns)
+    // A command may shrink the store and then ask something before it syncs
+    // this model: the grid repaints meanwhile and must not read columns gone.
+    if (!index.isValid() || index.column() >= std::min(mColumns, mSession.cells.columnCount()))
         return {};
     switch (role) {
     case Qt::DisplayRole:

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -256,6 +257,7 @@ CellRange TForm1::readSelection()
 
 void TForm1::cellsChanged()
 {
+    const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
     mGridModel->syncWithSession();
     const QStringList labels = RowLabels(mSession.DualSession);
     for (int row = 3; row <= 6; ++row)
@@ -283,7 +285,10 @@ void TForm1::selectCell(const CellPos &cell)
 {
     mSession.CurrentCell = cell;
     const QModelIndex index = mGridModel->index(cell.row, cell.column);
-    StringGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    {
+        const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
+        StringGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
     StringGrid1->scrollTo(index);
     focusGrid();
 }
@@ -419,8 +424,10 @@ bool TForm1::Keypress(QKeyEvent *event)
 void TForm1::onselect(int column, int row)
 {
     Q_UNUSED(row);
-    // The empty start-up grid and a grid hidden while a file is read have no times to add.
-    if (!isSessionShown())
+    // The empty start-up grid and a grid hidden while a file is read have no
+    // times to add. A command that moves the selection refreshes the panel
+    // itself; refreshing here too would report a bad number twice.
+    if (!isSessionShown() || mSelectionByCommand)
         return;
     runCommand([this, column] { UpdateTimingSummary(mSession, *this, column + 1); });
 }

@@ -176,5 +176,6 @@ private:
     SessionGridModel *mGridModel;
     QList<QAction *> mSessionCommands;
     bool mLayingOut = false;
+    bool mSelectionByCommand = false; // the selection moves for a command, not the user
     bool mPlacedAtCorner = false;
 };

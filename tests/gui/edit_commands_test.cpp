@@ -185,3 +185,26 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
     EXPECT_TRUE(lastInView());
 }
 } // namespace
+
+// A command that moves the selection itself reports a bad number once, not
+// again for the selection it makes on the way.
+TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
+{
+    Session session = sessionOfDefaultSegments(PulsedSession, 3);
+    session.cells.setCell(0, 1, u"1:xx.0"_s);
+    showSession(session);
+    prompter.errors.clear();
+    select(2, 4);
+    prompter.errors.clear();
+    QTest::keyClick(form.StringGrid1, Qt::Key_N);
+    EXPECT_EQ(cells().columnCount(), 4);
+    EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
+
+    prompter.errors.clear();
+    prompter.answerOkCancel(true);
+    select(3, 1);
+    prompter.errors.clear();
+    form.CutSegment1->trigger();
+    EXPECT_EQ(cells().columnCount(), 3);
+    EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
+}

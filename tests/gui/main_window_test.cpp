@@ -212,3 +212,30 @@ TEST_F(MainWindowTest, StartupFileNeedsTheExactExtensionAndAnExistingFile)
         EXPECT_EQ(windows.Form1->StartupFileName, c.expected) << c.argument;
     }
 }
+
+// The New Session Type dialog runs while the cells are already down to one
+// column: the grid, repainting meanwhile, must not read the columns gone.
+TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
+{
+    start();
+    closeIntroduction();
+    newSession(PulsedSession);
+    for (int more = 0; more < 4; ++more)
+        QTest::keyClick(form1->StringGrid1, Qt::Key_N);
+    ASSERT_EQ(form1->session().cells.columnCount(), 5);
+
+    QStringList shownMeanwhile;
+    TForm2 *dialog = windows->Form2.get();
+    QTimer::singleShot(0, dialog, [&] {
+        const QAbstractItemModel *model = form1->StringGrid1->model();
+        for (int column = 1; column < model->columnCount(); ++column)
+            shownMeanwhile.append(model->index(1, column).data().toString());
+        form1->StringGrid1->grab();
+        dialog->DualButton->click();
+    });
+    prompter.answerYesNo(false);
+    form1->New1->trigger();
+    EXPECT_EQ(shownMeanwhile.join(QString()), QString());
+    EXPECT_EQ(form1->session().cells.columnCount(), 1);
+    EXPECT_EQ(form1->StringGrid1->model()->columnCount(), 1);
+}
