@@ -7,6 +7,24 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+// The introduction stays on top until the first key or click; a message that
+// comes while it shows (a start-up file's error) must not hide beneath it.
+int execOnTop(QDialog &dialog)
+{
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return dialog.exec();
+}
+
+int showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return execOnTop(box);
+}
+} // namespace
+
 QtPrompter::QtPrompter(QWidget *parent)
     : mParent(parent)
 {
@@ -17,13 +35,13 @@ void QtPrompter::error(const QString &text)
     // A message that ends a busy command is read with the normal arrow.
     const bool wasBusy = mBusy;
     setBusy(false);
-    QMessageBox::critical(mParent, u"Error"_s, text, QMessageBox::Ok);
+    showMessage(mParent, QMessageBox::Critical, u"Error"_s, text, QMessageBox::Ok, QMessageBox::Ok);
     setBusy(wasBusy);
 }
 
 void QtPrompter::information(const QString &text)
 {
-    QMessageBox::information(mParent, u"Information"_s, text, QMessageBox::Ok);
+    showMessage(mParent, QMessageBox::Information, u"Information"_s, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtPrompter::confirmYesNo(const QString &text)
@@ -34,22 +52,24 @@ bool QtPrompter::confirmYesNo(const QString &text)
     // and No discards the changes. The question takes one of its two buttons.
     box.addButton(u"&No"_s, QMessageBox::ActionRole);
     box.setDefaultButton(yes);
-    box.exec();
+    execOnTop(box);
     return box.clickedButton() == yes;
 }
 
 bool QtPrompter::confirmOkCancel(const QString &text)
 {
-    return QMessageBox::question(mParent, u"Confirm"_s, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok)
+    return showMessage(mParent, QMessageBox::Question, u"Confirm"_s, text, QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Ok)
            == QMessageBox::Ok;
 }
 
 QString QtPrompter::inputBox(const QString &caption, const QString &prompt, const QString &initial)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(mParent, caption, prompt, QLineEdit::Normal, initial, &ok);
-    return ok ? text : initial;
+    QInputDialog dialog(mParent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.textValue() : initial;
 }
 
 void QtPrompter::beep()

@@ -376,7 +376,7 @@ void TForm1::LayoutMainWindow()
 bool TForm1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        runCommand([this] { FormActivate(); });
     return QMainWindow::event(event);
 }
 
