@@ -6,7 +6,6 @@
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/TApdComPort.h"
-#include "session/ConversionError.h"
 #include "session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -38,13 +37,8 @@ int runDownload(const QStringList &arguments)
     TApdComPort port(device.names);
     SessionImage image;
     DeviceLink link(port, image);
-    try {
-        if (!loadSessionFile(rest.first(), session, prompter))
-            return 1;
-        return link.Download(clear, session, device.port, prompter) ? 0 : 1;
-    } catch (const ConversionError &error) {
-        printError(error.message());
+    if (!loadSessionFile(rest.first(), session, prompter))
         return 1;
-    }
+    return link.Download(clear, session, device.port, prompter) ? 0 : 1;
 }
 } // namespace

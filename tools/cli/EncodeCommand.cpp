@@ -5,7 +5,6 @@
 
 #include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
-#include "session/ConversionError.h"
 #include "session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -75,20 +74,15 @@ int runEncode(const QStringList &arguments)
         return usageError(encodeCommand);
     Session session;
     StderrPrompter prompter;
-    try {
-        if (!loadSessionFile(options->path, session, prompter))
-            return 1;
-        SessionImage image;
-        image.setDownloadMode(options->mode);
-        image.setDeviceModel(options->model);
-        const int segments = session.cells.columnCount();
-        if (EncodeSession(session, prompter, image, segments) != 0)
-            return 1;
-        printRecords(image.downloadBytes(segments));
-        return 0;
-    } catch (const ConversionError &error) {
-        printError(error.message());
+    if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    }
+    SessionImage image;
+    image.setDownloadMode(options->mode);
+    image.setDeviceModel(options->model);
+    const int segments = session.cells.columnCount();
+    if (EncodeSession(session, prompter, image, segments) != 0)
+        return 1;
+    printRecords(image.downloadBytes(segments));
+    return 0;
 }
 } // namespace

@@ -3,7 +3,6 @@
 #include "CliSession.h"
 #include "StderrPrompter.h"
 
-#include "session/ConversionError.h"
 #include "session/Session.h"
 #include "views/GraphDrawing.h"
 
@@ -96,13 +95,8 @@ int runGraph(const QStringList &arguments)
         return usageError(graphCommand);
     Session session;
     StderrPrompter prompter;
-    try {
-        if (!loadSessionFile(options->path, session, prompter))
-            return 1;
-    } catch (const ConversionError &error) {
-        printError(error.message());
+    if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    }
     const GraphDrawing drawing = DrawGraph(session.cells, *options->mode, session.SessionName,
                                            session.SessionTotalSeconds, options->width, options->height);
     if (!drawing.error.isEmpty()) {

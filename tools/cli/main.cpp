@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "session/ConversionError.h"
 
 #include <QGuiApplication>
 
@@ -45,7 +46,13 @@ int main(int argc, char *argv[])
                 printLine(command.help);
             return 0;
         }
-        return command.run(rest);
+        try {
+            return command.run(rest);
+        } catch (const ConversionError &error) {
+            // A text that is not a number ends the command, as in the program.
+            printError(error.message());
+            return 1;
+        }
     }
     printError(u"mirandel-cli: unknown command \"%1\" (try --help)"_s.arg(arguments.first()));
     return 2;
