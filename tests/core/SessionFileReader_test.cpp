@@ -170,10 +170,12 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         EXPECT_EQ(result.prompter.errors, c.errors);
         ASSERT_EQ(session.cells.columnCount(), c.columns);
         EXPECT_EQ(session.DualSession, c.dualSession);
-        if (c.sessionName)
+        if (c.sessionName) {
             EXPECT_EQ(session.SessionName, *c.sessionName);
-        if (c.description)
+        }
+        if (c.description) {
             EXPECT_EQ(session.DescriptionLines, *c.description);
+        }
         for (const Cell &cell : c.cells)
             EXPECT_EQ(session.cells.cell(cell.column, cell.row), cell.text) << cell.column << "," << cell.row;
 

@@ -177,8 +177,9 @@ TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
             }
             EXPECT_EQ(read.cells.column(k), expected) << "segment " << k + 1;
         }
-        if (kind == PulsedSession)
+        if (kind == PulsedSession) {
             EXPECT_GT(emptiedTargets, 0);
+        }
     }
 }
 

@@ -144,8 +144,9 @@ TEST(SegmentGraph, SegmentWidthIsCappedAt100AndFlooredAt30)
             EXPECT_EQ(drawing.bitmap.pixel(n * c.p, Baseline - 5), Black) << n;
             EXPECT_EQ(drawing.bitmap.pixel(n * c.p - c.p / 4, yOf("20.0")), Black) << n;
         }
-        if (c.segments > 1)
+        if (c.segments > 1) {
             EXPECT_EQ(drawing.bitmap.pixel(c.p + c.p / 4, Baseline - 5), Aqua);
+        }
     }
 }
 

@@ -104,8 +104,9 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
                   c.asks ? QStringList{u"input: "_s + caption + QString::number(initial)} : QStringList());
         // Refreshed for the segment after an answer, not after a refusal.
         EXPECT_EQ(view.timingChangedCount, c.asks ? 1 : 0);
-        if (c.asks)
+        if (c.asks) {
             EXPECT_TRUE(session.TimingPanel.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
+        }
         EXPECT_EQ(session.SessionModified, 1);
     }
 }

@@ -160,8 +160,9 @@ TEST(RandomEditing, KeepsTheSessionValid)
             const bool refused = anyRefusal(prompter.errors);
             if (refused) {
                 ASSERT_TRUE(SameCells(session.cells, before)) << "seed " << seed << " step " << step;
-                if (command != StepUp && command != StepDown)
+                if (command != StepUp && command != StepDown) {
                     ASSERT_EQ(session.SessionModified, modifiedBefore);
+                }
             }
             int grown = 0;
             if (!refused && (command == New || command == Paste || command == Insert))

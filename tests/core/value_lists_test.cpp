@@ -54,12 +54,14 @@ TEST(ValueLists, TextsThatDifferBetweenTwinLists)
     EXPECT_EQ(FreqList.at(5), u"1.5"_s);
     EXPECT_EQ(TargetFreqList.at(6), u"1.50"_s);
     for (int i = 0; i < PitchList.size(); ++i) {
-        if (i != 17)
+        if (i != 17) {
             EXPECT_EQ(Pitch2List.at(i), PitchList.at(i)) << i;
+        }
     }
     for (int i = 0; i < FreqList.size(); ++i) {
-        if (i != 5)
+        if (i != 5) {
             EXPECT_EQ(TargetFreqList.at(i + 1), FreqList.at(i)) << i;
+        }
     }
 }
 

@@ -89,8 +89,9 @@ TEST_P(StepValueTest, StepsThroughTheRowsList)
     EXPECT_EQ(prompter.errors, c.offList ? QStringList{QString::fromLatin1(NotInList)} : QStringList());
     for (int column = 0; column < session.cells.columnCount(); ++column) {
         for (int row = 0; row < SessionGrid::RowCount; ++row) {
-            if (column != c.column || row != c.row)
+            if (column != c.column || row != c.row) {
                 EXPECT_EQ(session.cells.cell(column, row), before.cell(column, row)) << column << "," << row;
+            }
         }
     }
     // Modified even when nothing changed; focus back on the grid; no timing refresh.
