@@ -4,6 +4,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+QString CliDeviceOption::help()
+{
+    return u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
+           "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"_s;
+}
+
 namespace {
 // The value of "--name VALUE" or "--name=VALUE", removed from arguments;
 // nothing when absent, an empty text when the value is missing.

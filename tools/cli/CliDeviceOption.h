@@ -14,4 +14,7 @@ struct CliDeviceOption
     // Takes the option out of arguments. False when neither or both are
     // given, or the port is not 0 to 4.
     bool take(QStringList &arguments);
+
+    // The lines of a command's help that explain the two options.
+    static QString help();
 };

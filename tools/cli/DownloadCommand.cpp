@@ -17,9 +17,8 @@ const CliCommand DownloadCommand{
     u"download"_s,
     u"download FILE (--port N | --device PATH) [--clear]"_s,
     u"Sends a .LSS session to the device, added to its sessions or, with --clear, replacing them."_s,
-    u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
-    "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"
-    "--clear        replace the sessions stored in the device\n"
+    CliDeviceOption::help() +
+    u"--clear        replace the sessions stored in the device\n"
     "Every message goes to stderr. Exit status 0 when the whole session was sent, 1 otherwise."_s,
     runDownload,
 };

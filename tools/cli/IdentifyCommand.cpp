@@ -15,9 +15,8 @@ const CliCommand IdentifyCommand{
     u"identify"_s,
     u"identify (--port N | --device PATH)"_s,
     u"Asks the device who it is and prints what it has room for."_s,
-    u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
-    "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"
-    "Prints \"MODEL, rev R has S sessions and N segments available\"; messages go to stderr.\n"
+    CliDeviceOption::help() +
+    u"Prints \"MODEL, rev R has S sessions and N segments available\"; messages go to stderr.\n"
     "Exit status 0 when the device answered, 1 otherwise."_s,
     runIdentify,
 };
