@@ -16,11 +16,11 @@ namespace {
 Session fullSession(int kind)
 {
     Session session;
-    session.DualSession = kind;
+    session.kind = kind;
     session.cells.setColumnCount(SessionImage::MaxSegments);
     const bool dual = kind == DualBinauralSession;
     for (int k = 0; k < SessionImage::MaxSegments; ++k) {
-        SessionGrid::Column cells = NewSessionColumn(kind);
+        SessionGrid::Column cells = newSessionColumn(kind);
         cells[0] = QString::number(k + 1);
         cells[1] = TimeList.at(k % TimeList.size());
         cells[2] = dual ? DualToneList.at(k % DualToneList.size()) : PulsedToneList.at(k % PulsedToneList.size());
@@ -44,8 +44,8 @@ void encodeFullSession(benchmark::State &state)
     SilentPrompter prompter;
     SessionImage image;
     for (auto _ : state) {
-        image.ImageNextRecord = SessionImage::FirstSegmentRecord;
-        benchmark::DoNotOptimize(EncodeSession(session, prompter, image, SessionImage::MaxSegments));
+        image.nextRecord = SessionImage::FirstSegmentRecord;
+        benchmark::DoNotOptimize(encodeSession(session, prompter, image, SessionImage::MaxSegments));
     }
     state.SetItemsProcessed(state.iterations() * SessionImage::MaxSegments);
 }

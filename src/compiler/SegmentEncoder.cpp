@@ -71,11 +71,11 @@ class SegmentRecordWriter
 public:
     SegmentRecordWriter(const Session &session, Prompter &prompter, SessionImage &image, int column)
         : mCells(session.cells.column(column))
-        , mDual(session.DualSession == DualBinauralSession)
+        , mDual(session.kind == DualBinauralSession)
         , mSegment(column + 1)
         , mPrompter(prompter)
         , mImage(image)
-        , mRecord(image.record(image.ImageNextRecord))
+        , mRecord(image.record(image.nextRecord))
         , mLists(numericLists())
     {
     }
@@ -101,14 +101,14 @@ private:
 
     int nearest(const QString &text, const QuarterUnitList &list) const
     {
-        return NearestValueIndex(text, list, mPrompter);
+        return nearestValueIndex(text, list, mPrompter);
     }
 
     void noMatch(const QString &field)
     {
         mPrompter.setBusy(false);
         mPrompter.error(u"No match segment %1 %2"_s.arg(mSegment).arg(field));
-        mImage.EncodeFailed = 1;
+        mImage.encodeFailed = 1;
     }
 
     // Pulsed: 0 for no target, else the frequency code + 1. Dual: the
@@ -221,23 +221,23 @@ private:
 };
 } // namespace
 
-int EncodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
+int encodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
-    Q_ASSERT(image.ImageNextRecord >= SessionImage::FirstSegmentRecord);
-    image.EncodeFailed = 0;
-    const int recordsLeft = SessionImage::RecordCount + 1 - image.ImageNextRecord;
+    Q_ASSERT(image.nextRecord >= SessionImage::FirstSegmentRecord);
+    image.encodeFailed = 0;
+    const int recordsLeft = SessionImage::RecordCount + 1 - image.nextRecord;
     if (segmentCount < 1 || segmentCount > recordsLeft) {
         prompter.setBusy(false);
         prompter.error(u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft));
-        image.EncodeFailed = 1;
-        return image.EncodeFailed;
+        image.encodeFailed = 1;
+        return image.encodeFailed;
     }
     for (int column = 0; column < segmentCount; ++column) {
         SegmentRecordWriter(session, prompter, image, column).write();
-        ++image.ImageNextRecord;
+        ++image.nextRecord;
     }
-    SessionImage::Record &last = image.record(image.ImageNextRecord - 1);
+    SessionImage::Record &last = image.record(image.nextRecord - 1);
     last[7] = quint8(last[7] + EndOfSessionFlag);
-    return image.EncodeFailed;
+    return image.encodeFailed;
 }

@@ -4,9 +4,9 @@ using namespace Qt::Literals::StringLiterals;
 
 QString DeviceInfo::summary() const
 {
-    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(DeviceModelName, DeviceRevision)
-        .arg(SessionsAvailable)
-        .arg(SegmentsAvailable);
+    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(modelName, revision)
+        .arg(sessionsAvailable)
+        .arg(segmentsAvailable);
 }
 
 QString DeviceInfo::revisionText(quint8 revision)

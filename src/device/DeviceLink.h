@@ -3,7 +3,7 @@
 #include "device/DeviceInfo.h"
 
 class Prompter;
-class TApdComPort;
+class SerialLink;
 struct Session;
 struct SessionImage;
 
@@ -16,18 +16,18 @@ public:
     // Extra time a download may take beyond twice its line time.
     static constexpr int DrainMarginMs = 2000;
 
-    DeviceLink(TApdComPort &port, SessionImage &image);
+    DeviceLink(SerialLink &port, SessionImage &image);
 
     // Opens COM port `port` (1 to 4) and leaves it open. False after "No COM
     // port is selected" or "COM port could not be opened".
-    bool ChkPort(int port, Prompter &prompter);
-    // ChkPort, then the identification; fills info() and the image's model
+    bool checkPort(int port, Prompter &prompter);
+    // checkPort, then the identification; fills info() and the image's model
     // byte. False after its message. The port stays open either way.
-    bool ChkSys(int port, Prompter &prompter);
+    bool checkSystem(int port, Prompter &prompter);
     // Encodes the session and sends it to the device on comPortNumber,
     // replacing (clear) or adding to its sessions. True when every byte has
     // left; the port is then closed. Shows the hourglass meanwhile.
-    bool Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
+    bool download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
     void closePort();
 
     // A conversation is under way. Its identification wait keeps the user
@@ -46,7 +46,7 @@ private:
     bool fitsDevice(int segmentCount, Prompter &prompter) const;
     bool sendImage(int segmentCount, Prompter &prompter);
 
-    TApdComPort &mPort;
+    SerialLink &mPort;
     SessionImage &mImage;
     DeviceInfo mInfo;
     bool mBusy = false;

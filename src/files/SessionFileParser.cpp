@@ -40,7 +40,7 @@ QList<QStringView> splitLines(QStringView text)
 // value (the lookup gives -1) takes the nearer end of the list.
 QString snapped(const QString &number, const QStringList &values, const QStringList &entries, Prompter &prompter)
 {
-    int index = NearestValueIndex(number, values, prompter);
+    int index = nearestValueIndex(number, values, prompter);
     if (index < 0) {
         const auto value = TextNumbers::tryDecimal(number);
         const auto first = TextNumbers::tryDecimal(values.first());
@@ -76,7 +76,7 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
 {
     const SegmentLine &line = read.line;
     const bool dual = dualSession == DualBinauralSession;
-    SessionGrid::Column column = NewSessionColumn(dualSession);
+    SessionGrid::Column column = newSessionColumn(dualSession);
     column[0] = QString::number(number);
     if (read.halfSeconds)
         column[1] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList, ValueLists::TimeList,
@@ -132,7 +132,7 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
 }
 } // namespace
 
-SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
+SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
 {
     const void *nul = bytes.isEmpty() ? nullptr : std::memchr(bytes.data(), 0, size_t(bytes.size()));
     if (nul)
@@ -178,7 +178,7 @@ SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore,
         content.dualSession = ValueLists::isDualTone(kept.first()->line.fields[2].toString()) ? DualBinauralSession
                                                                                                 : PulsedSession;
     content.cells.setColumnCount(int(kept.size()));
-    content.cells.setColumn(0, NewSessionColumn(content.dualSession));
+    content.cells.setColumn(0, newSessionColumn(content.dualSession));
     for (int k = 0; k < kept.size(); ++k)
         content.cells.setColumn(k, readColumn(*kept.at(k), k + 1, content.dualSession, prompter));
     return content;

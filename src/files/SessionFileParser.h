@@ -25,4 +25,4 @@ struct SessionFileContent
 // new-session segment. The kind comes from the tone of the first segment
 // that stands; without one, dualSessionBefore is kept. Duty cycles that are
 // not numbers are reported through the prompter as they are met.
-SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter);
+SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter);

@@ -35,12 +35,12 @@ int nearestIndex(const QString &text, qsizetype count, EntryAt entryAt, Prompter
 }
 } // namespace
 
-int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
+int nearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
 {
     return nearestIndex(text, list.size(), [&list](int i) { return QuarterUnitList::of(list.at(i)); }, prompter);
 }
 
-int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
+int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
 {
     return nearestIndex(text, list.size(), [&list](int i) { return list.at(i); }, prompter);
 }

@@ -10,6 +10,6 @@ class QuarterUnitList;
 // -1 when even the first entry is 10000 quarter units or more away. A text or
 // entry that is not a number shows "Float convert error on %s" and gives the
 // index reached so far.
-int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
+int nearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
 // The same, on a list read once beforehand.
-int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);
+int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);

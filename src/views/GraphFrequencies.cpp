@@ -16,7 +16,7 @@ constexpr double QuarterHertzLimit = 1e6;
 enum Row { ToneRow = 2, StartFreqRow = 3, TargetFreqRow = 5, DbbRampRow = 12 };
 } // namespace
 
-int QuarterHertz(const QString &cell)
+int quarterHertzOf(const QString &cell)
 {
     const auto hertz = TextNumbers::tryDecimal(cell);
     if (!hertz)
@@ -24,16 +24,16 @@ int QuarterHertz(const QString &cell)
     return int(std::nearbyint(std::clamp(*hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
 }
 
-SegmentLine FrequencyWalk::next(const SessionGrid &cells, int column)
+FrequencySpan FrequencyWalk::next(const SessionGrid &cells, int column)
 {
-    SegmentLine line;
+    FrequencySpan line;
     if (ValueLists::isDualTone(cells.cell(column, ToneRow))) {
-        line.end = QuarterHertz(cells.cell(column, StartFreqRow));
+        line.end = quarterHertzOf(cells.cell(column, StartFreqRow));
         line.start = cells.cell(column, DbbRampRow) == u"jump"_s ? line.end : mPreviousEnd;
     } else {
-        line.start = QuarterHertz(cells.cell(column, StartFreqRow));
+        line.start = quarterHertzOf(cells.cell(column, StartFreqRow));
         const QString &target = cells.cell(column, TargetFreqRow);
-        line.end = target.isEmpty() ? line.start : QuarterHertz(target);
+        line.end = target.isEmpty() ? line.start : quarterHertzOf(target);
     }
     mPreviousEnd = line.end;
     return line;

@@ -6,10 +6,10 @@ class SessionGrid;
 
 // A frequency cell in quarter hertz, rounded half to even; an empty text, or
 // one that is not a number, counts as 0 Hz.
-int QuarterHertz(const QString &cell);
+int quarterHertzOf(const QString &cell);
 
 // The frequencies, in quarter hertz, between which a segment's line runs.
-struct SegmentLine
+struct FrequencySpan
 {
     int start = 0;
     int end = 0;
@@ -23,7 +23,7 @@ struct SegmentLine
 class FrequencyWalk
 {
 public:
-    SegmentLine next(const SessionGrid &cells, int column);
+    FrequencySpan next(const SessionGrid &cells, int column);
 
 private:
     int mPreviousEnd = 0;

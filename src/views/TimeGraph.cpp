@@ -28,7 +28,7 @@ int roundHalfEven(double value)
 int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphGeometry &geometry,
                   GraphCanvas *canvas)
 {
-    const int baseline = geometry.B;
+    const int baseline = geometry.baseline;
     double elapsed = 0;
     int x = 0;
     int tickMinute = scale.tickStep;
@@ -40,7 +40,7 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
     for (int i = 1; i <= cells.columnCount(); ++i) {
         const int column = i - 1;
         const double start = elapsed;
-        const SegmentLine line = frequencies.next(cells, column);
+        const FrequencySpan line = frequencies.next(cells, column);
         const double seconds = TextNumbers::halfSecondsOfTime(cells.cell(column, TimeRow)) / 2.0;
         elapsed = start + seconds;
         int width = roundHalfEven(scale.pixelsPerMinute * seconds / 60.0);
@@ -48,7 +48,7 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
             width = 1;
         const int x1 = x + width;
         if (canvas)
-            canvas->line(x, geometry.FreqToGraphY(line.start), x1, geometry.FreqToGraphY(line.end));
+            canvas->line(x, geometry.frequencyY(line.start), x1, geometry.frequencyY(line.end));
         while (elapsed >= 60.0 * tickMinute) {
             const int xt = roundHalfEven((60.0 * tickMinute - start) * (x1 - x) / (elapsed - start) + x);
             if (canvas) {
@@ -84,11 +84,11 @@ TimeScale::TimeScale(int totalSeconds, int scrollBoxWidth)
 {
 }
 
-GraphDrawing DrawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
                            const GraphGeometry &geometry)
 {
     GraphDrawing drawing;
-    const TimeScale scale(totalSeconds, geometry.W);
+    const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
         drawing.caption = u"Time Graph of [%1]"_s.arg(sessionName);

@@ -1,8 +1,9 @@
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "session/NewSession.h"
 #include "views/HelpTopics.h"
 #include "views/forms/HelpViewer.h"
@@ -69,16 +70,16 @@ protected:
 
     void selectRange(int left, int top, int right, int bottom)
     {
-        QAbstractItemModel *model = form.StringGrid1->model();
-        form.StringGrid1->setCurrentIndex(model->index(top, left));
-        form.StringGrid1->selectionModel()->select(QItemSelection(model->index(top, left), model->index(bottom, right)),
+        QAbstractItemModel *model = form.sessionTable()->model();
+        form.sessionTable()->setCurrentIndex(model->index(top, left));
+        form.sessionTable()->selectionModel()->select(QItemSelection(model->index(top, left), model->index(bottom, right)),
                                                    QItemSelectionModel::ClearAndSelect);
     }
 
     QString shownTopic() const { return form.helpViewer() ? form.helpViewer()->currentTopic() : QString(); }
 
     MirandelWindows windows{QStringList()};
-    TForm1 &form = *windows.Form1;
+    MainWindow &form = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
@@ -88,9 +89,9 @@ TEST_F(HelpCommandsTest, ContextOpensTheTopicOfTheSelectedRowInBothKinds)
         showSession(kind);
         for (const RowTopic &c : RowTopics) {
             const char *label = kind == PulsedSession ? c.pulsedLabel : c.dualLabel;
-            ASSERT_EQ(form.StringGrid2->item(c.row, 0)->text(), QString::fromLatin1(label));
+            ASSERT_EQ(form.rowLabelTable()->item(c.row, 0)->text(), QString::fromLatin1(label));
             selectRange(1, c.row, 1, c.row);
-            form.Context1->trigger();
+            menuCommand(form, u"Conte&xt"_s)->trigger();
             EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic)) << label;
             EXPECT_TRUE(form.helpViewer()->isVisible());
         }
@@ -114,20 +115,20 @@ TEST_F(HelpCommandsTest, ContextUsesTheTopRowOfASelection)
     showSession(PulsedSession);
     for (const Case &c : cases) {
         selectRange(c.left, c.top, c.right, c.bottom);
-        form.Context1->trigger();
+        menuCommand(form, u"Conte&xt"_s)->trigger();
         EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic));
-        EXPECT_EQ(form.session().CurrentCell, (CellPos{c.left, c.top}));
+        EXPECT_EQ(form.session().currentCell, (CellPos{c.left, c.top}));
     }
 }
 
 TEST_F(HelpCommandsTest, ContentsAboutAndTheF1Key)
 {
-    form.About1->trigger();
+    menuCommand(form, u"&About"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"About_Mirandel"_s);
-    form.Contents1->trigger();
+    menuCommand(form, u"&Contents"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"contents"_s);
 
-    form.About1->trigger();
+    menuCommand(form, u"&About"_s)->trigger();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F1);

@@ -2,8 +2,8 @@
 #include "TestSupport.h"
 
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "views/forms/TForm7.h"
+#include "app/MainWindow.h"
+#include "views/forms/IntroductionWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,8 +49,8 @@ protected:
     }
 
     MirandelWindows windows{QStringList()};
-    TForm1 &form = *windows.Form1;
-    TForm7 &intro = *windows.Form7;
+    MainWindow &form = *windows.mainWindow;
+    IntroductionWindow &intro = *windows.introductionWindow;
     ScriptedPrompter prompter;
 };
 
@@ -71,11 +71,11 @@ const QStringList IntroText{
 
 TEST_F(IntroductionTest, ShowsItsTwelveLinesAtEveryShow)
 {
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
-    intro.Memo1->setPlainText(u"something else"_s);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
+    intro.textEdit()->setPlainText(u"something else"_s);
     intro.hide();
     intro.show();
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
     EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
@@ -93,23 +93,23 @@ TEST_F(IntroductionTest, LooksAsDesigned)
     EXPECT_TRUE(intro.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_EQ(intro.palette().color(QPalette::Window), intro.palette().color(QPalette::Highlight));
 
-    EXPECT_EQ(intro.Label1->text(), u"MIRANDEL"_s);
-    EXPECT_EQ(intro.Label1->geometry(), QRect(122, 8, 241, 25));
-    EXPECT_EQ(intro.Label1->alignment(), Qt::AlignCenter);
-    EXPECT_EQ(intro.Label1->font().pixelSize(), 21);
-    EXPECT_EQ(intro.Label1->palette().color(QPalette::Window), QColor(255, 0, 255));
-    EXPECT_EQ(intro.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(intro.titleLabel()->text(), u"MIRANDEL"_s);
+    EXPECT_EQ(intro.titleLabel()->geometry(), QRect(122, 8, 241, 25));
+    EXPECT_EQ(intro.titleLabel()->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(intro.titleLabel()->font().pixelSize(), 21);
+    EXPECT_EQ(intro.titleLabel()->palette().color(QPalette::Window), QColor(255, 0, 255));
+    EXPECT_EQ(intro.titleLabel()->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-    EXPECT_EQ(intro.Memo1->geometry(), QRect(8, 40, 473, 300));
-    EXPECT_EQ(intro.Memo1->palette().color(QPalette::Disabled, QPalette::Base), QColor(0, 255, 255));
-    EXPECT_TRUE(intro.Memo1->isReadOnly());
-    EXPECT_FALSE(intro.Memo1->isEnabled());
-    EXPECT_EQ(intro.Memo1->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(intro.textEdit()->geometry(), QRect(8, 40, 473, 300));
+    EXPECT_EQ(intro.textEdit()->palette().color(QPalette::Disabled, QPalette::Base), QColor(0, 255, 255));
+    EXPECT_TRUE(intro.textEdit()->isReadOnly());
+    EXPECT_FALSE(intro.textEdit()->isEnabled());
+    EXPECT_EQ(intro.textEdit()->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(IntroductionTest, FirstKeyInTheMainWindowOnlyClosesIt)
 {
-    const QPointer<TForm7> guard(&intro);
+    const QPointer<IntroductionWindow> guard(&intro);
     KeyCounter counter;
     form.installEventFilter(&counter);
 
@@ -132,8 +132,8 @@ TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)
         QWidget *target;
     };
     const Case cases[] = {
-        {"disabled text", intro.Memo1->viewport()},
-        {"title label", intro.Label1},
+        {"disabled text", intro.textEdit()->viewport()},
+        {"title label", intro.titleLabel()},
         {"background", &intro},
     };
     for (const Case &c : cases) {
@@ -142,7 +142,7 @@ TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)
         QTest::mouseClick(c.target, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_FALSE(intro.isVisible()) << c.name;
     }
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
 }
 
 } // namespace

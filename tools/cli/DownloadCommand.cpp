@@ -5,7 +5,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 #include "session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -33,11 +33,11 @@ int runDownload(const QStringList &arguments)
         return usageError(DownloadCommand);
     StderrPrompter prompter;
     Session session;
-    TApdComPort port(device.names);
+    SerialLink port(device.names);
     SessionImage image;
     DeviceLink link(port, image);
     if (!loadSessionFile(rest.first(), session, prompter))
         return 1;
-    return link.Download(clear, session, device.port, prompter) ? 0 : 1;
+    return link.download(clear, session, device.port, prompter) ? 0 : 1;
 }
 } // namespace
