@@ -1,11 +1,11 @@
-#include "app/MirandelWindows.h"
-#include "session/forms/QtPrompter.h"
 #include "app/MainWindow.h"
-#include "files/SessionFileReader.h"
+#include "app/MirandelWindows.h"
 #include "files/SessionFileParser.h"
+#include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
 #include "session/NewSession.h"
 #include "session/ValueLists.h"
+#include "session/forms/QtPrompter.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>

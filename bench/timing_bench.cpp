@@ -1,5 +1,5 @@
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "session/NewSession.h"
 #include "session/TimingSummary.h"
 #include "session/ValueLists.h"

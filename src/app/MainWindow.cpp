@@ -130,7 +130,8 @@ QAction *MainWindow::addCommand(QMenu *menu, const QString &caption, void (MainW
 {
     QAction *action = menu->addAction(caption);
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
     return action;
 }
 
@@ -146,7 +147,8 @@ void MainWindow::createMenus()
 
     mEditMenu = menuBar()->addMenu(u"&Edit"_s);
     mActionCopySegment = addCommand(mEditMenu, u"&Copy Segment"_s, &MainWindow::copySegment, QKeySequence(u"Ctrl+C"_s));
-    mActionPasteSegment = addCommand(mEditMenu, u"&Paste Segment"_s, &MainWindow::pasteSegment, QKeySequence(u"Ctrl+V"_s));
+    mActionPasteSegment =
+        addCommand(mEditMenu, u"&Paste Segment"_s, &MainWindow::pasteSegment, QKeySequence(u"Ctrl+V"_s));
     mActionCutSegment = addCommand(mEditMenu, u"Cu&t Segment"_s, &MainWindow::cutSegment, QKeySequence(u"Ctrl+X"_s));
     mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
                                 QKeySequence(u"Ctrl+Ins"_s));
@@ -163,12 +165,14 @@ void MainWindow::createMenus()
     mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
 
     mHelpMenu = menuBar()->addMenu(u"&Help"_s);
-    mActionHelpContents = addCommand(mHelpMenu, u"&Contents"_s, &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
+    mActionHelpContents =
+        addCommand(mHelpMenu, u"&Contents"_s, &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
     mActionContextHelp = addCommand(mHelpMenu, u"Conte&xt"_s, &MainWindow::showContextHelp);
     mActionAbout = addCommand(mHelpMenu, u"&About"_s, &MainWindow::showAbout);
 
-    mSessionCommands = {mActionSave,         mActionSaveAs,        mActionPrint, mActionCopySegment,    mActionPasteSegment,  mActionCutSegment,
-                        mActionInsertSegment, mActionNameSession,         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph};
+    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
+                        mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
+                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -257,7 +261,8 @@ void MainWindow::timingChanged()
 
 void MainWindow::setSessionShown(bool shown)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel, mNewSegmentButton, mUpButton, mDownButton})
+    for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel,
+                                                             mNewSegmentButton, mUpButton, mDownButton})
         control->setVisible(shown);
     updateSessionCommands();
 }

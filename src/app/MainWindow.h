@@ -1,6 +1,5 @@
 #pragma once
 
-#include "session/forms/QtPrompter.h"
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
@@ -8,6 +7,7 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionView.h"
+#include "session/forms/QtPrompter.h"
 #include "views/GraphKind.h"
 
 #include <QMainWindow>

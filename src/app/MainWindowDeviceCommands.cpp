@@ -1,6 +1,6 @@
 // Port selection and downloads.
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "device/forms/PortDialog.h"
 
 void MainWindow::selectPort()

@@ -1,9 +1,9 @@
 // File commands and the session name and description dialogs.
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "files/FileCommands.h"
-#include "files/forms/SessionNameDialog.h"
 #include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The graph window commands.
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "views/forms/GraphWindow.h"
 
 void MainWindow::showSegmentGraph()

@@ -4,7 +4,7 @@
 // the window ends 5 pixels below the button row.
 struct MainWindowLayout
 {
-    int gridWidth;    // mSessionTable
+    int gridWidth;    // the session table
     int windowWidth;  // outer width
     int windowHeight; // outer height
 };

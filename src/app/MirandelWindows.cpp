@@ -2,8 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "device/forms/PortDialog.h"
-#include "files/forms/SessionNameDialog.h"
 #include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
 #include "session/forms/SessionKindDialog.h"
 #include "views/forms/GraphWindow.h"
 #include "views/forms/IntroductionWindow.h"

@@ -41,7 +41,7 @@ struct SessionImage
     static quint8 checksum(QByteArrayView bytes);
 
     int nextRecord = FirstSegmentRecord; // the record the encoder fills next
-    int encodeFailed = 0;                     // 1 after a "No match" message
+    int encodeFailed = 0;                // 1 after a "No match" message
 
 private:
     std::array<Record, RecordCount> mRecords{};

@@ -13,8 +13,8 @@ public:
         EBadId,               // the port does not exist
         EHardware,            // the port is in use
         EAlreadyOpen,         // the device is already open
-        EBufferIsEmpty,       // ReceiveByte with nothing waiting
-        EOutputBufferTooSmall // SendByte into a full transmit buffer
+        EBufferIsEmpty,       // receiveByte with nothing waiting
+        EOutputBufferTooSmall // sendByte into a full transmit buffer
     };
 
     ComPortError(Kind kind, const QString &message)

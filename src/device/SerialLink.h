@@ -30,7 +30,7 @@ public:
     // Throws ComPortError of one of the four open kinds when the port cannot
     // be opened. Opening an open port or closing a closed one does nothing.
     void setOpen(bool open);
-    // The system device that ComNumber stands for.
+    // The system device that comNumber stands for.
     QString systemPortName() const { return mNames.systemPortName(mComNumber); }
 
     // Queues a byte and returns at once. Queued bytes go to the system in one

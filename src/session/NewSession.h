@@ -5,7 +5,7 @@
 struct Session;
 struct SessionContext;
 
-// Segment 1 of a new session of the given kind (kind value).
+// Segment 1 of a new session of the given kind (a SessionKind value).
 SessionGrid::Column newSessionColumn(int dualSession);
 
 // Column k (k >= 1) becomes a copy of column k - 1 outside any loop, with

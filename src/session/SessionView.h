@@ -40,7 +40,7 @@ public:
     virtual void focusGrid() = 0;
     // Scroll so that the last segment is in view.
     virtual void scrollToLastSegment() = 0;
-    // The New Session Type dialog: the kind value chosen.
+    // The New Session Type dialog: the SessionKind chosen.
     virtual int askSessionKind() = 0;
 
     // Files

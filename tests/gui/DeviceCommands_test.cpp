@@ -1,10 +1,10 @@
-#include "MenuCommands.h"
 #include "DefaultSegments.h"
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "device/forms/PortDialog.h"
 
 #include <QAction>

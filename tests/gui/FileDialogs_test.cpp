@@ -2,10 +2,11 @@
 // commands with their real dialogs.
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "app/MirandelWindows.h"
+#include "UserInput.h"
 #include "app/MainWindow.h"
-#include "files/forms/SessionNameDialog.h"
+#include "app/MirandelWindows.h"
 #include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
 #include "session/forms/SessionKindDialog.h"
 
 #include <QApplication>
@@ -63,9 +64,11 @@ TEST(SessionNameDialog, ShowsTheEntryAndTakesItBackOnlyWithOK)
         QString entryAfter;
     } cases[] = {
         {"OK button", [](SessionNameDialog &d) { d.okButton()->click(); }, QDialog::Accepted, u"Theta 2"_s},
-        {"Enter key", [](SessionNameDialog &d) { QTest::keyClick(d.nameEdit(), Qt::Key_Return); }, QDialog::Accepted, u"Theta 2"_s},
+        {"Enter key", [](SessionNameDialog &d) { typeKey(d.nameEdit(), Qt::Key_Return); }, QDialog::Accepted,
+         u"Theta 2"_s},
         {"Cancel button", [](SessionNameDialog &d) { d.cancelButton()->click(); }, QDialog::Rejected, u"Theta"_s},
-        {"Escape key", [](SessionNameDialog &d) { QTest::keyClick(d.nameEdit(), Qt::Key_Escape); }, QDialog::Rejected, u"Theta"_s},
+        {"Escape key", [](SessionNameDialog &d) { typeKey(d.nameEdit(), Qt::Key_Escape); }, QDialog::Rejected,
+         u"Theta"_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,7 +78,7 @@ TEST(SessionNameDialog, ShowsTheEntryAndTakesItBackOnlyWithOK)
         EXPECT_EQ(dialog.nameEdit()->text(), u"Theta"_s);
         EXPECT_EQ(dialog.focusWidget(), dialog.nameEdit());
         EXPECT_FALSE(dialog.helpButton()->isVisible());
-        QTest::keyClick(dialog.nameEdit(), Qt::Key_End);
+        typeKey(dialog.nameEdit(), Qt::Key_End);
         QTest::keyClicks(dialog.nameEdit(), u" 2"_s);
         c.close(dialog);
         EXPECT_EQ(dialog.result(), c.result);
@@ -104,7 +107,7 @@ TEST(SessionDescriptionDialog, HoldsTheLinesAndNoticesEdits)
     EXPECT_FALSE(dialog.isChanged());
 
     dialog.textEdit()->moveCursor(QTextCursor::End);
-    QTest::keyClick(dialog.textEdit(), Qt::Key_Return);
+    typeKey(dialog.textEdit(), Qt::Key_Return);
     QTest::keyClicks(dialog.textEdit(), u"four"_s);
     EXPECT_TRUE(dialog.isChanged());
     EXPECT_EQ(dialog.lines(), lines + QStringList{u"four"_s});
@@ -201,8 +204,8 @@ TEST(MainWindowFiles, SessionDescriptionThroughTheDialog)
         shown = dialog->lines();
         dialog->textEdit()->selectAll();
         QTest::keyClicks(dialog->textEdit(), u"new"_s);
-        QTest::keyClick(dialog->textEdit(), Qt::Key_Return);
-        QTest::keyClick(dialog->textEdit(), Qt::Key_Return);
+        typeKey(dialog->textEdit(), Qt::Key_Return);
+        typeKey(dialog->textEdit(), Qt::Key_Return);
         QTest::keyClicks(dialog->textEdit(), u"last"_s);
         dialog->okButton()->click();
     });

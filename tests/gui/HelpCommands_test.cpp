@@ -1,9 +1,10 @@
 #include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "session/NewSession.h"
 #include "views/HelpTopics.h"
 #include "views/forms/HelpViewer.h"
@@ -72,8 +73,8 @@ protected:
     {
         QAbstractItemModel *model = form.sessionTable()->model();
         form.sessionTable()->setCurrentIndex(model->index(top, left));
-        form.sessionTable()->selectionModel()->select(QItemSelection(model->index(top, left), model->index(bottom, right)),
-                                                   QItemSelectionModel::ClearAndSelect);
+        form.sessionTable()->selectionModel()->select(
+            QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
 
     QString shownTopic() const { return form.helpViewer() ? form.helpViewer()->currentTopic() : QString(); }
@@ -131,7 +132,7 @@ TEST_F(HelpCommandsTest, ContentsAboutAndTheF1Key)
     menuCommand(form, u"&About"_s)->trigger();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_F1);
+    typeKey(&form, Qt::Key_F1);
     EXPECT_EQ(shownTopic(), u"contents"_s);
     // One viewer serves every command.
     EXPECT_EQ(form.findChildren<HelpViewer *>().size(), 1);
@@ -224,7 +225,7 @@ bool clickLink(QTextBrowser *browser, const QString &href)
             browser->setTextCursor(cursor);
             browser->ensureCursorVisible();
             const QRect caret = browser->cursorRect(cursor);
-            QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, caret.center());
+            clickMouse(browser->viewport(), Qt::LeftButton, {}, caret.center());
             return true;
         }
     }

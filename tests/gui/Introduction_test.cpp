@@ -1,8 +1,9 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "views/forms/IntroductionWindow.h"
 
 #include <QApplication>
@@ -113,12 +114,12 @@ TEST_F(IntroductionTest, FirstKeyInTheMainWindowOnlyClosesIt)
     KeyCounter counter;
     form.installEventFilter(&counter);
 
-    QTest::keyClick(&form, Qt::Key_A);
+    typeKey(&form, Qt::Key_A);
     EXPECT_FALSE(intro.isVisible());
     EXPECT_EQ(counter.keys, 0) << "the closing key went on to the main window";
     ASSERT_FALSE(guard.isNull()) << "the introduction must be hidden, not destroyed";
 
-    QTest::keyClick(&form, Qt::Key_A);
+    typeKey(&form, Qt::Key_A);
     EXPECT_EQ(counter.keys, 1);
     EXPECT_FALSE(intro.isVisible());
     form.removeEventFilter(&counter);
@@ -139,7 +140,7 @@ TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)
     for (const Case &c : cases) {
         intro.show();
         ASSERT_TRUE(intro.isVisible());
-        QTest::mouseClick(c.target, Qt::LeftButton, {}, QPoint(3, 3));
+        clickMouse(c.target, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_FALSE(intro.isVisible()) << c.name;
     }
     EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);

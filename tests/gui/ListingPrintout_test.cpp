@@ -2,8 +2,8 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "views/SessionListing.h"
 #include "views/forms/SessionListingPrinter.h"
 

@@ -1,10 +1,11 @@
-#include "MenuCommands.h"
 #include "DefaultSegments.h"
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
-#include "app/MirandelWindows.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,11 +67,11 @@ QString cellText(MainWindow &form, int column, int row)
 TEST_F(EditWindowTest, KeysActOnlyWithASession)
 {
     const auto pressAll = [this] {
-        QTest::keyClick(&form, Qt::Key_N);
-        QTest::keyClick(&form, '+');
-        QTest::keyClick(&form, '-');
+        typeKey(&form, Qt::Key_N);
+        typeKey(&form, '+');
+        typeKey(&form, '-');
         for (const Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Insert})
-            QTest::keyClick(&form, key, Qt::ControlModifier);
+            typeKey(&form, key, Qt::ControlModifier);
     };
     pressAll();
     EXPECT_EQ(cells().columnCount(), 1);
@@ -99,24 +100,24 @@ TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 {
     showSession(sessionOfDefaultSegments(PulsedSession, 3));
     select(1, 9);
-    QTest::mouseClick(form.downButton(), Qt::LeftButton);
+    clickMouse(form.downButton(), Qt::LeftButton);
     EXPECT_EQ(cellText(form, 1, 9), u"85"_s);
     EXPECT_EQ(form.sessionTable()->model()->index(9, 1).data().toString(), u"85"_s);
     EXPECT_EQ(QApplication::focusWidget(), form.sessionTable());
-    QTest::mouseClick(form.upButton(), Qt::LeftButton);
-    QTest::keyClick(form.sessionTable(), '+');
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '+');
     EXPECT_EQ(cellText(form, 1, 9), u"100"_s);
 
     // One row over two columns steps its leftmost cell; rows 3 to 5 step nothing.
     selectRange(1, 8, 2, 8);
-    QTest::mouseClick(form.upButton(), Qt::LeftButton);
+    clickMouse(form.upButton(), Qt::LeftButton);
     EXPECT_EQ(cellText(form, 1, 8), u"62"_s);
     EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
     selectRange(1, 3, 1, 5);
     const SessionGrid before = cells();
     form.session().modified = 0;
-    QTest::mouseClick(form.upButton(), Qt::LeftButton);
-    QTest::keyClick(form.sessionTable(), '-');
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '-');
     EXPECT_EQ(form.session().cells.column(1), before.column(1));
     EXPECT_EQ(form.session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
@@ -129,8 +130,8 @@ TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
     showSession(sessionOfDefaultSegments(PulsedSession, 3, {{14, u"x"_s}}));
     select(1, 13);
     ASSERT_TRUE(prompter.errors.isEmpty());
-    QTest::mouseClick(form.upButton(), Qt::LeftButton);
-    QTest::keyClick(form.sessionTable(), '-');
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '-');
     EXPECT_EQ(prompter.errors, QStringList(2, u"'x' is not a valid integer value"_s));
 }
 
@@ -169,19 +170,19 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
         return left >= 0 && left + grid->columnWidth(last) <= viewWidth;
     };
     showSession(sessionOfDefaultSegments(PulsedSession, visible - 1));
-    QTest::mouseClick(form.newSegmentButton(), Qt::LeftButton);
+    clickMouse(form.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(lastInView());
     for (int more = 0; more < 6; ++more) {
         select(0, 1);
-        QTest::keyClick(grid, Qt::Key_N);
+        typeKey(grid, Qt::Key_N);
         EXPECT_TRUE(lastInView()) << cells().columnCount() << " segments";
         EXPECT_EQ(grid->currentIndex(), form.sessionTable()->model()->index(1, cells().columnCount() - 1));
     }
 
     showSession(sessionOfDefaultSegments(PulsedSession, SessionGrid::MaxSegments));
     ASSERT_FALSE(lastInView());
-    QTest::mouseClick(form.newSegmentButton(), Qt::LeftButton);
+    clickMouse(form.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
     EXPECT_TRUE(lastInView());
 }
@@ -197,7 +198,7 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
     prompter.errors.clear();
     select(2, 4);
     prompter.errors.clear();
-    QTest::keyClick(form.sessionTable(), Qt::Key_N);
+    typeKey(form.sessionTable(), Qt::Key_N);
     EXPECT_EQ(cells().columnCount(), 4);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
 

@@ -1,11 +1,12 @@
 #include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "app/MirandelWindows.h"
+#include "UserInput.h"
 #include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "device/forms/PortDialog.h"
-#include "files/forms/SessionNameDialog.h"
 #include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
 #include "session/forms/SessionKindDialog.h"
 #include "views/forms/GraphWindow.h"
 #include "views/forms/IntroductionWindow.h"
@@ -49,7 +50,7 @@ protected:
     void closeIntroduction()
     {
         if (windows->introductionWindow->isVisible())
-            QTest::keyClick(form1->sessionTable(), Qt::Key_Escape);
+            typeKey(form1->sessionTable(), Qt::Key_Escape);
     }
 
     QString label(int row) const { return form1->rowLabelTable()->item(row, 0)->text(); }
@@ -92,21 +93,24 @@ TEST_F(MainWindowTest, WithoutASessionTheSessionCommandsAreInert)
     closeIntroduction();
     emit menuOf(*form1, u"&Edit"_s)->aboutToShow();
     emit menuOf(*form1, u"&File"_s)->aboutToShow();
-    for (QAction *action : {menuCommand(*form1, u"&Save"_s), menuCommand(*form1, u"Save &As"_s), menuCommand(*form1, u"&Print"_s), menuCommand(*form1, u"&Copy Segment"_s), menuCommand(*form1, u"&Paste Segment"_s),
-                            menuCommand(*form1, u"Cu&t Segment"_s), menuCommand(*form1, u"&Insert Segment"_s), menuCommand(*form1, u"&Name Session"_s), menuCommand(*form1, u"Download (&Append)"_s),
-                            menuCommand(*form1, u"Download (&Clear)"_s), menuCommand(*form1, u"Graph by &Segments"_s), menuCommand(*form1, u"Graph by &Time"_s)})
-        EXPECT_FALSE(action->isEnabled()) << action->text();
-    for (QAction *action : {menuCommand(*form1, u"&New"_s), menuCommand(*form1, u"&Open"_s), menuCommand(*form1, u"E&xit"_s), menuCommand(*form1, u"Set Comm &Port"_s), menuCommand(*form1, u"Session &Description"_s),
-                            menuCommand(*form1, u"&Contents"_s), menuCommand(*form1, u"Conte&xt"_s), menuCommand(*form1, u"&About"_s)})
-        EXPECT_TRUE(action->isEnabled()) << action->text();
+    const QStringList sessionCommands = {u"&Save"_s,           u"Save &As"_s,           u"&Print"_s,
+                                         u"&Copy Segment"_s,   u"&Paste Segment"_s,     u"Cu&t Segment"_s,
+                                         u"&Insert Segment"_s, u"&Name Session"_s,      u"Download (&Append)"_s,
+                                         u"Download (&Clear)"_s, u"Graph by &Segments"_s, u"Graph by &Time"_s};
+    for (const QString &caption : sessionCommands)
+        EXPECT_FALSE(menuCommand(*form1, caption)->isEnabled()) << caption;
+    const QStringList otherCommands = {u"&New"_s,      u"&Open"_s,     u"E&xit"_s,  u"Set Comm &Port"_s,
+                                       u"Session &Description"_s, u"&Contents"_s, u"Conte&xt"_s, u"&About"_s};
+    for (const QString &caption : otherCommands)
+        EXPECT_TRUE(menuCommand(*form1, caption)->isEnabled()) << caption;
 
     QSignalSpy copied(menuCommand(*form1, u"&Copy Segment"_s), &QAction::triggered);
     QSignalSpy inserted(menuCommand(*form1, u"&Insert Segment"_s), &QAction::triggered);
     form1->activateWindow();
-    QTest::keyClick(form1, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(form1, Qt::Key_Insert, Qt::ControlModifier);
-    QTest::keyClick(form1, Qt::Key_N);
-    QTest::keyClick(form1, Qt::Key_Plus);
+    typeKey(form1, Qt::Key_C, Qt::ControlModifier);
+    typeKey(form1, Qt::Key_Insert, Qt::ControlModifier);
+    typeKey(form1, Qt::Key_N);
+    typeKey(form1, Qt::Key_Plus);
     EXPECT_EQ(copied.count(), 0);
     EXPECT_EQ(inserted.count(), 0);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
@@ -120,7 +124,7 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
     newSession(PulsedSession);
     ASSERT_TRUE(windows->introductionWindow->isVisible());
     const QString before = form1->session().cells.cell(0, 1);
-    QTest::keyClick(form1->sessionTable(), Qt::Key_Plus);
+    typeKey(form1->sessionTable(), Qt::Key_Plus);
     EXPECT_FALSE(windows->introductionWindow->isVisible());
     EXPECT_EQ(form1->session().cells.cell(0, 1), before);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
@@ -129,7 +133,7 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
 TEST_F(MainWindowTest, ClickOnTheIntroductionClosesIt)
 {
     start();
-    QTest::mouseClick(windows->introductionWindow->textEdit()->viewport(), Qt::LeftButton);
+    clickMouse(windows->introductionWindow->textEdit()->viewport(), Qt::LeftButton);
     EXPECT_FALSE(windows->introductionWindow->isVisible());
     EXPECT_EQ(windows->introductionWindow->textEdit()->toPlainText().split(u'\n'), IntroductionWindow::introLines());
 }
@@ -222,7 +226,7 @@ TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
     closeIntroduction();
     newSession(PulsedSession);
     for (int more = 0; more < 4; ++more)
-        QTest::keyClick(form1->sessionTable(), Qt::Key_N);
+        typeKey(form1->sessionTable(), Qt::Key_N);
     ASSERT_EQ(form1->session().cells.columnCount(), 5);
 
     QStringList shownMeanwhile;

@@ -1,8 +1,8 @@
 #include "CliProcess.h"
-#include "SessionFileFolder.h"
 #include "DefaultSegments.h"
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
+#include "SessionFileFolder.h"
 #include "TestSupport.h"
 
 #include "files/SessionFileReader.h"

@@ -5,8 +5,8 @@
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
-#include "device/forms/PortDialog.h"
 #include "device/Settings.h"
+#include "device/forms/PortDialog.h"
 
 #include <QFile>
 #include <QPushButton>
