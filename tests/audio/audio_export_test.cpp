@@ -4,6 +4,7 @@
 #include "audio/AudioExport.h"
 #include "audio/SessionSynth.h"
 #include "session/Session.h"
+#include "SoundFiles.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -21,29 +22,6 @@ SessionGrid threeSegments()
     return soundSession({{PulsedSession, {{1, "0:01.0"}, {2, "bb"}}},
                          {PulsedSession, {{1, "0:00.5"}, {2, "PFr"}}},
                          {PulsedSession, {{1, "0:02.0"}, {2, "PCh"}, {6, "3"}}}});
-}
-
-struct ReadBack
-{
-    int format = 0;
-    int rate = 0;
-    int channels = 0;
-    qint64 frames = -1;
-};
-
-ReadBack readBack(const QString &path)
-{
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return {};
-    // Count what decodes rather than trust the header.
-    std::vector<float> block(2 * 4096);
-    qint64 frames = 0;
-    for (sf_count_t n; (n = sf_readf_float(file, block.data(), 4096)) > 0;)
-        frames += n;
-    sf_close(file);
-    return {info.format, info.samplerate, info.channels, frames};
 }
 
 // Lowers the size a file may grow to while alive, as a full disk would.
@@ -83,7 +61,7 @@ TEST(AudioExport, FilesReadBackWithTheirFormatRateChannelsAndLength)
             return done <= total;
         });
         ASSERT_EQ(result.outcome, AudioExportResult::Written) << result.error;
-        const ReadBack file = readBack(path);
+        const SoundFile file = readSoundFile(path);
         EXPECT_EQ(file.format, c.format);
         EXPECT_EQ(file.rate, c.rate);
         EXPECT_EQ(file.channels, 2);

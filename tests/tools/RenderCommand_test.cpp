@@ -1,5 +1,6 @@
 // mirandel-cli render, run as a separate program.
 #include "CliProcess.h"
+#include "SoundFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -10,24 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString Described = testDataPath(u"described.LSS"_s); // 6:30, from segment 2 6:00
-
-struct Sound
-{
-    int format = 0;
-    int rate = 0;
-    int channels = 0;
-    qint64 frames = -1;
-};
-
-Sound soundOf(const QString &path)
-{
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return {};
-    sf_close(file);
-    return {info.format, info.samplerate, info.channels, info.frames};
-}
 } // namespace
 
 TEST(RenderCommand, WritesThePlayedLengthInTheFormatOfTheExtension)
@@ -36,7 +19,7 @@ TEST(RenderCommand, WritesThePlayedLengthInTheFormatOfTheExtension)
     {
         const char *out;
         QStringList options;
-        Sound sound;
+        SoundFile sound;
     } cases[] = {
         {"all.wav", {u"--rate"_s, u"8000"_s}, {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 2, 390 * 8000}},
         {"from2.wav", {u"--from"_s, u"2"_s, u"--rate"_s, u"11025"_s}, {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 11025, 2, 360 * 11025}},
@@ -52,7 +35,7 @@ TEST(RenderCommand, WritesThePlayedLengthInTheFormatOfTheExtension)
         const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out} + c.options);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.out.isEmpty());
-        const Sound sound = soundOf(out);
+        const SoundFile sound = readSoundFile(out);
         EXPECT_EQ(sound.format, c.sound.format);
         EXPECT_EQ(sound.rate, c.sound.rate);
         EXPECT_EQ(sound.channels, 2);
