@@ -1,6 +1,7 @@
 #include "session/TimingSummary.h"
 
 #include "session/ConversionError.h"
+#include "session/LoopPasses.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
 #include "session/TextNumbers.h"
@@ -40,8 +41,7 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
             if (loopSegs != u"0") {
                 left = TextNumbers::integer(loopSegs);
                 sum = 0;
-                // A file may claim a loop played fewer than once; time never runs backwards.
-                repeats = std::max(1, TextNumbers::integer(cells.cell(column, 14)));
+                repeats = loopPasses(TextNumbers::integer(cells.cell(column, 14)));
             }
             if (left > 0) {
                 --left;

@@ -1,6 +1,7 @@
 #include "views/TimeGraph.h"
 
 #include "session/ConversionError.h"
+#include "session/LoopPasses.h"
 #include "session/SessionGrid.h"
 #include "session/TextNumbers.h"
 #include "views/GraphCanvas.h"
@@ -13,10 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 enum Row { TimeRow = 1, LoopSegsRow = 13, LoopTimesRow = 14 };
-
-// The most passes the device plays a loop; a pass count of 1 or less plays
-// it once. Guards the walk against a corrupt count that would never end.
-constexpr int MostLoopPasses = 15;
 
 int roundHalfEven(double value)
 {
@@ -64,7 +61,7 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
             loopArmed = true;
             loopFirst = i;
             loopLast = qint64(i) + TextNumbers::integer(loopSegs) - 1;
-            passesLeft = std::min(TextNumbers::integer(cells.cell(column, LoopTimesRow)), MostLoopPasses);
+            passesLeft = loopPasses(TextNumbers::integer(cells.cell(column, LoopTimesRow)));
         }
         if (loopArmed && i == loopLast) {
             if (--passesLeft > 0)
