@@ -1,17 +1,14 @@
 #include "session/PlayedWalk.h"
 
+#include "session/LoopPasses.h"
 #include "session/SessionGrid.h"
 #include "session/SessionRows.h"
 #include "session/TextNumbers.h"
-
-#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int TimeRow = 1;
-// The most passes the device plays a loop.
-constexpr int MostLoopPasses = 15;
 } // namespace
 
 PlayedWalk::PlayedWalk(const SessionGrid &cells, LoopRule rule, Repeats repeats)
@@ -55,8 +52,7 @@ void PlayedWalk::readLoopCells(int column)
     if (mRule == LoopRule::LatestStart) {
         if (loopSegs != u"0"_s) {
             mLoopLeft = TextNumbers::integer(loopSegs);
-            // A file may claim a loop played fewer than once; time never runs backwards.
-            mLoopPasses = std::max(1, TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)));
+            mLoopPasses = loopPasses(TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)));
             mLoopFirst = column;
             mLoopStartTime = mPendingStart;
         }
@@ -68,8 +64,7 @@ void PlayedWalk::readLoopCells(int column)
         mLoopOpen = true;
         mLoopFirst = column;
         mLoopLast = qint64(column) + TextNumbers::integer(loopSegs) - 1;
-        // A corrupt pass count plays the loop once and never runs away.
-        mLoopPasses = std::clamp(TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)), 1, MostLoopPasses);
+        mLoopPasses = loopPasses(TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)));
         mLoopStartTime = mPendingStart;
     }
     if (mLoopOpen && column == mLoopLast) {
