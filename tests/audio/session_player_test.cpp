@@ -1,5 +1,6 @@
 // Playing for real through the audio server's output (a null sink in CI).
 #include "SoundProbe.h"
+#include "SoundServer.h"
 
 #include "playback/SessionPlayer.h"
 #include "session/Session.h"
@@ -10,6 +11,12 @@
 
 namespace {
 using State = SessionPlayer::State;
+
+void needSoundServer()
+{
+    static const SoundServer server;
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+}
 } // namespace
 
 TEST(SessionPlayer, PlaysPausesResumesAndStopsWhereTheSoundIs)
@@ -17,6 +24,7 @@ TEST(SessionPlayer, PlaysPausesResumesAndStopsWhereTheSoundIs)
     const SessionGrid cells = soundSession({{PulsedSession, {{1, "0:01.0"}, {2, "bb"}}},
                                             {PulsedSession, {{1, "0:02.0"}, {2, "PFr"}}},
                                             {PulsedSession, {{1, "0:00.5"}, {2, "PSu"}}}});
+    needSoundServer();
     SessionPlayer player;
     QSignalSpy states(&player, &SessionPlayer::stateChanged);
     ASSERT_TRUE(player.play(cells, 1)) << player.lastError().toStdString();
@@ -48,6 +56,7 @@ TEST(SessionPlayer, PlaysPausesResumesAndStopsWhereTheSoundIs)
 TEST(SessionPlayer, ATextThatIsNotANumberIsReportedAndNothingPlays)
 {
     SessionGrid cells = soundSession({{PulsedSession, {{1, "x:00.0"}}}});
+    needSoundServer();
     SessionPlayer player;
     EXPECT_FALSE(player.play(cells, 0));
     EXPECT_EQ(player.state(), State::Stopped);
