@@ -16,6 +16,13 @@ int roundHalfEven(double value)
     return int(std::nearbyint(value));
 }
 
+// A played segment's width: as long as it lasts, at least one pixel.
+int passWidth(const TimeScale &scale, double seconds)
+{
+    const int width = roundHalfEven(scale.pixelsPerMinute * seconds / 60.0);
+    return width == 0 ? 1 : width;
+}
+
 // Walks the segments in the order they play and returns the final x. Draws
 // on the canvas when there is one.
 int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphGeometry &geometry,
@@ -32,10 +39,7 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
         const double start = segment.start / 2.0;
         const double seconds = segment.halfSeconds / 2.0;
         const double elapsed = start + seconds;
-        int width = roundHalfEven(scale.pixelsPerMinute * seconds / 60.0);
-        if (width == 0)
-            width = 1;
-        const int x1 = x + width;
+        const int x1 = x + passWidth(scale, seconds);
         if (canvas)
             canvas->line(x, geometry.FreqToGraphY(line.start), x1, geometry.FreqToGraphY(line.end));
         while (elapsed >= 60.0 * tickMinute) {
@@ -75,4 +79,21 @@ GraphDrawing DrawTimeGraph(const SessionGrid &cells, const QString &sessionName,
         drawing.error = e.message();
     }
     return drawing;
+}
+
+int TimeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds)
+{
+    const TimeScale scale(totalSeconds, scrollBoxWidth);
+    PlayedWalk walk(cells, LoopRule::OutermostStart);
+    PlayedSegment segment;
+    int x = 0;
+    while (walk.next(segment)) {
+        const double start = segment.start / 2.0;
+        const double length = segment.halfSeconds / 2.0;
+        const int width = passWidth(scale, length);
+        if (length > 0 && seconds < start + length)
+            return x + int(width * std::max(0.0, seconds - start) / length);
+        x += width;
+    }
+    return x;
 }
