@@ -2,6 +2,7 @@
 #include "SoundProbe.h"
 #include "SoundServer.h"
 
+#include "playback/PlaybackPosition.h"
 #include "playback/SessionPlayer.h"
 #include "session/Session.h"
 
@@ -61,4 +62,19 @@ TEST(SessionPlayer, ATextThatIsNotANumberIsReportedAndNothingPlays)
     EXPECT_FALSE(player.play(cells, 0));
     EXPECT_EQ(player.state(), State::Stopped);
     EXPECT_FALSE(player.lastError().isEmpty());
+}
+
+TEST(PlaybackPosition, MinutesAndSecondsOfThePositionAndTheTotal)
+{
+    const struct
+    {
+        double seconds;
+        double total;
+        int segment;
+        const char *text;
+    } cases[] = {{750.9, 2700, 7, "12:30 / 45:00, segment 7"},
+                 {0, 0.5, 1, "0:00 / 0:00, segment 1"},
+                 {4530, 7200, 1000, "75:30 / 120:00, segment 1000"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PlaybackPositionText(c.seconds, c.total, c.segment).toStdString(), c.text);
 }
