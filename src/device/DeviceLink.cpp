@@ -131,6 +131,7 @@ bool DeviceLink::readAnswer()
     found.SessionsAvailable = sessions;
     found.SegmentsAvailable = segmentsHigh * 256 + segmentsLow;
     mInfo = found;
+    mIdentified = true;
     mImage.setDeviceModel(modelCode);
     return true;
 }
@@ -172,16 +173,10 @@ bool DeviceLink::Download(bool clear, const Session &session, int comPortNumber,
 bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
 {
     // Both checks speak, in this order.
-    bool fits = true;
-    if (segmentCount > mInfo.SegmentsAvailable) {
-        showError(prompter, u"Download capacity of %1 segments exceeded"_s.arg(mInfo.SegmentsAvailable));
-        fits = false;
-    }
-    if (mInfo.SessionsAvailable == 0) {
-        showError(prompter, u"System has max sessions downloaded"_s);
-        fits = false;
-    }
-    return fits;
+    const QStringList refusals = mInfo.appendRefusals(segmentCount);
+    for (const QString &refusal : refusals)
+        showError(prompter, refusal);
+    return refusals.isEmpty();
 }
 
 bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)

@@ -35,6 +35,8 @@ public:
     bool isBusy() const { return mBusy; }
     // Left by the last successful identification.
     const DeviceInfo &info() const { return mInfo; }
+    // The same, or null before the first successful identification.
+    const DeviceInfo *identifiedDevice() const { return mIdentified ? &mInfo : nullptr; }
 
 private:
     enum class Identification { Found, NotFound, Interrupted };
@@ -50,4 +52,5 @@ private:
     SessionImage &mImage;
     DeviceInfo mInfo;
     bool mBusy = false;
+    bool mIdentified = false;
 };
