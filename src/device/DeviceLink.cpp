@@ -7,7 +7,6 @@
 #include "session/Prompter.h"
 #include "session/Session.h"
 
-#include <QDeadlineTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -184,19 +183,33 @@ bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
     if (mPort.OutputPending() > 0)
         mPort.DiscardOutput();
     const QByteArray bytes = mImage.downloadBytes(segmentCount);
-    for (const char byte : bytes)
-        mPort.SendByte(quint8(byte));
-    // Twice the line time plus a margin allows for a slow adapter, not for a
-    // stalled line or an unplugged one.
-    const QDeadlineTimer deadline(2 * TApdComPort::lineTimeMs(int(bytes.size())) + DrainMarginMs);
-    const bool sent = mPort.WaitOutputSent(deadline);
-    if (!sent)
+    PacedSender sender(mPort, bytes, mProgress);
+    mSender = &sender;
+    const PacedSender::Outcome outcome = sender.run();
+    mSender = nullptr;
+    if (outcome != PacedSender::Outcome::Sent)
         mPort.DiscardOutput();
     mPort.setOpen(false);
     prompter.setBusy(false);
-    if (!sent) {
+    switch (outcome) {
+    case PacedSender::Outcome::Sent:
+        mLastDownloadBytes = int(bytes.size());
+        return true;
+    case PacedSender::Outcome::Stopped:
         prompter.error(u"Download incomplete: the COM port stopped sending"_s);
         prompter.error(u"Download aborted"_s);
+        return false;
+    case PacedSender::Outcome::Cancelled:
+        prompter.information(u"Download cancelled"_s);
+        return false;
+    case PacedSender::Outcome::Interrupted:
+        return false; // the program is quitting: no more messages
     }
-    return sent;
+    return false;
+}
+
+void DeviceLink::cancelDownload()
+{
+    if (mSender)
+        mSender->cancel();
 }
