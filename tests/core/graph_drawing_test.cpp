@@ -240,6 +240,13 @@ TEST(Graphs, LoopsArePlayedOutInTheTimeGraphOnly)
                                   {"1:00.0", "30.0", "1", "-3"},
                                   {"1:00.0", "40.0"}}),
          {1, 2, 3, 4, 5}},
+        {"the lowest pass count a file can hold plays the loop once",
+         segments(PulsedSession, {{"1:00.0", "5.0"},
+                                  {"1:00.0", "10.0", "1", "-2147483648"},
+                                  {"1:00.0", "20.0"},
+                                  {"1:00.0", "30.0"},
+                                  {"1:00.0", "40.0"}}),
+         {1, 2, 3, 4, 5}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
