@@ -199,7 +199,8 @@ void MainWindow::initialize(const QStringList &arguments)
     mStartupFileName.clear();
     if (!arguments.isEmpty()) {
         const QFileInfo file(arguments.first());
-        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseSensitive) && file.isFile())
+        // File managers pass the name as stored, often in lower case.
+        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseInsensitive) && file.isFile())
             mStartupFileName = file.absoluteFilePath();
     }
 }

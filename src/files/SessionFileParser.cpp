@@ -8,33 +8,16 @@
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
 
-#include <cstring>
+#include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int NameLimit = 40;
 constexpr int DescriptionLimit = 256;
-
-// Line ends: CR LF, a lone CR or a lone LF.
-QList<QStringView> splitLines(QStringView text)
-{
-    QList<QStringView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
-}
 
 // The entry paired with the value nearest to number. A number beyond every
 // value (the lookup gives -1) takes the nearer end of the list.
@@ -65,8 +48,18 @@ QString asciiLower(QStringView text)
     return lower;
 }
 
+QString textAfterSemicolon(QByteArrayView line, qsizetype limit)
+{
+    return Windows1252::decode(line.sliced(1, std::min(line.size() - 1, limit)));
+}
+
 struct ReadLine
 {
+    explicit ReadLine(QStringView text)
+        : line(SegmentLine::split(text))
+        , halfSeconds(TextNumbers::tryHalfSecondsOfTime(line.fields[1]))
+    {
+    }
     SegmentLine line;
     std::optional<qint64> halfSeconds;
     bool faulty() const { return line.formatError || !halfSeconds; }
@@ -132,54 +125,119 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
 }
 } // namespace
 
+SessionFileParser::SessionFileParser(int dualSessionBefore, Prompter &prompter)
+    : mPrompter(prompter)
+    , mDualSessionBefore(dualSessionBefore)
+{
+    mContent.name = u"unnamed"_s;
+}
+
+bool SessionFileParser::feed(QByteArrayView bytes)
+{
+    if (mContent.endedAtNul)
+        return false;
+    const char *next = bytes.data();
+    const char *const end = next + bytes.size();
+    while (next < end) {
+        if (std::exchange(mSkipLineFeed, false) && *next == '\n') {
+            ++next;
+            continue;
+        }
+        const char *stop = next;
+        while (stop < end && *stop != '\r' && *stop != '\n' && *stop != 0)
+            ++stop;
+        // A line keeps its first bytes only; a longer one is never sound.
+        const qsizetype room = LineLengthLimit - mLine.size();
+        mLineTooLong = mLineTooLong || stop - next > room;
+        mLine.append(next, std::min<qsizetype>(stop - next, room));
+        if (stop == end)
+            break;
+        if (*stop == 0) {
+            mContent.endedAtNul = true;
+            return false;
+        }
+        endLine();
+        mSkipLineFeed = *stop == '\r';
+        next = stop + 1;
+    }
+    return true;
+}
+
+void SessionFileParser::endLine()
+{
+    if (!mLine.isEmpty())
+        takeLine(mLine);
+    mLine.truncate(0);
+    mLineTooLong = false;
+}
+
+// The same verdict as a split of the decoded line, without decoding it: a
+// line is sound with a TAB after each of fields 0 to 14 and a time of
+// integer minutes and seconds.
+bool SessionFileParser::isSoundSegmentLine(QByteArrayView line) const
+{
+    if (mLineTooLong || std::count(line.begin(), line.end(), '\t') < SegmentLine::LastField)
+        return false;
+    const qsizetype timeStart = line.indexOf('\t') + 1;
+    const QByteArrayView time = line.sliced(timeStart, line.indexOf('\t', timeStart) - timeStart);
+    return TextNumbers::tryHalfSecondsOfTime(Windows1252::decode(time)).has_value();
+}
+
+void SessionFileParser::takeLine(QByteArrayView line)
+{
+    const bool first = std::exchange(mFirstLine, false);
+    if (line.startsWith(';')) {
+        if (first)
+            mContent.name = textAfterSemicolon(line, NameLimit);
+        else if (mContent.descriptionLines.size() < DescriptionLineLimit)
+            mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLimit));
+        else
+            mContent.descriptionCut = true;
+        return;
+    }
+    const bool firstSegment = !std::exchange(mAnySegment, true);
+    // Once both reports are due, later segment lines change nothing.
+    if (mKept.size() == SessionGrid::MaxSegments && mContent.formatErrors && mContent.cut)
+        return;
+    if (!isSoundSegmentLine(line)) {
+        mContent.formatErrors = true;
+        if (firstSegment)
+            mFirstFaulty = line.toByteArray();
+    } else if (mKept.size() == SessionGrid::MaxSegments) {
+        mContent.cut = true;
+    } else {
+        mKept.append(line.toByteArray());
+    }
+}
+
+SessionFileContent SessionFileParser::finish()
+{
+    endLine();
+    if (!mAnySegment)
+        mContent.formatErrors = true;
+    else if (mKept.isEmpty())
+        mKept.append(mFirstFaulty);
+
+    QStringList texts;
+    texts.reserve(mKept.size());
+    for (const QByteArray &line : std::as_const(mKept))
+        texts.append(Windows1252::decode(line));
+    std::vector<ReadLine> kept(texts.cbegin(), texts.cend());
+
+    mContent.dualSession = mDualSessionBefore;
+    if (!kept.empty() && kept.front().line.has(2))
+        mContent.dualSession = ValueLists::isDualTone(kept.front().line.fields[2].toString()) ? DualBinauralSession
+                                                                                                : PulsedSession;
+    mContent.cells.setColumnCount(int(kept.size()));
+    mContent.cells.setColumn(0, newSessionColumn(mContent.dualSession));
+    for (int k = 0; k < int(kept.size()); ++k)
+        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.dualSession, mPrompter));
+    return std::move(mContent);
+}
+
 SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
 {
-    const void *nul = bytes.isEmpty() ? nullptr : std::memchr(bytes.data(), 0, size_t(bytes.size()));
-    if (nul)
-        bytes = bytes.first(static_cast<const char *>(nul) - bytes.data());
-    const QString text = Windows1252::decode(bytes);
-
-    SessionFileContent content;
-    content.name = u"unnamed"_s;
-    QList<ReadLine> segments;
-    bool firstLine = true;
-    for (const QStringView line : splitLines(text)) {
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(u';')) {
-            if (firstLine)
-                content.name = line.mid(1).left(NameLimit).toString();
-            else
-                content.descriptionLines.append(line.mid(1).left(DescriptionLimit).toString());
-        } else {
-            const SegmentLine split = SegmentLine::split(line);
-            segments.append({split, TextNumbers::tryHalfSecondsOfTime(split.fields[1])});
-        }
-        firstLine = false;
-    }
-
-    QList<const ReadLine *> kept;
-    for (const ReadLine &segment : std::as_const(segments)) {
-        if (segment.faulty()) {
-            content.formatErrors = true;
-        } else if (kept.size() == SessionGrid::MaxSegments) {
-            content.cut = true;
-        } else {
-            kept.append(&segment);
-        }
-    }
-    if (segments.isEmpty())
-        content.formatErrors = true;
-    else if (kept.isEmpty())
-        kept.append(&segments.first());
-
-    content.dualSession = dualSessionBefore;
-    if (!kept.isEmpty() && kept.first()->line.has(2))
-        content.dualSession = ValueLists::isDualTone(kept.first()->line.fields[2].toString()) ? DualBinauralSession
-                                                                                                : PulsedSession;
-    content.cells.setColumnCount(int(kept.size()));
-    content.cells.setColumn(0, newSessionColumn(content.dualSession));
-    for (int k = 0; k < kept.size(); ++k)
-        content.cells.setColumn(k, readColumn(*kept.at(k), k + 1, content.dualSession, prompter));
-    return content;
+    SessionFileParser parser(dualSessionBefore, prompter);
+    parser.feed(bytes);
+    return parser.finish();
 }

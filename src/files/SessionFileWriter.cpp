@@ -1,11 +1,10 @@
 #include "files/SessionFileWriter.h"
 
+#include "files/SafeFileWriter.h"
 #include "files/Windows1252.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/ValueLists.h"
-
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -72,16 +71,14 @@ QByteArray sessionFileBytes(const Session &session)
 
 bool writeSessionFile(Session &session, Prompter &prompter)
 {
-    QSaveFile file(session.fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, file.errorString()));
-        return false;
+    const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
+    if (!failure) {
+        session.modified = 0;
+        return true;
     }
-    const QByteArray bytes = sessionFileBytes(session);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (failure->stage == FileWriteFailure::Create)
+        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
+    else
         prompter.error(u"Stream write error"_s);
-        return false;
-    }
-    session.modified = 0;
-    return true;
+    return false;
 }

@@ -1,5 +1,6 @@
 #include "session/LoopEntry.h"
 
+#include "session/LoopPasses.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
@@ -16,7 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int MaxLoopLength = 15;
 constexpr int MinLoopTimes = 2;
-constexpr int MaxLoopTimes = 15;
 
 // The integer typed into a loop dialog, limited to low..high. Digits beyond
 // 32 bits still say which end they mean. No value for text that is not an
@@ -104,7 +104,7 @@ void enterLoopTimes(const SessionContext &context)
     }
 
     const QString entry = context.prompter.inputBox(u"Enter Loop Times"_s, u"Range 2-15"_s, QString::number(t));
-    if (const auto value = enteredInteger(entry, MinLoopTimes, MaxLoopTimes))
+    if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
         t = *value;
     writeLoopTimes(cells, k, k + n - 1, t);
     finishLoopChange(context, k);

@@ -3,13 +3,16 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 #include "files/SessionFileReader.h"
+#include "files/SessionFileParser.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/ValueLists.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,6 +57,7 @@ struct ReaderCase
 };
 
 const QString FormatErrors = u"Format errors in file"_s;
+const QString NulByte = u"The file holds a NUL byte; the text after it was not read."_s;
 
 std::vector<ReaderCase> readerCases()
 {
@@ -63,8 +67,14 @@ std::vector<ReaderCase> readerCases()
         {"CR LF line ends", lines({";two", Pulsed, Pulsed}), 2, {{1, 0, u"2"_s}}, {}, PulsedSession, u"two"_s},
         {"lone CR line ends", ";two\r" + Pulsed + "\r" + Pulsed, 2, {{1, 0, u"2"_s}}, {}, PulsedSession, u"two"_s},
         {"lone LF line ends", ";two\n" + Pulsed + "\n" + Pulsed + "\n", 2, {}, {}, PulsedSession, u"two"_s},
-        {"NUL ends the text", lines({";n", Pulsed}) + QByteArray(1, '\0') + lines({Pulsed, ";late"}), 1, {}, {},
-         PulsedSession, u"n"_s, QStringList()},
+        {"NUL ends the text", lines({";n", Pulsed}) + QByteArray(1, '\0') + lines({Pulsed, ";late"}), 1, {},
+         {NulByte}, PulsedSession, u"n"_s, QStringList()},
+        {"NUL ends a line", lines({";n", Pulsed}) + QByteArray(";half\0rest\r\n", 13), 1, {}, {NulByte},
+         PulsedSession, u"n"_s, QStringList{u"half"_s}},
+        {"line beyond 64 KiB is faulty", lines({Pulsed, with(Pulsed, 7, QByteArray(70000, 'x'))}), 1, {},
+         {FormatErrors}},
+        {"description lines beyond 10000 are left out", lines({";n", Pulsed}) + QByteArray(";d\r\n").repeated(10001),
+         1, {}, {u"The file holds more than 10000 description lines; only the first 10000 were read."_s}},
         {"no name line", lines({Pulsed, ";d"}), 1, {{0, 2, u"PFr"_s}}, {}, PulsedSession, u"unnamed"_s,
          QStringList{u"d"_s}},
         {"name cut to 40", lines({";" + longName, Pulsed}), 1, {}, {}, PulsedSession, QString(40, u'n')},
@@ -192,6 +202,50 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
             for (int row = 0; row < SessionGrid::RowCount; ++row)
                 EXPECT_NE(session.cells.cell(column, row), u"old"_s) << column << "," << row;
         }
+    }
+}
+
+TEST(SessionFileReader, ReadsTheSameInPiecesAsAtOnce)
+{
+    for (const ReaderCase &c : readerCases()) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter;
+        const SessionFileContent whole = parseSessionFile(c.file, PulsedSession, prompter);
+        SessionFileParser parser(PulsedSession, prompter);
+        for (qsizetype i = 0; i < c.file.size() && parser.feed(QByteArrayView(c.file).sliced(i, 1)); ++i) {
+        }
+        const SessionFileContent pieces = parser.finish();
+        EXPECT_EQ(pieces.name, whole.name);
+        EXPECT_EQ(pieces.descriptionLines, whole.descriptionLines);
+        EXPECT_EQ(std::tie(pieces.formatErrors, pieces.cut, pieces.endedAtNul, pieces.dualSession),
+                  std::tie(whole.formatErrors, whole.cut, whole.endedAtNul, whole.dualSession));
+        ASSERT_EQ(pieces.cells.columnCount(), whole.cells.columnCount());
+        for (int column = 0; column < whole.cells.columnCount(); ++column)
+            EXPECT_EQ(pieces.cells.column(column), whole.cells.column(column)) << column;
+    }
+}
+
+TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
+{
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(u"huge.LSS"_s);
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(65 * 1024 * 1024));
+    sparse.close();
+    const struct
+    {
+        QString path;
+        bool opened;
+        QStringList errors;
+    } cases[] = {
+        {huge, false,
+         {u"Cannot open file \"%1\". The file is larger than 64 MB, far larger than any session file."_s.arg(huge)}},
+        {u"/dev/zero"_s, true, {NulByte, FormatErrors}},
+    };
+    for (const auto &c : cases) {
+        ReadResult result;
+        EXPECT_EQ(readSessionFile({result.session, result.prompter, result.view}, c.path), c.opened) << c.path;
+        EXPECT_EQ(result.prompter.errors, c.errors);
     }
 }
 

@@ -11,10 +11,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -222,4 +225,81 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
     EXPECT_EQ(session.modified, 1);
     EXPECT_EQ(readFileBytes(path), readFileBytes(testDataPath(u"described.LSS"_s)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(u"A.LSS"_s));
+}
+
+namespace {
+// A small tmpfs of its own, so that a full disk can be made for real.
+class SmallDisk
+{
+public:
+    SmallDisk(const char *options) { mounted = ::mount("tmpfs", QFile::encodeName(dir.path()), "tmpfs", 0, options) == 0; }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount(QFile::encodeName(dir.path()));
+    }
+    // A second file, which takes all the room left when asked to.
+    void addFiller(bool takeAllRoom) const
+    {
+        QFile filler(dir.filePath(u"filler"_s));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && takeAllRoom) {
+            const QByteArray block(1024, 'f');
+            while (filler.write(block) > 0) {
+            }
+        }
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+} // namespace
+
+TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QByteArray old = readFileBytes(testDataPath(u"described.LSS"_s));
+    const struct
+    {
+        const char *name;
+        const char *options; // nr_inodes=3: no room for a temporary file beside the old file and the filler
+        bool full;
+        int segments;
+        bool saved;
+    } cases[] = {
+        {"full disk", "size=64k", true, 1, false},
+        {"no room for a temporary file", "size=64k,nr_inodes=3", false, 200, true},
+        {"no room for a temporary file nor for the new text", "size=64k,nr_inodes=3", true, 200, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SmallDisk disk(c.options);
+        ASSERT_TRUE(disk.mounted);
+        const QString path = disk.dir.filePath(u"A.LSS"_s);
+        writeFileBytes(path, old);
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const QFile::Permissions permissions = QFile::permissions(path);
+        disk.addFiller(c.full);
+        Session session = variedSession(PulsedSession, c.segments);
+        session.fileName = path;
+        session.modified = 1;
+        ScriptedPrompter prompter;
+
+        EXPECT_EQ(writeSessionFile(session, prompter), c.saved);
+        EXPECT_EQ(readFileBytes(path), c.saved ? sessionFileBytes(session) : old);
+        EXPECT_EQ(session.modified, c.saved ? 0 : 1);
+        EXPECT_EQ(prompter.errors, c.saved ? QStringList() : QStringList(u"Stream write error"_s));
+        EXPECT_EQ(QFile::permissions(path), permissions);
+    }
+}
+
+TEST(SessionFileWriter, ADeviceIsWrittenNeverReplaced)
+{
+    Session session = newSession(PulsedSession);
+    session.fileName = u"/dev/full"_s;
+    session.modified = 1;
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(writeSessionFile(session, prompter));
+    EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
+    EXPECT_EQ(session.modified, 1);
+    EXPECT_FALSE(QFileInfo(u"/dev/full"_s).isFile());
 }

@@ -4,7 +4,6 @@
 #include "session/TimingSummary.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -121,13 +120,20 @@ TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)
     }
 }
 
-TEST(TimingSummary, HugeLoopCountsFromAFileDoNotWrapTheTotal)
+TEST(TimingSummary, LoopCountsFromAFilePlayAtMostFifteenTimes)
 {
-    Session session = sessionWithTimes(PulsedSession, {"10:00.0", "10:00.0"});
-    session.cells.setCell(0, 13, u"1"_s);
-    session.cells.setCell(0, 14, u"2147483647"_s);
-    const TimingSummary summary = computeTimingSummary(session.cells, 2);
-    // 600 s × 2147483647 passes, then one more segment of 600 s.
-    EXPECT_EQ(summary.lines.at(0), u"Segment 2 start time 21474836470:0"_s);
-    EXPECT_EQ(summary.totalSeconds, std::numeric_limits<int>::max());
+    const struct
+    {
+        const char *loopTimes;
+        const char *secondStart;
+        int totalSeconds;
+    } cases[] = {{"2147483647", "150:0", 9600}, {"16", "150:0", 9600}, {"-2147483648", "10:0", 1200}};
+    for (const auto &c : cases) {
+        Session session = sessionWithTimes(PulsedSession, {"10:00.0", "10:00.0"});
+        session.cells.setCell(0, 13, u"1"_s);
+        session.cells.setCell(0, 14, QString::fromLatin1(c.loopTimes));
+        const TimingSummary summary = computeTimingSummary(session.cells, 2);
+        EXPECT_EQ(summary.lines.at(0), u"Segment 2 start time %1"_s.arg(QLatin1String(c.secondStart))) << c.loopTimes;
+        EXPECT_EQ(summary.totalSeconds, c.totalSeconds) << c.loopTimes;
+    }
 }

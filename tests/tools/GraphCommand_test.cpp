@@ -98,7 +98,7 @@ TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
     const QStringList usages[] = {
         {},           without(0, 1),        without(1, 2),          without(3, 2),        without(5, 2),
         without(7, 2), replacing(2, u"minutes"_s), replacing(4, u"0"_s), replacing(6, u"-450"_s),
-        replacing(4, u"8x"_s), complete + QStringList{file}, complete + QStringList{u"--mode"_s, u"time"_s},
+        replacing(4, u"8x"_s), replacing(4, u"16385"_s), replacing(6, u"100000"_s), complete + QStringList{file}, complete + QStringList{u"--mode"_s, u"time"_s},
         complete + QStringList{u"--scale"_s},
     };
     for (const QStringList &arguments : usages) {

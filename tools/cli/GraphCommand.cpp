@@ -3,11 +3,12 @@
 #include "CliSession.h"
 #include "StderrPrompter.h"
 
+#include "files/SafeFileWriter.h"
 #include "session/Session.h"
 #include "views/GraphDrawing.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,10 +20,10 @@ const CliCommand graphCommand{
     u"graph"_s,
     u"graph FILE --mode segments|time --width W --height H -o OUT.png"_s,
     u"Draw FILE's segment graph or time graph as a PNG picture."_s,
-    u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels\n"
-    u"(the frequency scale beside it is not part of it). The time graph spaces its\n"
-    u"minutes by the session's total time. Exit status 1 when the session cannot be\n"
-    u"read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
+    u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels,\n"
+    u"each 1 to 16384 (the frequency scale beside it is not part of it). The time graph\n"
+    u"spaces its minutes by the session's total time. Exit status 1 when the session\n"
+    u"cannot be read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
     runGraph};
 
 const CliCommandRegistration registration(graphCommand);
@@ -36,12 +37,15 @@ struct GraphOptions
     QString output;
 };
 
-// A whole number of pixels, at least 1.
+// Beyond what any screen shows; larger pictures take minutes and gigabytes.
+constexpr int MostPixels = 16384;
+
+// A whole number of pixels, 1 to MostPixels.
 int pixels(const QString &text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok && value > 0 ? value : 0;
+    return ok && value > 0 && value <= MostPixels ? value : 0;
 }
 
 std::optional<GraphOptions> parseOptions(const QStringList &arguments)
@@ -81,11 +85,9 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
 // Whole or not at all: an earlier picture of that name survives a failure.
 bool writePng(const QImage &image, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    return writer.write(image) && file.commit();
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    return QImageWriter(&png, "png").write(image) && !writeFileSafely(path, png.data());
 }
 
 int runGraph(const QStringList &arguments)

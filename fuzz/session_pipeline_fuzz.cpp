@@ -1,14 +1,23 @@
-// Feeds arbitrary bytes to the session file reader. Besides the sanitizers'
-// findings it stops on a broken promise of the reader: the session read is
-// complete and well formed, and writing it and reading it again changes
-// nothing more (reading normalises once).
+// Feeds arbitrary bytes to the session file reader and what it reads on to
+// the timing summary, the encoder, the listing and both graphs. Besides the
+// sanitizers' findings (and a walk that never ends) it stops on a broken
+// promise of the reader: the session read is complete and well formed, and
+// writing it and reading it again changes nothing more (reading normalises
+// once).
+#include "compiler/SegmentEncoder.h"
+#include "compiler/SessionImage.h"
 #include "files/SessionFileParser.h"
 #include "files/SessionFileWriter.h"
 #include "files/Windows1252.h"
+#include "session/ConversionError.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/TimingSummary.h"
 #include "session/ValueLists.h"
+#include "views/GraphDrawing.h"
+#include "views/SessionListing.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +66,14 @@ void requireWellFormed(const SessionGrid &cells)
 }
 } // namespace
 
+// The graphs draw text, which needs the toolkit's fonts.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -65,7 +82,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CountingPrompter prompter;
     const SessionFileContent first = parseSessionFile(bytes, PulsedSession, prompter);
     requireWellFormed(first.cells);
-    computeTimingSummary(first.cells, 1);
+    const TimingSummary timing = computeTimingSummary(first.cells, 1);
+
+    Session read = sessionOf(first);
+    read.totalSeconds = timing.totalSeconds;
+    try {
+        SessionImage image;
+        encodeSession(read, prompter, image, read.cells.columnCount());
+    } catch (const ConversionError &) {
+    }
+    SessionListing::lines(read, SessionListing::shortDate(QDate(2026, 1, 2)));
+    for (const GraphKind kind : {GraphKind::Segment, GraphKind::Time})
+        drawGraph(read.cells, kind, read.name, read.totalSeconds, 640, 300);
 
     const QByteArray written = sessionFileBytes(sessionOf(first));
     CountingPrompter quiet;
