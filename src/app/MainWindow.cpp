@@ -22,6 +22,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -351,7 +352,8 @@ void MainWindow::layOutWindow()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1024;
-    const int clientExtra = menuBar()->sizeHint().height();
+    // The status bar is an addition below the controls, which keep their places.
+    const int clientExtra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
                                                        mButtonRowBottom, clientExtra);
     mLayingOut = true;
