@@ -27,7 +27,7 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     // After the graph window's own entries, which keep their places.
     mGraph.menuBar()->addMenu(createMenu(&mGraph));
 
-    mActionExport = new QAction(u"&Export Audio\u2026"_s, this);
+    mActionExport = new QAction(u"&Export Audio\u2026"_s, &mMain);
     connect(mActionExport, &QAction::triggered, this, &PreviewController::exportAudio);
     mMain.fileMenu()->insertAction(mMain.quitAction(), mActionExport);
     connect(mMain.fileMenu(), &QMenu::aboutToShow, this, &PreviewController::updateCommands);
@@ -50,7 +50,8 @@ PreviewController::~PreviewController() = default;
 QAction *PreviewController::addCommand(const QString &caption, const QKeySequence &shortcut,
                                        void (PreviewController::*handler)())
 {
-    auto *action = new QAction(caption, this);
+    // Owned by the main window, where the other commands are.
+    auto *action = new QAction(caption, &mMain);
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, handler);
     return action;
