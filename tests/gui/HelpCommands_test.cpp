@@ -177,6 +177,7 @@ TEST(HelpTopics, MessagesPageNamesEveryMessage)
         "Session has N segments; a download holds 1 to 250", "No match segment N \u2026", "Tone group change segment N",
         "Download incomplete: the COM port stopped sending", "Download aborted", "Unable to write to \u2026",
         "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
+        "No audio output is available: \u2026", "Cannot write \"\u2026\": \u2026",
     };
     QFile page(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Messages"_s));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
