@@ -94,6 +94,12 @@ public:
     // The save prompt; true when no unsaved change remains.
     bool maybeSave();
 
+    // Menus that other parts add their commands to.
+    QMenu *fileMenu() const { return mFileMenu; }
+    QMenu *helpMenu() const { return mHelpMenu; }
+    QAction *quitAction() const { return mActionQuit; }
+    SessionGridModel *gridModel() const { return mGridModel; }
+
     // Controls, for tests
     QTableView *sessionTable() const { return mSessionTable; }
     QTableWidget *rowLabelTable() const { return mRowLabels; }
