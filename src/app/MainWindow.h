@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class FirstRunHint;
 class HelpViewer;
 class SessionListingPrinter;
 class SessionGridModel;
@@ -68,6 +69,8 @@ public:
     void printListing();
     void quit();
     void copySegment();
+    // Every segment as text on the system clipboard, one line each.
+    void copySessionText();
     void pasteSegment();
     void cutSegment();
     void insertSegment();
@@ -153,6 +156,7 @@ private:
     QPushButton *mUpButton;
     QPushButton *mDownButton;
     QPlainTextEdit *mTimingPanel;
+    FirstRunHint *mFirstRunHint;
 
     QMenu *mFileMenu;
     QMenu *mEditMenu;
@@ -170,6 +174,7 @@ private:
     QAction *mActionCutSegment;
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
+    QAction *mActionCopySessionText;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;
     QAction *mActionDownloadClear;

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "session/forms/QtPrompter.h"
+#include "views/GraphDrawing.h"
 #include "views/GraphKind.h"
 
 #include <QImage>
 #include <QMainWindow>
 
 class FrequencyScaleStrip;
+class GraphImage;
+class GraphLegend;
 class QLabel;
 class QScrollArea;
 class SessionGrid;
@@ -30,10 +33,15 @@ public:
     // The last drawing; null after the window closed.
     const QImage &bitmap() const { return mBitmap; }
 
+    // Writes the last drawing with its frequency scale, as SVG when the path
+    // ends in ".svg", else as PNG. False (and reported) when that failed.
+    bool savePicture(const QString &path);
+
     // Controls, for tests
     FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
     QScrollArea *scrollBox() const { return mScrollBox; }
-    QLabel *imageLabel() const { return mImage; }
+    QLabel *imageLabel() const;
+    GraphLegend *legend() const { return mLegend; }
 
 protected:
     bool event(QEvent *event) override;
@@ -45,6 +53,8 @@ private:
     void showTimeGraph();
     void showSegmentGraph();
     void showSpreadsheet();
+    void askPictureFileName();
+    void placeLegend();
     void releaseBitmap();
     void createControls();
     void createMenus();
@@ -56,14 +66,18 @@ private:
     QString mSessionName;
     int mTotalSeconds = 0;
     QImage mBitmap;
+    GraphDrawing mLastDrawing; // the last drawing, for Save Picture
+    QSize mDrawnBox;       // the scroll box it was drawn for
 
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;
-    QLabel *mImage;
+    GraphImage *mImage;
+    GraphLegend *mLegend;
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
     QAction *mActionSpreadsheet;
+    QAction *mActionSavePicture;
 
     QWidget &mMainWindow;
     const SessionGrid &mCells;
