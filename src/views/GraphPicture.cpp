@@ -76,6 +76,8 @@ QByteArray svg(const GraphDrawing &drawing, const GraphGeometry &geometry, Graph
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
+    // One picture pixel to one CSS pixel.
+    generator.setResolution(96);
     generator.setSize(pictureSize(drawing));
     generator.setViewBox(QRect(QPoint(0, 0), pictureSize(drawing)));
     generator.setTitle(title);

@@ -20,7 +20,6 @@ InputBoxDialog::InputBoxDialog(const QString &caption, const QString &prompt, co
     layout->addWidget(promptLabel);
     if (!explanation.isEmpty()) {
         auto *explanationLabel = new QLabel(explanation, this);
-        explanationLabel->setWordWrap(true);
         explanationLabel->setForegroundRole(QPalette::PlaceholderText);
         layout->addWidget(explanationLabel);
     }
@@ -32,8 +31,7 @@ InputBoxDialog::InputBoxDialog(const QString &caption, const QString &prompt, co
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    setMinimumWidth(std::max(fontMetrics().horizontalAdvance(caption) + TitleBarExtra,
-                             fontMetrics().horizontalAdvance(explanation) + 2 * layout->contentsMargins().left()));
+    setMinimumWidth(fontMetrics().horizontalAdvance(caption) + TitleBarExtra);
 }
 
 QString InputBoxDialog::text() const

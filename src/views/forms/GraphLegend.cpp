@@ -23,20 +23,33 @@ GraphLegend::GraphLegend(QWidget *parent)
 
 void GraphLegend::fitInto(int width)
 {
-    const bool compact = widthOf(entries(false)) > width;
-    if (compact == mCompact)
+    Detail detail = Letters;
+    for (const Detail more : {NamesAndRanges, Names}) {
+        if (widthOf(entries(more)) <= width) {
+            detail = more;
+            break;
+        }
+    }
+    if (detail == mDetail)
         return;
-    mCompact = compact;
+    mDetail = detail;
     updateGeometry();
     update();
 }
 
-QStringList GraphLegend::entries(bool compact) const
+QStringList GraphLegend::entries(Detail detail) const
 {
+    static const QStringList letters{u"\u03b4"_s, u"\u03b8"_s, u"\u03b1"_s,
+                                     u"lo \u03b2"_s, u"hi \u03b2"_s, u"\u03b3"_s};
     QStringList texts;
-    for (const FrequencyBand &band : frequencyBands())
-        texts.append(compact ? band.name : u"%1 %2–%3"_s.arg(band.name).arg(band.fromHertz).arg(band.toHertz));
-    if (!compact)
+    for (qsizetype i = 0; i < frequencyBands().size(); ++i) {
+        const FrequencyBand &band = frequencyBands().at(i);
+        if (detail == NamesAndRanges)
+            texts.append(u"%1 %2\u2013%3"_s.arg(band.name).arg(band.fromHertz).arg(band.toHertz));
+        else
+            texts.append(detail == Names ? band.name : letters.at(i));
+    }
+    if (detail == NamesAndRanges)
         texts.last() += u" Hz"_s;
     return texts;
 }
@@ -51,13 +64,13 @@ int GraphLegend::widthOf(const QStringList &entries) const
 
 QSize GraphLegend::sizeHint() const
 {
-    return {widthOf(entries(mCompact)), std::max(Swatch, fontMetrics().height())};
+    return {widthOf(entries(mDetail)), std::max(Swatch, fontMetrics().height())};
 }
 
 void GraphLegend::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QStringList texts = entries(mCompact);
+    const QStringList texts = entries(mDetail);
     const int swatchTop = (height() - Swatch) / 2;
     int x = 0;
     for (qsizetype i = 0; i < texts.size(); ++i) {
