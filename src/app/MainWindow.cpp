@@ -24,6 +24,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -47,6 +48,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     windowFont.setPixelSize(13);
     setFont(windowFont);
     createControls();
+    createCheckViews();
     createMenus();
     initialize(arguments);
     qApp->installEventFilter(this);
@@ -171,6 +173,7 @@ void MainWindow::createMenus()
     mActionSegmentGraph = addCommand(mViewMenu, u"Graph by &Segments"_s, &MainWindow::showSegmentGraph);
     mActionTimeGraph = addCommand(mViewMenu, u"Graph by &Time"_s, &MainWindow::showTimeGraph);
     mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
+    mActionCheckSession = addCommand(mViewMenu, u"&Check Session"_s, &MainWindow::showProblems, QKeySequence(Qt::Key_F8));
 
     mHelpMenu = menuBar()->addMenu(u"&Help"_s);
     mActionHelpContents =
@@ -181,7 +184,7 @@ void MainWindow::createMenus()
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
-                        mActionCopySessionText};
+                        mActionCheckSession,  mActionCopySessionText};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -264,6 +267,7 @@ void MainWindow::cellsChanged()
         mRowLabels->item(row, 0)->setText(labels.at(row));
     for (int row = 1; row < SessionGrid::RowCount; ++row)
         mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
+    refreshCheck();
 }
 
 void MainWindow::timingChanged()
@@ -278,6 +282,7 @@ void MainWindow::setSessionShown(bool shown)
         control->setVisible(shown);
     mFirstRunHint->setVisible(!shown);
     updateSessionCommands();
+    refreshCheck();
 }
 
 void MainWindow::setCaption(const QString &caption)
@@ -363,7 +368,8 @@ void MainWindow::layOutWindow()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1024;
-    const int clientExtra = menuBar()->sizeHint().height();
+    // The status bar is an addition below the controls, which keep their places.
+    const int clientExtra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
                                                        mButtonRowBottom, clientExtra);
     mLayingOut = true;

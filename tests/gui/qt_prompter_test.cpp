@@ -3,6 +3,7 @@
 #include "session/forms/QtPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -83,4 +84,25 @@ TEST(QtPrompter, LoopInputBoxExplainsWhatIsCounted)
         EXPECT_EQ(labels.value(0), u"Range 0-15"_s);
         EXPECT_TRUE(labels.value(1).startsWith(u"Number of segments in the loop (0\u201315)"_s)) << labels.value(1);
     }
+}
+
+// A box raised while a dialog is open belongs above that dialog, not above
+// the window behind it.
+TEST(QtPrompter, BoxesBelongToTheDialogThatRaisedThem)
+{
+    QWidget window;
+    QtPrompter prompter(&window);
+    QDialog dialog(&window);
+    const QWidget *boxParent = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            boxParent = box->parentWidget();
+            box->close();
+        });
+        prompter.errorWithDetails(u"COM port could not be opened"_s, u"/dev/ttyS9: No such file"_s);
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(boxParent, &dialog);
 }

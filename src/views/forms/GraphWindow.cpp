@@ -3,6 +3,8 @@
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
 #include "views/GraphPicture.h"
+#include "views/TimeGraph.h"
+#include "session/ConversionError.h"
 #include "views/forms/FrequencyScaleStrip.h"
 #include "views/forms/GraphImage.h"
 #include "views/forms/GraphLegend.h"
@@ -45,6 +47,13 @@ void GraphWindow::createControls()
     // as wide as the range.
     auto *page = new QWidget;
     mImage = new GraphImage(page);
+    mPlayCursor = new QWidget(page);
+    mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mPlayCursor->setAutoFillBackground(true);
+    QPalette cursorPalette = mPlayCursor->palette();
+    cursorPalette.setColor(QPalette::Window, Qt::black);
+    mPlayCursor->setPalette(cursorPalette);
+    mPlayCursor->hide();
     mScrollBox->setWidget(page);
 }
 
@@ -71,7 +80,9 @@ QLabel *GraphWindow::imageLabel() const
 void GraphWindow::placeLegend()
 {
     // What the menus leave of the menu bar, right-aligned.
-    const int menusRight = menuBar()->actionGeometry(mActionSpreadsheet).right() + 20;
+    int menusRight = 0;
+    for (QAction *menu : menuBar()->actions())
+        menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
     mLegend->fitInto(width() - menusRight - 8);
     const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, width() - menusRight - 8));
     mLegend->setGeometry(width() - legendWidth - 8, 0, legendWidth, menuBar()->height());
@@ -142,6 +153,8 @@ void GraphWindow::drawGraph()
     const int boxHeight = std::max(0, std::min(frame.height() - 50, mScaleStrip->height()));
     mScrollBox->setGeometry(mScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
     const GraphGeometry geometry(mScrollBox->width(), mScrollBox->height());
+    mScaleWidth = geometry.width;
+    mPlayCursor->hide();
 
     const GraphDrawing drawing =
         ::drawGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
@@ -165,6 +178,25 @@ void GraphWindow::drawGraph()
     mDrawingFailed = !drawing.error.isEmpty();
     if (mDrawingFailed)
         reportError(drawing.error);
+}
+
+void GraphWindow::setPlayCursor(double seconds)
+{
+    if (seconds < 0 || mMode != GraphKind::Time || mBitmap.isNull() || mDrawingFailed) {
+        mPlayCursor->hide();
+        return;
+    }
+    int x = 0;
+    try {
+        x = TimeGraphX(mCells, mTotalSeconds, mScaleWidth, seconds);
+    } catch (const ConversionError &) {
+        mPlayCursor->hide();
+        return;
+    }
+    mPlayCursor->setGeometry(x, 0, 2, mBitmap.height());
+    mPlayCursor->show();
+    mPlayCursor->raise();
+    mScrollBox->ensureVisible(x, 0, mScrollBox->width() / 5, 0);
 }
 
 void GraphWindow::reportError(const QString &text)

@@ -32,6 +32,9 @@ public:
     int totalSeconds() const { return mTotalSeconds; }
     // The last drawing; null after the window closed.
     const QImage &bitmap() const { return mBitmap; }
+    // The play cursor over the time graph at `seconds` into the session,
+    // kept in view; a negative time hides it. The drawing stays as it is.
+    void setPlayCursor(double seconds);
 
     // Writes the last drawing with its frequency scale, as SVG when the path
     // ends in ".svg", else as PNG. False (and reported) when that failed.
@@ -42,6 +45,7 @@ public:
     QScrollArea *scrollBox() const { return mScrollBox; }
     QLabel *imageLabel() const;
     GraphLegend *legend() const { return mLegend; }
+    QWidget *playCursor() const { return mPlayCursor; }
 
 protected:
     bool event(QEvent *event) override;
@@ -73,6 +77,8 @@ private:
     QScrollArea *mScrollBox;
     GraphImage *mImage;
     GraphLegend *mLegend;
+    QWidget *mPlayCursor;
+    int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
