@@ -119,7 +119,6 @@ void PasteSegment(const SessionContext &context)
     session.cells.shiftRightFrom(k);
     for (int row = 1; row < SessionGrid::RowCount; ++row)
         session.cells.setCell(k, row, session.SegmentClipboard.value(row));
-    session.cells.setCell(k, 0, QString::number(k + 1));
     finishShift(context, k);
 }
 
