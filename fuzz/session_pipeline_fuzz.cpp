@@ -17,6 +17,8 @@
 #include "views/GraphDrawing.h"
 #include "views/SessionListing.h"
 
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -63,6 +65,14 @@ void requireWellFormed(const SessionGrid &cells)
     }
 }
 } // namespace
+
+// The graphs draw text, which needs the toolkit's fonts.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -199,7 +199,8 @@ void TForm1::FormCreate(const QStringList &arguments)
     StartupFileName.clear();
     if (!arguments.isEmpty()) {
         const QFileInfo file(arguments.first());
-        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseSensitive) && file.isFile())
+        // File managers pass the name as stored, often in lower case.
+        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseInsensitive) && file.isFile())
             StartupFileName = file.absoluteFilePath();
     }
 }

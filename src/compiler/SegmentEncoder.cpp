@@ -1,12 +1,15 @@
 #include "compiler/SegmentEncoder.h"
 
 #include "compiler/SessionImage.h"
+#include "session/ConversionError.h"
 #include "session/NearestValueIndex.h"
 #include "session/Prompter.h"
 #include "session/QuarterUnitList.h"
 #include "session/Session.h"
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
+
+#include <QStringBuilder>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
@@ -58,7 +61,8 @@ const NumericLists &numericLists()
 int indexByName(const QString &text, const QStringList &list)
 {
     for (int i = 0; i < list.size(); ++i) {
-        if (list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+        // The entries are ASCII, and nothing of another length folds to them.
+        if (list.at(i).size() == text.size() && list.at(i).compare(text, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -69,24 +73,23 @@ int indexByName(const QString &text, const QStringList &list)
 class SegmentRecordWriter
 {
 public:
-    SegmentRecordWriter(const Session &session, Prompter &prompter, SessionImage &image, int column)
+    SegmentRecordWriter(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
         : mCells(session.cells.column(column))
         , mDual(session.DualSession == DualBinauralSession)
         , mSegment(column + 1)
-        , mPrompter(prompter)
-        , mImage(image)
-        , mRecord(image.record(image.ImageNextRecord))
+        , mFindings(findings)
+        , mRecord(record)
         , mLists(numericLists())
     {
     }
 
     void write()
     {
-        const int halfSeconds = TextNumbers::halfSecondsOfTime(cell(TimeRow));
-        mRecord[0] = quint8(nearest(QString::number(halfSeconds), mLists.halfSeconds) & 0x1f);
-        mRecord[4] = quint8(nearest(cell(StartFreqRow), mLists.frequencies));
+        // The count in quarter units, exactly as its decimal text would read.
+        mRecord[0] = quint8(FindNearestValue(halfSeconds() * 4.0, mLists.halfSeconds).index & 0x1f);
+        mRecord[4] = quint8(nearest(StartFreqRow, cell(StartFreqRow), mLists.frequencies));
         mRecord[5] = quint8(targetFrequencyCode());
-        mRecord[6] = quint8(nearest(cell(PitchRow), mLists.pitches) & 0x3f);
+        mRecord[6] = quint8(nearest(PitchRow, cell(PitchRow), mLists.pitches) & 0x3f);
         const int tone = toneCode();
         mRecord[0] = quint8(mRecord[0] + tone * 32);
         mRecord[7] = quint8(mDual ? secondPitchCode(tone) : chordCode(tone));
@@ -99,24 +102,49 @@ public:
 private:
     const QString &cell(int row) const { return mCells[size_t(row)]; }
 
-    int nearest(const QString &text, const QuarterUnitList &list) const
+    void tell(EncoderFinding::Kind kind, int row, const QString &text)
     {
-        return NearestValueIndex(text, list, mPrompter);
+        mFindings.found({kind, mSegment, row, text});
     }
 
-    void noMatch(const QString &field)
+    int nearest(int row, const QString &text, const QuarterUnitList &list)
     {
-        mPrompter.setBusy(false);
-        mPrompter.error(u"No match segment %1 %2"_s.arg(mSegment).arg(field));
-        mImage.EncodeFailed = 1;
+        const NearestValue found = FindNearestValue(text, list);
+        if (!found.converted)
+            tell(EncoderFinding::FloatConvertError, row, FloatConvertErrorText(text));
+        return found.index;
+    }
+
+    void noMatch(int row, const QString &field)
+    {
+        // Built in one piece: a hand-made file may hold a problem in every segment.
+        tell(EncoderFinding::NoMatch, row, u"No match segment "_s % QString::number(mSegment) % u' ' % field);
+    }
+
+    // Wraps as the 32-bit count does for minutes beyond reason.
+    int halfSeconds()
+    {
+        const QString &time = cell(TimeRow);
+        if (const std::optional<qint64> count = TextNumbers::tryHalfSecondsOfTime(time))
+            return int(*count);
+        tell(EncoderFinding::NotANumber, TimeRow, TextNumbers::timeConversionError(time));
+        return 0;
+    }
+
+    int integer(int row)
+    {
+        if (const std::optional<int> value = TextNumbers::tryInteger(cell(row)))
+            return *value;
+        tell(EncoderFinding::NotANumber, row, TextNumbers::notIntegerMessage(cell(row)));
+        return 0;
     }
 
     // Pulsed: 0 for no target, else the frequency code + 1. Dual: the
     // frequency code, an empty Freq 2 giving -1.
-    int targetFrequencyCode() const
+    int targetFrequencyCode()
     {
         const QString &text = cell(TargetFreqRow);
-        const int code = text.isEmpty() ? 0 : nearest(text, mLists.frequencies) + 1;
+        const int code = text.isEmpty() ? 0 : nearest(TargetFreqRow, text, mLists.frequencies) + 1;
         return mDual ? code - 1 : code;
     }
 
@@ -124,7 +152,7 @@ private:
     {
         int code = indexByName(cell(ToneRow), ToneCodeList);
         if (code < 0)
-            noMatch(u"tone"_s);
+            noMatch(ToneRow, u"tone"_s);
         // "F-S" and "bbP" are other names of "PSu" and "bb".
         if (code == FSAliasCode)
             code = PSuToneCode;
@@ -132,7 +160,7 @@ private:
             code = BbToneCode;
         const bool outOfGroup = mDual ? code < FirstDualToneCode : code >= FirstDualToneCode;
         if (outOfGroup)
-            mPrompter.error(u"Tone group change segment %1"_s.arg(mSegment));
+            tell(EncoderFinding::ToneGroupChange, ToneRow, u"Tone group change segment "_s % QString::number(mSegment));
         return code;
     }
 
@@ -146,7 +174,7 @@ private:
         const QString &text = cell(ChordRow);
         const int code = text.isEmpty() ? 0 : indexByName(text.toLower(), ChordList);
         if (code < 0)
-            noMatch(u"chord"_s);
+            noMatch(ChordRow, u"chord"_s);
         return code;
     }
 
@@ -160,11 +188,11 @@ private:
         if (text.startsWith(u'r'))
             code = indexByName(text, Pitch2List);
         else if (!text.isEmpty())
-            code = nearest(text, mLists.pitches);
+            code = nearest(ChordRow, text, mLists.pitches);
         else if (tone < FirstDualToneCode)
             code = 0;
         if (code < 0)
-            noMatch(u"pitch2"_s);
+            noMatch(ChordRow, u"pitch2"_s);
         return code;
     }
 
@@ -172,31 +200,31 @@ private:
     {
         const int phase = indexByName(cell(PhaseRow), mDual ? DualPhaseList : PulsedPhaseList);
         if (phase < 0)
-            noMatch(u"phase"_s);
+            noMatch(PhaseRow, u"phase"_s);
         mRecord[3] = quint8(phase & 7);
         const QString &duty = cell(DutyRow);
-        const int dutyCode = nearest(duty.isEmpty() ? u"50"_s : duty, mLists.duties);
+        const int dutyCode = nearest(DutyRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
         mRecord[3] = quint8(mRecord[3] + ((dutyCode & 7) << 3));
     }
 
     void writeLevels()
     {
-        mRecord[2] = quint8((nearest(cell(VolumeRow), mLists.levels) & 7) << 4);
-        mRecord[2] = quint8(mRecord[2] + (nearest(cell(IntensityRow), mLists.levels) & 7));
+        mRecord[2] = quint8((nearest(VolumeRow, cell(VolumeRow), mLists.levels) & 7) << 4);
+        mRecord[2] = quint8(mRecord[2] + (nearest(IntensityRow, cell(IntensityRow), mLists.levels) & 7));
     }
 
     void writeRamps()
     {
         const int viRamp = indexByName(cell(VIRampRow), VIRampList);
         if (viRamp < 0)
-            noMatch(u"viramp"_s);
+            noMatch(VIRampRow, u"viramp"_s);
         if (viRamp != 0)
             mRecord[3] = quint8(mRecord[3] + 128);
         if (!mDual)
             return;
         const int dbbRamp = indexByName(cell(DbbRampRow), DbbRampList);
         if (dbbRamp < 0)
-            noMatch(u"freq ramp"_s);
+            noMatch(DbbRampRow, u"freq ramp"_s);
         if (dbbRamp != 0)
             mRecord[3] = quint8(mRecord[3] + 64);
     }
@@ -205,36 +233,81 @@ private:
     // never fails on it.
     void writeLoop()
     {
-        const int loopSegs = TextNumbers::integer(cell(LoopSegsRow)) & 15;
+        const int loopSegs = integer(LoopSegsRow) & 15;
         mRecord[1] = quint8(loopSegs << 4);
         if (loopSegs != 0)
-            mRecord[1] = quint8(mRecord[1] + (TextNumbers::integer(cell(LoopTimesRow)) & 15));
+            mRecord[1] = quint8(mRecord[1] + (integer(LoopTimesRow) & 15));
     }
 
     const SessionGrid::Column &mCells;
     const bool mDual;
     const int mSegment;
-    Prompter &mPrompter;
-    SessionImage &mImage;
+    EncoderFindings &mFindings;
     SessionImage::Record &mRecord;
     const NumericLists &mLists;
 };
+
+// The encoder's findings as the program shows them during a download.
+class PromptedFindings : public EncoderFindings
+{
+public:
+    PromptedFindings(Prompter &prompter, SessionImage &image)
+        : mPrompter(prompter)
+        , mImage(image)
+    {
+    }
+
+    void found(const EncoderFinding &finding) override
+    {
+        switch (finding.kind) {
+        case EncoderFinding::NoMatch:
+            mPrompter.setBusy(false);
+            mPrompter.error(finding.text);
+            mImage.EncodeFailed = 1;
+            break;
+        case EncoderFinding::ToneGroupChange:
+        case EncoderFinding::FloatConvertError:
+            mPrompter.error(finding.text);
+            break;
+        case EncoderFinding::NotANumber:
+            throw ConversionError(finding.text);
+        }
+    }
+
+private:
+    Prompter &mPrompter;
+    SessionImage &mImage;
+};
 } // namespace
+
+void EncodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
+{
+    SegmentRecordWriter(session, column, record, findings).write();
+}
+
+QString SessionLengthRefusal(int segmentCount, int firstRecord)
+{
+    const int recordsLeft = SessionImage::RecordCount + 1 - firstRecord;
+    if (segmentCount >= 1 && segmentCount <= recordsLeft)
+        return {};
+    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft);
+}
 
 int EncodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
     Q_ASSERT(image.ImageNextRecord >= SessionImage::FirstSegmentRecord);
     image.EncodeFailed = 0;
-    const int recordsLeft = SessionImage::RecordCount + 1 - image.ImageNextRecord;
-    if (segmentCount < 1 || segmentCount > recordsLeft) {
+    const QString refusal = SessionLengthRefusal(segmentCount, image.ImageNextRecord);
+    if (!refusal.isEmpty()) {
         prompter.setBusy(false);
-        prompter.error(u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft));
+        prompter.error(refusal);
         image.EncodeFailed = 1;
         return image.EncodeFailed;
     }
+    PromptedFindings findings(prompter, image);
     for (int column = 0; column < segmentCount; ++column) {
-        SegmentRecordWriter(session, prompter, image, column).write();
+        EncodeSegment(session, column, image.record(image.ImageNextRecord), findings);
         ++image.ImageNextRecord;
     }
     SessionImage::Record &last = image.record(image.ImageNextRecord - 1);

@@ -13,3 +13,13 @@ QString DeviceInfo::revisionText(quint8 revision)
 {
     return u"%1.%2"_s.arg(revision / 10).arg(revision % 10);
 }
+
+QStringList DeviceInfo::appendRefusals(int segmentCount) const
+{
+    QStringList refusals;
+    if (segmentCount > SegmentsAvailable)
+        refusals.append(u"Download capacity of %1 segments exceeded"_s.arg(SegmentsAvailable));
+    if (SessionsAvailable == 0)
+        refusals.append(u"System has max sessions downloaded"_s);
+    return refusals;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 // What the last successful identification told about the device.
 struct DeviceInfo
@@ -12,6 +12,10 @@ struct DeviceInfo
 
     // "Ambrion, rev 2.3 has 5 sessions and 300 segments available"
     QString summary() const;
+    // Why an append of segmentCount segments does not fit, in the download's
+    // order: "Download capacity of %d segments exceeded", "System has max
+    // sessions downloaded". Empty when it fits.
+    QStringList appendRefusals(int segmentCount) const;
     // The revision byte as text: r div 10, ".", r mod 10.
     static QString revisionText(quint8 revision);
 };

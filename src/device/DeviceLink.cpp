@@ -7,7 +7,6 @@
 #include "session/Prompter.h"
 #include "session/Session.h"
 
-#include <QDeadlineTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -131,6 +130,7 @@ bool DeviceLink::readAnswer()
     found.SessionsAvailable = sessions;
     found.SegmentsAvailable = segmentsHigh * 256 + segmentsLow;
     mInfo = found;
+    mIdentified = true;
     mImage.setDeviceModel(modelCode);
     return true;
 }
@@ -172,16 +172,10 @@ bool DeviceLink::Download(bool clear, const Session &session, int comPortNumber,
 bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
 {
     // Both checks speak, in this order.
-    bool fits = true;
-    if (segmentCount > mInfo.SegmentsAvailable) {
-        showError(prompter, u"Download capacity of %1 segments exceeded"_s.arg(mInfo.SegmentsAvailable));
-        fits = false;
-    }
-    if (mInfo.SessionsAvailable == 0) {
-        showError(prompter, u"System has max sessions downloaded"_s);
-        fits = false;
-    }
-    return fits;
+    const QStringList refusals = mInfo.appendRefusals(segmentCount);
+    for (const QString &refusal : refusals)
+        showError(prompter, refusal);
+    return refusals.isEmpty();
 }
 
 bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
@@ -189,19 +183,33 @@ bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
     if (mPort.OutputPending() > 0)
         mPort.DiscardOutput();
     const QByteArray bytes = mImage.downloadBytes(segmentCount);
-    for (const char byte : bytes)
-        mPort.SendByte(quint8(byte));
-    // Twice the line time plus a margin allows for a slow adapter, not for a
-    // stalled line or an unplugged one.
-    const QDeadlineTimer deadline(2 * TApdComPort::lineTimeMs(int(bytes.size())) + DrainMarginMs);
-    const bool sent = mPort.WaitOutputSent(deadline);
-    if (!sent)
+    PacedSender sender(mPort, bytes, mProgress);
+    mSender = &sender;
+    const PacedSender::Outcome outcome = sender.run();
+    mSender = nullptr;
+    if (outcome != PacedSender::Outcome::Sent)
         mPort.DiscardOutput();
     mPort.setOpen(false);
     prompter.setBusy(false);
-    if (!sent) {
+    switch (outcome) {
+    case PacedSender::Outcome::Sent:
+        mLastDownloadBytes = int(bytes.size());
+        return true;
+    case PacedSender::Outcome::Stopped:
         prompter.error(u"Download incomplete: the COM port stopped sending"_s);
         prompter.error(u"Download aborted"_s);
+        return false;
+    case PacedSender::Outcome::Cancelled:
+        prompter.information(u"Download cancelled"_s);
+        return false;
+    case PacedSender::Outcome::Interrupted:
+        return false; // the program is quitting: no more messages
     }
-    return sent;
+    return false;
+}
+
+void DeviceLink::cancelDownload()
+{
+    if (mSender)
+        mSender->cancel();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "device/DeviceInfo.h"
+#include "device/PacedSender.h"
 
+class DownloadProgress;
 class Prompter;
 class TApdComPort;
 struct Session;
@@ -14,7 +16,7 @@ class DeviceLink
 {
 public:
     // Extra time a download may take beyond twice its line time.
-    static constexpr int DrainMarginMs = 2000;
+    static constexpr int DrainMarginMs = PacedSender::DeadlineMarginMs;
 
     DeviceLink(TApdComPort &port, SessionImage &image);
 
@@ -26,8 +28,16 @@ public:
     bool ChkSys(int port, Prompter &prompter);
     // Encodes the session and sends it to the device on comPortNumber,
     // replacing (clear) or adding to its sessions. True when every byte has
-    // left; the port is then closed. Shows the hourglass meanwhile.
+    // left; the port is then closed. Shows the hourglass meanwhile. The bytes
+    // go out at the line's pace with the event loop running; progress, when
+    // set, is told how they go.
     bool Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
+    // Stops a download's sending at once: what is still queued is discarded,
+    // the port closed, and "Download cancelled" shown.
+    void cancelDownload();
+    void setProgress(DownloadProgress *progress) { mProgress = progress; }
+    // Bytes sent by the last complete download.
+    int lastDownloadBytes() const { return mLastDownloadBytes; }
     void closePort();
 
     // A conversation is under way. Its identification wait keeps the user
@@ -35,6 +45,8 @@ public:
     bool isBusy() const { return mBusy; }
     // Left by the last successful identification.
     const DeviceInfo &info() const { return mInfo; }
+    // The same, or null before the first successful identification.
+    const DeviceInfo *identifiedDevice() const { return mIdentified ? &mInfo : nullptr; }
 
 private:
     enum class Identification { Found, NotFound, Interrupted };
@@ -50,4 +62,8 @@ private:
     SessionImage &mImage;
     DeviceInfo mInfo;
     bool mBusy = false;
+    bool mIdentified = false;
+    DownloadProgress *mProgress = nullptr;
+    PacedSender *mSender = nullptr;
+    int mLastDownloadBytes = 0;
 };

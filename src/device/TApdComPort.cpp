@@ -141,10 +141,17 @@ bool TApdComPort::systemOutputPending(int &count) const
 
 int TApdComPort::OutputPending()
 {
+    // A line gone away holds nothing more than what never reached it.
+    return pendingOnLine().value_or(int(mQueue.size() + mSerial.bytesToWrite()));
+}
+
+std::optional<int> TApdComPort::pendingOnLine()
+{
     if (!Open())
         return 0;
     int system = 0;
-    systemOutputPending(system);
+    if (!systemOutputPending(system))
+        return std::nullopt;
     return int(mQueue.size() + mSerial.bytesToWrite()) + system;
 }
 
@@ -183,31 +190,13 @@ bool TApdComPort::WaitTicks(int ticks, bool keepUIAlive)
     return waitedOut;
 }
 
-bool TApdComPort::WaitOutputSent(const QDeadlineTimer &deadline)
+void TApdComPort::setBaudRate(int baud)
 {
-    flushQueue();
-    constexpr int PollMs = 10;
-    while (Open()) {
-        int system = 0;
-        if (!systemOutputPending(system))
-            return false; // hung up or unplugged
-        const qint64 ours = mSerial.bytesToWrite();
-        if (ours == 0 && system == 0)
-            return true;
-        if (deadline.hasExpired())
-            return false;
-        const int slice = int(std::min<qint64>(PollMs, deadline.remainingTime()));
-        if (ours > 0) {
-            mSerial.waitForBytesWritten(slice);
-            mSerial.clearError();
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(slice));
-        }
-    }
-    return false;
+    mBaudRate = baud;
+    mSerial.setBaudRate(baud);
 }
 
-int TApdComPort::lineTimeMs(int byteCount)
+int TApdComPort::lineTimeMs(int byteCount, int baud)
 {
-    return (byteCount * BitsPerByte * 1000 + Baud - 1) / Baud;
+    return int((qint64(byteCount) * BitsPerByte * 1000 + baud - 1) / baud);
 }

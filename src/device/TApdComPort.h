@@ -3,9 +3,9 @@
 #include "device/ComPortNames.h"
 
 #include <QByteArray>
-#include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QTimer>
+#include <optional>
 
 // The serial port the device hangs on: 1200 baud, 8 data bits, no parity, one
 // stop bit, no flow control, DTR and RTS raised while open, 4096-byte
@@ -42,6 +42,9 @@ public:
     quint8 ReceiveByte();
     // Bytes queued but not yet on the wire: ours, Qt's and the system's.
     int OutputPending();
+    // The same, or nothing when the line has gone away (hung up, unplugged).
+    std::optional<int> pendingOnLine();
+    // Drops the queued bytes not yet sent, the system's included.
     void DiscardOutput();
 
     // Waits until the 55 ms tick count has passed the starting tick plus
@@ -49,12 +52,12 @@ public:
     // meanwhile; a quit request then ends the wait early and false is
     // returned.
     bool WaitTicks(int ticks, bool keepUIAlive);
-    // Waits without serving the user interface until every queued byte has
-    // left. False when the deadline passes or the line goes away first.
-    bool WaitOutputSent(const QDeadlineTimer &deadline);
+    // The line speed; Baud unless a test runs the line faster.
+    int baudRate() const { return mBaudRate; }
+    void setBaudRate(int baud);
 
     // Milliseconds the line needs for byteCount bytes.
-    static int lineTimeMs(int byteCount);
+    static int lineTimeMs(int byteCount, int baud = Baud);
 
 private:
     void flushQueue();
@@ -63,6 +66,7 @@ private:
 
     ComPortNames mNames;
     QSerialPort mSerial;
+    int mBaudRate = Baud;
     QTimer mFlushTimer;
     QByteArray mQueue;
     int mComNumber = 0;

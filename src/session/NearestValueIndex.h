@@ -13,3 +13,15 @@ class QuarterUnitList;
 int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
 // The same, on a list read once beforehand.
 int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);
+
+// What NearestValueIndex finds, for callers that report the failure their own
+// way: converted is false where it would show FloatConvertErrorText(text).
+struct NearestValue
+{
+    int index = 0;
+    bool converted = true;
+};
+NearestValue FindNearestValue(const QString &text, const QuarterUnitList &list);
+// The same for a number already in quarter units.
+NearestValue FindNearestValue(double quarters, const QuarterUnitList &list);
+QString FloatConvertErrorText(const QString &text);

@@ -7,8 +7,12 @@
 QuarterUnitList::QuarterUnitList(const QStringList &list)
 {
     mEntries.reserve(size_t(list.size()));
-    for (const QString &entry : list)
-        mEntries.push_back(of(entry));
+    for (const QString &entry : list) {
+        const std::optional<double> value = of(entry);
+        if (mStrictlyAscending && (!value || (!mEntries.empty() && !(*mEntries.back() < *value))))
+            mStrictlyAscending = false;
+        mEntries.push_back(value);
+    }
 }
 
 std::optional<double> QuarterUnitList::of(QStringView text)

@@ -14,10 +14,13 @@ public:
 
     qsizetype size() const { return qsizetype(mEntries.size()); }
     const std::optional<double> &at(qsizetype index) const { return mEntries[size_t(index)]; }
+    // Every entry a number, each above the one before.
+    bool isStrictlyAscending() const { return mStrictlyAscending; }
 
     // The number in text in quarter units; nullopt when it is not a number.
     static std::optional<double> of(QStringView text);
 
 private:
     std::vector<std::optional<double>> mEntries;
+    bool mStrictlyAscending = true;
 };

@@ -40,7 +40,12 @@ int integer(QStringView text)
 {
     if (const auto value = tryInteger(text))
         return *value;
-    throw ConversionError(u"'%1' is not a valid integer value"_s.arg(text));
+    throw ConversionError(notIntegerMessage(text));
+}
+
+QString notIntegerMessage(QStringView text)
+{
+    return u"'%1' is not a valid integer value"_s.arg(text);
 }
 
 namespace {
@@ -125,5 +130,15 @@ std::optional<qint64> tryHalfSecondsOfTime(QStringView time)
     if (!minutes || !seconds)
         return std::nullopt;
     return (qint64(*minutes) * 60 + *seconds) * 2 + (time.endsWith(u'5') ? 1 : 0);
+}
+
+QString timeConversionError(QStringView time)
+{
+    const TimeParts parts = timeParts(time);
+    for (const QStringView part : {parts.minutes, parts.seconds}) {
+        if (!tryInteger(part))
+            return notIntegerMessage(part);
+    }
+    return {};
 }
 } // namespace TextNumbers

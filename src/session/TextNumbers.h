@@ -10,6 +10,8 @@ namespace TextNumbers {
 // Optional sign and decimal digits only, within 32 bits.
 std::optional<int> tryInteger(QStringView text);
 int integer(QStringView text);
+// The message of the ConversionError integer() raises for text.
+QString notIntegerMessage(QStringView text);
 
 // A decimal number with "." as the separator whatever the locale.
 std::optional<double> tryDecimal(QStringView text);
@@ -21,4 +23,7 @@ int halfSecondsOfTime(QStringView time);
 // The same count without throwing, in 64 bits so that no minutes overflow;
 // nothing when the minutes or the seconds are not integers.
 std::optional<qint64> tryHalfSecondsOfTime(QStringView time);
+// The message of the ConversionError halfSecondsOfTime() raises for time;
+// empty when it converts.
+QString timeConversionError(QStringView time);
 } // namespace TextNumbers

@@ -1,10 +1,9 @@
 #include "session/TimingSummary.h"
 
 #include "session/ConversionError.h"
-#include "session/LoopPasses.h"
+#include "session/PlayedWalk.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
-#include "session/TextNumbers.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,36 +23,20 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
 {
     TimingSummary summary;
     int line = 0;
-    qint64 total = 0;
-    int left = 0;
-    qint64 sum = 0;
-    int repeats = 0;
+    PlayedWalk walk(cells, LoopRule::LatestStart, Repeats::Counted);
     try {
-        for (int i = 1; i <= cells.columnCount(); ++i) {
-            const int column = i - 1;
-            const int h = TextNumbers::halfSecondsOfTime(cells.cell(column, 1));
-            if (i == s) {
-                summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, i, total);
+        PlayedSegment segment;
+        while (walk.next(segment)) {
+            if (segment.column + 1 == s) {
+                summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, s, segment.start);
                 line = 1;
-            }
-            total += h;
-            const QString &loopSegs = cells.cell(column, 13);
-            if (loopSegs != u"0") {
-                left = TextNumbers::integer(loopSegs);
-                sum = 0;
-                repeats = loopPasses(TextNumbers::integer(cells.cell(column, 14)));
-            }
-            if (left > 0) {
-                --left;
-                sum += h;
-                if (left == 0)
-                    total += (qint64(repeats) - 1) * sum;
             }
         }
     } catch (const ConversionError &e) {
         summary.error = e.message();
         return summary;
     }
+    const qint64 total = walk.elapsed();
     summary.lines[line] = clockText(u"Session total time %1:%2"_s, 0, total);
     // Loop counts from a file can make a total beyond any real session.
     summary.totalSeconds = int(std::min<qint64>(total / 2, std::numeric_limits<int>::max()));

@@ -16,25 +16,27 @@ constexpr double QuarterHertzLimit = 1e6;
 enum Row { ToneRow = 2, StartFreqRow = 3, TargetFreqRow = 5, DbbRampRow = 12 };
 } // namespace
 
-int QuarterHertz(const QString &cell)
+double Hertz(const QString &cell)
 {
-    const auto hertz = TextNumbers::tryDecimal(cell);
-    if (!hertz)
-        return 0;
-    return int(std::nearbyint(std::clamp(*hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
+    return TextNumbers::tryDecimal(cell).value_or(0.0);
 }
 
-SegmentLine FrequencyWalk::next(const SessionGrid &cells, int column)
+int QuarterHertz(double hertz)
 {
-    SegmentLine line;
+    return int(std::nearbyint(std::clamp(hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
+}
+
+FrequencyRun FrequencyWalk::nextHertz(const SessionGrid &cells, int column)
+{
+    FrequencyRun run;
     if (ValueLists::isDualTone(cells.cell(column, ToneRow))) {
-        line.end = QuarterHertz(cells.cell(column, StartFreqRow));
-        line.start = cells.cell(column, DbbRampRow) == u"jump"_s ? line.end : mPreviousEnd;
+        run.end = Hertz(cells.cell(column, mDualRow));
+        run.start = cells.cell(column, DbbRampRow) == u"jump"_s ? run.end : mPreviousEnd;
     } else {
-        line.start = QuarterHertz(cells.cell(column, StartFreqRow));
+        run.start = Hertz(cells.cell(column, StartFreqRow));
         const QString &target = cells.cell(column, TargetFreqRow);
-        line.end = target.isEmpty() ? line.start : QuarterHertz(target);
+        run.end = target.isEmpty() ? run.start : Hertz(target);
     }
-    mPreviousEnd = line.end;
-    return line;
+    mPreviousEnd = run.end;
+    return run;
 }

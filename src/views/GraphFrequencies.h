@@ -4,9 +4,15 @@
 
 class SessionGrid;
 
-// A frequency cell in quarter hertz, rounded half to even; an empty text, or
-// one that is not a number, counts as 0 Hz.
-int QuarterHertz(const QString &cell);
+// A frequency cell in hertz; an empty text, or one that is not a number,
+// counts as 0 Hz.
+double Hertz(const QString &cell);
+// Hertz in quarter hertz, rounded half to even.
+int QuarterHertz(double hertz);
+inline int QuarterHertz(const QString &cell)
+{
+    return QuarterHertz(Hertz(cell));
+}
 
 // The frequencies, in quarter hertz, between which a segment's line runs.
 struct SegmentLine
@@ -15,16 +21,32 @@ struct SegmentLine
     int end = 0;
 };
 
-// Follows the segments in the order they are drawn. A dual tone draws its
-// "Freq 1" level, or ramps to it from the end of the segment drawn just
-// before unless its dbb ramp is "jump" (from 0 Hz for the first segment
+// The same in hertz.
+struct FrequencyRun
+{
+    double start = 0;
+    double end = 0;
+};
+
+// Follows the segments in the order they are drawn or played. A dual tone
+// draws its "Freq 1" level, or ramps to it from the end of the segment drawn
+// just before unless its dbb ramp is "jump" (from 0 Hz for the first segment
 // drawn). Any other tone runs from "Start Freq" to "Target Freq", or stays
-// level without a target.
+// level without a target. With dualRow 5 the dual tones follow "Freq 2"
+// instead (the preview's second voice).
 class FrequencyWalk
 {
 public:
-    SegmentLine next(const SessionGrid &cells, int column);
+    explicit FrequencyWalk(int dualRow = 3) : mDualRow(dualRow) {}
+
+    FrequencyRun nextHertz(const SessionGrid &cells, int column);
+    SegmentLine next(const SessionGrid &cells, int column)
+    {
+        const FrequencyRun run = nextHertz(cells, column);
+        return {QuarterHertz(run.start), QuarterHertz(run.end)};
+    }
 
 private:
-    int mPreviousEnd = 0;
+    int mDualRow;
+    double mPreviousEnd = 0;
 };

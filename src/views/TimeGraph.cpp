@@ -1,9 +1,7 @@
 #include "views/TimeGraph.h"
 
 #include "session/ConversionError.h"
-#include "session/LoopPasses.h"
-#include "session/SessionGrid.h"
-#include "session/TextNumbers.h"
+#include "session/PlayedWalk.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphFrequencies.h"
 
@@ -13,11 +11,16 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-enum Row { TimeRow = 1, LoopSegsRow = 13, LoopTimesRow = 14 };
-
 int roundHalfEven(double value)
 {
     return int(std::nearbyint(value));
+}
+
+// A played segment's width: as long as it lasts, at least one pixel.
+int passWidth(const TimeScale &scale, double seconds)
+{
+    const int width = roundHalfEven(scale.pixelsPerMinute * seconds / 60.0);
+    return width == 0 ? 1 : width;
 }
 
 // Walks the segments in the order they play and returns the final x. Draws
@@ -26,24 +29,17 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
                   GraphCanvas *canvas)
 {
     const int baseline = geometry.B;
-    double elapsed = 0;
     int x = 0;
     int tickMinute = scale.tickStep;
-    bool loopArmed = false;
-    int loopFirst = 0;
-    qint64 loopLast = 0;
-    int passesLeft = 0;
     FrequencyWalk frequencies;
-    for (int i = 1; i <= cells.columnCount(); ++i) {
-        const int column = i - 1;
-        const double start = elapsed;
-        const SegmentLine line = frequencies.next(cells, column);
-        const double seconds = TextNumbers::halfSecondsOfTime(cells.cell(column, TimeRow)) / 2.0;
-        elapsed = start + seconds;
-        int width = roundHalfEven(scale.pixelsPerMinute * seconds / 60.0);
-        if (width == 0)
-            width = 1;
-        const int x1 = x + width;
+    PlayedWalk walk(cells, LoopRule::OutermostStart);
+    PlayedSegment segment;
+    while (walk.next(segment)) {
+        const SegmentLine line = frequencies.next(cells, segment.column);
+        const double start = segment.start / 2.0;
+        const double seconds = segment.halfSeconds / 2.0;
+        const double elapsed = start + seconds;
+        const int x1 = x + passWidth(scale, seconds);
         if (canvas)
             canvas->line(x, geometry.FreqToGraphY(line.start), x1, geometry.FreqToGraphY(line.end));
         while (elapsed >= 60.0 * tickMinute) {
@@ -55,20 +51,6 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
             tickMinute += scale.tickStep;
         }
         x = x1;
-
-        const QString &loopSegs = cells.cell(column, LoopSegsRow);
-        if (!loopArmed && loopSegs != u"0"_s) {
-            loopArmed = true;
-            loopFirst = i;
-            loopLast = qint64(i) + TextNumbers::integer(loopSegs) - 1;
-            passesLeft = loopPasses(TextNumbers::integer(cells.cell(column, LoopTimesRow)));
-        }
-        if (loopArmed && i == loopLast) {
-            if (--passesLeft > 0)
-                i = loopFirst - 1;
-            else
-                loopArmed = false;
-        }
     }
     return x;
 }
@@ -97,4 +79,21 @@ GraphDrawing DrawTimeGraph(const SessionGrid &cells, const QString &sessionName,
         drawing.error = e.message();
     }
     return drawing;
+}
+
+int TimeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds)
+{
+    const TimeScale scale(totalSeconds, scrollBoxWidth);
+    PlayedWalk walk(cells, LoopRule::OutermostStart);
+    PlayedSegment segment;
+    int x = 0;
+    while (walk.next(segment)) {
+        const double start = segment.start / 2.0;
+        const double length = segment.halfSeconds / 2.0;
+        const int width = passWidth(scale, length);
+        if (length > 0 && seconds < start + length)
+            return x + int(width * std::max(0.0, seconds - start) / length);
+        x += width;
+    }
+    return x;
 }

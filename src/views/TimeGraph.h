@@ -19,3 +19,8 @@ struct TimeScale
 // walked twice: once to find the bitmap's width, once to draw.
 GraphDrawing DrawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
                            const GraphGeometry &geometry);
+
+// The x in the time graph of the moment `seconds` into the session (the play
+// cursor): within the segment played then, in proportion to its time; the
+// final x after the end. Raises ConversionError as the drawing does.
+int TimeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds);

@@ -17,8 +17,10 @@ TEST(QuarterUnitList, LookupsMatchTheLookupInTheTexts)
     for (int eighths = -80; eighths <= 2700 * 8; eighths += 3)
         texts.append(QString::number(eighths / 8.0));
     const QStringList badEntry = {u"1"_s, u"x"_s, u"3"_s};
+    const QStringList repeatedEntry = {u"1"_s, u"2"_s, u"2.01"_s, u"9"_s};
+    const QStringList descending = {u"9"_s, u"4"_s, u"1"_s};
     for (const QStringList *list : {&HalfSecondList, &FreqList, &TargetFreqList, &PitchList, &DutyList,
-                                    &LevelList, &ChordList, &badEntry}) {
+                                    &LevelList, &ChordList, &badEntry, &repeatedEntry, &descending}) {
         const QuarterUnitList readOnce(*list);
         ASSERT_EQ(readOnce.size(), list->size());
         for (const QString &text : texts) {

@@ -336,3 +336,25 @@ TEST(GraphCanvas, PaintingInStripsGivesTheSamePicture)
         EXPECT_EQ(differing, 0) << stripWidth;
     }
 }
+
+TEST(TimeGraph, ThePlayCursorLiesWhereTheGraphDrawsThatMoment)
+{
+    // Five minutes, a loop of segments 2 and 3 played twice: seven minutes, K = 100.
+    const SessionGrid cells = segments(PulsedSession, {{"1:00.0", "5.0"},
+                                                      {"1:00.0", "10.0", "2", "2"},
+                                                      {"0:30.0", "20.0", "0", "2"},
+                                                      {"0:00.0", "30.0"},
+                                                      {"1:00.0", "40.0"}});
+    const int width = 100 * (5 + 5);
+    const GraphDrawing drawing = timeGraph(cells, width, 300);
+    const struct
+    {
+        double seconds;
+        int x;
+    } cases[] = {{0, 0}, {30, 50}, {90, 150}, {150, 250}, {195, 325}, {241, 402}, {270, 451}, {400, 501}};
+    for (const auto &c : cases) {
+        const int x = TimeGraphX(cells, 300, width, c.seconds);
+        EXPECT_EQ(x, c.x) << c.seconds;
+        EXPECT_LT(x, drawing.bitmap.width()) << c.seconds;
+    }
+}

@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(form1->isVisible());
 }
 
-TEST_F(MainWindowTest, StartupFileNeedsTheExactExtensionAndAnExistingFile)
+TEST_F(MainWindowTest, StartupFileNeedsTheExtensionInAnyCaseAndAnExistingFile)
 {
     QTemporaryDir dir;
     const auto touch = [&dir](const QString &name) {
@@ -197,13 +197,15 @@ TEST_F(MainWindowTest, StartupFileNeedsTheExactExtensionAndAnExistingFile)
     };
     const QString upper = touch(u"A.LSS"_s);
     const QString lower = touch(u"b.lss"_s);
+    const QString other = touch(u"c.txt"_s);
     const struct
     {
         QString argument;
         QString expected;
     } cases[] = {
         {upper, upper},
-        {lower, QString()},
+        {lower, lower},
+        {other, QString()},
         {dir.filePath(u"missing.LSS"_s), QString()},
         {dir.path(), QString()},
     };

@@ -47,6 +47,7 @@ TEST(CliDevice, ClearDownloadSendsTheSessionFile)
         runCli({u"download"_s, testDataPath(u"new_pulsed.LSS"_s), u"--device"_s, devsim.devicePath(), u"--clear"_s});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.isEmpty()) << run.err;
+    EXPECT_EQ(run.out, u"downloaded 1 segments (17 bytes)\n"_s);
     EXPECT_EQ(devsim.nextReport(u"download"_s).value(u"bytes"_s).toString(), u"00010100000000000d00771813001b80b4"_s);
 }
 

@@ -2,6 +2,7 @@
 #include "CliDeviceOption.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
+#include "TerminalProgress.h"
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
@@ -19,6 +20,8 @@ const CliCommand DownloadCommand{
     u"Sends a .LSS session to the device, added to its sessions or, with --clear, replacing them."_s,
     CliDeviceOption::help() +
     u"--clear        replace the sessions stored in the device\n"
+    "The bytes go out at line speed, 1200 baud: about 17 s for 250 segments. Progress shows on\n"
+    "stderr while it is a terminal; on success \"downloaded N segments (B bytes)\" goes to stdout.\n"
     "Every message goes to stderr. Exit status 0 when the whole session was sent, 1 otherwise."_s,
     runDownload,
 };
@@ -38,6 +41,12 @@ int runDownload(const QStringList &arguments)
     DeviceLink link(port, image);
     if (!loadSessionFile(rest.first(), session, prompter))
         return 1;
-    return link.Download(clear, session, device.port, prompter) ? 0 : 1;
+    TerminalProgress progress;
+    if (TerminalProgress::isWanted())
+        link.setProgress(&progress);
+    if (!link.Download(clear, session, device.port, prompter))
+        return 1;
+    printLine(u"downloaded %1 segments (%2 bytes)"_s.arg(session.cells.columnCount()).arg(link.lastDownloadBytes()));
+    return 0;
 }
 } // namespace

@@ -20,7 +20,7 @@ QString DevsimOptions::usage()
 {
     return u"usage: mirandel-devsim [--model N|I|T|BYTE] [--revision R] [--sessions N] [--segments N]\n"
            "                       [--max-sessions N] [--max-segments N] [--fault MODE] [--late-ms MS]\n"
-           "                       [--link PATH]\n"
+           "                       [--pace] [--baud N] [--link PATH]\n"
            "\n"
            "A virtual Ambrion or Calidor on a pseudo-terminal. The first line of output is the\n"
            "device to open; every identification request and download follows as a JSON line.\n"
@@ -34,6 +34,9 @@ QString DevsimOptions::usage()
            "  --fault        none, silent, wrong-signature, unknown-model, short-answer,\n"
            "                 late-answer, hangup (after answering) or stall (after answering)\n"
            "  --late-ms      delay of a late answer (default 1000)\n"
+           "  --pace         read the line at its real speed, 1200 baud with 10 bits a byte,\n"
+           "                 instead of at once\n"
+           "  --baud         read the line at N baud instead (implies --pace)\n"
            "  --link         also make the device reachable as PATH (a symbolic link)"_s;
 }
 
@@ -57,6 +60,7 @@ bool DevsimOptions::parse(const QStringList &arguments)
         {u"max-sessions", 0, 255, &device.maxSessions},
         {u"max-segments", 0, 65535, &device.maxSegments},
         {u"late-ms", 0, 60000, &lateAnswerMs},
+        {u"baud", 50, 4000000, &baud},
     };
 
     QCommandLineParser parser;
@@ -64,6 +68,7 @@ bool DevsimOptions::parse(const QStringList &arguments)
     parser.addOption({u"model"_s, u"model"_s, u"byte"_s});
     parser.addOption({u"fault"_s, u"fault"_s, u"mode"_s});
     parser.addOption({u"link"_s, u"link"_s, u"path"_s});
+    parser.addOption({u"pace"_s, u"pace"_s});
     for (const Numeric &numeric : numerics)
         parser.addOption({QString::fromUtf16(numeric.name), QString(), u"n"_s});
     if (!parser.parse(arguments)) {
@@ -112,6 +117,8 @@ bool DevsimOptions::parse(const QStringList &arguments)
         device.maxSessions = device.freeSessions;
     if (device.maxSegments < 0)
         device.maxSegments = device.freeSegments;
+    if (parser.isSet(u"pace"_s) && baud == 0)
+        baud = RealBaud;
     linkPath = parser.value(u"link"_s);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -79,12 +80,13 @@ bool PseudoTerminal::write(const QByteArray &bytes)
     return true;
 }
 
-QByteArray PseudoTerminal::read()
+QByteArray PseudoTerminal::read(qint64 maxBytes)
 {
     QByteArray bytes;
     char chunk[4096];
-    for (;;) {
-        const ssize_t n = ::read(mMaster, chunk, sizeof chunk);
+    while (maxBytes < 0 || bytes.size() < maxBytes) {
+        const qint64 wanted = maxBytes < 0 ? qint64(sizeof chunk) : std::min<qint64>(sizeof chunk, maxBytes - bytes.size());
+        const ssize_t n = ::read(mMaster, chunk, size_t(wanted));
         if (n <= 0)
             break;
         bytes.append(chunk, n);

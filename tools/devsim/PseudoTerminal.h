@@ -24,8 +24,9 @@ public:
     bool createLink(const QString &linkPath);
 
     bool write(const QByteArray &bytes);
-    // Reads what has arrived; empty when nothing.
-    QByteArray read();
+    // Reads what has arrived, at most maxBytes unless it is negative; empty
+    // when nothing.
+    QByteArray read(qint64 maxBytes = -1);
     // Stops the program's output, as a line that stalls.
     void stopHostOutput();
     // Drops the line, as an unplugged cable.

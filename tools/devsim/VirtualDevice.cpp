@@ -109,11 +109,23 @@ bool VirtualDevice::blockComplete() const
     return (lastByte7 & 0x80) != 0 || records >= MaxRecords;
 }
 
+quint8 VirtualDevice::blockSum() const
+{
+    quint8 sum = 0;
+    for (const char byte : std::as_const(mBlock))
+        sum = quint8(sum + quint8(byte));
+    return sum;
+}
+
 QJsonObject VirtualDevice::downloadReport(const QString &outcome) const
 {
     const qsizetype recordBytes = std::max<qsizetype>(0, mBlock.size() - HeaderSize - 1);
+    // A block that stopped arriving has no checksum byte to pass.
+    const bool complete = outcome != u"incomplete"_s;
     return QJsonObject{{u"event"_s, u"download"_s},
                        {u"outcome"_s, outcome},
+                       {u"complete"_s, complete},
+                       {u"checksum_ok"_s, complete && blockSum() == 0},
                        {u"mode"_s, mBlock.size() > 1 ? modeName(quint8(mBlock.at(1))) : u"unknown"_s},
                        {u"model"_s, mBlock.size() > 2 ? int(quint8(mBlock.at(2))) : 0},
                        {u"segments"_s, int(recordBytes / RecordSize)},
@@ -125,9 +137,7 @@ QJsonObject VirtualDevice::downloadReport(const QString &outcome) const
 
 QJsonObject VirtualDevice::finishDownload()
 {
-    quint8 sum = 0;
-    for (const char byte : std::as_const(mBlock))
-        sum = quint8(sum + quint8(byte));
+    const quint8 sum = blockSum();
     const quint8 mode = quint8(mBlock.at(1));
     const QByteArray records = mBlock.mid(HeaderSize, mBlock.size() - HeaderSize - 1);
     const int segments = int(records.size() / RecordSize);

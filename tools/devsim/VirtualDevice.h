@@ -61,6 +61,7 @@ private:
     static constexpr int MaxRecords = 250;
 
     bool blockComplete() const;
+    quint8 blockSum() const;
     QJsonObject finishDownload();
     QJsonObject downloadReport(const QString &outcome) const;
 

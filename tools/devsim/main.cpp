@@ -1,5 +1,6 @@
 // mirandel-devsim: a virtual Ambrion or Calidor on a pseudo-terminal.
 #include "DevsimOptions.h"
+#include "LinePace.h"
 #include "PseudoTerminal.h"
 #include "VirtualDevice.h"
 
@@ -52,24 +53,47 @@ class DeviceLoop
 {
 public:
     DeviceLoop(PseudoTerminal &line, const DevsimOptions &options)
-        : mLine(line), mDevice(options.device), mOptions(options)
+        : mLine(line), mDevice(options.device), mOptions(options), mPace(options.baud)
     {
     }
 
     void run()
     {
         while (!mHungUp) {
-            pollfd fds[] = {{mLine.fd(), POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-            ::poll(fds, 2, nextTimeout());
+            // A paced line in a run is read when its next byte is due, not
+            // when bytes wait.
+            const bool waitForBytes = !mPace.isRunning();
+            int timeout = nextTimeout();
+            if (!waitForBytes)
+                timeout = timeout < 0 ? mPace.msUntilNext(nowMs()) : std::min(timeout, mPace.msUntilNext(nowMs()));
+            pollfd fds[] = {{mLine.fd(), short(waitForBytes ? POLLIN : 0), 0}, {stopPipe[0], POLLIN, 0}};
+            ::poll(fds, 2, timeout);
             if (fds[1].revents)
                 return;
-            if (fds[0].revents & POLLIN)
-                receive(mLine.read());
+            if (!mPace.isPaced()) {
+                if (fds[0].revents & POLLIN)
+                    receive(mLine.read());
+            } else {
+                if (fds[0].revents & POLLIN)
+                    mPace.start(nowMs());
+                readPaced();
+            }
             runDueTimers();
         }
     }
 
 private:
+    void readPaced()
+    {
+        const qint64 due = mPace.due(nowMs());
+        if (due <= 0)
+            return;
+        const QByteArray bytes = mLine.read(due);
+        mPace.took(bytes.size(), due);
+        if (!bytes.isEmpty())
+            receive(bytes);
+    }
+
     int nextTimeout() const
     {
         qint64 due = -1;
@@ -133,6 +157,7 @@ private:
     PseudoTerminal &mLine;
     VirtualDevice mDevice;
     const DevsimOptions &mOptions;
+    LinePace mPace;
     qint64 mAnswerAt = -1;
     qint64 mHangUpAt = -1;
     qint64 mLastByteAt = 0;

@@ -1,0 +1,26 @@
+#include "playback/SessionPlayer.h"
+#include "session/NewSession.h"
+#include "session/Session.h"
+
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+// From Play until the audio output runs (needs a sound server, for instance
+// the null output CI starts).
+void BM_PlayStartsSound(benchmark::State &state)
+{
+    SessionGrid cells;
+    cells.setColumn(0, NewSessionColumn(PulsedSession));
+    SessionPlayer player;
+    for (auto _ : state) {
+        if (!player.play(cells, 0)) {
+            state.SkipWithError(player.lastError().toUtf8().constData());
+            break;
+        }
+        QTest::qWaitFor([&] { return player.startLatencyMs() >= 0; }, 2000);
+        state.SetIterationTime(double(player.startLatencyMs()) / 1000);
+        player.stop();
+        QTest::qWait(150);
+    }
+}
+BENCHMARK(BM_PlayStartsSound)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "session/Session.h"
+
+// A session of the given kind and length whose values walk through their
+// lists, so that lookups land all over them. Every value is valid.
+Session walkingSession(int kind, int segments);

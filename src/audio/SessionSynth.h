@@ -1,0 +1,91 @@
+#pragma once
+
+#include "audio/Oscillator.h"
+#include "audio/SegmentSound.h"
+#include "session/PlayedWalk.h"
+#include "session/SessionGrid.h"
+#include "views/GraphFrequencies.h"
+
+#include <optional>
+
+// Renders a session as stereo sound, block by block: the segments in the
+// order the timing summary plays them, each for its time. Memory stays the
+// same whatever the session's length. Frames count from the first pass of
+// the segment the sound starts at.
+class SessionSynth
+{
+public:
+    // Raises ConversionError for a time or loop text that is not a number.
+    SessionSynth(const SessionGrid &cells, int sampleRate, int fromColumn = 0);
+
+    int sampleRate() const { return mRate; }
+    // The played length from the start segment to the session's end.
+    qint64 totalFrames() const { return mTotalFrames; }
+    // Ends the sound after this many frames (fading out), if that is earlier.
+    void setLimit(qint64 frames);
+    qint64 endFrame() const { return mEndFrame; }
+    qint64 position() const { return mFrame; }
+    bool atEnd() const { return mFrame >= mEndFrame; }
+    // Where the sound is in the whole session, and the session's length.
+    double sessionSeconds() const;
+    double sessionTotalSeconds() const { return mTotalHalfSeconds / 2.0; }
+    // The segment (column) sounding now; -1 at the end.
+    int playingColumn() const { return atEnd() ? -1 : mPass.column; }
+
+    // Up to `frames` frames, left and right interleaved; fewer only at the end.
+    qint64 render(float *stereo, qint64 frames);
+
+    // Takes edited cells; the sound goes on from the same position with them.
+    // Raises ConversionError (and keeps the old cells) as the constructor does.
+    void setCells(const SessionGrid &cells);
+    // Fades out over the next `frames` frames and ends there.
+    void fadeOut(qint64 frames);
+    // Fades in from the current position, undoing an earlier fadeOut.
+    void fadeIn();
+
+private:
+    struct Pass
+    {
+        int column = 0;
+        qint64 startFrame = 0;
+        qint64 endFrame = 0;
+        SegmentSound sound;
+        FrequencyRun beat;
+        FrequencyRun beat2;
+        double levelFrom = 0;
+        double levelTo = 0;
+        double edge = 0; // soft pulse edge, in turns of the pulse
+    };
+
+    void measure(const SessionGrid &cells);
+    qint64 frameAt(qint64 halfSeconds) const;
+    qint64 naturalEnd() const;
+    void restartWalk();
+    bool nextPass();
+    void locate(qint64 frame);
+    void tune();
+    void renderRun(float *stereo, qint64 frames);
+
+    SessionGrid mCells;
+    const int mRate;
+    const int mFromColumn;
+    qint64 mOrigin = 0;           // half seconds before the start segment
+    qint64 mTotalHalfSeconds = 0; // the whole session
+    qint64 mTotalFrames = 0;
+    qint64 mLimit = -1;
+    qint64 mEndFrame = 0;
+    qint64 mFrame = 0;
+    qint64 mFadeStart = 0;
+    bool mFadingOut = false;
+
+    std::optional<PlayedWalk> mWalk;
+    FrequencyWalk mBeats{3};
+    FrequencyWalk mBeats2{5};
+    double mPreviousLevel = 0;
+    Pass mPass;
+    bool mHavePass = false;
+
+    double mLevel = 0; // smoothed
+    Oscillator mLeft, mRight, mLeft2, mRight2, mPulse;
+    Oscillator mChord[4];
+};

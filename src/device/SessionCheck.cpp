@@ -1,0 +1,116 @@
+#include "device/SessionCheck.h"
+
+#include "compiler/SegmentEncoder.h"
+#include "device/DeviceInfo.h"
+#include "session/Session.h"
+#include "session/SessionRows.h"
+#include "session/TextNumbers.h"
+
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class ProblemList : public EncoderFindings
+{
+public:
+    void found(const EncoderFinding &finding) override
+    {
+        const bool warning = finding.kind == EncoderFinding::ToneGroupChange;
+        add(warning ? SessionProblem::Warning : SessionProblem::Error, finding.segment, finding.row, finding.text);
+    }
+
+    void add(SessionProblem::Severity severity, int segment, int row, const QString &text)
+    {
+        problems.append({severity, segment, row, text});
+    }
+
+    QList<SessionProblem> problems;
+};
+
+// Loop lengths held in row 13; a text that is not a number (the encoder's
+// error) or a count below 1 starts no loop.
+std::vector<int> loopLengths(const SessionGrid &cells)
+{
+    std::vector<int> lengths(size_t(cells.columnCount()), 0);
+    for (int column = 0; column < cells.columnCount(); ++column)
+        lengths[size_t(column)] = std::max(0, TextNumbers::tryInteger(cells.cell(column, SessionRows::LoopSegs)).value_or(0));
+    return lengths;
+}
+
+// The loop problems of each loop start, by column. A hand-made file may hold
+// loops the editor never makes.
+class LoopCheck
+{
+public:
+    explicit LoopCheck(const SessionGrid &cells)
+        : mLengths(loopLengths(cells))
+        , mNextStart(mLengths.size(), -1)
+    {
+        int next = -1;
+        for (int column = int(mLengths.size()) - 1; column >= 0; --column) {
+            mNextStart[size_t(column)] = next;
+            if (mLengths[size_t(column)] > 0)
+                next = column;
+        }
+    }
+
+    void check(int column, ProblemList &list) const
+    {
+        const qint64 length = mLengths[size_t(column)];
+        if (length == 0)
+            return;
+        const qint64 last = column + length - 1;
+        const int segment = column + 1;
+        const int next = mNextStart[size_t(column)];
+        if (next >= 0 && next <= last) {
+            list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                     u"Loop at segment %1 overlaps the loop at segment %2"_s.arg(segment).arg(next + 1));
+        }
+        if (last >= qint64(mLengths.size())) {
+            list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                     u"Loop at segment %1 runs past the last segment"_s.arg(segment));
+        }
+    }
+
+private:
+    std::vector<int> mLengths;
+    std::vector<int> mNextStart;
+};
+} // namespace
+
+QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *device)
+{
+    ProblemList list;
+    const int segmentCount = session.cells.columnCount();
+    const QString refusal = SessionLengthRefusal(segmentCount);
+    if (!refusal.isEmpty())
+        list.add(SessionProblem::Error, 0, 0, refusal);
+    const LoopCheck loops(session.cells);
+    SessionImage::Record scratch{};
+    for (int column = 0; column < segmentCount; ++column) {
+        EncodeSegment(session, column, scratch, list);
+        loops.check(column, list);
+    }
+    if (device) {
+        for (const QString &text : device->appendRefusals(segmentCount))
+            list.add(SessionProblem::Warning, 0, 0, text);
+    }
+    return list.problems;
+}
+
+QString problemSummary(const QList<SessionProblem> &problems)
+{
+    qsizetype errors = 0;
+    for (const SessionProblem &problem : problems)
+        errors += problem.severity == SessionProblem::Error ? 1 : 0;
+    const qsizetype warnings = problems.size() - errors;
+    if (problems.isEmpty())
+        return u"No problems"_s;
+    QStringList parts;
+    if (errors > 0)
+        parts.append(errors == 1 ? u"1 error"_s : u"%1 errors"_s.arg(errors));
+    if (warnings > 0)
+        parts.append(warnings == 1 ? u"1 warning"_s : u"%1 warnings"_s.arg(warnings));
+    return parts.join(u", "_s);
+}

@@ -1,0 +1,18 @@
+#include "playback/PlaybackPosition.h"
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString clock(double seconds)
+{
+    const auto whole = qint64(std::floor(std::max(seconds, 0.0)));
+    return u"%1:%2"_s.arg(whole / 60).arg(int(whole % 60), 2, 10, QChar(u'0'));
+}
+} // namespace
+
+QString PlaybackPositionText(double seconds, double totalSeconds, int segment)
+{
+    return u"%1 / %2, segment %3"_s.arg(clock(seconds), clock(totalSeconds)).arg(segment);
+}

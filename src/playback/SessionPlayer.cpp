@@ -1,0 +1,215 @@
+#include "playback/SessionPlayer.h"
+
+#include "audio/SessionSynth.h"
+#include "playback/SynthSource.h"
+#include "session/ConversionError.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QDateTime>
+#include <QMediaDevices>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int Rate = 44100;
+constexpr int BufferMs = 80;
+constexpr int FadeMs = 10;
+constexpr int TickMs = 40;
+// The audio server needs a moment after the device list is first known
+// before a stream may start; starting at once has aborted inside it.
+constexpr int StartDelayMs = 30;
+} // namespace
+
+// The device list is watched from the start, so that it is known by the
+// time Play is chosen.
+SessionPlayer::SessionPlayer(QObject *parent)
+    : QObject(parent), mDevices(new QMediaDevices(this))
+{
+    mTicker.setInterval(TickMs);
+    connect(&mTicker, &QTimer::timeout, this, &SessionPlayer::tick);
+    mFadeTimer.setSingleShot(true);
+    connect(&mFadeTimer, &QTimer::timeout, this, &SessionPlayer::finishFade);
+}
+
+SessionPlayer::~SessionPlayer()
+{
+    if (mSink)
+        mSink->stop();
+}
+
+bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
+{
+    if (mSink) {
+        mFadeTimer.stop();
+        mSink->stop();
+        mSink.reset();
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        mError = u"No audio output is available: no sound device or sound server was found."_s;
+        return false;
+    }
+    QAudioFormat format;
+    format.setSampleRate(Rate);
+    format.setChannelCount(2);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) {
+        mError = u"No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz."_s
+                     .arg(device.description())
+                     .arg(Rate);
+        return false;
+    }
+    std::unique_ptr<SessionSynth> synth;
+    try {
+        synth = std::make_unique<SessionSynth>(cells, Rate, fromColumn);
+    } catch (const ConversionError &e) {
+        mError = e.message();
+        return false;
+    }
+    delete mSource;
+    mSource = new SynthSource(std::move(synth), this);
+    mSink = std::make_unique<QAudioSink>(device, format);
+    mSink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
+    connect(mSink.get(), &QAudioSink::stateChanged, this, &SessionPlayer::onSinkState);
+    mPausedAt = -1;
+    mPlayStarted = QDateTime::currentMSecsSinceEpoch();
+    mStartLatencyMs = -1;
+    setState(State::Playing);
+    QTimer::singleShot(StartDelayMs, this, &SessionPlayer::startSink);
+    return true;
+}
+
+void SessionPlayer::startSink()
+{
+    if (mSink && mState == State::Playing && mSink->state() == QAudio::StoppedState)
+        mSink->start(mSource);
+}
+
+void SessionPlayer::onSinkState()
+{
+    if (!mSink)
+        return;
+    if (mSink->state() == QAudio::ActiveState && mStartLatencyMs < 0)
+        mStartLatencyMs = QDateTime::currentMSecsSinceEpoch() - mPlayStarted;
+    if (mSink->error() != QAudio::NoError && mSink->error() != QAudio::UnderrunError) {
+        const QString message = u"No audio output is available: the sound device stopped (%1)."_s.arg(
+            mSink->error() == QAudio::OpenError ? u"it cannot be opened"_s : u"it failed"_s);
+        stop();
+        emit failed(message);
+        return;
+    }
+}
+
+void SessionPlayer::tick()
+{
+    // The end of the session: the output plays out what it holds, then stops.
+    if (mSource->synth().atEnd() && !mFadeTimer.isActive())
+        mFadeTimer.start(BufferMs + FadeMs);
+    emit positionChanged();
+}
+
+void SessionPlayer::pause()
+{
+    if (mState != State::Playing)
+        return;
+    mPausedAt = heardFrames();
+    mSource->synth().fadeOut(qint64(FadeMs) * Rate / 1000);
+    setState(State::Paused);
+    mFadeTimer.start(BufferMs + FadeMs);
+}
+
+void SessionPlayer::resume()
+{
+    if (mState != State::Paused)
+        return;
+    mFadeTimer.stop();
+    mSource->synth().fadeIn();
+    mPausedAt = -1;
+    setState(State::Playing);
+    if (mSink->state() == QAudio::SuspendedState)
+        mSink->resume();
+}
+
+void SessionPlayer::stop()
+{
+    if (mState == State::Stopped)
+        return;
+    if (mSink && mSink->state() == QAudio::ActiveState) {
+        mSource->synth().fadeOut(qint64(FadeMs) * Rate / 1000);
+        mFadeTimer.start(BufferMs + FadeMs);
+    } else {
+        mFadeTimer.stop();
+        mSink.reset();
+    }
+    setState(State::Stopped);
+}
+
+// The fade has been heard: now the output may hold still.
+void SessionPlayer::finishFade()
+{
+    if (!mSink)
+        return;
+    if (mState == State::Paused) {
+        mSink->suspend();
+        return;
+    }
+    mSink->stop();
+    mSink.reset();
+    if (mState != State::Stopped)
+        setState(State::Stopped);
+}
+
+void SessionPlayer::setCells(const SessionGrid &cells)
+{
+    if (mState == State::Stopped || !mSource)
+        return;
+    try {
+        mSource->synth().setCells(cells);
+    } catch (const ConversionError &) {
+        // The sound goes on with the cells it had until the text is a number.
+    }
+}
+
+void SessionPlayer::setState(State state)
+{
+    mState = state;
+    if (state == State::Playing)
+        mTicker.start();
+    else
+        mTicker.stop();
+    emit stateChanged(state);
+    emit positionChanged();
+}
+
+qint64 SessionPlayer::heardFrames() const
+{
+    if (!mSource)
+        return 0;
+    const SessionSynth &synth = mSource->synth();
+    if (mPausedAt >= 0)
+        return mPausedAt;
+    const qint64 played = mSink ? mSink->processedUSecs() * Rate / 1000000 : 0;
+    return std::min(played, synth.position());
+}
+
+double SessionPlayer::positionSeconds() const
+{
+    if (!mSource || mState == State::Stopped)
+        return 0;
+    const SessionSynth &synth = mSource->synth();
+    return synth.sessionSeconds() - double(synth.position() - heardFrames()) / Rate;
+}
+
+double SessionPlayer::totalSeconds() const
+{
+    return mSource ? mSource->synth().sessionTotalSeconds() : 0;
+}
+
+int SessionPlayer::playingColumn() const
+{
+    if (!mSource || mState == State::Stopped)
+        return -1;
+    return mSource->synth().playingColumn();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "audio/SessionSynth.h"
+
+#include <QIODevice>
+#include <memory>
+#include <vector>
+
+// The synthesizer as a device the audio output pulls 16-bit stereo from.
+// After the end it gives silence, so that the output drains without an
+// underrun; the player stops it.
+class SynthSource : public QIODevice
+{
+public:
+    explicit SynthSource(std::unique_ptr<SessionSynth> synth, QObject *parent = nullptr);
+
+    SessionSynth &synth() { return *mSynth; }
+    const SessionSynth &synth() const { return *mSynth; }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    std::unique_ptr<SessionSynth> mSynth;
+    std::vector<float> mBlock;
+};

@@ -1,0 +1,106 @@
+// mirandel-cli render: the preview's sound of a session, as a sound file.
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "StderrPrompter.h"
+
+#include "audio/AudioExport.h"
+#include "audio/SessionSynth.h"
+#include "session/Session.h"
+#include "session/TextNumbers.h"
+
+#include <cmath>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+int runRender(const QStringList &arguments);
+
+const CliCommand renderCommand{
+    u"render"_s,
+    u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S]"_s,
+    u"Render FILE as the preview plays it into a sound file."_s,
+    u"OUT's extension chooses the format: .wav (16-bit), .flac (16-bit) or .ogg (Ogg Vorbis),\n"
+    u"always stereo, 44100 samples a second unless --rate says otherwise (8000 to 192000).\n"
+    u"The sound lasts the session's played length, loops played out, from the first pass of\n"
+    u"segment SEGMENT when given, cut to S seconds when given. OUT is replaced only when\n"
+    u"the file is complete. Exit status 1 when FILE cannot be read or OUT cannot be\n"
+    u"written (the reason goes to stderr, OUT is left as it was), 2 on wrong usage."_s,
+    runRender};
+
+const CliCommandRegistration registration(renderCommand);
+
+constexpr int DefaultRate = 44100;
+constexpr int LowestRate = 8000;
+constexpr int HighestRate = 192000;
+
+struct RenderOptions
+{
+    QString path;
+    QString output;
+    AudioFileType type = AudioFileType::Wav;
+    int rate = DefaultRate;
+    std::optional<int> from;
+    std::optional<double> seconds;
+};
+
+std::optional<RenderOptions> parseOptions(const QStringList &arguments)
+{
+    RenderOptions options;
+    std::optional<int> rate;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == u"-o"_s && hasValue && options.output.isEmpty()) {
+            options.output = arguments.at(++i);
+        } else if (argument == u"--rate"_s && hasValue && !rate) {
+            rate = TextNumbers::tryInteger(arguments.at(++i));
+            if (!rate || *rate < LowestRate || *rate > HighestRate)
+                return std::nullopt;
+        } else if (argument == u"--from"_s && hasValue && !options.from) {
+            options.from = TextNumbers::tryInteger(arguments.at(++i));
+            if (!options.from || *options.from < 1)
+                return std::nullopt;
+        } else if (argument == u"--seconds"_s && hasValue && !options.seconds) {
+            options.seconds = TextNumbers::tryDecimal(arguments.at(++i));
+            if (!options.seconds || !(*options.seconds > 0))
+                return std::nullopt;
+        } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
+            return std::nullopt;
+        } else {
+            options.path = argument;
+        }
+    }
+    const std::optional<AudioFileType> type = AudioFileTypeOf(options.output);
+    if (options.path.isEmpty() || options.output.isEmpty() || !type)
+        return std::nullopt;
+    options.type = *type;
+    options.rate = rate.value_or(DefaultRate);
+    return options;
+}
+
+int runRender(const QStringList &arguments)
+{
+    const std::optional<RenderOptions> options = parseOptions(arguments);
+    if (!options)
+        return usageError(renderCommand);
+    Session session;
+    StderrPrompter prompter;
+    if (!loadSessionFile(options->path, session, prompter))
+        return 1;
+    const int segments = session.cells.columnCount();
+    if (options->from && *options->from > segments) {
+        printError(u"mirandel-cli: the session has no segment %1 (it has %2)"_s.arg(*options->from).arg(segments));
+        return 1;
+    }
+    SessionSynth synth(session.cells, options->rate, options->from.value_or(1) - 1);
+    if (options->seconds)
+        synth.setLimit(std::llround(std::min(*options->seconds * options->rate, 1e18)));
+    const AudioExportResult result = ExportAudio(synth, options->output, options->type);
+    if (result.outcome != AudioExportResult::Written) {
+        printError(result.error);
+        return 1;
+    }
+    return 0;
+}
+} // namespace

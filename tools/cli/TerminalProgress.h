@@ -1,0 +1,22 @@
+#pragma once
+
+#include "device/DownloadProgress.h"
+
+#include <QString>
+
+// A download's progress on one line of stderr, rewritten in place; only
+// while stderr is a terminal, so that logs and pipes stay clean.
+class TerminalProgress : public DownloadProgress
+{
+public:
+    static bool isWanted();
+
+    void sendingStarted(int totalBytes) override;
+    void sendingProgressed(int bytesSent, int totalBytes, int msLeft) override;
+    void sendingEnded() override;
+
+private:
+    void show(const QString &line);
+
+    QString mShown;
+};
