@@ -47,6 +47,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     createControls();
     createMenus();
     initialize(arguments);
+    setUpRecovery();
     qApp->installEventFilter(this);
 }
 
@@ -153,6 +154,7 @@ void MainWindow::createMenus()
     mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
                                 QKeySequence(u"Ctrl+Ins"_s));
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
+    createUndoActions();
 
     mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
     mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
@@ -215,6 +217,7 @@ void MainWindow::updateSessionCommands()
     const bool shown = isSessionShown();
     for (QAction *action : std::as_const(mSessionCommands))
         action->setEnabled(shown);
+    updateUndoActions();
 }
 
 void MainWindow::runCommand(const std::function<void()> &command)
@@ -430,6 +433,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    mRecoveryTimer.stop();
+    mRecoveryCopy.remove();
     mDeviceLink.closePort();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
@@ -439,8 +444,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::newSession()
 {
-    if (FileCommands::maybeSave(context()))
-        ::newSession(context());
+    if (!maybeSave())
+        return;
+    ::newSession(context());
+    mDocument.startAfresh(mSession.modified != 0);
 }
 
 void MainWindow::quit()
