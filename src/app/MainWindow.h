@@ -18,12 +18,15 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class DownloadProgressDialog;
 class HelpViewer;
+class SessionProblemsDialog;
 class SessionListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
@@ -83,6 +86,8 @@ public:
     void showSegmentGraph();
     void showTimeGraph();
     void editDescription();
+    // The problems list: what a download of the session would meet.
+    void showProblems();
     void showHelpContents();
     void showContextHelp();
     void showAbout();
@@ -102,6 +107,9 @@ public:
     QTableView *sessionTable() const { return mSessionTable; }
     QTableWidget *rowLabelTable() const { return mRowLabels; }
     QPlainTextEdit *timingPanel() const { return mTimingPanel; }
+    QLabel *checkSummary() const { return mCheckSummary; }
+    SessionProblemsDialog *problemsDialog() const { return mProblemsDialog; }
+    DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
     QPushButton *downButton() const { return mDownButton; }
@@ -149,6 +157,12 @@ private:
     // Files
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
+    // Session check: reruns after every change of the cells, the session
+    // shown, and the device identified.
+    void createCheckViews();
+    void refreshCheck();
+    void download(bool clear);
+
     // Device link
     Settings mSettings;
     SerialLink mSerialLink;
@@ -175,6 +189,9 @@ private:
     QPushButton *mUpButton;
     QPushButton *mDownButton;
     QPlainTextEdit *mTimingPanel;
+    QLabel *mCheckSummary;
+    SessionProblemsDialog *mProblemsDialog;
+    DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;
     QMenu *mEditMenu;
@@ -200,6 +217,7 @@ private:
     QAction *mActionSegmentGraph;
     QAction *mActionTimeGraph;
     QAction *mActionDescription;
+    QAction *mActionCheckSession;
     QAction *mActionHelpContents;
     QAction *mActionContextHelp;
     QAction *mActionAbout;
