@@ -103,6 +103,12 @@ public:
     // How long unsaved changes wait before their recovery copy is written.
     void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
 
+    // Menus that other parts add their commands to.
+    QMenu *fileMenu() const { return mFileMenu; }
+    QMenu *helpMenu() const { return mHelpMenu; }
+    QAction *quitAction() const { return mActionQuit; }
+    SessionGridModel *gridModel() const { return mGridModel; }
+
     // Controls, for tests
     QTableView *sessionTable() const { return mSessionTable; }
     QTableWidget *rowLabelTable() const { return mRowLabels; }

@@ -178,6 +178,7 @@ TEST(HelpTopics, MessagesPageNamesEveryMessage)
         "Download incomplete: the COM port stopped sending", "Download aborted", "Download cancelled",
         "Loop at segment N overlaps the loop at segment M", "Loop at segment N runs past the last segment", "Unable to write to \u2026",
         "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
+        "No audio output is available: \u2026", "Cannot write \"\u2026\": \u2026",
     };
     QFile page(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Messages"_s));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));

@@ -29,11 +29,15 @@ public:
     int totalSeconds() const { return mTotalSeconds; }
     // The last drawing; null after the window closed.
     const QImage &bitmap() const { return mBitmap; }
+    // The play cursor over the time graph at `seconds` into the session,
+    // kept in view; a negative time hides it. The drawing stays as it is.
+    void setPlayCursor(double seconds);
 
     // Controls, for tests
     FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
     QScrollArea *scrollBox() const { return mScrollBox; }
     QLabel *imageLabel() const { return mImage; }
+    QWidget *playCursor() const { return mPlayCursor; }
 
 protected:
     bool event(QEvent *event) override;
@@ -60,6 +64,8 @@ private:
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;
     QLabel *mImage;
+    QWidget *mPlayCursor;
+    int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
