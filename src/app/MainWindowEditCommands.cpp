@@ -3,7 +3,11 @@
 
 #include "session/SegmentCommands.h"
 #include "session/SessionRows.h"
+#include "session/SessionText.h"
 #include "session/ValueStepping.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -56,6 +60,13 @@ void MainWindow::copySegment()
 {
     readSelection();
     ::copySegment(context());
+    // Also as text, for a spreadsheet or a message.
+    QGuiApplication::clipboard()->setText(SessionText::segmentLine(mSession.cells, mSession.currentCell.column));
+}
+
+void MainWindow::copySessionText()
+{
+    QGuiApplication::clipboard()->setText(SessionText::session(mSession.cells));
 }
 
 void MainWindow::pasteSegment()
