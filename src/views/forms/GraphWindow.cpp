@@ -79,13 +79,31 @@ QLabel *GraphWindow::imageLabel() const
 
 void GraphWindow::placeLegend()
 {
-    // What the menus leave of the menu bar, right-aligned.
+    // Between the menus and whatever stands in the menu bar's corner.
     int menusRight = 0;
     for (QAction *menu : menuBar()->actions())
         menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
-    mLegend->fitInto(width() - menusRight - 8);
-    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, width() - menusRight - 8));
-    mLegend->setGeometry(width() - legendWidth - 8, 0, legendWidth, menuBar()->height());
+    int right = width() - 8;
+    if (QWidget *corner = menuBar()->cornerWidget()) {
+        if (corner != mWatchedCorner) {
+            corner->installEventFilter(this);
+            mWatchedCorner = corner;
+        }
+        if (corner->isVisible() && corner->width() > 0)
+            right = std::min(right, corner->x() - 8);
+    }
+    mLegend->fitInto(right - menusRight);
+    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, right - menusRight));
+    mLegend->setGeometry(right - legendWidth, 0, legendWidth, menuBar()->height());
+}
+
+bool GraphWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mWatchedCorner
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show
+            || event->type() == QEvent::Hide))
+        placeLegend();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void GraphWindow::askPictureFileName()

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 class FrequencyScaleStrip;
 class GraphImage;
@@ -50,6 +51,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
@@ -77,6 +79,7 @@ private:
     QScrollArea *mScrollBox;
     GraphImage *mImage;
     GraphLegend *mLegend;
+    QPointer<QWidget> mWatchedCorner; // the menu bar's corner, which the legend keeps clear of
     QWidget *mPlayCursor;
     int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;
