@@ -70,6 +70,7 @@ void GraphWindow::createMenus()
     mActionSavePicture->setEnabled(false);
     // In the menu bar, right of the menus: it takes no height from the graph.
     mLegend = new GraphLegend(menuBar());
+    mPlayPosition = new QLabel(menuBar());
 }
 
 QLabel *GraphWindow::imageLabel() const
@@ -79,31 +80,25 @@ QLabel *GraphWindow::imageLabel() const
 
 void GraphWindow::placeLegend()
 {
-    // Between the menus and whatever stands in the menu bar's corner.
+    // What the menus leave of the menu bar, right-aligned.
     int menusRight = 0;
     for (QAction *menu : menuBar()->actions())
         menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
-    int right = width() - 8;
-    if (QWidget *corner = menuBar()->cornerWidget()) {
-        if (corner != mWatchedCorner) {
-            corner->installEventFilter(this);
-            mWatchedCorner = corner;
-        }
-        if (corner->isVisible() && corner->width() > 0)
-            right = std::min(right, corner->x() - 8);
-    }
-    mLegend->fitInto(right - menusRight);
-    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, right - menusRight));
-    mLegend->setGeometry(right - legendWidth, 0, legendWidth, menuBar()->height());
+    const int positionWidth = mPlayPosition->text().isEmpty() ? 0 : mPlayPosition->sizeHint().width() + 16;
+    const int right = width() - positionWidth;
+    mLegend->fitInto(right - menusRight - 8);
+    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, right - menusRight - 8));
+    mLegend->setGeometry(right - legendWidth - 8, 0, legendWidth, menuBar()->height());
+    mPlayPosition->setGeometry(right + 8, 0, std::max(0, positionWidth - 16), menuBar()->height());
 }
 
-bool GraphWindow::eventFilter(QObject *watched, QEvent *event)
+void GraphWindow::setPlayPosition(const QString &text)
 {
-    if (watched == mWatchedCorner
-        && (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show
-            || event->type() == QEvent::Hide))
+    const int before = mPlayPosition->text().isEmpty() ? 0 : mPlayPosition->sizeHint().width();
+    mPlayPosition->setText(text);
+    const int after = text.isEmpty() ? 0 : mPlayPosition->sizeHint().width();
+    if (after != before)
         placeLegend();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void GraphWindow::askPictureFileName()
