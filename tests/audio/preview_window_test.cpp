@@ -15,6 +15,7 @@
 #include "session/TimingSummary.h"
 #include "views/TimeGraph.h"
 #include "views/GraphGeometry.h"
+#include "views/forms/GraphLegend.h"
 #include "views/forms/GraphWindow.h"
 
 #include <QAction>
@@ -109,6 +110,9 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     EXPECT_GE(x, TimeGraphX(cells, f.graph.totalSeconds(), width, 2.0));
     EXPECT_LE(x, TimeGraphX(cells, f.graph.totalSeconds(), width, f.preview.player().totalSeconds()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->x() > x; }, 3000));
+    // The position shows right of the legend, clear of it.
+    EXPECT_EQ(f.graph.playPosition()->text(), f.position());
+    EXPECT_LT(f.graph.legend()->geometry().right(), f.graph.playPosition()->x());
 
     // Pause and Stop by their keys in the graph window.
     typeKey(&f.graph, Qt::Key_F6);
@@ -121,6 +125,7 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     typeKey(&f.graph, Qt::Key_F7);
     EXPECT_EQ(f.preview.player().state(), SessionPlayer::State::Stopped);
     EXPECT_TRUE(f.position().isEmpty());
+    EXPECT_TRUE(f.graph.playPosition()->text().isEmpty());
     EXPECT_FALSE(f.graph.playCursor()->isVisible());
     EXPECT_EQ(f.model.playingColumn(), -1);
     EXPECT_TRUE(f.prompter.errors.isEmpty());
