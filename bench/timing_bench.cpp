@@ -39,6 +39,23 @@ void BM_ComputeTimingSummary(benchmark::State &state)
 }
 BENCHMARK(BM_ComputeTimingSummary);
 
+// The refresh after an edit: one time cell changed, the rest as converted before.
+void BM_TimingRefreshAfterEdit(benchmark::State &state)
+{
+    Session session;
+    fillLongSession(session);
+    const QString times[] = {u"1:30.0"_s, u"2:00.5"_s};
+    int edit = 0;
+    for (auto _ : state) {
+        const int column = (edit * 37) % 1000;
+        session.cells.setCell(column, 1, times[edit % 2]);
+        TimingSummary summary = computeTimingSummary(session.cells, column + 1);
+        benchmark::DoNotOptimize(summary);
+        ++edit;
+    }
+}
+BENCHMARK(BM_TimingRefreshAfterEdit);
+
 // What a cell selection costs in the window: the refresh and the panel text.
 void BM_SelectCellInMainWindow(benchmark::State &state)
 {

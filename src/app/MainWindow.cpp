@@ -24,6 +24,8 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -257,7 +259,22 @@ void MainWindow::cellsChanged()
 
 void MainWindow::timingChanged()
 {
-    mTimingPanel->setPlainText(mSession.timingPanel.join(u'\n'));
+    // Laying text out is most of what a selection costs: only a line that
+    // changed is set again.
+    QTextDocument *panel = mTimingPanel->document();
+    const QStringList &lines = mSession.timingPanel;
+    if (panel->blockCount() != lines.size()) {
+        mTimingPanel->setPlainText(lines.join(u'\n'));
+        return;
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        const QTextBlock block = panel->findBlockByNumber(i);
+        if (block.text() == lines.at(i))
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.at(i));
+    }
 }
 
 void MainWindow::setSessionShown(bool shown)

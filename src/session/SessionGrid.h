@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <vector>
 
@@ -21,9 +22,23 @@ public:
     void setColumnCount(int count);
 
     const QString &cell(int column, int row) const { return mColumns[size_t(column)][size_t(row)]; }
-    void setCell(int column, int row, const QString &text) { mColumns[size_t(column)][size_t(row)] = text; }
+    void setCell(int column, int row, const QString &text)
+    {
+        mColumns[size_t(column)][size_t(row)] = text;
+        touch();
+    }
     const Column &column(int column) const { return mColumns[size_t(column)]; }
-    void setColumn(int column, const Column &cells) { mColumns[size_t(column)] = cells; }
+    void setColumn(int column, const Column &cells)
+    {
+        mColumns[size_t(column)] = cells;
+        touch();
+    }
+
+    // Names the cells' content: every change gives a number no grid had
+    // before, and a copy keeps it with the cells, so two grids of one
+    // revision hold the same cells. Results worked out from the cells can be
+    // kept while it stays.
+    quint64 revision() const { return mRevision; }
 
     // Adds a column and moves columns k.. one place right, numbering row 0
     // from k + 1 on; column k keeps its cells until the caller rewrites it.
@@ -34,6 +49,9 @@ public:
 
 private:
     void renumberFrom(int column);
+    // Every change of the cells ends here.
+    void touch();
 
     std::vector<Column> mColumns;
+    quint64 mRevision = 0;
 };

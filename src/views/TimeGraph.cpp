@@ -63,18 +63,18 @@ TimeScale::TimeScale(int totalSeconds, int scrollBoxWidth)
 {
 }
 
-GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
-                           const GraphGeometry &geometry)
+GraphPicture sketchTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+                             const GraphGeometry &geometry)
 {
-    GraphDrawing drawing;
+    GraphPicture drawing;
     const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
         drawing.caption = u"Time Graph of [%1]"_s.arg(sessionName);
         drawing.scrollRange = finalX;
-        GraphCanvas canvas(geometry, finalX + 1);
-        walkTimeGraph(cells, scale, geometry, &canvas);
-        drawing.bitmap = canvas.paint();
+        auto canvas = std::make_shared<GraphCanvas>(geometry, finalX + 1);
+        walkTimeGraph(cells, scale, geometry, canvas.get());
+        drawing.canvas = std::move(canvas);
     } catch (const ConversionError &e) {
         drawing.error = e.message();
     }

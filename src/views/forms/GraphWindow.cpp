@@ -1,11 +1,11 @@
 #include "views/forms/GraphWindow.h"
 
+#include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
 #include "views/forms/FrequencyScaleStrip.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 
@@ -40,7 +40,7 @@ void GraphWindow::createControls()
     // The scroll range can exceed the picture: the picture sits on a page
     // as wide as the range.
     auto *page = new QWidget;
-    mImage = new QLabel(page);
+    mImage = new GraphView(page);
     mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mScrollBox->setWidget(page);
 }
@@ -77,10 +77,14 @@ void GraphWindow::showSpreadsheet()
     close();
 }
 
+QImage GraphWindow::bitmap() const
+{
+    return mImage->canvas() ? mImage->canvas()->paint() : QImage();
+}
+
 void GraphWindow::releaseBitmap()
 {
-    mBitmap = QImage();
-    mImage->clear();
+    mImage->setCanvas(nullptr);
     hide();
     mMainWindow.show();
 }
@@ -96,16 +100,12 @@ void GraphWindow::drawGraph()
     mScrollBox->setGeometry(mScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
     const GraphGeometry geometry(mScrollBox->width(), mScrollBox->height());
 
-    const GraphDrawing drawing =
-        ::drawGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
-    if (!drawing.bitmap.isNull()) {
+    const GraphPicture drawing =
+        sketchGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
+    if (drawing.canvas) {
         setWindowTitle(drawing.caption);
-        mBitmap = drawing.bitmap;
-        // Shown as it is: a 32-bit copy of a 30001-pixel-wide picture would
-        // take four times its memory.
-        mImage->setPixmap(QPixmap::fromImage(mBitmap, Qt::NoFormatConversion));
-        mImage->resize(mBitmap.size());
-        mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), mBitmap.height());
+        mImage->setCanvas(drawing.canvas);
+        mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), drawing.canvas->height());
         mScaleStrip->setTicks(geometry.frequencyScale());
     }
     mDrawnFrame = frameGeometry().size();

@@ -2,12 +2,12 @@
 
 #include "session/forms/QtPrompter.h"
 #include "views/GraphKind.h"
+#include "views/forms/GraphView.h"
 
 #include <QImage>
 #include <QMainWindow>
 
 class FrequencyScaleStrip;
-class QLabel;
 class QScrollArea;
 class SessionGrid;
 
@@ -27,8 +27,9 @@ public:
     void setGraph(GraphKind mode, const QString &sessionName, int totalSeconds);
     GraphKind mode() const { return mMode; }
     int totalSeconds() const { return mTotalSeconds; }
-    // The last drawing; null after the window closed.
-    const QImage &bitmap() const { return mBitmap; }
+    // The whole bitmap of the last drawing, painted on each call; null after
+    // the window closed.
+    QImage bitmap() const;
 
     // Controls, for tests
     FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
@@ -55,11 +56,10 @@ private:
     GraphKind mMode = GraphKind::Segment;
     QString mSessionName;
     int mTotalSeconds = 0;
-    QImage mBitmap;
 
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;
-    QLabel *mImage;
+    GraphView *mImage;
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
