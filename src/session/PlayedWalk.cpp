@@ -5,7 +5,7 @@
 #include "session/WalkNumbers.h"
 
 PlayedWalk::PlayedWalk(const SessionGrid &cells, LoopRule rule, Repeats repeats)
-    : mCells(cells), mNumbers(WalkNumbers::ofThisThread()), mRule(rule), mRepeats(repeats)
+    : mCells(cells), mRule(rule), mRepeats(repeats)
 {
 }
 
@@ -29,7 +29,8 @@ bool PlayedWalk::next(PlayedSegment &segment)
     } else {
         return false;
     }
-    segment.halfSeconds = mNumbers.halfSeconds(mCells, segment.column);
+    // The numbers of the thread walking now: a walk may move between threads.
+    segment.halfSeconds = WalkNumbers::ofThisThread().halfSeconds(mCells, segment.column);
     segment.start = mElapsed;
     if (segment.firstPass) {
         mPendingColumn = segment.column;
@@ -41,11 +42,12 @@ bool PlayedWalk::next(PlayedSegment &segment)
 
 void PlayedWalk::readLoopCells(int column)
 {
-    const bool startsLoop = mNumbers.startsLoop(mCells, column);
+    WalkNumbers &numbers = WalkNumbers::ofThisThread();
+    const bool startsLoop = numbers.startsLoop(mCells, column);
     if (mRule == LoopRule::LatestStart) {
         if (startsLoop) {
-            mLoopLeft = mNumbers.loopSegments(mCells, column);
-            mLoopPasses = loopPasses(mNumbers.loopTimes(mCells, column));
+            mLoopLeft = numbers.loopSegments(mCells, column);
+            mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
             mLoopFirst = column;
             mLoopStartTime = mPendingStart;
         }
@@ -56,8 +58,8 @@ void PlayedWalk::readLoopCells(int column)
     if (!mLoopOpen && startsLoop) {
         mLoopOpen = true;
         mLoopFirst = column;
-        mLoopLast = qint64(column) + mNumbers.loopSegments(mCells, column) - 1;
-        mLoopPasses = loopPasses(mNumbers.loopTimes(mCells, column));
+        mLoopLast = qint64(column) + numbers.loopSegments(mCells, column) - 1;
+        mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
         mLoopStartTime = mPendingStart;
     }
     if (mLoopOpen && column == mLoopLast) {

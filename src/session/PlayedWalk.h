@@ -3,7 +3,6 @@
 #include <QtGlobal>
 
 class SessionGrid;
-class WalkNumbers;
 
 // One pass of one segment as the session plays it.
 struct PlayedSegment
@@ -50,7 +49,6 @@ private:
     void closeLoop(int lastColumn);
 
     const SessionGrid &mCells;
-    WalkNumbers &mNumbers;
     const LoopRule mRule;
     const Repeats mRepeats;
     qint64 mElapsed = 0;

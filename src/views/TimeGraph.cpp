@@ -35,13 +35,14 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
     PlayedWalk walk(cells, LoopRule::OutermostStart);
     PlayedSegment segment;
     while (walk.next(segment)) {
-        const FrequencySpan line = frequencies.next(cells, segment.column);
         const double start = segment.start / 2.0;
         const double seconds = segment.halfSeconds / 2.0;
         const double elapsed = start + seconds;
         const int x1 = x + passWidth(scale, seconds);
-        if (canvas)
+        if (canvas) {
+            const FrequencySpan line = frequencies.next(cells, segment.column);
             canvas->line(x, geometry.frequencyY(line.start), x1, geometry.frequencyY(line.end));
+        }
         while (elapsed >= 60.0 * tickMinute) {
             const int xt = roundHalfEven((60.0 * tickMinute - start) * (x1 - x) / (elapsed - start) + x);
             if (canvas) {
