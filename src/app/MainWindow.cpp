@@ -22,6 +22,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -47,6 +48,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     windowFont.setPixelSize(13);
     setFont(windowFont);
     createControls();
+    createCheckViews();
     createMenus();
     initialize(arguments);
     qApp->installEventFilter(this);
@@ -165,6 +167,7 @@ void MainWindow::createMenus()
     mActionSegmentGraph = addCommand(mViewMenu, u"Graph by &Segments"_s, &MainWindow::showSegmentGraph);
     mActionTimeGraph = addCommand(mViewMenu, u"Graph by &Time"_s, &MainWindow::showTimeGraph);
     mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
+    mActionCheckSession = addCommand(mViewMenu, u"&Check Session"_s, &MainWindow::showProblems, QKeySequence(Qt::Key_F8));
 
     mHelpMenu = menuBar()->addMenu(u"&Help"_s);
     mActionHelpContents =
@@ -174,7 +177,8 @@ void MainWindow::createMenus()
 
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
-                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph};
+                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
+                        mActionCheckSession};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -255,6 +259,7 @@ void MainWindow::cellsChanged()
     const QStringList labels = rowLabels(mSession.kind);
     for (int row = 3; row <= 6; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
+    refreshCheck();
 }
 
 void MainWindow::timingChanged()
@@ -283,6 +288,7 @@ void MainWindow::setSessionShown(bool shown)
                                                              mNewSegmentButton, mUpButton, mDownButton})
         control->setVisible(shown);
     updateSessionCommands();
+    refreshCheck();
 }
 
 void MainWindow::setCaption(const QString &caption)
@@ -368,7 +374,8 @@ void MainWindow::layOutWindow()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1024;
-    const int clientExtra = menuBar()->sizeHint().height();
+    // The status bar is an addition below the controls, which keep their places.
+    const int clientExtra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
                                                        mButtonRowBottom, clientExtra);
     mLayingOut = true;

@@ -14,12 +14,15 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class DownloadProgressDialog;
 class HelpViewer;
+class SessionProblemsDialog;
 class SessionListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
@@ -78,6 +81,8 @@ public:
     void showSegmentGraph();
     void showTimeGraph();
     void editDescription();
+    // The problems list: what a download of the session would meet.
+    void showProblems();
     void showHelpContents();
     void showContextHelp();
     void showAbout();
@@ -89,10 +94,19 @@ public:
     // The save prompt; true when no unsaved change remains.
     bool maybeSave();
 
+    // Menus that other parts add their commands to.
+    QMenu *fileMenu() const { return mFileMenu; }
+    QMenu *helpMenu() const { return mHelpMenu; }
+    QAction *quitAction() const { return mActionQuit; }
+    SessionGridModel *gridModel() const { return mGridModel; }
+
     // Controls, for tests
     QTableView *sessionTable() const { return mSessionTable; }
     QTableWidget *rowLabelTable() const { return mRowLabels; }
     QPlainTextEdit *timingPanel() const { return mTimingPanel; }
+    QLabel *checkSummary() const { return mCheckSummary; }
+    SessionProblemsDialog *problemsDialog() const { return mProblemsDialog; }
+    DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
     QPushButton *downButton() const { return mDownButton; }
@@ -127,6 +141,12 @@ private:
     // Files
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
+    // Session check: reruns after every change of the cells, the session
+    // shown, and the device identified.
+    void createCheckViews();
+    void refreshCheck();
+    void download(bool clear);
+
     // Device link
     Settings mSettings;
     SerialLink mSerialLink;
@@ -153,6 +173,9 @@ private:
     QPushButton *mUpButton;
     QPushButton *mDownButton;
     QPlainTextEdit *mTimingPanel;
+    QLabel *mCheckSummary;
+    SessionProblemsDialog *mProblemsDialog;
+    DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;
     QMenu *mEditMenu;
@@ -176,6 +199,7 @@ private:
     QAction *mActionSegmentGraph;
     QAction *mActionTimeGraph;
     QAction *mActionDescription;
+    QAction *mActionCheckSession;
     QAction *mActionHelpContents;
     QAction *mActionContextHelp;
     QAction *mActionAbout;

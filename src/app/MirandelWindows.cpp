@@ -2,6 +2,7 @@
 
 #include "app/DeferredIconStyle.h"
 #include "app/MainWindow.h"
+#include "app/PreviewController.h"
 #include "device/forms/PortDialog.h"
 #include "files/forms/SessionDescriptionDialog.h"
 #include "files/forms/SessionNameDialog.h"
@@ -19,6 +20,7 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
     introductionWindow = std::make_unique<IntroductionWindow>();
     sessionDescriptionDialog = std::make_unique<SessionDescriptionDialog>();
     portDialog = std::make_unique<PortDialog>();
+    preview = std::make_unique<PreviewController>(*mainWindow, *graphWindow);
 }
 
 MirandelWindows::~MirandelWindows() = default;

@@ -2,6 +2,7 @@
 #include "session/forms/QtPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,4 +58,25 @@ TEST(QtPrompter, EscapeCancelsAnOkCancelQuestion)
     });
     EXPECT_FALSE(prompter.confirmOkCancel(u"Delete segment 2 ?"_s));
     EXPECT_FALSE(stillOpen);
+}
+
+// A box raised while a dialog is open belongs above that dialog, not above
+// the window behind it.
+TEST(QtPrompter, BoxesBelongToTheDialogThatRaisedThem)
+{
+    QWidget window;
+    QtPrompter prompter(&window);
+    QDialog dialog(&window);
+    const QWidget *boxParent = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            boxParent = box->parentWidget();
+            box->close();
+        });
+        prompter.errorWithDetails(u"COM port could not be opened"_s, u"/dev/ttyS9: No such file"_s);
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(boxParent, &dialog);
 }

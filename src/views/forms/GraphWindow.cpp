@@ -3,6 +3,8 @@
 #include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
+#include "views/TimeGraph.h"
+#include "session/ConversionError.h"
 #include "views/forms/FrequencyScaleStrip.h"
 
 #include <QCloseEvent>
@@ -42,6 +44,13 @@ void GraphWindow::createControls()
     auto *page = new QWidget;
     mImage = new GraphView(page);
     mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mPlayCursor = new QWidget(page);
+    mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mPlayCursor->setAutoFillBackground(true);
+    QPalette cursorPalette = mPlayCursor->palette();
+    cursorPalette.setColor(QPalette::Window, Qt::black);
+    mPlayCursor->setPalette(cursorPalette);
+    mPlayCursor->hide();
     mScrollBox->setWidget(page);
 }
 
@@ -99,6 +108,8 @@ void GraphWindow::drawGraph()
     const int boxHeight = std::max(0, std::min(frame.height() - 50, mScaleStrip->height()));
     mScrollBox->setGeometry(mScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
     const GraphGeometry geometry(mScrollBox->width(), mScrollBox->height());
+    mScaleWidth = geometry.width;
+    mPlayCursor->hide();
 
     const GraphPicture drawing =
         sketchGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
@@ -113,6 +124,25 @@ void GraphWindow::drawGraph()
     mDrawingFailed = !drawing.error.isEmpty();
     if (mDrawingFailed)
         reportError(drawing.error);
+}
+
+void GraphWindow::setPlayCursor(double seconds)
+{
+    if (seconds < 0 || mMode != GraphKind::Time || !mImage->canvas() || mDrawingFailed) {
+        mPlayCursor->hide();
+        return;
+    }
+    int x = 0;
+    try {
+        x = TimeGraphX(mCells, mTotalSeconds, mScaleWidth, seconds);
+    } catch (const ConversionError &) {
+        mPlayCursor->hide();
+        return;
+    }
+    mPlayCursor->setGeometry(x, 0, 2, mImage->canvas()->height());
+    mPlayCursor->show();
+    mPlayCursor->raise();
+    mScrollBox->ensureVisible(x, 0, mScrollBox->width() / 5, 0);
 }
 
 void GraphWindow::reportError(const QString &text)

@@ -30,11 +30,15 @@ public:
     // The whole bitmap of the last drawing, painted on each call; null after
     // the window closed.
     QImage bitmap() const;
+    // The play cursor over the time graph at `seconds` into the session,
+    // kept in view; a negative time hides it. The drawing stays as it is.
+    void setPlayCursor(double seconds);
 
     // Controls, for tests
     FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
     QScrollArea *scrollBox() const { return mScrollBox; }
     QLabel *imageLabel() const { return mImage; }
+    QWidget *playCursor() const { return mPlayCursor; }
 
 protected:
     bool event(QEvent *event) override;
@@ -60,6 +64,8 @@ private:
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;
     GraphView *mImage;
+    QWidget *mPlayCursor;
+    int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
