@@ -4,6 +4,7 @@
 #include "session/TimingSummary.h"
 #include "session/ValueLists.h"
 
+#include <QMainWindow>
 #include <QTableView>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -83,4 +84,17 @@ void BM_ProgramStart(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+
+// The same for a bare Qt Widgets window, in the same process: the reference
+// for BM_ProgramStart (bench_startup compares whole processes).
+void BM_BareWindowStart(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            state.SkipWithError("window not exposed");
+    }
+}
+BENCHMARK(BM_BareWindowStart)->Unit(benchmark::kMillisecond);
 } // namespace
