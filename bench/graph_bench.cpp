@@ -68,7 +68,7 @@ qint64 statusKilobytes(const QByteArray &key)
 // What the graph window does: draws, then paints what the scroll box shows.
 QImage showGraph(const SessionGrid &cells, GraphKind mode, int total)
 {
-    const GraphPicture picture = sketchGraph(cells, mode, u"bench"_s, total, ScrollBoxWidth, ScrollBoxHeight);
+    const GraphSketch picture = sketchGraph(cells, mode, u"bench"_s, total, ScrollBoxWidth, ScrollBoxHeight);
     const GraphCanvas &canvas = *picture.canvas;
     return canvas.paint(QRect(0, 0, std::min(ScrollBoxWidth, canvas.width()), canvas.height()));
 }

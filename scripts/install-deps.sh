@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils
   libsndfile1-dev libpng-dev qt6-multimedia-dev pulseaudio
+  qt6-svg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/FirstRunHint.h"
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/SessionCellDelegate.h"
@@ -7,6 +8,7 @@
 #include "files/FileCommands.h"
 #include "session/CommandError.h"
 #include "session/NewSession.h"
+#include "session/RowDescriptions.h"
 #include "session/TimingSummary.h"
 #include "session/forms/SessionKindDialog.h"
 #include "views/forms/IntroductionWindow.h"
@@ -115,6 +117,10 @@ void MainWindow::createControls()
     mDownButton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {mNewSegmentButton, mUpButton, mDownButton})
         button->setFocusPolicy(Qt::ClickFocus);
+    mNewSegmentButton->setToolTip(u"Adds a segment after the last one (key N)"_s);
+    mUpButton->setToolTip(u"Steps the selected cell to its next value (key +)"_s);
+    mDownButton->setToolTip(u"Steps the selected cell to its previous value (key -)"_s);
+    mFirstRunHint = new FirstRunHint(client);
     // Through runCommand, like the keys: bad cell text must not end the program.
     connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
     connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
@@ -157,6 +163,8 @@ void MainWindow::createMenus()
     mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
                                 QKeySequence(u"Ctrl+Ins"_s));
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
+    mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
+                                        QKeySequence(u"Ctrl+Shift+C"_s));
 
     mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
     mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
@@ -178,7 +186,7 @@ void MainWindow::createMenus()
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
-                        mActionCheckSession};
+                        mActionCheckSession,  mActionCopySessionText};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -259,6 +267,8 @@ void MainWindow::cellsChanged()
     const QStringList labels = rowLabels(mSession.kind);
     for (int row = 3; row <= 6; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
+    for (int row = 1; row < SessionGrid::RowCount; ++row)
+        mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
     refreshCheck();
 }
 
@@ -287,6 +297,7 @@ void MainWindow::setSessionShown(bool shown)
     for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel,
                                                              mNewSegmentButton, mUpButton, mDownButton})
         control->setVisible(shown);
+    mFirstRunHint->setVisible(!shown);
     updateSessionCommands();
     refreshCheck();
 }

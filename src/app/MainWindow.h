@@ -21,6 +21,7 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 class DownloadProgressDialog;
+class FirstRunHint;
 class HelpViewer;
 class SessionProblemsDialog;
 class SessionListingPrinter;
@@ -71,6 +72,8 @@ public:
     void printListing();
     void quit();
     void copySegment();
+    // Every segment as text on the system clipboard, one line each.
+    void copySessionText();
     void pasteSegment();
     void cutSegment();
     void insertSegment();
@@ -173,6 +176,7 @@ private:
     QPushButton *mUpButton;
     QPushButton *mDownButton;
     QPlainTextEdit *mTimingPanel;
+    FirstRunHint *mFirstRunHint;
     QLabel *mCheckSummary;
     SessionProblemsDialog *mProblemsDialog;
     DownloadProgressDialog *mDownloadProgress;
@@ -193,6 +197,7 @@ private:
     QAction *mActionCutSegment;
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
+    QAction *mActionCopySessionText;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;
     QAction *mActionDownloadClear;

@@ -33,6 +33,7 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     connect(mMain.fileMenu(), &QMenu::aboutToShow, this, &PreviewController::updateCommands);
 
     mPosition = new QLabel(&mMain);
+    mPosition->setContentsMargins(0, 0, 8, 0);
     mMain.statusBar()->addPermanentWidget(mPosition);
     mGraphPosition = new QLabel(&mGraph);
     mGraphPosition->setContentsMargins(0, 0, 8, 0);

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+
+class QPainter;
 #include <vector>
 
 // The bitmap of one drawing, recorded as the lines and texts drawn on it over
@@ -39,6 +41,11 @@ public:
     QImage paint(const QRect &area, int stripWidth = DefaultStripWidth) const;
     // The colours of the indexed images, white first.
     QList<QRgb> colourTable() const;
+
+    // The same picture drawn with the painter's own resolution, for screens
+    // of more than one pixel per logical pixel and for vector files: only
+    // what meets area (in bitmap coordinates) is drawn.
+    void draw(QPainter &painter, const QRect &area) const;
 
     // The font of segment numbers and minute labels.
     static QFont labelFont();

@@ -5,7 +5,7 @@
 #include "views/SegmentGraph.h"
 #include "views/TimeGraph.h"
 
-GraphPicture sketchGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
+GraphSketch sketchGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
                          int width, int height)
 {
     const GraphGeometry geometry(width, height);
@@ -17,7 +17,16 @@ GraphPicture sketchGraph(const SessionGrid &cells, GraphKind mode, const QString
 GraphDrawing drawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
                        int width, int height)
 {
-    const GraphPicture picture = sketchGraph(cells, mode, sessionName, totalSeconds, width, height);
-    return {picture.canvas ? picture.canvas->paint() : QImage(), picture.scrollRange, picture.caption,
-            picture.error};
+    return paintWhole(sketchGraph(cells, mode, sessionName, totalSeconds, width, height));
+}
+
+GraphDrawing paintWhole(const GraphSketch &sketch)
+{
+    GraphDrawing drawing;
+    drawing.bitmap = sketch.canvas ? sketch.canvas->paint() : QImage();
+    drawing.canvas = sketch.canvas;
+    drawing.scrollRange = sketch.scrollRange;
+    drawing.caption = sketch.caption;
+    drawing.error = sketch.error;
+    return drawing;
 }

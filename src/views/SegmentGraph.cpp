@@ -13,9 +13,9 @@ int segmentWidth(int scrollBoxWidth, int segments)
     return std::clamp((scrollBoxWidth - 50) / segments, 30, 100);
 }
 
-GraphPicture sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
+GraphSketch sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
 {
-    GraphPicture drawing;
+    GraphSketch drawing;
     drawing.caption = u"Segment Graph of [%1]"_s.arg(sessionName);
     const int segments = cells.columnCount();
     const int p = segmentWidth(geometry.width, segments);

@@ -64,10 +64,10 @@ TimeScale::TimeScale(int totalSeconds, int scrollBoxWidth)
 {
 }
 
-GraphPicture sketchTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
                              const GraphGeometry &geometry)
 {
-    GraphPicture drawing;
+    GraphSketch drawing;
     const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);

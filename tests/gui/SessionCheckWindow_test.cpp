@@ -118,23 +118,3 @@ TEST(SessionCheckWindow, DownloadShowsItsProgressAndEndsInTheStatusBar)
     shown.window.upButton()->click();
     EXPECT_TRUE(shown.window.statusBar()->currentMessage().isEmpty());
 }
-
-TEST(SessionCheckWindow, CancelInTheProgressDialogStopsTheDownload)
-{
-    DeviceOnComFour device;
-    ShownSession shown(sessionOfDefaultSegments(PulsedSession, 30));
-    shown.window.setPortNumber(4);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        DownloadProgressDialog *progress = shown.window.downloadProgress();
-        if (progress->isVisible() && progress->bar()->value() > 0)
-            progress->cancelButton()->click();
-    });
-    watch.start(5);
-    menuCommand(shown.window, u"Download (&Clear)"_s)->trigger();
-    EXPECT_EQ(shown.prompter.log, QStringList{u"information: Download cancelled"_s});
-    EXPECT_TRUE(shown.window.statusBar()->currentMessage().isEmpty());
-    const QJsonObject download = device.devsim.nextReport(u"download"_s, 5000);
-    EXPECT_EQ(download.value(u"outcome"_s).toString(), u"incomplete"_s);
-    EXPECT_EQ(download.value(u"sessions_stored"_s).toInt(), 0);
-}

@@ -7,6 +7,7 @@
 #include "session/Session.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
+#include "views/GraphPicture.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -21,10 +22,11 @@ int runGraph(const QStringList &arguments);
 
 const CliCommand graphCommand{
     u"graph"_s,
-    u"graph FILE --mode segments|time --width W --height H -o OUT.png"_s,
+    u"graph FILE --mode segments|time --width W --height H [--with-scale] -o OUT.png"_s,
     u"Draw FILE's segment graph or time graph as a PNG picture."_s,
     u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels,\n"
-    u"each 1 to 16384 (the frequency scale beside it is not part of it). The time graph\n"
+    u"each 1 to 16384. --with-scale adds the frequency scale strip left of it, with its\n"
+    u"units, as the window shows it; without it the scale is not part of it. The time graph\n"
     u"spaces its minutes by the session's total time. Exit status 1 when the session\n"
     u"cannot be read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
     runGraph,
@@ -39,6 +41,7 @@ struct GraphOptions
     int width = 0;
     int height = 0;
     QString output;
+    bool withScale = false;
 };
 
 // Beyond what any screen shows; larger pictures take minutes and gigabytes.
@@ -72,6 +75,8 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
         } else if (argument == u"--height"_s && hasValue && options.height == 0) {
             if ((options.height = pixels(arguments.at(++i))) == 0)
                 return std::nullopt;
+        } else if (argument == u"--with-scale"_s && !options.withScale) {
+            options.withScale = true;
         } else if (argument == u"-o"_s && hasValue && options.output.isEmpty()) {
             options.output = arguments.at(++i);
         } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
@@ -137,20 +142,30 @@ int runGraph(const QStringList &arguments)
     StderrPrompter prompter;
     if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    const GraphPicture drawing = sketchGraph(session.cells, *options->mode, session.name,
-                                             session.totalSeconds, options->width, options->height);
-    if (!drawing.error.isEmpty()) {
-        printError(drawing.error);
+    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, session.totalSeconds,
+                                           options->width, options->height);
+    if (!sketch.error.isEmpty()) {
+        printError(sketch.error);
         return 1;
     }
-    const std::optional<QByteArray> png = pngOf(*drawing.canvas);
+    // With the scale the picture is composed whole; the bare bitmap is
+    // painted and compressed band by band.
+    std::optional<QByteArray> png;
+    if (options->withScale) {
+        const QImage picture = GraphPicture::image(paintWhole(sketch), GraphGeometry(options->width, options->height),
+                                                   *options->mode);
+        if (!picture.isNull())
+            png = GraphPicture::png(picture);
+    } else {
+        png = pngOf(*sketch.canvas);
+    }
     if (!png) {
         printError(u"mirandel-cli: the picture for %1 x %2 pixels is too large"_s.arg(options->width)
                        .arg(options->height));
         return 1;
     }
     // Whole or not at all: an earlier picture of that name survives a failure.
-    if (writeFileSafely(options->output, *png)) {
+    if (png->isEmpty() || writeFileSafely(options->output, *png)) {
         printError(u"mirandel-cli: cannot write %1"_s.arg(options->output));
         return 1;
     }

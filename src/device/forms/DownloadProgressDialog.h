@@ -22,7 +22,6 @@ public:
     void sendingEnded() override;
 
     QProgressBar *bar() const { return mBar; }
-    QPushButton *cancelButton() const { return mCancel; }
 
 signals:
     // Cancel, Escape or the close box.

@@ -1,7 +1,9 @@
 #include "session/forms/QtPrompter.h"
 
+#include "session/LoopEntry.h"
+#include "session/forms/InputBoxDialog.h"
+
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -78,11 +80,8 @@ bool QtPrompter::confirmOkCancel(const QString &text)
 
 QString QtPrompter::inputBox(const QString &caption, const QString &prompt, const QString &initial)
 {
-    QInputDialog dialog(boxParent());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(initial);
-    return execOnTop(dialog) == QDialog::Accepted ? dialog.textValue() : initial;
+    InputBoxDialog dialog(caption, prompt, loopEntryExplanation(caption), initial, boxParent());
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.text() : initial;
 }
 
 void QtPrompter::beep()

@@ -3,11 +3,16 @@
 #include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
+#include "views/GraphPicture.h"
 #include "views/TimeGraph.h"
 #include "session/ConversionError.h"
 #include "views/forms/FrequencyScaleStrip.h"
+#include "views/forms/GraphImage.h"
+#include "views/forms/GraphLegend.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 
@@ -42,8 +47,7 @@ void GraphWindow::createControls()
     // The scroll range can exceed the picture: the picture sits on a page
     // as wide as the range.
     auto *page = new QWidget;
-    mImage = new GraphView(page);
-    mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mImage = new GraphImage(page);
     mPlayCursor = new QWidget(page);
     mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     mPlayCursor->setAutoFillBackground(true);
@@ -60,6 +64,50 @@ void GraphWindow::createMenus()
     mActionTimeGraph = mGraphMenu->addAction(u"Time Graph"_s, this, &GraphWindow::showTimeGraph);
     mActionSegmentGraph = mGraphMenu->addAction(u"Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
     mActionSpreadsheet = menuBar()->addAction(u"Spreadsheet"_s, this, &GraphWindow::showSpreadsheet);
+    mActionSpreadsheet->setShortcut(Qt::Key_Escape);
+    mGraphMenu->addSeparator();
+    mActionSavePicture = mGraphMenu->addAction(u"Save &Picture\u2026"_s, this, &GraphWindow::askPictureFileName);
+    mActionSavePicture->setShortcut(QKeySequence::Save);
+    mActionSavePicture->setEnabled(false);
+    // In the menu bar, right of the menus: it takes no height from the graph.
+    mLegend = new GraphLegend(menuBar());
+}
+
+QLabel *GraphWindow::imageLabel() const
+{
+    return mImage;
+}
+
+void GraphWindow::placeLegend()
+{
+    // What the menus leave of the menu bar, right-aligned.
+    int menusRight = 0;
+    for (QAction *menu : menuBar()->actions())
+        menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
+    mLegend->fitInto(width() - menusRight - 8);
+    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, width() - menusRight - 8));
+    mLegend->setGeometry(width() - legendWidth - 8, 0, legendWidth, menuBar()->height());
+}
+
+void GraphWindow::askPictureFileName()
+{
+    QString name = mSessionName.isEmpty() ? u"graph"_s : mSessionName;
+    name.replace(u'/', u'-').replace(u'\\', u'-');
+    name += mMode == GraphKind::Time ? u" time graph.png"_s : u" segment graph.png"_s;
+    const QString path = QFileDialog::getSaveFileName(this, u"Save Picture"_s, name,
+                                                      u"PNG picture (*.png);;SVG drawing (*.svg)"_s);
+    if (!path.isEmpty())
+        savePicture(path);
+}
+
+bool GraphWindow::savePicture(const QString &path)
+{
+    // The whole bitmap exists only while it is written.
+    const auto failure = GraphPicture::save(path, paintWhole(mLastSketch),
+                                            GraphGeometry(mDrawnBox.width(), mDrawnBox.height()), mMode, windowTitle());
+    if (failure)
+        reportError(*failure);
+    return !failure;
 }
 
 void GraphWindow::setGraph(GraphKind mode, const QString &sessionName, int totalSeconds)
@@ -93,7 +141,10 @@ QImage GraphWindow::bitmap() const
 
 void GraphWindow::releaseBitmap()
 {
+    mLastSketch = GraphSketch();
+    mActionSavePicture->setEnabled(false);
     mImage->setCanvas(nullptr);
+    mImage->clear();
     hide();
     mMainWindow.show();
 }
@@ -111,14 +162,18 @@ void GraphWindow::drawGraph()
     mScaleWidth = geometry.width;
     mPlayCursor->hide();
 
-    const GraphPicture drawing =
+    const GraphSketch drawing =
         sketchGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
     if (drawing.canvas) {
         setWindowTitle(drawing.caption);
         mImage->setCanvas(drawing.canvas);
         mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), drawing.canvas->height());
         mScaleStrip->setTicks(geometry.frequencyScale());
+        mScaleStrip->setAxis(geometry.baseline, mMode);
+        mLastSketch = drawing;
+        mDrawnBox = mScrollBox->size();
     }
+    mActionSavePicture->setEnabled(mLastSketch.canvas != nullptr);
     mDrawnFrame = frameGeometry().size();
     mDrawing = false;
     mDrawingFailed = !drawing.error.isEmpty();
@@ -169,6 +224,7 @@ bool GraphWindow::event(QEvent *event)
 void GraphWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    placeLegend();
     redrawIfFrameChanged();
 }
 

@@ -1,13 +1,13 @@
 // The graph view paints only what is exposed: whatever part of a wide graph
 // the scroll box shows is that part of the whole picture.
 #include "views/GraphCanvas.h"
-#include "views/forms/GraphView.h"
+#include "views/forms/GraphImage.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-TEST(GraphView, ScrollingShowsThatPartOfTheWholePicture)
+TEST(GraphImage, ScrollingShowsThatPartOfTheWholePicture)
 {
     const GraphGeometry geometry(400, 300);
     auto canvas = std::make_shared<GraphCanvas>(geometry, 5001);
@@ -20,7 +20,7 @@ TEST(GraphView, ScrollingShowsThatPartOfTheWholePicture)
 
     QScrollArea box;
     box.resize(400, canvas->height() + 30);
-    auto *view = new GraphView;
+    auto *view = new GraphImage;
     view->setCanvas(canvas);
     box.setWidget(view);
     box.show();
