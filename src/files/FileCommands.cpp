@@ -59,24 +59,24 @@ void saveFileAs(const SessionContext &context)
     saveFile(context);
 }
 
-void openFile(const SessionContext &context)
+bool openFile(const SessionContext &context)
 {
     if (!maybeSave(context))
-        return;
+        return false;
     const QString name = context.view.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.session));
     if (name.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(name))
-        readSessionFile(context, name);
-    else
-        context.prompter.error(u"No Such File"_s);
+        return readSessionFile(context, name);
+    context.prompter.error(u"No Such File"_s);
+    return false;
 }
 
-void openStartupFile(const SessionContext &context, QString &startupFileName)
+bool openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
-        return;
-    readSessionFile(context, std::exchange(startupFileName, QString()));
+        return false;
+    return readSessionFile(context, std::exchange(startupFileName, QString()));
 }
 
 void renameSession(const SessionContext &context)

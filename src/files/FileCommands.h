@@ -15,10 +15,12 @@ bool maybeSave(const SessionContext &context);
 void saveFile(const SessionContext &context);
 // Overwrites no file but the session's own.
 void saveFileAs(const SessionContext &context);
-void openFile(const SessionContext &context);
+// True when a file was read into the session.
+bool openFile(const SessionContext &context);
 // Reads the command-line file once, without a prompt; startupFileName is
 // emptied first, so a report shown meanwhile cannot make it read again.
-void openStartupFile(const SessionContext &context, QString &startupFileName);
+// True when a file was read.
+bool openStartupFile(const SessionContext &context, QString &startupFileName);
 void renameSession(const SessionContext &context);
 void editDescription(const SessionContext &context);
 } // namespace FileCommands

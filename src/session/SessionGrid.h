@@ -3,11 +3,17 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <memory>
 #include <vector>
 
 // The cells of the session spreadsheet: one column per segment, rows 0 to 14
 // (row 0 the segment number). This store is the session; the visible grid is
 // only a view of it. Always at least one column.
+//
+// Columns are shared between copies until one of them writes, so a copy of
+// the whole grid (an undo step) costs a pointer per segment. Row 0 is not
+// stored: a segment's number is its position, so shifting segments writes
+// nothing and leaves every column shared.
 class SessionGrid
 {
 public:
@@ -18,21 +24,28 @@ public:
     SessionGrid();
 
     int columnCount() const { return int(mColumns.size()); }
-    // Below 1 gives 1 column. New columns are empty.
+    // Below 1 gives 1 column. New columns are empty but for their number.
     void setColumnCount(int count);
 
-    const QString &cell(int column, int row) const { return mColumns[size_t(column)][size_t(row)]; }
-    void setCell(int column, int row, const QString &text)
+    const QString &cell(int column, int row) const
     {
-        mColumns[size_t(column)][size_t(row)] = text;
-        touch();
+        return row == 0 ? segmentNumber(column) : (*mColumns[size_t(column)])[size_t(row)];
     }
-    const Column &column(int column) const { return mColumns[size_t(column)]; }
-    void setColumn(int column, const Column &cells)
-    {
-        mColumns[size_t(column)] = cells;
-        touch();
-    }
+    // Row 0 follows the position and takes no text.
+    void setCell(int column, int row, const QString &text);
+    Column column(int column) const;
+    // Row 0 of cells is not used.
+    void setColumn(int column, const Column &cells);
+
+    // Adds a column at k that holds the cells of the column that was there
+    // until the caller rewrites it, moving columns k.. one place right.
+    void shiftRightFrom(int k);
+    // Removes column k and moves the columns after it one place left.
+    void shiftLeftOnto(int k);
+
+    // The same cells, also where they are not shared.
+    bool operator==(const SessionGrid &other) const;
+    bool operator!=(const SessionGrid &other) const { return !(*this == other); }
 
     // Names the cells' content: every change gives a number no grid had
     // before, and a copy keeps it with the cells, so two grids of one
@@ -40,18 +53,11 @@ public:
     // kept while it stays.
     quint64 revision() const { return mRevision; }
 
-    // Adds a column and moves columns k.. one place right, numbering row 0
-    // from k + 1 on; column k keeps its cells until the caller rewrites it.
-    void shiftRightFrom(int k);
-    // Removes column k and moves the columns after it one place left,
-    // numbering row 0 from k on.
-    void shiftLeftOnto(int k);
-
 private:
-    void renumberFrom(int column);
+    static const QString &segmentNumber(int column);
     // Every change of the cells ends here.
     void touch();
 
-    std::vector<Column> mColumns;
+    std::vector<std::shared_ptr<Column>> mColumns;
     quint64 mRevision = 0;
 };
