@@ -60,6 +60,10 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // The document outlives the recovery timer and would report its undo
+    // stack's clearing to it.
+    mDocument.undoStack().disconnect(this);
+    mDocument.disconnect(this);
 }
 
 void MainWindow::createControls()
