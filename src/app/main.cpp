@@ -1,15 +1,23 @@
 #include "app/MirandelWindows.h"
+#include "session/ProgramName.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    // Answered before the GUI starts: it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts(ProgramName.data());
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Mirandel 2.0"_s);
+    QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationVersion(u"2.0"_s);
 
     std::unique_ptr<MirandelWindows> windows;
