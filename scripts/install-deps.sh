@@ -2,7 +2,7 @@
 # Installs what building, running and testing Mirandel needs on Debian 12 (as root).
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils
