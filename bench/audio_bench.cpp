@@ -20,7 +20,7 @@ SessionGrid hourOf(int dualSession, const QString &tone)
     SessionGrid cells;
     cells.setColumnCount(60);
     for (int c = 0; c < 60; ++c) {
-        SessionGrid::Column column = NewSessionColumn(dualSession);
+        SessionGrid::Column column = newSessionColumn(dualSession);
         column[0] = QString::number(c + 1);
         column[2] = tone;
         column[5] = dualSession == DualBinauralSession ? u"15.0"_s : u"12.0"_s;

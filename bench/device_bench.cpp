@@ -2,7 +2,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 #include "session/NewSession.h"
 #include "session/Session.h"
 
@@ -22,7 +22,7 @@ Session defaultSegments(int count)
     Session session;
     session.cells.setColumnCount(count);
     for (int k = 0; k < count; ++k) {
-        SessionGrid::Column cells = NewSessionColumn(PulsedSession);
+        SessionGrid::Column cells = newSessionColumn(PulsedSession);
         cells[0] = QString::number(k + 1);
         session.cells.setColumn(k, cells);
     }
@@ -70,15 +70,15 @@ void downloadFullImage(benchmark::State &state)
         state.SkipWithError("mirandel-devsim did not start");
         return;
     }
-    ComPortNames names(u"/nonexistent/MIRANDEL.INI"_s);
+    ComPortNames names(Settings(u"/nonexistent/MIRANDEL.INI"_s));
     names.assign(1, device.path());
-    TApdComPort port(names);
+    SerialLink port(names);
     SessionImage image;
     DeviceLink link(port, image);
     SilentPrompter prompter;
     const Session session = defaultSegments(SessionImage::MaxSegments);
     for (auto _ : state) {
-        if (!link.Download(true, session, 1, prompter)) {
+        if (!link.download(true, session, 1, prompter)) {
             state.SkipWithError("download failed");
             break;
         }

@@ -14,8 +14,8 @@ void encodeFullSession(benchmark::State &state)
     SilentPrompter prompter;
     SessionImage image;
     for (auto _ : state) {
-        image.ImageNextRecord = SessionImage::FirstSegmentRecord;
-        benchmark::DoNotOptimize(EncodeSession(session, prompter, image, SessionImage::MaxSegments));
+        image.nextRecord = SessionImage::FirstSegmentRecord;
+        benchmark::DoNotOptimize(encodeSession(session, prompter, image, SessionImage::MaxSegments));
     }
     state.SetItemsProcessed(state.iterations() * SessionImage::MaxSegments);
 }

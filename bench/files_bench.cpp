@@ -1,11 +1,11 @@
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/QtPrompter.h"
-#include "app/TForm1.h"
-#include "files/Opensess.h"
 #include "files/SessionFileParser.h"
+#include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
 #include "session/NewSession.h"
 #include "session/ValueLists.h"
+#include "session/forms/QtPrompter.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -20,11 +20,11 @@ Session longSession()
 {
     using namespace ValueLists;
     Session session;
-    session.SessionName = u"Long session"_s;
-    session.DescriptionLines = {u"A thousand segments"_s, QString(), u"for the benchmark"_s};
+    session.name = u"Long session"_s;
+    session.descriptionLines = {u"A thousand segments"_s, QString(), u"for the benchmark"_s};
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
-        SessionGrid::Column column = NewSessionColumn(PulsedSession);
+        SessionGrid::Column column = newSessionColumn(PulsedSession);
         column[0] = QString::number(c + 1);
         column[1] = TimeList.at(c % TimeList.size());
         column[2] = PulsedToneList.at(c % PulsedToneList.size());
@@ -42,7 +42,7 @@ QString writtenLongSession(const QTemporaryDir &dir)
     const QString path = dir.filePath(u"long.LSS"_s);
     QSaveFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write(SessionFileBytes(longSession()));
+    file.write(sessionFileBytes(longSession()));
     file.commit();
     return path;
 }
@@ -50,10 +50,10 @@ QString writtenLongSession(const QTemporaryDir &dir)
 // Reading without the file system and the window.
 void BM_ParseSessionFile1000(benchmark::State &state)
 {
-    const QByteArray bytes = SessionFileBytes(longSession());
+    const QByteArray bytes = sessionFileBytes(longSession());
     QtPrompter prompter;
     for (auto _ : state) {
-        SessionFileContent content = ParseSessionFile(bytes, PulsedSession, prompter);
+        SessionFileContent content = parseSessionFile(bytes, PulsedSession, prompter);
         benchmark::DoNotOptimize(content);
     }
 }
@@ -64,9 +64,9 @@ void BM_OpenSession1000(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = writtenLongSession(dir);
     MirandelWindows windows({});
-    TForm1 &form1 = *windows.Form1;
+    MainWindow &form1 = *windows.mainWindow;
     for (auto _ : state) {
-        if (!Opensess(form1.context(), path))
+        if (!readSessionFile(form1.context(), path))
             state.SkipWithError("not read");
     }
 }
@@ -76,10 +76,10 @@ void BM_SaveSession1000(benchmark::State &state)
 {
     QTemporaryDir dir;
     Session session = longSession();
-    session.SessionFileName = dir.filePath(u"saved.LSS"_s);
+    session.fileName = dir.filePath(u"saved.LSS"_s);
     QtPrompter prompter;
     for (auto _ : state) {
-        if (!WriteSessionFile(session, prompter))
+        if (!writeSessionFile(session, prompter))
             state.SkipWithError("not written");
     }
 }

@@ -24,7 +24,7 @@ SessionGrid bigSession()
     SessionGrid cells;
     cells.setColumnCount(SessionGrid::MaxSegments);
     for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
-        SessionGrid::Column cellsOf = NewSessionColumn(PulsedSession);
+        SessionGrid::Column cellsOf = newSessionColumn(PulsedSession);
         cellsOf[0] = QString::number(column + 1);
         cellsOf[1] = ValueLists::TimeList.at(column % 20);
         cellsOf[3] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
@@ -64,10 +64,10 @@ qint64 statusKilobytes(const QByteArray &key)
 
 void drawGraph(benchmark::State &state, GraphKind mode, const SessionGrid &cells)
 {
-    const int total = ComputeTimingSummary(cells, 1).totalSeconds;
+    const int total = computeTimingSummary(cells, 1).totalSeconds;
     QSize size;
     for (auto _ : state) {
-        const GraphDrawing drawing = DrawGraph(cells, mode, u"bench"_s, total, ScrollBoxWidth, ScrollBoxHeight);
+        const GraphDrawing drawing = drawGraph(cells, mode, u"bench"_s, total, ScrollBoxWidth, ScrollBoxHeight);
         size = drawing.bitmap.size();
         benchmark::DoNotOptimize(drawing.bitmap.constBits());
     }
@@ -107,7 +107,7 @@ void BM_SegmentGraphPeakMemory(benchmark::State &state)
         if (clear.open(QIODevice::WriteOnly))
             clear.write("5");
         const qint64 before = statusKilobytes("VmRSS:");
-        const GraphDrawing drawing = DrawGraph(cells, GraphKind::Segment, u"bench"_s, 0, ScrollBoxWidth,
+        const GraphDrawing drawing = drawGraph(cells, GraphKind::Segment, u"bench"_s, 0, ScrollBoxWidth,
                                                ScrollBoxHeight);
         peakKilobytes = statusKilobytes("VmHWM:") - before;
         benchmark::DoNotOptimize(drawing.bitmap.constBits());

@@ -16,15 +16,15 @@ namespace {
 Session longSession()
 {
     Session session;
-    session.SessionName = u"Long"_s;
+    session.name = u"Long"_s;
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
-        SessionGrid::Column column = NewSessionColumn(c % 2 ? PulsedSession : DualBinauralSession);
+        SessionGrid::Column column = newSessionColumn(c % 2 ? PulsedSession : DualBinauralSession);
         column[0] = QString::number(c + 1);
         session.cells.setColumn(c, column);
     }
-    session.TimingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1000:0"_s};
-    session.DescriptionLines = {u"First line"_s, u"Second line"_s};
+    session.timingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1000:0"_s};
+    session.descriptionLines = {u"First line"_s, u"Second line"_s};
     return session;
 }
 
@@ -48,7 +48,7 @@ void BM_PrintListingToPdf(benchmark::State &state)
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(u"listing.pdf"_s));
-        SessionListingPrinter::PrintListingLines(printer, lines, prompter);
+        SessionListingPrinter::printLines(printer, lines, prompter);
     }
 }
 BENCHMARK(BM_PrintListingToPdf)->Unit(benchmark::kMillisecond);

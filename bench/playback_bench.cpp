@@ -10,7 +10,7 @@
 void BM_PlayStartsSound(benchmark::State &state)
 {
     SessionGrid cells;
-    cells.setColumn(0, NewSessionColumn(PulsedSession));
+    cells.setColumn(0, newSessionColumn(PulsedSession));
     SessionPlayer player;
     for (auto _ : state) {
         if (!player.play(cells, 0)) {

@@ -1,5 +1,5 @@
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "session/NewSession.h"
 #include "support/SilentPrompter.h"
 
@@ -23,15 +23,15 @@ class EditingWindow
 public:
     explicit EditingWindow(int segments)
     {
-        TForm1 &form = *windows.Form1;
+        MainWindow &form = *windows.mainWindow;
         form.setPrompter(prompter);
         Session &session = form.session();
-        session.DualSession = DualBinauralSession;
+        session.kind = DualBinauralSession;
         session.cells.setColumnCount(1);
-        session.cells.setColumn(0, NewSessionColumn(DualBinauralSession));
+        session.cells.setColumn(0, newSessionColumn(DualBinauralSession));
         session.cells.setColumnCount(segments);
         for (int k = 1; k < segments; ++k)
-            FillNewSegment(session, k);
+            fillNewSegment(session, k);
         form.cellsChanged();
         form.setSessionShown(true);
         form.show();
@@ -42,27 +42,27 @@ public:
     // Paints what changed, as the next frame would.
     void refresh()
     {
-        TForm1 &form = *windows.Form1;
-        form.StringGrid1->viewport()->repaint();
-        form.memo1->viewport()->repaint();
+        MainWindow &form = *windows.mainWindow;
+        form.sessionTable()->viewport()->repaint();
+        form.timingPanel()->viewport()->repaint();
         QApplication::processEvents();
     }
 
     void insert()
     {
-        TForm1 &form = *windows.Form1;
-        form.runCommand([&form] { form.InsertSegmentClick(); });
+        MainWindow &form = *windows.mainWindow;
+        form.runCommand([&form] { form.insertSegment(); });
         refresh();
     }
 
     void cut()
     {
-        TForm1 &form = *windows.Form1;
-        form.runCommand([&form] { form.CutSegmentClick(); });
+        MainWindow &form = *windows.mainWindow;
+        form.runCommand([&form] { form.cutSegment(); });
         refresh();
     }
 
-    int segments() { return windows.Form1->session().cells.columnCount(); }
+    int segments() { return windows.mainWindow->session().cells.columnCount(); }
 
 private:
     MirandelWindows windows{QStringList()};

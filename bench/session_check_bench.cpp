@@ -13,8 +13,8 @@ void checkLongestSession(benchmark::State &state)
 {
     const Session session = walkingSession(int(state.range(0)), SessionGrid::MaxSegments);
     DeviceInfo device;
-    device.SessionsAvailable = 3;
-    device.SegmentsAvailable = 200;
+    device.sessionsAvailable = 3;
+    device.segmentsAvailable = 200;
     for (auto _ : state)
         benchmark::DoNotOptimize(checkSession(session, &device));
     state.SetItemsProcessed(state.iterations() * SessionGrid::MaxSegments);

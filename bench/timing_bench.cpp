@@ -1,5 +1,5 @@
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "session/NewSession.h"
 #include "session/TimingSummary.h"
 #include "session/ValueLists.h"
@@ -16,7 +16,7 @@ void fillLongSession(Session &session)
 {
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
-        SessionGrid::Column column = NewSessionColumn(PulsedSession);
+        SessionGrid::Column column = newSessionColumn(PulsedSession);
         column[0] = QString::number(c + 1);
         column[1] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
         const int inTen = c % 10;
@@ -32,7 +32,7 @@ void BM_ComputeTimingSummary(benchmark::State &state)
     fillLongSession(session);
     int s = 1;
     for (auto _ : state) {
-        TimingSummary summary = ComputeTimingSummary(session.cells, s);
+        TimingSummary summary = computeTimingSummary(session.cells, s);
         benchmark::DoNotOptimize(summary);
         s = s % 1000 + 1;
     }
@@ -43,13 +43,13 @@ BENCHMARK(BM_ComputeTimingSummary);
 void BM_SelectCellInMainWindow(benchmark::State &state)
 {
     MirandelWindows windows({});
-    TForm1 &form1 = *windows.Form1;
+    MainWindow &form1 = *windows.mainWindow;
     fillLongSession(form1.session());
     form1.cellsChanged();
     form1.setSessionShown(true);
     int column = 0;
     for (auto _ : state) {
-        form1.StringGrid1->setCurrentIndex(form1.StringGrid1->model()->index(1 + column % 14, column));
+        form1.sessionTable()->setCurrentIndex(form1.sessionTable()->model()->index(1 + column % 14, column));
         column = (column + 37) % 1000;
     }
 }
@@ -61,7 +61,7 @@ void BM_ProgramStart(benchmark::State &state)
     for (auto _ : state) {
         MirandelWindows windows({});
         windows.showAtStart();
-        if (!QTest::qWaitForWindowExposed(windows.Form1.get()))
+        if (!QTest::qWaitForWindowExposed(windows.mainWindow.get()))
             state.SkipWithError("main window not exposed");
     }
 }

@@ -48,9 +48,9 @@ void require(bool condition, const char *promise)
 Session sessionOf(const SessionFileContent &content)
 {
     Session session;
-    session.SessionName = content.name;
-    session.DescriptionLines = content.descriptionLines;
-    session.DualSession = content.dualSession;
+    session.name = content.name;
+    session.descriptionLines = content.descriptionLines;
+    session.kind = content.dualSession;
     session.cells = content.cells;
     return session;
 }
@@ -80,29 +80,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(Windows1252::encode(Windows1252::decode(bytes)) == bytes, "every byte survives the code page");
 
     CountingPrompter prompter;
-    const SessionFileContent first = ParseSessionFile(bytes, PulsedSession, prompter);
+    const SessionFileContent first = parseSessionFile(bytes, PulsedSession, prompter);
     requireWellFormed(first.cells);
-    const TimingSummary timing = ComputeTimingSummary(first.cells, 1);
+    const TimingSummary timing = computeTimingSummary(first.cells, 1);
 
     Session read = sessionOf(first);
-    read.SessionTotalSeconds = timing.totalSeconds;
+    read.totalSeconds = timing.totalSeconds;
     try {
         SessionImage image;
-        EncodeSession(read, prompter, image, read.cells.columnCount());
+        encodeSession(read, prompter, image, read.cells.columnCount());
     } catch (const ConversionError &) {
     }
     SessionListing::lines(read, SessionListing::shortDate(QDate(2026, 1, 2)));
     for (const GraphKind kind : {GraphKind::Segment, GraphKind::Time})
-        DrawGraph(read.cells, kind, read.SessionName, read.SessionTotalSeconds, 640, 300);
+        drawGraph(read.cells, kind, read.name, read.totalSeconds, 640, 300);
 
-    const QByteArray written = SessionFileBytes(sessionOf(first));
+    const QByteArray written = sessionFileBytes(sessionOf(first));
     CountingPrompter quiet;
     const int otherKind = first.dualSession == PulsedSession ? DualBinauralSession : PulsedSession;
-    const SessionFileContent second = ParseSessionFile(written, otherKind, quiet);
+    const SessionFileContent second = parseSessionFile(written, otherKind, quiet);
     require(quiet.messages == 0 && !second.formatErrors && !second.cut, "a written file reads without complaint");
     require(second.dualSession == first.dualSession, "the kind survives");
     require(second.name == first.name && second.descriptionLines == first.descriptionLines,
             "name and description survive");
-    require(SessionFileBytes(sessionOf(second)) == written, "a written file reads back to the same file");
+    require(sessionFileBytes(sessionOf(second)) == written, "a written file reads back to the same file");
     return 0;
 }

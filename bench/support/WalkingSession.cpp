@@ -8,11 +8,11 @@ using namespace ValueLists;
 Session walkingSession(int kind, int segments)
 {
     Session session;
-    session.DualSession = kind;
+    session.kind = kind;
     session.cells.setColumnCount(segments);
     const bool dual = kind == DualBinauralSession;
     for (int k = 0; k < segments; ++k) {
-        SessionGrid::Column cells = NewSessionColumn(kind);
+        SessionGrid::Column cells = newSessionColumn(kind);
         cells[0] = QString::number(k + 1);
         cells[1] = TimeList.at(k % TimeList.size());
         cells[2] = dual ? DualToneList.at(k % DualToneList.size()) : PulsedToneList.at(k % PulsedToneList.size());

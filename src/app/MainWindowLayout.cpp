@@ -1,6 +1,6 @@
 #include "app/MainWindowLayout.h"
 
-MainWindowLayout LayoutMainWindow(int screenWidth, int labelGridWidth, int defaultColumnWidth,
+MainWindowLayout mainWindowLayout(int screenWidth, int labelGridWidth, int defaultColumnWidth,
                                   int buttonRowBottom, int frameHeight)
 {
     const int u = defaultColumnWidth + 1;

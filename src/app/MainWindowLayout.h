@@ -4,10 +4,10 @@
 // the window ends 5 pixels below the button row.
 struct MainWindowLayout
 {
-    int gridWidth;    // StringGrid1
+    int gridWidth;    // the session table
     int windowWidth;  // outer width
     int windowHeight; // outer height
 };
 
-MainWindowLayout LayoutMainWindow(int screenWidth, int labelGridWidth, int defaultColumnWidth,
+MainWindowLayout mainWindowLayout(int screenWidth, int labelGridWidth, int defaultColumnWidth,
                                   int buttonRowBottom, int frameHeight);

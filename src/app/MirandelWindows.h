@@ -3,13 +3,13 @@
 #include <QStringList>
 #include <memory>
 
-class TForm1;
-class TForm2;
-class TForm4;
-class TForm5;
-class TForm7;
-class TForm8;
-class TForm9;
+class MainWindow;
+class SessionKindDialog;
+class GraphWindow;
+class SessionNameDialog;
+class IntroductionWindow;
+class PortDialog;
+class SessionDescriptionDialog;
 
 // The program's seven windows, created once in their fixed order and kept
 // until the end.
@@ -21,11 +21,11 @@ struct MirandelWindows
     // The main window, with the introduction on top of it.
     void showAtStart();
 
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<TForm4> Form4;
-    std::unique_ptr<TForm5> Form5;
-    std::unique_ptr<TForm7> Form7;
-    std::unique_ptr<TForm9> Form9;
-    std::unique_ptr<TForm8> Form8;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<SessionKindDialog> sessionKindDialog;
+    std::unique_ptr<GraphWindow> graphWindow;
+    std::unique_ptr<SessionNameDialog> sessionNameDialog;
+    std::unique_ptr<IntroductionWindow> introductionWindow;
+    std::unique_ptr<SessionDescriptionDialog> sessionDescriptionDialog;
+    std::unique_ptr<PortDialog> portDialog;
 };

@@ -5,7 +5,7 @@
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
-// Paints a cell of StringGrid1: its text on the row's background, in the
+// Paints a cell of the session table: its text on the row's background, in the
 // highlight colours when selected. The styled delegate lays every text out
 // anew at each paint, which made an edit of a long session miss its frame;
 // the cell texts come from a few short lists, so their layouts are kept.

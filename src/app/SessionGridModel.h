@@ -4,7 +4,7 @@
 
 struct Session;
 
-// StringGrid1's view of the session cells: row 0 is the fixed segment-number
+// The session table's view of the session cells: row 0 is the fixed segment-number
 // row, which can be neither selected nor edited.
 class SessionGridModel : public QAbstractTableModel
 {

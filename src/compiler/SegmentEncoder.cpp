@@ -75,7 +75,7 @@ class SegmentRecordWriter
 public:
     SegmentRecordWriter(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
         : mCells(session.cells.column(column))
-        , mDual(session.DualSession == DualBinauralSession)
+        , mDual(session.kind == DualBinauralSession)
         , mSegment(column + 1)
         , mFindings(findings)
         , mRecord(record)
@@ -263,7 +263,7 @@ public:
         case EncoderFinding::NoMatch:
             mPrompter.setBusy(false);
             mPrompter.error(finding.text);
-            mImage.EncodeFailed = 1;
+            mImage.encodeFailed = 1;
             break;
         case EncoderFinding::ToneGroupChange:
         case EncoderFinding::FloatConvertError:
@@ -293,24 +293,24 @@ QString SessionLengthRefusal(int segmentCount, int firstRecord)
     return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft);
 }
 
-int EncodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
+int encodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
-    Q_ASSERT(image.ImageNextRecord >= SessionImage::FirstSegmentRecord);
-    image.EncodeFailed = 0;
-    const QString refusal = SessionLengthRefusal(segmentCount, image.ImageNextRecord);
+    Q_ASSERT(image.nextRecord >= SessionImage::FirstSegmentRecord);
+    image.encodeFailed = 0;
+    const QString refusal = SessionLengthRefusal(segmentCount, image.nextRecord);
     if (!refusal.isEmpty()) {
         prompter.setBusy(false);
         prompter.error(refusal);
-        image.EncodeFailed = 1;
-        return image.EncodeFailed;
+        image.encodeFailed = 1;
+        return image.encodeFailed;
     }
     PromptedFindings findings(prompter, image);
     for (int column = 0; column < segmentCount; ++column) {
-        EncodeSegment(session, column, image.record(image.ImageNextRecord), findings);
-        ++image.ImageNextRecord;
+        EncodeSegment(session, column, image.record(image.nextRecord), findings);
+        ++image.nextRecord;
     }
-    SessionImage::Record &last = image.record(image.ImageNextRecord - 1);
+    SessionImage::Record &last = image.record(image.nextRecord - 1);
     last[7] = quint8(last[7] + EndOfSessionFlag);
-    return image.EncodeFailed;
+    return image.encodeFailed;
 }

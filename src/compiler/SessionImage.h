@@ -40,8 +40,8 @@ struct SessionImage
     // The byte that makes the sum of bytes plus itself 0 modulo 256.
     static quint8 checksum(QByteArrayView bytes);
 
-    int ImageNextRecord = FirstSegmentRecord; // the record the encoder fills next
-    int EncodeFailed = 0;                     // 1 after a "No match" message
+    int nextRecord = FirstSegmentRecord; // the record the encoder fills next
+    int encodeFailed = 0;                // 1 after a "No match" message
 
 private:
     std::array<Record, RecordCount> mRecords{};

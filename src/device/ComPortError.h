@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "session/CommandError.h"
 
 // A failure of the serial port. The four open kinds are what callers expect
 // when a port cannot be opened; the others end a command in the standard
 // error report.
-class ComPortError : public std::runtime_error
+class ComPortError : public CommandError
 {
 public:
     enum Kind {
@@ -14,20 +13,18 @@ public:
         EBadId,               // the port does not exist
         EHardware,            // the port is in use
         EAlreadyOpen,         // the device is already open
-        EBufferIsEmpty,       // ReceiveByte with nothing waiting
-        EOutputBufferTooSmall // SendByte into a full transmit buffer
+        EBufferIsEmpty,       // receiveByte with nothing waiting
+        EOutputBufferTooSmall // sendByte into a full transmit buffer
     };
 
     ComPortError(Kind kind, const QString &message)
-        : std::runtime_error(message.toStdString()), mKind(kind), mMessage(message)
+        : CommandError(message), mKind(kind)
     {
     }
 
     Kind kind() const { return mKind; }
     bool isOpenError() const { return mKind <= EAlreadyOpen; }
-    const QString &message() const { return mMessage; }
 
 private:
     Kind mKind;
-    QString mMessage;
 };

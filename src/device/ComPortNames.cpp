@@ -1,11 +1,9 @@
 #include "device/ComPortNames.h"
 
-#include <QSettings>
-
 using namespace Qt::Literals::StringLiterals;
 
-ComPortNames::ComPortNames(const QString &settingsFile)
-    : mSettingsFile(settingsFile)
+ComPortNames::ComPortNames(const Settings &settings)
+    : mSettings(settings)
 {
 }
 
@@ -19,8 +17,7 @@ QString ComPortNames::systemPortName(int comNumber) const
     if (const auto assigned = mAssigned.constFind(comNumber); assigned != mAssigned.cend())
         return *assigned;
     // Read at every open, so that a changed file needs no restart.
-    const QSettings settings(mSettingsFile, QSettings::IniFormat);
-    const QString configured = settings.value(u"Ports/COM%1"_s.arg(comNumber)).toString().trimmed();
+    const QString configured = mSettings.portDevice(comNumber);
     if (!configured.isEmpty())
         return configured;
 #ifdef Q_OS_WIN

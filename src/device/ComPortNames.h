@@ -1,23 +1,22 @@
 #pragma once
 
-#include "session/ProgramFiles.h"
+#include "device/Settings.h"
 
 #include <QMap>
 #include <QString>
 
 // Which system device each COM port (1 to 4) opens: COMn on Windows,
-// /dev/ttyS0 to /dev/ttyS3 elsewhere, unless section "Ports" of the settings
-// file names a device for the port ("COM1=/dev/ttyUSB0"). A device assigned
-// in code wins over both.
+// /dev/ttyS0 to /dev/ttyS3 elsewhere, unless the settings name a device for
+// the port. A device assigned in code wins over both.
 class ComPortNames
 {
 public:
-    explicit ComPortNames(const QString &settingsFile = SettingsFilePath());
+    explicit ComPortNames(const Settings &settings = Settings());
 
     void assign(int comNumber, const QString &device);
     QString systemPortName(int comNumber) const;
 
 private:
-    QString mSettingsFile;
+    Settings mSettings;
     QMap<int, QString> mAssigned;
 };

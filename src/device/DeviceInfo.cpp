@@ -4,9 +4,9 @@ using namespace Qt::Literals::StringLiterals;
 
 QString DeviceInfo::summary() const
 {
-    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(DeviceModelName, DeviceRevision)
-        .arg(SessionsAvailable)
-        .arg(SegmentsAvailable);
+    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(modelName, revision)
+        .arg(sessionsAvailable)
+        .arg(segmentsAvailable);
 }
 
 QString DeviceInfo::revisionText(quint8 revision)
@@ -17,9 +17,9 @@ QString DeviceInfo::revisionText(quint8 revision)
 QStringList DeviceInfo::appendRefusals(int segmentCount) const
 {
     QStringList refusals;
-    if (segmentCount > SegmentsAvailable)
-        refusals.append(u"Download capacity of %1 segments exceeded"_s.arg(SegmentsAvailable));
-    if (SessionsAvailable == 0)
+    if (segmentCount > segmentsAvailable)
+        refusals.append(u"Download capacity of %1 segments exceeded"_s.arg(segmentsAvailable));
+    if (sessionsAvailable == 0)
         refusals.append(u"System has max sessions downloaded"_s);
     return refusals;
 }

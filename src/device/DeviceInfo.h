@@ -5,10 +5,10 @@
 // What the last successful identification told about the device.
 struct DeviceInfo
 {
-    QString DeviceModelName; // "Ambrion" or "Calidor"
-    QString DeviceRevision;  // "2.3" for revision byte 23
-    int SessionsAvailable = 0;
-    int SegmentsAvailable = 0;
+    QString modelName; // "Ambrion" or "Calidor"
+    QString revision;  // "2.3" for revision byte 23
+    int sessionsAvailable = 0;
+    int segmentsAvailable = 0;
 
     // "Ambrion, rev 2.3 has 5 sessions and 300 segments available"
     QString summary() const;

@@ -3,7 +3,7 @@
 #include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
 #include "device/ComPortError.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
 
@@ -37,7 +37,7 @@ void showError(Prompter &prompter, const QString &text)
 }
 } // namespace
 
-DeviceLink::DeviceLink(TApdComPort &port, SessionImage &image)
+DeviceLink::DeviceLink(SerialLink &port, SessionImage &image)
     : mPort(port)
     , mImage(image)
 {
@@ -50,12 +50,12 @@ bool DeviceLink::refusedWhileBusy(Prompter &prompter) const
     return mBusy;
 }
 
-bool DeviceLink::ChkPort(int port, Prompter &prompter)
+bool DeviceLink::checkPort(int port, Prompter &prompter)
 {
     return !refusedWhileBusy(prompter) && openPort(port, prompter);
 }
 
-bool DeviceLink::ChkSys(int port, Prompter &prompter)
+bool DeviceLink::checkSystem(int port, Prompter &prompter)
 {
     if (refusedWhileBusy(prompter))
         return false;
@@ -91,8 +91,8 @@ DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
     if (!openPort(port, prompter))
         return Identification::NotFound;
     // Bytes already waiting are read as the start of the answer.
-    mPort.SendByte(IdentificationRequest);
-    if (!mPort.WaitTicks(IdentificationWaitTicks, true))
+    mPort.sendByte(IdentificationRequest);
+    if (!mPort.waitTicks(IdentificationWaitTicks, true))
         return Identification::Interrupted; // the program is quitting: no more messages
     if (readAnswer())
         return Identification::Found;
@@ -105,9 +105,9 @@ bool DeviceLink::readAnswer()
     // All six bytes must have arrived during the wait; a shorter answer is no
     // device either.
     const auto next = [this](quint8 &byte) {
-        if (!mPort.InputReady())
+        if (!mPort.inputReady())
             return false;
-        byte = mPort.ReceiveByte();
+        byte = mPort.receiveByte();
         return true;
     };
     quint8 signature = 0, model = 0, revision = 0, sessions = 0, segmentsHigh = 0, segmentsLow = 0;
@@ -116,26 +116,26 @@ bool DeviceLink::readAnswer()
     DeviceInfo found;
     SessionImage::DeviceModel modelCode;
     if (model == 'N' || model == 'I') {
-        found.DeviceModelName = u"Ambrion"_s;
+        found.modelName = u"Ambrion"_s;
         modelCode = SessionImage::AmbrionModel;
     } else if (model == 'T') {
-        found.DeviceModelName = u"Calidor"_s;
+        found.modelName = u"Calidor"_s;
         modelCode = SessionImage::CalidorModel;
     } else {
         return false;
     }
     if (!next(revision) || !next(sessions) || !next(segmentsHigh) || !next(segmentsLow))
         return false;
-    found.DeviceRevision = DeviceInfo::revisionText(revision);
-    found.SessionsAvailable = sessions;
-    found.SegmentsAvailable = segmentsHigh * 256 + segmentsLow;
+    found.revision = DeviceInfo::revisionText(revision);
+    found.sessionsAvailable = sessions;
+    found.segmentsAvailable = segmentsHigh * 256 + segmentsLow;
     mInfo = found;
     mIdentified = true;
     mImage.setDeviceModel(modelCode);
     return true;
 }
 
-bool DeviceLink::Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter)
+bool DeviceLink::download(bool clear, const Session &session, int comPortNumber, Prompter &prompter)
 {
     if (refusedWhileBusy(prompter))
         return false;
@@ -144,8 +144,8 @@ bool DeviceLink::Download(bool clear, const Session &session, int comPortNumber,
     mImage.setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
     mImage.clearHeaderTail();
     const int segmentCount = session.cells.columnCount();
-    mImage.ImageNextRecord = SessionImage::FirstSegmentRecord;
-    bool aborted = EncodeSession(session, prompter, mImage, segmentCount) != 0;
+    mImage.nextRecord = SessionImage::FirstSegmentRecord;
+    bool aborted = encodeSession(session, prompter, mImage, segmentCount) != 0;
     // A session too long for the image has been refused by the encoder; the
     // device is not even asked.
     if (segmentCount <= SessionImage::MaxSegments) {
@@ -180,15 +180,15 @@ bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
 
 bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
 {
-    if (mPort.OutputPending() > 0)
-        mPort.DiscardOutput();
+    if (mPort.outputPending() > 0)
+        mPort.discardOutput();
     const QByteArray bytes = mImage.downloadBytes(segmentCount);
     PacedSender sender(mPort, bytes, mProgress);
     mSender = &sender;
     const PacedSender::Outcome outcome = sender.run();
     mSender = nullptr;
     if (outcome != PacedSender::Outcome::Sent)
-        mPort.DiscardOutput();
+        mPort.discardOutput();
     mPort.setOpen(false);
     prompter.setBusy(false);
     switch (outcome) {

@@ -5,7 +5,7 @@
 
 class DownloadProgress;
 class Prompter;
-class TApdComPort;
+class SerialLink;
 struct Session;
 struct SessionImage;
 
@@ -18,20 +18,20 @@ public:
     // Extra time a download may take beyond twice its line time.
     static constexpr int DrainMarginMs = PacedSender::DeadlineMarginMs;
 
-    DeviceLink(TApdComPort &port, SessionImage &image);
+    DeviceLink(SerialLink &port, SessionImage &image);
 
     // Opens COM port `port` (1 to 4) and leaves it open. False after "No COM
     // port is selected" or "COM port could not be opened".
-    bool ChkPort(int port, Prompter &prompter);
-    // ChkPort, then the identification; fills info() and the image's model
+    bool checkPort(int port, Prompter &prompter);
+    // checkPort, then the identification; fills info() and the image's model
     // byte. False after its message. The port stays open either way.
-    bool ChkSys(int port, Prompter &prompter);
+    bool checkSystem(int port, Prompter &prompter);
     // Encodes the session and sends it to the device on comPortNumber,
     // replacing (clear) or adding to its sessions. True when every byte has
     // left; the port is then closed. Shows the hourglass meanwhile. The bytes
     // go out at the line's pace with the event loop running; progress, when
     // set, is told how they go.
-    bool Download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
+    bool download(bool clear, const Session &session, int comPortNumber, Prompter &prompter);
     // Stops a download's sending at once: what is still queued is discarded,
     // the port closed, and "Download cancelled" shown.
     void cancelDownload();
@@ -58,7 +58,7 @@ private:
     bool fitsDevice(int segmentCount, Prompter &prompter) const;
     bool sendImage(int segmentCount, Prompter &prompter);
 
-    TApdComPort &mPort;
+    SerialLink &mPort;
     SessionImage &mImage;
     DeviceInfo mInfo;
     bool mBusy = false;

@@ -1,13 +1,13 @@
 #include "device/PacedSender.h"
 
 #include "device/DownloadProgress.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 
-PacedSender::PacedSender(TApdComPort &port, const QByteArray &bytes, DownloadProgress *progress)
+PacedSender::PacedSender(SerialLink &port, const QByteArray &bytes, DownloadProgress *progress)
     : mPort(port)
     , mBytes(bytes)
     , mProgress(progress)
@@ -54,7 +54,7 @@ void PacedSender::finish(Outcome outcome)
 int PacedSender::bytesByTime() const
 {
     const qint64 bits = mClock.elapsed() * mPort.baudRate() / 1000;
-    return int(std::min<qint64>(bits / TApdComPort::BitsPerByte, mBytes.size()));
+    return int(std::min<qint64>(bits / SerialLink::BitsPerByte, mBytes.size()));
 }
 
 void PacedSender::tick()
@@ -74,16 +74,16 @@ void PacedSender::tick()
         finish(Outcome::Sent);
         return;
     }
-    if (mClock.elapsed() > 2 * TApdComPort::lineTimeMs(total, mPort.baudRate()) + DeadlineMarginMs) {
+    if (mClock.elapsed() > 2 * SerialLink::lineTimeMs(total, mPort.baudRate()) + DeadlineMarginMs) {
         finish(Outcome::Stopped);
         return;
     }
     // Never more queued than the lead: a stalled line stops the writing, and
     // a cancel has little to discard.
-    const int leadBytes = std::max(1, int(qint64(LeadMs) * mPort.baudRate() / (1000 * TApdComPort::BitsPerByte)));
+    const int leadBytes = std::max(1, int(qint64(LeadMs) * mPort.baudRate() / (1000 * SerialLink::BitsPerByte)));
     const int allowed = std::min(total, std::min(byTime, left) + leadBytes);
     for (; mWritten < allowed; ++mWritten)
-        mPort.SendByte(quint8(mBytes.at(mWritten)));
+        mPort.sendByte(quint8(mBytes.at(mWritten)));
     // What the queue says has left, and no more than the line can have
     // carried by now.
     report(std::clamp(std::min(left, byTime), 0, total));
@@ -93,5 +93,5 @@ void PacedSender::report(int sent)
 {
     const int total = int(mBytes.size());
     if (mProgress)
-        mProgress->sendingProgressed(sent, total, TApdComPort::lineTimeMs(total - sent, mPort.baudRate()));
+        mProgress->sendingProgressed(sent, total, SerialLink::lineTimeMs(total - sent, mPort.baudRate()));
 }

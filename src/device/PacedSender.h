@@ -5,7 +5,7 @@
 
 class DownloadProgress;
 class QEventLoop;
-class TApdComPort;
+class SerialLink;
 
 // Sends bytes through an open port at the pace of its line, a few at a time
 // from the event loop: the window stays alive, progress can be shown, and a
@@ -28,7 +28,7 @@ public:
     static constexpr int LeadMs = 100;
     static constexpr int TickMs = 20;
 
-    PacedSender(TApdComPort &port, const QByteArray &bytes, DownloadProgress *progress);
+    PacedSender(SerialLink &port, const QByteArray &bytes, DownloadProgress *progress);
 
     // Sends, running the event loop until the send is over. Discards nothing
     // and leaves the port open.
@@ -41,7 +41,7 @@ private:
     void report(int sent);
     int bytesByTime() const;
 
-    TApdComPort &mPort;
+    SerialLink &mPort;
     const QByteArray mBytes;
     DownloadProgress *mProgress;
     QElapsedTimer mClock;

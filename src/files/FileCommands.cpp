@@ -1,6 +1,6 @@
 #include "files/FileCommands.h"
 
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
@@ -16,91 +16,86 @@ namespace FileCommands {
 namespace {
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
-    return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.SessionFileName};
+    return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
 }
 } // namespace
 
-bool QuerySaveModified(const SessionContext &context)
+bool maybeSave(const SessionContext &context)
 {
     Session &session = context.session;
-    if (session.SessionModified != 1)
+    if (session.modified != 1)
         return true;
-    const QString fileName = QFileInfo(session.SessionFileName).fileName();
+    const QString fileName = QFileInfo(session.fileName).fileName();
     if (context.prompter.confirmYesNo(u"Session %1 has been modified. Save it?"_s.arg(fileName)))
-        SaveasClick(context);
+        saveFileAs(context);
     else
-        session.SessionModified = 0;
-    return session.SessionModified == 0;
+        session.modified = 0;
+    return session.modified == 0;
 }
 
-void Save1Click(const SessionContext &context)
+void saveFile(const SessionContext &context)
 {
-    if (context.session.SessionFileName.isEmpty()) {
-        SaveasClick(context);
+    if (context.session.fileName.isEmpty()) {
+        saveFileAs(context);
         return;
     }
-    WriteSessionFile(context.session, context.prompter);
+    writeSessionFile(context.session, context.prompter);
 }
 
-void SaveasClick(const SessionContext &context)
+void saveFileAs(const SessionContext &context)
 {
     Session &session = context.session;
     const QString name = context.view.askSaveFileName(sessionFileDialog(u"Save File As"_s, session));
     if (name.isEmpty()) {
-        session.SessionModified = 1;
+        session.modified = 1;
         return;
     }
-    if (name != session.SessionFileName && QFileInfo::exists(name)) {
+    if (name != session.fileName && QFileInfo::exists(name)) {
         context.prompter.error(u"File Exists"_s);
-        session.SessionModified = 1;
+        session.modified = 1;
         return;
     }
-    session.SessionFileName = name;
-    Save1Click(context);
+    session.fileName = name;
+    saveFile(context);
 }
 
-void Open1Click(const SessionContext &context)
+void openFile(const SessionContext &context)
 {
-    if (!QuerySaveModified(context))
+    if (!maybeSave(context))
         return;
     const QString name = context.view.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.session));
     if (name.isEmpty())
         return;
     if (QFileInfo::exists(name))
-        Opensess(context, name);
+        readSessionFile(context, name);
     else
         context.prompter.error(u"No Such File"_s);
 }
 
-void FormActivate(const SessionContext &context, QString &startupFileName)
+void openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
         return;
-    Opensess(context, std::exchange(startupFileName, QString()));
+    readSessionFile(context, std::exchange(startupFileName, QString()));
 }
 
-bool FormCloseQuery(const SessionContext &context)
-{
-    return QuerySaveModified(context);
-}
-
-void Name1Click(const SessionContext &context)
+void renameSession(const SessionContext &context)
 {
     Session &session = context.session;
-    if (const std::optional<QString> name = context.view.askSessionName(session.SessionName)) {
-        session.SessionName = *name;
-        session.SessionModified = 1;
+    if (const std::optional<QString> name = context.view.askSessionName(session.name)) {
+        session.name = *name;
+        session.modified = 1;
     }
-    context.view.setCaption(SessionCaption(session.SessionName, false));
+    context.view.setCaption(sessionCaption(session.name, false));
 }
 
-void SessionDescription1Click(const SessionContext &context)
+void editDescription(const SessionContext &context)
 {
     Session &session = context.session;
-    const SessionDescriptionAnswer answer = context.view.askSessionDescription(session.DescriptionLines);
+    const SessionDescriptionAnswer answer = context.view.askSessionDescription(session.descriptionLines);
     if (answer.accepted && answer.changed) {
-        session.SessionModified = 1;
-        session.DescriptionLines = answer.lines;
+        session.modified = 1;
+        session.descriptionLines = answer.lines;
     }
 }
 } // namespace FileCommands

@@ -23,7 +23,7 @@ constexpr int DescriptionLimit = 256;
 // value (the lookup gives -1) takes the nearer end of the list.
 QString snapped(const QString &number, const QStringList &values, const QStringList &entries, Prompter &prompter)
 {
-    int index = NearestValueIndex(number, values, prompter);
+    int index = nearestValueIndex(number, values, prompter);
     if (index < 0) {
         const auto value = TextNumbers::tryDecimal(number);
         const auto first = TextNumbers::tryDecimal(values.first());
@@ -69,7 +69,7 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
 {
     const SegmentLine &line = read.line;
     const bool dual = dualSession == DualBinauralSession;
-    SessionGrid::Column column = NewSessionColumn(dualSession);
+    SessionGrid::Column column = newSessionColumn(dualSession);
     column[0] = QString::number(number);
     if (read.halfSeconds)
         column[1] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList, ValueLists::TimeList,
@@ -229,13 +229,13 @@ SessionFileContent SessionFileParser::finish()
         mContent.dualSession = ValueLists::isDualTone(kept.front().line.fields[2].toString()) ? DualBinauralSession
                                                                                                 : PulsedSession;
     mContent.cells.setColumnCount(int(kept.size()));
-    mContent.cells.setColumn(0, NewSessionColumn(mContent.dualSession));
+    mContent.cells.setColumn(0, newSessionColumn(mContent.dualSession));
     for (int k = 0; k < int(kept.size()); ++k)
         mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.dualSession, mPrompter));
     return std::move(mContent);
 }
 
-SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
+SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
 {
     SessionFileParser parser(dualSessionBefore, prompter);
     parser.feed(bytes);

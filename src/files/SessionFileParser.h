@@ -60,4 +60,4 @@ private:
 };
 
 // The whole file at once.
-SessionFileContent ParseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter);
+SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter);

@@ -57,27 +57,27 @@ void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
 }
 } // namespace
 
-QByteArray SessionFileBytes(const Session &session)
+QByteArray sessionFileBytes(const Session &session)
 {
     QString text;
     text.reserve(80 * (session.cells.columnCount() + 1));
-    appendSemicolonLine(text, session.SessionName);
+    appendSemicolonLine(text, session.name);
     for (int column = 0; column < session.cells.columnCount(); ++column)
         appendSegmentLine(text, session.cells, column);
-    for (const QString &line : session.DescriptionLines)
+    for (const QString &line : session.descriptionLines)
         appendSemicolonLine(text, line);
     return Windows1252::encode(text);
 }
 
-bool WriteSessionFile(Session &session, Prompter &prompter)
+bool writeSessionFile(Session &session, Prompter &prompter)
 {
-    const auto failure = writeFileSafely(session.SessionFileName, SessionFileBytes(session));
+    const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
     if (!failure) {
-        session.SessionModified = 0;
+        session.modified = 0;
         return true;
     }
     if (failure->stage == FileWriteFailure::Create)
-        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.SessionFileName, failure->reason));
+        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
     else
         prompter.error(u"Stream write error"_s);
     return false;

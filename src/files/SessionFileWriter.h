@@ -7,11 +7,11 @@ struct Session;
 
 // The session's file as bytes: the name line, one TAB-terminated line of 16
 // fields per segment, the description lines, each line ended by CR LF.
-QByteArray SessionFileBytes(const Session &session);
+QByteArray sessionFileBytes(const Session &session);
 
-// Writes the session to its SessionFileName, which must not be empty. The
-// text goes to a temporary file that replaces the old file only once it is
-// complete, so a save that fails leaves the file that was there. Clears
-// SessionModified on success; on failure reports "Cannot create file" or
+// Writes the session to its file name, which must not be empty. The text
+// goes to a temporary file that replaces the old file only once it is
+// complete, so a save that fails leaves the file that was there. Clears the
+// modified flag on success; on failure reports "Cannot create file" or
 // "Stream write error" and keeps it.
-bool WriteSessionFile(Session &session, Prompter &prompter);
+bool writeSessionFile(Session &session, Prompter &prompter);

@@ -44,14 +44,14 @@ void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
 void finishLoopChange(const SessionContext &context, int k)
 {
     context.view.cellsChanged();
-    UpdateTimingSummary(context.session, context.view, k + 1);
+    updateTimingSummary(context.session, context.view, k + 1);
 }
 } // namespace
 
-void EnterLoopSegs(const SessionContext &context)
+void enterLoopSegs(const SessionContext &context)
 {
     SessionGrid &cells = context.session.cells;
-    const int k = context.session.CurrentCell.column;
+    const int k = context.session.currentCell.column;
     const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
     int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0 && t > 0) {
@@ -92,10 +92,10 @@ void EnterLoopSegs(const SessionContext &context)
     finishLoopChange(context, k);
 }
 
-void EnterLoopTimes(const SessionContext &context)
+void enterLoopTimes(const SessionContext &context)
 {
     SessionGrid &cells = context.session.cells;
-    const int k = context.session.CurrentCell.column;
+    const int k = context.session.currentCell.column;
     const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
     int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0) {

@@ -64,7 +64,7 @@ int reported(const QString &text, NearestValue found, Prompter &prompter)
 }
 } // namespace
 
-int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
+int nearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter)
 {
     const auto target = QuarterUnitList::of(text);
     const NearestValue found = target ? scanForNearest(*target, list.size(), [&list](int i) {
@@ -74,7 +74,7 @@ int NearestValueIndex(const QString &text, const QStringList &list, Prompter &pr
     return reported(text, found, prompter);
 }
 
-int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
+int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
 {
     return reported(text, FindNearestValue(text, list), prompter);
 }

@@ -10,9 +10,9 @@ class QuarterUnitList;
 // -1 when even the first entry is 10000 quarter units or more away. A text or
 // entry that is not a number shows "Float convert error on %s" and gives the
 // index reached so far.
-int NearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
+int nearestValueIndex(const QString &text, const QStringList &list, Prompter &prompter);
 // The same, on a list read once beforehand.
-int NearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);
+int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);
 
 // What NearestValueIndex finds, for callers that report the failure their own
 // way: converted is false where it would show FloatConvertErrorText(text).

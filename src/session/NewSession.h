@@ -5,13 +5,13 @@
 struct Session;
 struct SessionContext;
 
-// Segment 1 of a new session of the given kind (DualSession value).
-SessionGrid::Column NewSessionColumn(int dualSession);
+// Segment 1 of a new session of the given kind (a SessionKind value).
+SessionGrid::Column newSessionColumn(int dualSession);
 
 // Column k (k >= 1) becomes a copy of column k - 1 outside any loop, with
 // row 0 = k + 1, VI ramp "none" and dbb ramp "ramp" (dual) or empty.
 // Marks the session modified.
-void FillNewSegment(Session &session, int k);
+void fillNewSegment(Session &session, int k);
 
 // File > New after the save prompt: asks the kind and shows one default segment.
-void NewSession(const SessionContext &context);
+void newSession(const SessionContext &context);

@@ -5,7 +5,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString TextBeforeLast(const QString &text, QChar ch)
+QString textBeforeLast(const QString &text, QChar ch)
 {
     if (text.size() <= 1)
         return text;
@@ -16,14 +16,9 @@ QString TextBeforeLast(const QString &text, QChar ch)
     return QString();
 }
 
-QString ExeDirectory()
+QString exeDirectory()
 {
     const QChar separator = QDir::separator();
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-    return TextBeforeLast(program, separator) + separator;
-}
-
-QString SettingsFilePath()
-{
-    return ExeDirectory() + u"MIRANDEL.INI"_s;
+    return textBeforeLast(program, separator) + separator;
 }

@@ -5,10 +5,7 @@
 // text before the last ch, searched from the next-to-last character back:
 // at most one character gives the text itself; ch at the first position gives
 // the whole text; no ch gives the empty text.
-QString TextBeforeLast(const QString &text, QChar ch);
+QString textBeforeLast(const QString &text, QChar ch);
 
 // The running program's directory with a trailing separator.
-QString ExeDirectory();
-
-// The settings file beside the program.
-QString SettingsFilePath();
+QString exeDirectory();

@@ -45,20 +45,20 @@ bool refuseInsertBefore(const SessionContext &context, int k, const QString &ins
 
 void finishShift(const SessionContext &context, int k)
 {
-    context.session.SessionModified = 1;
+    context.session.modified = 1;
     context.view.cellsChanged();
-    UpdateTimingSummary(context.session, context.view, k + 1);
+    updateTimingSummary(context.session, context.view, k + 1);
 }
 
 void insertNewSegmentBefore(const SessionContext &context, int k)
 {
     context.session.cells.shiftRightFrom(k);
-    FillNewSegment(context.session, k);
+    fillNewSegment(context.session, k);
     finishShift(context, k);
 }
 } // namespace
 
-void NewSegment(const SessionContext &context)
+void newSegment(const SessionContext &context)
 {
     if (refuseWhenFull(context)) {
         context.view.scrollToLastSegment();
@@ -67,65 +67,65 @@ void NewSegment(const SessionContext &context)
     Session &session = context.session;
     const int k = session.cells.columnCount();
     session.cells.setColumnCount(k + 1);
-    FillNewSegment(session, k);
+    fillNewSegment(session, k);
     context.view.cellsChanged();
     const CellPos added{k, 1};
-    session.CurrentCell = added;
+    session.currentCell = added;
     context.view.selectCell(added);
     context.view.focusGrid();
     // Scrolled before the timing refresh, which a bad time text in another
     // segment may stop.
     context.view.scrollToLastSegment();
-    UpdateTimingSummary(session, context.view, k + 1);
+    updateTimingSummary(session, context.view, k + 1);
 }
 
-void CopySegment(const SessionContext &context)
+void copySegment(const SessionContext &context)
 {
     Session &session = context.session;
-    const SessionGrid::Column &column = session.cells.column(session.CurrentCell.column);
-    session.SegmentClipboard = QStringList(column.begin(), column.end());
-    session.SegmentClipboard[SessionRows::LoopSegs] = u"0"_s;
-    session.SegmentClipboard[SessionRows::LoopTimes] = u"0"_s;
+    const SessionGrid::Column &column = session.cells.column(session.currentCell.column);
+    session.segmentClipboard = QStringList(column.begin(), column.end());
+    session.segmentClipboard[SessionRows::LoopSegs] = u"0"_s;
+    session.segmentClipboard[SessionRows::LoopTimes] = u"0"_s;
 }
 
-void CutSegment(const SessionContext &context)
+void cutSegment(const SessionContext &context)
 {
     Session &session = context.session;
-    const int k = session.CurrentCell.column;
+    const int k = session.currentCell.column;
     if (k == 0) {
         context.prompter.error(u"Cannot delete segment 1"_s);
     } else if (isInsideLoop(session.cells, k)) {
         context.prompter.error(u"Cannot delete inside loop"_s);
     } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
         const SessionGrid::Column &column = session.cells.column(k);
-        session.SegmentClipboard = QStringList(column.begin(), column.end());
+        session.segmentClipboard = QStringList(column.begin(), column.end());
         session.cells.shiftLeftOnto(k);
-        session.SessionModified = 1;
+        session.modified = 1;
         context.view.cellsChanged();
     }
-    UpdateTimingSummary(session, context.view, k + 1);
+    updateTimingSummary(session, context.view, k + 1);
 }
 
-void PasteSegment(const SessionContext &context)
+void pasteSegment(const SessionContext &context)
 {
     Session &session = context.session;
-    const int k = session.CurrentCell.column;
+    const int k = session.currentCell.column;
     if (refuseInsertBefore(context, k, u"Cannot paste inside loop"_s))
         return;
-    if (session.SegmentClipboard.value(0).isEmpty()) {
+    if (session.segmentClipboard.value(0).isEmpty()) {
         insertNewSegmentBefore(context, k);
         return;
     }
     session.cells.shiftRightFrom(k);
     for (int row = 1; row < SessionGrid::RowCount; ++row)
-        session.cells.setCell(k, row, session.SegmentClipboard.value(row));
+        session.cells.setCell(k, row, session.segmentClipboard.value(row));
     session.cells.setCell(k, 0, QString::number(k + 1));
     finishShift(context, k);
 }
 
-void InsertSegment(const SessionContext &context)
+void insertSegment(const SessionContext &context)
 {
-    const int k = context.session.CurrentCell.column;
+    const int k = context.session.currentCell.column;
     if (!refuseInsertBefore(context, k, u"Cannot insert inside loop"_s))
         insertNewSegmentBefore(context, k);
 }

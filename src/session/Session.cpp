@@ -3,12 +3,12 @@
 using namespace Qt::Literals::StringLiterals;
 
 Session::Session()
-    : SegmentClipboard(SessionGrid::RowCount)
-    , TimingPanel(2)
+    : segmentClipboard(SessionGrid::RowCount)
+    , timingPanel(2)
 {
 }
 
-QStringList RowLabels(int dualSession)
+QStringList rowLabels(int dualSession)
 {
     const bool dual = dualSession == DualBinauralSession;
     return {QString(),

@@ -22,7 +22,7 @@ struct CellRange
     CellPos topLeft() const { return {left, top}; }
 };
 
-// The session kinds, as held in DualSession.
+// The session kinds, as held in Session::kind.
 enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
 
 // The session and the state the main window keeps beside its cells.
@@ -30,17 +30,17 @@ struct Session
 {
     Session();
 
-    SessionGrid cells;                 // what StringGrid1 shows
-    QString SessionName;
-    QString SessionFileName;           // full path; empty until saved
-    QStringList DescriptionLines;
-    int SessionModified = 0;
-    int DualSession = PulsedSession;
-    int SessionTotalSeconds = 0;       // left by the last timing refresh
-    QStringList SegmentClipboard;      // 15 texts; entry 0 empty = nothing copied yet
-    CellPos CurrentCell;
-    QStringList TimingPanel;           // the two lines of memo1
+    SessionGrid cells; // what the session table shows
+    QString name;
+    QString fileName; // full path; empty until saved
+    QStringList descriptionLines;
+    int modified = 0;
+    int kind = PulsedSession;
+    int totalSeconds = 0;          // left by the last timing refresh
+    QStringList segmentClipboard;  // 15 texts; entry 0 empty = nothing copied yet
+    CellPos currentCell;
+    QStringList timingPanel;       // the two lines of the timing panel
 };
 
-// Labels of rows 0 to 14 of StringGrid2 for a session kind.
-QStringList RowLabels(int dualSession);
+// Labels of rows 0 to 14 beside the session table for a session kind.
+QStringList rowLabels(int kind);

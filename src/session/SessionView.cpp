@@ -2,7 +2,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString SessionCaption(const QString &sessionName, bool squareBrackets)
+QString sessionCaption(const QString &sessionName, bool squareBrackets)
 {
     return squareBrackets ? u"Mirandel for Ambrion/Calidor - [%1]"_s.arg(sessionName)
                           : u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(sessionName);

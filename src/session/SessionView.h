@@ -28,19 +28,19 @@ class SessionView
 public:
     virtual ~SessionView() = default;
 
-    // The cells, the column count or DualSession (row labels) changed.
+    // The cells, the column count or kind (row labels) changed.
     virtual void cellsChanged() = 0;
     // The timing panel lines of the session changed.
     virtual void timingChanged() = 0;
     // Show or hide the spreadsheet with its labels, panel and buttons.
     virtual void setSessionShown(bool shown) = 0;
     virtual void setCaption(const QString &caption) = 0;
-    // Select a cell (also CurrentCell) and give the spreadsheet the focus.
+    // Select a cell (also currentCell) and give the spreadsheet the focus.
     virtual void selectCell(const CellPos &cell) = 0;
     virtual void focusGrid() = 0;
     // Scroll so that the last segment is in view.
     virtual void scrollToLastSegment() = 0;
-    // The New Session Type dialog: the DualSession value chosen.
+    // The New Session Type dialog: the SessionKind chosen.
     virtual int askSessionKind() = 0;
 
     // Files
@@ -57,4 +57,4 @@ public:
 
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round
 // brackets after show, resize and Name Session.
-QString SessionCaption(const QString &sessionName, bool squareBrackets);
+QString sessionCaption(const QString &sessionName, bool squareBrackets);

@@ -19,7 +19,7 @@ QString clockText(const QString &format, int segment, qint64 halfSeconds)
 }
 } // namespace
 
-TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
+TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
 {
     TimingSummary summary;
     int line = 0;
@@ -43,12 +43,12 @@ TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s)
     return summary;
 }
 
-void UpdateTimingSummary(Session &session, SessionView &view, int s)
+void updateTimingSummary(Session &session, SessionView &view, int s)
 {
-    TimingSummary summary = ComputeTimingSummary(session.cells, s);
-    session.TimingPanel = summary.lines;
+    TimingSummary summary = computeTimingSummary(session.cells, s);
+    session.timingPanel = summary.lines;
     view.timingChanged();
     if (!summary.error.isEmpty())
         throw ConversionError(summary.error);
-    session.SessionTotalSeconds = summary.totalSeconds;
+    session.totalSeconds = summary.totalSeconds;
 }

@@ -16,9 +16,9 @@ struct TimingSummary
 };
 
 // s counts from 1; when segment s does not exist the total is the first line.
-TimingSummary ComputeTimingSummary(const SessionGrid &cells, int s);
+TimingSummary computeTimingSummary(const SessionGrid &cells, int s);
 
-// Writes the panel lines and SessionTotalSeconds of the session and shows
+// Writes the panel lines and totalSeconds of the session and shows
 // them. A time or loop text that is not a number leaves the lines written so
 // far, keeps the previous total and raises ConversionError.
-void UpdateTimingSummary(Session &session, SessionView &view, int s);
+void updateTimingSummary(Session &session, SessionView &view, int s);

@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 bool isDual(const Session &session)
 {
-    return session.DualSession == DualBinauralSession;
+    return session.kind == DualBinauralSession;
 }
 
 bool isChordSegment(const Session &session, int column)
@@ -41,7 +41,7 @@ qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
 }
 } // namespace
 
-QStringList WorkingList(const Session &session, const CellPos &cell)
+QStringList workingList(const Session &session, const CellPos &cell)
 {
     using namespace ValueLists;
     const bool dual = isDual(session);
@@ -76,10 +76,10 @@ QStringList WorkingList(const Session &session, const CellPos &cell)
     }
 }
 
-void StepValue(const SessionContext &context, StepDirection direction)
+void stepValue(const SessionContext &context, StepDirection direction)
 {
     Session &session = context.session;
-    const CellPos cell = session.CurrentCell;
+    const CellPos cell = session.currentCell;
     QString current = session.cells.cell(cell.column, cell.row);
     bool changed = false;
 
@@ -87,12 +87,12 @@ void StepValue(const SessionContext &context, StepDirection direction)
         changed = !current.isEmpty();
         session.cells.setCell(cell.column, cell.row, QString());
     } else if (cell.row == SessionRows::LoopSegs) {
-        EnterLoopSegs(context);
+        enterLoopSegs(context);
     } else if (cell.row == SessionRows::LoopTimes) {
-        EnterLoopTimes(context);
+        enterLoopTimes(context);
     }
 
-    const QStringList list = WorkingList(session, cell);
+    const QStringList list = workingList(session, cell);
     if (!list.isEmpty()) {
         // An unset chord plays as the first chord.
         if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
@@ -112,5 +112,5 @@ void StepValue(const SessionContext &context, StepDirection direction)
     if (changed)
         context.view.cellsChanged();
     context.view.focusGrid();
-    session.SessionModified = 1;
+    session.modified = 1;
 }

@@ -11,10 +11,10 @@ enum class StepDirection { Up, Down };
 // The entries a cell of the session steps through, in order; an empty list
 // when its row is not stepped (the chord of a tone other than "PCh", the dbb
 // ramp of a pulsed session or of segment 1, the loop rows).
-QStringList WorkingList(const Session &session, const CellPos &cell);
+QStringList workingList(const Session &session, const CellPos &cell);
 
-// Steps the cell of CurrentCell one entry up or down the working list of its
+// Steps the cell of currentCell one entry up or down the working list of its
 // row, matching its text without regard to case. Rows that are not stepped
 // are emptied or open their loop dialog instead. The session counts as
 // modified even when nothing changed; the timing panel is left alone.
-void StepValue(const SessionContext &context, StepDirection direction);
+void stepValue(const SessionContext &context, StepDirection direction);

@@ -108,7 +108,7 @@ void GraphCanvas::paintStrip(QImage &strip, int left) const
         painter.setPen(QPen(band.colour, band.penWidth));
         painter.drawLine(0, band.centreY, mWidth, band.centreY);
     }
-    plotLine(strip, left, QPoint(0, mGeometry.B), QPoint(mWidth, mGeometry.B));
+    plotLine(strip, left, QPoint(0, mGeometry.baseline), QPoint(mWidth, mGeometry.baseline));
 
     painter.setPen(Qt::black);
     painter.setFont(mFont);

@@ -4,11 +4,11 @@
 #include "views/SegmentGraph.h"
 #include "views/TimeGraph.h"
 
-GraphDrawing DrawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
+GraphDrawing drawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
                        int width, int height)
 {
     const GraphGeometry geometry(width, height);
     if (mode == GraphKind::Time)
-        return DrawTimeGraph(cells, sessionName, totalSeconds, geometry);
-    return DrawSegmentGraph(cells, sessionName, geometry);
+        return drawTimeGraph(cells, sessionName, totalSeconds, geometry);
+    return drawSegmentGraph(cells, sessionName, geometry);
 }

@@ -19,5 +19,5 @@ struct GraphDrawing
 // The graph of the session's cells for a scroll box of width x height
 // pixels. totalSeconds (the session total, loops included) spaces the time
 // graph's minutes.
-GraphDrawing DrawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
+GraphDrawing drawGraph(const SessionGrid &cells, GraphKind mode, const QString &sessionName, int totalSeconds,
                        int width, int height);

@@ -21,7 +21,7 @@ double Hertz(const QString &cell)
     return TextNumbers::tryDecimal(cell).value_or(0.0);
 }
 
-int QuarterHertz(double hertz)
+int quarterHertzOf(double hertz)
 {
     return int(std::nearbyint(std::clamp(hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
 }

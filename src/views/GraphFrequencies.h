@@ -8,14 +8,14 @@ class SessionGrid;
 // counts as 0 Hz.
 double Hertz(const QString &cell);
 // Hertz in quarter hertz, rounded half to even.
-int QuarterHertz(double hertz);
-inline int QuarterHertz(const QString &cell)
+int quarterHertzOf(double hertz);
+inline int quarterHertzOf(const QString &cell)
 {
-    return QuarterHertz(Hertz(cell));
+    return quarterHertzOf(Hertz(cell));
 }
 
 // The frequencies, in quarter hertz, between which a segment's line runs.
-struct SegmentLine
+struct FrequencySpan
 {
     int start = 0;
     int end = 0;
@@ -40,10 +40,10 @@ public:
     explicit FrequencyWalk(int dualRow = 3) : mDualRow(dualRow) {}
 
     FrequencyRun nextHertz(const SessionGrid &cells, int column);
-    SegmentLine next(const SessionGrid &cells, int column)
+    FrequencySpan next(const SessionGrid &cells, int column)
     {
         const FrequencyRun run = nextHertz(cells, column);
-        return {QuarterHertz(run.start), QuarterHertz(run.end)};
+        return {quarterHertzOf(run.start), quarterHertzOf(run.end)};
     }
 
 private:

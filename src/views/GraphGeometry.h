@@ -31,17 +31,17 @@ class GraphGeometry
 public:
     GraphGeometry(int width, int height);
 
-    int W;
-    int H;
-    int U; // GraphUnit
-    int V; // GraphTopOffset
-    int B; // baseline, the y of 0 Hz
+    int width;     // W
+    int height;    // H
+    int unit;      // U
+    int topOffset; // V
+    int baseline;  // B, the y of 0 Hz
 
-    int bitmapHeight() const { return B + 1; }
+    int bitmapHeight() const { return baseline + 1; }
 
     // y of a frequency in quarter hertz: 2U pixels per hertz up to 10 Hz, U up
     // to 20 Hz and U/2 above; 42 Hz gives V.
-    int FreqToGraphY(int quarterHertz) const;
+    int frequencyY(int quarterHertz) const;
 
     // 40, 20, 10, 5 and 1 Hz, top to bottom.
     QList<ScaleTick> frequencyScale() const;

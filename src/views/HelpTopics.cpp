@@ -43,7 +43,7 @@ QStringList programTopics()
 
 QString helpFolder()
 {
-    return ExeDirectory() + u"help"_s;
+    return exeDirectory() + u"help"_s;
 }
 
 QString topicFile(const QString &folder, const QString &topic)

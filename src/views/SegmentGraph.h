@@ -6,7 +6,7 @@ class GraphGeometry;
 
 // Every segment the same width P, between 30 and 100 pixels; loops are not
 // played out.
-int SegmentWidth(int scrollBoxWidth, int segments);
+int segmentWidth(int scrollBoxWidth, int segments);
 
 // Numbers and ticks each segment on the baseline and draws its frequency line.
-GraphDrawing DrawSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry);
+GraphDrawing drawSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry);

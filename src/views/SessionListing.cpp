@@ -53,12 +53,12 @@ QStringList lines(const Session &session, const QString &shortDate)
 {
     const SessionGrid &cells = session.cells;
     QStringList out;
-    out.reserve(cells.columnCount() + session.DescriptionLines.size() + 5);
-    out << title(session.SessionName, session.SessionFileName, shortDate) << header(session.DualSession);
+    out.reserve(cells.columnCount() + session.descriptionLines.size() + 5);
+    out << title(session.name, session.fileName, shortDate) << header(session.kind);
     for (int column = 0; column < cells.columnCount(); ++column)
         out << segmentLine(cells, column);
-    out << QString() << session.TimingPanel.value(1) << QString();
-    out << session.DescriptionLines;
+    out << QString() << session.timingPanel.value(1) << QString();
+    out << session.descriptionLines;
     return out;
 }
 

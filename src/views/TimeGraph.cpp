@@ -28,20 +28,20 @@ int passWidth(const TimeScale &scale, double seconds)
 int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphGeometry &geometry,
                   GraphCanvas *canvas)
 {
-    const int baseline = geometry.B;
+    const int baseline = geometry.baseline;
     int x = 0;
     int tickMinute = scale.tickStep;
     FrequencyWalk frequencies;
     PlayedWalk walk(cells, LoopRule::OutermostStart);
     PlayedSegment segment;
     while (walk.next(segment)) {
-        const SegmentLine line = frequencies.next(cells, segment.column);
+        const FrequencySpan line = frequencies.next(cells, segment.column);
         const double start = segment.start / 2.0;
         const double seconds = segment.halfSeconds / 2.0;
         const double elapsed = start + seconds;
         const int x1 = x + passWidth(scale, seconds);
         if (canvas)
-            canvas->line(x, geometry.FreqToGraphY(line.start), x1, geometry.FreqToGraphY(line.end));
+            canvas->line(x, geometry.frequencyY(line.start), x1, geometry.frequencyY(line.end));
         while (elapsed >= 60.0 * tickMinute) {
             const int xt = roundHalfEven((60.0 * tickMinute - start) * (x1 - x) / (elapsed - start) + x);
             if (canvas) {
@@ -63,11 +63,11 @@ TimeScale::TimeScale(int totalSeconds, int scrollBoxWidth)
 {
 }
 
-GraphDrawing DrawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
                            const GraphGeometry &geometry)
 {
     GraphDrawing drawing;
-    const TimeScale scale(totalSeconds, geometry.W);
+    const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
         drawing.caption = u"Time Graph of [%1]"_s.arg(sessionName);

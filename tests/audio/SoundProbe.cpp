@@ -13,7 +13,7 @@ SessionGrid soundSession(std::initializer_list<SoundSegment> segments)
     cells.setColumnCount(int(segments.size()));
     int column = 0;
     for (const SoundSegment &segment : segments) {
-        SessionGrid::Column cellsOf = NewSessionColumn(segment.kind);
+        SessionGrid::Column cellsOf = newSessionColumn(segment.kind);
         cellsOf[0] = QString::number(column + 1);
         for (const auto &[row, text] : segment.cells)
             cellsOf[size_t(row)] = QString::fromLatin1(text);

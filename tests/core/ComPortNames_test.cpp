@@ -17,7 +17,7 @@ TEST(ComPortNames, SettingsFileMapsPortsAndAssignedDevicesWin)
     file.write("[Mirandel]\nPort=2\n\n[Ports]\nCOM1=/dev/ttyUSB0\nCOM3= /dev/ttyACM1 \n");
     file.close();
 
-    ComPortNames names(ini);
+    ComPortNames names{Settings(ini)};
     names.assign(3, u"/tmp/devsim"_s);
     struct Case
     {
@@ -35,7 +35,7 @@ TEST(ComPortNames, SettingsFileMapsPortsAndAssignedDevicesWin)
 
 TEST(ComPortNames, WithoutSettingsFileThePortsAreTheSystemsFirstFour)
 {
-    const ComPortNames names(u"/nonexistent/MIRANDEL.INI"_s);
+    const ComPortNames names(Settings(u"/nonexistent/MIRANDEL.INI"_s));
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(names.systemPortName(n), u"/dev/ttyS%1"_s.arg(n - 1));
 }

@@ -21,8 +21,8 @@ class FileCommandsTest : public ::testing::Test
 protected:
     FileCommandsTest()
     {
-        session.SessionName = u"unnamed"_s;
-        session.cells.setColumn(0, NewSessionColumn(PulsedSession));
+        session.name = u"unnamed"_s;
+        session.cells.setColumn(0, newSessionColumn(PulsedSession));
     }
 
     SessionContext context() { return {session, prompter, view}; }
@@ -30,8 +30,8 @@ protected:
     // The session as saved in name; it becomes the session's file.
     void saveAs(const QString &name)
     {
-        session.SessionFileName = path(name);
-        ASSERT_TRUE(WriteSessionFile(session, prompter));
+        session.fileName = path(name);
+        ASSERT_TRUE(writeSessionFile(session, prompter));
     }
 
     QTemporaryDir dir;
@@ -58,20 +58,20 @@ TEST_F(FileCommandsTest, QuerySaveModifiedNamesTheFileWithoutItsFolder)
     } cases[] = {{"", "Session  has been modified. Save it?"}, {"A.LSS", "Session A.LSS has been modified. Save it?"}};
     for (const auto &c : cases) {
         ScriptedPrompter asked;
-        session.SessionFileName = *c.file ? path(QString::fromLatin1(c.file)) : QString();
-        session.SessionModified = 1;
+        session.fileName = *c.file ? path(QString::fromLatin1(c.file)) : QString();
+        session.modified = 1;
         asked.answerYesNo(false);
-        EXPECT_TRUE(FileCommands::QuerySaveModified({session, asked, view}));
+        EXPECT_TRUE(FileCommands::maybeSave({session, asked, view}));
         EXPECT_EQ(asked.log, QStringList(u"confirm: "_s + QString::fromLatin1(c.question)));
-        EXPECT_EQ(session.SessionModified, 0);
+        EXPECT_EQ(session.modified, 0);
     }
 }
 
 TEST_F(FileCommandsTest, AnUnmodifiedSessionIsNotAskedAbout)
 {
-    session.SessionModified = 0;
-    EXPECT_TRUE(FileCommands::QuerySaveModified(context()));
-    EXPECT_TRUE(FileCommands::FormCloseQuery(context()));
+    session.modified = 0;
+    EXPECT_TRUE(FileCommands::maybeSave(context()));
+    EXPECT_TRUE(FileCommands::maybeSave(context()));
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -93,27 +93,27 @@ TEST_F(FileCommandsTest, CloseQueryAllowsClosingOnlyWithoutUnsavedChanges)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.SessionFileName.clear();
-        session.SessionModified = 1;
+        session.fileName.clear();
+        session.modified = 1;
         prompter.answerYesNo(c.yes);
         if (c.yes)
             view.saveFileNames.push_back(c.saveAnswer);
-        EXPECT_EQ(FileCommands::FormCloseQuery(context()), c.mayClose);
-        EXPECT_EQ(session.SessionModified, c.mayClose ? 0 : 1);
+        EXPECT_EQ(FileCommands::maybeSave(context()), c.mayClose);
+        EXPECT_EQ(session.modified, c.mayClose ? 0 : 1);
     }
 }
 
 TEST_F(FileCommandsTest, YesToThePromptOpensSaveAsWithTheFullPath)
 {
     saveAs(u"A.LSS"_s);
-    session.SessionModified = 1;
+    session.modified = 1;
     prompter.answerYesNo(true);
     view.saveFileNames.push_back(path(u"A.LSS"_s));
     session.cells.setCell(0, 9, u"85"_s);
-    EXPECT_TRUE(FileCommands::FormCloseQuery(context()));
+    EXPECT_TRUE(FileCommands::maybeSave(context()));
     ASSERT_EQ(view.saveRequests.size(), 1);
     expectSessionFileDialog(view.saveRequests.first(), u"Save File As"_s, path(u"A.LSS"_s));
-    EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), SessionFileBytes(session));
+    EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), sessionFileBytes(session));
 }
 
 TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
@@ -134,23 +134,23 @@ TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         prompter.errors.clear();
-        session.SessionFileName = path(u"own.LSS"_s);
-        session.SessionModified = 0;
+        session.fileName = path(u"own.LSS"_s);
+        session.modified = 0;
         session.cells.setCell(0, 9, QString::number(volume += 14));
         const QString chosen = path(QString::fromLatin1(c.chosen));
         const QByteArray before = QFile::exists(chosen) ? readFileBytes(chosen) : QByteArray();
         view.saveFileNames.push_back(chosen);
-        FileCommands::SaveasClick(context());
+        FileCommands::saveFileAs(context());
         if (c.written) {
             EXPECT_TRUE(prompter.errors.isEmpty());
-            EXPECT_EQ(readFileBytes(chosen), SessionFileBytes(session));
-            EXPECT_EQ(session.SessionFileName, chosen);
-            EXPECT_EQ(session.SessionModified, 0);
+            EXPECT_EQ(readFileBytes(chosen), sessionFileBytes(session));
+            EXPECT_EQ(session.fileName, chosen);
+            EXPECT_EQ(session.modified, 0);
         } else {
             EXPECT_EQ(prompter.errors, QStringList(u"File Exists"_s));
             EXPECT_EQ(readFileBytes(chosen), before);
-            EXPECT_EQ(session.SessionFileName, path(u"own.LSS"_s));
-            EXPECT_EQ(session.SessionModified, 1);
+            EXPECT_EQ(session.fileName, path(u"own.LSS"_s));
+            EXPECT_EQ(session.modified, 1);
         }
     }
 }
@@ -159,50 +159,50 @@ TEST_F(FileCommandsTest, CancelledSaveAsMarksTheSessionModified)
 {
     saveAs(u"A.LSS"_s);
     view.saveFileNames.push_back(QString());
-    FileCommands::SaveasClick(context());
-    EXPECT_EQ(session.SessionModified, 1);
-    EXPECT_EQ(session.SessionFileName, path(u"A.LSS"_s));
+    FileCommands::saveFileAs(context());
+    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(session.fileName, path(u"A.LSS"_s));
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyWithoutOne)
 {
     view.saveFileNames.push_back(path(u"first.LSS"_s));
-    session.SessionModified = 1;
-    FileCommands::Save1Click(context());
+    session.modified = 1;
+    FileCommands::saveFile(context());
     EXPECT_EQ(view.saveRequests.size(), 1);
     EXPECT_EQ(view.saveRequests.first().initialFileName, QString());
-    EXPECT_EQ(session.SessionFileName, path(u"first.LSS"_s));
+    EXPECT_EQ(session.fileName, path(u"first.LSS"_s));
 
     session.cells.setCell(0, 9, u"14"_s);
-    session.SessionModified = 1;
-    FileCommands::Save1Click(context());
+    session.modified = 1;
+    FileCommands::saveFile(context());
     EXPECT_EQ(view.saveRequests.size(), 1);
-    EXPECT_EQ(session.SessionModified, 0);
-    EXPECT_EQ(readFileBytes(path(u"first.LSS"_s)), SessionFileBytes(session));
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(readFileBytes(path(u"first.LSS"_s)), sessionFileBytes(session));
 }
 
 TEST_F(FileCommandsTest, SaveAsThatCannotWriteKeepsTheNewNameAndTheFlag)
 {
-    session.SessionModified = 0;
+    session.modified = 0;
     const QString unwritable = path(u"missing folder/x.LSS"_s);
     view.saveFileNames.push_back(unwritable);
-    FileCommands::SaveasClick(context());
+    FileCommands::saveFileAs(context());
     ASSERT_EQ(prompter.errors.size(), 1);
     EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file"_s));
-    EXPECT_EQ(session.SessionFileName, unwritable);
-    EXPECT_EQ(session.SessionModified, 0);
+    EXPECT_EQ(session.fileName, unwritable);
+    EXPECT_EQ(session.modified, 0);
 }
 
 TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
 {
-    session.SessionModified = 0;
-    session.SessionFileName = path(u"current.LSS"_s);
+    session.modified = 0;
+    session.fileName = path(u"current.LSS"_s);
     view.openFileNames.push_back(testDataPath(u"new_dual.LSS"_s));
-    FileCommands::Open1Click(context());
+    FileCommands::openFile(context());
     ASSERT_EQ(view.openRequests.size(), 1);
     expectSessionFileDialog(view.openRequests.first(), u"Select File to Read"_s, path(u"current.LSS"_s));
-    EXPECT_EQ(session.SessionFileName, testDataPath(u"new_dual.LSS"_s));
-    EXPECT_EQ(session.DualSession, DualBinauralSession);
+    EXPECT_EQ(session.fileName, testDataPath(u"new_dual.LSS"_s));
+    EXPECT_EQ(session.kind, DualBinauralSession);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -210,50 +210,50 @@ TEST_F(FileCommandsTest, OpenOfNothingOrOfAMissingFileChangesNothing)
 {
     for (const QString &answer : {QString(), path(u"missing.LSS"_s)}) {
         prompter.errors.clear();
-        session.SessionModified = 0;
+        session.modified = 0;
         view.openFileNames.push_back(answer);
-        FileCommands::Open1Click(context());
+        FileCommands::openFile(context());
         EXPECT_EQ(prompter.errors, answer.isEmpty() ? QStringList() : QStringList(u"No Such File"_s));
-        EXPECT_EQ(session.SessionName, u"unnamed"_s);
+        EXPECT_EQ(session.name, u"unnamed"_s);
         EXPECT_FALSE(view.sessionShown);
     }
 }
 
 TEST_F(FileCommandsTest, OpenStopsWhenTheChangesCouldNotBeSaved)
 {
-    session.SessionModified = 1;
+    session.modified = 1;
     prompter.answerYesNo(true);
     view.saveFileNames.push_back(QString());
-    FileCommands::Open1Click(context());
+    FileCommands::openFile(context());
     EXPECT_TRUE(view.openRequests.isEmpty());
-    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.modified, 1);
 
     prompter.answerYesNo(false);
     view.openFileNames.push_back(testDataPath(u"new_pulsed.LSS"_s));
-    FileCommands::Open1Click(context());
+    FileCommands::openFile(context());
     EXPECT_EQ(view.openRequests.size(), 1);
-    EXPECT_EQ(session.SessionFileName, testDataPath(u"new_pulsed.LSS"_s));
+    EXPECT_EQ(session.fileName, testDataPath(u"new_pulsed.LSS"_s));
 }
 
 TEST_F(FileCommandsTest, StartupFileIsReadOnceWithoutAPrompt)
 {
-    session.SessionModified = 1;
+    session.modified = 1;
     QString startup = testDataPath(u"described.LSS"_s);
-    FileCommands::FormActivate(context(), startup);
+    FileCommands::openStartupFile(context(), startup);
     EXPECT_TRUE(startup.isEmpty());
     EXPECT_EQ(session.cells.columnCount(), 3);
     EXPECT_TRUE(prompter.log.isEmpty());
 
     session.cells.setColumnCount(1);
-    FileCommands::FormActivate(context(), startup);
+    FileCommands::openStartupFile(context(), startup);
     EXPECT_EQ(session.cells.columnCount(), 1);
 }
 
 TEST_F(FileCommandsTest, UnreadableStartupFileIsReportedOnce)
 {
     QString startup = dir.path();
-    FileCommands::FormActivate(context(), startup);
-    FileCommands::FormActivate(context(), startup);
+    FileCommands::openStartupFile(context(), startup);
+    FileCommands::openStartupFile(context(), startup);
     EXPECT_EQ(prompter.errors.size(), 1);
     EXPECT_FALSE(view.sessionShown);
 }
@@ -273,25 +273,25 @@ TEST_F(FileCommandsTest, NameSession)
                  {"Cancel of a modified session", std::nullopt, 1, u"unnamed"_s, 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.SessionName = u"unnamed"_s;
-        session.SessionModified = c.modifiedBefore;
-        view.caption = SessionCaption(session.SessionName, true);
+        session.name = u"unnamed"_s;
+        session.modified = c.modifiedBefore;
+        view.caption = sessionCaption(session.name, true);
         view.sessionNames.push_back(c.answer);
-        FileCommands::Name1Click(context());
+        FileCommands::renameSession(context());
         EXPECT_EQ(view.nameEntries.last(), u"unnamed"_s);
-        EXPECT_EQ(session.SessionName, c.nameAfter);
-        EXPECT_EQ(session.SessionModified, c.modifiedAfter);
+        EXPECT_EQ(session.name, c.nameAfter);
+        EXPECT_EQ(session.modified, c.modifiedAfter);
         EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(c.nameAfter));
     }
-    EXPECT_TRUE(SessionFileBytes(session).startsWith(";unnamed\r\n"));
+    EXPECT_TRUE(sessionFileBytes(session).startsWith(";unnamed\r\n"));
 }
 
 TEST_F(FileCommandsTest, EmptyNameIsWrittenAsASemicolonAlone)
 {
     view.sessionNames.push_back(QString());
-    FileCommands::Name1Click(context());
+    FileCommands::renameSession(context());
     EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - ()"_s);
-    EXPECT_TRUE(SessionFileBytes(session).startsWith(";\r\n1\t"));
+    EXPECT_TRUE(sessionFileBytes(session).startsWith(";\r\n1\t"));
 }
 
 TEST_F(FileCommandsTest, SessionDescriptionIsTakenOnlyWhenChangedAndConfirmed)
@@ -309,12 +309,12 @@ TEST_F(FileCommandsTest, SessionDescriptionIsTakenOnlyWhenChangedAndConfirmed)
                  {"Cancel after a change", {false, true, edited}, before, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.DescriptionLines = before;
-        session.SessionModified = 0;
+        session.descriptionLines = before;
+        session.modified = 0;
         view.descriptionAnswers.push_back(c.answer);
-        FileCommands::SessionDescription1Click(context());
+        FileCommands::editDescription(context());
         EXPECT_EQ(view.descriptionsShown.last(), before);
-        EXPECT_EQ(session.DescriptionLines, c.after);
-        EXPECT_EQ(session.SessionModified, c.modifiedAfter);
+        EXPECT_EQ(session.descriptionLines, c.after);
+        EXPECT_EQ(session.modified, c.modifiedAfter);
     }
 }

@@ -26,7 +26,7 @@ TEST(QuarterUnitList, LookupsMatchTheLookupInTheTexts)
         for (const QString &text : texts) {
             ScriptedPrompter fromTexts;
             ScriptedPrompter fromNumbers;
-            EXPECT_EQ(NearestValueIndex(text, readOnce, fromNumbers), NearestValueIndex(text, *list, fromTexts))
+            EXPECT_EQ(nearestValueIndex(text, readOnce, fromNumbers), nearestValueIndex(text, *list, fromTexts))
                 << text.toStdString() << " in " << list->join(u' ').toStdString();
             EXPECT_EQ(fromNumbers.log, fromTexts.log);
         }

@@ -22,7 +22,7 @@ struct Encoding
     explicit Encoding(const Session &session)
     {
         prompter.busy = true; // as during a download
-        failed = EncodeSession(session, prompter, image, session.cells.columnCount());
+        failed = encodeSession(session, prompter, image, session.cells.columnCount());
     }
     Bytes segment(int n) const
     {
@@ -58,7 +58,7 @@ TEST(SegmentEncoder, DefaultSegmentOfEachKindEncodesToItsKnownBytes)
         EXPECT_EQ(encoding.segment(1), c.bytes) << "kind " << c.kind;
         EXPECT_EQ(encoding.failed, 0);
         EXPECT_TRUE(encoding.prompter.log.isEmpty()) << encoding.prompter.log.join(u'|');
-        EXPECT_EQ(encoding.image.ImageNextRecord, 3);
+        EXPECT_EQ(encoding.image.nextRecord, 3);
     }
 }
 
@@ -202,8 +202,8 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
         const Encoding encoding(session);
         EXPECT_EQ(encoding.prompter.errors, c.messages) << c.what;
         EXPECT_EQ(encoding.failed, c.failed) << c.what;
-        EXPECT_EQ(encoding.image.EncodeFailed, c.failed) << c.what;
-        EXPECT_EQ(encoding.image.ImageNextRecord, 5) << c.what;
+        EXPECT_EQ(encoding.image.encodeFailed, c.failed) << c.what;
+        EXPECT_EQ(encoding.image.nextRecord, 5) << c.what;
         EXPECT_EQ(encoding.segment(3)[7] & 128, 128) << c.what;
         // The cursor is the arrow before a "No match" and left alone otherwise.
         for (int m = 0; m < c.messages.size(); ++m) {
@@ -259,7 +259,7 @@ TEST(SegmentEncoder, TextsThatAreNotNumbersStopTheEncoding)
             session.cells.setCell(1, row, text);
         ScriptedPrompter prompter;
         SessionImage image;
-        EXPECT_THROW(EncodeSession(session, prompter, image, 2), ConversionError) << "row " << c.row;
+        EXPECT_THROW(encodeSession(session, prompter, image, 2), ConversionError) << "row " << c.row;
         // Segment 1 was written, the session's end never was.
         EXPECT_EQ(image.record(2)[7], 0) << "row " << c.row;
     }
@@ -283,12 +283,12 @@ TEST(SegmentEncoder, OnlySessionsThatFitTheImageAreEncoded)
         ScriptedPrompter prompter;
         prompter.busy = true;
         SessionImage image;
-        image.ImageNextRecord = c.nextRecord;
-        const int failed = EncodeSession(session, prompter, image, c.segments);
+        image.nextRecord = c.nextRecord;
+        const int failed = encodeSession(session, prompter, image, c.segments);
         EXPECT_EQ(failed, c.fits ? 0 : 1) << c.segments;
         if (c.fits) {
             EXPECT_TRUE(prompter.errors.isEmpty()) << c.segments;
-            EXPECT_EQ(image.ImageNextRecord, SessionImage::RecordCount + 1);
+            EXPECT_EQ(image.nextRecord, SessionImage::RecordCount + 1);
             EXPECT_EQ(image.record(SessionImage::RecordCount)[7], 162);
             EXPECT_EQ(image.record(SessionImage::RecordCount - 1)[7], 34);
         } else {
@@ -296,7 +296,7 @@ TEST(SegmentEncoder, OnlySessionsThatFitTheImageAreEncoded)
                       QStringList{u"Session has %1 segments; a download holds 1 to %2"_s.arg(c.segments)
                                       .arg(SessionImage::RecordCount + 1 - c.nextRecord)});
             EXPECT_FALSE(prompter.busy);
-            EXPECT_EQ(image.ImageNextRecord, c.nextRecord);
+            EXPECT_EQ(image.nextRecord, c.nextRecord);
             for (int r = 1; r <= SessionImage::RecordCount; ++r)
                 EXPECT_EQ(image.record(r), SessionImage::Record{}) << "record " << r;
         }
@@ -311,12 +311,12 @@ TEST(SegmentEncoder, ReencodingRewritesEveryByteAndKeepsLaterRecords)
                                      {{1, u"10:00.0"_s}, {2, u"dSb"_s}, {3, u"42.0"_s}, {4, u"960"_s},
                                       {5, u"42.0"_s}, {6, u"r15"_s}, {7, u"OLL"_s}, {8, u"87"_s},
                                       {11, u"seg"_s}, {12, u"ramp"_s}, {13, u"1"_s}, {14, u"15"_s}});
-    ASSERT_EQ(EncodeSession(longer, prompter, image, 2), 0);
+    ASSERT_EQ(encodeSession(longer, prompter, image, 2), 0);
     const SessionImage::Record secondBefore = image.record(3);
 
     const Encoding fresh(sessionOfDefaultSegments(PulsedSession, 1));
-    image.ImageNextRecord = SessionImage::FirstSegmentRecord;
-    ASSERT_EQ(EncodeSession(sessionOfDefaultSegments(PulsedSession, 1), prompter, image, 1), 0);
+    image.nextRecord = SessionImage::FirstSegmentRecord;
+    ASSERT_EQ(encodeSession(sessionOfDefaultSegments(PulsedSession, 1), prompter, image, 1), 0);
     EXPECT_EQ(image.record(2), fresh.image.record(2));
     EXPECT_EQ(image.record(3), secondBefore);
 }

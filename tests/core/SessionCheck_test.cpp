@@ -37,7 +37,7 @@ QStringList encoderMessages(const Session &session)
     ScriptedPrompter prompter;
     SessionImage image;
     try {
-        EncodeSession(session, prompter, image, session.cells.columnCount());
+        encodeSession(session, prompter, image, session.cells.columnCount());
     } catch (const ConversionError &error) {
         prompter.errors.append(error.message());
     }
@@ -145,8 +145,8 @@ TEST(SessionCheck, WarnsOfAnAppendTheIdentifiedDeviceWouldRefuse)
     session.cells.setCell(0, 2, u"bbS"_s);
     for (const auto &c : cases) {
         DeviceInfo device;
-        device.SessionsAvailable = c.sessions;
-        device.SegmentsAvailable = c.segments;
+        device.sessionsAvailable = c.sessions;
+        device.segmentsAvailable = c.segments;
         const QList<SessionProblem> problems = checkSession(session, &device);
         EXPECT_EQ(texts(problems), QStringList{u"Tone group change segment 1"_s} + c.warnings);
         EXPECT_EQ(problems.back().severity, SessionProblem::Warning);

@@ -2,7 +2,7 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 #include "files/SessionFileParser.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
@@ -153,9 +153,9 @@ void fillWithOtherSession(Session &session)
         for (int row = 0; row < SessionGrid::RowCount; ++row)
             session.cells.setCell(column, row, u"old"_s);
     }
-    session.DescriptionLines = {u"old"_s};
-    session.SessionTotalSeconds = 4321;
-    session.SessionModified = 1;
+    session.descriptionLines = {u"old"_s};
+    session.totalSeconds = 4321;
+    session.modified = 1;
 }
 
 void readBytes(ReadResult &result, const QByteArray &bytes)
@@ -163,8 +163,8 @@ void readBytes(ReadResult &result, const QByteArray &bytes)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"case.LSS"_s);
     writeFileBytes(path, bytes);
-    result.opened = Opensess({result.session, result.prompter, result.view}, path);
-    EXPECT_EQ(result.session.SessionFileName, path);
+    result.opened = readSessionFile({result.session, result.prompter, result.view}, path);
+    EXPECT_EQ(result.session.fileName, path);
 }
 } // namespace
 
@@ -179,22 +179,22 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         ASSERT_TRUE(result.opened);
         EXPECT_EQ(result.prompter.errors, c.errors);
         ASSERT_EQ(session.cells.columnCount(), c.columns);
-        EXPECT_EQ(session.DualSession, c.dualSession);
+        EXPECT_EQ(session.kind, c.dualSession);
         if (c.sessionName) {
-            EXPECT_EQ(session.SessionName, *c.sessionName);
+            EXPECT_EQ(session.name, *c.sessionName);
         }
         if (c.description) {
-            EXPECT_EQ(session.DescriptionLines, *c.description);
+            EXPECT_EQ(session.descriptionLines, *c.description);
         }
         for (const Cell &cell : c.cells)
             EXPECT_EQ(session.cells.cell(cell.column, cell.row), cell.text) << cell.column << "," << cell.row;
 
         // Whatever the file, the window is complete and holds nothing old.
         EXPECT_TRUE(result.view.sessionShown);
-        EXPECT_EQ(result.view.caption, SessionCaption(session.SessionName, true));
+        EXPECT_EQ(result.view.caption, sessionCaption(session.name, true));
         EXPECT_EQ(result.view.selected, (CellPos{0, 1}));
-        EXPECT_EQ(session.SessionModified, 0);
-        EXPECT_NE(session.DescriptionLines, QStringList{u"old"_s});
+        EXPECT_EQ(session.modified, 0);
+        EXPECT_NE(session.descriptionLines, QStringList{u"old"_s});
         for (int column = 0; column < session.cells.columnCount(); ++column) {
             EXPECT_EQ(session.cells.cell(column, 0), QString::number(column + 1));
             EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, 1))) << column;
@@ -210,7 +210,7 @@ TEST(SessionFileReader, ReadsTheSameInPiecesAsAtOnce)
     for (const ReaderCase &c : readerCases()) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter;
-        const SessionFileContent whole = ParseSessionFile(c.file, PulsedSession, prompter);
+        const SessionFileContent whole = parseSessionFile(c.file, PulsedSession, prompter);
         SessionFileParser parser(PulsedSession, prompter);
         for (qsizetype i = 0; i < c.file.size() && parser.feed(QByteArrayView(c.file).sliced(i, 1)); ++i) {
         }
@@ -244,7 +244,7 @@ TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
     };
     for (const auto &c : cases) {
         ReadResult result;
-        EXPECT_EQ(Opensess({result.session, result.prompter, result.view}, c.path), c.opened) << c.path;
+        EXPECT_EQ(readSessionFile({result.session, result.prompter, result.view}, c.path), c.opened) << c.path;
         EXPECT_EQ(result.prompter.errors, c.errors);
     }
 }
@@ -260,16 +260,16 @@ TEST(SessionFileReader, AFileOfMoreThan1000SegmentsIsCutWithAMessage)
     EXPECT_EQ(result.session.cells.columnCount(), 1000);
     EXPECT_EQ(result.prompter.errors,
               QStringList(u"The file holds more than 1000 segments; only the first 1000 were read."_s));
-    EXPECT_EQ(result.session.DescriptionLines, QStringList(u"kept description"_s));
+    EXPECT_EQ(result.session.descriptionLines, QStringList(u"kept description"_s));
 }
 
 TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
 {
     for (const int before : {PulsedSession, DualBinauralSession}) {
         ReadResult result;
-        result.session.DualSession = before;
+        result.session.kind = before;
         readBytes(result, lines({";n", ";no segment"}));
-        EXPECT_EQ(result.session.DualSession, before);
+        EXPECT_EQ(result.session.kind, before);
         EXPECT_EQ(result.session.cells.cell(0, 2), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
     }
 }
@@ -285,16 +285,16 @@ TEST(SessionFileReader, AFileThatCannotBeOpenedChangesNothing)
     } cases[] = {{missing, u"No such file or directory"_s}, {dir.path(), QString()}};
     for (const auto &c : cases) {
         Session session;
-        session.SessionName = u"kept"_s;
-        session.SessionModified = 1;
+        session.name = u"kept"_s;
+        session.modified = 1;
         RecordingView view;
         ScriptedPrompter prompter;
-        EXPECT_FALSE(Opensess({session, prompter, view}, c.path));
+        EXPECT_FALSE(readSessionFile({session, prompter, view}, c.path));
         ASSERT_EQ(prompter.errors.size(), 1);
         EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot open file \"%1\". %2"_s.arg(c.path, c.reason)))
             << prompter.errors.first();
-        EXPECT_EQ(session.SessionName, u"kept"_s);
-        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_EQ(session.name, u"kept"_s);
+        EXPECT_EQ(session.modified, 1);
         EXPECT_FALSE(view.sessionShown);
     }
 }
@@ -302,18 +302,18 @@ TEST(SessionFileReader, AFileThatCannotBeOpenedChangesNothing)
 TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
 {
     Session session;
-    session.SessionModified = 1;
+    session.modified = 1;
     RecordingView view;
     ScriptedPrompter prompter;
     const QString path = testDataPath(u"described.LSS"_s);
-    ASSERT_TRUE(Opensess({session, prompter, view}, path));
+    ASSERT_TRUE(readSessionFile({session, prompter, view}, path));
 
-    EXPECT_EQ(session.SessionName, u"Café € “Theta”"_s);
-    EXPECT_EQ(session.DescriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
+    EXPECT_EQ(session.name, u"Café € “Theta”"_s);
+    EXPECT_EQ(session.descriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
     ASSERT_EQ(session.cells.columnCount(), 3);
-    EXPECT_EQ(session.TimingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
-    EXPECT_EQ(session.SessionTotalSeconds, 390);
+    EXPECT_EQ(session.timingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
+    EXPECT_EQ(session.totalSeconds, 390);
     EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
-    EXPECT_EQ(session.CurrentCell, (CellPos{0, 1}));
+    EXPECT_EQ(session.currentCell, (CellPos{0, 1}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }

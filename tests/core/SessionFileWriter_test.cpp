@@ -1,7 +1,7 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
 #include "session/NewSession.h"
 #include "session/Session.h"
@@ -37,9 +37,9 @@ Session variedSession(int kind, int segments)
 {
     const bool dual = kind == DualBinauralSession;
     Session session;
-    session.SessionName = dual ? u"Dual ÿ"_s : u"Pulsed"_s;
-    session.DualSession = kind;
-    session.DescriptionLines = {u"first"_s, QString(), u"third; with ;"_s};
+    session.name = dual ? u"Dual ÿ"_s : u"Pulsed"_s;
+    session.kind = kind;
+    session.descriptionLines = {u"first"_s, QString(), u"third; with ;"_s};
     session.cells.setColumnCount(segments);
     for (int k = 0; k < segments; ++k) {
         using namespace ValueLists;
@@ -67,9 +67,9 @@ Session variedSession(int kind, int segments)
 Session newSession(int kind)
 {
     Session session;
-    session.SessionName = u"unnamed"_s;
-    session.DualSession = kind;
-    session.cells.setColumn(0, NewSessionColumn(kind));
+    session.name = u"unnamed"_s;
+    session.kind = kind;
+    session.cells.setColumn(0, newSessionColumn(kind));
     return session;
 }
 } // namespace
@@ -83,7 +83,7 @@ TEST(SessionFileWriter, NewSessionsAreWrittenByteExact)
         int size;
     } cases[] = {{PulsedSession, "new_pulsed.LSS", 65}, {DualBinauralSession, "new_dual.LSS", 77}};
     for (const auto &c : cases) {
-        const QByteArray bytes = SessionFileBytes(newSession(c.kind));
+        const QByteArray bytes = sessionFileBytes(newSession(c.kind));
         EXPECT_EQ(bytes.size(), c.size) << c.fixture;
         EXPECT_EQ(bytes, fileBytes(testDataPath(QString::fromLatin1(c.fixture)))) << c.fixture;
     }
@@ -93,12 +93,12 @@ TEST(SessionFileWriter, SaveWritesTheFileAndClearsModified)
 {
     QTemporaryDir dir;
     Session session = newSession(PulsedSession);
-    session.SessionFileName = dir.filePath(u"A.LSS"_s);
-    session.SessionModified = 1;
+    session.fileName = dir.filePath(u"A.LSS"_s);
+    session.modified = 1;
     ScriptedPrompter prompter;
-    ASSERT_TRUE(WriteSessionFile(session, prompter));
-    EXPECT_EQ(session.SessionModified, 0);
-    EXPECT_EQ(fileBytes(session.SessionFileName), fileBytes(testDataPath(u"new_pulsed.LSS"_s)));
+    ASSERT_TRUE(writeSessionFile(session, prompter));
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(fileBytes(session.fileName), fileBytes(testDataPath(u"new_pulsed.LSS"_s)));
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -109,8 +109,8 @@ TEST(SessionFileWriter, ReadAndWrittenAgainGivesTheSameBytes)
         RecordingView view;
         ScriptedPrompter prompter;
         const QString path = testDataPath(QString::fromLatin1(fixture));
-        ASSERT_TRUE(Opensess({session, prompter, view}, path));
-        EXPECT_EQ(SessionFileBytes(session), fileBytes(path)) << fixture;
+        ASSERT_TRUE(readSessionFile({session, prompter, view}, path));
+        EXPECT_EQ(sessionFileBytes(session), fileBytes(path)) << fixture;
         EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
     }
 }
@@ -138,18 +138,18 @@ TEST(SessionFileWriter, SegmentFieldsFollowTheTone)
     };
     for (const auto &c : cases) {
         Session session;
-        session.SessionName = u"n"_s;
+        session.name = u"n"_s;
         session.cells.setColumn(0, c.column);
-        EXPECT_EQ(SessionFileBytes(session), ";n\r\n" + c.line + "\r\n") << c.name;
+        EXPECT_EQ(sessionFileBytes(session), ";n\r\n" + c.line + "\r\n") << c.name;
     }
 }
 
 TEST(SessionFileWriter, NameAndDescriptionStayOneLineEachInTheCodePage)
 {
     Session session = newSession(PulsedSession);
-    session.SessionName = u"a\u4E00b\nc\U0001F600"_s;
-    session.DescriptionLines = {u"x\ry"_s, QString(), u"\u20AC\u00FF"_s};
-    const QByteArray bytes = SessionFileBytes(session);
+    session.name = u"a\u4E00b\nc\U0001F600"_s;
+    session.descriptionLines = {u"x\ry"_s, QString(), u"\u20AC\u00FF"_s};
+    const QByteArray bytes = sessionFileBytes(session);
     EXPECT_TRUE(bytes.startsWith(";a?b c?\r\n"));
     EXPECT_TRUE(bytes.endsWith("\r\n;x y\r\n;\r\n;\x80\xFF\r\n"));
 }
@@ -160,16 +160,16 @@ TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
         const Session written = variedSession(kind, 120);
         QTemporaryDir dir;
         Session saved = written;
-        saved.SessionFileName = dir.filePath(u"trip.LSS"_s);
+        saved.fileName = dir.filePath(u"trip.LSS"_s);
         ScriptedPrompter prompter;
-        ASSERT_TRUE(WriteSessionFile(saved, prompter));
+        ASSERT_TRUE(writeSessionFile(saved, prompter));
         Session read;
         RecordingView view;
-        ASSERT_TRUE(Opensess({read, prompter, view}, saved.SessionFileName));
+        ASSERT_TRUE(readSessionFile({read, prompter, view}, saved.fileName));
         EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
-        EXPECT_EQ(read.SessionName, written.SessionName);
-        EXPECT_EQ(read.DescriptionLines, written.DescriptionLines);
-        EXPECT_EQ(read.DualSession, kind);
+        EXPECT_EQ(read.name, written.name);
+        EXPECT_EQ(read.descriptionLines, written.descriptionLines);
+        EXPECT_EQ(read.kind, kind);
         ASSERT_EQ(read.cells.columnCount(), written.cells.columnCount());
         int emptiedTargets = 0;
         for (int k = 0; k < written.cells.columnCount(); ++k) {
@@ -189,14 +189,14 @@ TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
 TEST(SessionFileWriter, AFileThatCannotBeCreatedIsReported)
 {
     Session session = newSession(PulsedSession);
-    session.SessionFileName = u"/nonexistent-folder/A.LSS"_s;
-    session.SessionModified = 1;
+    session.fileName = u"/nonexistent-folder/A.LSS"_s;
+    session.modified = 1;
     ScriptedPrompter prompter;
-    EXPECT_FALSE(WriteSessionFile(session, prompter));
+    EXPECT_FALSE(writeSessionFile(session, prompter));
     ASSERT_EQ(prompter.errors.size(), 1);
     EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file \"/nonexistent-folder/A.LSS\". "_s))
         << prompter.errors.first();
-    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.modified, 1);
 }
 
 TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
@@ -205,8 +205,8 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
     const QString path = dir.filePath(u"A.LSS"_s);
     writeFileBytes(path, readFileBytes(testDataPath(u"described.LSS"_s)));
     Session session = variedSession(PulsedSession, 1000);
-    session.SessionFileName = path;
-    session.SessionModified = 1;
+    session.fileName = path;
+    session.modified = 1;
     ScriptedPrompter prompter;
 
     // Files may grow to 4 KiB only, and exceeding it is an error rather than a signal.
@@ -216,13 +216,13 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
     rlimit limited = before;
     limited.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written = WriteSessionFile(session, prompter);
+    const bool written = writeSessionFile(session, prompter);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
-    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.modified, 1);
     EXPECT_EQ(readFileBytes(path), readFileBytes(testDataPath(u"described.LSS"_s)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(u"A.LSS"_s));
 }
@@ -280,13 +280,13 @@ TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
         const QFile::Permissions permissions = QFile::permissions(path);
         disk.addFiller(c.full);
         Session session = variedSession(PulsedSession, c.segments);
-        session.SessionFileName = path;
-        session.SessionModified = 1;
+        session.fileName = path;
+        session.modified = 1;
         ScriptedPrompter prompter;
 
-        EXPECT_EQ(WriteSessionFile(session, prompter), c.saved);
-        EXPECT_EQ(readFileBytes(path), c.saved ? SessionFileBytes(session) : old);
-        EXPECT_EQ(session.SessionModified, c.saved ? 0 : 1);
+        EXPECT_EQ(writeSessionFile(session, prompter), c.saved);
+        EXPECT_EQ(readFileBytes(path), c.saved ? sessionFileBytes(session) : old);
+        EXPECT_EQ(session.modified, c.saved ? 0 : 1);
         EXPECT_EQ(prompter.errors, c.saved ? QStringList() : QStringList(u"Stream write error"_s));
         EXPECT_EQ(QFile::permissions(path), permissions);
     }
@@ -295,11 +295,11 @@ TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
 TEST(SessionFileWriter, ADeviceIsWrittenNeverReplaced)
 {
     Session session = newSession(PulsedSession);
-    session.SessionFileName = u"/dev/full"_s;
-    session.SessionModified = 1;
+    session.fileName = u"/dev/full"_s;
+    session.modified = 1;
     ScriptedPrompter prompter;
-    EXPECT_FALSE(WriteSessionFile(session, prompter));
+    EXPECT_FALSE(writeSessionFile(session, prompter));
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
-    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.modified, 1);
     EXPECT_FALSE(QFileInfo(u"/dev/full"_s).isFile());
 }

@@ -26,7 +26,7 @@ TEST(SessionImage, OneSegmentClearDownloadToAnAmbrion)
     ScriptedPrompter prompter;
     image.setDownloadMode(SessionImage::ClearDownload);
     image.setDeviceModel(SessionImage::AmbrionModel);
-    ASSERT_EQ(EncodeSession(sessionOfDefaultSegments(PulsedSession, 1), prompter, image, 1), 0);
+    ASSERT_EQ(encodeSession(sessionOfDefaultSegments(PulsedSession, 1), prompter, image, 1), 0);
     const std::vector<int> expected{0, 1, 1, 0, 0, 0, 0, 0, 13, 0, 119, 24, 19, 0, 27, 128, 180};
     EXPECT_EQ(asInts(image.downloadBytes(1)), expected);
 }
@@ -49,7 +49,7 @@ TEST(SessionImage, DownloadsOfEverySizeAddUpToZero)
         ScriptedPrompter prompter;
         image.setDownloadMode(c.mode);
         image.setDeviceModel(c.model);
-        ASSERT_EQ(EncodeSession(sessionOfDefaultSegments(c.kind, c.segments), prompter, image, c.segments), 0);
+        ASSERT_EQ(encodeSession(sessionOfDefaultSegments(c.kind, c.segments), prompter, image, c.segments), 0);
         const std::vector<int> bytes = asInts(image.downloadBytes(c.segments));
         ASSERT_EQ(int(bytes.size()), (c.segments + 1) * SessionImage::RecordSize + 1) << c.segments;
         EXPECT_EQ(std::vector<int>(bytes.begin(), bytes.begin() + 8),

@@ -44,9 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
     Listing, SegmentLineTest,
     testing::Values(
         // The empty target prints as four blanks, the empty chord and dbb ramp as three and four.
-        SegmentLineCase{"PulsedDefault", 0, NewSessionColumn(PulsedSession),
+        SegmentLineCase{"PulsedDefault", 0, newSessionColumn(PulsedSession),
                         "  1  1:00.0  PFr  7.83   240                  IN   50   100  100   none           0    0"},
-        SegmentLineCase{"DualDefault", 0, NewSessionColumn(DualBinauralSession),
+        SegmentLineCase{"DualDefault", 0, newSessionColumn(DualBinauralSession),
                         "  1  1:00.0  dbb  7.83   240   15.0    480   IRH   50   100  100   none   jump    0    0"},
         // From segment 100 on the number simply takes a third place; every field at its widest value.
         SegmentLineCase{"ThreeDigitSegment", 122,
@@ -82,8 +82,8 @@ TEST(SessionListing, TitleNamesSessionFileAndDateAfterATab)
 TEST(SessionListing, NeverSavedSessionWithoutDescription)
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "0:30.0"});
-    session.SessionName = u"unnamed"_s;
-    session.TimingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
+    session.name = u"unnamed"_s;
+    session.timingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
     const QStringList expected{
         u"Light Sound Session [unnamed]  File:[]  \tDATE"_s,
         PulsedListingHeader,
@@ -99,10 +99,10 @@ TEST(SessionListing, NeverSavedSessionWithoutDescription)
 TEST(SessionListing, DualSessionEndsWithItsDescription)
 {
     Session session = sessionWithTimes(DualBinauralSession, {"0:10.0"});
-    session.SessionName = u"Evening"_s;
-    session.SessionFileName = u"/data/EVENING.LSS"_s;
-    session.DescriptionLines = {u"Relaxing ramp"_s, QString(), u"\tindented"_s};
-    session.TimingPanel = {u"Session total time 0:10"_s, QString()};
+    session.name = u"Evening"_s;
+    session.fileName = u"/data/EVENING.LSS"_s;
+    session.descriptionLines = {u"Relaxing ramp"_s, QString(), u"\tindented"_s};
+    session.timingPanel = {u"Session total time 0:10"_s, QString()};
     const QStringList lines = SessionListing::lines(session, u"D"_s);
     const QStringList expected{
         u"Light Sound Session [Evening]  File:[/data/EVENING.LSS]  \tD"_s,

@@ -41,7 +41,7 @@ SessionGrid segments(int dualSession, std::initializer_list<Segment> list)
     cells.setColumnCount(int(list.size()));
     int column = 0;
     for (const Segment &segment : list) {
-        SessionGrid::Column cellsOf = NewSessionColumn(dualSession);
+        SessionGrid::Column cellsOf = newSessionColumn(dualSession);
         cellsOf[0] = QString::number(column + 1);
         cellsOf[1] = QString::fromLatin1(segment.time);
         cellsOf[3] = QString::fromLatin1(segment.freq);
@@ -56,17 +56,17 @@ SessionGrid segments(int dualSession, std::initializer_list<Segment> list)
 
 GraphDrawing timeGraph(const SessionGrid &cells, int width, int totalSeconds)
 {
-    return DrawGraph(cells, GraphKind::Time, u"t"_s, totalSeconds, width, Height);
+    return drawGraph(cells, GraphKind::Time, u"t"_s, totalSeconds, width, Height);
 }
 
 GraphDrawing timeGraph(const SessionGrid &cells, int width)
 {
-    return timeGraph(cells, width, ComputeTimingSummary(cells, 1).totalSeconds);
+    return timeGraph(cells, width, computeTimingSummary(cells, 1).totalSeconds);
 }
 
 int yOf(const char *hertz)
 {
-    return GraphGeometry(1000, Height).FreqToGraphY(QuarterHertz(QString::fromLatin1(hertz)));
+    return GraphGeometry(1000, Height).frequencyY(quarterHertzOf(QString::fromLatin1(hertz)));
 }
 
 // A sloped line may fall a pixel either side of the ideal point.
@@ -93,7 +93,7 @@ bool anyBlackIn(const QImage &image, const QRect &rect)
 
 TEST(SegmentGraph, BandsBaselineTickAndLevelLineLieWhereTheGeometrySays)
 {
-    const GraphDrawing drawing = DrawGraph(segments(PulsedSession, {{"1:00.0", "7.83"}}), GraphKind::Segment,
+    const GraphDrawing drawing = drawGraph(segments(PulsedSession, {{"1:00.0", "7.83"}}), GraphKind::Segment,
                                            u"alpha"_s, 60, 1000, Height);
     const QImage &image = drawing.bitmap;
     EXPECT_EQ(drawing.caption, u"Segment Graph of [alpha]"_s);
@@ -137,7 +137,7 @@ TEST(SegmentGraph, SegmentWidthIsCappedAt100AndFlooredAt30)
         cells.setColumnCount(c.segments);
         for (int column = 1; column < c.segments; ++column)
             cells.setColumn(column, cells.column(0));
-        const GraphDrawing drawing = DrawGraph(cells, GraphKind::Segment, u"s"_s, 0, c.width, Height);
+        const GraphDrawing drawing = drawGraph(cells, GraphKind::Segment, u"s"_s, 0, c.width, Height);
         ASSERT_EQ(drawing.bitmap.width(), c.segments * c.p + 1);
         EXPECT_EQ(drawing.scrollRange, c.segments * c.p + 50);
         for (int n : {1, c.segments}) {
@@ -172,7 +172,7 @@ TEST(TimeGraph, MinutesAndTickStepFollowTheTotal)
         cells.setColumnCount(c.segmentsOfTenMinutes);
         for (int column = 1; column < c.segmentsOfTenMinutes; ++column)
             cells.setColumn(column, cells.column(0));
-        const int total = ComputeTimingSummary(cells, 1).totalSeconds;
+        const int total = computeTimingSummary(cells, 1).totalSeconds;
         const TimeScale scale(total, c.width);
         EXPECT_EQ(scale.minutes, c.minutes);
         EXPECT_EQ(scale.tickStep, c.step);
@@ -257,7 +257,7 @@ TEST(Graphs, LoopsArePlayedOutInTheTimeGraphOnly)
         for (int k = 0; k < c.timeOrder.size(); ++k)
             EXPECT_EQ(time.bitmap.pixel(100 * k + 50, yOf(frequencies[c.timeOrder[k] - 1])), Black) << k;
 
-        const GraphDrawing bySegment = DrawGraph(c.cells, GraphKind::Segment, u"s"_s, 0, 1000, Height);
+        const GraphDrawing bySegment = drawGraph(c.cells, GraphKind::Segment, u"s"_s, 0, 1000, Height);
         ASSERT_EQ(bySegment.bitmap.width(), 5 * 100 + 1);
         for (int n = 1; n <= 5; ++n)
             EXPECT_EQ(bySegment.bitmap.pixel(100 * n - 50, yOf(frequencies[n - 1])), Black) << n;
@@ -282,7 +282,7 @@ TEST(Graphs, DbbRampStartsAtTheSegmentDrawnJustBefore)
         EXPECT_TRUE(blackNear(time.bitmap, point.x(), point.y())) << point.x();
 
     // By segments nothing repeats: segment 4 ramps from segment 3's 5 Hz.
-    const GraphDrawing bySegment = DrawGraph(cells, GraphKind::Segment, u"s"_s, 0, 450, Height);
+    const GraphDrawing bySegment = drawGraph(cells, GraphKind::Segment, u"s"_s, 0, 450, Height);
     ASSERT_EQ(bySegment.bitmap.width(), 4 * 100 + 1);
     const QPoint segmentPoints[] = {{50, middle("0", "10.0")}, {150, middle("10.0", "20.0")}, {250, yOf("5.0")},
                                     {350, middle("5.0", "30.0")}};
@@ -307,7 +307,7 @@ TEST(TimeGraph, ATextThatIsNotANumberStopsTheDrawing)
         EXPECT_TRUE(time.bitmap.isNull());
         EXPECT_TRUE(time.caption.isEmpty());
         // The segment graph reads neither times nor loops.
-        const GraphDrawing bySegment = DrawGraph(cells, GraphKind::Segment, u"s"_s, 0, 1000, Height);
+        const GraphDrawing bySegment = drawGraph(cells, GraphKind::Segment, u"s"_s, 0, 1000, Height);
         EXPECT_TRUE(bySegment.error.isEmpty());
         EXPECT_FALSE(bySegment.bitmap.isNull());
     }

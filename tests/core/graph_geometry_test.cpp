@@ -22,12 +22,12 @@ TEST(GraphGeometry, UnitsBaselineAndScaleFollowTheScrollBoxHeight)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.height);
         const GraphGeometry geometry(1000, c.height);
-        EXPECT_EQ(geometry.U, c.u);
-        EXPECT_EQ(geometry.V, c.v);
-        EXPECT_EQ(geometry.B, c.b);
+        EXPECT_EQ(geometry.unit, c.u);
+        EXPECT_EQ(geometry.topOffset, c.v);
+        EXPECT_EQ(geometry.baseline, c.b);
         EXPECT_EQ(geometry.bitmapHeight(), c.b + 1);
-        EXPECT_EQ(geometry.FreqToGraphY(0), c.b);
-        EXPECT_EQ(geometry.FreqToGraphY(168), c.v);
+        EXPECT_EQ(geometry.frequencyY(0), c.b);
+        EXPECT_EQ(geometry.frequencyY(168), c.v);
         const QList<ScaleTick> scale = geometry.frequencyScale();
         ASSERT_EQ(scale.size(), 5);
         const QString labels[] = {u"40"_s, u"20"_s, u"10"_s, u"5"_s, u"1"_s};
@@ -52,7 +52,7 @@ TEST(GraphGeometry, ThreePiecesTruncateTowardZero)
     const Case cases[] = {{31, 385}, {40, 318}, {41, 318}, {42, 310}, {80, 168}, {81, 168},
                           {84, 160}, {168, 3},  {172, -4}, {-4, 648}};
     for (const Case &c : cases)
-        EXPECT_EQ(geometry.FreqToGraphY(c.quarterHertz), c.y) << c.quarterHertz;
+        EXPECT_EQ(geometry.frequencyY(c.quarterHertz), c.y) << c.quarterHertz;
 }
 
 TEST(GraphFrequencies, CellsAreQuarterHertzRoundedHalfToEven)
@@ -65,7 +65,7 @@ TEST(GraphFrequencies, CellsAreQuarterHertzRoundedHalfToEven)
     const Case cases[] = {{u"7.83"_s, 31}, {u"42.0"_s, 168}, {u"0.25"_s, 1},  {u"0.125"_s, 0},
                           {u"0.375"_s, 2}, {QString(), 0},   {u"abc"_s, 0},   {u"1e300"_s, 1000000}};
     for (const Case &c : cases)
-        EXPECT_EQ(QuarterHertz(c.cell), c.quarterHertz) << c.cell;
+        EXPECT_EQ(quarterHertzOf(c.cell), c.quarterHertz) << c.cell;
 }
 
 TEST(GraphFrequencies, StartAndEndFollowToneTargetAndDbbRamp)
@@ -88,10 +88,10 @@ TEST(GraphFrequencies, StartAndEndFollowToneTargetAndDbbRamp)
     cells.setCell(4, 5, QString());
     cells.setCell(4, 12, u"ramp"_s);
 
-    const SegmentLine expected[] = {{0, 40}, {40, 80}, {20, 20}, {12, 24}, {32, 32}};
+    const FrequencySpan expected[] = {{0, 40}, {40, 80}, {20, 20}, {12, 24}, {32, 32}};
     FrequencyWalk walk;
     for (int column = 0; column < 5; ++column) {
-        const SegmentLine line = walk.next(cells, column);
+        const FrequencySpan line = walk.next(cells, column);
         EXPECT_EQ(line.start, expected[column].start) << column;
         EXPECT_EQ(line.end, expected[column].end) << column;
     }

@@ -82,15 +82,15 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
     for (const StepDirection direction : {StepDirection::Up, StepDirection::Down}) {
         Session session = sessionOfDefaultSegments(PulsedSession, c.segments, {{1, u"0:10.0"_s}});
         for (const auto &loop : c.loops)
-            PutLoop(session.cells, loop[0], loop[1], loop[2]);
-        session.CurrentCell = {c.column, c.row};
+            putLoop(session.cells, loop[0], loop[1], loop[2]);
+        session.currentCell = {c.column, c.row};
         const int initial = session.cells.cell(c.column, c.row).toInt();
         ScriptedPrompter prompter;
         RecordingView view;
         if (c.asks)
             prompter.answerInput(c.entry ? std::optional<QString>(QString::fromLatin1(*c.entry)) : std::nullopt);
 
-        StepValue({session, prompter, view}, direction);
+        stepValue({session, prompter, view}, direction);
 
         EXPECT_EQ(row(session.cells, 13), expand(c.loopSegs));
         EXPECT_EQ(row(session.cells, 14), expand(c.loopTimes));
@@ -98,16 +98,16 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
         for (const char *e : c.errors)
             errors.append(QString::fromLatin1(e));
         EXPECT_EQ(prompter.errors, errors);
-        EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+        EXPECT_EQ(sessionInvariantFault(session.cells), QString());
         const QString caption = c.row == 13 ? u"Enter Loop Segments|Range 0-15|"_s : u"Enter Loop Times|Range 2-15|"_s;
         EXPECT_EQ(prompter.log.filter(u"input: "_s),
                   c.asks ? QStringList{u"input: "_s + caption + QString::number(initial)} : QStringList());
         // Refreshed for the segment after an answer, not after a refusal.
         EXPECT_EQ(view.timingChangedCount, c.asks ? 1 : 0);
         if (c.asks) {
-            EXPECT_TRUE(session.TimingPanel.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
+            EXPECT_TRUE(session.timingPanel.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
         }
-        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_EQ(session.modified, 1);
     }
 }
 

@@ -45,7 +45,7 @@ TEST(NearestValueIndex, FindsTheNearestEntry)
 {
     for (const LookupCase &c : lookupCases) {
         ScriptedPrompter prompter;
-        EXPECT_EQ(NearestValueIndex(QString::fromLatin1(c.text), *c.list, prompter), c.expected)
+        EXPECT_EQ(nearestValueIndex(QString::fromLatin1(c.text), *c.list, prompter), c.expected)
             << c.text << ": " << c.why;
         EXPECT_TRUE(prompter.log.isEmpty()) << c.text;
     }
@@ -55,7 +55,7 @@ TEST(NearestValueIndex, TextThatIsNotANumberReportsAndGivesZero)
 {
     for (const char *text : {"", "abc", "1,5", "7.8.3", "nan", "inf"}) {
         ScriptedPrompter prompter;
-        EXPECT_EQ(NearestValueIndex(QString::fromLatin1(text), DutyList, prompter), 0) << text;
+        EXPECT_EQ(nearestValueIndex(QString::fromLatin1(text), DutyList, prompter), 0) << text;
         EXPECT_EQ(prompter.errors, QStringList{u"Float convert error on "_s + QString::fromLatin1(text)});
     }
 }
@@ -64,14 +64,14 @@ TEST(NearestValueIndex, EntryThatIsNotANumberStopsAtIt)
 {
     ScriptedPrompter prompter;
     const QStringList list = {u"1"_s, u"2"_s, u"x"_s, u"4"_s};
-    EXPECT_EQ(NearestValueIndex(u"4"_s, list, prompter), 2);
+    EXPECT_EQ(nearestValueIndex(u"4"_s, list, prompter), 2);
     EXPECT_EQ(prompter.errors, QStringList{u"Float convert error on 4"_s});
 }
 
 TEST(NearestValueIndex, EmptyListGivesZero)
 {
     ScriptedPrompter prompter;
-    EXPECT_EQ(NearestValueIndex(u"3"_s, QStringList(), prompter), 0);
+    EXPECT_EQ(nearestValueIndex(u"3"_s, QStringList(), prompter), 0);
 }
 
 TEST(NearestValueIndex, DecimalPointWhateverTheLocale)
@@ -83,8 +83,8 @@ TEST(NearestValueIndex, DecimalPointWhateverTheLocale)
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
 
     ScriptedPrompter prompter;
-    EXPECT_EQ(NearestValueIndex(u"7.7"_s, FreqList, prompter), 19);
-    EXPECT_EQ(NearestValueIndex(u"7,7"_s, FreqList, prompter), 0);
+    EXPECT_EQ(nearestValueIndex(u"7.7"_s, FreqList, prompter), 19);
+    EXPECT_EQ(nearestValueIndex(u"7,7"_s, FreqList, prompter), 0);
     EXPECT_EQ(prompter.errors.size(), 1);
 
     std::setlocale(LC_NUMERIC, savedNumeric.c_str());

@@ -35,27 +35,27 @@ TEST(NewSession, BothKindsStartWithTheirDefaultSegment)
                  {DualBinauralSession, &dualDefault, "Freq 1", "Pitch 2"}};
     for (const auto &c : cases) {
         Session session = sessionWithTimes(1 - c.kind, {"0:05.0", "0:07.0", "0:10.0"});
-        session.SessionName = u"old"_s;
-        session.SessionFileName = u"/tmp/old.LSS"_s;
-        session.DescriptionLines = QStringList{u"old text"_s};
+        session.name = u"old"_s;
+        session.fileName = u"/tmp/old.LSS"_s;
+        session.descriptionLines = QStringList{u"old text"_s};
         ScriptedPrompter prompter;
         RecordingView view;
         view.sessionKinds.push_back(c.kind);
-        NewSession(SessionContext{session, prompter, view});
+        newSession(SessionContext{session, prompter, view});
 
-        EXPECT_EQ(session.DualSession, c.kind);
+        EXPECT_EQ(session.kind, c.kind);
         ASSERT_EQ(session.cells.columnCount(), 1);
         EXPECT_EQ(columnTexts(session, 0), *c.column);
-        EXPECT_EQ(RowLabels(session.DualSession).at(3), QString::fromLatin1(c.label3));
-        EXPECT_EQ(RowLabels(session.DualSession).at(6), QString::fromLatin1(c.label6));
-        EXPECT_EQ(session.SessionName, u"unnamed"_s);
-        EXPECT_TRUE(session.SessionFileName.isEmpty());
-        EXPECT_TRUE(session.DescriptionLines.isEmpty());
-        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_EQ(rowLabels(session.kind).at(3), QString::fromLatin1(c.label3));
+        EXPECT_EQ(rowLabels(session.kind).at(6), QString::fromLatin1(c.label6));
+        EXPECT_EQ(session.name, u"unnamed"_s);
+        EXPECT_TRUE(session.fileName.isEmpty());
+        EXPECT_TRUE(session.descriptionLines.isEmpty());
+        EXPECT_EQ(session.modified, 1);
         EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
         EXPECT_TRUE(view.sessionShown);
         EXPECT_EQ(view.selected, (CellPos{0, 1}));
-        EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
+        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
         EXPECT_TRUE(prompter.log.isEmpty());
     }
 }
@@ -68,7 +68,7 @@ TEST(NewSession, NewSegmentCopiesThePreviousOutsideAnyLoop)
         session.cells.setCell(0, 13, u"1"_s);
         session.cells.setCell(0, 14, u"4"_s);
         session.cells.setColumnCount(2);
-        FillNewSegment(session, 1);
+        fillNewSegment(session, 1);
 
         QStringList expected = columnTexts(session, 0);
         expected[0] = u"2"_s;
@@ -77,6 +77,6 @@ TEST(NewSession, NewSegmentCopiesThePreviousOutsideAnyLoop)
         expected[13] = u"0"_s;
         expected[14] = u"0"_s;
         EXPECT_EQ(columnTexts(session, 1), expected) << kind;
-        EXPECT_EQ(session.SessionModified, 1);
+        EXPECT_EQ(session.modified, 1);
     }
 }

@@ -87,7 +87,7 @@ Session randomSession(std::mt19937 &random)
     for (int column = 0; column < count;) {
         const int n = 1 + randomIndex(random, 15);
         if (random() % 4 == 0 && column + n <= count) {
-            PutLoop(session.cells, column, n, 2 + randomIndex(random, 14));
+            putLoop(session.cells, column, n, 2 + randomIndex(random, 14));
             column += n;
         } else {
             ++column;
@@ -116,13 +116,13 @@ bool anyRefusal(const QStringList &errors)
 void run(Command command, const SessionContext &context)
 {
     switch (command) {
-    case StepUp: StepValue(context, StepDirection::Up); break;
-    case StepDown: StepValue(context, StepDirection::Down); break;
-    case New: NewSegment(context); break;
-    case Copy: CopySegment(context); break;
-    case Cut: CutSegment(context); break;
-    case Paste: PasteSegment(context); break;
-    case Insert: InsertSegment(context); break;
+    case StepUp: stepValue(context, StepDirection::Up); break;
+    case StepDown: stepValue(context, StepDirection::Down); break;
+    case New: newSegment(context); break;
+    case Copy: copySegment(context); break;
+    case Cut: cutSegment(context); break;
+    case Paste: pasteSegment(context); break;
+    case Insert: insertSegment(context); break;
     case CommandCount: break;
     }
 }
@@ -135,7 +135,7 @@ TEST(RandomEditing, KeepsTheSessionValid)
     for (unsigned seed = 1; seed <= 24; ++seed) {
         std::mt19937 random(seed);
         Session session = randomSession(random);
-        ASSERT_EQ(SessionInvariantFault(session.cells), QString()) << "seed " << seed;
+        ASSERT_EQ(sessionInvariantFault(session.cells), QString()) << "seed " << seed;
         RandomPrompter prompter(random);
         RecordingView view;
         const SessionContext context{session, prompter, view};
@@ -144,9 +144,9 @@ TEST(RandomEditing, KeepsTheSessionValid)
             const int pick = randomIndex(random, 2 * CommandCount);
             const Command command = pick >= CommandCount ? Command(pick % 2) : Command(pick);
             const int row = random() % 3 == 0 ? 13 + randomIndex(random, 2) : 1 + randomIndex(random, 14);
-            session.CurrentCell = {randomIndex(random, session.cells.columnCount()), row};
+            session.currentCell = {randomIndex(random, session.cells.columnCount()), row};
             const SessionGrid before = session.cells;
-            const int modifiedBefore = session.SessionModified;
+            const int modifiedBefore = session.modified;
             prompter.errors.clear();
             prompter.lastAnswer = false;
             try {
@@ -155,13 +155,13 @@ TEST(RandomEditing, KeepsTheSessionValid)
                 FAIL() << "seed " << seed << " step " << step << ": " << e.message();
             }
 
-            const QString fault = SessionInvariantFault(session.cells);
+            const QString fault = sessionInvariantFault(session.cells);
             ASSERT_EQ(fault, QString()) << "seed " << seed << " step " << step << " command " << command;
             const bool refused = anyRefusal(prompter.errors);
             if (refused) {
-                ASSERT_TRUE(SameCells(session.cells, before)) << "seed " << seed << " step " << step;
+                ASSERT_TRUE(sameCells(session.cells, before)) << "seed " << seed << " step " << step;
                 if (command != StepUp && command != StepDown) {
-                    ASSERT_EQ(session.SessionModified, modifiedBefore);
+                    ASSERT_EQ(session.modified, modifiedBefore);
                 }
             }
             int grown = 0;

@@ -22,7 +22,7 @@ Session sessionWithLoop()
     const char *times[] = {"0:01.0", "0:02.0", "0:03.0", "0:04.0", "0:05.0", "0:07.0", "0:10.0"};
     for (int column = 0; column < 7; ++column)
         session.cells.setCell(column, 1, QString::fromLatin1(times[column]));
-    PutLoop(session.cells, 2, 3, 2);
+    putLoop(session.cells, 2, 3, 2);
     return session;
 }
 
@@ -45,16 +45,16 @@ struct Refusal
 };
 
 const Refusal refusals[] = {
-    {"CutSegment1", CutSegment, 0, "Cannot delete segment 1", 0},
-    {"CutLoopStart", CutSegment, 2, "Cannot delete inside loop", 3},
-    {"CutLoopMiddle", CutSegment, 3, "Cannot delete inside loop", 6},
-    {"CutLoopEnd", CutSegment, 4, "Cannot delete inside loop", 10},
-    {"InsertAtSegment1", InsertSegment, 0, "Cannot insert segment 1", NoRefresh},
-    {"PasteAtSegment1", PasteSegment, 0, "Cannot insert segment 1", NoRefresh},
-    {"InsertAtLoopStart", InsertSegment, 2, "Cannot insert inside loop", NoRefresh},
-    {"InsertInLoop", InsertSegment, 4, "Cannot insert inside loop", NoRefresh},
-    {"PasteAtLoopStart", PasteSegment, 2, "Cannot paste inside loop", NoRefresh},
-    {"PasteAtLoopEnd", PasteSegment, 4, "Cannot paste inside loop", NoRefresh},
+    {"CutSegment1", cutSegment, 0, "Cannot delete segment 1", 0},
+    {"CutLoopStart", cutSegment, 2, "Cannot delete inside loop", 3},
+    {"CutLoopMiddle", cutSegment, 3, "Cannot delete inside loop", 6},
+    {"CutLoopEnd", cutSegment, 4, "Cannot delete inside loop", 10},
+    {"InsertAtSegment1", insertSegment, 0, "Cannot insert segment 1", NoRefresh},
+    {"PasteAtSegment1", pasteSegment, 0, "Cannot insert segment 1", NoRefresh},
+    {"InsertAtLoopStart", insertSegment, 2, "Cannot insert inside loop", NoRefresh},
+    {"InsertInLoop", insertSegment, 4, "Cannot insert inside loop", NoRefresh},
+    {"PasteAtLoopStart", pasteSegment, 2, "Cannot paste inside loop", NoRefresh},
+    {"PasteAtLoopEnd", pasteSegment, 4, "Cannot paste inside loop", NoRefresh},
 };
 
 class SegmentRefusalTest : public ::testing::TestWithParam<Refusal>
@@ -65,8 +65,8 @@ TEST_P(SegmentRefusalTest, LeavesTheSessionAlone)
 {
     const Refusal &r = GetParam();
     Session session = sessionWithLoop();
-    session.SegmentClipboard = columnTexts(session.cells, 6);
-    session.CurrentCell = {r.column, 4};
+    session.segmentClipboard = columnTexts(session.cells, 6);
+    session.currentCell = {r.column, 4};
     const Session before = session;
     ScriptedPrompter prompter;
     RecordingView view;
@@ -74,14 +74,14 @@ TEST_P(SegmentRefusalTest, LeavesTheSessionAlone)
     r.command({session, prompter, view});
 
     EXPECT_EQ(prompter.log, QStringList{u"error: "_s + QString::fromLatin1(r.message)});
-    EXPECT_TRUE(SameCells(session.cells, before.cells));
-    EXPECT_EQ(session.SessionModified, 0);
-    EXPECT_EQ(session.SegmentClipboard, before.SegmentClipboard);
+    EXPECT_TRUE(sameCells(session.cells, before.cells));
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(session.segmentClipboard, before.segmentClipboard);
     if (r.startSeconds == NoRefresh) {
         EXPECT_EQ(view.timingChangedCount, 0);
     } else {
         EXPECT_EQ(view.timingChangedCount, 1);
-        EXPECT_EQ(session.TimingPanel.first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
+        EXPECT_EQ(session.timingPanel.first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
     }
 }
 
@@ -90,24 +90,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRefusalTest, ::testing::ValuesIn(refusals
 
 TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 {
-    for (const Command command : {NewSegment, PasteSegment, InsertSegment}) {
+    for (const Command command : {newSegment, pasteSegment, insertSegment}) {
         Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
-        session.CurrentCell = {5, 1};
+        session.currentCell = {5, 1};
         ScriptedPrompter prompter;
         RecordingView view;
         command({session, prompter, view});
         EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
         EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments);
-        EXPECT_EQ(session.SessionModified, 0);
+        EXPECT_EQ(session.modified, 0);
         // Only New Segment scrolls, and it does even when refused.
-        EXPECT_EQ(view.scrollCount, command == NewSegment ? 1 : 0);
+        EXPECT_EQ(view.scrollCount, command == newSegment ? 1 : 0);
     }
     Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
-    session.CurrentCell = {999, 1};
+    session.currentCell = {999, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
-    CutSegment({session, prompter, view});
+    cutSegment({session, prompter, view});
     EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments - 1);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 1000 ?"_s});
 }
@@ -119,36 +119,36 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     session.cells.setCell(3, 7, u"LA"_s);
     const QStringList cut = columnTexts(session.cells, 3);
     const QStringList fifth = columnTexts(session.cells, 4);
-    session.CurrentCell = {3, 7};
+    session.currentCell = {3, 7};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
     const SessionContext context{session, prompter, view};
 
-    CutSegment(context);
+    cutSegment(context);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
-    EXPECT_EQ(session.SegmentClipboard, cut);
-    EXPECT_EQ(session.SegmentClipboard.first(), u"4"_s);
+    EXPECT_EQ(session.segmentClipboard, cut);
+    EXPECT_EQ(session.segmentClipboard.first(), u"4"_s);
     EXPECT_EQ(session.cells.columnCount(), 5);
-    EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     QStringList shifted = fifth;
     shifted[0] = u"4"_s;
     EXPECT_EQ(columnTexts(session.cells, 3), shifted);
-    EXPECT_EQ(session.SessionModified, 1);
-    EXPECT_EQ(session.TimingPanel.first(), u"Segment 4 start time 0:30"_s);
+    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(session.timingPanel.first(), u"Segment 4 start time 0:30"_s);
 
-    session.SessionModified = 0;
-    session.CurrentCell = {1, 1};
-    PasteSegment(context);
+    session.modified = 0;
+    session.currentCell = {1, 1};
+    pasteSegment(context);
     EXPECT_EQ(session.cells.columnCount(), 6);
-    EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     QStringList pasted = cut;
     pasted[0] = u"2"_s;
     EXPECT_EQ(columnTexts(session.cells, 1), pasted);
-    EXPECT_EQ(session.SessionModified, 1);
-    EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
+    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
     // The clipboard keeps its segment for another paste.
-    PasteSegment(context);
+    pasteSegment(context);
     EXPECT_EQ(session.cells.columnCount(), 7);
     EXPECT_EQ(columnTexts(session.cells, 1), pasted);
 }
@@ -156,28 +156,28 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
-    session.CurrentCell = {2, 1};
+    session.currentCell = {2, 1};
     const Session before = session;
     ScriptedPrompter prompter;
     prompter.answerOkCancel(false);
     RecordingView view;
-    CutSegment({session, prompter, view});
-    EXPECT_TRUE(SameCells(session.cells, before.cells));
-    EXPECT_EQ(session.SegmentClipboard, before.SegmentClipboard);
-    EXPECT_EQ(session.SessionModified, 0);
-    EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
+    cutSegment({session, prompter, view});
+    EXPECT_TRUE(sameCells(session.cells, before.cells));
+    EXPECT_EQ(session.segmentClipboard, before.segmentClipboard);
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
 }
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
-    session.CurrentCell = {2, 1};
+    session.currentCell = {2, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
-    CutSegment({session, prompter, view});
+    cutSegment({session, prompter, view});
     EXPECT_EQ(session.cells.columnCount(), 2);
-    EXPECT_EQ(session.TimingPanel, (QStringList{u"Session total time 0:20"_s, QString()}));
+    EXPECT_EQ(session.timingPanel, (QStringList{u"Session total time 0:20"_s, QString()}));
 }
 
 // Insert after a loop puts the new segment between the loop and the
@@ -187,14 +187,14 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     Session session = sessionWithLoop();
     session.cells.setCell(4, 11, u"seg"_s);
     const QStringList sixth = columnTexts(session.cells, 5);
-    session.CurrentCell = {5, 3};
+    session.currentCell = {5, 3};
     ScriptedPrompter prompter;
     RecordingView view;
-    InsertSegment({session, prompter, view});
+    insertSegment({session, prompter, view});
 
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
     ASSERT_EQ(session.cells.columnCount(), 8);
-    EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     for (int column = 2; column <= 4; ++column)
         EXPECT_EQ(session.cells.cell(column, 14), u"2"_s);
     QStringList inserted = columnTexts(session.cells, 4);
@@ -206,8 +206,8 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     QStringList moved = sixth;
     moved[0] = u"7"_s;
     EXPECT_EQ(columnTexts(session.cells, 6), moved);
-    EXPECT_EQ(session.SessionModified, 1);
-    EXPECT_EQ(session.TimingPanel.first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
+    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(session.timingPanel.first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
 }
 
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
@@ -215,17 +215,17 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
     for (const int kind : {PulsedSession, DualBinauralSession}) {
         Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
         pasted.cells.setCell(0, 12, u"jump"_s);
-        pasted.CurrentCell = {1, 2};
+        pasted.currentCell = {1, 2};
         Session inserted = pasted;
         ScriptedPrompter prompter;
         RecordingView view;
-        PasteSegment({pasted, prompter, view});
-        InsertSegment({inserted, prompter, view});
-        EXPECT_TRUE(SameCells(pasted.cells, inserted.cells));
+        pasteSegment({pasted, prompter, view});
+        insertSegment({inserted, prompter, view});
+        EXPECT_TRUE(sameCells(pasted.cells, inserted.cells));
         EXPECT_EQ(pasted.cells.columnCount(), 5);
         EXPECT_EQ(pasted.cells.cell(1, 12), kind == DualBinauralSession ? u"ramp"_s : QString());
-        EXPECT_EQ(pasted.SessionModified, 1);
-        EXPECT_TRUE(pasted.SegmentClipboard.first().isEmpty());
+        EXPECT_EQ(pasted.modified, 1);
+        EXPECT_TRUE(pasted.segmentClipboard.first().isEmpty());
     }
 }
 
@@ -235,31 +235,31 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
 {
     Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{1, u"0:10.0"_s}});
     session.cells.setCell(1, 6, u"r-3"_s);
-    PutLoop(session.cells, 1, 2, 4);
-    session.CurrentCell = {1, 13};
+    putLoop(session.cells, 1, 2, 4);
+    session.currentCell = {1, 13};
     ScriptedPrompter prompter;
     RecordingView view;
     const SessionContext context{session, prompter, view};
-    CopySegment(context);
+    copySegment(context);
     QStringList copied = columnTexts(session.cells, 1);
     copied[13] = u"0"_s;
     copied[14] = u"0"_s;
-    EXPECT_EQ(session.SegmentClipboard, copied);
-    EXPECT_EQ(session.SessionModified, 0);
+    EXPECT_EQ(session.segmentClipboard, copied);
+    EXPECT_EQ(session.modified, 0);
     EXPECT_EQ(view.timingChangedCount, 0);
 
     view.sessionKinds.push_back(PulsedSession);
-    NewSession(context);
-    NewSegment(context);
-    NewSegment(context);
-    session.CurrentCell = {2, 1};
-    PasteSegment(context);
+    newSession(context);
+    newSegment(context);
+    newSegment(context);
+    session.currentCell = {2, 1};
+    pasteSegment(context);
     ASSERT_EQ(session.cells.columnCount(), 4);
     QStringList expected = copied;
     expected[0] = u"3"_s;
     EXPECT_EQ(columnTexts(session.cells, 2), expected);
     EXPECT_EQ(session.cells.cell(2, 2), u"dbb"_s);
-    EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
 
@@ -269,14 +269,14 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         Session session = sessionOfDefaultSegments(kind, 3, {{1, u"0:10.0"_s}});
         session.cells.setCell(2, 11, u"seg"_s);
         session.cells.setCell(2, 3, u"9.5"_s);
-        PutLoop(session.cells, 1, 2, 3);
-        session.CurrentCell = {0, 5};
+        putLoop(session.cells, 1, 2, 3);
+        session.currentCell = {0, 5};
         ScriptedPrompter prompter;
         RecordingView view;
-        NewSegment({session, prompter, view});
+        newSegment({session, prompter, view});
 
         ASSERT_EQ(session.cells.columnCount(), 4);
-        EXPECT_EQ(SessionInvariantFault(session.cells), QString());
+        EXPECT_EQ(sessionInvariantFault(session.cells), QString());
         QStringList expected = columnTexts(session.cells, 2);
         expected[0] = u"4"_s;
         expected[11] = u"none"_s;
@@ -285,10 +285,10 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         expected[14] = u"0"_s;
         EXPECT_EQ(columnTexts(session.cells, 3), expected);
         EXPECT_EQ(view.selected, (CellPos{3, 1}));
-        EXPECT_EQ(session.CurrentCell, (CellPos{3, 1}));
+        EXPECT_EQ(session.currentCell, (CellPos{3, 1}));
         EXPECT_EQ(view.scrollCount, 1);
-        EXPECT_EQ(session.SessionModified, 1);
-        EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
+        EXPECT_EQ(session.modified, 1);
+        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
     }
 }
 } // namespace

@@ -19,7 +19,7 @@ void startLoop(Session &session, int firstColumn, int length, int times)
 TEST(TimingSummary, OneSegmentOfAMinute)
 {
     const Session session = sessionWithTimes(PulsedSession, {"1:00.0"});
-    const TimingSummary summary = ComputeTimingSummary(session.cells, 1);
+    const TimingSummary summary = computeTimingSummary(session.cells, 1);
     EXPECT_EQ(summary.lines, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
     EXPECT_EQ(summary.totalSeconds, 60);
 }
@@ -27,7 +27,7 @@ TEST(TimingSummary, OneSegmentOfAMinute)
 TEST(TimingSummary, HalfSecondsAddUpAndTheLastHalfIsDropped)
 {
     const Session session = sessionWithTimes(PulsedSession, {"0:00.5", "0:00.5", "0:00.5"});
-    const TimingSummary summary = ComputeTimingSummary(session.cells, 3);
+    const TimingSummary summary = computeTimingSummary(session.cells, 3);
     EXPECT_EQ(summary.lines, (QStringList{u"Segment 3 start time 0:1"_s, u"Session total time 0:1"_s}));
     EXPECT_EQ(summary.totalSeconds, 1);
 }
@@ -47,7 +47,7 @@ TEST(TimingSummary, LoopRepeatsCountAtTheLoopsLastSegment)
         {4, "Segment 4 start time 2:40"}, // after all three passes
     };
     for (const auto &c : cases) {
-        const TimingSummary summary = ComputeTimingSummary(session.cells, c.segment);
+        const TimingSummary summary = computeTimingSummary(session.cells, c.segment);
         EXPECT_EQ(summary.lines.at(0), QString::fromLatin1(c.firstLine));
         EXPECT_EQ(summary.lines.at(1), u"Session total time 2:45"_s);
         EXPECT_EQ(summary.totalSeconds, 165);
@@ -59,7 +59,7 @@ TEST(TimingSummary, TwoLoopsAndALoopAtSegmentOne)
     Session session = sessionWithTimes(PulsedSession, {"0:01.0", "0:02.0", "0:03.0", "0:04.0", "0:05.0"});
     startLoop(session, 0, 2, 2);  // (1 + 2) * 2 = 6 s
     startLoop(session, 2, 2, 15); // (3 + 4) * 15 = 105 s
-    const TimingSummary summary = ComputeTimingSummary(session.cells, 5);
+    const TimingSummary summary = computeTimingSummary(session.cells, 5);
     EXPECT_EQ(summary.lines.at(0), u"Segment 5 start time 1:51"_s);
     EXPECT_EQ(summary.totalSeconds, 116);
 }
@@ -68,7 +68,7 @@ TEST(TimingSummary, SegmentBeyondTheEndPutsTheTotalFirst)
 {
     const Session session = sessionWithTimes(PulsedSession, {"1:05.0", "10:00.0"});
     for (int s : {0, 3, 1001}) {
-        const TimingSummary summary = ComputeTimingSummary(session.cells, s);
+        const TimingSummary summary = computeTimingSummary(session.cells, s);
         EXPECT_EQ(summary.lines, (QStringList{u"Session total time 11:5"_s, QString()})) << s;
     }
 }
@@ -82,12 +82,12 @@ TEST(TimingSummary, NotANumberStopsWithWhatWasWritten)
     } faults[] = {{1, "1:00"}, {1, "100.0"}, {1, "a:00.0"}, {13, "x"}};
     for (const auto &fault : faults) {
         Session session = sessionWithTimes(PulsedSession, {"1:00.0", "1:00.0", "1:00.0"});
-        session.SessionTotalSeconds = 42;
+        session.totalSeconds = 42;
         session.cells.setCell(2, fault.row, QString::fromLatin1(fault.text));
         RecordingView view;
-        EXPECT_THROW(UpdateTimingSummary(session, view, 1), ConversionError) << fault.text;
-        EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
-        EXPECT_EQ(session.SessionTotalSeconds, 42);
+        EXPECT_THROW(updateTimingSummary(session, view, 1), ConversionError) << fault.text;
+        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
+        EXPECT_EQ(session.totalSeconds, 42);
         EXPECT_EQ(view.timingChangedCount, 1);
     }
 }
@@ -96,16 +96,16 @@ TEST(TimingSummary, LoopTimesAreReadOnlyAtALoopStart)
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "1:00.0"});
     session.cells.setCell(1, 14, u"junk"_s);
-    EXPECT_TRUE(ComputeTimingSummary(session.cells, 1).error.isEmpty());
+    EXPECT_TRUE(computeTimingSummary(session.cells, 1).error.isEmpty());
 }
 
 TEST(TimingSummary, UpdateWritesThePanelAndTheTotal)
 {
     Session session = sessionWithTimes(DualBinauralSession, {"2:30.0", "0:15.0"});
     RecordingView view;
-    UpdateTimingSummary(session, view, 2);
-    EXPECT_EQ(session.TimingPanel, (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
-    EXPECT_EQ(session.SessionTotalSeconds, 165);
+    updateTimingSummary(session, view, 2);
+    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
+    EXPECT_EQ(session.totalSeconds, 165);
     EXPECT_EQ(view.timingChangedCount, 1);
 }
 
@@ -116,7 +116,7 @@ TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)
         session.cells.setCell(0, 13, u"2"_s);
         session.cells.setCell(0, 14, QString::fromLatin1(times));
         session.cells.setCell(1, 14, QString::fromLatin1(times));
-        EXPECT_EQ(ComputeTimingSummary(session.cells, 1).totalSeconds, 60) << times;
+        EXPECT_EQ(computeTimingSummary(session.cells, 1).totalSeconds, 60) << times;
     }
 }
 
@@ -132,7 +132,7 @@ TEST(TimingSummary, LoopCountsFromAFilePlayAtMostFifteenTimes)
         Session session = sessionWithTimes(PulsedSession, {"10:00.0", "10:00.0"});
         session.cells.setCell(0, 13, u"1"_s);
         session.cells.setCell(0, 14, QString::fromLatin1(c.loopTimes));
-        const TimingSummary summary = ComputeTimingSummary(session.cells, 2);
+        const TimingSummary summary = computeTimingSummary(session.cells, 2);
         EXPECT_EQ(summary.lines.at(0), u"Segment 2 start time %1"_s.arg(QLatin1String(c.secondStart))) << c.loopTimes;
         EXPECT_EQ(summary.totalSeconds, c.totalSeconds) << c.loopTimes;
     }

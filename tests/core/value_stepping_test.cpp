@@ -78,12 +78,12 @@ TEST_P(StepValueTest, StepsThroughTheRowsList)
     if (c.tone)
         session.cells.setCell(c.column, 2, QString::fromLatin1(c.tone));
     session.cells.setCell(c.column, c.row, QString::fromLatin1(c.before));
-    session.CurrentCell = {c.column, c.row};
+    session.currentCell = {c.column, c.row};
     const SessionGrid before = session.cells;
     ScriptedPrompter prompter;
     RecordingView view;
 
-    StepValue({session, prompter, view}, c.direction);
+    stepValue({session, prompter, view}, c.direction);
 
     EXPECT_EQ(session.cells.cell(c.column, c.row), QString::fromLatin1(c.after));
     EXPECT_EQ(prompter.errors, c.offList ? QStringList{QString::fromLatin1(NotInList)} : QStringList());
@@ -95,7 +95,7 @@ TEST_P(StepValueTest, StepsThroughTheRowsList)
         }
     }
     // Modified even when nothing changed; focus back on the grid; no timing refresh.
-    EXPECT_EQ(session.SessionModified, 1);
+    EXPECT_EQ(session.modified, 1);
     EXPECT_GE(view.focusCount, 1);
     EXPECT_EQ(view.timingChangedCount, 0);
 }
@@ -116,19 +116,19 @@ TEST(StepValue, WalksEachListEndToEnd)
             ScriptedPrompter prompter;
             RecordingView view;
             const CellPos cell{1, row};
-            const QStringList list = WorkingList(session, cell);
+            const QStringList list = workingList(session, cell);
             ASSERT_FALSE(list.isEmpty()) << "kind " << kind << " row " << row;
             session.cells.setCell(1, row, list.first());
-            session.CurrentCell = cell;
+            session.currentCell = cell;
             QStringList upward{list.first()};
             for (int step = 1; step < list.size() + 2; ++step) {
-                StepValue({session, prompter, view}, StepDirection::Up);
+                stepValue({session, prompter, view}, StepDirection::Up);
                 if (session.cells.cell(1, row) != upward.last())
                     upward.append(session.cells.cell(1, row));
             }
             EXPECT_EQ(upward, list) << "kind " << kind << " row " << row;
             for (int step = 0; step < list.size() + 2; ++step)
-                StepValue({session, prompter, view}, StepDirection::Down);
+                stepValue({session, prompter, view}, StepDirection::Down);
             EXPECT_EQ(session.cells.cell(1, row), list.first());
             EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join(u", "_s);
         }
@@ -151,10 +151,10 @@ TEST(WorkingList, FollowsTheSessionKind)
         {7, PulsedPhaseList, DualPhaseList}, {12, {}, DbbRampList}, {13, {}, {}}, {14, {}, {}},
     };
     for (const auto &r : rows) {
-        EXPECT_EQ(WorkingList(pulsed, {1, r.row}), r.pulsedList) << "row " << r.row;
-        EXPECT_EQ(WorkingList(dual, {1, r.row}), r.dualList) << "row " << r.row;
+        EXPECT_EQ(workingList(pulsed, {1, r.row}), r.pulsedList) << "row " << r.row;
+        EXPECT_EQ(workingList(dual, {1, r.row}), r.dualList) << "row " << r.row;
     }
-    EXPECT_TRUE(WorkingList(pulsed, {0, 6}).isEmpty()); // segment 1 plays "PFr"
-    EXPECT_TRUE(WorkingList(dual, {0, 12}).isEmpty());
+    EXPECT_TRUE(workingList(pulsed, {0, 6}).isEmpty()); // segment 1 plays "PFr"
+    EXPECT_TRUE(workingList(dual, {0, 12}).isEmpty());
 }
 } // namespace

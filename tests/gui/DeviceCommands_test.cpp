@@ -1,10 +1,11 @@
 #include "DefaultSegments.h"
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "device/forms/TForm8.h"
+#include "device/forms/PortDialog.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -17,13 +18,13 @@ using namespace Qt::Literals::StringLiterals;
 TEST(DeviceCommands, DownloadMenuCommandsRunTheDownloadOnThePortInForce)
 {
     MirandelWindows windows({});
-    TForm1 &form1 = *windows.Form1;
+    MainWindow &form1 = *windows.mainWindow;
     ScriptedPrompter prompter;
     form1.setPrompter(prompter);
     form1.session() = sessionOfDefaultSegments(PulsedSession, 2);
     form1.setSessionShown(true);
-    form1.ComPortNumber = 0;
-    for (QAction *command : {form1.Downloadappend1, form1.Downloadclear1}) {
+    form1.setPortNumber(0);
+    for (QAction *command : {menuCommand(form1, u"Download (&Append)"_s), menuCommand(form1, u"Download (&Clear)"_s)}) {
         prompter.errors.clear();
         command->trigger();
         EXPECT_EQ(prompter.errors, QStringList({u"No COM port is selected"_s, u"Download aborted"_s}))
@@ -35,17 +36,17 @@ TEST(DeviceCommands, DownloadMenuCommandsRunTheDownloadOnThePortInForce)
 TEST(DeviceCommands, SetCommPortShowsThePortDialogAndCancelKeepsThePort)
 {
     MirandelWindows windows({});
-    TForm1 &form1 = *windows.Form1;
+    MainWindow &form1 = *windows.mainWindow;
     ScriptedPrompter prompter;
     form1.setPrompter(prompter);
-    form1.ComPortNumber = 0;
+    form1.setPortNumber(0);
     bool shown = false;
-    QTimer::singleShot(0, windows.Form8.get(), [&] {
-        shown = windows.Form8->isVisible();
-        windows.Form8->CancelButton->click();
+    QTimer::singleShot(0, windows.portDialog.get(), [&] {
+        shown = windows.portDialog->isVisible();
+        windows.portDialog->cancelButton()->click();
     });
-    form1.Comm1->trigger();
+    menuCommand(form1, u"Set Comm &Port"_s)->trigger();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(form1.ComPortNumber, 0);
+    EXPECT_EQ(form1.portNumber(), 0);
     EXPECT_TRUE(prompter.log.isEmpty());
 }

@@ -1,8 +1,10 @@
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "session/NewSession.h"
 #include "views/HelpTopics.h"
 #include "views/forms/HelpViewer.h"
@@ -69,16 +71,16 @@ protected:
 
     void selectRange(int left, int top, int right, int bottom)
     {
-        QAbstractItemModel *model = form.StringGrid1->model();
-        form.StringGrid1->setCurrentIndex(model->index(top, left));
-        form.StringGrid1->selectionModel()->select(QItemSelection(model->index(top, left), model->index(bottom, right)),
-                                                   QItemSelectionModel::ClearAndSelect);
+        QAbstractItemModel *model = form.sessionTable()->model();
+        form.sessionTable()->setCurrentIndex(model->index(top, left));
+        form.sessionTable()->selectionModel()->select(
+            QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
 
     QString shownTopic() const { return form.helpViewer() ? form.helpViewer()->currentTopic() : QString(); }
 
     MirandelWindows windows{QStringList()};
-    TForm1 &form = *windows.Form1;
+    MainWindow &form = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
@@ -88,9 +90,9 @@ TEST_F(HelpCommandsTest, ContextOpensTheTopicOfTheSelectedRowInBothKinds)
         showSession(kind);
         for (const RowTopic &c : RowTopics) {
             const char *label = kind == PulsedSession ? c.pulsedLabel : c.dualLabel;
-            ASSERT_EQ(form.StringGrid2->item(c.row, 0)->text(), QString::fromLatin1(label));
+            ASSERT_EQ(form.rowLabelTable()->item(c.row, 0)->text(), QString::fromLatin1(label));
             selectRange(1, c.row, 1, c.row);
-            form.Context1->trigger();
+            menuCommand(form, u"Conte&xt"_s)->trigger();
             EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic)) << label;
             EXPECT_TRUE(form.helpViewer()->isVisible());
         }
@@ -114,23 +116,23 @@ TEST_F(HelpCommandsTest, ContextUsesTheTopRowOfASelection)
     showSession(PulsedSession);
     for (const Case &c : cases) {
         selectRange(c.left, c.top, c.right, c.bottom);
-        form.Context1->trigger();
+        menuCommand(form, u"Conte&xt"_s)->trigger();
         EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic));
-        EXPECT_EQ(form.session().CurrentCell, (CellPos{c.left, c.top}));
+        EXPECT_EQ(form.session().currentCell, (CellPos{c.left, c.top}));
     }
 }
 
 TEST_F(HelpCommandsTest, ContentsAboutAndTheF1Key)
 {
-    form.About1->trigger();
+    menuCommand(form, u"&About"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"About_Mirandel"_s);
-    form.Contents1->trigger();
+    menuCommand(form, u"&Contents"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"contents"_s);
 
-    form.About1->trigger();
+    menuCommand(form, u"&About"_s)->trigger();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_F1);
+    typeKey(&form, Qt::Key_F1);
     EXPECT_EQ(shownTopic(), u"contents"_s);
     // One viewer serves every command.
     EXPECT_EQ(form.findChildren<HelpViewer *>().size(), 1);
@@ -223,7 +225,7 @@ bool clickLink(QTextBrowser *browser, const QString &href)
             browser->setTextCursor(cursor);
             browser->ensureCursorVisible();
             const QRect caret = browser->cursorRect(cursor);
-            QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, caret.center());
+            clickMouse(browser->viewport(), Qt::LeftButton, {}, caret.center());
             return true;
         }
     }

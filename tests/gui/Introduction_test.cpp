@@ -1,9 +1,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "views/forms/TForm7.h"
+#include "views/forms/IntroductionWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,8 +50,8 @@ protected:
     }
 
     MirandelWindows windows{QStringList()};
-    TForm1 &form = *windows.Form1;
-    TForm7 &intro = *windows.Form7;
+    MainWindow &form = *windows.mainWindow;
+    IntroductionWindow &intro = *windows.introductionWindow;
     ScriptedPrompter prompter;
 };
 
@@ -71,11 +72,11 @@ const QStringList IntroText{
 
 TEST_F(IntroductionTest, ShowsItsTwelveLinesAtEveryShow)
 {
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
-    intro.Memo1->setPlainText(u"something else"_s);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
+    intro.textEdit()->setPlainText(u"something else"_s);
     intro.hide();
     intro.show();
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
     EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
@@ -93,32 +94,32 @@ TEST_F(IntroductionTest, LooksAsDesigned)
     EXPECT_TRUE(intro.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_EQ(intro.palette().color(QPalette::Window), intro.palette().color(QPalette::Highlight));
 
-    EXPECT_EQ(intro.Label1->text(), u"MIRANDEL"_s);
-    EXPECT_EQ(intro.Label1->geometry(), QRect(122, 8, 241, 25));
-    EXPECT_EQ(intro.Label1->alignment(), Qt::AlignCenter);
-    EXPECT_EQ(intro.Label1->font().pixelSize(), 21);
-    EXPECT_EQ(intro.Label1->palette().color(QPalette::Window), QColor(255, 0, 255));
-    EXPECT_EQ(intro.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(intro.titleLabel()->text(), u"MIRANDEL"_s);
+    EXPECT_EQ(intro.titleLabel()->geometry(), QRect(122, 8, 241, 25));
+    EXPECT_EQ(intro.titleLabel()->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(intro.titleLabel()->font().pixelSize(), 21);
+    EXPECT_EQ(intro.titleLabel()->palette().color(QPalette::Window), QColor(255, 0, 255));
+    EXPECT_EQ(intro.titleLabel()->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-    EXPECT_EQ(intro.Memo1->geometry(), QRect(8, 40, 473, 300));
-    EXPECT_EQ(intro.Memo1->palette().color(QPalette::Disabled, QPalette::Base), QColor(0, 255, 255));
-    EXPECT_TRUE(intro.Memo1->isReadOnly());
-    EXPECT_FALSE(intro.Memo1->isEnabled());
-    EXPECT_EQ(intro.Memo1->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(intro.textEdit()->geometry(), QRect(8, 40, 473, 300));
+    EXPECT_EQ(intro.textEdit()->palette().color(QPalette::Disabled, QPalette::Base), QColor(0, 255, 255));
+    EXPECT_TRUE(intro.textEdit()->isReadOnly());
+    EXPECT_FALSE(intro.textEdit()->isEnabled());
+    EXPECT_EQ(intro.textEdit()->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(IntroductionTest, FirstKeyInTheMainWindowOnlyClosesIt)
 {
-    const QPointer<TForm7> guard(&intro);
+    const QPointer<IntroductionWindow> guard(&intro);
     KeyCounter counter;
     form.installEventFilter(&counter);
 
-    QTest::keyClick(&form, Qt::Key_A);
+    typeKey(&form, Qt::Key_A);
     EXPECT_FALSE(intro.isVisible());
     EXPECT_EQ(counter.keys, 0) << "the closing key went on to the main window";
     ASSERT_FALSE(guard.isNull()) << "the introduction must be hidden, not destroyed";
 
-    QTest::keyClick(&form, Qt::Key_A);
+    typeKey(&form, Qt::Key_A);
     EXPECT_EQ(counter.keys, 1);
     EXPECT_FALSE(intro.isVisible());
     form.removeEventFilter(&counter);
@@ -132,17 +133,17 @@ TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)
         QWidget *target;
     };
     const Case cases[] = {
-        {"disabled text", intro.Memo1->viewport()},
-        {"title label", intro.Label1},
+        {"disabled text", intro.textEdit()->viewport()},
+        {"title label", intro.titleLabel()},
         {"background", &intro},
     };
     for (const Case &c : cases) {
         intro.show();
         ASSERT_TRUE(intro.isVisible());
-        QTest::mouseClick(c.target, Qt::LeftButton, {}, QPoint(3, 3));
+        clickMouse(c.target, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_FALSE(intro.isVisible()) << c.name;
     }
-    EXPECT_EQ(intro.Memo1->toPlainText().split(u'\n'), IntroText);
+    EXPECT_EQ(intro.textEdit()->toPlainText().split(u'\n'), IntroText);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "views/SessionListing.h"
 #include "views/forms/SessionListingPrinter.h"
 
@@ -47,7 +48,7 @@ protected:
         mPrinter.setOutputFileName(mPdf);
     }
 
-    bool print(const QStringList &lines) { return SessionListingPrinter::PrintListingLines(mPrinter, lines, mPrompter); }
+    bool print(const QStringList &lines) { return SessionListingPrinter::printLines(mPrinter, lines, mPrompter); }
 
     QString boxes() { return runTool(u"pdftotext"_s, {u"-bbox"_s, mPdf, u"-"_s}); }
     QString info() { return runTool(u"pdfinfo"_s, {mPdf}); }
@@ -66,9 +67,9 @@ protected:
 Session twoSegmentSession()
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "0:30.0"});
-    session.SessionName = u"Morning"_s;
-    session.TimingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
-    session.DescriptionLines = {u"Wake up gently"_s};
+    session.name = u"Morning"_s;
+    session.timingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
+    session.descriptionLines = {u"Wake up gently"_s};
     return session;
 }
 
@@ -214,7 +215,7 @@ TEST_F(ListingPrintoutTest, FailingWriteStopsWithMessageAndNormalCursor)
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromLatin1(c.destination));
-        EXPECT_FALSE(SessionListingPrinter::PrintListingLines(
+        EXPECT_FALSE(SessionListingPrinter::printLines(
             printer, SessionListing::lines(sessionOfSegments(c.segments), u"D"_s), prompter));
         ASSERT_EQ(prompter.errors.size(), 1) << c.destination;
         EXPECT_EQ(prompter.errors.first(),
@@ -232,7 +233,7 @@ protected:
     void printWithDialogAnswer(bool accept)
     {
         MirandelWindows windows({});
-        TForm1 &form = *windows.Form1;
+        MainWindow &form = *windows.mainWindow;
         form.setPrompter(mPrompter);
         form.session() = twoSegmentSession();
         form.cellsChanged();
@@ -247,7 +248,7 @@ protected:
             if (dialog)
                 accept ? dialog->accept() : dialog->reject();
         });
-        form.Print1->trigger();
+        menuCommand(form, u"&Print"_s)->trigger();
         EXPECT_TRUE(dialogSeen);
         EXPECT_TRUE(mPrompter.errors.isEmpty());
         EXPECT_FALSE(mPrompter.busy);

@@ -1,9 +1,11 @@
 #include "DefaultSegments.h"
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,20 +44,20 @@ protected:
 
     void selectRange(int left, int top, int right, int bottom)
     {
-        QAbstractItemModel *model = form.StringGrid1->model();
-        form.StringGrid1->setCurrentIndex(model->index(top, left));
-        form.StringGrid1->selectionModel()->select(
+        QAbstractItemModel *model = form.sessionTable()->model();
+        form.sessionTable()->setCurrentIndex(model->index(top, left));
+        form.sessionTable()->selectionModel()->select(
             QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
 
     const SessionGrid &cells() { return form.session().cells; }
 
     MirandelWindows windows{QStringList()};
-    TForm1 &form = *windows.Form1;
+    MainWindow &form = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
-QString cellText(TForm1 &form, int column, int row)
+QString cellText(MainWindow &form, int column, int row)
 {
     return form.session().cells.cell(column, row);
 }
@@ -65,17 +67,17 @@ QString cellText(TForm1 &form, int column, int row)
 TEST_F(EditWindowTest, KeysActOnlyWithASession)
 {
     const auto pressAll = [this] {
-        QTest::keyClick(&form, Qt::Key_N);
-        QTest::keyClick(&form, '+');
-        QTest::keyClick(&form, '-');
+        typeKey(&form, Qt::Key_N);
+        typeKey(&form, '+');
+        typeKey(&form, '-');
         for (const Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Insert})
-            QTest::keyClick(&form, key, Qt::ControlModifier);
+            typeKey(&form, key, Qt::ControlModifier);
     };
     pressAll();
     EXPECT_EQ(cells().columnCount(), 1);
     EXPECT_TRUE(cells().cell(0, 1).isEmpty());
-    EXPECT_TRUE(form.session().SegmentClipboard.first().isEmpty());
-    EXPECT_EQ(form.session().SessionModified, 0);
+    EXPECT_TRUE(form.session().segmentClipboard.first().isEmpty());
+    EXPECT_EQ(form.session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 
     showSession(sessionOfDefaultSegments(PulsedSession, 3, {{9, u"42"_s}}));
@@ -87,37 +89,37 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     // cut that copy after the question and Ctrl+Insert inserted a new one.
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
     EXPECT_EQ(cells().columnCount(), 5);
-    EXPECT_EQ(form.session().SegmentClipboard.first(), u"4"_s);
-    EXPECT_EQ(form.StringGrid1->currentIndex().column(), 3);
+    EXPECT_EQ(form.session().segmentClipboard.first(), u"4"_s);
+    EXPECT_EQ(form.sessionTable()->currentIndex().column(), 3);
     EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
     EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
-    EXPECT_EQ(form.session().SessionModified, 1);
+    EXPECT_EQ(form.session().modified, 1);
 }
 
 TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 {
     showSession(sessionOfDefaultSegments(PulsedSession, 3));
     select(1, 9);
-    QTest::mouseClick(form.downbutton, Qt::LeftButton);
+    clickMouse(form.downButton(), Qt::LeftButton);
     EXPECT_EQ(cellText(form, 1, 9), u"85"_s);
-    EXPECT_EQ(form.StringGrid1->model()->index(9, 1).data().toString(), u"85"_s);
-    EXPECT_EQ(QApplication::focusWidget(), form.StringGrid1);
-    QTest::mouseClick(form.upbutton, Qt::LeftButton);
-    QTest::keyClick(form.StringGrid1, '+');
+    EXPECT_EQ(form.sessionTable()->model()->index(9, 1).data().toString(), u"85"_s);
+    EXPECT_EQ(QApplication::focusWidget(), form.sessionTable());
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '+');
     EXPECT_EQ(cellText(form, 1, 9), u"100"_s);
 
     // One row over two columns steps its leftmost cell; rows 3 to 5 step nothing.
     selectRange(1, 8, 2, 8);
-    QTest::mouseClick(form.upbutton, Qt::LeftButton);
+    clickMouse(form.upButton(), Qt::LeftButton);
     EXPECT_EQ(cellText(form, 1, 8), u"62"_s);
     EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
     selectRange(1, 3, 1, 5);
     const SessionGrid before = cells();
-    form.session().SessionModified = 0;
-    QTest::mouseClick(form.upbutton, Qt::LeftButton);
-    QTest::keyClick(form.StringGrid1, '-');
+    form.session().modified = 0;
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '-');
     EXPECT_EQ(form.session().cells.column(1), before.column(1));
-    EXPECT_EQ(form.session().SessionModified, 0);
+    EXPECT_EQ(form.session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
 
@@ -128,8 +130,8 @@ TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
     showSession(sessionOfDefaultSegments(PulsedSession, 3, {{14, u"x"_s}}));
     select(1, 13);
     ASSERT_TRUE(prompter.errors.isEmpty());
-    QTest::mouseClick(form.upbutton, Qt::LeftButton);
-    QTest::keyClick(form.StringGrid1, '-');
+    clickMouse(form.upButton(), Qt::LeftButton);
+    typeKey(form.sessionTable(), '-');
     EXPECT_EQ(prompter.errors, QStringList(2, u"'x' is not a valid integer value"_s));
 }
 
@@ -139,27 +141,27 @@ TEST_F(EditWindowTest, MenuCommandsKeepTheSelection)
     session.cells.setCell(2, 3, u"9.5"_s);
     showSession(session);
     select(2, 3);
-    form.CopySegment1->trigger();
-    form.InsertSegment1->trigger();
+    menuCommand(form, u"&Copy Segment"_s)->trigger();
+    menuCommand(form, u"&Insert Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 5);
     EXPECT_EQ(cellText(form, 2, 3), u"7.83"_s); // a copy of segment 2
     EXPECT_EQ(cellText(form, 2, 12), u"ramp"_s);
-    form.PasteSegment1->trigger();
+    menuCommand(form, u"&Paste Segment"_s)->trigger();
     EXPECT_EQ(cellText(form, 2, 3), u"9.5"_s);
     EXPECT_EQ(cells().columnCount(), 6);
     prompter.answerOkCancel(false);
-    form.CutSegment1->trigger();
+    menuCommand(form, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 6);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 3 ?"_s});
-    EXPECT_EQ(form.StringGrid1->currentIndex(), form.StringGrid1->model()->index(3, 2));
-    EXPECT_EQ(form.memo1->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
+    EXPECT_EQ(form.sessionTable()->currentIndex(), form.sessionTable()->model()->index(3, 2));
+    EXPECT_EQ(form.timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
 }
 
 // The new last segment is always scrolled fully into view, also when the
 // session is full and New Segment is refused.
 TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
 {
-    QTableView *grid = form.StringGrid1;
+    QTableView *grid = form.sessionTable();
     const int viewWidth = grid->viewport()->width();
     const int visible = viewWidth / 61;
     const auto lastInView = [&] {
@@ -168,19 +170,19 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
         return left >= 0 && left + grid->columnWidth(last) <= viewWidth;
     };
     showSession(sessionOfDefaultSegments(PulsedSession, visible - 1));
-    QTest::mouseClick(form.NewSeg, Qt::LeftButton);
+    clickMouse(form.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(lastInView());
     for (int more = 0; more < 6; ++more) {
         select(0, 1);
-        QTest::keyClick(grid, Qt::Key_N);
+        typeKey(grid, Qt::Key_N);
         EXPECT_TRUE(lastInView()) << cells().columnCount() << " segments";
-        EXPECT_EQ(grid->currentIndex(), form.StringGrid1->model()->index(1, cells().columnCount() - 1));
+        EXPECT_EQ(grid->currentIndex(), form.sessionTable()->model()->index(1, cells().columnCount() - 1));
     }
 
     showSession(sessionOfDefaultSegments(PulsedSession, SessionGrid::MaxSegments));
     ASSERT_FALSE(lastInView());
-    QTest::mouseClick(form.NewSeg, Qt::LeftButton);
+    clickMouse(form.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
     EXPECT_TRUE(lastInView());
 }
@@ -196,7 +198,7 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
     prompter.errors.clear();
     select(2, 4);
     prompter.errors.clear();
-    QTest::keyClick(form.StringGrid1, Qt::Key_N);
+    typeKey(form.sessionTable(), Qt::Key_N);
     EXPECT_EQ(cells().columnCount(), 4);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
 
@@ -204,7 +206,7 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
     prompter.answerOkCancel(true);
     select(3, 1);
     prompter.errors.clear();
-    form.CutSegment1->trigger();
+    menuCommand(form, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 3);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
 }

@@ -1,12 +1,13 @@
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "session/TimingSummary.h"
 #include "views/GraphFrequencies.h"
 #include "views/GraphGeometry.h"
 #include "views/forms/FrequencyScaleStrip.h"
-#include "views/forms/TForm4.h"
+#include "views/forms/GraphWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,21 +26,21 @@ struct GraphWindowFixture
 {
     GraphWindowFixture()
         : windows(QStringList())
-        , main(*windows.Form1)
-        , graph(*windows.Form4)
+        , main(*windows.mainWindow)
+        , graph(*windows.graphWindow)
     {
         main.setPrompter(prompter);
         graph.setPrompter(prompter);
         Session &session = main.session();
         session = sessionWithTimes(PulsedSession, {"1:00.0", "2:00.0", "1:00.0"});
-        session.SessionName = u"wired"_s;
+        session.name = u"wired"_s;
         session.cells.setCell(1, 3, u"20.0"_s);
         session.cells.setCell(1, 13, u"1"_s);
         session.cells.setCell(1, 14, u"2"_s);
         main.cellsChanged();
         main.setSessionShown(true);
         main.show();
-        UpdateTimingSummary(session, main, 1);
+        updateTimingSummary(session, main, 1);
     }
 
     // Until the graph window is up, active and drawn for its maximised size.
@@ -51,102 +52,102 @@ struct GraphWindowFixture
 
     ScriptedPrompter prompter;
     MirandelWindows windows;
-    TForm1 &main;
-    TForm4 &graph;
+    MainWindow &main;
+    GraphWindow &graph;
 };
 } // namespace
 
 TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
 {
     GraphWindowFixture f;
-    EXPECT_EQ(f.main.session().SessionTotalSeconds, 360);
-    f.main.Seggraph1->trigger();
+    EXPECT_EQ(f.main.session().totalSeconds, 360);
+    menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     EXPECT_TRUE(f.main.isHidden());
     f.waitForGraph();
-    TForm4 &graph = f.graph;
+    GraphWindow &graph = f.graph;
     EXPECT_TRUE(graph.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(graph.windowTitle(), u"Segment Graph of [wired]"_s);
-    EXPECT_EQ(graph.GraphMode, GraphKind::Segment);
-    EXPECT_EQ(graph.GraphTotalSeconds, 360);
+    EXPECT_EQ(graph.mode(), GraphKind::Segment);
+    EXPECT_EQ(graph.totalSeconds(), 360);
 
     // The scroll box: right-aligned, 30 narrower and 50 lower than the window.
-    const QRect box = graph.ScrollBox1->geometry();
-    EXPECT_EQ(box.right(), graph.ScaleStrip->width() - 1);
-    EXPECT_EQ(box.width(), std::min(graph.frameGeometry().width() - 30, graph.ScaleStrip->width()));
-    EXPECT_EQ(box.height(), std::min(graph.frameGeometry().height() - 50, graph.ScaleStrip->height()));
+    const QRect box = graph.scrollBox()->geometry();
+    EXPECT_EQ(box.right(), graph.scaleStrip()->width() - 1);
+    EXPECT_EQ(box.width(), std::min(graph.frameGeometry().width() - 30, graph.scaleStrip()->width()));
+    EXPECT_EQ(box.height(), std::min(graph.frameGeometry().height() - 50, graph.scaleStrip()->height()));
     const GraphGeometry geometry(box.width(), box.height());
     const int p = std::clamp((box.width() - 50) / 3, 30, 100);
-    ASSERT_EQ(graph.GraphBitmap.size(), QSize(3 * p + 1, geometry.B + 1));
-    EXPECT_EQ(graph.ScrollBox1->widget()->width(), 3 * p + 50);
-    EXPECT_EQ(graph.ScaleStrip->ticks().first().tick.y1(), geometry.FreqToGraphY(160));
+    ASSERT_EQ(graph.bitmap().size(), QSize(3 * p + 1, geometry.baseline + 1));
+    EXPECT_EQ(graph.scrollBox()->widget()->width(), 3 * p + 50);
+    EXPECT_EQ(graph.scaleStrip()->ticks().first().tick.y1(), geometry.frequencyY(160));
 
     // What the window shows is the bitmap: "7.83", then 20 Hz once.
-    const QImage shown = graph.Image->grab().toImage();
-    const int y783 = geometry.FreqToGraphY(31);
-    const int y20 = geometry.FreqToGraphY(80);
+    const QImage shown = graph.imageLabel()->grab().toImage();
+    const int y783 = geometry.frequencyY(31);
+    const int y20 = geometry.frequencyY(80);
     EXPECT_EQ(shown.pixel(p / 2, y783), qRgb(0, 0, 0));
     EXPECT_EQ(shown.pixel(p + p / 2, y20), qRgb(0, 0, 0));
-    EXPECT_EQ(shown.pixel(p / 2, y783 - 3), graph.GraphBitmap.pixel(p / 2, y783 - 3));
+    EXPECT_EQ(shown.pixel(p / 2, y783 - 3), graph.bitmap().pixel(p / 2, y783 - 3));
 
-    graph.TimeGraph1->trigger();
+    menuCommand(graph, u"Time Graph"_s)->trigger();
     EXPECT_EQ(graph.windowTitle(), u"Time Graph of [wired]"_s);
-    EXPECT_EQ(graph.GraphMode, GraphKind::Time);
+    EXPECT_EQ(graph.mode(), GraphKind::Time);
     // Six minutes played, the two-minute loop twice: M = 6 + 5.
     const int k = box.width() / 11;
-    EXPECT_EQ(graph.GraphBitmap.width(), 6 * k + 1);
-    EXPECT_EQ(graph.GraphBitmap.pixel(2 * k, y20), qRgb(0, 0, 0));
-    EXPECT_EQ(graph.GraphBitmap.pixel(4 * k, y20), qRgb(0, 0, 0));
-    EXPECT_EQ(graph.GraphBitmap.pixel(5 * k + k / 2, y783), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.bitmap().width(), 6 * k + 1);
+    EXPECT_EQ(graph.bitmap().pixel(2 * k, y20), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.bitmap().pixel(4 * k, y20), qRgb(0, 0, 0));
+    EXPECT_EQ(graph.bitmap().pixel(5 * k + k / 2, y783), qRgb(0, 0, 0));
 
-    graph.Spreadsheet1->trigger();
+    menuCommand(graph, u"Spreadsheet"_s)->trigger();
     EXPECT_TRUE(graph.isHidden());
     EXPECT_TRUE(f.main.isVisible());
-    EXPECT_TRUE(graph.GraphBitmap.isNull());
-    EXPECT_TRUE(graph.Image->pixmap().isNull());
-    EXPECT_EQ(graph.GraphMode, GraphKind::Time);
+    EXPECT_TRUE(graph.bitmap().isNull());
+    EXPECT_TRUE(graph.imageLabel()->pixmap().isNull());
+    EXPECT_EQ(graph.mode(), GraphKind::Time);
     EXPECT_TRUE(f.prompter.errors.isEmpty());
 }
 
 TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
 {
     GraphWindowFixture f;
-    f.main.Timegraph1->trigger();
+    menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
-    const int firstWidth = f.graph.GraphBitmap.width();
+    const int firstWidth = f.graph.bitmap().width();
     f.graph.close();
     EXPECT_TRUE(f.main.isVisible());
 
     Session &session = f.main.session();
-    session.SessionName = u"renamed"_s;
+    session.name = u"renamed"_s;
     session.cells.setCell(2, 1, u"5:00.0"_s);
-    UpdateTimingSummary(session, f.main, 1);
-    f.main.Timegraph1->trigger();
+    updateTimingSummary(session, f.main, 1);
+    menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     EXPECT_EQ(f.graph.windowTitle(), u"Time Graph of [renamed]"_s);
-    EXPECT_EQ(f.graph.GraphTotalSeconds, 600);
-    const int secondWidth = f.graph.GraphBitmap.width();
+    EXPECT_EQ(f.graph.totalSeconds(), 600);
+    const int secondWidth = f.graph.bitmap().width();
     EXPECT_NE(secondWidth, firstWidth);
 
     // Every activation draws from scratch, from the cells as they are.
     session.cells.setCell(2, 1, u"0:30.0"_s);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&f.graph, &activate);
-    EXPECT_LT(f.graph.GraphBitmap.width(), secondWidth);
+    EXPECT_LT(f.graph.bitmap().width(), secondWidth);
 }
 
 TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
 {
     GraphWindowFixture f;
-    f.main.Seggraph1->trigger();
+    menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     f.waitForGraph();
-    const QImage segmentGraph = f.graph.GraphBitmap;
+    const QImage segmentGraph = f.graph.bitmap();
     f.main.session().cells.setCell(2, 1, u"1:0x.0"_s);
-    f.graph.TimeGraph1->trigger();
+    menuCommand(f.graph, u"Time Graph"_s)->trigger();
     QTest::qWait(50);
     EXPECT_EQ(f.prompter.errors, QStringList{u"'0x' is not a valid integer value"_s});
     // Nothing of the time graph was drawn: the window keeps its picture.
     EXPECT_EQ(f.graph.windowTitle(), u"Segment Graph of [wired]"_s);
-    EXPECT_EQ(f.graph.GraphBitmap, segmentGraph);
+    EXPECT_EQ(f.graph.bitmap(), segmentGraph);
     EXPECT_TRUE(f.graph.isVisible());
 }
 
@@ -167,7 +168,7 @@ TEST(GraphWindow, ComingBackFromTheErrorBoxDoesNotDrawAgain)
     prompter.window = &f.graph;
     f.graph.setPrompter(prompter);
     f.main.session().cells.setCell(0, 13, u"x"_s);
-    f.main.Timegraph1->trigger();
+    menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     ASSERT_EQ(prompter.errors.size(), 1);
 

@@ -1,13 +1,15 @@
+#include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "device/forms/TForm8.h"
-#include "files/forms/TForm5.h"
-#include "files/forms/TForm9.h"
-#include "session/forms/TForm2.h"
-#include "views/forms/TForm4.h"
-#include "views/forms/TForm7.h"
+#include "device/forms/PortDialog.h"
+#include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
+#include "session/forms/SessionKindDialog.h"
+#include "views/forms/GraphWindow.h"
+#include "views/forms/IntroductionWindow.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -29,7 +31,7 @@ protected:
     void start(const QStringList &arguments = {})
     {
         windows = std::make_unique<MirandelWindows>(arguments);
-        form1 = windows->Form1.get();
+        form1 = windows->mainWindow.get();
         form1->setPrompter(prompter);
         windows->showAtStart();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
@@ -38,24 +40,24 @@ protected:
     // File > New, answering the New Session Type dialog with the given button.
     void newSession(int kind)
     {
-        TForm2 *dialog = windows->Form2.get();
+        SessionKindDialog *dialog = windows->sessionKindDialog.get();
         QTimer::singleShot(0, dialog, [dialog, kind] {
-            (kind == PulsedSession ? dialog->PulsedButton : dialog->DualButton)->click();
+            (kind == PulsedSession ? dialog->pulsedButton() : dialog->dualButton())->click();
         });
-        form1->New1->trigger();
+        menuCommand(*form1, u"&New"_s)->trigger();
     }
 
     void closeIntroduction()
     {
-        if (windows->Form7->isVisible())
-            QTest::keyClick(form1->StringGrid1, Qt::Key_Escape);
+        if (windows->introductionWindow->isVisible())
+            typeKey(form1->sessionTable(), Qt::Key_Escape);
     }
 
-    QString label(int row) const { return form1->StringGrid2->item(row, 0)->text(); }
+    QString label(int row) const { return form1->rowLabelTable()->item(row, 0)->text(); }
 
     ScriptedPrompter prompter;
     std::unique_ptr<MirandelWindows> windows;
-    TForm1 *form1 = nullptr;
+    MainWindow *form1 = nullptr;
 };
 } // namespace
 
@@ -63,13 +65,13 @@ TEST_F(MainWindowTest, SevenWindowsWithTheirCaptions)
 {
     start();
     EXPECT_EQ(form1->windowTitle(), u"Mirandel for Ambrion/Calidor - ()"_s);
-    EXPECT_EQ(windows->Form2->windowTitle(), u"New Session Type"_s);
-    EXPECT_EQ(windows->Form4->windowTitle(), u"Veltrano Mirandel"_s);
-    EXPECT_EQ(windows->Form5->windowTitle(), u"Enter Session Name"_s);
-    EXPECT_EQ(windows->Form7->windowTitle(), u"Introduction"_s);
-    EXPECT_EQ(windows->Form9->windowTitle(), u"Session Description"_s);
-    EXPECT_EQ(windows->Form8->windowTitle(), u"COM Port Selection"_s);
-    EXPECT_TRUE(windows->Form7->isVisible());
+    EXPECT_EQ(windows->sessionKindDialog->windowTitle(), u"New Session Type"_s);
+    EXPECT_EQ(windows->graphWindow->windowTitle(), u"Veltrano Mirandel"_s);
+    EXPECT_EQ(windows->sessionNameDialog->windowTitle(), u"Enter Session Name"_s);
+    EXPECT_EQ(windows->introductionWindow->windowTitle(), u"Introduction"_s);
+    EXPECT_EQ(windows->sessionDescriptionDialog->windowTitle(), u"Session Description"_s);
+    EXPECT_EQ(windows->portDialog->windowTitle(), u"COM Port Selection"_s);
+    EXPECT_TRUE(windows->introductionWindow->isVisible());
     EXPECT_FALSE(form1->isSessionShown());
     EXPECT_EQ(label(3), u"Start Freq"_s);
 }
@@ -79,9 +81,9 @@ TEST_F(MainWindowTest, LayoutShowsWholeColumnsAtTheTopLeft)
     start();
     const int screenWidth = form1->screen()->geometry().width();
     const int expectedGrid = 61 * ((screenWidth - 91) / 61) + 1;
-    EXPECT_EQ(form1->StringGrid1->width(), expectedGrid);
+    EXPECT_EQ(form1->sessionTable()->width(), expectedGrid);
     EXPECT_EQ(form1->centralWidget()->width(), expectedGrid + 91);
-    EXPECT_EQ(form1->ButtonRowBottom, 425);
+    EXPECT_EQ(form1->buttonRowBottom(), 425);
     EXPECT_EQ(form1->centralWidget()->height(), 430);
 }
 
@@ -89,27 +91,30 @@ TEST_F(MainWindowTest, WithoutASessionTheSessionCommandsAreInert)
 {
     start();
     closeIntroduction();
-    emit form1->Edit1->aboutToShow();
-    emit form1->File1->aboutToShow();
-    for (QAction *action : {form1->Save1, form1->Saveas1, form1->Print1, form1->CopySegment1, form1->PasteSegment1,
-                            form1->CutSegment1, form1->InsertSegment1, form1->Name1, form1->Downloadappend1,
-                            form1->Downloadclear1, form1->Seggraph1, form1->Timegraph1})
-        EXPECT_FALSE(action->isEnabled()) << action->text();
-    for (QAction *action : {form1->New1, form1->Open1, form1->Exit2, form1->Comm1, form1->SessionDescription1,
-                            form1->Contents1, form1->Context1, form1->About1})
-        EXPECT_TRUE(action->isEnabled()) << action->text();
+    emit menuOf(*form1, u"&Edit"_s)->aboutToShow();
+    emit menuOf(*form1, u"&File"_s)->aboutToShow();
+    const QStringList sessionCommands = {u"&Save"_s,           u"Save &As"_s,           u"&Print"_s,
+                                         u"&Copy Segment"_s,   u"&Paste Segment"_s,     u"Cu&t Segment"_s,
+                                         u"&Insert Segment"_s, u"&Name Session"_s,      u"Download (&Append)"_s,
+                                         u"Download (&Clear)"_s, u"Graph by &Segments"_s, u"Graph by &Time"_s};
+    for (const QString &caption : sessionCommands)
+        EXPECT_FALSE(menuCommand(*form1, caption)->isEnabled()) << caption;
+    const QStringList otherCommands = {u"&New"_s,      u"&Open"_s,     u"E&xit"_s,  u"Set Comm &Port"_s,
+                                       u"Session &Description"_s, u"&Contents"_s, u"Conte&xt"_s, u"&About"_s};
+    for (const QString &caption : otherCommands)
+        EXPECT_TRUE(menuCommand(*form1, caption)->isEnabled()) << caption;
 
-    QSignalSpy copied(form1->CopySegment1, &QAction::triggered);
-    QSignalSpy inserted(form1->InsertSegment1, &QAction::triggered);
+    QSignalSpy copied(menuCommand(*form1, u"&Copy Segment"_s), &QAction::triggered);
+    QSignalSpy inserted(menuCommand(*form1, u"&Insert Segment"_s), &QAction::triggered);
     form1->activateWindow();
-    QTest::keyClick(form1, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(form1, Qt::Key_Insert, Qt::ControlModifier);
-    QTest::keyClick(form1, Qt::Key_N);
-    QTest::keyClick(form1, Qt::Key_Plus);
+    typeKey(form1, Qt::Key_C, Qt::ControlModifier);
+    typeKey(form1, Qt::Key_Insert, Qt::ControlModifier);
+    typeKey(form1, Qt::Key_N);
+    typeKey(form1, Qt::Key_Plus);
     EXPECT_EQ(copied.count(), 0);
     EXPECT_EQ(inserted.count(), 0);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
-    EXPECT_EQ(form1->session().SessionModified, 0);
+    EXPECT_EQ(form1->session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -117,10 +122,10 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
 {
     start();
     newSession(PulsedSession);
-    ASSERT_TRUE(windows->Form7->isVisible());
+    ASSERT_TRUE(windows->introductionWindow->isVisible());
     const QString before = form1->session().cells.cell(0, 1);
-    QTest::keyClick(form1->StringGrid1, Qt::Key_Plus);
-    EXPECT_FALSE(windows->Form7->isVisible());
+    typeKey(form1->sessionTable(), Qt::Key_Plus);
+    EXPECT_FALSE(windows->introductionWindow->isVisible());
     EXPECT_EQ(form1->session().cells.cell(0, 1), before);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
 }
@@ -128,9 +133,9 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
 TEST_F(MainWindowTest, ClickOnTheIntroductionClosesIt)
 {
     start();
-    QTest::mouseClick(windows->Form7->Memo1->viewport(), Qt::LeftButton);
-    EXPECT_FALSE(windows->Form7->isVisible());
-    EXPECT_EQ(windows->Form7->Memo1->toPlainText().split(u'\n'), TForm7::IntroLines());
+    clickMouse(windows->introductionWindow->textEdit()->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(windows->introductionWindow->isVisible());
+    EXPECT_EQ(windows->introductionWindow->textEdit()->toPlainText().split(u'\n'), IntroductionWindow::introLines());
 }
 
 TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
@@ -143,10 +148,10 @@ TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
     EXPECT_EQ(form1->session().cells.cell(0, 2), u"dbb"_s);
     EXPECT_EQ(label(3), u"Freq 1"_s);
     EXPECT_EQ(label(6), u"Pitch 2"_s);
-    EXPECT_EQ(form1->StringGrid1->currentIndex().row(), 1);
-    EXPECT_EQ(form1->memo1->toPlainText(), u"Segment 1 start time 0:0\nSession total time 1:0"_s);
-    emit form1->View1->aboutToShow();
-    EXPECT_TRUE(form1->Seggraph1->isEnabled());
+    EXPECT_EQ(form1->sessionTable()->currentIndex().row(), 1);
+    EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 1 start time 0:0\nSession total time 1:0"_s);
+    emit menuOf(*form1, u"&View"_s)->aboutToShow();
+    EXPECT_TRUE(menuCommand(*form1, u"Graph by &Segments"_s)->isEnabled());
 
     // A new session counts as modified: the next New asks about it first.
     prompter.answerYesNo(false);
@@ -171,9 +176,9 @@ TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
         session.cells.setCell(c, 0, QString::number(c + 1));
     }
     form1->cellsChanged();
-    form1->StringGrid1->setCurrentIndex(form1->StringGrid1->model()->index(5, 2));
-    EXPECT_EQ(form1->memo1->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
-    EXPECT_EQ(session.SessionTotalSeconds, 180);
+    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(5, 2));
+    EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
+    EXPECT_EQ(session.totalSeconds, 180);
 }
 
 TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
@@ -182,7 +187,7 @@ TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
     closeIntroduction();
     newSession(PulsedSession);
     form1->session().cells.setCell(0, 1, u"1:xx.0"_s);
-    form1->StringGrid1->setCurrentIndex(form1->StringGrid1->model()->index(2, 0));
+    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(2, 0));
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
     EXPECT_TRUE(form1->isVisible());
 }
@@ -211,7 +216,7 @@ TEST_F(MainWindowTest, StartupFileNeedsTheExtensionInAnyCaseAndAnExistingFile)
     };
     for (const auto &c : cases) {
         MirandelWindows windows({c.argument});
-        EXPECT_EQ(windows.Form1->StartupFileName, c.expected) << c.argument;
+        EXPECT_EQ(windows.mainWindow->startupFileName(), c.expected) << c.argument;
     }
 }
 
@@ -223,21 +228,21 @@ TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
     closeIntroduction();
     newSession(PulsedSession);
     for (int more = 0; more < 4; ++more)
-        QTest::keyClick(form1->StringGrid1, Qt::Key_N);
+        typeKey(form1->sessionTable(), Qt::Key_N);
     ASSERT_EQ(form1->session().cells.columnCount(), 5);
 
     QStringList shownMeanwhile;
-    TForm2 *dialog = windows->Form2.get();
+    SessionKindDialog *dialog = windows->sessionKindDialog.get();
     QTimer::singleShot(0, dialog, [&] {
-        const QAbstractItemModel *model = form1->StringGrid1->model();
+        const QAbstractItemModel *model = form1->sessionTable()->model();
         for (int column = 1; column < model->columnCount(); ++column)
             shownMeanwhile.append(model->index(1, column).data().toString());
-        form1->StringGrid1->grab();
-        dialog->DualButton->click();
+        form1->sessionTable()->grab();
+        dialog->dualButton()->click();
     });
     prompter.answerYesNo(false);
-    form1->New1->trigger();
+    menuCommand(*form1, u"&New"_s)->trigger();
     EXPECT_EQ(shownMeanwhile.join(QString()), QString());
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
-    EXPECT_EQ(form1->StringGrid1->model()->columnCount(), 1);
+    EXPECT_EQ(form1->sessionTable()->model()->columnCount(), 1);
 }

@@ -1,4 +1,5 @@
-#include "app/QtPrompter.h"
+#include "UserInput.h"
+#include "session/forms/QtPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,7 +18,7 @@ void answerOpenBox(const QList<int> &keys, const QString &buttonText, bool *stil
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         for (int key : keys)
-            QTest::keyClick(box, Qt::Key(key));
+            typeKey(box, Qt::Key(key));
         box->close();
         *stillOpenAfterKeys = box->isVisible();
         for (QAbstractButton *button : box->buttons()) {
@@ -51,7 +52,7 @@ TEST(QtPrompter, EscapeCancelsAnOkCancelQuestion)
     QTimer::singleShot(0, [&stillOpen] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        QTest::keyClick(box, Qt::Key_Escape);
+        typeKey(box, Qt::Key_Escape);
         stillOpen = box->isVisible();
     });
     EXPECT_FALSE(prompter.confirmOkCancel(u"Delete segment 2 ?"_s));

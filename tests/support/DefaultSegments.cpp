@@ -5,10 +5,10 @@
 Session sessionOfDefaultSegments(int dualSession, int segments, const CellChanges &changes)
 {
     Session session;
-    session.DualSession = dualSession;
+    session.kind = dualSession;
     session.cells.setColumnCount(segments);
     for (int column = 0; column < segments; ++column) {
-        SessionGrid::Column cells = NewSessionColumn(dualSession);
+        SessionGrid::Column cells = newSessionColumn(dualSession);
         cells[0] = QString::number(column + 1);
         for (const auto &[row, text] : changes)
             cells[size_t(row)] = text;

@@ -79,7 +79,7 @@ QString missingDevicePath(int n)
 
 ComPortNames safePortNames()
 {
-    ComPortNames names(missingDevicePath() + u".ini"_s);
+    ComPortNames names(Settings(missingDevicePath() + u".ini"_s));
     for (int n = 1; n <= 4; ++n)
         names.assign(n, missingDevicePath(n));
     return names;

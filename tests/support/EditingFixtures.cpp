@@ -2,7 +2,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void PutLoop(SessionGrid &cells, int first, int n, int t)
+void putLoop(SessionGrid &cells, int first, int n, int t)
 {
     for (int column = first; column < first + n; ++column) {
         cells.setCell(column, 13, column == first ? QString::number(n) : u"0"_s);
@@ -22,7 +22,7 @@ int canonicalNumber(const QString &text, int low, int high)
 }
 } // namespace
 
-QString SessionInvariantFault(const SessionGrid &cells)
+QString sessionInvariantFault(const SessionGrid &cells)
 {
     const int count = cells.columnCount();
     if (count < 1 || count > SessionGrid::MaxSegments)
@@ -57,7 +57,7 @@ QString SessionInvariantFault(const SessionGrid &cells)
     return {};
 }
 
-bool SameCells(const SessionGrid &a, const SessionGrid &b)
+bool sameCells(const SessionGrid &a, const SessionGrid &b)
 {
     if (a.columnCount() != b.columnCount())
         return false;

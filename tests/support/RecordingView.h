@@ -23,7 +23,7 @@ public:
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
 
-    std::deque<int> sessionKinds; // DualSession answers of the New Session Type dialog
+    std::deque<int> sessionKinds; // SessionKind answers of the New Session Type dialog
     // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;

@@ -34,11 +34,11 @@ QByteArray readFileBytes(const QString &path)
 Session sessionWithTimes(int dualSession, std::initializer_list<const char *> times)
 {
     Session session;
-    session.DualSession = dualSession;
+    session.kind = dualSession;
     session.cells.setColumnCount(int(times.size()));
     int column = 0;
     for (const char *time : times) {
-        SessionGrid::Column cells = NewSessionColumn(dualSession);
+        SessionGrid::Column cells = newSessionColumn(dualSession);
         cells[0] = QString::number(column + 1);
         cells[1] = QString::fromLatin1(time);
         session.cells.setColumn(column++, cells);

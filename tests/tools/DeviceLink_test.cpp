@@ -5,7 +5,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -42,7 +42,7 @@ public:
 
     bool download(bool clear, int segments, int comPort = 1)
     {
-        return link.Download(clear, sessionOfDefaultSegments(PulsedSession, segments), comPort, prompter);
+        return link.download(clear, sessionOfDefaultSegments(PulsedSession, segments), comPort, prompter);
     }
     QString expectedBytes(int segments) const { return QString::fromLatin1(image.downloadBytes(segments).toHex()); }
     // Reports of one kind collected for settleMs.
@@ -58,7 +58,7 @@ public:
 
     DevsimProcess devsim;
     ScriptedPrompter prompter;
-    TApdComPort port;
+    SerialLink port;
     SessionImage image;
     DeviceLink link;
 };
@@ -77,7 +77,7 @@ TEST(DeviceLink, ClearDownloadOfOneDefaultSegmentSendsTheSeventeenBytes)
     EXPECT_TRUE(device.download(true, 1));
     EXPECT_TRUE(device.prompter.log.isEmpty()) << device.prompter.log.join(u" / "_s);
     EXPECT_FALSE(device.prompter.busy);
-    EXPECT_FALSE(device.port.Open());
+    EXPECT_FALSE(device.port.isOpen());
 
     EXPECT_EQ(device.devsim.nextReport(u"identify"_s).value(u"answer"_s).toString(), u"364e170a03e8"_s);
     const QJsonObject download = device.devsim.nextReport(u"download"_s);
@@ -103,9 +103,9 @@ TEST(DeviceLink, AppendsUseUpTheDevicesRoom)
     LinkedDevice device(devsimArguments(3, 500));
     EXPECT_TRUE(device.download(false, 10));
     EXPECT_TRUE(device.download(false, 20));
-    ASSERT_TRUE(device.link.ChkSys(1, device.prompter));
-    EXPECT_EQ(device.link.info().SessionsAvailable, 1);
-    EXPECT_EQ(device.link.info().SegmentsAvailable, 470);
+    ASSERT_TRUE(device.link.checkSystem(1, device.prompter));
+    EXPECT_EQ(device.link.info().sessionsAvailable, 1);
+    EXPECT_EQ(device.link.info().segmentsAvailable, 470);
     EXPECT_EQ(device.reportsOf(u"download"_s).size(), 2);
 }
 
@@ -141,7 +141,7 @@ TEST_P(DeviceCapacity, AppendChecksSegmentsThenSessionsAndClearChecksNothing)
     const QList<QJsonObject> downloads = device.reportsOf(u"download"_s);
     if (!sent) {
         EXPECT_TRUE(downloads.isEmpty());
-        EXPECT_TRUE(device.port.Open()) << "an aborted download leaves the port open";
+        EXPECT_TRUE(device.port.isOpen()) << "an aborted download leaves the port open";
         return;
     }
     ASSERT_EQ(downloads.size(), 1);
@@ -189,9 +189,9 @@ TEST_P(DeviceFaults, EveryFaultEndsInItsMessagesWithoutHanging)
     EXPECT_EQ(device.prompter.errors, c.messages);
     EXPECT_FALSE(device.prompter.busyAtError.contains(true));
     EXPECT_FALSE(device.prompter.busy);
-    EXPECT_EQ(device.port.Open(), c.portLeftOpen);
+    EXPECT_EQ(device.port.isOpen(), c.portLeftOpen);
     // Identification wait plus, for a stalled line, the deadline of a 17-byte download.
-    EXPECT_LT(clock.elapsed(), 605 + 2 * TApdComPort::lineTimeMs(17) + DeviceLink::DrainMarginMs + 500);
+    EXPECT_LT(clock.elapsed(), 605 + 2 * SerialLink::lineTimeMs(17) + DeviceLink::DrainMarginMs + 500);
     for (const QJsonObject &download : device.reportsOf(u"download"_s))
         EXPECT_NE(download.value(u"outcome"_s).toString(), u"stored"_s);
 }
@@ -236,11 +236,11 @@ TEST_P(DeviceIdentification, AnswerGivesModelRevisionAndRoom)
     LinkedDevice device(devsimArguments(c.sessions, c.segments,
                                         {u"--model"_s, QString::fromLatin1(c.model), u"--revision"_s,
                                          QString::number(c.revision)}));
-    ASSERT_TRUE(device.link.ChkSys(1, device.prompter));
+    ASSERT_TRUE(device.link.checkSystem(1, device.prompter));
     EXPECT_TRUE(device.prompter.log.isEmpty());
     EXPECT_EQ(device.link.info().summary(), c.summary);
     EXPECT_EQ(device.image.record(SessionImage::HeaderRecord)[2], c.headerModel);
-    EXPECT_TRUE(device.port.Open()) << "identification leaves the port open";
+    EXPECT_TRUE(device.port.isOpen()) << "identification leaves the port open";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -255,7 +255,7 @@ TEST(DeviceLink, PortsThatCannotBeUsedEndTheDownloadBeforeAnyByte)
 {
     // COM 1 is held by another component, COM 2 does not exist, 0 is none.
     LinkedDevice device;
-    TApdComPort holder(LinkedDevice::namesFor(device.devsim.devicePath()));
+    SerialLink holder(LinkedDevice::namesFor(device.devsim.devicePath()));
     holder.setComNumber(1);
     holder.setOpen(true);
     struct Case
@@ -279,7 +279,7 @@ TEST(DeviceLink, EncoderFailureStillIdentifiesButSendsNothing)
 {
     LinkedDevice device;
     Session session = sessionOfDefaultSegments(PulsedSession, 2, {{7, u"XYZ"_s}});
-    EXPECT_FALSE(device.link.Download(false, session, 1, device.prompter));
+    EXPECT_FALSE(device.link.download(false, session, 1, device.prompter));
     EXPECT_EQ(device.prompter.errors,
               QStringList({u"No match segment 1 phase"_s, u"No match segment 2 phase"_s, DownloadAborted}));
     EXPECT_EQ(device.reportsOf(u"identify"_s).size(), 1);
@@ -292,7 +292,7 @@ TEST(DeviceLink, SessionLongerThanTheImageIsRefusedBeforeAnythingIsSent)
     EXPECT_FALSE(device.download(true, SessionImage::MaxSegments + 1));
     ASSERT_EQ(device.prompter.errors.size(), 2);
     EXPECT_EQ(device.prompter.errors.last(), DownloadAborted);
-    EXPECT_FALSE(device.port.Open());
+    EXPECT_FALSE(device.port.isOpen());
     EXPECT_TRUE(device.devsim.reports(300).isEmpty());
 }
 
@@ -303,7 +303,7 @@ TEST(DeviceLink, NoSecondConversationStartsDuringTheIdentificationWait)
     bool portCheck = true;
     QTimer::singleShot(150, [&] {
         secondDownload = device.download(false, 3);
-        portCheck = device.link.ChkPort(2, device.prompter);
+        portCheck = device.link.checkPort(2, device.prompter);
     });
     EXPECT_TRUE(device.download(true, 1));
     EXPECT_FALSE(secondDownload);

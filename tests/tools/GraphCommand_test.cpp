@@ -1,11 +1,11 @@
 #include "CliProcess.h"
-#include "SessionFileFolder.h"
 #include "DefaultSegments.h"
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
+#include "SessionFileFolder.h"
 #include "TestSupport.h"
 
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 #include "session/SessionContext.h"
 #include "views/GraphDrawing.h"
 
@@ -34,7 +34,7 @@ protected:
 Session showcase()
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 4);
-    session.SessionName = u"showcase"_s;
+    session.name = u"showcase"_s;
     SessionGrid &cells = session.cells;
     cells.setCell(0, 5, u"12.0"_s);
     cells.setCell(1, 3, u"20.0"_s);
@@ -54,8 +54,8 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
     Session opened;
     ScriptedPrompter prompter;
     RecordingView view;
-    ASSERT_TRUE(Opensess(SessionContext{opened, prompter, view}, file));
-    ASSERT_GT(opened.SessionTotalSeconds, 0);
+    ASSERT_TRUE(readSessionFile(SessionContext{opened, prompter, view}, file));
+    ASSERT_GT(opened.totalSeconds, 0);
 
     const struct
     {
@@ -73,7 +73,7 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
         EXPECT_TRUE(run.out.isEmpty());
         const QImage written(png);
         const GraphDrawing expected =
-            DrawGraph(opened.cells, c.kind, opened.SessionName, opened.SessionTotalSeconds, c.width, c.height);
+            drawGraph(opened.cells, c.kind, opened.name, opened.totalSeconds, c.width, c.height);
         ASSERT_FALSE(written.isNull());
         EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.bitmap.convertToFormat(QImage::Format_RGB32));
     }

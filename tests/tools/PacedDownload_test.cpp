@@ -8,7 +8,7 @@
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/DownloadProgress.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 #include <QElapsedTimer>
 #include <functional>
@@ -69,11 +69,11 @@ struct PacedDevice
     }
     bool downloadFullImage()
     {
-        return link.Download(true, sessionOfDefaultSegments(PulsedSession, SessionImage::MaxSegments), 1, prompter);
+        return link.download(true, sessionOfDefaultSegments(PulsedSession, SessionImage::MaxSegments), 1, prompter);
     }
 
     DevsimProcess devsim;
-    TApdComPort port;
+    SerialLink port;
     SessionImage image;
     DeviceLink link;
     ScriptedPrompter prompter;
@@ -92,7 +92,7 @@ TEST(PacedDownload, ProgressMovesWithTheLineAndTheDeviceGetsTheWholeImage)
 
     const QList<Sample> &samples = device.progress.samples;
     ASSERT_GT(samples.size(), 10);
-    const int lineMs = TApdComPort::lineTimeMs(FullImageBytes, TestBaud);
+    const int lineMs = SerialLink::lineTimeMs(FullImageBytes, TestBaud);
     EXPECT_GE(samples.last().atMs, lineMs - PacedSender::TickMs);
     EXPECT_LT(samples.last().atMs, lineMs + 1000);
     int distinct = 0;
@@ -129,7 +129,7 @@ TEST(PacedDownload, CancelStopsTheSendingAtOnceAndTheDeviceStoresNothing)
     EXPECT_LT(sinceCancel.elapsed(), 200);
     EXPECT_EQ(device.prompter.log, QStringList{u"information: Download cancelled"_s});
     EXPECT_FALSE(device.prompter.busy);
-    EXPECT_FALSE(device.port.Open());
+    EXPECT_FALSE(device.port.isOpen());
     EXPECT_EQ(device.progress.ended, 1);
 
     const QJsonObject download = device.devsim.nextReport(u"download"_s, 5000);

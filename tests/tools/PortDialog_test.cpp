@@ -4,9 +4,9 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
-#include "device/forms/TForm8.h"
-#include "session/PortSetting.h"
+#include "device/SerialLink.h"
+#include "device/Settings.h"
+#include "device/forms/PortDialog.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -22,10 +22,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 // The dialog over a virtual device on COM 2 and COM 3; COM 1 and COM 4 do
 // not exist. The settings file lives in a temporary folder.
-class PortDialog : public ::testing::Test
+class PortDialogTest : public ::testing::Test
 {
 protected:
-    PortDialog()
+    PortDialogTest()
         : port(portNames(devsim.devicePath()))
         , link(port, image)
         , settingsFile(dir.filePath(u"MIRANDEL.INI"_s))
@@ -45,46 +45,46 @@ protected:
     bool run(int &comPortNumber, const std::function<void()> &user, const QString &file = {})
     {
         QTimer::singleShot(0, &dialog, user);
-        return dialog.choosePort(link, prompter, comPortNumber, file.isEmpty() ? settingsFile : file);
+        Settings settings(file.isEmpty() ? settingsFile : file);
+        return dialog.choosePort(link, prompter, comPortNumber, settings);
     }
 
     QList<int> markedPorts() const
     {
         QList<int> marked;
-        const QRadioButton *radios[] = {dialog.SelectCom1, dialog.SelectCom2, dialog.SelectCom3, dialog.SelectCom4};
         for (int n = 1; n <= 4; ++n) {
-            if (radios[n - 1]->isChecked())
+            if (dialog.portButton(n)->isChecked())
                 marked.append(n);
         }
         return marked;
     }
 
     DevsimProcess devsim;
-    TApdComPort port;
+    SerialLink port;
     SessionImage image;
     DeviceLink link;
     ScriptedPrompter prompter;
-    TForm8 dialog;
+    PortDialog dialog;
     QTemporaryDir dir;
     QString settingsFile;
 };
 } // namespace
 
-TEST_F(PortDialog, NoPortInForceShowsNoMarkAndOkStoresZero)
+TEST_F(PortDialogTest, NoPortInForceShowsNoMarkAndOkStoresZero)
 {
     int comPort = 0;
     QList<int> marked{-1};
     EXPECT_TRUE(run(comPort, [&] {
         marked = markedPorts();
-        dialog.OKButton->click();
+        dialog.okButton()->click();
     }));
     EXPECT_TRUE(marked.isEmpty());
     EXPECT_EQ(comPort, 0);
     ASSERT_TRUE(QFile::exists(settingsFile));
-    EXPECT_EQ(ReadPortSetting(settingsFile), 0);
+    EXPECT_EQ(Settings(settingsFile).port(), 0);
 }
 
-TEST_F(PortDialog, PickedPortIsTriedAndOnlyOkMakesItThePortInForce)
+TEST_F(PortDialogTest, PickedPortIsTriedAndOnlyOkMakesItThePortInForce)
 {
     struct Case
     {
@@ -92,20 +92,20 @@ TEST_F(PortDialog, PickedPortIsTriedAndOnlyOkMakesItThePortInForce)
         bool accepted;
     } const cases[] = {{"ok", true}, {"cancel", false}, {"close box", false}};
     for (const Case &c : cases) {
-        WritePortSetting(settingsFile, 1);
+        Settings(settingsFile).setPort(1);
         int comPort = 1;
         int pending = -1;
         bool portOpenAfterTry = true;
         const QWidget *focus = nullptr;
         const bool accepted = run(comPort, [&] {
-            dialog.SelectCom3->click();
-            pending = dialog.PendingPortNumber;
-            portOpenAfterTry = port.Open();
+            dialog.portButton(3)->click();
+            pending = dialog.pendingPort();
+            portOpenAfterTry = port.isOpen();
             focus = dialog.focusWidget();
             if (c.accepted)
-                dialog.OKButton->click();
+                dialog.okButton()->click();
             else if (std::string(c.ending) == "cancel")
-                dialog.CancelButton->click();
+                dialog.cancelButton()->click();
             else
                 dialog.close();
         });
@@ -113,23 +113,23 @@ TEST_F(PortDialog, PickedPortIsTriedAndOnlyOkMakesItThePortInForce)
         EXPECT_EQ(pending, 3) << c.ending;
         EXPECT_FALSE(portOpenAfterTry) << "the tried port is closed again";
         EXPECT_EQ(comPort, c.accepted ? 3 : 1) << c.ending;
-        EXPECT_EQ(ReadPortSetting(settingsFile), c.accepted ? 3 : 1) << c.ending;
-        EXPECT_EQ(focus, dialog.OKButton) << c.ending;
-        EXPECT_EQ(dialog.SelectCom3->focusPolicy(), Qt::ClickFocus) << "no longer a tab stop";
+        EXPECT_EQ(Settings(settingsFile).port(), c.accepted ? 3 : 1) << c.ending;
+        EXPECT_EQ(focus, dialog.okButton()) << c.ending;
+        EXPECT_EQ(dialog.portButton(3)->focusPolicy(), Qt::ClickFocus) << "no longer a tab stop";
     }
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
-TEST_F(PortDialog, PortThatCannotBeOpenedPutsTheMarkBackOnThePortInForce)
+TEST_F(PortDialogTest, PortThatCannotBeOpenedPutsTheMarkBackOnThePortInForce)
 {
     int comPort = 2;
     QList<int> marked;
     int pending = -1;
     run(comPort, [&] {
-        dialog.SelectCom4->click();
+        dialog.portButton(4)->click();
         marked = markedPorts();
-        pending = dialog.PendingPortNumber;
-        dialog.OKButton->click();
+        pending = dialog.pendingPort();
+        dialog.okButton()->click();
     });
     EXPECT_EQ(prompter.errors, QStringList{u"COM port could not be opened"_s});
     EXPECT_EQ(marked, QList<int>{2});
@@ -137,15 +137,15 @@ TEST_F(PortDialog, PortThatCannotBeOpenedPutsTheMarkBackOnThePortInForce)
     EXPECT_EQ(comPort, 2);
 }
 
-TEST_F(PortDialog, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForce)
+TEST_F(PortDialogTest, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForce)
 {
     int comPort = 1;
     bool portOpenAfterCheck = true;
     run(comPort, [&] {
-        dialog.SelectCom2->click();
-        dialog.ChkCommButton->click();
-        portOpenAfterCheck = port.Open();
-        dialog.OKButton->click();
+        dialog.portButton(2)->click();
+        dialog.checkButton()->click();
+        portOpenAfterCheck = port.isOpen();
+        dialog.okButton()->click();
     });
     EXPECT_EQ(prompter.log,
               QStringList{u"information: Ambrion, rev 2.3 has 10 sessions and 1000 segments available"_s});
@@ -153,21 +153,21 @@ TEST_F(PortDialog, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForce)
     EXPECT_FALSE(prompter.busy);
     EXPECT_EQ(devsim.nextReport().value(u"event"_s).toString(), u"identify"_s);
     EXPECT_EQ(comPort, 2);
-    EXPECT_EQ(ReadPortSetting(settingsFile), 2);
+    EXPECT_EQ(Settings(settingsFile).port(), 2);
 }
 
-TEST_F(PortDialog, CheckSystemConnectionWithoutAPortSaysSo)
+TEST_F(PortDialogTest, CheckSystemConnectionWithoutAPortSaysSo)
 {
     int comPort = 0;
     run(comPort, [&] {
-        dialog.ChkCommButton->click();
-        dialog.CancelButton->click();
+        dialog.checkButton()->click();
+        dialog.cancelButton()->click();
     });
     EXPECT_EQ(prompter.errors, QStringList{u"No COM port is selected"_s});
     EXPECT_FALSE(prompter.busy);
 }
 
-TEST_F(PortDialog, SettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStillHolds)
+TEST_F(PortDialogTest, SettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStillHolds)
 {
     // A folder that cannot exist: its parent is a plain file.
     const QString blocker = dir.filePath(u"plain-file"_s);
@@ -179,8 +179,8 @@ TEST_F(PortDialog, SettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStillHol
     run(
         comPort,
         [&] {
-            dialog.SelectCom3->click();
-            dialog.OKButton->click();
+            dialog.portButton(3)->click();
+            dialog.okButton()->click();
         },
         unwritable);
     EXPECT_EQ(prompter.errors, QStringList{u"Unable to write to "_s + unwritable});

@@ -12,7 +12,7 @@ QList<CliCommand> &registry()
 }
 } // namespace
 
-const QList<CliCommand> &CliCommands()
+const QList<CliCommand> &cliCommands()
 {
     return registry();
 }

@@ -13,7 +13,7 @@ struct CliCommand
     int (*run)(const QStringList &arguments); // arguments after the command name
 };
 
-const QList<CliCommand> &CliCommands();
+const QList<CliCommand> &cliCommands();
 
 struct CliCommandRegistration
 {

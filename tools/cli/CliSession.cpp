@@ -4,7 +4,7 @@
 #include "StderrPrompter.h"
 
 #include "HeadlessView.h"
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
 
@@ -13,7 +13,7 @@
 bool loadSessionFile(const QString &path, Session &session, Prompter &prompter)
 {
     HeadlessView view;
-    return Opensess(SessionContext{session, prompter, view}, QFileInfo(path).absoluteFilePath());
+    return readSessionFile(SessionContext{session, prompter, view}, QFileInfo(path).absoluteFilePath());
 }
 
 int runOnSessionFile(const CliCommand &command, const QStringList &arguments,

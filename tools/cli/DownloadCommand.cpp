@@ -6,7 +6,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 #include "session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,7 +36,7 @@ int runDownload(const QStringList &arguments)
         return usageError(DownloadCommand);
     StderrPrompter prompter;
     Session session;
-    TApdComPort port(device.names);
+    SerialLink port(device.names);
     SessionImage image;
     DeviceLink link(port, image);
     if (!loadSessionFile(rest.first(), session, prompter))
@@ -44,7 +44,7 @@ int runDownload(const QStringList &arguments)
     TerminalProgress progress;
     if (TerminalProgress::isWanted())
         link.setProgress(&progress);
-    if (!link.Download(clear, session, device.port, prompter))
+    if (!link.download(clear, session, device.port, prompter))
         return 1;
     printLine(u"downloaded %1 segments (%2 bytes)"_s.arg(session.cells.columnCount()).arg(link.lastDownloadBytes()));
     return 0;

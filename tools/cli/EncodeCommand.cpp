@@ -80,7 +80,7 @@ int runEncode(const QStringList &arguments)
     image.setDownloadMode(options->mode);
     image.setDeviceModel(options->model);
     const int segments = session.cells.columnCount();
-    if (EncodeSession(session, prompter, image, segments) != 0)
+    if (encodeSession(session, prompter, image, segments) != 0)
         return 1;
     printRecords(image.downloadBytes(segments));
     return 0;

@@ -99,8 +99,8 @@ int runGraph(const QStringList &arguments)
     StderrPrompter prompter;
     if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    const GraphDrawing drawing = DrawGraph(session.cells, *options->mode, session.SessionName,
-                                           session.SessionTotalSeconds, options->width, options->height);
+    const GraphDrawing drawing = drawGraph(session.cells, *options->mode, session.name,
+                                           session.totalSeconds, options->width, options->height);
     if (!drawing.error.isEmpty()) {
         printError(drawing.error);
         return 1;

@@ -4,7 +4,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,11 +28,11 @@ int runIdentify(const QStringList &arguments)
     CliDeviceOption device;
     if (!device.take(rest) || !rest.isEmpty())
         return usageError(IdentifyCommand);
-    TApdComPort port(device.names);
+    SerialLink port(device.names);
     SessionImage image;
     DeviceLink link(port, image);
     StderrPrompter prompter;
-    if (!link.ChkSys(device.port, prompter))
+    if (!link.checkSystem(device.port, prompter))
         return 1;
     link.closePort();
     printLine(link.info().summary());

@@ -20,12 +20,12 @@ const CliCommandRegistration registration(command);
 int run(const QStringList &arguments)
 {
     return runOnSessionFile(command, arguments, [](const Session &session) {
-        printLine(u"name: "_s + session.SessionName);
-        printLine(session.DualSession == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
+        printLine(u"name: "_s + session.name);
+        printLine(session.kind == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
                                                              : u"kind: Pulsed/Binaural Beats"_s);
         printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
-        printLine(u"total: "_s + session.TimingPanel.value(1));
-        printLine(u"seconds: %1"_s.arg(session.SessionTotalSeconds));
+        printLine(u"total: "_s + session.timingPanel.value(1));
+        printLine(u"seconds: %1"_s.arg(session.totalSeconds));
     });
 }
 } // namespace

@@ -28,7 +28,7 @@ int run(const QStringList &arguments)
     StderrPrompter prompter;
     if (!loadSessionFile(arguments.at(0), session, prompter))
         return 1;
-    session.SessionFileName = QFileInfo(arguments.at(1)).absoluteFilePath();
-    return WriteSessionFile(session, prompter) ? 0 : 1;
+    session.fileName = QFileInfo(arguments.at(1)).absoluteFilePath();
+    return writeSessionFile(session, prompter) ? 0 : 1;
 }
 } // namespace

@@ -2,7 +2,7 @@
 #include "CliSession.h"
 #include "HeadlessView.h"
 #include "StderrPrompter.h"
-#include "session/ConversionError.h"
+#include "session/CommandError.h"
 #include "session/Session.h"
 #include "session/TextNumbers.h"
 #include "session/TimingSummary.h"
@@ -34,13 +34,10 @@ int run(const QStringList &arguments)
     if (!loadSessionFile(arguments.at(0), session, prompter))
         return 1;
     HeadlessView view;
-    try {
-        UpdateTimingSummary(session, view, *segment);
-    } catch (const ConversionError &e) {
-        prompter.error(e.message());
-    }
-    printLine(session.TimingPanel.value(0));
-    printLine(session.TimingPanel.value(1));
+    // The lines written before a text that is not a number still print.
+    runCommand(prompter, [&] { updateTimingSummary(session, view, *segment); });
+    printLine(session.timingPanel.value(0));
+    printLine(session.timingPanel.value(1));
     return 0;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
-#include "session/ConversionError.h"
+#include "StderrPrompter.h"
+#include "session/CommandError.h"
 
 #include <QGuiApplication>
 
@@ -11,7 +12,7 @@ void printOverview()
     printLine(u"usage: mirandel-cli COMMAND [ARGUMENTS]"_s);
     printLine(QString());
     printLine(u"Mirandel's sessions on the command line. Commands:"_s);
-    for (const CliCommand &command : CliCommands())
+    for (const CliCommand &command : cliCommands())
         printLine(u"  %1\n      %2"_s.arg(command.usage, command.summary));
     printLine(QString());
     printLine(u"mirandel-cli COMMAND --help tells more about a command."_s);
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
         printOverview();
         return arguments.isEmpty() ? 2 : 0;
     }
-    for (const CliCommand &command : CliCommands()) {
+    for (const CliCommand &command : cliCommands()) {
         if (command.name != arguments.first())
             continue;
         const QStringList rest = arguments.mid(1);
@@ -46,13 +47,11 @@ int main(int argc, char *argv[])
                 printLine(command.help);
             return 0;
         }
-        try {
-            return command.run(rest);
-        } catch (const ConversionError &error) {
-            // A text that is not a number ends the command, as in the program.
-            printError(error.message());
+        StderrPrompter prompter;
+        int status = 0;
+        if (!runCommand(prompter, [&] { status = command.run(rest); }))
             return 1;
-        }
+        return status;
     }
     printError(u"mirandel-cli: unknown command \"%1\" (try --help)"_s.arg(arguments.first()));
     return 2;

@@ -15,15 +15,15 @@ SessionListingPrinter::SessionListingPrinter(QWidget *window)
 {
 }
 
-void SessionListingPrinter::PrintSessionListing(const Session &session, Prompter &prompter)
+void SessionListingPrinter::printListing(const Session &session, Prompter &prompter)
 {
     QPrintDialog PrintDialog1(&mPrinter, mWindow);
     if (PrintDialog1.exec() != QDialog::Accepted)
         return;
-    PrintListingLines(mPrinter, SessionListing::lines(session, SessionListing::shortDate()), prompter);
+    printLines(mPrinter, SessionListing::lines(session, SessionListing::shortDate()), prompter);
 }
 
-bool SessionListingPrinter::PrintListingLines(QPrinter &printer, const QStringList &lines, Prompter &prompter)
+bool SessionListingPrinter::printLines(QPrinter &printer, const QStringList &lines, Prompter &prompter)
 {
     prompter.setBusy(true);
     printer.setPageOrientation(QPageLayout::Landscape);

@@ -18,12 +18,12 @@ public:
     QPrinter &printer() { return mPrinter; }
 
     // Cancelling the dialog prints nothing.
-    void PrintSessionListing(const Session &session, Prompter &prompter);
+    void printListing(const Session &session, Prompter &prompter);
 
     // Prints the lines on a landscape page in "courier" 12 pt under the
     // hourglass. A failed write is reported, ends the job and stops the
     // printout; false then.
-    static bool PrintListingLines(QPrinter &printer, const QStringList &lines, Prompter &prompter);
+    static bool printLines(QPrinter &printer, const QStringList &lines, Prompter &prompter);
 
 private:
     QWidget *mWindow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QtPrompter.h"
+#include "session/forms/QtPrompter.h"
 #include "views/GraphKind.h"
 
 #include <QImage>
@@ -13,37 +13,27 @@ class SessionGrid;
 
 // The graph window: the session's frequency as a segment graph or a time
 // graph. While it shows, the main window is hidden.
-class TForm4 : public QMainWindow
+class GraphWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     // Reads the session from cells; shows mainWindow again when it closes.
-    TForm4(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent = nullptr);
+    GraphWindow(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent = nullptr);
 
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
     void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
 
-    // Graph state, kept for the life of the program
-    GraphKind GraphMode = GraphKind::Segment;
-    QString GraphSessionName;
-    int GraphTotalSeconds = 0;
-    QImage GraphBitmap;
+    // What the next drawing shows; the mode is kept between openings.
+    void setGraph(GraphKind mode, const QString &sessionName, int totalSeconds);
+    GraphKind mode() const { return mMode; }
+    int totalSeconds() const { return mTotalSeconds; }
+    // The last drawing; null after the window closed.
+    const QImage &bitmap() const { return mBitmap; }
 
-    // Controls
-    FrequencyScaleStrip *ScaleStrip;
-    QScrollArea *ScrollBox1;
-    QLabel *Image;
-    QMenu *GraphicControl1;
-    QAction *TimeGraph1;
-    QAction *SegmentGraph1;
-    QAction *Spreadsheet1;
-
-    // Handlers
-    void formactive();
-    void TimeGraph1Click();
-    void SegmentGraph1Click();
-    void spreadsheetclick();
-    void formclose();
+    // Controls, for tests
+    FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
+    QScrollArea *scrollBox() const { return mScrollBox; }
+    QLabel *imageLabel() const { return mImage; }
 
 protected:
     bool event(QEvent *event) override;
@@ -52,11 +42,28 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    void showTimeGraph();
+    void showSegmentGraph();
+    void showSpreadsheet();
+    void releaseBitmap();
     void createControls();
     void createMenus();
     void drawGraph();
     void reportError(const QString &text);
     void redrawIfFrameChanged();
+
+    GraphKind mMode = GraphKind::Segment;
+    QString mSessionName;
+    int mTotalSeconds = 0;
+    QImage mBitmap;
+
+    FrequencyScaleStrip *mScaleStrip;
+    QScrollArea *mScrollBox;
+    QLabel *mImage;
+    QMenu *mGraphMenu;
+    QAction *mActionTimeGraph;
+    QAction *mActionSegmentGraph;
+    QAction *mActionSpreadsheet;
 
     QWidget &mMainWindow;
     const SessionGrid &mCells;

@@ -1,4 +1,4 @@
-#include "views/forms/TForm4.h"
+#include "views/forms/GraphWindow.h"
 
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
@@ -11,7 +11,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TForm4::TForm4(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent)
+GraphWindow::GraphWindow(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent)
     : QMainWindow(parent)
     , mMainWindow(mainWindow)
     , mCells(cells)
@@ -27,84 +27,86 @@ TForm4::TForm4(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent)
     createMenus();
 }
 
-void TForm4::createControls()
+void GraphWindow::createControls()
 {
-    ScaleStrip = new FrequencyScaleStrip(this);
-    setCentralWidget(ScaleStrip);
+    mScaleStrip = new FrequencyScaleStrip(this);
+    setCentralWidget(mScaleStrip);
 
-    ScrollBox1 = new QScrollArea(ScaleStrip);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mScrollBox = new QScrollArea(mScaleStrip);
+    mScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mScrollBox->setWidgetResizable(false);
+    mScrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The scroll range can exceed the picture: the picture sits on a page
     // as wide as the range.
     auto *page = new QWidget;
-    Image = new QLabel(page);
-    Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox1->setWidget(page);
+    mImage = new QLabel(page);
+    mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mScrollBox->setWidget(page);
 }
 
-void TForm4::createMenus()
+void GraphWindow::createMenus()
 {
-    GraphicControl1 = menuBar()->addMenu(u"Graphic Control"_s);
-    TimeGraph1 = GraphicControl1->addAction(u"Time Graph"_s, this, &TForm4::TimeGraph1Click);
-    SegmentGraph1 = GraphicControl1->addAction(u"Segment Graph"_s, this, &TForm4::SegmentGraph1Click);
-    Spreadsheet1 = menuBar()->addAction(u"Spreadsheet"_s, this, &TForm4::spreadsheetclick);
+    mGraphMenu = menuBar()->addMenu(u"Graphic Control"_s);
+    mActionTimeGraph = mGraphMenu->addAction(u"Time Graph"_s, this, &GraphWindow::showTimeGraph);
+    mActionSegmentGraph = mGraphMenu->addAction(u"Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
+    mActionSpreadsheet = menuBar()->addAction(u"Spreadsheet"_s, this, &GraphWindow::showSpreadsheet);
 }
 
-void TForm4::formactive()
+void GraphWindow::setGraph(GraphKind mode, const QString &sessionName, int totalSeconds)
 {
+    mMode = mode;
+    mSessionName = sessionName;
+    mTotalSeconds = totalSeconds;
+}
+
+void GraphWindow::showTimeGraph()
+{
+    mMode = GraphKind::Time;
     drawGraph();
 }
 
-void TForm4::TimeGraph1Click()
+void GraphWindow::showSegmentGraph()
 {
-    GraphMode = GraphKind::Time;
+    mMode = GraphKind::Segment;
     drawGraph();
 }
 
-void TForm4::SegmentGraph1Click()
-{
-    GraphMode = GraphKind::Segment;
-    drawGraph();
-}
-
-void TForm4::spreadsheetclick()
+void GraphWindow::showSpreadsheet()
 {
     close();
 }
 
-void TForm4::formclose()
+void GraphWindow::releaseBitmap()
 {
-    GraphBitmap = QImage();
-    Image->clear();
+    mBitmap = QImage();
+    mImage->clear();
     hide();
     mMainWindow.show();
 }
 
-void TForm4::drawGraph()
+void GraphWindow::drawGraph()
 {
     mDrawing = true;
     setWindowState(windowState() | Qt::WindowMaximized);
     // The scroll box keeps to the right edge and inside the client area.
     const QRect frame = frameGeometry();
-    const int boxWidth = std::max(0, std::min(frame.width() - 30, ScaleStrip->width()));
-    const int boxHeight = std::max(0, std::min(frame.height() - 50, ScaleStrip->height()));
-    ScrollBox1->setGeometry(ScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
-    const GraphGeometry geometry(ScrollBox1->width(), ScrollBox1->height());
+    const int boxWidth = std::max(0, std::min(frame.width() - 30, mScaleStrip->width()));
+    const int boxHeight = std::max(0, std::min(frame.height() - 50, mScaleStrip->height()));
+    mScrollBox->setGeometry(mScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
+    const GraphGeometry geometry(mScrollBox->width(), mScrollBox->height());
 
     const GraphDrawing drawing =
-        DrawGraph(mCells, GraphMode, GraphSessionName, GraphTotalSeconds, geometry.W, geometry.H);
+        ::drawGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
     if (!drawing.bitmap.isNull()) {
         setWindowTitle(drawing.caption);
-        GraphBitmap = drawing.bitmap;
+        mBitmap = drawing.bitmap;
         // Shown as it is: a 32-bit copy of a 30001-pixel-wide picture would
         // take four times its memory.
-        Image->setPixmap(QPixmap::fromImage(GraphBitmap, Qt::NoFormatConversion));
-        Image->resize(GraphBitmap.size());
-        ScrollBox1->widget()->resize(std::max(drawing.scrollRange, 0), GraphBitmap.height());
-        ScaleStrip->setTicks(geometry.frequencyScale());
+        mImage->setPixmap(QPixmap::fromImage(mBitmap, Qt::NoFormatConversion));
+        mImage->resize(mBitmap.size());
+        mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), mBitmap.height());
+        mScaleStrip->setTicks(geometry.frequencyScale());
     }
     mDrawnFrame = frameGeometry().size();
     mDrawing = false;
@@ -113,14 +115,14 @@ void TForm4::drawGraph()
         reportError(drawing.error);
 }
 
-void TForm4::reportError(const QString &text)
+void GraphWindow::reportError(const QString &text)
 {
     mReportingError = true;
     mPrompter->error(text);
     mReportingError = false;
 }
 
-bool TForm4::event(QEvent *event)
+bool GraphWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowDeactivate && mReportingError)
         mAwayForErrorBox = true;
@@ -129,24 +131,24 @@ bool TForm4::event(QEvent *event)
         if (mAwayForErrorBox)
             mAwayForErrorBox = false;
         else
-            formactive();
+            drawGraph();
     }
     return QMainWindow::event(event);
 }
 
-void TForm4::resizeEvent(QResizeEvent *event)
+void GraphWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     redrawIfFrameChanged();
 }
 
-void TForm4::moveEvent(QMoveEvent *event)
+void GraphWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
     redrawIfFrameChanged();
 }
 
-void TForm4::redrawIfFrameChanged()
+void GraphWindow::redrawIfFrameChanged()
 {
     // The window manager maximises, and tells the size of its frame, in its
     // own time: draw again for the size the window really got. A drawing
@@ -165,8 +167,8 @@ void TForm4::redrawIfFrameChanged()
         Qt::QueuedConnection);
 }
 
-void TForm4::closeEvent(QCloseEvent *event)
+void GraphWindow::closeEvent(QCloseEvent *event)
 {
-    formclose();
+    releaseBitmap();
     event->accept();
 }

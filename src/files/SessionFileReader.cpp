@@ -1,4 +1,4 @@
-#include "files/Opensess.h"
+#include "files/SessionFileReader.h"
 
 #include "files/SessionFileParser.h"
 #include "session/ConversionError.h"
@@ -48,10 +48,10 @@ std::optional<QString> readInto(QFile &file, SessionFileParser &parser)
 }
 } // namespace
 
-bool Opensess(const SessionContext &context, const QString &path)
+bool readSessionFile(const SessionContext &context, const QString &path)
 {
     Session &session = context.session;
-    SessionFileParser parser(session.DualSession, context.prompter);
+    SessionFileParser parser(session.kind, context.prompter);
     QFile file(path);
     if (const auto reason = readInto(file, parser)) {
         context.prompter.error(u"Cannot open file \"%1\". %2"_s.arg(path, *reason));
@@ -73,27 +73,27 @@ bool Opensess(const SessionContext &context, const QString &path)
             SessionFileParser::DescriptionLineLimit));
     }
 
-    session.SessionFileName = path;
-    session.SessionName = content.name;
-    session.DescriptionLines = content.descriptionLines;
-    session.DualSession = content.dualSession;
+    session.fileName = path;
+    session.name = content.name;
+    session.descriptionLines = content.descriptionLines;
+    session.kind = content.dualSession;
     session.cells = std::move(content.cells);
-    session.SessionTotalSeconds = 0;
+    session.totalSeconds = 0;
     context.view.cellsChanged();
     context.view.setSessionShown(true);
     // Loop fields are taken as they stand; one that is no number must not
     // leave the window half shown, so its report waits until the end.
     QString timingError;
     try {
-        UpdateTimingSummary(session, context.view, 1);
+        updateTimingSummary(session, context.view, 1);
     } catch (const ConversionError &e) {
         timingError = e.message();
     }
-    context.view.setCaption(SessionCaption(session.SessionName, true));
+    context.view.setCaption(sessionCaption(session.name, true));
     const CellPos first{0, 1};
-    session.CurrentCell = first;
+    session.currentCell = first;
     context.view.selectCell(first);
-    session.SessionModified = 0;
+    session.modified = 0;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);
     return true;

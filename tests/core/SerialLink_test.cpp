@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "device/ComPortError.h"
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -68,7 +68,7 @@ struct PtyPair
 // COM1 leads to the pseudo-terminal, the others nowhere.
 ComPortNames namesWith(const QString &com1, const QString &com2 = u"/nonexistent/com2"_s)
 {
-    ComPortNames names(u"/nonexistent/MIRANDEL.INI"_s);
+    ComPortNames names(Settings(u"/nonexistent/MIRANDEL.INI"_s));
     names.assign(1, com1);
     names.assign(2, com2);
     names.assign(3, u"/nonexistent/com3"_s);
@@ -85,20 +85,20 @@ struct OpenPort
         port.setOpen(true);
     }
     PtyPair pty;
-    TApdComPort port;
+    SerialLink port;
 };
 
 qint64 timedWait(int ticks, bool keepUIAlive)
 {
-    TApdComPort port(namesWith(u"/nonexistent/com1"_s));
+    SerialLink port(namesWith(u"/nonexistent/com1"_s));
     QElapsedTimer clock;
     clock.start();
-    port.WaitTicks(ticks, keepUIAlive);
+    port.waitTicks(ticks, keepUIAlive);
     return clock.elapsed();
 }
 } // namespace
 
-TEST(TApdComPort, WaitTicksLastsFromTicksToOneTickMoreOfFiftyFiveMilliseconds)
+TEST(SerialLink, WaitTicksLastsFromTicksToOneTickMoreOfFiftyFiveMilliseconds)
 {
     // The upper bounds leave room for a busy machine.
     for (const bool keepUIAlive : {false, true}) {
@@ -111,82 +111,82 @@ TEST(TApdComPort, WaitTicksLastsFromTicksToOneTickMoreOfFiftyFiveMilliseconds)
 
 // The device's answer may come at the very end of the wait: the wait must not
 // end before the tick clock has passed the last tick, not even by a little.
-TEST(TApdComPort, WaitTicksNeverEndsBeforeTheTickClockPassesItsLastTick)
+TEST(SerialLink, WaitTicksNeverEndsBeforeTheTickClockPassesItsLastTick)
 {
-    TApdComPort port(namesWith(u"/nonexistent/com1"_s));
+    SerialLink port(namesWith(u"/nonexistent/com1"_s));
     const auto tickNow = [] {
         using namespace std::chrono;
-        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() / TApdComPort::TickMs;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() / SerialLink::TickMs;
     };
     for (int run = 0; run < 12; ++run) {
         const qint64 startTick = tickNow();
-        port.WaitTicks(3, true);
+        port.waitTicks(3, true);
         EXPECT_GT(tickNow(), startTick + 3) << "run " << run;
     }
 }
 
-TEST(TApdComPort, QuitRequestEndsAWaitThatKeepsTheInterfaceAlive)
+TEST(SerialLink, QuitRequestEndsAWaitThatKeepsTheInterfaceAlive)
 {
-    TApdComPort port(namesWith(u"/nonexistent/com1"_s));
+    SerialLink port(namesWith(u"/nonexistent/com1"_s));
     QTimer::singleShot(50, [] { QCoreApplication::exit(0); });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(port.WaitTicks(10, true));
+    EXPECT_FALSE(port.waitTicks(10, true));
     EXPECT_LT(clock.elapsed(), 400);
     // The request stays for the application's loop: run it once to consume it.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-    EXPECT_TRUE(port.WaitTicks(1, true));
+    EXPECT_TRUE(port.waitTicks(1, true));
 }
 
-TEST(TApdComPort, QueuedBytesLeaveTogetherOnlyWhenTheProgramWaits)
+TEST(SerialLink, QueuedBytesLeaveTogetherOnlyWhenTheProgramWaits)
 {
     OpenPort open;
     QByteArray sent;
     for (int i = 0; i < 2009; ++i) {
         sent.append(char(i * 7));
-        open.port.SendByte(quint8(i * 7));
+        open.port.sendByte(quint8(i * 7));
     }
     EXPECT_FALSE(open.pty.readable()) << "a byte left before the wait";
-    EXPECT_EQ(open.port.OutputPending(), 2009);
-    open.port.WaitTicks(0, false);
-    EXPECT_EQ(open.port.OutputPending(), 0);
+    EXPECT_EQ(open.port.outputPending(), 2009);
+    open.port.waitTicks(0, false);
+    EXPECT_EQ(open.port.outputPending(), 0);
     EXPECT_EQ(open.pty.readAll(), sent);
 }
 
-TEST(TApdComPort, QueuedBytesLeaveWhenControlReturnsToTheEventLoop)
+TEST(SerialLink, QueuedBytesLeaveWhenControlReturnsToTheEventLoop)
 {
     OpenPort open;
-    open.port.SendByte('?');
+    open.port.sendByte('?');
     QCoreApplication::processEvents();
     EXPECT_EQ(open.pty.readAll(), "?"_ba);
 }
 
-TEST(TApdComPort, TransmitBufferHoldsFourKilobytes)
+TEST(SerialLink, TransmitBufferHoldsFourKilobytes)
 {
     OpenPort open;
-    for (int i = 0; i < TApdComPort::BufferSize; ++i)
-        open.port.SendByte(0);
+    for (int i = 0; i < SerialLink::BufferSize; ++i)
+        open.port.sendByte(0);
     try {
-        open.port.SendByte(0);
+        open.port.sendByte(0);
         FAIL() << "the byte beyond the buffer was taken";
     } catch (const ComPortError &error) {
         EXPECT_EQ(error.kind(), ComPortError::EOutputBufferTooSmall);
     }
 }
 
-TEST(TApdComPort, ReceivedBytesComeOutOldestFirstAndAnEmptyBufferThrows)
+TEST(SerialLink, ReceivedBytesComeOutOldestFirstAndAnEmptyBufferThrows)
 {
     OpenPort open;
-    EXPECT_FALSE(open.port.InputReady());
+    EXPECT_FALSE(open.port.inputReady());
     ASSERT_EQ(::write(open.pty.master, "6N", 2), 2);
-    open.port.WaitTicks(0, false);
-    ASSERT_TRUE(open.port.InputReady());
-    EXPECT_EQ(open.port.ReceiveByte(), '6');
-    EXPECT_EQ(open.port.ReceiveByte(), 'N');
-    EXPECT_FALSE(open.port.InputReady());
+    open.port.waitTicks(0, false);
+    ASSERT_TRUE(open.port.inputReady());
+    EXPECT_EQ(open.port.receiveByte(), '6');
+    EXPECT_EQ(open.port.receiveByte(), 'N');
+    EXPECT_FALSE(open.port.inputReady());
     try {
-        open.port.ReceiveByte();
+        open.port.receiveByte();
         FAIL() << "nothing was waiting";
     } catch (const ComPortError &error) {
         EXPECT_EQ(error.kind(), ComPortError::EBufferIsEmpty);
@@ -194,33 +194,33 @@ TEST(TApdComPort, ReceivedBytesComeOutOldestFirstAndAnEmptyBufferThrows)
     }
 }
 
-TEST(TApdComPort, DiscardOutputDropsWhatIsQueued)
+TEST(SerialLink, DiscardOutputDropsWhatIsQueued)
 {
     OpenPort open;
     for (int i = 0; i < 10; ++i)
-        open.port.SendByte(quint8(i));
-    open.port.DiscardOutput();
-    EXPECT_EQ(open.port.OutputPending(), 0);
-    open.port.WaitTicks(0, true);
+        open.port.sendByte(quint8(i));
+    open.port.discardOutput();
+    EXPECT_EQ(open.port.outputPending(), 0);
+    open.port.waitTicks(0, true);
     EXPECT_TRUE(open.pty.readAll().isEmpty());
 }
 
-TEST(TApdComPort, ClosedPortHasNothingPendingAndOpeningTwiceOrClosingTwiceDoesNothing)
+TEST(SerialLink, ClosedPortHasNothingPendingAndOpeningTwiceOrClosingTwiceDoesNothing)
 {
     OpenPort open;
     open.port.setOpen(true);
-    EXPECT_TRUE(open.port.Open());
-    open.port.SendByte(1);
+    EXPECT_TRUE(open.port.isOpen());
+    open.port.sendByte(1);
     open.port.setOpen(false);
     open.port.setOpen(false);
-    EXPECT_FALSE(open.port.Open());
-    EXPECT_EQ(open.port.OutputPending(), 0);
+    EXPECT_FALSE(open.port.isOpen());
+    EXPECT_EQ(open.port.outputPending(), 0);
 }
 
-TEST(TApdComPort, OpenFailuresHaveTheirKinds)
+TEST(SerialLink, OpenFailuresHaveTheirKinds)
 {
     PtyPair pty;
-    TApdComPort holder(namesWith(pty.path));
+    SerialLink holder(namesWith(pty.path));
     holder.setComNumber(1);
     holder.setOpen(true);
 
@@ -235,7 +235,7 @@ TEST(TApdComPort, OpenFailuresHaveTheirKinds)
         {"a port another component holds", 1, ComPortError::EHardware},
     };
     for (const Case &c : cases) {
-        TApdComPort port(namesWith(pty.path));
+        SerialLink port(namesWith(pty.path));
         port.setComNumber(c.comNumber);
         try {
             port.setOpen(true);
@@ -244,45 +244,45 @@ TEST(TApdComPort, OpenFailuresHaveTheirKinds)
             EXPECT_EQ(error.kind(), c.kind) << c.what;
             EXPECT_TRUE(error.isOpenError()) << c.what;
         }
-        EXPECT_FALSE(port.Open()) << c.what;
+        EXPECT_FALSE(port.isOpen()) << c.what;
     }
 }
 
-TEST(TApdComPort, ChangingTheNumberMovesAnOpenPort)
+TEST(SerialLink, ChangingTheNumberMovesAnOpenPort)
 {
     PtyPair first;
     PtyPair second;
-    TApdComPort port(namesWith(first.path, second.path));
+    SerialLink port(namesWith(first.path, second.path));
     port.setComNumber(1);
     port.setOpen(true);
     port.setComNumber(2);
-    EXPECT_TRUE(port.Open());
+    EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(port.systemPortName(), second.path);
-    port.SendByte('x');
-    port.WaitTicks(0, false);
+    port.sendByte('x');
+    port.waitTicks(0, false);
     EXPECT_EQ(second.readAll(), "x"_ba);
     // The first line is free again.
-    TApdComPort other(namesWith(first.path));
+    SerialLink other(namesWith(first.path));
     other.setComNumber(1);
     EXPECT_NO_THROW(other.setOpen(true));
 }
 
-TEST(TApdComPort, StalledLineKeepsItsOutputPending)
+TEST(SerialLink, StalledLineKeepsItsOutputPending)
 {
     OpenPort open;
     ::tcflow(open.pty.slave, TCOOFF);
     for (int i = 0; i < 17; ++i)
-        open.port.SendByte(quint8(i));
-    open.port.WaitTicks(0, false);
+        open.port.sendByte(quint8(i));
+    open.port.waitTicks(0, false);
     EXPECT_GT(open.port.pendingOnLine().value_or(0), 0);
     ::tcflow(open.pty.slave, TCOON);
 }
 
-TEST(TApdComPort, HungUpLineIsReportedGone)
+TEST(SerialLink, HungUpLineIsReportedGone)
 {
     OpenPort open;
     EXPECT_EQ(open.port.pendingOnLine(), 0);
     open.pty.hangUp();
-    open.port.SendByte(1);
+    open.port.sendByte(1);
     EXPECT_EQ(open.port.pendingOnLine(), std::nullopt);
 }

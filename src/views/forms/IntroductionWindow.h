@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QtPrompter.h"
+#include "session/forms/QtPrompter.h"
 
 #include <QWidget>
 
@@ -10,20 +10,21 @@ class QPlainTextEdit;
 // The introduction: on top of the main window until the first click on it or
 // the first key in the main window. It never takes the keyboard, so that key
 // reaches the main window. Hidden, never destroyed.
-class TForm7 : public QWidget
+class IntroductionWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget *parent = nullptr);
+    explicit IntroductionWindow(QWidget *parent = nullptr);
 
     // The twelve lines of the text, in order.
-    static QStringList IntroLines();
+    static QStringList introLines();
 
     // Where "Error loading intro dialog" goes.
     void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
 
-    QLabel *Label1;
-    QPlainTextEdit *Memo1;
+    // Controls, for tests
+    QLabel *titleLabel() const { return mTitle; }
+    QPlainTextEdit *textEdit() const { return mText; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,7 +32,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormShow();
+    void fillText();
+
+    QLabel *mTitle;
+    QPlainTextEdit *mText;
 
     QtPrompter mQtPrompter;
     Prompter *mPrompter;

@@ -10,7 +10,7 @@
 // The serial port the device hangs on: 1200 baud, 8 data bits, no parity, one
 // stop bit, no flow control, DTR and RTS raised while open, 4096-byte
 // buffers. It never calls back: the program polls it.
-class TApdComPort
+class SerialLink
 {
 public:
     static constexpr int Baud = 1200;
@@ -18,40 +18,40 @@ public:
     static constexpr int BufferSize = 4096;
     static constexpr int TickMs = 55;
 
-    explicit TApdComPort(const ComPortNames &names = ComPortNames());
-    TApdComPort(const TApdComPort &) = delete;
-    TApdComPort &operator=(const TApdComPort &) = delete;
+    explicit SerialLink(const ComPortNames &names = ComPortNames());
+    SerialLink(const SerialLink &) = delete;
+    SerialLink &operator=(const SerialLink &) = delete;
 
-    int ComNumber() const { return mComNumber; }
+    int comNumber() const { return mComNumber; }
     // Selects the port for the next open; an open port moves to it (and may
     // throw as setOpen(true) does).
     void setComNumber(int comNumber);
-    bool Open() const { return mSerial.isOpen(); }
+    bool isOpen() const { return mSerial.isOpen(); }
     // Throws ComPortError of one of the four open kinds when the port cannot
     // be opened. Opening an open port or closing a closed one does nothing.
     void setOpen(bool open);
-    // The system device that ComNumber stands for.
+    // The system device that comNumber stands for.
     QString systemPortName() const { return mNames.systemPortName(mComNumber); }
 
     // Queues a byte and returns at once. Queued bytes go to the system in one
     // piece when the program next waits, or when control returns to the
     // event loop.
-    void SendByte(quint8 byte);
-    bool InputReady();
+    void sendByte(quint8 byte);
+    bool inputReady();
     // Throws ComPortError::EBufferIsEmpty when nothing is waiting.
-    quint8 ReceiveByte();
+    quint8 receiveByte();
     // Bytes queued but not yet on the wire: ours, Qt's and the system's.
-    int OutputPending();
+    int outputPending();
     // The same, or nothing when the line has gone away (hung up, unplugged).
     std::optional<int> pendingOnLine();
     // Drops the queued bytes not yet sent, the system's included.
-    void DiscardOutput();
+    void discardOutput();
 
     // Waits until the 55 ms tick count has passed the starting tick plus
     // ticks (10 ticks: 550 to 605 ms). With keepUIAlive the event loop runs
     // meanwhile; a quit request then ends the wait early and false is
     // returned.
-    bool WaitTicks(int ticks, bool keepUIAlive);
+    bool waitTicks(int ticks, bool keepUIAlive);
     // The line speed; Baud unless a test runs the line faster.
     int baudRate() const { return mBaudRate; }
     void setBaudRate(int baud);

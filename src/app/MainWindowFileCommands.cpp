@@ -1,52 +1,52 @@
 // File commands and the session name and description dialogs.
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
 #include "files/FileCommands.h"
-#include "files/forms/TForm5.h"
-#include "files/forms/TForm9.h"
+#include "files/forms/SessionDescriptionDialog.h"
+#include "files/forms/SessionNameDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
-void TForm1::FormActivate()
+void MainWindow::openStartupFile()
 {
-    FileCommands::FormActivate(context(), StartupFileName);
+    FileCommands::openStartupFile(context(), mStartupFileName);
 }
 
-void TForm1::Open1Click()
+void MainWindow::openFile()
 {
-    FileCommands::Open1Click(context());
+    FileCommands::openFile(context());
 }
 
-void TForm1::Save1Click()
+void MainWindow::saveFile()
 {
-    FileCommands::Save1Click(context());
+    FileCommands::saveFile(context());
 }
 
-void TForm1::SaveasClick()
+void MainWindow::saveFileAs()
 {
-    FileCommands::SaveasClick(context());
+    FileCommands::saveFileAs(context());
 }
 
-void TForm1::Name1Click()
+void MainWindow::renameSession()
 {
-    FileCommands::Name1Click(context());
+    FileCommands::renameSession(context());
 }
 
-void TForm1::SessionDescription1Click()
+void MainWindow::editDescription()
 {
-    FileCommands::SessionDescription1Click(context());
+    FileCommands::editDescription(context());
 }
 
-bool TForm1::FormCloseQuery()
+bool MainWindow::maybeSave()
 {
-    return FileCommands::FormCloseQuery(context());
+    return FileCommands::maybeSave(context());
 }
 
 // The file dialogs, set up afresh each time.
-QString TForm1::runFileDialog(const FileDialogRequest &request, bool forSaving)
+QString MainWindow::runFileDialog(const FileDialogRequest &request, bool forSaving)
 {
     // "Description|*.EXT" becomes Qt's "Description (*.EXT)".
     const QStringList filterParts = request.filter.split(u'|');
@@ -65,28 +65,28 @@ QString TForm1::runFileDialog(const FileDialogRequest &request, bool forSaving)
     return dialog.selectedFiles().value(0);
 }
 
-QString TForm1::askOpenFileName(const FileDialogRequest &request)
+QString MainWindow::askOpenFileName(const FileDialogRequest &request)
 {
     return runFileDialog(request, false);
 }
 
-QString TForm1::askSaveFileName(const FileDialogRequest &request)
+QString MainWindow::askSaveFileName(const FileDialogRequest &request)
 {
     return runFileDialog(request, true);
 }
 
-std::optional<QString> TForm1::askSessionName(const QString &entry)
+std::optional<QString> MainWindow::askSessionName(const QString &entry)
 {
-    TForm5 &dialog = *mWindows.Form5;
-    dialog.SessionNameEntry = entry;
+    SessionNameDialog &dialog = *mWindows.sessionNameDialog;
+    dialog.setName(entry);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.SessionNameEntry;
+    return dialog.name();
 }
 
-SessionDescriptionAnswer TForm1::askSessionDescription(const QStringList &lines)
+SessionDescriptionAnswer MainWindow::askSessionDescription(const QStringList &lines)
 {
-    TForm9 &dialog = *mWindows.Form9;
+    SessionDescriptionDialog &dialog = *mWindows.sessionDescriptionDialog;
     dialog.setLines(lines);
     SessionDescriptionAnswer answer;
     answer.accepted = dialog.exec() == QDialog::Accepted;

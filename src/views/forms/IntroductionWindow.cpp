@@ -1,4 +1,4 @@
-#include "views/forms/TForm7.h"
+#include "views/forms/IntroductionWindow.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TForm7::TForm7(QWidget *parent)
+IntroductionWindow::IntroductionWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint
                           | Qt::WindowDoesNotAcceptFocus)
     , mQtPrompter(this)
@@ -26,37 +26,37 @@ TForm7::TForm7(QWidget *parent)
     font.setPixelSize(13);
     setFont(font);
 
-    Label1 = new QLabel(u"MIRANDEL"_s, this);
-    Label1->setGeometry(122, 8, 241, 25);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setAutoFillBackground(true);
+    mTitle = new QLabel(u"MIRANDEL"_s, this);
+    mTitle->setGeometry(122, 8, 241, 25);
+    mTitle->setAlignment(Qt::AlignCenter);
+    mTitle->setAutoFillBackground(true);
     QFont titleFont(u"Stimpson"_s);
     titleFont.setPixelSize(21);
-    Label1->setFont(titleFont);
-    QPalette titlePalette = Label1->palette();
+    mTitle->setFont(titleFont);
+    QPalette titlePalette = mTitle->palette();
     titlePalette.setColor(QPalette::Window, QColor(255, 0, 255));
     titlePalette.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(titlePalette);
+    mTitle->setPalette(titlePalette);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(8, 40, 473, 300);
-    Memo1->setReadOnly(true);
-    Memo1->setEnabled(false);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette memoPalette = Memo1->palette();
+    mText = new QPlainTextEdit(this);
+    mText->setGeometry(8, 40, 473, 300);
+    mText->setReadOnly(true);
+    mText->setEnabled(false);
+    mText->setFocusPolicy(Qt::NoFocus);
+    mText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette memoPalette = mText->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         memoPalette.setColor(group, QPalette::Base, QColor(0, 255, 255));
         memoPalette.setColor(group, QPalette::Text, Qt::black);
     }
-    Memo1->setPalette(memoPalette);
+    mText->setPalette(memoPalette);
     // A click on the disabled text closes the window as well.
-    Memo1->viewport()->installEventFilter(this);
-    Memo1->installEventFilter(this);
+    mText->viewport()->installEventFilter(this);
+    mText->installEventFilter(this);
 }
 
-QStringList TForm7::IntroLines()
+QStringList IntroductionWindow::introLines()
 {
     return {QString(28, u' ') + u"MIRANDEL 2.0"_s,
             u" "_s,
@@ -72,30 +72,30 @@ QStringList TForm7::IntroLines()
             u"Press any key to continue..."_s};
 }
 
-void TForm7::FormShow()
+void IntroductionWindow::fillText()
 {
     try {
-        Memo1->clear();
-        for (const QString &line : IntroLines())
-            Memo1->appendPlainText(line);
+        mText->clear();
+        for (const QString &line : introLines())
+            mText->appendPlainText(line);
     } catch (const std::exception &) {
         mPrompter->error(u"Error loading intro dialog"_s);
     }
 }
 
-void TForm7::showEvent(QShowEvent *event)
+void IntroductionWindow::showEvent(QShowEvent *event)
 {
-    FormShow();
+    fillText();
     QWidget::showEvent(event);
 }
 
-void TForm7::mousePressEvent(QMouseEvent *event)
+void IntroductionWindow::mousePressEvent(QMouseEvent *event)
 {
     Q_UNUSED(event);
     close();
 }
 
-bool TForm7::eventFilter(QObject *watched, QEvent *event)
+bool IntroductionWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         close();

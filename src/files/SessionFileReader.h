@@ -6,7 +6,7 @@ struct SessionContext;
 
 // Reads the session file at path into the session and shows it: grid and
 // labels, timing for segment 1, the caption with square brackets, the
-// selection on segment 1's time, SessionModified 0. False when the file
+// selection on segment 1's time, not modified. False when the file
 // cannot be opened: that is reported and nothing has changed. Faulty content
 // is reported ("Format errors in file") but still gives a complete session.
-bool Opensess(const SessionContext &context, const QString &path);
+bool readSessionFile(const SessionContext &context, const QString &path);

@@ -1,4 +1,4 @@
-#include "app/QtPrompter.h"
+#include "session/forms/QtPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,54 +1,54 @@
 // Segment and value commands of the main window.
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 #include "session/SegmentCommands.h"
 #include "session/ValueStepping.h"
 
 namespace {
 // Stepping needs one row: a selection over several rows steps nothing.
-void stepSelectedCell(TForm1 &form, StepDirection direction)
+void stepSelectedCell(MainWindow &form, StepDirection direction)
 {
     const CellRange range = form.readSelection();
     if (range.top == range.bottom)
-        StepValue(form.context(), direction);
+        stepValue(form.context(), direction);
 }
 } // namespace
 
-void TForm1::NewSegClick()
+void MainWindow::newSegment()
 {
-    NewSegment(context());
+    ::newSegment(context());
 }
 
-void TForm1::upbuttonClick()
+void MainWindow::stepUp()
 {
     stepSelectedCell(*this, StepDirection::Up);
 }
 
-void TForm1::downbuttonClick()
+void MainWindow::stepDown()
 {
     stepSelectedCell(*this, StepDirection::Down);
 }
 
-void TForm1::CopySegmentClick()
+void MainWindow::copySegment()
 {
     readSelection();
-    CopySegment(context());
+    ::copySegment(context());
 }
 
-void TForm1::PasteSegmentClick()
+void MainWindow::pasteSegment()
 {
     readSelection();
-    PasteSegment(context());
+    ::pasteSegment(context());
 }
 
-void TForm1::CutSegmentClick()
+void MainWindow::cutSegment()
 {
     readSelection();
-    CutSegment(context());
+    ::cutSegment(context());
 }
 
-void TForm1::InsertSegmentClick()
+void MainWindow::insertSegment()
 {
     readSelection();
-    InsertSegment(context());
+    ::insertSegment(context());
 }

@@ -1,24 +1,22 @@
 // The graph window commands.
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "app/TForm1.h"
-#include "views/forms/TForm4.h"
+#include "views/forms/GraphWindow.h"
 
-void TForm1::seggraphClick()
+void MainWindow::showSegmentGraph()
 {
     openGraphWindow(GraphKind::Segment);
 }
 
-void TForm1::TimegraphClick()
+void MainWindow::showTimeGraph()
 {
     openGraphWindow(GraphKind::Time);
 }
 
-void TForm1::openGraphWindow(GraphKind mode)
+void MainWindow::openGraphWindow(GraphKind mode)
 {
-    TForm4 &graph = *mWindows.Form4;
-    graph.GraphSessionName = mSession.SessionName;
-    graph.GraphMode = mode;
-    graph.GraphTotalSeconds = mSession.SessionTotalSeconds;
+    GraphWindow &graph = *mWindows.graphWindow;
+    graph.setGraph(mode, mSession.name, mSession.totalSeconds);
     hide();
     setWindowState(Qt::WindowNoState);
     // Showing activates the graph window, and activation draws.

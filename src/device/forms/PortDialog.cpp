@@ -1,7 +1,7 @@
-#include "device/forms/TForm8.h"
+#include "device/forms/PortDialog.h"
 
 #include "device/DeviceLink.h"
-#include "session/PortSetting.h"
+#include "device/Settings.h"
 #include "session/Prompter.h"
 
 #include <QButtonGroup>
@@ -13,7 +13,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TForm8::TForm8(QWidget *parent)
+PortDialog::PortDialog(QWidget *parent)
     : QDialog(parent)
     , mPorts(new QButtonGroup(this))
 {
@@ -26,106 +26,104 @@ TForm8::TForm8(QWidget *parent)
     dialogFont.setPixelSize(11);
     setFont(dialogFont);
 
-    QRadioButton **radios[] = {&SelectCom1, &SelectCom2, &SelectCom3, &SelectCom4};
     for (int n = 1; n <= 4; ++n) {
         auto *radio = new QRadioButton(u"COM %1"_s.arg(n), this);
         radio->setGeometry(40, 4 + 20 * n, 113, 17);
         mPorts->addButton(radio, n);
-        connect(radio, &QRadioButton::clicked, this, [this, n] { ComClick(n); });
-        *radios[n - 1] = radio;
+        connect(radio, &QRadioButton::clicked, this, [this, n] { tryPort(n); });
     }
 
-    OKButton = new QPushButton(u"OK"_s, this);
-    OKButton->setGeometry(160, 32, 75, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    CancelButton = new QPushButton(u"Cancel"_s, this);
-    CancelButton->setGeometry(160, 72, 75, 25);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    ChkCommButton = new QPushButton(u"Check System Connection"_s, this);
-    ChkCommButton->setGeometry(64, 120, 145, 25);
-    connect(ChkCommButton, &QPushButton::clicked, this, &TForm8::ChkCommClick);
+    mOkButton = new QPushButton(u"OK"_s, this);
+    mOkButton->setGeometry(160, 32, 75, 25);
+    mOkButton->setDefault(true);
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    mCancelButton = new QPushButton(u"Cancel"_s, this);
+    mCancelButton->setGeometry(160, 72, 75, 25);
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    mCheckButton = new QPushButton(u"Check System Connection"_s, this);
+    mCheckButton->setGeometry(64, 120, 145, 25);
+    connect(mCheckButton, &QPushButton::clicked, this, &PortDialog::checkConnection);
 
-    Memo1 = new QTextEdit(this);
-    Memo1->setGeometry(40, 168, 201, 81);
-    Memo1->setReadOnly(true);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->document()->setDocumentMargin(2);
+    mInstructions = new QTextEdit(this);
+    mInstructions->setGeometry(40, 168, 201, 81);
+    mInstructions->setReadOnly(true);
+    mInstructions->setFocusPolicy(Qt::NoFocus);
+    mInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mInstructions->document()->setDocumentMargin(2);
     const QStringList lines = {u"Select the COM port that the "_s, u"Light/Sound system is connected to."_s,
                                u"With the system turned on, use "_s, u"\"Check System Connection\" to verify."_s,
                                u"When selection works, press OK. "_s};
-    Memo1->setPlainText(lines.join(u'\n'));
-    QTextCursor all(Memo1->document());
+    mInstructions->setPlainText(lines.join(u'\n'));
+    QTextCursor all(mInstructions->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     all.mergeBlockFormat(centred);
 }
 
-bool TForm8::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNumber, const QString &settingsFile)
+bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNumber, Settings &settings)
 {
     mLink = &link;
     mPrompter = &prompter;
-    ComPortNumber = comPortNumber;
-    FormOn();
+    mPortInForce = comPortNumber;
+    startSelection();
     if (exec() != QDialog::Accepted)
         return false;
-    comPortNumber = PendingPortNumber;
-    if (!WritePortSetting(settingsFile, comPortNumber))
-        prompter.error(u"Unable to write to %1"_s.arg(settingsFile));
+    comPortNumber = mPendingPort;
+    if (!settings.setPort(comPortNumber))
+        prompter.error(u"Unable to write to %1"_s.arg(settings.path()));
     return true;
 }
 
-QRadioButton *TForm8::radioOf(int n) const
+QRadioButton *PortDialog::portButton(int n) const
 {
     return qobject_cast<QRadioButton *>(mPorts->button(n));
 }
 
-void TForm8::FormOn()
+void PortDialog::startSelection()
 {
     for (QAbstractButton *radio : mPorts->buttons())
         radio->setFocusPolicy(Qt::StrongFocus);
-    ShowSelection();
+    showSelection();
 }
 
-void TForm8::ShowSelection()
+void PortDialog::showSelection()
 {
     mPorts->setExclusive(false);
     for (QAbstractButton *radio : mPorts->buttons())
         radio->setChecked(false);
     mPorts->setExclusive(true);
-    PendingPortNumber = ComPortNumber;
-    if (QRadioButton *inForce = radioOf(ComPortNumber)) {
+    mPendingPort = mPortInForce;
+    if (QRadioButton *inForce = portButton(mPortInForce)) {
         inForce->setChecked(true);
         // Marking counts as a click on the port in force: no test, but the
         // focus goes to OK.
-        ComClick(ComPortNumber);
+        tryPort(mPortInForce);
     }
 }
 
-void TForm8::ComClick(int n)
+void PortDialog::tryPort(int n)
 {
-    if (n == ComPortNumber) {
-        PendingPortNumber = n;
-    } else if (mLink->ChkPort(n, *mPrompter)) {
-        PendingPortNumber = n;
+    if (n == mPortInForce) {
+        mPendingPort = n;
+    } else if (mLink->checkPort(n, *mPrompter)) {
+        mPendingPort = n;
         mLink->closePort();
     } else {
-        ShowSelection();
+        showSelection();
     }
-    OKButton->setFocus();
-    if (QRadioButton *clicked = radioOf(n))
+    mOkButton->setFocus();
+    if (QRadioButton *clicked = portButton(n))
         clicked->setFocusPolicy(Qt::ClickFocus);
 }
 
-void TForm8::ChkCommClick()
+void PortDialog::checkConnection()
 {
     // The identification wait keeps the window alive; its buttons must wait.
     setEnabled(false);
     mPrompter->setBusy(true);
-    if (mLink->ChkSys(PendingPortNumber, *mPrompter)) {
+    if (mLink->checkSystem(mPendingPort, *mPrompter)) {
         mPrompter->setBusy(false);
         mPrompter->information(mLink->info().summary());
         mLink->closePort();

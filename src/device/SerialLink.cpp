@@ -1,4 +1,4 @@
-#include "device/TApdComPort.h"
+#include "device/SerialLink.h"
 
 #include "device/ComPortError.h"
 
@@ -35,7 +35,7 @@ ComPortError::Kind openErrorKind(QSerialPort::SerialPortError error)
 }
 } // namespace
 
-TApdComPort::TApdComPort(const ComPortNames &names)
+SerialLink::SerialLink(const ComPortNames &names)
     : mNames(names)
 {
     mSerial.setBaudRate(Baud);
@@ -49,20 +49,20 @@ TApdComPort::TApdComPort(const ComPortNames &names)
     QObject::connect(&mFlushTimer, &QTimer::timeout, &mSerial, [this] { flushQueue(); });
 }
 
-void TApdComPort::setComNumber(int comNumber)
+void SerialLink::setComNumber(int comNumber)
 {
     if (comNumber == mComNumber)
         return;
-    const bool wasOpen = Open();
+    const bool wasOpen = isOpen();
     setOpen(false);
     mComNumber = comNumber;
     if (wasOpen)
         setOpen(true);
 }
 
-void TApdComPort::setOpen(bool open)
+void SerialLink::setOpen(bool open)
 {
-    if (open == Open())
+    if (open == isOpen())
         return;
     if (!open) {
         mFlushTimer.stop();
@@ -86,9 +86,9 @@ void TApdComPort::setOpen(bool open)
     mSerial.clearError();
 }
 
-void TApdComPort::SendByte(quint8 byte)
+void SerialLink::sendByte(quint8 byte)
 {
-    if (!Open())
+    if (!isOpen())
         throw ComPortError(ComPortError::EInOutError, u"COM%1 is not open"_s.arg(mComNumber));
     if (mQueue.size() + mSerial.bytesToWrite() >= BufferSize)
         throw ComPortError(ComPortError::EOutputBufferTooSmall, u"Output buffer too small"_s);
@@ -97,10 +97,10 @@ void TApdComPort::SendByte(quint8 byte)
         mFlushTimer.start();
 }
 
-void TApdComPort::flushQueue()
+void SerialLink::flushQueue()
 {
     mFlushTimer.stop();
-    if (mQueue.isEmpty() || !Open())
+    if (mQueue.isEmpty() || !isOpen())
         return;
     // One write for the whole queue: the bytes leave as one stream.
     mSerial.write(mQueue);
@@ -109,9 +109,9 @@ void TApdComPort::flushQueue()
     mSerial.clearError();
 }
 
-bool TApdComPort::InputReady()
+bool SerialLink::inputReady()
 {
-    if (!Open())
+    if (!isOpen())
         return false;
     if (mSerial.bytesAvailable() == 0) {
         // Fetch what the system holds without running the event loop.
@@ -121,15 +121,15 @@ bool TApdComPort::InputReady()
     return mSerial.bytesAvailable() > 0;
 }
 
-quint8 TApdComPort::ReceiveByte()
+quint8 SerialLink::receiveByte()
 {
     char byte = 0;
-    if (!InputReady() || !mSerial.getChar(&byte))
+    if (!inputReady() || !mSerial.getChar(&byte))
         throw ComPortError(ComPortError::EBufferIsEmpty, u"Receive buffer is empty"_s);
     return quint8(byte);
 }
 
-bool TApdComPort::systemOutputPending(int &count) const
+bool SerialLink::systemOutputPending(int &count) const
 {
     count = 0;
 #ifdef Q_OS_UNIX
@@ -139,15 +139,15 @@ bool TApdComPort::systemOutputPending(int &count) const
 #endif
 }
 
-int TApdComPort::OutputPending()
+int SerialLink::outputPending()
 {
     // A line gone away holds nothing more than what never reached it.
     return pendingOnLine().value_or(int(mQueue.size() + mSerial.bytesToWrite()));
 }
 
-std::optional<int> TApdComPort::pendingOnLine()
+std::optional<int> SerialLink::pendingOnLine()
 {
-    if (!Open())
+    if (!isOpen())
         return 0;
     int system = 0;
     if (!systemOutputPending(system))
@@ -155,17 +155,17 @@ std::optional<int> TApdComPort::pendingOnLine()
     return int(mQueue.size() + mSerial.bytesToWrite()) + system;
 }
 
-void TApdComPort::DiscardOutput()
+void SerialLink::discardOutput()
 {
     mFlushTimer.stop();
     mQueue.clear();
-    if (Open()) {
+    if (isOpen()) {
         mSerial.clear(QSerialPort::Output);
         mSerial.clearError();
     }
 }
 
-bool TApdComPort::WaitTicks(int ticks, bool keepUIAlive)
+bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
 {
     flushQueue();
     const qint64 endMs = (clockMs() / TickMs + ticks + 1) * TickMs;
@@ -190,13 +190,13 @@ bool TApdComPort::WaitTicks(int ticks, bool keepUIAlive)
     return waitedOut;
 }
 
-void TApdComPort::setBaudRate(int baud)
+void SerialLink::setBaudRate(int baud)
 {
     mBaudRate = baud;
     mSerial.setBaudRate(baud);
 }
 
-int TApdComPort::lineTimeMs(int byteCount, int baud)
+int SerialLink::lineTimeMs(int byteCount, int baud)
 {
     return int((qint64(byteCount) * BitsPerByte * 1000 + baud - 1) / baud);
 }

@@ -1,16 +1,16 @@
 // Printing and help.
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 #include "views/HelpTopics.h"
 #include "views/forms/HelpViewer.h"
 #include "views/forms/SessionListingPrinter.h"
 
-void TForm1::PrintClick()
+void MainWindow::printListing()
 {
-    listingPrinter().PrintSessionListing(mSession, *mPrompter);
+    listingPrinter().printListing(mSession, *mPrompter);
 }
 
-SessionListingPrinter &TForm1::listingPrinter()
+SessionListingPrinter &MainWindow::listingPrinter()
 {
     // Asking the print system for its printers can take a moment: not at start.
     if (!mListingPrinter)
@@ -18,26 +18,26 @@ SessionListingPrinter &TForm1::listingPrinter()
     return *mListingPrinter;
 }
 
-void TForm1::showHelpTopic(const QString &topic)
+void MainWindow::showHelpTopic(const QString &topic)
 {
     if (!mHelpViewer)
         mHelpViewer = new HelpViewer(HelpTopics::helpFolder(), this);
     mHelpViewer->showTopic(topic);
 }
 
-void TForm1::Contents1Click()
+void MainWindow::showHelpContents()
 {
     showHelpTopic(HelpTopics::Contents);
 }
 
-void TForm1::Context1Click()
+void MainWindow::showContextHelp()
 {
     const QString topic = HelpTopics::contextTopic(readSelection().top);
     if (!topic.isEmpty())
         showHelpTopic(topic);
 }
 
-void TForm1::About1Click()
+void MainWindow::showAbout()
 {
     showHelpTopic(HelpTopics::About);
 }

@@ -1,0 +1,449 @@
+#include "app/MainWindow.h"
+
+#include "app/MainWindowLayout.h"
+#include "app/MirandelWindows.h"
+#include "app/SessionCellDelegate.h"
+#include "app/SessionGridModel.h"
+#include "files/FileCommands.h"
+#include "session/CommandError.h"
+#include "session/NewSession.h"
+#include "session/TimingSummary.h"
+#include "session/forms/SessionKindDialog.h"
+#include "views/forms/IntroductionWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int DefaultColumnWidth = 60;
+constexpr int RowHeight = 22;
+} // namespace
+
+MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent)
+    , mWindows(windows)
+    , mQtPrompter(this)
+    , mPrompter(&mQtPrompter)
+    , mGridModel(new SessionGridModel(mSession, this))
+{
+    setWindowTitle(u"Veltrano Mirandel 100"_s);
+    QFont windowFont = font();
+    windowFont.setPixelSize(13);
+    setFont(windowFont);
+    createControls();
+    createMenus();
+    initialize(arguments);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::createControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    mRowLabels = new QTableWidget(SessionGrid::RowCount, 1, client);
+    mRowLabels->setGeometry(0, 0, 91, 369);
+    mRowLabels->setEnabled(false);
+    mRowLabels->setFrameShape(QFrame::NoFrame);
+    mRowLabels->horizontalHeader()->hide();
+    mRowLabels->verticalHeader()->hide();
+    mRowLabels->verticalHeader()->setDefaultSectionSize(RowHeight);
+    mRowLabels->setColumnWidth(0, 91);
+    mRowLabels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mRowLabels->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont labelFont = mRowLabels->font();
+    labelFont.setBold(true);
+    labelFont.setPixelSize(12);
+    mRowLabels->setFont(labelFont);
+    QPalette labelPalette = mRowLabels->palette();
+    labelPalette.setColor(QPalette::Disabled, QPalette::Text, labelPalette.color(QPalette::Active, QPalette::Text));
+    mRowLabels->setPalette(labelPalette);
+
+    mSessionTable = new QTableView(client);
+    mSessionTable->setGeometry(91, 0, 459, 385);
+    mSessionTable->setModel(mGridModel);
+    mSessionTable->setItemDelegate(new SessionCellDelegate(mSessionTable));
+    mSessionTable->setFrameShape(QFrame::NoFrame);
+    mSessionTable->horizontalHeader()->hide();
+    mSessionTable->verticalHeader()->hide();
+    // A column is 60 pixels plus its grid line.
+    mSessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mSessionTable->horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth + 1);
+    mSessionTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mSessionTable->verticalHeader()->setMinimumSectionSize(RowHeight);
+    mSessionTable->verticalHeader()->setDefaultSectionSize(RowHeight);
+    mSessionTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mSessionTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mSessionTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    mSessionTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    mSessionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mSessionTable->setTabKeyNavigation(false);
+    connect(mSessionTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    currentCellChanged(current.column(), current.row());
+            });
+
+    mNewSegmentButton = new QPushButton(u"New Segment(N)"_s, client);
+    mNewSegmentButton->setGeometry(13, 392, 113, 33);
+    mUpButton = new QPushButton(u"Up(+)"_s, client);
+    mUpButton->setGeometry(138, 392, 88, 33);
+    mDownButton = new QPushButton(u"Down(-)"_s, client);
+    mDownButton->setGeometry(238, 392, 89, 33);
+    for (QPushButton *button : {mNewSegmentButton, mUpButton, mDownButton})
+        button->setFocusPolicy(Qt::ClickFocus);
+    // Through runCommand, like the keys: bad cell text must not end the program.
+    connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
+    connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
+    connect(mDownButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepDown(); }); });
+
+    mTimingPanel = new QPlainTextEdit(client);
+    mTimingPanel->setGeometry(339, 388, 270, 45);
+    mTimingPanel->setReadOnly(true);
+    mTimingPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mTimingPanel->setFocusPolicy(Qt::NoFocus);
+    mTimingPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QAction *MainWindow::addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
+                            const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    return action;
+}
+
+void MainWindow::createMenus()
+{
+    mFileMenu = menuBar()->addMenu(u"&File"_s);
+    mActionNew = addCommand(mFileMenu, u"&New"_s, &MainWindow::newSession);
+    mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile);
+    mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile);
+    mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs);
+    mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing);
+    mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit);
+
+    mEditMenu = menuBar()->addMenu(u"&Edit"_s);
+    mActionCopySegment = addCommand(mEditMenu, u"&Copy Segment"_s, &MainWindow::copySegment, QKeySequence(u"Ctrl+C"_s));
+    mActionPasteSegment =
+        addCommand(mEditMenu, u"&Paste Segment"_s, &MainWindow::pasteSegment, QKeySequence(u"Ctrl+V"_s));
+    mActionCutSegment = addCommand(mEditMenu, u"Cu&t Segment"_s, &MainWindow::cutSegment, QKeySequence(u"Ctrl+X"_s));
+    mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
+                                QKeySequence(u"Ctrl+Ins"_s));
+    mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
+
+    mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
+    mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
+    mActionDownloadAppend = addCommand(mDownloadMenu, u"Download (&Append)"_s, &MainWindow::downloadAppend);
+    mActionDownloadClear = addCommand(mDownloadMenu, u"Download (&Clear)"_s, &MainWindow::downloadClear);
+
+    mViewMenu = menuBar()->addMenu(u"&View"_s);
+    mActionSegmentGraph = addCommand(mViewMenu, u"Graph by &Segments"_s, &MainWindow::showSegmentGraph);
+    mActionTimeGraph = addCommand(mViewMenu, u"Graph by &Time"_s, &MainWindow::showTimeGraph);
+    mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
+
+    mHelpMenu = menuBar()->addMenu(u"&Help"_s);
+    mActionHelpContents =
+        addCommand(mHelpMenu, u"&Contents"_s, &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
+    mActionContextHelp = addCommand(mHelpMenu, u"Conte&xt"_s, &MainWindow::showContextHelp);
+    mActionAbout = addCommand(mHelpMenu, u"&About"_s, &MainWindow::showAbout);
+
+    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
+                        mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
+                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph};
+    for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
+}
+
+void MainWindow::initialize(const QStringList &arguments)
+{
+    mSession.modified = 0;
+    setSessionShown(false);
+    mSession.cells.setColumnCount(1);
+    mGridModel->syncWithSession();
+
+    mPortNumber = mSettings.port();
+    // A settings file that cannot be written must not stop the program.
+    mSettings.setPort(mPortNumber);
+
+    const QStringList labels = rowLabels(PulsedSession);
+    for (int row = 0; row < SessionGrid::RowCount; ++row) {
+        mRowLabels->setRowHeight(row, RowHeight);
+        mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
+    }
+    mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
+    mSession.currentCell = {0, 1};
+
+    mStartupFileName.clear();
+    if (!arguments.isEmpty()) {
+        const QFileInfo file(arguments.first());
+        // File managers pass the name as stored, often in lower case.
+        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseInsensitive) && file.isFile())
+            mStartupFileName = file.absoluteFilePath();
+    }
+}
+
+bool MainWindow::isSessionShown() const
+{
+    return !mSessionTable->isHidden();
+}
+
+void MainWindow::updateSessionCommands()
+{
+    const bool shown = isSessionShown();
+    for (QAction *action : std::as_const(mSessionCommands))
+        action->setEnabled(shown);
+}
+
+void MainWindow::runCommand(const std::function<void()> &command)
+{
+    ::runCommand(*mPrompter, command);
+}
+
+CellRange MainWindow::readSelection()
+{
+    CellRange range;
+    const QModelIndex current = mSessionTable->currentIndex();
+    if (current.isValid())
+        range = {current.column(), current.row(), current.column(), current.row()};
+    const QItemSelection selection = mSessionTable->selectionModel()->selection();
+    if (!selection.isEmpty()) {
+        range = {INT_MAX, INT_MAX, -1, -1};
+        for (const QItemSelectionRange &part : selection) {
+            range.left = std::min(range.left, part.left());
+            range.top = std::min(range.top, part.top());
+            range.right = std::max(range.right, part.right());
+            range.bottom = std::max(range.bottom, part.bottom());
+        }
+    }
+    range.top = std::max(range.top, 1);
+    range.bottom = std::max(range.bottom, range.top);
+    mSession.currentCell = range.topLeft();
+    return range;
+}
+
+// SessionView
+
+void MainWindow::cellsChanged()
+{
+    const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
+    mGridModel->syncWithSession();
+    const QStringList labels = rowLabels(mSession.kind);
+    for (int row = 3; row <= 6; ++row)
+        mRowLabels->item(row, 0)->setText(labels.at(row));
+}
+
+void MainWindow::timingChanged()
+{
+    mTimingPanel->setPlainText(mSession.timingPanel.join(u'\n'));
+}
+
+void MainWindow::setSessionShown(bool shown)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel,
+                                                             mNewSegmentButton, mUpButton, mDownButton})
+        control->setVisible(shown);
+    updateSessionCommands();
+}
+
+void MainWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void MainWindow::selectCell(const CellPos &cell)
+{
+    mSession.currentCell = cell;
+    const QModelIndex index = mGridModel->index(cell.row, cell.column);
+    {
+        const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
+        mSessionTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+    mSessionTable->scrollTo(index);
+    focusGrid();
+}
+
+void MainWindow::focusGrid()
+{
+    mSessionTable->setFocus();
+}
+
+void MainWindow::scrollToLastSegment()
+{
+    const int visible = mSessionTable->viewport()->width() / (DefaultColumnWidth + 1);
+    const int segments = mSession.cells.columnCount();
+    // The scroll bar stops where the last column meets the right edge, one
+    // column short of this leftmost column: the last segment shows either way.
+    if (visible < segments)
+        mSessionTable->horizontalScrollBar()->setValue(segments - visible + 1);
+}
+
+int MainWindow::askSessionKind()
+{
+    return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
+}
+
+// Window events
+
+void MainWindow::refreshLayout()
+{
+    mButtonRowBottom = mUpButton->y() + mUpButton->height();
+    mCaption = sessionCaption(mSession.name, false);
+    layOutWindow();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    refreshLayout();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager places a new window by its own rules when it maps it;
+    // the first placement it reports is taken back to the top-left corner.
+    if (!mPlacedAtCorner && event->spontaneous() && isVisible()) {
+        mPlacedAtCorner = true;
+        if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) && pos() != QPoint(0, 0))
+            QTimer::singleShot(0, this, [this] { move(0, 0); });
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (mLayingOut || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    // Snap back after the window manager has finished its own resize.
+    QTimer::singleShot(0, this, [this] {
+        if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+            return;
+        refreshLayout();
+    });
+}
+
+void MainWindow::layOutWindow()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 1024;
+    const int clientExtra = menuBar()->sizeHint().height();
+    const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
+                                                       mButtonRowBottom, clientExtra);
+    mLayingOut = true;
+    mSessionTable->resize(layout.gridWidth, mSessionTable->height());
+    // Outer borders are the window manager's; the client gets the rest.
+    const QSize client(layout.gridWidth + mRowLabels->width(), layout.windowHeight);
+    if (size() != client)
+        resize(client);
+    move(0, 0);
+    setWindowTitle(mCaption);
+    mLayingOut = false;
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        runCommand([this] { openStartupFile(); });
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (handleKeyDown(key) || handleKeyPress(key))
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleKeyDown(QKeyEvent *event)
+{
+    if (mWindows.introductionWindow && mWindows.introductionWindow->isVisible()) {
+        mWindows.introductionWindow->close();
+        return true;
+    }
+    if (event->key() == Qt::Key_N && isSessionShown()) {
+        runCommand([this] { newSegment(); });
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::handleKeyPress(QKeyEvent *event)
+{
+    if (!isSessionShown())
+        return false;
+    if (event->text() == u"+"_s) {
+        runCommand([this] { stepUp(); });
+        return true;
+    }
+    if (event->text() == u"-"_s) {
+        runCommand([this] { stepDown(); });
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::currentCellChanged(int column, int row)
+{
+    Q_UNUSED(row);
+    // The empty start-up grid and a grid hidden while a file is read have no
+    // times to add. A command that moves the selection refreshes the panel
+    // itself; refreshing here too would report a bad number twice.
+    if (!isSessionShown() || mSelectionByCommand)
+        return;
+    runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    mDeviceLink.closePort();
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+// Commands
+
+void MainWindow::newSession()
+{
+    if (FileCommands::maybeSave(context()))
+        ::newSession(context());
+}
+
+void MainWindow::quit()
+{
+    close();
+}

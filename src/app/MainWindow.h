@@ -1,0 +1,197 @@
+#pragma once
+
+#include "compiler/SessionImage.h"
+#include "device/DeviceLink.h"
+#include "device/SerialLink.h"
+#include "device/Settings.h"
+#include "session/Session.h"
+#include "session/SessionContext.h"
+#include "session/SessionView.h"
+#include "session/forms/QtPrompter.h"
+#include "views/GraphKind.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class HelpViewer;
+class SessionListingPrinter;
+class SessionGridModel;
+struct MirandelWindows;
+
+// The main window: owns the session, shows it in the spreadsheet and
+// dispatches every command.
+class MainWindow : public QMainWindow, public SessionView
+{
+    Q_OBJECT
+public:
+    MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Session &session() { return mSession; }
+    SessionContext context() { return {mSession, *mPrompter, *this}; }
+    Prompter &prompter() { return *mPrompter; }
+    // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
+    void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
+    bool isSessionShown() const;
+
+    // SessionView
+    void cellsChanged() override;
+    void timingChanged() override;
+    void setSessionShown(bool shown) override;
+    void setCaption(const QString &caption) override;
+    void selectCell(const CellPos &cell) override;
+    void focusGrid() override;
+    void scrollToLastSegment() override;
+    int askSessionKind() override;
+    QString askOpenFileName(const FileDialogRequest &request) override;
+    QString askSaveFileName(const FileDialogRequest &request) override;
+    std::optional<QString> askSessionName(const QString &entry) override;
+    SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
+
+    // Runs a command; a failure it reports (a text that is not a number, a
+    // port that fails) ends it in the standard error report.
+    void runCommand(const std::function<void()> &command);
+    // The selection of the session table, also stored as currentCell.
+    CellRange readSelection();
+
+    // The commands of the menus, buttons and keys.
+    void newSession();
+    void openFile();
+    void saveFile();
+    void saveFileAs();
+    void printListing();
+    void quit();
+    void copySegment();
+    void pasteSegment();
+    void cutSegment();
+    void insertSegment();
+    void renameSession();
+    void selectPort();
+    void downloadAppend();
+    void downloadClear();
+    void showSegmentGraph();
+    void showTimeGraph();
+    void editDescription();
+    void showHelpContents();
+    void showContextHelp();
+    void showAbout();
+    void newSegment();
+    void stepUp();
+    void stepDown();
+    // Reads the file named on the command line, once.
+    void openStartupFile();
+    // The save prompt; true when no unsaved change remains.
+    bool maybeSave();
+
+    // Controls, for tests
+    QTableView *sessionTable() const { return mSessionTable; }
+    QTableWidget *rowLabelTable() const { return mRowLabels; }
+    QPlainTextEdit *timingPanel() const { return mTimingPanel; }
+    QPushButton *newSegmentButton() const { return mNewSegmentButton; }
+    QPushButton *upButton() const { return mUpButton; }
+    QPushButton *downButton() const { return mDownButton; }
+
+    // The COM port in force, 0 = none.
+    int portNumber() const { return mPortNumber; }
+    void setPortNumber(int port) { mPortNumber = port; }
+    const QString &startupFileName() const { return mStartupFileName; }
+    int buttonRowBottom() const { return mButtonRowBottom; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void currentCellChanged(int column, int row);
+    void layOutWindow();
+    void initialize(const QStringList &arguments);
+    void createControls();
+    void createMenus();
+    QAction *addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
+                        const QKeySequence &shortcut = {});
+    void updateSessionCommands();
+    void refreshLayout();
+    bool handleKeyDown(QKeyEvent *event);
+    bool handleKeyPress(QKeyEvent *event);
+
+    // Files
+    QString runFileDialog(const FileDialogRequest &request, bool forSaving);
+
+    // Device link
+    Settings mSettings;
+    SerialLink mSerialLink;
+    SessionImage mSessionImage;
+    DeviceLink mDeviceLink{mSerialLink, mSessionImage};
+
+    // Views
+    void openGraphWindow(GraphKind mode);
+
+public:
+    // The printer of File > Print, made at the first printout.
+    SessionListingPrinter &listingPrinter();
+    // Opens the help viewer at a topic of the application's help file.
+    void showHelpTopic(const QString &topic);
+    HelpViewer *helpViewer() const { return mHelpViewer; }
+
+private:
+    SessionListingPrinter *mListingPrinter = nullptr;
+    HelpViewer *mHelpViewer = nullptr;
+
+    QTableView *mSessionTable;
+    QTableWidget *mRowLabels;
+    QPushButton *mNewSegmentButton;
+    QPushButton *mUpButton;
+    QPushButton *mDownButton;
+    QPlainTextEdit *mTimingPanel;
+
+    QMenu *mFileMenu;
+    QMenu *mEditMenu;
+    QMenu *mDownloadMenu;
+    QMenu *mViewMenu;
+    QMenu *mHelpMenu;
+    QAction *mActionNew;
+    QAction *mActionOpen;
+    QAction *mActionSave;
+    QAction *mActionSaveAs;
+    QAction *mActionPrint;
+    QAction *mActionQuit;
+    QAction *mActionCopySegment;
+    QAction *mActionPasteSegment;
+    QAction *mActionCutSegment;
+    QAction *mActionInsertSegment;
+    QAction *mActionNameSession;
+    QAction *mActionSelectPort;
+    QAction *mActionDownloadAppend;
+    QAction *mActionDownloadClear;
+    QAction *mActionSegmentGraph;
+    QAction *mActionTimeGraph;
+    QAction *mActionDescription;
+    QAction *mActionHelpContents;
+    QAction *mActionContextHelp;
+    QAction *mActionAbout;
+
+    int mPortNumber = 0;
+    QString mStartupFileName;
+    int mButtonRowBottom = 0;
+    QString mCaption;
+
+    MirandelWindows &mWindows;
+    Session mSession;
+    QtPrompter mQtPrompter;
+    Prompter *mPrompter;
+    SessionGridModel *mGridModel;
+    QList<QAction *> mSessionCommands;
+    bool mLayingOut = false;
+    bool mSelectionByCommand = false; // the selection moves for a command, not the user
+    bool mPlacedAtCorner = false;
+};

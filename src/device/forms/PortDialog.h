@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+class DeviceLink;
+class Prompter;
+class Settings;
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+
+// "COM Port Selection": the user picks the port the device hangs on. Each
+// pick is tried at once; only OK makes it the port in force.
+class PortDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PortDialog(QWidget *parent = nullptr);
+
+    // Shows the dialog modally for the port in force. On OK the choice
+    // becomes comPortNumber and is written to the settings ("Unable to write
+    // to %s" when that fails); Cancel and the close box change nothing.
+    // True on OK.
+    bool choosePort(DeviceLink &link, Prompter &prompter, int &comPortNumber, Settings &settings);
+
+    // The dialog's current choice.
+    int pendingPort() const { return mPendingPort; }
+
+    // Controls, for tests
+    QRadioButton *portButton(int n) const;
+    QPushButton *okButton() const { return mOkButton; }
+    QPushButton *cancelButton() const { return mCancelButton; }
+    QPushButton *checkButton() const { return mCheckButton; }
+
+private:
+    // Clears the marks, marks the port in force and makes it the choice.
+    void showSelection();
+    // A click on the radio button of port n: tries the port.
+    void tryPort(int n);
+    void checkConnection();
+    void startSelection();
+
+    int mPortInForce = 0; // while the dialog is open
+    int mPendingPort = 0;
+    QPushButton *mOkButton;
+    QPushButton *mCancelButton;
+    QPushButton *mCheckButton;
+    QTextEdit *mInstructions;
+
+    QButtonGroup *mPorts;
+    DeviceLink *mLink = nullptr;
+    Prompter *mPrompter = nullptr;
+};

@@ -1,0 +1,59 @@
+#include "device/Settings.h"
+#include "session/ProgramFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+TEST(Settings, TheFileLiesBesideTheProgram)
+{
+    EXPECT_EQ(Settings::defaultPath(), exeDirectory() + u"MIRANDEL.INI"_s);
+}
+
+TEST(Settings, ReadsTheIntegerOrZero)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char *contents;
+        int expected;
+    } cases[] = {
+        {"[Mirandel]\nPort=3\n", 3},
+        {"[Mirandel]\nPort=7\n", 7}, // used without a range check
+        {"[Mirandel]\nPort=COM2\n", 0},
+        {"[Mirandel]\nPort=\n", 0},
+        {"[Other]\nPort=2\n", 0},
+        {"", 0},
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        // A file of its own per case: settings files are cached per path.
+        const QString path = dir.filePath(u"case%1.ini"_s.arg(++n));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.contents);
+        file.close();
+        EXPECT_EQ(Settings(path).port(), c.expected) << c.contents;
+    }
+    EXPECT_EQ(Settings(dir.filePath(u"missing.ini"_s)).port(), 0);
+}
+
+TEST(Settings, WriteCreatesTheFileAndKey)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"MIRANDEL.INI"_s);
+    Settings settings(path);
+    ASSERT_TRUE(settings.setPort(0));
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(u"Mirandel/Port"_s).toString(), u"0"_s);
+    ASSERT_TRUE(settings.setPort(2));
+    EXPECT_EQ(Settings(path).port(), 2);
+}
+
+TEST(Settings, UnwritableFileIsReportedNotFatal)
+{
+    EXPECT_FALSE(Settings(u"/dev/null/MIRANDEL.INI"_s).setPort(1));
+}
