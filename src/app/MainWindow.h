@@ -20,6 +20,7 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 class HelpViewer;
+class RecentFilesMenu;
 class SessionListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
@@ -53,6 +54,7 @@ public:
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
+    void fileOpenedOrSaved(const QString &path) override;
 
     // Runs a command; a failure it reports (a text that is not a number, a
     // port that fails) ends it in the standard error report.
@@ -88,6 +90,9 @@ public:
     void openStartupFile();
     // The save prompt; true when no unsaved change remains.
     bool maybeSave();
+    // Open for a file dropped on the window or picked from Recent Files.
+    void openNamedFile(const QString &path);
+    void openRecentFile(const QString &path);
 
     // Controls, for tests
     QTableView *sessionTable() const { return mSessionTable; }
@@ -96,6 +101,7 @@ public:
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
     QPushButton *downButton() const { return mDownButton; }
+    RecentFilesMenu *recentFilesMenu() const { return mRecentFilesMenu; }
 
     // The COM port in force, 0 = none.
     int portNumber() const { return mPortNumber; }
@@ -155,6 +161,7 @@ private:
     QPlainTextEdit *mTimingPanel;
 
     QMenu *mFileMenu;
+    RecentFilesMenu *mRecentFilesMenu;
     QMenu *mEditMenu;
     QMenu *mDownloadMenu;
     QMenu *mViewMenu;

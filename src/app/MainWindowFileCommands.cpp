@@ -1,6 +1,7 @@
 // File commands and the session name and description dialogs.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/RecentFilesMenu.h"
 #include "files/FileCommands.h"
 #include "files/forms/SessionDescriptionDialog.h"
 #include "files/forms/SessionNameDialog.h"
@@ -43,6 +44,24 @@ void MainWindow::editDescription()
 bool MainWindow::maybeSave()
 {
     return FileCommands::maybeSave(context());
+}
+
+void MainWindow::openNamedFile(const QString &path)
+{
+    runCommand([this, path] { FileCommands::openNamedFile(context(), path); });
+}
+
+void MainWindow::openRecentFile(const QString &path)
+{
+    runCommand([this, path] {
+        if (!FileCommands::openNamedFile(context(), path))
+            mRecentFilesMenu->removeFile(path);
+    });
+}
+
+void MainWindow::fileOpenedOrSaved(const QString &path)
+{
+    mRecentFilesMenu->addFile(path);
 }
 
 // The file dialogs, set up afresh each time.

@@ -1,16 +1,24 @@
 #include "app/MirandelWindows.h"
+#include "session/ProgramFiles.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    // Answered before any window or display is needed.
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        std::puts(qPrintable(programVersion()));
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Mirandel 2.0"_s);
     QApplication::setApplicationVersion(u"2.0"_s);
+    QGuiApplication::setDesktopFileName(u"org.mirandel.Mirandel"_s);
 
     std::unique_ptr<MirandelWindows> windows;
     try {

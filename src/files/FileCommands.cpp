@@ -14,6 +14,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
+void readFile(const SessionContext &context, const QString &path)
+{
+    if (readSessionFile(context, path))
+        context.view.fileOpenedOrSaved(path);
+}
+
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
     return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
@@ -39,7 +45,8 @@ void saveFile(const SessionContext &context)
         saveFileAs(context);
         return;
     }
-    writeSessionFile(context.session, context.prompter);
+    if (writeSessionFile(context.session, context.prompter))
+        context.view.fileOpenedOrSaved(context.session.fileName);
 }
 
 void saveFileAs(const SessionContext &context)
@@ -67,16 +74,27 @@ void openFile(const SessionContext &context)
     if (name.isEmpty())
         return;
     if (QFileInfo::exists(name))
-        readSessionFile(context, name);
+        readFile(context, name);
     else
         context.prompter.error(u"No Such File"_s);
+}
+
+bool openNamedFile(const SessionContext &context, const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        context.prompter.error(u"No Such File"_s);
+        return false;
+    }
+    if (maybeSave(context))
+        readFile(context, path);
+    return true;
 }
 
 void openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
         return;
-    readSessionFile(context, std::exchange(startupFileName, QString()));
+    readFile(context, std::exchange(startupFileName, QString()));
 }
 
 void renameSession(const SessionContext &context)

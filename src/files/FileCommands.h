@@ -16,6 +16,10 @@ void saveFile(const SessionContext &context);
 // Overwrites no file but the session's own.
 void saveFileAs(const SessionContext &context);
 void openFile(const SessionContext &context);
+// Open for a file chosen without the dialog (dropped on the window, picked
+// from Recent Files): "No Such File" when it is gone, otherwise the save
+// prompt and the file. False when the file is gone.
+bool openNamedFile(const SessionContext &context, const QString &path);
 // Reads the command-line file once, without a prompt; startupFileName is
 // emptied first, so a report shown meanwhile cannot make it read again.
 void openStartupFile(const SessionContext &context, QString &startupFileName);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,9 +17,20 @@ QString textBeforeLast(const QString &text, QChar ch)
     return QString();
 }
 
+QString programVersion()
+{
+    return QStringLiteral("Mirandel " MIRANDEL_VERSION);
+}
+
 QString exeDirectory()
 {
     const QChar separator = QDir::separator();
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     return textBeforeLast(program, separator) + separator;
+}
+
+QString installedDataFolder(const QString &programFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder + u'/' + QStringLiteral(MIRANDEL_DATA_FROM_BIN));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }

@@ -7,5 +7,13 @@
 // the whole text; no ch gives the empty text.
 QString textBeforeLast(const QString &text, QChar ch);
 
+// "Mirandel 2.0": the name and version that --version prints.
+QString programVersion();
+
 // The running program's directory with a trailing separator.
 QString exeDirectory();
+
+// The data folder of an installed program (share/mirandel beside its bin
+// folder); empty when the program in programFolder runs from elsewhere, such
+// as its build folder.
+QString installedDataFolder(const QString &programFolder = exeDirectory());

@@ -31,7 +31,9 @@ done
 for program in mirandel mirandel-cli mirandel-devsim; do
   [[ -x $prefix/bin/$program ]] || fail "no $program"
 done
-[[ $("$prefix/bin/mirandel" --version) == "Mirandel 2.0" ]] || fail "mirandel --version"
+for program in mirandel mirandel-cli; do
+  [[ $("$prefix/bin/$program" --version) == "Mirandel 2.0" ]] || fail "$program --version"
+done
 
 # Installed, it keeps its settings in the user's folder, never beside itself.
 rc=0

@@ -1,8 +1,10 @@
 #include "CliCommand.h"
 #include "StderrPrompter.h"
 #include "session/CommandError.h"
+#include "session/ProgramFiles.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,7 +17,7 @@ void printOverview()
     for (const CliCommand &command : cliCommands())
         printLine(u"  %1\n      %2"_s.arg(command.usage, command.summary));
     printLine(QString());
-    printLine(u"mirandel-cli COMMAND --help tells more about a command."_s);
+    printLine(u"mirandel-cli COMMAND --help tells more about a command; mirandel-cli --version prints the version."_s);
 }
 
 bool wantsHelp(const QStringList &arguments)
@@ -26,6 +28,10 @@ bool wantsHelp(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        std::puts(qPrintable(programVersion()));
+        return 0;
+    }
     // Drawing needs a GUI application; without a display it draws offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
