@@ -2,6 +2,7 @@
 #include "session/ProgramFiles.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -18,7 +19,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Mirandel 2.0"_s);
     QApplication::setApplicationVersion(u"2.0"_s);
-    QGuiApplication::setDesktopFileName(u"org.mirandel.Mirandel"_s);
+    // The menu entry's and the icon's name, as installed.
+    const QString appId = u"org.mirandel.Mirandel"_s;
+    QGuiApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
     std::unique_ptr<MirandelWindows> windows;
     try {
