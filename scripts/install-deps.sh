@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils
   libsndfile1-dev qt6-multimedia-dev pulseaudio
+  qt6-svg-dev
   librsvg2-bin dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info mmdebstrap
 )
 missing=()

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/FirstRunHint.h"
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
@@ -9,6 +10,7 @@
 #include "files/FileCommands.h"
 #include "session/CommandError.h"
 #include "session/NewSession.h"
+#include "session/RowDescriptions.h"
 #include "session/TimingSummary.h"
 #include "session/forms/SessionKindDialog.h"
 #include "views/forms/IntroductionWindow.h"
@@ -24,6 +26,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -47,6 +50,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     windowFont.setPixelSize(13);
     setFont(windowFont);
     createControls();
+    createCheckViews();
     createMenus();
     initialize(arguments);
     qApp->installEventFilter(this);
@@ -114,6 +118,10 @@ void MainWindow::createControls()
     mDownButton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {mNewSegmentButton, mUpButton, mDownButton})
         button->setFocusPolicy(Qt::ClickFocus);
+    mNewSegmentButton->setToolTip(u"Adds a segment after the last one (key N)"_s);
+    mUpButton->setToolTip(u"Steps the selected cell to its next value (key +)"_s);
+    mDownButton->setToolTip(u"Steps the selected cell to its previous value (key -)"_s);
+    mFirstRunHint = new FirstRunHint(client);
     // Through runCommand, like the keys: bad cell text must not end the program.
     connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
     connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
@@ -159,6 +167,8 @@ void MainWindow::createMenus()
     mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
                                 QKeySequence(u"Ctrl+Ins"_s));
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
+    mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
+                                        QKeySequence(u"Ctrl+Shift+C"_s));
 
     mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
     mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
@@ -169,6 +179,7 @@ void MainWindow::createMenus()
     mActionSegmentGraph = addCommand(mViewMenu, u"Graph by &Segments"_s, &MainWindow::showSegmentGraph);
     mActionTimeGraph = addCommand(mViewMenu, u"Graph by &Time"_s, &MainWindow::showTimeGraph);
     mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
+    mActionCheckSession = addCommand(mViewMenu, u"&Check Session"_s, &MainWindow::showProblems, QKeySequence(Qt::Key_F8));
 
     mHelpMenu = menuBar()->addMenu(u"&Help"_s);
     mActionHelpContents =
@@ -178,7 +189,8 @@ void MainWindow::createMenus()
 
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
-                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph};
+                        mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
+                        mActionCheckSession,  mActionCopySessionText};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -259,6 +271,9 @@ void MainWindow::cellsChanged()
     const QStringList labels = rowLabels(mSession.kind);
     for (int row = 3; row <= 6; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
+    for (int row = 1; row < SessionGrid::RowCount; ++row)
+        mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
+    refreshCheck();
 }
 
 void MainWindow::timingChanged()
@@ -271,7 +286,9 @@ void MainWindow::setSessionShown(bool shown)
     for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel,
                                                              mNewSegmentButton, mUpButton, mDownButton})
         control->setVisible(shown);
+    mFirstRunHint->setVisible(!shown);
     updateSessionCommands();
+    refreshCheck();
 }
 
 void MainWindow::setCaption(const QString &caption)
@@ -357,7 +374,8 @@ void MainWindow::layOutWindow()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1024;
-    const int clientExtra = menuBar()->sizeHint().height();
+    // The status bar is an addition below the controls, which keep their places.
+    const int clientExtra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
                                                        mButtonRowBottom, clientExtra);
     mLayingOut = true;

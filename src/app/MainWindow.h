@@ -14,13 +14,17 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class DownloadProgressDialog;
+class FirstRunHint;
 class HelpViewer;
 class RecentFilesMenu;
+class SessionProblemsDialog;
 class SessionListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
@@ -70,6 +74,8 @@ public:
     void printListing();
     void quit();
     void copySegment();
+    // Every segment as text on the system clipboard, one line each.
+    void copySessionText();
     void pasteSegment();
     void cutSegment();
     void insertSegment();
@@ -80,6 +86,8 @@ public:
     void showSegmentGraph();
     void showTimeGraph();
     void editDescription();
+    // The problems list: what a download of the session would meet.
+    void showProblems();
     void showHelpContents();
     void showContextHelp();
     void showAbout();
@@ -94,10 +102,19 @@ public:
     void openNamedFile(const QString &path);
     void openRecentFile(const QString &path);
 
+    // Menus that other parts add their commands to.
+    QMenu *fileMenu() const { return mFileMenu; }
+    QMenu *helpMenu() const { return mHelpMenu; }
+    QAction *quitAction() const { return mActionQuit; }
+    SessionGridModel *gridModel() const { return mGridModel; }
+
     // Controls, for tests
     QTableView *sessionTable() const { return mSessionTable; }
     QTableWidget *rowLabelTable() const { return mRowLabels; }
     QPlainTextEdit *timingPanel() const { return mTimingPanel; }
+    QLabel *checkSummary() const { return mCheckSummary; }
+    SessionProblemsDialog *problemsDialog() const { return mProblemsDialog; }
+    DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
     QPushButton *downButton() const { return mDownButton; }
@@ -133,6 +150,12 @@ private:
     // Files
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
+    // Session check: reruns after every change of the cells, the session
+    // shown, and the device identified.
+    void createCheckViews();
+    void refreshCheck();
+    void download(bool clear);
+
     // Device link
     Settings mSettings;
     SerialLink mSerialLink;
@@ -159,6 +182,10 @@ private:
     QPushButton *mUpButton;
     QPushButton *mDownButton;
     QPlainTextEdit *mTimingPanel;
+    FirstRunHint *mFirstRunHint;
+    QLabel *mCheckSummary;
+    SessionProblemsDialog *mProblemsDialog;
+    DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;
     RecentFilesMenu *mRecentFilesMenu;
@@ -177,12 +204,14 @@ private:
     QAction *mActionCutSegment;
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
+    QAction *mActionCopySessionText;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;
     QAction *mActionDownloadClear;
     QAction *mActionSegmentGraph;
     QAction *mActionTimeGraph;
     QAction *mActionDescription;
+    QAction *mActionCheckSession;
     QAction *mActionHelpContents;
     QAction *mActionContextHelp;
     QAction *mActionAbout;

@@ -3,6 +3,10 @@
 #include "app/MirandelWindows.h"
 #include "device/forms/PortDialog.h"
 
+#include <QStatusBar>
+
+using namespace Qt::Literals::StringLiterals;
+
 void MainWindow::selectPort()
 {
     // The dialog would move the port under a download in its identification wait.
@@ -11,14 +15,26 @@ void MainWindow::selectPort()
         return;
     }
     mWindows.portDialog->choosePort(mDeviceLink, *mPrompter, mPortNumber, mSettings);
+    // A device found there tells its room.
+    refreshCheck();
 }
 
 void MainWindow::downloadAppend()
 {
-    mDeviceLink.download(false, mSession, mPortNumber, *mPrompter);
+    download(false);
 }
 
 void MainWindow::downloadClear()
 {
-    mDeviceLink.download(true, mSession, mPortNumber, *mPrompter);
+    download(true);
+}
+
+void MainWindow::download(bool clear)
+{
+    const bool sent = mDeviceLink.download(clear, mSession, mPortNumber, *mPrompter);
+    refreshCheck();
+    if (sent) {
+        statusBar()->showMessage(u"Session downloaded: %1 segments, %2 bytes"_s.arg(mSession.cells.columnCount())
+                                     .arg(mDeviceLink.lastDownloadBytes()));
+    }
 }

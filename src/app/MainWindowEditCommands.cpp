@@ -2,7 +2,11 @@
 #include "app/MainWindow.h"
 
 #include "session/SegmentCommands.h"
+#include "session/SessionText.h"
 #include "session/ValueStepping.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace {
 // Stepping needs one row: a selection over several rows steps nothing.
@@ -33,6 +37,13 @@ void MainWindow::copySegment()
 {
     readSelection();
     ::copySegment(context());
+    // Also as text, for a spreadsheet or a message.
+    QGuiApplication::clipboard()->setText(SessionText::segmentLine(mSession.cells, mSession.currentCell.column));
+}
+
+void MainWindow::copySessionText()
+{
+    QGuiApplication::clipboard()->setText(SessionText::session(mSession.cells));
 }
 
 void MainWindow::pasteSegment()

@@ -1,6 +1,7 @@
 #include "app/MirandelWindows.h"
 
 #include "app/MainWindow.h"
+#include "app/PreviewController.h"
 #include "device/forms/PortDialog.h"
 #include "files/forms/SessionDescriptionDialog.h"
 #include "files/forms/SessionNameDialog.h"
@@ -17,6 +18,7 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
     introductionWindow = std::make_unique<IntroductionWindow>();
     sessionDescriptionDialog = std::make_unique<SessionDescriptionDialog>();
     portDialog = std::make_unique<PortDialog>();
+    preview = std::make_unique<PreviewController>(*mainWindow, *graphWindow);
 }
 
 MirandelWindows::~MirandelWindows() = default;

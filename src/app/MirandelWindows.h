@@ -9,6 +9,7 @@ class GraphWindow;
 class SessionNameDialog;
 class IntroductionWindow;
 class PortDialog;
+class PreviewController;
 class SessionDescriptionDialog;
 
 // The program's seven windows, created once in their fixed order and kept
@@ -28,4 +29,6 @@ struct MirandelWindows
     std::unique_ptr<IntroductionWindow> introductionWindow;
     std::unique_ptr<SessionDescriptionDialog> sessionDescriptionDialog;
     std::unique_ptr<PortDialog> portDialog;
+    // Play and Export Audio, in the main and the graph window.
+    std::unique_ptr<PreviewController> preview;
 };

@@ -7,6 +7,11 @@
 #include <QPalette>
 #include <algorithm>
 
+namespace {
+// A soft amber: apart from the selection's colour, dark text stays readable.
+const QColor PlayingShade(255, 226, 150);
+} // namespace
+
 SessionGridModel::SessionGridModel(const Session &session, QObject *parent)
     : QAbstractTableModel(parent)
     , mSession(session)
@@ -38,6 +43,8 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (index.row() == 0)
             return QGuiApplication::palette().brush(QPalette::Button);
+        if (index.column() == mPlayingColumn)
+            return QBrush(PlayingShade);
         return {};
     case Qt::ForegroundRole:
         // The fixed row is not enabled (so the cursor skips it) but reads as normal text.
@@ -67,4 +74,21 @@ void SessionGridModel::syncWithSession()
         endRemoveColumns();
     }
     emit dataChanged(index(0, 0), index(SessionGrid::RowCount - 1, mColumns - 1));
+    emit synced();
+}
+
+void SessionGridModel::setPlayingColumn(int column)
+{
+    if (column == mPlayingColumn)
+        return;
+    const int previous = mPlayingColumn;
+    mPlayingColumn = column;
+    shadeColumn(previous);
+    shadeColumn(column);
+}
+
+void SessionGridModel::shadeColumn(int column)
+{
+    if (column >= 0 && column < mColumns)
+        emit dataChanged(index(1, column), index(SessionGrid::RowCount - 1, column), {Qt::BackgroundRole});
 }

@@ -21,7 +21,19 @@ public:
     // end (so the selection stays on its column), then every cell refreshed.
     void syncWithSession();
 
+    // The segment the preview plays, shaded in every row but the fixed one;
+    // -1 for none. Only the shading changes: not the selection, not the cells.
+    void setPlayingColumn(int column);
+    int playingColumn() const { return mPlayingColumn; }
+
+signals:
+    // The cells were brought up to date with the store after a command.
+    void synced();
+
 private:
+    void shadeColumn(int column);
+
     const Session &mSession;
     int mColumns;
+    int mPlayingColumn = -1;
 };

@@ -30,7 +30,9 @@ public:
     double sessionSeconds() const;
     double sessionTotalSeconds() const { return mTotalHalfSeconds / 2.0; }
     // The segment (column) sounding now; -1 at the end.
-    int playingColumn() const { return atEnd() ? -1 : mPass.column; }
+    int playingColumn() const { return atEnd() ? -1 : renderedColumn(); }
+    // The segment of the last frame rendered; the start segment before any.
+    int renderedColumn() const { return mHavePass ? mPass.column : mFromColumn; }
 
     // Up to `frames` frames, left and right interleaved; fewer only at the end.
     qint64 render(float *stereo, qint64 frames);

@@ -30,10 +30,13 @@ private:
     bool &mBusy;
 };
 
-void showError(Prompter &prompter, const QString &text)
+void showError(Prompter &prompter, const QString &text, const QString &details = {})
 {
     prompter.setBusy(false);
-    prompter.error(text);
+    if (details.isEmpty())
+        prompter.error(text);
+    else
+        prompter.errorWithDetails(text, details);
 }
 } // namespace
 
@@ -63,6 +66,11 @@ bool DeviceLink::checkSystem(int port, Prompter &prompter)
     return identify(port, prompter) == Identification::Found;
 }
 
+QString DeviceLink::portDevice(int port) const
+{
+    return mPort.systemPortName(port);
+}
+
 void DeviceLink::closePort()
 {
     mPort.setOpen(false);
@@ -80,7 +88,8 @@ bool DeviceLink::openPort(int port, Prompter &prompter)
     } catch (const ComPortError &failure) {
         if (!failure.isOpenError())
             throw;
-        showError(prompter, u"COM port could not be opened"_s);
+        // The details name the device and the system's reason.
+        showError(prompter, u"COM port could not be opened"_s, failure.message());
         return false;
     }
     return true;

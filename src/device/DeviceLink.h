@@ -43,6 +43,8 @@ public:
     // A conversation is under way. Its identification wait keeps the user
     // interface alive, so device commands that come meanwhile are refused.
     bool isBusy() const { return mBusy; }
+    // The system device COM port `port` opens here.
+    QString portDevice(int port) const;
     // Left by the last successful identification.
     const DeviceInfo &info() const { return mInfo; }
     // The same, or null before the first successful identification.

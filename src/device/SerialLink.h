@@ -31,7 +31,8 @@ public:
     // be opened. Opening an open port or closing a closed one does nothing.
     void setOpen(bool open);
     // The system device that comNumber stands for.
-    QString systemPortName() const { return mNames.systemPortName(mComNumber); }
+    QString systemPortName() const { return systemPortName(mComNumber); }
+    QString systemPortName(int comNumber) const { return mNames.systemPortName(comNumber); }
 
     // Queues a byte and returns at once. Queued bytes go to the system in one
     // piece when the program next waits, or when control returns to the

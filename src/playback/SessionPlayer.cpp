@@ -211,5 +211,5 @@ int SessionPlayer::playingColumn() const
 {
     if (!mSource || mState == State::Stopped)
         return -1;
-    return mSource->synth().playingColumn();
+    return mSource->columnAt(heardFrames());
 }

@@ -7,6 +7,10 @@
 namespace {
 constexpr qint64 BytesPerFrame = 2 * sizeof(qint16);
 constexpr qint64 MostFrames = 4096;
+// Segment changes are noted to within 10 ms.
+constexpr qint64 MarkFrames = 441;
+// Far more changes than the output holds: a segment lasts at least half a second.
+constexpr size_t MostMarks = 16;
 } // namespace
 
 SynthSource::SynthSource(std::unique_ptr<SessionSynth> synth, QObject *parent)
@@ -23,10 +27,40 @@ qint64 SynthSource::bytesAvailable() const
 qint64 SynthSource::readData(char *data, qint64 maxSize)
 {
     const qint64 frames = std::min(maxSize / BytesPerFrame, MostFrames);
-    const qint64 rendered = mSynth->render(mBlock.data(), frames);
+    qint64 rendered = 0;
+    while (rendered < frames) {
+        const qint64 start = mSynth->position();
+        const qint64 wanted = std::min(MarkFrames, frames - rendered);
+        const qint64 got = mSynth->render(mBlock.data() + 2 * rendered, wanted);
+        if (got > 0)
+            markSegment(start, mSynth->renderedColumn());
+        rendered += got;
+        if (got < wanted)
+            break;
+    }
+    if (mSynth->atEnd())
+        markSegment(mSynth->position(), -1);
     auto *out = reinterpret_cast<qint16 *>(data);
     for (qint64 i = 0; i < 2 * rendered; ++i)
         out[i] = qint16(std::lrint(std::clamp(mBlock[size_t(i)], -1.0f, 1.0f) * 32767.0f));
     std::memset(out + 2 * rendered, 0, size_t((frames - rendered) * BytesPerFrame));
     return frames * BytesPerFrame;
+}
+
+void SynthSource::markSegment(qint64 frame, int column)
+{
+    if (!mMarks.empty() && mMarks.back().column == column)
+        return;
+    mMarks.push_back({frame, column});
+    if (mMarks.size() > MostMarks)
+        mMarks.pop_front();
+}
+
+int SynthSource::columnAt(qint64 frame) const
+{
+    for (auto mark = mMarks.rbegin(); mark != mMarks.rend(); ++mark) {
+        if (mark->frame <= frame)
+            return mark->column;
+    }
+    return mMarks.empty() ? mSynth->playingColumn() : mMarks.front().column;
 }

@@ -3,6 +3,7 @@
 #include "audio/SessionSynth.h"
 
 #include <QIODevice>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -18,12 +19,23 @@ public:
     const SessionSynth &synth() const { return *mSynth; }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
+    // The segment (column) of the sound at `frame`, among the sound handed
+    // out lately: the output plays it some time after it was rendered.
+    int columnAt(qint64 frame) const;
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
+    struct SegmentMark
+    {
+        qint64 frame; // where the segment's sound began
+        int column;
+    };
+    void markSegment(qint64 frame, int column);
+
     std::unique_ptr<SessionSynth> mSynth;
+    std::deque<SegmentMark> mMarks;
     std::vector<float> mBlock;
 };

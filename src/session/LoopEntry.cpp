@@ -17,6 +17,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int MaxLoopLength = 15;
 constexpr int MinLoopTimes = 2;
+const QString LoopSegsCaption = u"Enter Loop Segments"_s;
+const QString LoopTimesCaption = u"Enter Loop Times"_s;
 
 // The integer typed into a loop dialog, limited to low..high. Digits beyond
 // 32 bits still say which end they mean. No value for text that is not an
@@ -60,7 +62,7 @@ void enterLoopSegs(const SessionContext &context)
     }
     t = std::max(t, MinLoopTimes);
 
-    const QString entry = context.prompter.inputBox(u"Enter Loop Segments"_s, u"Range 0-15"_s, QString::number(n));
+    const QString entry = context.prompter.inputBox(LoopSegsCaption, u"Range 0-15"_s, QString::number(n));
     int m = 0;
     if (!entry.trimmed().isEmpty()) {
         if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
@@ -103,9 +105,18 @@ void enterLoopTimes(const SessionContext &context)
         return;
     }
 
-    const QString entry = context.prompter.inputBox(u"Enter Loop Times"_s, u"Range 2-15"_s, QString::number(t));
+    const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
     if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
         t = *value;
     writeLoopTimes(cells, k, k + n - 1, t);
     finishLoopChange(context, k);
+}
+
+QString loopEntryExplanation(const QString &caption)
+{
+    if (caption == LoopSegsCaption)
+        return u"Number of segments in the loop (0\u201315); 0 removes the loop."_s;
+    if (caption == LoopTimesCaption)
+        return u"How many times the loop plays (2\u201315)."_s;
+    return QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct SessionContext;
 
 // The two loop rows are not stepped: they open a small dialog instead. Both
@@ -14,3 +16,7 @@ void enterLoopSegs(const SessionContext &context);
 // Loop Times: asks for the repeat count (2 to 15) of the loop starting at
 // the segment.
 void enterLoopTimes(const SessionContext &context);
+
+// What the input box of a loop dialog counts, shown under its prompt; empty
+// for any other box.
+QString loopEntryExplanation(const QString &caption);

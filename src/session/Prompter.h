@@ -11,6 +11,13 @@ public:
 
     // Error box: title "Error", error icon, one OK button.
     virtual void error(const QString &text) = 0;
+    // The same with details the user can unfold (a device path, the system's
+    // reason); where there is no room for them, the text alone.
+    virtual void errorWithDetails(const QString &text, const QString &details)
+    {
+        Q_UNUSED(details);
+        error(text);
+    }
     // Information box with one OK button.
     virtual void information(const QString &text) = 0;
     // Confirmation box "Confirm" with Yes and No; true for Yes.

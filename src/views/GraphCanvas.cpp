@@ -125,6 +125,36 @@ void GraphCanvas::paintStrip(QImage &strip, int left) const
     }
 }
 
+void GraphCanvas::draw(QPainter &painter, const QRect &area) const
+{
+    painter.save();
+    painter.setClipRect(area);
+    painter.fillRect(QRect(0, 0, mWidth, height()), Qt::white);
+    for (const GraphBand &band : mGeometry.bands())
+        painter.fillRect(QRect(0, band.centreY - band.penWidth / 2, mWidth, band.penWidth), band.colour);
+    // A square cap of one pixel through the pixel centres covers the same
+    // pixels as the bitmap's lines, both ends included.
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
+    const QPointF centre(0.5, 0.5);
+    painter.drawLine(QPointF(0, mGeometry.baseline) + centre, QPointF(mWidth - 1, mGeometry.baseline) + centre);
+    QFont font = mFont;
+    font.setStyleStrategy(QFont::PreferDefault);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    for (const Mark &mark : mMarks) {
+        if (mark.right < area.left() || mark.left > area.right())
+            continue;
+        if (mark.text.isEmpty()) {
+            painter.drawLine(QPointF(mark.from) + centre, QPointF(mark.to) + centre);
+        } else {
+            painter.fillRect(QRect(mark.from, QSize(metrics.horizontalAdvance(mark.text), metrics.height())),
+                             Qt::white);
+            painter.drawText(QPoint(mark.from.x(), mark.from.y() + metrics.ascent()), mark.text);
+        }
+    }
+    painter.restore();
+}
+
 QImage GraphCanvas::paint(int stripWidth) const
 {
     QImage bitmap(mWidth, height(), QImage::Format_Indexed8);

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+
+class QPainter;
 #include <vector>
 
 // The bitmap of one drawing, recorded as the lines and texts drawn on it over
@@ -33,6 +35,11 @@ public:
     // Blank (white), the bands, the baseline, then everything in the order it
     // was drawn. A null image when the bitmap is too large to allocate.
     QImage paint(int stripWidth = DefaultStripWidth) const;
+
+    // The same picture drawn with the painter's own resolution, for screens
+    // of more than one pixel per logical pixel and for vector files: only
+    // what meets area (in bitmap coordinates) is drawn.
+    void draw(QPainter &painter, const QRect &area) const;
 
     // The font of segment numbers and minute labels.
     static QFont labelFont();

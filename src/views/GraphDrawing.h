@@ -4,13 +4,16 @@
 
 #include <QImage>
 #include <QString>
+#include <memory>
 
+class GraphCanvas;
 class SessionGrid;
 
 // What one drawing leaves for the graph window.
 struct GraphDrawing
 {
     QImage bitmap;       // null when the drawing stopped before it was made
+    std::shared_ptr<const GraphCanvas> canvas; // what the bitmap holds, to draw it again at any scale
     int scrollRange = 0; // horizontal range of the scroll box
     QString caption;     // empty when the drawing stopped before setting it
     QString error;       // a time or loop text that is not a number stopped it

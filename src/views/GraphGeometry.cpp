@@ -39,19 +39,23 @@ QList<ScaleTick> GraphGeometry::frequencyScale() const
     return ticks;
 }
 
+const QList<FrequencyBand> &frequencyBands()
+{
+    static const QList<FrequencyBand> bands{{0, 3, QColor(0, 255, 255), u"Delta"_s},
+                                            {3, 7, QColor(255, 255, 255), u"Theta"_s},
+                                            {7, 12, QColor(192, 192, 192), u"Alpha"_s},
+                                            {12, 18, QColor(255, 0, 0), u"Low Beta"_s},
+                                            {18, 35, QColor(255, 0, 255), u"High Beta"_s},
+                                            {35, 42, QColor(128, 0, 128), u"Gamma"_s}};
+    return bands;
+}
+
 QList<GraphBand> GraphGeometry::bands() const
 {
-    struct Band
-    {
-        int topQuarterHertz;
-        QColor colour;
-    };
-    const Band bandTops[] = {{12, QColor(0, 255, 255)},   {28, QColor(255, 255, 255)}, {48, QColor(192, 192, 192)},
-                             {72, QColor(255, 0, 0)},     {140, QColor(255, 0, 255)},  {168, QColor(128, 0, 128)}};
     QList<GraphBand> bands;
     int bottom = baseline;
-    for (const Band &band : bandTops) {
-        const int top = frequencyY(band.topQuarterHertz);
+    for (const FrequencyBand &band : frequencyBands()) {
+        const int top = frequencyY(4 * band.toHertz);
         const int thickness = bottom - top + 3;
         bands.append({bottom - 1 - thickness / 2, thickness, band.colour});
         bottom = bottom - thickness + 3;

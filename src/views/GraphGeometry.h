@@ -23,6 +23,18 @@ struct GraphBand
     QColor colour;
 };
 
+// One of the six coloured frequency bands, with the usual name of its range.
+struct FrequencyBand
+{
+    int fromHertz;
+    int toHertz;
+    QColor colour;
+    QString name;
+};
+
+// The bands from 0 Hz upwards.
+const QList<FrequencyBand> &frequencyBands();
+
 // The vertical layout of one drawing for a scroll box of W x H pixels:
 // frequency on a compressed scale from 0 Hz at the baseline B up to 42 Hz.
 // Every division truncates toward zero.

@@ -32,5 +32,6 @@ GraphDrawing drawSegmentGraph(const SessionGrid &cells, const QString &sessionNa
         canvas.line((n - 1) * p, geometry.frequencyY(line.start), n * p, geometry.frequencyY(line.end));
     }
     drawing.bitmap = canvas.paint();
+    drawing.canvas = std::make_shared<const GraphCanvas>(std::move(canvas));
     return drawing;
 }

@@ -75,6 +75,7 @@ GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName,
         GraphCanvas canvas(geometry, finalX + 1);
         walkTimeGraph(cells, scale, geometry, &canvas);
         drawing.bitmap = canvas.paint();
+    drawing.canvas = std::make_shared<const GraphCanvas>(std::move(canvas));
     } catch (const ConversionError &e) {
         drawing.error = e.message();
     }

@@ -175,8 +175,10 @@ TEST(HelpTopics, MessagesPageNamesEveryMessage)
         "COM port could not be opened", "System not found.", "\u2026, rev \u2026 has N sessions and N segments available",
         "Download capacity of N segments exceeded", "System has max sessions downloaded",
         "Session has N segments; a download holds 1 to 250", "No match segment N \u2026", "Tone group change segment N",
-        "Download incomplete: the COM port stopped sending", "Download aborted", "Unable to write to \u2026",
+        "Download incomplete: the COM port stopped sending", "Download aborted", "Download cancelled",
+        "Loop at segment N overlaps the loop at segment M", "Loop at segment N runs past the last segment", "Unable to write to \u2026",
         "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
+        "No audio output is available: \u2026", "Cannot write \"\u2026\": \u2026",
     };
     QFile page(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Messages"_s));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));

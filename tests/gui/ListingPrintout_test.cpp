@@ -272,3 +272,44 @@ TEST_F(PrintCommandTest, PrintWritesTheSessionListing)
 }
 
 } // namespace
+
+// Every word keeps 10 mm from each edge of the page, and every page carries
+// its number in a footer under the listing.
+TEST_F(ListingPrintoutTest, MarginsOfTenMillimetresAndAPageNumberOnEveryPage)
+{
+    ASSERT_TRUE(print(SessionListing::lines(sessionOfSegments(60), u"D"_s)));
+    const int pageCount = pages();
+    ASSERT_GE(pageCount, 2);
+    const QRegularExpressionMatch size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+) pts"_s).match(info());
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble();
+    const double height = size.captured(2).toDouble();
+    const double tenMillimetres = 10 / 25.4 * 72;
+    static const QRegularExpression wordBox(
+        u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">"_s);
+    double lowest = 0;
+    for (const QRegularExpressionMatch &word : wordBox.globalMatch(boxes())) {
+        EXPECT_GE(word.captured(1).toDouble(), tenMillimetres - 0.5);
+        EXPECT_GE(word.captured(2).toDouble(), tenMillimetres - 0.5);
+        EXPECT_LE(word.captured(3).toDouble(), width - tenMillimetres + 0.5);
+        lowest = std::max(lowest, word.captured(4).toDouble());
+    }
+
+    // The footer is the only ink below the listing's lowest line, inside the margin.
+    const QString prefix = mDir.filePath(u"page"_s);
+    QProcess render;
+    render.start(u"pdftoppm"_s, {u"-r"_s, u"36"_s, u"-gray"_s, mPdf, prefix});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    const double pixelsPerPoint = 36.0 / 72.0;
+    for (int page = 1; page <= pageCount; ++page) {
+        const QString file = u"%1-%2.pgm"_s.arg(prefix).arg(page, int(QString::number(pageCount).size()), 10, QChar(u'0'));
+        const QImage image(file);
+        ASSERT_FALSE(image.isNull()) << file;
+        int ink = 0;
+        for (int y = int((lowest + 2) * pixelsPerPoint); y < int((height - tenMillimetres) * pixelsPerPoint); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        }
+        EXPECT_GT(ink, 0) << "no page number on page " << page;
+    }
+}

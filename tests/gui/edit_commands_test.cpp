@@ -1,14 +1,18 @@
+#include "CliProcess.h"
 #include "DefaultSegments.h"
 #include "MenuCommands.h"
 #include "ScriptedPrompter.h"
+#include "SessionFileFolder.h"
 #include "TestSupport.h"
 #include "UserInput.h"
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "session/SessionRows.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -209,4 +213,26 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
     menuCommand(form, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 3);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
+}
+
+// Copy Segment and Copy Session as Text leave on the system clipboard the
+// lines mirandel-cli cells prints for the same session.
+TEST_F(EditWindowTest, CopiedSegmentsReachTheClipboardAsText)
+{
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{5, u"12.0"_s}});
+    session.cells.setCell(1, 13, u"1"_s);
+    session.cells.setCell(1, 14, u"2"_s);
+    SessionFileFolder folder;
+    const CliRun cells = runCli({u"cells"_s, folder.write(session)});
+    ASSERT_EQ(cells.exitCode, 0) << cells.err;
+    const QStringList lines = cells.out.split(u'\n');
+    showSession(session);
+
+    select(1, 4);
+    menuCommand(form, u"&Copy Segment"_s)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.at(1));
+    EXPECT_EQ(form.session().segmentClipboard.value(SessionRows::LoopSegs), u"0"_s);
+
+    QTest::keySequence(&form, QKeySequence(u"Ctrl+Shift+C"_s));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), cells.out);
 }

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -177,4 +178,27 @@ TEST(GraphWindow, ComingBackFromTheErrorBoxDoesNotDrawAgain)
     EXPECT_EQ(prompter.errors.size(), 1);
     QCoreApplication::sendEvent(&f.graph, &activate); // the user came back
     EXPECT_EQ(prompter.errors.size(), 2);
+}
+
+// Escape returns to the spreadsheet; Save Picture writes the last drawing
+// with its scale and is offered only while there is one.
+TEST(GraphWindow, SavesItsPictureAndEscapeReturns)
+{
+    GraphWindowFixture f;
+    QAction *save = menuCommand(f.graph, u"Save &Picture\u2026"_s);
+    ASSERT_NE(save, nullptr);
+    menuCommand(f.main, u"Graph by &Time"_s)->trigger();
+    f.waitForGraph();
+    EXPECT_TRUE(save->isEnabled());
+    QTemporaryDir dir;
+    const QString png = dir.filePath(u"graph.png"_s);
+    ASSERT_TRUE(f.graph.savePicture(png));
+    EXPECT_EQ(QImage(png).size(), f.graph.bitmap().size() + QSize(30, 16));
+    EXPECT_FALSE(f.graph.savePicture(dir.filePath(u"no/such/graph.svg"_s)));
+    EXPECT_EQ(f.prompter.errors.size(), 1);
+
+    QTest::keyClick(&f.graph, Qt::Key_Escape);
+    EXPECT_TRUE(f.graph.isHidden());
+    EXPECT_TRUE(f.main.isVisible());
+    EXPECT_FALSE(save->isEnabled());
 }

@@ -11,6 +11,7 @@
 #include "views/forms/GraphWindow.h"
 #include "views/forms/IntroductionWindow.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -245,4 +246,24 @@ TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
     EXPECT_EQ(shownMeanwhile.join(QString()), QString());
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
     EXPECT_EQ(form1->sessionTable()->model()->columnCount(), 1);
+}
+
+// The empty window says how to begin; the hint goes once a session shows.
+TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
+{
+    start();
+    closeIntroduction();
+    const auto hint = [this] {
+        for (QLabel *label : form1->findChildren<QLabel *>()) {
+            if (label->text() == u"File > New to design a session, File > Open to read one"_s)
+                return label;
+        }
+        return static_cast<QLabel *>(nullptr);
+    };
+    ASSERT_NE(hint(), nullptr);
+    EXPECT_TRUE(hint()->isVisible());
+    EXPECT_EQ(hint()->geometry(), form1->centralWidget()->rect());
+    newSession(PulsedSession);
+    EXPECT_FALSE(hint()->isVisible());
+    EXPECT_FALSE(form1->rowLabelTable()->item(3, 0)->toolTip().isEmpty());
 }

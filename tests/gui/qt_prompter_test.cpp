@@ -1,7 +1,11 @@
+#include "TestSupport.h"
 #include "UserInput.h"
 #include "session/forms/QtPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,4 +61,48 @@ TEST(QtPrompter, EscapeCancelsAnOkCancelQuestion)
     });
     EXPECT_FALSE(prompter.confirmOkCancel(u"Delete segment 2 ?"_s));
     EXPECT_FALSE(stillOpen);
+}
+
+// The loop boxes keep their prompt word for word and say under it what is
+// counted; OK gives the entry, Cancel the initial text.
+TEST(QtPrompter, LoopInputBoxExplainsWhatIsCounted)
+{
+    QtPrompter prompter;
+    for (const bool ok : {true, false}) {
+        QStringList labels;
+        QTimer::singleShot(0, [&labels, ok] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                labels.append(label->text());
+            auto *entry = box->findChild<QLineEdit *>();
+            ASSERT_NE(entry, nullptr);
+            entry->setText(u"7"_s);
+            typeKey(entry, ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        EXPECT_EQ(prompter.inputBox(u"Enter Loop Segments"_s, u"Range 0-15"_s, u"3"_s), ok ? u"7"_s : u"3"_s);
+        EXPECT_EQ(labels.value(0), u"Range 0-15"_s);
+        EXPECT_TRUE(labels.value(1).startsWith(u"Number of segments in the loop (0\u201315)"_s)) << labels.value(1);
+    }
+}
+
+// A box raised while a dialog is open belongs above that dialog, not above
+// the window behind it.
+TEST(QtPrompter, BoxesBelongToTheDialogThatRaisedThem)
+{
+    QWidget window;
+    QtPrompter prompter(&window);
+    QDialog dialog(&window);
+    const QWidget *boxParent = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            boxParent = box->parentWidget();
+            box->close();
+        });
+        prompter.errorWithDetails(u"COM port could not be opened"_s, u"/dev/ttyS9: No such file"_s);
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(boxParent, &dialog);
 }

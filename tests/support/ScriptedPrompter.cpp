@@ -11,6 +11,12 @@ void ScriptedPrompter::error(const QString &text)
     busyAtError.append(busy);
 }
 
+void ScriptedPrompter::errorWithDetails(const QString &text, const QString &detailsText)
+{
+    error(text);
+    details.append(detailsText);
+}
+
 void ScriptedPrompter::information(const QString &text)
 {
     log.append(u"information: "_s + text);

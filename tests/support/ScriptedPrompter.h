@@ -11,6 +11,7 @@ class ScriptedPrompter : public Prompter
 {
 public:
     void error(const QString &text) override;
+    void errorWithDetails(const QString &text, const QString &details) override;
     void information(const QString &text) override;
     bool confirmYesNo(const QString &text) override;
     bool confirmOkCancel(const QString &text) override;
@@ -28,6 +29,7 @@ public:
     // "confirm: ...", "input: caption|prompt|initial", "beep".
     QStringList log;
     QStringList errors;   // error texts only
+    QStringList details;  // the details of errors that had some
     bool busy = false;
     // Was the cursor normal when each error was shown?
     QList<bool> busyAtError;

@@ -8,6 +8,7 @@
 #include "files/SessionFileReader.h"
 #include "session/SessionContext.h"
 #include "views/GraphDrawing.h"
+#include "views/GraphGeometry.h"
 
 #include <QFile>
 #include <QImage>
@@ -16,7 +17,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-const QString Usage = QStringLiteral("usage: mirandel-cli graph FILE --mode segments|time --width W --height H -o OUT.png\n");
+const QString Usage =
+    QStringLiteral("usage: mirandel-cli graph FILE --mode segments|time --width W --height H [--with-scale] -o OUT.png\n");
 
 class GraphCommand : public ::testing::Test
 {
@@ -79,6 +81,23 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
     }
 }
 
+TEST_F(GraphCommand, WithScaleAddsTheScaleStripBesideTheSameBitmap)
+{
+    const Session session = showcase();
+    const QString file = writeSession(session);
+    const QString plain = output(u"plain.png"_s);
+    const QString scaled = output(u"scaled.png"_s);
+    const QStringList common{file, u"--mode"_s, u"segments"_s, u"--width"_s, u"900"_s, u"--height"_s, u"450"_s};
+    ASSERT_EQ(graph(common + QStringList{u"-o"_s, plain}).exitCode, 0);
+    ASSERT_EQ(graph(common + QStringList{u"--with-scale"_s, u"-o"_s, scaled}).exitCode, 0);
+    const QImage bitmap = QImage(plain).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = QImage(scaled).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(picture.width(), bitmap.width() + 30);
+    EXPECT_EQ(picture.copy(30, 0, bitmap.width(), bitmap.height()), bitmap);
+    const GraphGeometry geometry(900, 450);
+    EXPECT_EQ(picture.pixel(20, geometry.frequencyY(160)), qRgb(0, 0, 0));
+}
+
 TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
 {
     const QString file = writeSession(sessionOfDefaultSegments(PulsedSession, 1));
@@ -99,7 +118,7 @@ TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
         {},           without(0, 1),        without(1, 2),          without(3, 2),        without(5, 2),
         without(7, 2), replacing(2, u"minutes"_s), replacing(4, u"0"_s), replacing(6, u"-450"_s),
         replacing(4, u"8x"_s), replacing(4, u"16385"_s), replacing(6, u"100000"_s), complete + QStringList{file}, complete + QStringList{u"--mode"_s, u"time"_s},
-        complete + QStringList{u"--scale"_s},
+        complete + QStringList{u"--scale"_s}, complete + QStringList{u"--with-scale"_s, u"--with-scale"_s},
     };
     for (const QStringList &arguments : usages) {
         const CliRun run = graph(arguments);

@@ -9,6 +9,7 @@
 #include "device/forms/PortDialog.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -132,9 +133,26 @@ TEST_F(PortDialogTest, PortThatCannotBeOpenedPutsTheMarkBackOnThePortInForce)
         dialog.okButton()->click();
     });
     EXPECT_EQ(prompter.errors, QStringList{u"COM port could not be opened"_s});
+    // The details name the device and the system's reason.
+    ASSERT_EQ(prompter.details.size(), 1);
+    EXPECT_TRUE(prompter.details.first().startsWith(missingDevicePath(4) + u": "_s)) << prompter.details.first();
+    EXPECT_GT(prompter.details.first().size(), missingDevicePath(4).size() + 2);
     EXPECT_EQ(marked, QList<int>{2});
     EXPECT_EQ(pending, 2);
     EXPECT_EQ(comPort, 2);
+}
+
+TEST_F(PortDialogTest, EachPortShowsTheDeviceItOpensHere)
+{
+    int comPort = 0;
+    QStringList devices;
+    run(comPort, [&] {
+        for (int n = 1; n <= 4; ++n)
+            devices.append(dialog.deviceLabel(n)->toolTip());
+        dialog.cancelButton()->click();
+    });
+    EXPECT_EQ(devices, QStringList({missingDevicePath(1), devsim.devicePath(), devsim.devicePath(), missingDevicePath(4)}));
+    EXPECT_EQ(dialog.deviceLabel(2)->text(), devsim.devicePath());
 }
 
 TEST_F(PortDialogTest, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForce)

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "session/Session.h"
+#include "session/SessionText.h"
 
 #include <QStringList>
 
@@ -21,10 +22,8 @@ const CliCommandRegistration registration(command);
 int run(const QStringList &arguments)
 {
     return runOnSessionFile(command, arguments, [](const Session &session) {
-        for (int column = 0; column < session.cells.columnCount(); ++column) {
-            const SessionGrid::Column &cells = session.cells.column(column);
-            printLine(QStringList(cells.begin(), cells.end()).join(u'\t'));
-        }
+        for (int column = 0; column < session.cells.columnCount(); ++column)
+            printLine(SessionText::segmentLine(session.cells, column));
     });
 }
 } // namespace

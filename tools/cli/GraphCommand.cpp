@@ -6,9 +6,8 @@
 #include "files/SafeFileWriter.h"
 #include "session/Session.h"
 #include "views/GraphDrawing.h"
+#include "views/GraphPicture.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,10 +17,11 @@ int runGraph(const QStringList &arguments);
 
 const CliCommand graphCommand{
     u"graph"_s,
-    u"graph FILE --mode segments|time --width W --height H -o OUT.png"_s,
+    u"graph FILE --mode segments|time --width W --height H [--with-scale] -o OUT.png"_s,
     u"Draw FILE's segment graph or time graph as a PNG picture."_s,
     u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels,\n"
-    u"each 1 to 16384 (the frequency scale beside it is not part of it). The time graph\n"
+    u"each 1 to 16384. --with-scale adds the frequency scale strip left of it, with its\n"
+    u"units, as the window shows it; without it the scale is not part of it. The time graph\n"
     u"spaces its minutes by the session's total time. Exit status 1 when the session\n"
     u"cannot be read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
     runGraph};
@@ -35,6 +35,7 @@ struct GraphOptions
     int width = 0;
     int height = 0;
     QString output;
+    bool withScale = false;
 };
 
 // Beyond what any screen shows; larger pictures take minutes and gigabytes.
@@ -68,6 +69,8 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
         } else if (argument == u"--height"_s && hasValue && options.height == 0) {
             if ((options.height = pixels(arguments.at(++i))) == 0)
                 return std::nullopt;
+        } else if (argument == u"--with-scale"_s && !options.withScale) {
+            options.withScale = true;
         } else if (argument == u"-o"_s && hasValue && options.output.isEmpty()) {
             options.output = arguments.at(++i);
         } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
@@ -85,9 +88,8 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
 // Whole or not at all: an earlier picture of that name survives a failure.
 bool writePng(const QImage &image, const QString &path)
 {
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    return QImageWriter(&png, "png").write(image) && !writeFileSafely(path, png.data());
+    const QByteArray png = GraphPicture::png(image);
+    return !png.isEmpty() && !writeFileSafely(path, png);
 }
 
 int runGraph(const QStringList &arguments)
@@ -105,12 +107,16 @@ int runGraph(const QStringList &arguments)
         printError(drawing.error);
         return 1;
     }
-    if (drawing.bitmap.isNull()) {
+    const QImage picture = options->withScale
+                               ? GraphPicture::image(drawing, GraphGeometry(options->width, options->height),
+                                                     *options->mode)
+                               : drawing.bitmap;
+    if (picture.isNull()) {
         printError(u"mirandel-cli: the picture for %1 x %2 pixels is too large"_s.arg(options->width)
                        .arg(options->height));
         return 1;
     }
-    if (!writePng(drawing.bitmap, options->output)) {
+    if (!writePng(picture, options->output)) {
         printError(u"mirandel-cli: cannot write %1"_s.arg(options->output));
         return 1;
     }

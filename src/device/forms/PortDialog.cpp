@@ -5,6 +5,7 @@
 #include "session/Prompter.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlockFormat>
@@ -13,12 +14,18 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+constexpr int DeviceColumnLeft = 248;
+constexpr int DeviceColumnWidth = 180;
+} // namespace
+
 PortDialog::PortDialog(QWidget *parent)
     : QDialog(parent)
     , mPorts(new QButtonGroup(this))
 {
     setWindowTitle(u"COM Port Selection"_s);
-    setFixedSize(293, 292);
+    // Widened for the devices beside the buttons; the controls keep their places.
+    setFixedSize(293 + DeviceColumnWidth, 292);
     // Where the dialog's own face is missing, one of the same width keeps
     // the texts inside their controls.
     QFont dialogFont;
@@ -31,6 +38,10 @@ PortDialog::PortDialog(QWidget *parent)
         radio->setGeometry(40, 4 + 20 * n, 113, 17);
         mPorts->addButton(radio, n);
         connect(radio, &QRadioButton::clicked, this, [this, n] { tryPort(n); });
+        auto *device = new QLabel(this);
+        device->setGeometry(DeviceColumnLeft, 4 + 20 * n, DeviceColumnWidth - 12, 17);
+        device->setForegroundRole(QPalette::PlaceholderText);
+        mDeviceLabels.append(device);
     }
 
     mOkButton = new QPushButton(u"OK"_s, this);
@@ -81,8 +92,20 @@ QRadioButton *PortDialog::portButton(int n) const
     return qobject_cast<QRadioButton *>(mPorts->button(n));
 }
 
+void PortDialog::showDevices()
+{
+    // The mapping is read at every open, so it is shown afresh too.
+    for (int n = 1; n <= 4; ++n) {
+        QLabel *label = deviceLabel(n);
+        const QString device = mLink->portDevice(n);
+        label->setText(label->fontMetrics().elidedText(device, Qt::ElideMiddle, label->width()));
+        label->setToolTip(device);
+    }
+}
+
 void PortDialog::startSelection()
 {
+    showDevices();
     for (QAbstractButton *radio : mPorts->buttons())
         radio->setFocusPolicy(Qt::StrongFocus);
     showSelection();

@@ -6,6 +6,7 @@ class DeviceLink;
 class Prompter;
 class Settings;
 class QButtonGroup;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
@@ -29,6 +30,8 @@ public:
 
     // Controls, for tests
     QRadioButton *portButton(int n) const;
+    // The device that COM port n opens here, beside its button.
+    QLabel *deviceLabel(int n) const { return mDeviceLabels.at(n - 1); }
     QPushButton *okButton() const { return mOkButton; }
     QPushButton *cancelButton() const { return mCancelButton; }
     QPushButton *checkButton() const { return mCheckButton; }
@@ -40,6 +43,7 @@ private:
     void tryPort(int n);
     void checkConnection();
     void startSelection();
+    void showDevices();
 
     int mPortInForce = 0; // while the dialog is open
     int mPendingPort = 0;
@@ -47,6 +51,7 @@ private:
     QPushButton *mCancelButton;
     QPushButton *mCheckButton;
     QTextEdit *mInstructions;
+    QList<QLabel *> mDeviceLabels;
 
     QButtonGroup *mPorts;
     DeviceLink *mLink = nullptr;

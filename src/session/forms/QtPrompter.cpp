@@ -1,7 +1,9 @@
 #include "session/forms/QtPrompter.h"
 
+#include "session/LoopEntry.h"
+#include "session/forms/InputBoxDialog.h"
+
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,10 +19,12 @@ int execOnTop(QDialog &dialog)
 }
 
 int showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
-                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                const QString &details = {})
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    box.setDetailedText(details);
     return execOnTop(box);
 }
 } // namespace
@@ -30,23 +34,34 @@ QtPrompter::QtPrompter(QWidget *parent)
 {
 }
 
+QWidget *QtPrompter::boxParent() const
+{
+    QWidget *dialog = QApplication::activeModalWidget();
+    return dialog ? dialog : mParent;
+}
+
 void QtPrompter::error(const QString &text)
+{
+    errorWithDetails(text, QString());
+}
+
+void QtPrompter::errorWithDetails(const QString &text, const QString &details)
 {
     // A message that ends a busy command is read with the normal arrow.
     const bool wasBusy = mBusy;
     setBusy(false);
-    showMessage(mParent, QMessageBox::Critical, u"Error"_s, text, QMessageBox::Ok, QMessageBox::Ok);
+    showMessage(boxParent(), QMessageBox::Critical, u"Error"_s, text, QMessageBox::Ok, QMessageBox::Ok, details);
     setBusy(wasBusy);
 }
 
 void QtPrompter::information(const QString &text)
 {
-    showMessage(mParent, QMessageBox::Information, u"Information"_s, text, QMessageBox::Ok, QMessageBox::Ok);
+    showMessage(boxParent(), QMessageBox::Information, u"Information"_s, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtPrompter::confirmYesNo(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, u"Confirm"_s, text, QMessageBox::NoButton, mParent);
+    QMessageBox box(QMessageBox::Question, u"Confirm"_s, text, QMessageBox::NoButton, boxParent());
     QPushButton *yes = box.addButton(u"&Yes"_s, QMessageBox::YesRole);
     // Not the No role: that would make Escape and the close box answer No,
     // and No discards the changes. The question takes one of its two buttons.
@@ -58,18 +73,15 @@ bool QtPrompter::confirmYesNo(const QString &text)
 
 bool QtPrompter::confirmOkCancel(const QString &text)
 {
-    return showMessage(mParent, QMessageBox::Question, u"Confirm"_s, text, QMessageBox::Ok | QMessageBox::Cancel,
+    return showMessage(boxParent(), QMessageBox::Question, u"Confirm"_s, text, QMessageBox::Ok | QMessageBox::Cancel,
                        QMessageBox::Ok)
            == QMessageBox::Ok;
 }
 
 QString QtPrompter::inputBox(const QString &caption, const QString &prompt, const QString &initial)
 {
-    QInputDialog dialog(mParent);
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(initial);
-    return execOnTop(dialog) == QDialog::Accepted ? dialog.textValue() : initial;
+    InputBoxDialog dialog(caption, prompt, loopEntryExplanation(caption), initial, boxParent());
+    return execOnTop(dialog) == QDialog::Accepted ? dialog.text() : initial;
 }
 
 void QtPrompter::beep()

@@ -12,6 +12,7 @@ public:
     void setParent(QWidget *parent) { mParent = parent; }
 
     void error(const QString &text) override;
+    void errorWithDetails(const QString &text, const QString &details) override;
     void information(const QString &text) override;
     bool confirmYesNo(const QString &text) override;
     bool confirmOkCancel(const QString &text) override;
@@ -20,6 +21,9 @@ public:
     void setBusy(bool busy) override;
 
 private:
+    // A box belongs above the dialog that raised it, else above the window.
+    QWidget *boxParent() const;
+
     QWidget *mParent;
     bool mBusy = false;
 };

@@ -20,6 +20,9 @@ public:
     QPushButton *dualButton() const { return mDualButton; }
 
 private:
+    // One line under the button: what that kind of session is for.
+    void addDescription(QPushButton *button, const QString &text);
+
     QPushButton *mPulsedButton;
     QPushButton *mDualButton;
 };

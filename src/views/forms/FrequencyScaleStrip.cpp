@@ -1,6 +1,7 @@
 #include "views/forms/FrequencyScaleStrip.h"
 
-#include <QFontMetrics>
+#include "views/GraphPicture.h"
+
 #include <QPainter>
 
 FrequencyScaleStrip::FrequencyScaleStrip(QWidget *parent)
@@ -14,13 +15,16 @@ void FrequencyScaleStrip::setTicks(const QList<ScaleTick> &ticks)
     update();
 }
 
+void FrequencyScaleStrip::setAxis(int baseline, GraphKind mode)
+{
+    mBaseline = baseline;
+    mMode = mode;
+    update();
+}
+
 void FrequencyScaleStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(Qt::black);
-    const int ascent = QFontMetrics(font()).ascent();
-    for (const ScaleTick &tick : std::as_const(mTicks)) {
-        painter.drawLine(tick.tick);
-        painter.drawText(tick.labelTopLeft + QPoint(0, ascent), tick.label);
-    }
+    GraphPicture::paintScale(painter, mTicks, mBaseline, mMode);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/GraphGeometry.h"
+#include "views/GraphKind.h"
 
 #include <QWidget>
 
@@ -14,10 +15,14 @@ public:
 
     void setTicks(const QList<ScaleTick> &ticks);
     const QList<ScaleTick> &ticks() const { return mTicks; }
+    // Where the units go: "min" under the baseline of a time graph.
+    void setAxis(int baseline, GraphKind mode);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<ScaleTick> mTicks;
+    int mBaseline = 0;
+    GraphKind mMode = GraphKind::Segment;
 };

@@ -2,9 +2,15 @@
 
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
+#include "views/GraphPicture.h"
+#include "views/TimeGraph.h"
+#include "session/ConversionError.h"
 #include "views/forms/FrequencyScaleStrip.h"
+#include "views/forms/GraphImage.h"
+#include "views/forms/GraphLegend.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -40,8 +46,14 @@ void GraphWindow::createControls()
     // The scroll range can exceed the picture: the picture sits on a page
     // as wide as the range.
     auto *page = new QWidget;
-    mImage = new QLabel(page);
-    mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mImage = new GraphImage(page);
+    mPlayCursor = new QWidget(page);
+    mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mPlayCursor->setAutoFillBackground(true);
+    QPalette cursorPalette = mPlayCursor->palette();
+    cursorPalette.setColor(QPalette::Window, Qt::black);
+    mPlayCursor->setPalette(cursorPalette);
+    mPlayCursor->hide();
     mScrollBox->setWidget(page);
 }
 
@@ -51,6 +63,49 @@ void GraphWindow::createMenus()
     mActionTimeGraph = mGraphMenu->addAction(u"Time Graph"_s, this, &GraphWindow::showTimeGraph);
     mActionSegmentGraph = mGraphMenu->addAction(u"Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
     mActionSpreadsheet = menuBar()->addAction(u"Spreadsheet"_s, this, &GraphWindow::showSpreadsheet);
+    mActionSpreadsheet->setShortcut(Qt::Key_Escape);
+    mGraphMenu->addSeparator();
+    mActionSavePicture = mGraphMenu->addAction(u"Save &Picture\u2026"_s, this, &GraphWindow::askPictureFileName);
+    mActionSavePicture->setShortcut(QKeySequence::Save);
+    mActionSavePicture->setEnabled(false);
+    // In the menu bar, right of the menus: it takes no height from the graph.
+    mLegend = new GraphLegend(menuBar());
+}
+
+QLabel *GraphWindow::imageLabel() const
+{
+    return mImage;
+}
+
+void GraphWindow::placeLegend()
+{
+    // What the menus leave of the menu bar, right-aligned.
+    int menusRight = 0;
+    for (QAction *menu : menuBar()->actions())
+        menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
+    mLegend->fitInto(width() - menusRight - 8);
+    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, width() - menusRight - 8));
+    mLegend->setGeometry(width() - legendWidth - 8, 0, legendWidth, menuBar()->height());
+}
+
+void GraphWindow::askPictureFileName()
+{
+    QString name = mSessionName.isEmpty() ? u"graph"_s : mSessionName;
+    name.replace(u'/', u'-').replace(u'\\', u'-');
+    name += mMode == GraphKind::Time ? u" time graph.png"_s : u" segment graph.png"_s;
+    const QString path = QFileDialog::getSaveFileName(this, u"Save Picture"_s, name,
+                                                      u"PNG picture (*.png);;SVG drawing (*.svg)"_s);
+    if (!path.isEmpty())
+        savePicture(path);
+}
+
+bool GraphWindow::savePicture(const QString &path)
+{
+    const auto failure = GraphPicture::save(path, mLastDrawing, GraphGeometry(mDrawnBox.width(), mDrawnBox.height()),
+                                            mMode, windowTitle());
+    if (failure)
+        reportError(*failure);
+    return !failure;
 }
 
 void GraphWindow::setGraph(GraphKind mode, const QString &sessionName, int totalSeconds)
@@ -80,6 +135,9 @@ void GraphWindow::showSpreadsheet()
 void GraphWindow::releaseBitmap()
 {
     mBitmap = QImage();
+    mLastDrawing = GraphDrawing();
+    mActionSavePicture->setEnabled(false);
+    mImage->setCanvas(nullptr);
     mImage->clear();
     hide();
     mMainWindow.show();
@@ -95,6 +153,8 @@ void GraphWindow::drawGraph()
     const int boxHeight = std::max(0, std::min(frame.height() - 50, mScaleStrip->height()));
     mScrollBox->setGeometry(mScaleStrip->width() - boxWidth, 0, boxWidth, boxHeight);
     const GraphGeometry geometry(mScrollBox->width(), mScrollBox->height());
+    mScaleWidth = geometry.width;
+    mPlayCursor->hide();
 
     const GraphDrawing drawing =
         ::drawGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
@@ -107,12 +167,36 @@ void GraphWindow::drawGraph()
         mImage->resize(mBitmap.size());
         mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), mBitmap.height());
         mScaleStrip->setTicks(geometry.frequencyScale());
+        mScaleStrip->setAxis(geometry.baseline, mMode);
+        mImage->setCanvas(drawing.canvas);
+        mLastDrawing = drawing;
+        mDrawnBox = mScrollBox->size();
     }
+    mActionSavePicture->setEnabled(!mLastDrawing.bitmap.isNull());
     mDrawnFrame = frameGeometry().size();
     mDrawing = false;
     mDrawingFailed = !drawing.error.isEmpty();
     if (mDrawingFailed)
         reportError(drawing.error);
+}
+
+void GraphWindow::setPlayCursor(double seconds)
+{
+    if (seconds < 0 || mMode != GraphKind::Time || mBitmap.isNull() || mDrawingFailed) {
+        mPlayCursor->hide();
+        return;
+    }
+    int x = 0;
+    try {
+        x = TimeGraphX(mCells, mTotalSeconds, mScaleWidth, seconds);
+    } catch (const ConversionError &) {
+        mPlayCursor->hide();
+        return;
+    }
+    mPlayCursor->setGeometry(x, 0, 2, mBitmap.height());
+    mPlayCursor->show();
+    mPlayCursor->raise();
+    mScrollBox->ensureVisible(x, 0, mScrollBox->width() / 5, 0);
 }
 
 void GraphWindow::reportError(const QString &text)
@@ -139,6 +223,7 @@ bool GraphWindow::event(QEvent *event)
 void GraphWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    placeLegend();
     redrawIfFrameChanged();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "session/forms/QtPrompter.h"
+#include "views/GraphDrawing.h"
 #include "views/GraphKind.h"
 
 #include <QImage>
 #include <QMainWindow>
 
 class FrequencyScaleStrip;
+class GraphImage;
+class GraphLegend;
 class QLabel;
 class QScrollArea;
 class SessionGrid;
@@ -29,11 +32,20 @@ public:
     int totalSeconds() const { return mTotalSeconds; }
     // The last drawing; null after the window closed.
     const QImage &bitmap() const { return mBitmap; }
+    // The play cursor over the time graph at `seconds` into the session,
+    // kept in view; a negative time hides it. The drawing stays as it is.
+    void setPlayCursor(double seconds);
+
+    // Writes the last drawing with its frequency scale, as SVG when the path
+    // ends in ".svg", else as PNG. False (and reported) when that failed.
+    bool savePicture(const QString &path);
 
     // Controls, for tests
     FrequencyScaleStrip *scaleStrip() const { return mScaleStrip; }
     QScrollArea *scrollBox() const { return mScrollBox; }
-    QLabel *imageLabel() const { return mImage; }
+    QLabel *imageLabel() const;
+    GraphLegend *legend() const { return mLegend; }
+    QWidget *playCursor() const { return mPlayCursor; }
 
 protected:
     bool event(QEvent *event) override;
@@ -45,6 +57,8 @@ private:
     void showTimeGraph();
     void showSegmentGraph();
     void showSpreadsheet();
+    void askPictureFileName();
+    void placeLegend();
     void releaseBitmap();
     void createControls();
     void createMenus();
@@ -56,14 +70,20 @@ private:
     QString mSessionName;
     int mTotalSeconds = 0;
     QImage mBitmap;
+    GraphDrawing mLastDrawing; // the last drawing, for Save Picture
+    QSize mDrawnBox;       // the scroll box it was drawn for
 
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;
-    QLabel *mImage;
+    GraphImage *mImage;
+    GraphLegend *mLegend;
+    QWidget *mPlayCursor;
+    int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;
     QAction *mActionTimeGraph;
     QAction *mActionSegmentGraph;
     QAction *mActionSpreadsheet;
+    QAction *mActionSavePicture;
 
     QWidget &mMainWindow;
     const SessionGrid &mCells;

@@ -1,7 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "views/HelpSearch.h"
 
+#include <QWidget>
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
@@ -20,13 +25,21 @@ public:
     QString currentTopic() const;
 
     QTextBrowser *browser() const { return mBrowser; }
+    QLineEdit *searchBox() const { return mSearchBox; }
+    QListWidget *searchResults() const { return mResults; }
 
 private:
     void updateTitle();
+    void search(const QString &query);
+    // Whole on the screen it opens on, whatever the screen's size and scale.
+    void fitOnScreen();
 
     QString mHelpFolder;
     QTextBrowser *mBrowser;
     QPushButton *mContentsButton;
     QPushButton *mBackButton;
     QPushButton *mForwardButton;
+    QLineEdit *mSearchBox;
+    QListWidget *mResults;
+    std::optional<HelpSearch> mSearch; // read at the first search
 };

@@ -8,7 +8,8 @@
 
 class QPrinter;
 
-// The printer as a text output: each line is written at the left margin, one
+// The printer as a text output, inside margins of at least 10 mm with the
+// page number in a footer: each line is written at the left margin, one
 // line height below the last. Tabs move to the next stop (every eight average
 // character widths), a line wider than the page continues on the next line,
 // and a line that no longer fits on the page starts a new one. Every step is
@@ -35,9 +36,11 @@ public:
 private:
     bool startLine();
     bool healthy() const;
+    void writeFooter();
 
     QPrinter &mPrinter;
     QFont mFont;
+    QFont mFooterFont;
     QPainter mPainter;
     std::optional<QFontMetricsF> mMetrics;
     qreal mLineHeight = 0;

@@ -1,0 +1,121 @@
+#include "app/AudioExportCommand.h"
+
+#include "app/MainWindow.h"
+#include "audio/AudioExportJob.h"
+#include "audio/SessionSynth.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int ProgressSteps = 1000;
+
+struct SoundFileKind
+{
+    QString filter;
+    QString suffix;
+};
+const SoundFileKind SoundFileKinds[] = {{u"WAV sound, 16-bit (*.wav)"_s, u"wav"_s},
+                                        {u"FLAC sound, 16-bit (*.flac)"_s, u"flac"_s},
+                                        {u"Ogg Vorbis sound (*.ogg)"_s, u"ogg"_s}};
+} // namespace
+
+AudioExportCommand::AudioExportCommand(MainWindow &mainWindow, QObject *parent)
+    : QObject(parent), mMain(mainWindow)
+{
+}
+
+AudioExportCommand::~AudioExportCommand() = default;
+
+void AudioExportCommand::run()
+{
+    if (isRunning())
+        return;
+    const QString path = askFileName();
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+QString AudioExportCommand::askFileName()
+{
+    QFileDialog dialog(&mMain, u"Export Audio"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const SoundFileKind &kind : SoundFileKinds)
+        filters << kind.filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(SoundFileKinds[0].suffix);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
+        dialog.setDefaultSuffix(SoundFileKinds[std::max<qsizetype>(0, filters.indexOf(filter))].suffix);
+    });
+    const Session &session = mMain.session();
+    const QFileInfo sessionFile(session.fileName);
+    const QString baseName = session.fileName.isEmpty() ? session.name : sessionFile.completeBaseName();
+    if (!session.fileName.isEmpty())
+        dialog.setDirectory(sessionFile.absolutePath());
+    dialog.selectFile(baseName + u".wav"_s);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    QString path = dialog.selectedFiles().value(0);
+    // A name with another extension gets the one of the chosen file type.
+    if (!AudioFileTypeOf(path)) {
+        const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+        path += u'.' + SoundFileKinds[chosen].suffix;
+    }
+    return path;
+}
+
+void AudioExportCommand::exportTo(const QString &path)
+{
+    if (isRunning())
+        return;
+    const std::optional<AudioFileType> type = AudioFileTypeOf(path);
+    if (!type) {
+        mMain.prompter().error(u"Cannot write \"%1\": choose a name ending in .wav, .flac or .ogg."_s.arg(path));
+        return;
+    }
+    // A cell that is not a number ends the command before anything is written.
+    mMain.runCommand([&] {
+        mJob = std::make_unique<AudioExportJob>(
+            std::make_unique<SessionSynth>(mMain.session().cells, SampleRate), path, *type);
+    });
+    if (!mJob)
+        return;
+
+    if (!mProgress) {
+        mProgress = new QProgressDialog(&mMain);
+        mProgress->setWindowTitle(u"Export Audio"_s);
+        mProgress->setWindowModality(Qt::WindowModal);
+        mProgress->setRange(0, ProgressSteps);
+        mProgress->setAutoClose(false);
+        mProgress->setAutoReset(false);
+        // Short exports end before the dialog would only flash.
+        mProgress->setMinimumDuration(300);
+        connect(mProgress, &QProgressDialog::canceled, this, [this] {
+            if (mJob)
+                mJob->cancel();
+        });
+    }
+    mProgress->setLabelText(u"Writing %1\u2026"_s.arg(QFileInfo(path).fileName()));
+    mProgress->setValue(0);
+
+    connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this](qint64 done, qint64 total) {
+        mProgress->setValue(total > 0 ? int(done * ProgressSteps / total) : ProgressSteps);
+    });
+    connect(mJob.get(), &AudioExportJob::finished, this, &AudioExportCommand::finish);
+    mJob->start();
+}
+
+void AudioExportCommand::finish(const AudioExportResult &result)
+{
+    // The job's thread has ended; the job goes once its signal is through.
+    mJob.release()->deleteLater();
+    mProgress->reset();
+    mProgress->hide();
+    if (result.outcome == AudioExportResult::Failed)
+        mMain.prompter().error(result.error);
+    emit finished(result.outcome);
+}

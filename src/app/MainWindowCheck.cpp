@@ -1,0 +1,54 @@
+// The session check in the status bar and the problems list, and the
+// download's progress.
+#include "app/MainWindow.h"
+#include "device/SessionCheck.h"
+#include "device/forms/DownloadProgressDialog.h"
+#include "device/forms/SessionProblemsDialog.h"
+#include "session/TimingSummary.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+void MainWindow::createCheckViews()
+{
+    mCheckSummary = new QLabel(this);
+    statusBar()->addWidget(mCheckSummary, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    mProblemsDialog = new SessionProblemsDialog(this);
+    connect(mProblemsDialog, &SessionProblemsDialog::cellChosen, this, [this](int column, int row) {
+        if (column >= mSession.cells.columnCount() || !isSessionShown())
+            return;
+        activateWindow();
+        selectCell({column, row});
+        // As a click on the cell would.
+        runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
+    });
+
+    mDownloadProgress = new DownloadProgressDialog(this);
+    mDeviceLink.setProgress(mDownloadProgress);
+    connect(mDownloadProgress, &DownloadProgressDialog::cancelRequested, this, [this] { mDeviceLink.cancelDownload(); });
+}
+
+void MainWindow::refreshCheck()
+{
+    statusBar()->clearMessage();
+    if (!isSessionShown()) {
+        mCheckSummary->clear();
+        mProblemsDialog->setProblems({}, {});
+        return;
+    }
+    const QList<SessionProblem> problems = checkSession(mSession, mDeviceLink.identifiedDevice());
+    const QString summary = problemSummary(problems);
+    mCheckSummary->setText(problems.isEmpty() ? summary : summary + u" \u2014 press F8"_s);
+    mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));
+}
+
+void MainWindow::showProblems()
+{
+    mProblemsDialog->show();
+    mProblemsDialog->raise();
+    mProblemsDialog->activateWindow();
+}

@@ -1,0 +1,142 @@
+#include "app/PreviewController.h"
+
+#include "app/AudioExportCommand.h"
+#include "app/MainWindow.h"
+#include "app/SessionGridModel.h"
+#include "playback/PlaybackPosition.h"
+#include "views/forms/GraphWindow.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphWindow)
+    : mMain(mainWindow), mGraph(graphWindow), mExport(new AudioExportCommand(mainWindow, this))
+{
+    mActionPlay = addCommand(u"&Play from Selected Segment"_s, QKeySequence(Qt::Key_F5),
+                             &PreviewController::playFromSelection);
+    mActionPause = addCommand(u"P&ause"_s, QKeySequence(Qt::Key_F6), &PreviewController::togglePause);
+    mActionPause->setCheckable(true);
+    mActionStop = addCommand(u"&Stop"_s, QKeySequence(Qt::Key_F7), &PreviewController::stop);
+
+    mMain.menuBar()->insertMenu(mMain.helpMenu()->menuAction(), createMenu(&mMain));
+    // After the graph window's own entries, which keep their places.
+    mGraph.menuBar()->addMenu(createMenu(&mGraph));
+
+    mActionExport = new QAction(u"&Export Audio\u2026"_s, &mMain);
+    connect(mActionExport, &QAction::triggered, this, &PreviewController::exportAudio);
+    mMain.fileMenu()->insertAction(mMain.quitAction(), mActionExport);
+    connect(mMain.fileMenu(), &QMenu::aboutToShow, this, &PreviewController::updateCommands);
+
+    mPosition = new QLabel(&mMain);
+    mPosition->setContentsMargins(0, 0, 8, 0);
+    mMain.statusBar()->addPermanentWidget(mPosition);
+    mGraphPosition = new QLabel(&mGraph);
+    mGraphPosition->setContentsMargins(0, 0, 8, 0);
+    mGraph.menuBar()->setCornerWidget(mGraphPosition);
+
+    connect(&mPlayer, &SessionPlayer::positionChanged, this, &PreviewController::showPosition);
+    connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
+    connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mMain.prompter().error(message); });
+    connect(mMain.gridModel(), &SessionGridModel::synced, this, &PreviewController::followCells);
+    updateCommands();
+}
+
+PreviewController::~PreviewController() = default;
+
+QAction *PreviewController::addCommand(const QString &caption, const QKeySequence &shortcut,
+                                       void (PreviewController::*handler)())
+{
+    // Owned by the main window, where the other commands are.
+    auto *action = new QAction(caption, &mMain);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+QMenu *PreviewController::createMenu(QWidget *parent)
+{
+    auto *menu = new QMenu(u"&Preview"_s, parent);
+    menu->addActions({mActionPlay, mActionPause, mActionStop});
+    connect(menu, &QMenu::aboutToShow, this, &PreviewController::updateCommands);
+    return menu;
+}
+
+int PreviewController::selectedColumn() const
+{
+    const QTableView &table = *mMain.sessionTable();
+    const QModelIndexList selected = table.selectionModel()->selectedIndexes();
+    int column = table.currentIndex().isValid() ? table.currentIndex().column() : 0;
+    for (const QModelIndex &index : selected)
+        column = std::min(column, index.column());
+    return column;
+}
+
+void PreviewController::playFromSelection()
+{
+    if (!mMain.isSessionShown())
+        return;
+    if (!mPlayer.play(mMain.session().cells, selectedColumn()))
+        mMain.prompter().error(mPlayer.lastError());
+}
+
+void PreviewController::togglePause()
+{
+    if (mPlayer.state() == SessionPlayer::State::Playing)
+        mPlayer.pause();
+    else if (mPlayer.state() == SessionPlayer::State::Paused)
+        mPlayer.resume();
+    updateCommands();
+}
+
+void PreviewController::stop()
+{
+    mPlayer.stop();
+}
+
+void PreviewController::exportAudio()
+{
+    if (mMain.isSessionShown())
+        mExport->run();
+}
+
+// The one place where edited cells reach the preview: every command ends by
+// bringing the spreadsheet up to date.
+void PreviewController::followCells()
+{
+    // Commands show or hide the session after the cells: look once they are done.
+    QTimer::singleShot(0, this, [this] {
+        if (!mMain.isSessionShown())
+            mPlayer.stop();
+        else
+            mPlayer.setCells(mMain.session().cells);
+        updateCommands();
+    });
+}
+
+void PreviewController::showPosition()
+{
+    const int column = mPlayer.playingColumn();
+    mMain.gridModel()->setPlayingColumn(column);
+    const double seconds = column < 0 ? -1 : mPlayer.positionSeconds();
+    mGraph.setPlayCursor(seconds);
+    const QString text =
+        column < 0 ? QString() : PlaybackPositionText(seconds, mPlayer.totalSeconds(), column + 1);
+    mPosition->setText(text);
+    mGraphPosition->setText(text);
+}
+
+void PreviewController::updateCommands()
+{
+    const bool shown = mMain.isSessionShown();
+    const SessionPlayer::State state = mPlayer.state();
+    mActionPlay->setEnabled(shown);
+    mActionPause->setEnabled(state != SessionPlayer::State::Stopped);
+    mActionPause->setChecked(state == SessionPlayer::State::Paused);
+    mActionStop->setEnabled(state != SessionPlayer::State::Stopped);
+    mActionExport->setEnabled(shown);
+}

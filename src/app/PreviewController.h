@@ -1,0 +1,56 @@
+#pragma once
+
+#include "playback/SessionPlayer.h"
+
+#include <QObject>
+
+class AudioExportCommand;
+class GraphWindow;
+class MainWindow;
+class QAction;
+class QLabel;
+class QMenu;
+
+// The preview's commands in both windows: Play from the selected segment,
+// Pause and Stop in a Preview menu, and File > Export Audio. While the
+// preview plays, the spreadsheet shades the playing segment, the time graph
+// shows the play cursor and both windows show the position.
+class PreviewController : public QObject
+{
+    Q_OBJECT
+public:
+    PreviewController(MainWindow &mainWindow, GraphWindow &graphWindow);
+    ~PreviewController() override;
+
+    void playFromSelection();
+    // Pauses while playing, resumes while paused.
+    void togglePause();
+    void stop();
+    void exportAudio();
+
+    const SessionPlayer &player() const { return mPlayer; }
+    AudioExportCommand &exportCommand() { return *mExport; }
+    // The position in the main window's status bar and beside the graph
+    // window's menus.
+    QLabel *positionLabel() const { return mPosition; }
+    QLabel *graphPositionLabel() const { return mGraphPosition; }
+
+private:
+    QAction *addCommand(const QString &caption, const QKeySequence &shortcut, void (PreviewController::*handler)());
+    QMenu *createMenu(QWidget *parent);
+    int selectedColumn() const;
+    void followCells();
+    void showPosition();
+    void updateCommands();
+
+    MainWindow &mMain;
+    GraphWindow &mGraph;
+    SessionPlayer mPlayer;
+    AudioExportCommand *mExport;
+    QAction *mActionPlay;
+    QAction *mActionPause;
+    QAction *mActionStop;
+    QAction *mActionExport;
+    QLabel *mPosition;
+    QLabel *mGraphPosition;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Full-text search over every page of a help folder. The pages are read once,
+// as plain text; a page matches when it holds every word of the query,
+// without regard to case.
+class HelpSearch
+{
+public:
+    struct Hit
+    {
+        QString topic;   // the page's topic identifier
+        QString title;   // the page's title, or the identifier when it has none
+        QString excerpt; // the text around the first word's first occurrence
+        int count = 0;   // occurrences of the query's words on the page
+    };
+
+    explicit HelpSearch(const QString &helpFolder);
+
+    // The matching pages, most occurrences first, then by title. Empty for a
+    // query without words.
+    QList<Hit> find(const QString &query) const;
+
+private:
+    struct Page
+    {
+        QString topic;
+        QString title;
+        QString text;
+    };
+    QList<Page> mPages;
+};

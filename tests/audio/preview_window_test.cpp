@@ -1,0 +1,190 @@
+// The preview in the windows, heard through the sound server's output: the
+// playing segment, the play cursor and the position follow the sound, and
+// File > Export Audio writes in the background.
+#include "MenuCommands.h"
+#include "ScriptedPrompter.h"
+#include "SoundFiles.h"
+#include "SoundServer.h"
+#include "TestSupport.h"
+#include "UserInput.h"
+#include "app/AudioExportCommand.h"
+#include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
+#include "app/PreviewController.h"
+#include "app/SessionGridModel.h"
+#include "session/TimingSummary.h"
+#include "views/TimeGraph.h"
+#include "views/GraphGeometry.h"
+#include "views/forms/GraphWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+using State = SessionPlayer::State;
+
+void needSoundServer()
+{
+    static const SoundServer server;
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+}
+
+// The main window showing a session of the given times.
+struct PreviewFixture
+{
+    explicit PreviewFixture(std::initializer_list<const char *> times)
+        : windows(QStringList())
+        , main(*windows.mainWindow)
+        , graph(*windows.graphWindow)
+        , preview(*windows.preview)
+        , model(*main.gridModel())
+    {
+        main.setPrompter(prompter);
+        graph.setPrompter(prompter);
+        main.session() = sessionWithTimes(PulsedSession, times);
+        main.session().name = u"heard"_s;
+        main.cellsChanged();
+        main.setSessionShown(true);
+        main.show();
+        updateTimingSummary(main.session(), main, 1);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+    }
+    QString position() const { return preview.positionLabel()->text(); }
+    QVariant shade(int column) const { return model.index(5, column).data(Qt::BackgroundRole); }
+
+    ScriptedPrompter prompter;
+    MirandelWindows windows;
+    MainWindow &main;
+    GraphWindow &graph;
+    PreviewController &preview;
+    SessionGridModel &model;
+};
+} // namespace
+
+TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
+{
+    needSoundServer();
+    PreviewFixture f({"0:01.0", "0:01.0", "0:03.0"});
+    f.main.selectCell({1, 4});
+    const QModelIndex selected = f.main.sessionTable()->currentIndex();
+    const QString panel = f.main.timingPanel()->toPlainText();
+
+    typeKey(f.main.sessionTable(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.position().isEmpty(); }, 3000)) << f.prompter.errors.join(u'\n');
+    EXPECT_EQ(f.position(), u"0:01 / 0:05, segment 2"_s);
+    EXPECT_EQ(f.model.playingColumn(), 1);
+    EXPECT_NE(f.shade(1), f.shade(0));
+
+    // Segment 3 is heard from the second second on; the shading moves with it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.model.playingColumn() == 2; }, 3000));
+    EXPECT_EQ(f.position(), u"0:02 / 0:05, segment 3"_s);
+    EXPECT_EQ(f.shade(1), f.shade(0));
+    EXPECT_EQ(f.main.sessionTable()->currentIndex(), selected);
+    EXPECT_EQ(f.main.timingPanel()->toPlainText(), panel);
+
+    // On the time graph the cursor runs through segment 3, ahead with the sound.
+    f.main.showTimeGraph();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.graph));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->isVisible(); }, 2000));
+    const int width = GraphGeometry(f.graph.scrollBox()->width(), f.graph.scrollBox()->height()).width;
+    const int x = f.graph.playCursor()->x();
+    EXPECT_GE(x, TimeGraphX(f.main.session().cells, 5, width, 2.0));
+    EXPECT_LE(x, TimeGraphX(f.main.session().cells, 5, width, 5.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->x() > x; }, 3000));
+
+    // Pause and Stop by their keys in the graph window.
+    typeKey(&f.graph, Qt::Key_F6);
+    EXPECT_EQ(f.preview.player().state(), State::Paused);
+    const QString paused = f.position();
+    const int pausedX = f.graph.playCursor()->x();
+    QTest::qWait(400);
+    EXPECT_EQ(f.position(), paused);
+    EXPECT_EQ(f.graph.playCursor()->x(), pausedX);
+    typeKey(&f.graph, Qt::Key_F7);
+    EXPECT_EQ(f.preview.player().state(), State::Stopped);
+    EXPECT_TRUE(f.position().isEmpty());
+    EXPECT_FALSE(f.graph.playCursor()->isVisible());
+    EXPECT_EQ(f.model.playingColumn(), -1);
+    EXPECT_TRUE(f.prompter.errors.isEmpty());
+}
+
+TEST(PreviewWindows, EditsWhilePlayingAreHeardAtOnce)
+{
+    needSoundServer();
+    PreviewFixture f({"0:01.0", "0:02.0"});
+    f.main.selectCell({0, 1});
+    menuCommand(f.main, u"&Play from Selected Segment"_s)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.position().isEmpty(); }, 3000));
+    EXPECT_TRUE(f.position().contains(u"/ 0:03"_s)) << f.position();
+    // A longer segment 2, stepped as the user does: the sound now lasts longer.
+    f.main.selectCell({1, 1});
+    f.main.runCommand([&] { f.main.stepUp(); });
+    const QString stepped = f.main.session().cells.cell(1, 1);
+    ASSERT_NE(stepped, u"0:02.0"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.position().contains(u"/ 0:03"_s); }, 1000)) << f.position();
+    EXPECT_GT(f.preview.player().totalSeconds(), 3.0);
+    menuCommand(f.main, u"&Stop"_s)->trigger();
+}
+
+TEST(PreviewWindows, ExportAudioWritesOrLeavesNothingAndKeepsTheWindowAnswering)
+{
+    QTemporaryDir folder;
+    const struct
+    {
+        const char *times;
+        const char *typed;   // in the file dialog, the Ogg type chosen
+        bool cancel;
+        const char *written; // nothing when cancelled
+        qint64 frames;
+    } cases[] = {{"0:30.0", "short", false, "short.ogg", 30 * 44100},
+                 {"30:00.0", "long.ogg", true, "", 0}};
+    for (const auto &c : cases) {
+        PreviewFixture f({c.times, c.times, c.times, c.times});
+        QSignalSpy finished(&f.preview.exportCommand(), &AudioExportCommand::finished);
+        QTimer::singleShot(0, [&] {
+            const auto dialogShown = [] { return qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); };
+            ASSERT_TRUE(QTest::qWaitFor(dialogShown, 3000));
+            QFileDialog *dialog = dialogShown();
+            // The Ogg type, chosen with the keys as a user does.
+            auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+            typeKey(types, Qt::Key_Down);
+            typeKey(types, Qt::Key_Down);
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(QString::fromLatin1(c.typed));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        menuCommand(f.main, u"&Export Audio\u2026"_s)->trigger();
+        ASSERT_TRUE(f.preview.exportCommand().isRunning()) << f.prompter.errors.join(u'\n');
+        if (c.cancel) {
+            // The window goes on answering while the export runs.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return f.preview.exportCommand().progressDialog()->isVisible(); }, 3000));
+            clickMouse(f.preview.exportCommand().progressDialog()->findChild<QPushButton *>(), Qt::LeftButton);
+        }
+        ASSERT_TRUE(finished.wait(60000));
+        EXPECT_EQ(finished.first().first().value<AudioExportResult::Outcome>(),
+                  c.cancel ? AudioExportResult::Cancelled : AudioExportResult::Written);
+        const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left, c.cancel ? QStringList() : QStringList({QString::fromLatin1(c.written)}));
+        if (!c.cancel) {
+            EXPECT_EQ(readSoundFile(folder.filePath(QString::fromLatin1(c.written))).frames, 4 * c.frames);
+        }
+        EXPECT_TRUE(f.prompter.errors.isEmpty());
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+    }
+}

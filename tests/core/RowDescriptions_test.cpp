@@ -1,0 +1,32 @@
+#include "TestSupport.h"
+
+#include "session/RowDescriptions.h"
+#include "session/Session.h"
+#include "session/ValueStepping.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Every row's tooltip names the two ends of the values it steps through.
+TEST(RowDescriptions, NameTheEndsOfEachSteppedRow)
+{
+    for (const int kind : {int(PulsedSession), int(DualBinauralSession)}) {
+        Session session = sessionWithTimes(kind, {"1:00.0", "1:00.0"});
+        session.cells.setCell(1, 2, kind == PulsedSession ? u"PCh"_s : u"dbb"_s);
+        EXPECT_TRUE(rowDescription(kind, 0).isEmpty());
+        EXPECT_TRUE(rowDescription(kind, SessionGrid::RowCount).isEmpty());
+        for (int row = 1; row < SessionGrid::RowCount; ++row) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " row " << row);
+            const QString text = rowDescription(kind, row);
+            EXPECT_FALSE(text.isEmpty());
+            QStringList values = workingList(session, {1, row});
+            values.removeAll(QString());
+            if (values.isEmpty())
+                continue;
+            EXPECT_TRUE(text.contains(values.first())) << text;
+            EXPECT_TRUE(text.contains(values.last())) << text;
+            EXPECT_TRUE(text.contains(u"Up(+)"_s)) << text;
+        }
+    }
+}
