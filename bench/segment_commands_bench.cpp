@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 // Confirms every cut; any error would mean the benchmark measures a refusal.
@@ -62,6 +63,20 @@ public:
         refresh();
     }
 
+    void undo()
+    {
+        MainWindow &form = *windows.mainWindow;
+        form.runCommand([&form] { form.undo(); });
+        refresh();
+    }
+
+    void redo()
+    {
+        MainWindow &form = *windows.mainWindow;
+        form.runCommand([&form] { form.redo(); });
+        refresh();
+    }
+
     int segments() { return windows.mainWindow->session().cells.columnCount(); }
 
 private:
@@ -98,4 +113,53 @@ void BM_CutSegment2(benchmark::State &state)
         state.SkipWithError("the session did not return to 1000 segments");
 }
 BENCHMARK(BM_CutSegment2)->Unit(benchmark::kMillisecond);
+
+// Undo, then redo, of Cut Segment 2 in a 1000-segment session, with the
+// window's refresh.
+void BM_UndoCutSegment2(benchmark::State &state)
+{
+    EditingWindow window(1000);
+    window.cut();
+    for (auto _ : state) {
+        window.undo();
+        state.PauseTiming();
+        window.redo();
+        state.ResumeTiming();
+    }
+    if (window.segments() != 999)
+        state.SkipWithError("the redo did not cut again");
+}
+BENCHMARK(BM_UndoCutSegment2)->Unit(benchmark::kMillisecond);
+
+void BM_RedoCutSegment2(benchmark::State &state)
+{
+    EditingWindow window(1000);
+    window.cut();
+    window.undo();
+    for (auto _ : state) {
+        window.redo();
+        state.PauseTiming();
+        window.undo();
+        state.ResumeTiming();
+    }
+    if (window.segments() != 1000)
+        state.SkipWithError("the undo did not bring the segment back");
+}
+BENCHMARK(BM_RedoCutSegment2)->Unit(benchmark::kMillisecond);
+
+// What 1000 undo steps keep: alternating Cut and Insert at segment 2 of a
+// 1000-segment session, heap growth reported as a counter.
+void BM_UndoHistoryMemory(benchmark::State &state)
+{
+    for (auto _ : state) {
+        EditingWindow window(1000);
+        const size_t before = mallinfo2().uordblks;
+        for (int step = 0; step < 500; ++step) {
+            window.cut();
+            window.insert();
+        }
+        state.counters["MB"] = double(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+    }
+}
+BENCHMARK(BM_UndoHistoryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace

@@ -53,6 +53,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     createCheckViews();
     createMenus();
     initialize(arguments);
+    setUpRecovery();
     qApp->installEventFilter(this);
     connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this, &MainWindow::openNamedFile);
 }
@@ -169,6 +170,7 @@ void MainWindow::createMenus()
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
     mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
                                         QKeySequence(u"Ctrl+Shift+C"_s));
+    createUndoActions();
 
     mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
     mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
@@ -233,6 +235,7 @@ void MainWindow::updateSessionCommands()
     const bool shown = isSessionShown();
     for (QAction *action : std::as_const(mSessionCommands))
         action->setEnabled(shown);
+    updateUndoActions();
 }
 
 void MainWindow::runCommand(const std::function<void()> &command)
@@ -454,6 +457,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    mRecoveryTimer.stop();
+    mRecoveryCopy.remove();
     mDeviceLink.closePort();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
@@ -463,8 +468,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::newSession()
 {
-    if (FileCommands::maybeSave(context()))
-        ::newSession(context());
+    if (!maybeSave())
+        return;
+    ::newSession(context());
+    mDocument.startAfresh(mSession.modified != 0);
 }
 
 void MainWindow::quit()

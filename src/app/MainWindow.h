@@ -4,13 +4,17 @@
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
 #include "device/Settings.h"
+#include "files/RecoveryCopy.h"
 #include "session/Session.h"
+#include "session/SessionDocument.h"
 #include "session/SessionContext.h"
 #include "session/SessionView.h"
+#include "session/ValueStepping.h"
 #include "session/forms/QtPrompter.h"
 #include "views/GraphKind.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 
 class QAction;
@@ -39,6 +43,7 @@ public:
     ~MainWindow() override;
 
     Session &session() { return mSession; }
+    SessionDocument &document() { return mDocument; }
     SessionContext context() { return {mSession, *mPrompter, *this}; }
     Prompter &prompter() { return *mPrompter; }
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
@@ -101,6 +106,10 @@ public:
     // Open for a file dropped on the window or picked from Recent Files.
     void openNamedFile(const QString &path);
     void openRecentFile(const QString &path);
+    void undo();
+    void redo();
+    // How long unsaved changes wait before their recovery copy is written.
+    void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
 
     // Menus that other parts add their commands to.
     QMenu *fileMenu() const { return mFileMenu; }
@@ -143,6 +152,22 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
                         const QKeySequence &shortcut = {});
     void updateSessionCommands();
+    // Edits
+    void stepSelectedCell(StepDirection direction);
+    void createUndoActions();
+    void updateUndoActions();
+    void showRestored(const EditStep &step);
+    // Takes over what a file command did to the modified flag.
+    void adoptModifiedFlag();
+    // After an Open: the history starts afresh with a file read; otherwise
+    // the save prompt may have saved or dropped the changes.
+    void takeOpenedFile(bool read);
+    // Recovery copy
+    void setUpRecovery();
+    void scheduleRecoveryCopy();
+    void writeRecoveryCopy();
+    // Offers the copy a previous run left; true when it was restored.
+    bool offerRecovery();
     void refreshLayout();
     bool handleKeyDown(QKeyEvent *event);
     bool handleKeyPress(QKeyEvent *event);
@@ -199,6 +224,8 @@ private:
     QAction *mActionSaveAs;
     QAction *mActionPrint;
     QAction *mActionQuit;
+    QAction *mActionUndo;
+    QAction *mActionRedo;
     QAction *mActionCopySegment;
     QAction *mActionPasteSegment;
     QAction *mActionCutSegment;
@@ -222,7 +249,11 @@ private:
     QString mCaption;
 
     MirandelWindows &mWindows;
-    Session mSession;
+    SessionDocument mDocument;
+    Session &mSession{mDocument.session()};
+    RecoveryCopy mRecoveryCopy;
+    QTimer mRecoveryTimer;
+    bool mRecoveryOffered = false;
     QtPrompter mQtPrompter;
     Prompter *mPrompter;
     SessionGridModel *mGridModel;

@@ -1,36 +1,59 @@
-// Segment and value commands of the main window.
+// Segment and value commands of the main window, each one undo step.
 #include "app/MainWindow.h"
 
 #include "session/SegmentCommands.h"
+#include "session/SessionRows.h"
 #include "session/SessionText.h"
 #include "session/ValueStepping.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
-// Stepping needs one row: a selection over several rows steps nothing.
-void stepSelectedCell(MainWindow &form, StepDirection direction)
+bool isLoopRow(int row)
 {
-    const CellRange range = form.readSelection();
-    if (range.top == range.bottom)
-        stepValue(form.context(), direction);
+    return row == SessionRows::LoopSegs || row == SessionRows::LoopTimes;
+}
+
+// A segment command at the selected segment, which refreshes the timing there.
+EditStep segmentStep(const QString &verb, const CellPos &cell)
+{
+    return {u"%1 Segment %2"_s.arg(verb).arg(cell.column + 1), cell, cell.column + 1};
 }
 } // namespace
 
 void MainWindow::newSegment()
 {
-    ::newSegment(context());
+    const int added = mSession.cells.columnCount();
+    mDocument.edit({u"New Segment"_s, {added, 1}, added + 1}, [this] { ::newSegment(context()); });
 }
 
 void MainWindow::stepUp()
 {
-    stepSelectedCell(*this, StepDirection::Up);
+    stepSelectedCell(StepDirection::Up);
 }
 
 void MainWindow::stepDown()
 {
-    stepSelectedCell(*this, StepDirection::Down);
+    stepSelectedCell(StepDirection::Down);
+}
+
+// Stepping needs one row: a selection over several rows steps nothing.
+// Steps of one cell in a row are one undo step; loop entries, which refresh
+// the timing, each their own.
+void MainWindow::stepSelectedCell(StepDirection direction)
+{
+    const CellRange range = readSelection();
+    if (range.top != range.bottom)
+        return;
+    const CellPos cell = range.topLeft();
+    const QString label = rowLabels(mSession.kind).value(cell.row);
+    const bool loop = isLoopRow(cell.row);
+    const EditStep step{u"Change %1 of Segment %2"_s.arg(label).arg(cell.column + 1), cell,
+                        loop ? cell.column + 1 : 0, loop ? EditStep::NoMerge : EditStep::ValueStep};
+    mDocument.edit(step, [this, direction] { stepValue(context(), direction); });
 }
 
 void MainWindow::copySegment()
@@ -49,17 +72,17 @@ void MainWindow::copySessionText()
 void MainWindow::pasteSegment()
 {
     readSelection();
-    ::pasteSegment(context());
+    mDocument.edit(segmentStep(u"Paste"_s, mSession.currentCell), [this] { ::pasteSegment(context()); });
 }
 
 void MainWindow::cutSegment()
 {
     readSelection();
-    ::cutSegment(context());
+    mDocument.edit(segmentStep(u"Cut"_s, mSession.currentCell), [this] { ::cutSegment(context()); });
 }
 
 void MainWindow::insertSegment()
 {
     readSelection();
-    ::insertSegment(context());
+    mDocument.edit(segmentStep(u"Insert"_s, mSession.currentCell), [this] { ::insertSegment(context()); });
 }

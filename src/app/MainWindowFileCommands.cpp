@@ -8,53 +8,85 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
 void MainWindow::openStartupFile()
 {
-    FileCommands::openStartupFile(context(), mStartupFileName);
+    // A session restored from its recovery copy is not replaced unasked.
+    if (!std::exchange(mRecoveryOffered, true) && offerRecovery()) {
+        mStartupFileName.clear();
+        return;
+    }
+    if (FileCommands::openStartupFile(context(), mStartupFileName))
+        mDocument.startAfresh();
 }
 
 void MainWindow::openFile()
 {
-    FileCommands::openFile(context());
+    takeOpenedFile(FileCommands::openFile(context()));
+}
+
+void MainWindow::takeOpenedFile(bool read)
+{
+    if (read)
+        mDocument.startAfresh();
+    else
+        adoptModifiedFlag();
 }
 
 void MainWindow::saveFile()
 {
     FileCommands::saveFile(context());
+    adoptModifiedFlag();
 }
 
 void MainWindow::saveFileAs()
 {
     FileCommands::saveFileAs(context());
+    adoptModifiedFlag();
 }
 
 void MainWindow::renameSession()
 {
-    FileCommands::renameSession(context());
+    EditStep step{u"Name Session"_s, mSession.currentCell};
+    step.showsCaption = true;
+    mDocument.edit(step, [this] { FileCommands::renameSession(context()); });
 }
 
 void MainWindow::editDescription()
 {
-    FileCommands::editDescription(context());
+    mDocument.edit({u"Session Description"_s, mSession.currentCell}, [this] { FileCommands::editDescription(context()); });
 }
 
 bool MainWindow::maybeSave()
 {
-    return FileCommands::maybeSave(context());
+    const bool noChangeLeft = FileCommands::maybeSave(context());
+    adoptModifiedFlag();
+    return noChangeLeft;
+}
+
+void MainWindow::adoptModifiedFlag()
+{
+    // Saved, or changes the user chose to drop; a cancelled Save As marks the
+    // session modified as it stands.
+    if (mSession.modified == 0 && mDocument.isModified())
+        mDocument.markSaved();
+    else if (mSession.modified != 0 && !mDocument.isModified())
+        mDocument.markModified();
 }
 
 void MainWindow::openNamedFile(const QString &path)
 {
-    runCommand([this, path] { FileCommands::openNamedFile(context(), path); });
+    runCommand([this, path] { takeOpenedFile(FileCommands::openNamedFile(context(), path)); });
 }
 
 void MainWindow::openRecentFile(const QString &path)
 {
     runCommand([this, path] {
-        if (!FileCommands::openNamedFile(context(), path))
+        takeOpenedFile(FileCommands::openNamedFile(context(), path));
+        if (!QFileInfo::exists(path))
             mRecentFilesMenu->removeFile(path);
     });
 }

@@ -35,9 +35,6 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     mPosition = new QLabel(&mMain);
     mPosition->setContentsMargins(0, 0, 8, 0);
     mMain.statusBar()->addPermanentWidget(mPosition);
-    mGraphPosition = new QLabel(&mGraph);
-    mGraphPosition->setContentsMargins(0, 0, 8, 0);
-    mGraph.menuBar()->setCornerWidget(mGraphPosition);
 
     connect(&mPlayer, &SessionPlayer::positionChanged, this, &PreviewController::showPosition);
     connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
@@ -127,7 +124,7 @@ void PreviewController::showPosition()
     const QString text =
         column < 0 ? QString() : PlaybackPositionText(seconds, mPlayer.totalSeconds(), column + 1);
     mPosition->setText(text);
-    mGraphPosition->setText(text);
+    mGraph.setPlayPosition(text);
 }
 
 void PreviewController::updateCommands()

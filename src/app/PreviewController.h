@@ -30,10 +30,8 @@ public:
 
     const SessionPlayer &player() const { return mPlayer; }
     AudioExportCommand &exportCommand() { return *mExport; }
-    // The position in the main window's status bar and beside the graph
-    // window's menus.
+    // The position in the main window's status bar.
     QLabel *positionLabel() const { return mPosition; }
-    QLabel *graphPositionLabel() const { return mGraphPosition; }
 
 private:
     QAction *addCommand(const QString &caption, const QKeySequence &shortcut, void (PreviewController::*handler)());
@@ -52,5 +50,4 @@ private:
     QAction *mActionStop;
     QAction *mActionExport;
     QLabel *mPosition;
-    QLabel *mGraphPosition;
 };

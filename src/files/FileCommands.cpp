@@ -14,10 +14,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
-void readFile(const SessionContext &context, const QString &path)
+bool readFile(const SessionContext &context, const QString &path)
 {
-    if (readSessionFile(context, path))
-        context.view.fileOpenedOrSaved(path);
+    if (!readSessionFile(context, path))
+        return false;
+    context.view.fileOpenedOrSaved(path);
+    return true;
 }
 
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
@@ -66,17 +68,17 @@ void saveFileAs(const SessionContext &context)
     saveFile(context);
 }
 
-void openFile(const SessionContext &context)
+bool openFile(const SessionContext &context)
 {
     if (!maybeSave(context))
-        return;
+        return false;
     const QString name = context.view.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.session));
     if (name.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(name))
-        readFile(context, name);
-    else
-        context.prompter.error(u"No Such File"_s);
+        return readFile(context, name);
+    context.prompter.error(u"No Such File"_s);
+    return false;
 }
 
 bool openNamedFile(const SessionContext &context, const QString &path)
@@ -85,16 +87,14 @@ bool openNamedFile(const SessionContext &context, const QString &path)
         context.prompter.error(u"No Such File"_s);
         return false;
     }
-    if (maybeSave(context))
-        readFile(context, path);
-    return true;
+    return maybeSave(context) && readFile(context, path);
 }
 
-void openStartupFile(const SessionContext &context, QString &startupFileName)
+bool openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
-        return;
-    readFile(context, std::exchange(startupFileName, QString()));
+        return false;
+    return readFile(context, std::exchange(startupFileName, QString()));
 }
 
 void renameSession(const SessionContext &context)

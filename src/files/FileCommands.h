@@ -15,14 +15,16 @@ bool maybeSave(const SessionContext &context);
 void saveFile(const SessionContext &context);
 // Overwrites no file but the session's own.
 void saveFileAs(const SessionContext &context);
-void openFile(const SessionContext &context);
+// True when a file was read into the session.
+bool openFile(const SessionContext &context);
 // Open for a file chosen without the dialog (dropped on the window, picked
 // from Recent Files): "No Such File" when it is gone, otherwise the save
-// prompt and the file. False when the file is gone.
+// prompt and the file. True when the file was read into the session.
 bool openNamedFile(const SessionContext &context, const QString &path);
 // Reads the command-line file once, without a prompt; startupFileName is
 // emptied first, so a report shown meanwhile cannot make it read again.
-void openStartupFile(const SessionContext &context, QString &startupFileName);
+// True when a file was read.
+bool openStartupFile(const SessionContext &context, QString &startupFileName);
 void renameSession(const SessionContext &context);
 void editDescription(const SessionContext &context);
 } // namespace FileCommands

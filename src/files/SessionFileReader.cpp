@@ -73,6 +73,13 @@ bool readSessionFile(const SessionContext &context, const QString &path)
             SessionFileParser::DescriptionLineLimit));
     }
 
+    showSessionFileContent(context, std::move(content), path);
+    return true;
+}
+
+void showSessionFileContent(const SessionContext &context, SessionFileContent content, const QString &path)
+{
+    Session &session = context.session;
     session.fileName = path;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
@@ -96,5 +103,4 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     session.modified = 0;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);
-    return true;
 }

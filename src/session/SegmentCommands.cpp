@@ -119,7 +119,6 @@ void pasteSegment(const SessionContext &context)
     session.cells.shiftRightFrom(k);
     for (int row = 1; row < SessionGrid::RowCount; ++row)
         session.cells.setCell(k, row, session.segmentClipboard.value(row));
-    session.cells.setCell(k, 0, QString::number(k + 1));
     finishShift(context, k);
 }
 

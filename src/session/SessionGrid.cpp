@@ -1,31 +1,76 @@
 #include "session/SessionGrid.h"
 
-SessionGrid::SessionGrid()
-    : mColumns(1)
+#include <algorithm>
+
+namespace {
+std::shared_ptr<SessionGrid::Column> emptyColumn()
 {
+    static const auto empty = std::make_shared<SessionGrid::Column>();
+    return empty;
+}
+} // namespace
+
+SessionGrid::SessionGrid()
+    : mColumns(1, emptyColumn())
+{
+}
+
+const QString &SessionGrid::segmentNumber(int column)
+{
+    // Built once, far beyond the positions a session can reach: a longer
+    // grid (a test, a file being cut) shows its last number from there on.
+    static const std::vector<QString> numbers = [] {
+        std::vector<QString> texts(4 * MaxSegments);
+        for (size_t k = 0; k < texts.size(); ++k)
+            texts[k] = QString::number(k + 1);
+        return texts;
+    }();
+    return size_t(column) < numbers.size() ? numbers[size_t(column)] : numbers.back();
 }
 
 void SessionGrid::setColumnCount(int count)
 {
-    mColumns.resize(size_t(count < 1 ? 1 : count));
+    mColumns.resize(size_t(std::max(count, 1)), emptyColumn());
+}
+
+void SessionGrid::setCell(int column, int row, const QString &text)
+{
+    if (row == 0)
+        return;
+    std::shared_ptr<Column> &stored = mColumns[size_t(column)];
+    if (stored.use_count() > 1)
+        stored = std::make_shared<Column>(*stored);
+    (*stored)[size_t(row)] = text;
+}
+
+SessionGrid::Column SessionGrid::column(int column) const
+{
+    Column cells = *mColumns[size_t(column)];
+    cells[0] = segmentNumber(column);
+    return cells;
+}
+
+void SessionGrid::setColumn(int column, const Column &cells)
+{
+    auto stored = std::make_shared<Column>(cells);
+    (*stored)[0].clear();
+    mColumns[size_t(column)] = std::move(stored);
 }
 
 void SessionGrid::shiftRightFrom(int k)
 {
     mColumns.insert(mColumns.begin() + k, mColumns[size_t(k)]);
-    renumberFrom(k + 1);
 }
 
 void SessionGrid::shiftLeftOnto(int k)
 {
     mColumns.erase(mColumns.begin() + k);
     if (mColumns.empty())
-        mColumns.resize(1);
-    renumberFrom(k);
+        mColumns.push_back(emptyColumn());
 }
 
-void SessionGrid::renumberFrom(int column)
+bool SessionGrid::operator==(const SessionGrid &other) const
 {
-    for (int j = column; j < columnCount(); ++j)
-        mColumns[size_t(j)][0] = QString::number(j + 1);
+    return std::equal(mColumns.begin(), mColumns.end(), other.mColumns.begin(), other.mColumns.end(),
+                      [](const auto &a, const auto &b) { return a == b || *a == *b; });
 }

@@ -2,11 +2,17 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 // The cells of the session spreadsheet: one column per segment, rows 0 to 14
 // (row 0 the segment number). This store is the session; the visible grid is
 // only a view of it. Always at least one column.
+//
+// Columns are shared between copies until one of them writes, so a copy of
+// the whole grid (an undo step) costs a pointer per segment. Row 0 is not
+// stored: a segment's number is its position, so shifting segments writes
+// nothing and leaves every column shared.
 class SessionGrid
 {
 public:
@@ -17,23 +23,31 @@ public:
     SessionGrid();
 
     int columnCount() const { return int(mColumns.size()); }
-    // Below 1 gives 1 column. New columns are empty.
+    // Below 1 gives 1 column. New columns are empty but for their number.
     void setColumnCount(int count);
 
-    const QString &cell(int column, int row) const { return mColumns[size_t(column)][size_t(row)]; }
-    void setCell(int column, int row, const QString &text) { mColumns[size_t(column)][size_t(row)] = text; }
-    const Column &column(int column) const { return mColumns[size_t(column)]; }
-    void setColumn(int column, const Column &cells) { mColumns[size_t(column)] = cells; }
+    const QString &cell(int column, int row) const
+    {
+        return row == 0 ? segmentNumber(column) : (*mColumns[size_t(column)])[size_t(row)];
+    }
+    // Row 0 follows the position and takes no text.
+    void setCell(int column, int row, const QString &text);
+    Column column(int column) const;
+    // Row 0 of cells is not used.
+    void setColumn(int column, const Column &cells);
 
-    // Adds a column and moves columns k.. one place right, numbering row 0
-    // from k + 1 on; column k keeps its cells until the caller rewrites it.
+    // Adds a column at k that holds the cells of the column that was there
+    // until the caller rewrites it, moving columns k.. one place right.
     void shiftRightFrom(int k);
-    // Removes column k and moves the columns after it one place left,
-    // numbering row 0 from k on.
+    // Removes column k and moves the columns after it one place left.
     void shiftLeftOnto(int k);
 
-private:
-    void renumberFrom(int column);
+    // The same cells, also where they are not shared.
+    bool operator==(const SessionGrid &other) const;
+    bool operator!=(const SessionGrid &other) const { return !(*this == other); }
 
-    std::vector<Column> mColumns;
+private:
+    static const QString &segmentNumber(int column);
+
+    std::vector<std::shared_ptr<Column>> mColumns;
 };

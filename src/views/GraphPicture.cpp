@@ -49,7 +49,9 @@ void paintScale(QPainter &painter, const QList<ScaleTick> &ticks, int baseline, 
     const int hzTop = std::max(0, ticks.first().tick.y1() - 1 - units.height());
     painter.drawText(QPoint(5, hzTop + units.ascent()), u"Hz"_s);
     if (mode == GraphKind::Time)
-        painter.drawText(QPoint(5, baseline + 3 + units.ascent()), u"min"_s);
+        // Right-aligned, clear of the "1" label on a low graph.
+        painter.drawText(QPoint(ScaleStripWidth - 1 - units.horizontalAdvance(u"min"_s), baseline + 3 + units.ascent()),
+                         u"min"_s);
     painter.setFont(labelFont);
 }
 

@@ -7,6 +7,7 @@
 #include "session/Prompter.h"
 #include "session/SegmentCommands.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "session/ValueLists.h"
 #include "session/ValueStepping.h"
 
@@ -127,14 +128,33 @@ void run(Command command, const SessionContext &context)
     }
 }
 
+// The part of a session that undo restores, as text.
+QStringList dataOf(const Session &session)
+{
+    QStringList data{session.name, QString::number(session.kind)};
+    data += session.descriptionLines;
+    for (int column = 0; column < session.cells.columnCount(); ++column) {
+        const SessionGrid::Column cells = session.cells.column(column);
+        data += QStringList(cells.begin(), cells.end());
+    }
+    return data;
+}
+
 // Whatever the user does, the segments stay numbered 1..N with 1 <= N <= 1000
 // and the loop rows stay a valid encoding; a refused command changes nothing.
-TEST(RandomEditing, KeepsTheSessionValid)
+// Undoing every step gives back the session as it was, redoing every step
+// the session as it ended.
+TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
 {
     int commandsRun = 0;
     for (unsigned seed = 1; seed <= 24; ++seed) {
         std::mt19937 random(seed);
-        Session session = randomSession(random);
+        SessionDocument document;
+        Session &session = document.session();
+        session = randomSession(random);
+        session.name = u"named"_s;
+        session.descriptionLines = {u"first"_s};
+        const QStringList original = dataOf(session);
         ASSERT_EQ(sessionInvariantFault(session.cells), QString()) << "seed " << seed;
         RandomPrompter prompter(random);
         RecordingView view;
@@ -150,7 +170,9 @@ TEST(RandomEditing, KeepsTheSessionValid)
             prompter.errors.clear();
             prompter.lastAnswer = false;
             try {
-                run(command, context);
+                const EditStep editStep{QString::number(command), session.currentCell, 0,
+                                        command <= StepDown ? EditStep::ValueStep : EditStep::NoMerge};
+                document.edit(editStep, [&] { run(command, context); });
             } catch (const ConversionError &e) {
                 FAIL() << "seed " << seed << " step " << step << ": " << e.message();
             }
@@ -171,7 +193,17 @@ TEST(RandomEditing, KeepsTheSessionValid)
                 grown = -1;
             ASSERT_EQ(session.cells.columnCount(), before.columnCount() + grown)
                 << "seed " << seed << " step " << step << " command " << command;
+            if (step % 97 == 0)
+                document.edit({u"Name Session"_s}, [&] { session.name += u"+"_s; });
         }
+        const QStringList final = dataOf(session);
+        QUndoStack &history = document.undoStack();
+        while (history.canUndo())
+            history.undo();
+        EXPECT_EQ(dataOf(session), original) << "seed " << seed;
+        while (history.canRedo())
+            history.redo();
+        EXPECT_EQ(dataOf(session), final) << "seed " << seed;
     }
     EXPECT_EQ(commandsRun, 24 * 400);
 }

@@ -70,6 +70,7 @@ void GraphWindow::createMenus()
     mActionSavePicture->setEnabled(false);
     // In the menu bar, right of the menus: it takes no height from the graph.
     mLegend = new GraphLegend(menuBar());
+    mPlayPosition = new QLabel(menuBar());
 }
 
 QLabel *GraphWindow::imageLabel() const
@@ -83,9 +84,21 @@ void GraphWindow::placeLegend()
     int menusRight = 0;
     for (QAction *menu : menuBar()->actions())
         menusRight = std::max(menusRight, menuBar()->actionGeometry(menu).right() + 20);
-    mLegend->fitInto(width() - menusRight - 8);
-    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, width() - menusRight - 8));
-    mLegend->setGeometry(width() - legendWidth - 8, 0, legendWidth, menuBar()->height());
+    const int positionWidth = mPlayPosition->text().isEmpty() ? 0 : mPlayPosition->sizeHint().width() + 16;
+    const int right = width() - positionWidth;
+    mLegend->fitInto(right - menusRight - 8);
+    const int legendWidth = std::min(mLegend->sizeHint().width(), std::max(0, right - menusRight - 8));
+    mLegend->setGeometry(right - legendWidth - 8, 0, legendWidth, menuBar()->height());
+    mPlayPosition->setGeometry(right + 8, 0, std::max(0, positionWidth - 16), menuBar()->height());
+}
+
+void GraphWindow::setPlayPosition(const QString &text)
+{
+    const int before = mPlayPosition->text().isEmpty() ? 0 : mPlayPosition->sizeHint().width();
+    mPlayPosition->setText(text);
+    const int after = text.isEmpty() ? 0 : mPlayPosition->sizeHint().width();
+    if (after != before)
+        placeLegend();
 }
 
 void GraphWindow::askPictureFileName()

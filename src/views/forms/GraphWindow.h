@@ -35,6 +35,8 @@ public:
     // The play cursor over the time graph at `seconds` into the session,
     // kept in view; a negative time hides it. The drawing stays as it is.
     void setPlayCursor(double seconds);
+    // The preview's position, right of the legend; empty while it is silent.
+    void setPlayPosition(const QString &text);
 
     // Writes the last drawing with its frequency scale, as SVG when the path
     // ends in ".svg", else as PNG. False (and reported) when that failed.
@@ -46,6 +48,7 @@ public:
     QLabel *imageLabel() const;
     GraphLegend *legend() const { return mLegend; }
     QWidget *playCursor() const { return mPlayCursor; }
+    QLabel *playPosition() const { return mPlayPosition; }
 
 protected:
     bool event(QEvent *event) override;
@@ -77,6 +80,7 @@ private:
     QScrollArea *mScrollBox;
     GraphImage *mImage;
     GraphLegend *mLegend;
+    QLabel *mPlayPosition;
     QWidget *mPlayCursor;
     int mScaleWidth = 0; // the width the time graph's minutes were scaled to
     QMenu *mGraphMenu;

@@ -1,0 +1,124 @@
+// Undo and redo, and the recovery copy that keeps unsaved changes safe.
+#include "app/MainWindow.h"
+
+#include "files/SessionFileParser.h"
+#include "files/SessionFileReader.h"
+#include "files/SessionFileWriter.h"
+#include "session/TimingSummary.h"
+
+#include <QMenu>
+#include <QUndoStack>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int RecoveryInterval = 30 * 1000;
+} // namespace
+
+void MainWindow::createUndoActions()
+{
+    QAction *first = mEditMenu->actions().value(0);
+    mActionUndo = new QAction(u"&Undo"_s, this);
+    mActionUndo->setShortcut(QKeySequence(u"Ctrl+Z"_s));
+    mActionRedo = new QAction(u"&Redo"_s, this);
+    mActionRedo->setShortcuts({QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)});
+    mEditMenu->insertAction(first, mActionUndo);
+    mEditMenu->insertAction(first, mActionRedo);
+    mEditMenu->insertSeparator(first);
+    connect(mActionUndo, &QAction::triggered, this, [this] { runCommand([this] { undo(); }); });
+    connect(mActionRedo, &QAction::triggered, this, [this] { runCommand([this] { redo(); }); });
+
+    QUndoStack &stack = mDocument.undoStack();
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(&stack, signal, this, &MainWindow::updateUndoActions);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&stack, signal, this, &MainWindow::updateUndoActions);
+    connect(&mDocument, &SessionDocument::restored, this, &MainWindow::showRestored);
+    updateUndoActions();
+}
+
+void MainWindow::updateUndoActions()
+{
+    const QUndoStack &stack = mDocument.undoStack();
+    const bool shown = isSessionShown();
+    mActionUndo->setEnabled(shown && stack.canUndo());
+    mActionUndo->setText(stack.canUndo() ? u"&Undo %1"_s.arg(stack.undoText()) : u"&Undo"_s);
+    mActionRedo->setEnabled(shown && stack.canRedo());
+    mActionRedo->setText(stack.canRedo() ? u"&Redo %1"_s.arg(stack.redoText()) : u"&Redo"_s);
+}
+
+void MainWindow::undo()
+{
+    if (isSessionShown())
+        mDocument.undoStack().undo();
+}
+
+void MainWindow::redo()
+{
+    if (isSessionShown())
+        mDocument.undoStack().redo();
+}
+
+// Shows the session as the edit left it: its cell selected, its caption and
+// its timing refresh.
+void MainWindow::showRestored(const EditStep &step)
+{
+    cellsChanged();
+    if (step.showsCaption)
+        setCaption(sessionCaption(mSession.name, false));
+    CellPos cell = step.cell;
+    cell.column = std::min(cell.column, mSession.cells.columnCount() - 1);
+    selectCell(cell);
+    if (step.timingSegment > 0)
+        updateTimingSummary(mSession, *this, step.timingSegment);
+}
+
+void MainWindow::setUpRecovery()
+{
+    mRecoveryTimer.setSingleShot(true);
+    mRecoveryTimer.setInterval(RecoveryInterval);
+    connect(&mRecoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryCopy);
+    connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, &MainWindow::scheduleRecoveryCopy);
+    connect(&mDocument, &SessionDocument::modifiedChanged, this, [this](bool modified) {
+        if (modified) {
+            scheduleRecoveryCopy();
+        } else {
+            mRecoveryTimer.stop();
+            mRecoveryCopy.remove();
+        }
+    });
+}
+
+// At most one copy per interval, written from the timer, never from a key.
+void MainWindow::scheduleRecoveryCopy()
+{
+    if (mDocument.isModified() && !mRecoveryTimer.isActive())
+        mRecoveryTimer.start();
+}
+
+void MainWindow::writeRecoveryCopy()
+{
+    if (mDocument.isModified())
+        mRecoveryCopy.write(mSession.fileName, sessionFileBytes(mSession));
+}
+
+bool MainWindow::offerRecovery()
+{
+    QString asideName;
+    const std::optional<RecoveredSession> copy = mRecoveryCopy.read(&asideName);
+    if (!copy) {
+        if (!asideName.isEmpty())
+            mPrompter->error(u"The unsaved changes of the last session could not be read; they were kept in %1."_s.arg(
+                asideName));
+        return false;
+    }
+    SessionFileContent content = parseSessionFile(copy->bytes, mSession.kind, *mPrompter);
+    if (!mPrompter->confirmYesNo(
+            u"Mirandel closed without saving session %1. Restore the unsaved changes?"_s.arg(content.name))) {
+        mRecoveryCopy.remove();
+        return false;
+    }
+    showSessionFileContent(context(), std::move(content), copy->path);
+    mDocument.startAfresh(true);
+    return true;
+}

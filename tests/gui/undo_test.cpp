@@ -1,0 +1,180 @@
+// Undo and redo in the real window: every edit, through its key, button or
+// menu, is taken back and done again with the session as it was, byte for byte.
+#include "DefaultSegments.h"
+#include "MenuCommands.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+#include "UserInput.h"
+
+#include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
+#include "files/RecoveryCopy.h"
+#include "files/SessionFileWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class UndoWindowTest : public ::testing::Test
+{
+public:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    void SetUp() override
+    {
+        RecoveryCopy().remove();
+        form.setPrompter(prompter);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        Session session = sessionOfDefaultSegments(PulsedSession, 6);
+        session.cells.setCell(4, 13, u"2"_s); // a loop over segments 5 and 6, played twice
+        session.cells.setCell(4, 14, u"2"_s);
+        session.cells.setCell(5, 14, u"2"_s);
+        session.name = u"Theta"_s;
+        form.session() = session;
+        form.cellsChanged();
+        form.setSessionShown(true);
+        form.document().startAfresh();
+    }
+
+    QByteArray bytes() { return sessionFileBytes(form.session()); }
+    CellPos selected() const
+    {
+        const QModelIndex index = form.sessionTable()->currentIndex();
+        return {index.column(), index.row()};
+    }
+    QString panel() const { return form.timingPanel()->toPlainText(); }
+    QString totalLine() const
+    {
+        const QStringList lines = panel().split(u'\n');
+        return lines.value(lines.indexOf(QRegularExpression(u"^Session total time"_s)));
+    }
+
+    MirandelWindows windows{QStringList()};
+    MainWindow &form = *windows.mainWindow;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
+{
+    const struct
+    {
+        const char *name;
+        CellPos cell;
+        std::function<void(UndoWindowTest &)> edit;
+        QString undoText;
+        CellPos shown; // the cell undo selects: the edit's own, on a segment that exists
+    } cases[] = {
+        {"three + presses are one step", {1, 4},
+         [](UndoWindowTest &t) {
+             for (int i = 0; i < 3; ++i)
+                 typeKey(&t.form, '+');
+         },
+         u"Change Pitch of Segment 2"_s, {1, 4}},
+        {"Down button", {2, 3}, [](UndoWindowTest &t) { t.form.downButton()->click(); },
+         u"Change Start Freq of Segment 3"_s, {2, 3}},
+        {"New Segment key", {0, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_N); }, u"New Segment"_s,
+         {5, 1}},
+        {"Cut from the menu", {2, 1},
+         [](UndoWindowTest &t) {
+             t.prompter.answerOkCancel(true);
+             menuCommand(t.form, u"Cu&t Segment"_s)->trigger();
+         },
+         u"Cut Segment 3"_s, {2, 1}},
+        {"Paste key", {1, 1},
+         [](UndoWindowTest &t) {
+             typeKey(&t.form, Qt::Key_C, Qt::ControlModifier);
+             typeKey(&t.form, Qt::Key_V, Qt::ControlModifier);
+         },
+         u"Paste Segment 2"_s, {1, 1}},
+        {"Insert key", {3, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_Insert, Qt::ControlModifier); },
+         u"Insert Segment 4"_s, {3, 1}},
+        {"Loop Segs entry", {1, 13},
+         [](UndoWindowTest &t) {
+             t.prompter.answerInput(u"3"_s);
+             typeKey(&t.form, '+');
+         },
+         u"Change Loop Segs of Segment 2"_s, {1, 13}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        const QByteArray before = bytes();
+        form.selectCell(c.cell);
+        const QString totalBefore = totalLine();
+        c.edit(*this);
+        const QByteArray after = bytes();
+        const QString panelAfter = panel();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(menuCommand(form, u"&Undo "_s + c.undoText)->isEnabled(), true);
+        const int logged = int(prompter.log.size());
+
+        typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(form.session().modified, 0);
+        EXPECT_EQ(selected(), c.shown);
+        EXPECT_EQ(totalLine(), totalBefore);
+        typeKey(&form, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(form.session().modified, 1);
+        EXPECT_EQ(panel(), panelAfter);
+        typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        typeKey(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(prompter.log.size(), logged) << "undo and redo ask nothing";
+    }
+}
+
+TEST_F(UndoWindowTest, UndoIsInertWithoutASession)
+{
+    form.selectCell({0, 4});
+    typeKey(&form, '+');
+    const QByteArray stepped = bytes();
+    form.setSessionShown(false);
+    EXPECT_FALSE(menuCommand(form, u"&Undo Change Pitch of Segment 1"_s)->isEnabled());
+    typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(bytes(), stepped);
+}
+
+TEST_F(UndoWindowTest, UnsavedChangesComeBackFromTheRecoveryCopy)
+{
+    form.setRecoveryInterval(1);
+    form.selectCell({2, 4});
+    typeKey(&form, '+');
+    typeKey(&form, Qt::Key_N);
+    const QByteArray edited = bytes();
+    ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopy().exists(); }));
+
+    // The program ends without a save, as a crash would end it.
+    MirandelWindows next{QStringList()};
+    ScriptedPrompter nextPrompter;
+    nextPrompter.answerYesNo(true);
+    next.mainWindow->setPrompter(nextPrompter);
+    next.mainWindow->openStartupFile();
+    EXPECT_EQ(nextPrompter.log,
+              QStringList(u"confirm: Mirandel closed without saving session Theta. Restore the unsaved changes?"_s));
+    EXPECT_EQ(sessionFileBytes(next.mainWindow->session()), edited);
+    EXPECT_EQ(next.mainWindow->session().modified, 1);
+
+    // Saved or dropped, the copy goes; one that cannot be read is kept aside.
+    next.mainWindow->document().markSaved();
+    EXPECT_FALSE(RecoveryCopy().exists());
+    writeFileBytes(RecoveryCopy().filePath(), "damaged");
+    QString aside;
+    EXPECT_FALSE(RecoveryCopy().read(&aside));
+    EXPECT_FALSE(RecoveryCopy().exists());
+    EXPECT_EQ(readFileBytes(aside), "damaged");
+    QFile::remove(aside);
+}
+} // namespace
