@@ -4,6 +4,7 @@
 #include "session/TimingSummary.h"
 #include "session/ValueLists.h"
 
+#include <QMainWindow>
 #include <QTableView>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -39,6 +40,23 @@ void BM_ComputeTimingSummary(benchmark::State &state)
 }
 BENCHMARK(BM_ComputeTimingSummary);
 
+// The refresh after an edit: one time cell changed, the rest as converted before.
+void BM_TimingRefreshAfterEdit(benchmark::State &state)
+{
+    Session session;
+    fillLongSession(session);
+    const QString times[] = {u"1:30.0"_s, u"2:00.5"_s};
+    int edit = 0;
+    for (auto _ : state) {
+        const int column = (edit * 37) % 1000;
+        session.cells.setCell(column, 1, times[edit % 2]);
+        TimingSummary summary = computeTimingSummary(session.cells, column + 1);
+        benchmark::DoNotOptimize(summary);
+        ++edit;
+    }
+}
+BENCHMARK(BM_TimingRefreshAfterEdit);
+
 // What a cell selection costs in the window: the refresh and the panel text.
 void BM_SelectCellInMainWindow(benchmark::State &state)
 {
@@ -66,4 +84,17 @@ void BM_ProgramStart(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+
+// The same for a bare Qt Widgets window, in the same process: the reference
+// for BM_ProgramStart (bench_startup compares whole processes).
+void BM_BareWindowStart(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            state.SkipWithError("window not exposed");
+    }
+}
+BENCHMARK(BM_BareWindowStart)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -29,6 +29,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -61,6 +63,10 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // The document outlives the recovery timer and would report its undo
+    // stack's clearing to it.
+    mDocument.undoStack().disconnect(this);
+    mDocument.disconnect(this);
 }
 
 void MainWindow::createControls()
@@ -281,7 +287,22 @@ void MainWindow::cellsChanged()
 
 void MainWindow::timingChanged()
 {
-    mTimingPanel->setPlainText(mSession.timingPanel.join(u'\n'));
+    // Laying text out is most of what a selection costs: only a line that
+    // changed is set again.
+    QTextDocument *panel = mTimingPanel->document();
+    const QStringList &lines = mSession.timingPanel;
+    if (panel->blockCount() != lines.size()) {
+        mTimingPanel->setPlainText(lines.join(u'\n'));
+        return;
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        const QTextBlock block = panel->findBlockByNumber(i);
+        if (block.text() == lines.at(i))
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.at(i));
+    }
 }
 
 void MainWindow::setSessionShown(bool shown)

@@ -1,5 +1,6 @@
 #include "app/MirandelWindows.h"
 
+#include "app/DeferredIconStyle.h"
 #include "app/MainWindow.h"
 #include "app/PreviewController.h"
 #include "device/forms/PortDialog.h"
@@ -11,6 +12,7 @@
 
 MirandelWindows::MirandelWindows(const QStringList &arguments)
 {
+    DeferredIconStyle::install();
     mainWindow = std::make_unique<MainWindow>(*this, arguments);
     sessionKindDialog = std::make_unique<SessionKindDialog>();
     graphWindow = std::make_unique<GraphWindow>(*mainWindow, mainWindow->session().cells);

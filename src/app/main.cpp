@@ -1,23 +1,24 @@
 #include "app/MirandelWindows.h"
-#include "session/ProgramFiles.h"
+#include "session/ProgramName.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    // Answered before any window or display is needed.
-    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
-        std::puts(qPrintable(programVersion()));
+    // Answered before the GUI starts: it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts(ProgramName.data());
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Mirandel 2.0"_s);
+    QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationVersion(u"2.0"_s);
     // The menu entry's and the icon's name, as installed.
     const QString appId = u"org.mirandel.Mirandel"_s;

@@ -2,14 +2,7 @@
 
 #include "session/LoopPasses.h"
 #include "session/SessionGrid.h"
-#include "session/SessionRows.h"
-#include "session/TextNumbers.h"
-
-using namespace Qt::Literals::StringLiterals;
-
-namespace {
-constexpr int TimeRow = 1;
-} // namespace
+#include "session/WalkNumbers.h"
 
 PlayedWalk::PlayedWalk(const SessionGrid &cells, LoopRule rule, Repeats repeats)
     : mCells(cells), mRule(rule), mRepeats(repeats)
@@ -36,7 +29,8 @@ bool PlayedWalk::next(PlayedSegment &segment)
     } else {
         return false;
     }
-    segment.halfSeconds = TextNumbers::halfSecondsOfTime(mCells.cell(segment.column, TimeRow));
+    // The numbers of the thread walking now: a walk may move between threads.
+    segment.halfSeconds = WalkNumbers::ofThisThread().halfSeconds(mCells, segment.column);
     segment.start = mElapsed;
     if (segment.firstPass) {
         mPendingColumn = segment.column;
@@ -48,11 +42,12 @@ bool PlayedWalk::next(PlayedSegment &segment)
 
 void PlayedWalk::readLoopCells(int column)
 {
-    const QString &loopSegs = mCells.cell(column, SessionRows::LoopSegs);
+    WalkNumbers &numbers = WalkNumbers::ofThisThread();
+    const bool startsLoop = numbers.startsLoop(mCells, column);
     if (mRule == LoopRule::LatestStart) {
-        if (loopSegs != u"0"_s) {
-            mLoopLeft = TextNumbers::integer(loopSegs);
-            mLoopPasses = loopPasses(TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)));
+        if (startsLoop) {
+            mLoopLeft = numbers.loopSegments(mCells, column);
+            mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
             mLoopFirst = column;
             mLoopStartTime = mPendingStart;
         }
@@ -60,11 +55,11 @@ void PlayedWalk::readLoopCells(int column)
             closeLoop(column);
         return;
     }
-    if (!mLoopOpen && loopSegs != u"0"_s) {
+    if (!mLoopOpen && startsLoop) {
         mLoopOpen = true;
         mLoopFirst = column;
-        mLoopLast = qint64(column) + TextNumbers::integer(loopSegs) - 1;
-        mLoopPasses = loopPasses(TextNumbers::integer(mCells.cell(column, SessionRows::LoopTimes)));
+        mLoopLast = qint64(column) + numbers.loopSegments(mCells, column) - 1;
+        mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
         mLoopStartTime = mPendingStart;
     }
     if (mLoopOpen && column == mLoopLast) {

@@ -17,11 +17,6 @@ QString textBeforeLast(const QString &text, QChar ch)
     return QString();
 }
 
-QString programVersion()
-{
-    return QStringLiteral("Mirandel " MIRANDEL_VERSION);
-}
-
 QString exeDirectory()
 {
     const QChar separator = QDir::separator();

@@ -7,9 +7,6 @@
 // the whole text; no ch gives the empty text.
 QString textBeforeLast(const QString &text, QChar ch);
 
-// "Mirandel 2.0": the name and version that --version prints.
-QString programVersion();
-
 // The running program's directory with a trailing separator.
 QString exeDirectory();
 

@@ -1,6 +1,7 @@
 #include "session/SessionGrid.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 std::shared_ptr<SessionGrid::Column> emptyColumn()
@@ -13,6 +14,13 @@ std::shared_ptr<SessionGrid::Column> emptyColumn()
 SessionGrid::SessionGrid()
     : mColumns(1, emptyColumn())
 {
+    touch();
+}
+
+void SessionGrid::touch()
+{
+    static std::atomic<quint64> lastRevision{0};
+    mRevision = ++lastRevision;
 }
 
 const QString &SessionGrid::segmentNumber(int column)
@@ -31,6 +39,7 @@ const QString &SessionGrid::segmentNumber(int column)
 void SessionGrid::setColumnCount(int count)
 {
     mColumns.resize(size_t(std::max(count, 1)), emptyColumn());
+    touch();
 }
 
 void SessionGrid::setCell(int column, int row, const QString &text)
@@ -41,6 +50,7 @@ void SessionGrid::setCell(int column, int row, const QString &text)
     if (stored.use_count() > 1)
         stored = std::make_shared<Column>(*stored);
     (*stored)[size_t(row)] = text;
+    touch();
 }
 
 SessionGrid::Column SessionGrid::column(int column) const
@@ -55,11 +65,13 @@ void SessionGrid::setColumn(int column, const Column &cells)
     auto stored = std::make_shared<Column>(cells);
     (*stored)[0].clear();
     mColumns[size_t(column)] = std::move(stored);
+    touch();
 }
 
 void SessionGrid::shiftRightFrom(int k)
 {
     mColumns.insert(mColumns.begin() + k, mColumns[size_t(k)]);
+    touch();
 }
 
 void SessionGrid::shiftLeftOnto(int k)
@@ -67,6 +79,7 @@ void SessionGrid::shiftLeftOnto(int k)
     mColumns.erase(mColumns.begin() + k);
     if (mColumns.empty())
         mColumns.push_back(emptyColumn());
+    touch();
 }
 
 bool SessionGrid::operator==(const SessionGrid &other) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <memory>
 #include <vector>
@@ -46,8 +47,17 @@ public:
     bool operator==(const SessionGrid &other) const;
     bool operator!=(const SessionGrid &other) const { return !(*this == other); }
 
+    // Names the cells' content: every change gives a number no grid had
+    // before, and a copy keeps it with the cells, so two grids of one
+    // revision hold the same cells. Results worked out from the cells can be
+    // kept while it stays.
+    quint64 revision() const { return mRevision; }
+
 private:
     static const QString &segmentNumber(int column);
+    // Every change of the cells ends here.
+    void touch();
 
     std::vector<std::shared_ptr<Column>> mColumns;
+    quint64 mRevision = 0;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,24 +20,55 @@ QString clockText(const QString &format, int segment, qint64 halfSeconds)
 }
 } // namespace
 
+namespace {
+// One walk of the session in playing order: each segment's start until the
+// walk ended or a conversion error stopped it. Kept for the grid's revision,
+// so that moving the selection walks nothing.
+struct TimingWalk
+{
+    quint64 revision = 0;
+    std::vector<qint64> starts; // of the segments reached, from segment 1 on
+    qint64 total = 0;
+    QString error;
+};
+
+const TimingWalk &timingWalk(const SessionGrid &cells)
+{
+    thread_local TimingWalk last;
+    if (last.revision == cells.revision() && last.revision != 0)
+        return last;
+    last.revision = 0;
+    last.starts.clear();
+    last.error.clear();
+    PlayedWalk walk(cells, LoopRule::LatestStart, Repeats::Counted);
+    try {
+        // Counted repeats walk every segment once, in order.
+        PlayedSegment segment;
+        while (walk.next(segment))
+            last.starts.push_back(segment.start);
+    } catch (const ConversionError &e) {
+        last.error = e.message();
+    }
+    last.total = walk.elapsed();
+    last.revision = cells.revision();
+    return last;
+}
+} // namespace
+
 TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
 {
     TimingSummary summary;
+    const TimingWalk &walk = timingWalk(cells);
     int line = 0;
-    PlayedWalk walk(cells, LoopRule::LatestStart, Repeats::Counted);
-    try {
-        PlayedSegment segment;
-        while (walk.next(segment)) {
-            if (segment.column + 1 == s) {
-                summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, s, segment.start);
-                line = 1;
-            }
-        }
-    } catch (const ConversionError &e) {
-        summary.error = e.message();
+    if (s >= 1 && size_t(s) <= walk.starts.size()) {
+        summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, s, walk.starts[size_t(s - 1)]);
+        line = 1;
+    }
+    if (!walk.error.isEmpty()) {
+        summary.error = walk.error;
         return summary;
     }
-    const qint64 total = walk.elapsed();
+    const qint64 total = walk.total;
     summary.lines[line] = clockText(u"Session total time %1:%2"_s, 0, total);
     // Loop counts from a file can make a total beyond any real session.
     summary.totalSeconds = int(std::min<qint64>(total / 2, std::numeric_limits<int>::max()));

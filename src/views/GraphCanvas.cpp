@@ -44,15 +44,18 @@ qint64 roundedQuotient(qint64 n, qint64 d)
 }
 
 // A one-pixel black line, both ends included, on the part of the bitmap the
-// strip holds. Each pixel is a closed function of the line alone, so a line
-// crossing strips is the same line in every strip; lines far outside the
-// bitmap cost no more than its size.
-void plotLine(QImage &strip, int left, QPoint from, QPoint to)
+// strip holds (its top-left corner at topLeft). Each pixel is a closed
+// function of the line alone, so a line crossing strips is the same line in
+// every strip; lines far outside the bitmap cost no more than its size.
+void plotLine(QImage &strip, QPoint topLeft, QPoint from, QPoint to)
 {
+    const int left = topLeft.x();
     const int right = left + strip.width() - 1;
+    const int top = topLeft.y();
+    const int bottom = top + strip.height() - 1;
     const auto plot = [&](qint64 x, qint64 y) {
-        if (x >= left && x <= right && y >= 0 && y < strip.height())
-            reinterpret_cast<QRgb *>(strip.scanLine(int(y)))[x - left] = qRgb(0, 0, 0);
+        if (x >= left && x <= right && y >= top && y <= bottom)
+            reinterpret_cast<QRgb *>(strip.scanLine(int(y - top)))[x - left] = qRgb(0, 0, 0);
     };
     if (std::abs(qint64(to.x()) - from.x()) >= std::abs(qint64(to.y()) - from.y())) {
         if (to.x() < from.x())
@@ -66,7 +69,7 @@ void plotLine(QImage &strip, int left, QPoint from, QPoint to)
             std::swap(from, to);
         const qint64 dx = qint64(to.x()) - from.x();
         const qint64 dy = qint64(to.y()) - from.y();
-        for (qint64 y = std::max(from.y(), 0); y <= std::min(to.y(), strip.height() - 1); ++y)
+        for (qint64 y = std::max(from.y(), top); y <= std::min(to.y(), bottom); ++y)
             plot(from.x() + roundedQuotient((y - from.y()) * dx, dy), y);
     }
 }
@@ -99,30 +102,36 @@ void GraphCanvas::text(int x, int y, const QString &text)
     mMarks.push_back({QPoint(x, y), QPoint(), text, x - 1, x + width + 1});
 }
 
-void GraphCanvas::paintStrip(QImage &strip, int left) const
+void GraphCanvas::paintStrip(QImage &strip, QPoint topLeft) const
 {
     strip.fill(Qt::white);
     QPainter painter(&strip);
-    painter.translate(-left, 0);
+    painter.translate(-topLeft);
     for (const GraphBand &band : mGeometry.bands()) {
         painter.setPen(QPen(band.colour, band.penWidth));
         painter.drawLine(0, band.centreY, mWidth, band.centreY);
     }
-    plotLine(strip, left, QPoint(0, mGeometry.baseline), QPoint(mWidth, mGeometry.baseline));
+    plotLine(strip, topLeft, QPoint(0, mGeometry.baseline), QPoint(mWidth, mGeometry.baseline));
 
     painter.setPen(Qt::black);
     painter.setFont(mFont);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
+    const int left = topLeft.x();
     const int right = left + strip.width();
     for (const Mark &mark : mMarks) {
         if (mark.right < left || mark.left >= right)
             continue;
         if (mark.text.isEmpty())
-            plotLine(strip, left, mark.from, mark.to);
+            plotLine(strip, topLeft, mark.from, mark.to);
         else
             painter.drawText(mark.from.x(), mark.from.y() + mAscent, mark.text);
     }
+}
+
+QList<QRgb> GraphCanvas::colourTable() const
+{
+    return graphColourTable(mGeometry);
 }
 
 void GraphCanvas::draw(QPainter &painter, const QRect &area) const
@@ -157,18 +166,23 @@ void GraphCanvas::draw(QPainter &painter, const QRect &area) const
 
 QImage GraphCanvas::paint(int stripWidth) const
 {
-    QImage bitmap(mWidth, height(), QImage::Format_Indexed8);
+    return paint(QRect(0, 0, mWidth, height()), stripWidth);
+}
+
+QImage GraphCanvas::paint(const QRect &area, int stripWidth) const
+{
+    QImage bitmap(area.size(), QImage::Format_Indexed8);
     if (bitmap.isNull())
         return bitmap;
-    const QList<QRgb> table = graphColourTable(mGeometry);
+    const QList<QRgb> table = colourTable();
     bitmap.setColorTable(table);
 
-    QImage strip(std::min(stripWidth, mWidth), height(), QImage::Format_RGB32);
+    QImage strip(std::min(stripWidth, area.width()), area.height(), QImage::Format_RGB32);
     if (strip.isNull())
         return QImage();
-    for (int left = 0; left < mWidth; left += strip.width()) {
-        paintStrip(strip, left);
-        const int columns = std::min(strip.width(), mWidth - left);
+    for (int left = 0; left < area.width(); left += strip.width()) {
+        paintStrip(strip, area.topLeft() + QPoint(left, 0));
+        const int columns = std::min(strip.width(), area.width() - left);
         // Neighbouring pixels nearly always share their colour.
         QRgb lastPixel = table.first();
         uchar lastIndex = 0;

@@ -10,13 +10,14 @@ class QPainter;
 #include <vector>
 
 // The bitmap of one drawing, recorded as the lines and texts drawn on it over
-// the frequency bands and the baseline, and painted on demand.
+// the frequency bands and the baseline, and painted on demand: the whole of
+// it, or only the part a window shows or a file writer takes next.
 //
 // A segment graph can be 30001 pixels wide. The picture only ever holds
-// eight colours, so it is kept as an 8-bit indexed image (a quarter of
-// 32-bit colour) and painted in strips of 32-bit colour, each turned into
-// indexes as soon as it is done. Texts are drawn without antialiasing, so
-// that no colour other than the eight appears.
+// eight colours, so it is painted as an 8-bit indexed image (a quarter of
+// 32-bit colour), in strips of 32-bit colour, each turned into indexes as
+// soon as it is done. Texts are drawn without antialiasing, so that no
+// colour other than the eight appears.
 class GraphCanvas
 {
 public:
@@ -35,6 +36,11 @@ public:
     // Blank (white), the bands, the baseline, then everything in the order it
     // was drawn. A null image when the bitmap is too large to allocate.
     QImage paint(int stripWidth = DefaultStripWidth) const;
+    // The part of the bitmap inside area (within the bitmap), the same
+    // pixels as the whole bitmap has there.
+    QImage paint(const QRect &area, int stripWidth = DefaultStripWidth) const;
+    // The colours of the indexed images, white first.
+    QList<QRgb> colourTable() const;
 
     // The same picture drawn with the painter's own resolution, for screens
     // of more than one pixel per logical pixel and for vector files: only
@@ -54,7 +60,7 @@ private:
         int right;
     };
 
-    void paintStrip(QImage &strip, int left) const;
+    void paintStrip(QImage &strip, QPoint topLeft) const;
 
     GraphGeometry mGeometry;
     int mWidth;

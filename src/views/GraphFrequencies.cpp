@@ -26,16 +26,38 @@ int quarterHertzOf(double hertz)
     return int(std::nearbyint(std::clamp(hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
 }
 
+const FrequencyWalk::ColumnHertz &FrequencyWalk::columnHertz(const SessionGrid &cells, int column)
+{
+    if (mRevision != cells.revision()) {
+        mRevision = cells.revision();
+        mColumns.assign(size_t(cells.columnCount()), ColumnHertz());
+    }
+    ColumnHertz &hertz = mColumns[size_t(column)];
+    if (hertz.known)
+        return hertz;
+    hertz.known = true;
+    hertz.dual = ValueLists::isDualTone(cells.cell(column, ToneRow));
+    if (hertz.dual) {
+        hertz.first = Hertz(cells.cell(column, mDualRow));
+        hertz.jump = cells.cell(column, DbbRampRow) == u"jump"_s;
+    } else {
+        hertz.first = Hertz(cells.cell(column, StartFreqRow));
+        const QString &target = cells.cell(column, TargetFreqRow);
+        hertz.second = target.isEmpty() ? hertz.first : Hertz(target);
+    }
+    return hertz;
+}
+
 FrequencyRun FrequencyWalk::nextHertz(const SessionGrid &cells, int column)
 {
+    const ColumnHertz &hertz = columnHertz(cells, column);
     FrequencyRun run;
-    if (ValueLists::isDualTone(cells.cell(column, ToneRow))) {
-        run.end = Hertz(cells.cell(column, mDualRow));
-        run.start = cells.cell(column, DbbRampRow) == u"jump"_s ? run.end : mPreviousEnd;
+    if (hertz.dual) {
+        run.end = hertz.first;
+        run.start = hertz.jump ? run.end : mPreviousEnd;
     } else {
-        run.start = Hertz(cells.cell(column, StartFreqRow));
-        const QString &target = cells.cell(column, TargetFreqRow);
-        run.end = target.isEmpty() ? run.start : Hertz(target);
+        run.start = hertz.first;
+        run.end = hertz.second;
     }
     mPreviousEnd = run.end;
     return run;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+#include <vector>
 
 class SessionGrid;
 
@@ -33,7 +35,9 @@ struct FrequencyRun
 // just before unless its dbb ramp is "jump" (from 0 Hz for the first segment
 // drawn). Any other tone runs from "Start Freq" to "Target Freq", or stays
 // level without a target. With dualRow 5 the dual tones follow "Freq 2"
-// instead (the preview's second voice).
+// instead (the preview's second voice). A time graph passes each segment of
+// a loop once per repeat: the cells' numbers are read once, and read again
+// after any change of the cells.
 class FrequencyWalk
 {
 public:
@@ -47,6 +51,19 @@ public:
     }
 
 private:
+    // What a column's cells say, read once.
+    struct ColumnHertz
+    {
+        bool known = false;
+        bool dual = false;
+        bool jump = false; // dual: "jump" in the dbb ramp
+        double first = 0;  // dual: the level; otherwise the start
+        double second = 0; // otherwise: the end
+    };
+    const ColumnHertz &columnHertz(const SessionGrid &cells, int column);
+
     int mDualRow;
     double mPreviousEnd = 0;
+    quint64 mRevision = 0; // of the cells the columns were read from
+    std::vector<ColumnHertz> mColumns;
 };

@@ -13,25 +13,24 @@ int segmentWidth(int scrollBoxWidth, int segments)
     return std::clamp((scrollBoxWidth - 50) / segments, 30, 100);
 }
 
-GraphDrawing drawSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
+GraphSketch sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
 {
-    GraphDrawing drawing;
+    GraphSketch drawing;
     drawing.caption = u"Segment Graph of [%1]"_s.arg(sessionName);
     const int segments = cells.columnCount();
     const int p = segmentWidth(geometry.width, segments);
     drawing.scrollRange = segments * p + 50;
 
-    GraphCanvas canvas(geometry, segments * p + 1);
+    auto canvas = std::make_shared<GraphCanvas>(geometry, segments * p + 1);
     const int b = geometry.baseline;
     const int u = geometry.unit;
     FrequencyWalk frequencies;
     for (int n = 1; n <= segments; ++n) {
-        canvas.line(n * p, b, n * p, b - u);
-        canvas.text(n * p - p / 2, b - 2 * u, QString::number(n));
+        canvas->line(n * p, b, n * p, b - u);
+        canvas->text(n * p - p / 2, b - 2 * u, QString::number(n));
         const FrequencySpan line = frequencies.next(cells, n - 1);
-        canvas.line((n - 1) * p, geometry.frequencyY(line.start), n * p, geometry.frequencyY(line.end));
+        canvas->line((n - 1) * p, geometry.frequencyY(line.start), n * p, geometry.frequencyY(line.end));
     }
-    drawing.bitmap = canvas.paint();
-    drawing.canvas = std::make_shared<const GraphCanvas>(std::move(canvas));
+    drawing.canvas = std::move(canvas);
     return drawing;
 }

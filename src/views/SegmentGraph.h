@@ -9,4 +9,4 @@ class GraphGeometry;
 int segmentWidth(int scrollBoxWidth, int segments);
 
 // Numbers and ticks each segment on the baseline and draws its frequency line.
-GraphDrawing drawSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry);
+GraphSketch sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry);

@@ -35,13 +35,14 @@ int walkTimeGraph(const SessionGrid &cells, const TimeScale &scale, const GraphG
     PlayedWalk walk(cells, LoopRule::OutermostStart);
     PlayedSegment segment;
     while (walk.next(segment)) {
-        const FrequencySpan line = frequencies.next(cells, segment.column);
         const double start = segment.start / 2.0;
         const double seconds = segment.halfSeconds / 2.0;
         const double elapsed = start + seconds;
         const int x1 = x + passWidth(scale, seconds);
-        if (canvas)
+        if (canvas) {
+            const FrequencySpan line = frequencies.next(cells, segment.column);
             canvas->line(x, geometry.frequencyY(line.start), x1, geometry.frequencyY(line.end));
+        }
         while (elapsed >= 60.0 * tickMinute) {
             const int xt = roundHalfEven((60.0 * tickMinute - start) * (x1 - x) / (elapsed - start) + x);
             if (canvas) {
@@ -63,19 +64,18 @@ TimeScale::TimeScale(int totalSeconds, int scrollBoxWidth)
 {
 }
 
-GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
-                           const GraphGeometry &geometry)
+GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+                             const GraphGeometry &geometry)
 {
-    GraphDrawing drawing;
+    GraphSketch drawing;
     const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
         drawing.caption = u"Time Graph of [%1]"_s.arg(sessionName);
         drawing.scrollRange = finalX;
-        GraphCanvas canvas(geometry, finalX + 1);
-        walkTimeGraph(cells, scale, geometry, &canvas);
-        drawing.bitmap = canvas.paint();
-    drawing.canvas = std::make_shared<const GraphCanvas>(std::move(canvas));
+        auto canvas = std::make_shared<GraphCanvas>(geometry, finalX + 1);
+        walkTimeGraph(cells, scale, geometry, canvas.get());
+        drawing.canvas = std::move(canvas);
     } catch (const ConversionError &e) {
         drawing.error = e.message();
     }

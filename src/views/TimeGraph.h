@@ -17,8 +17,8 @@ struct TimeScale
 // Every segment as wide as it lasts (at least one pixel), loops played out
 // in full and the elapsed minutes ticked on the baseline. The session is
 // walked twice: once to find the bitmap's width, once to draw.
-GraphDrawing drawTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
-                           const GraphGeometry &geometry);
+GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName, int totalSeconds,
+                             const GraphGeometry &geometry);
 
 // The x in the time graph of the moment `seconds` into the session (the play
 // cursor): within the segment played then, in proportion to its time; the

@@ -11,6 +11,7 @@ struct CliCommand
     QString summary; // one line for the overview
     QString help;    // further lines for "mirandel-cli COMMAND --help"
     int (*run)(const QStringList &arguments); // arguments after the command name
+    bool drawsPictures = false; // needs fonts and painting: a GUI application
 };
 
 const QList<CliCommand> &cliCommands();

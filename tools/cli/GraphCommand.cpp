@@ -5,10 +5,15 @@
 
 #include "files/SafeFileWriter.h"
 #include "session/Session.h"
+#include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphPicture.h"
 
+#include <algorithm>
+#include <csetjmp>
 #include <optional>
+#include <png.h>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,7 +29,8 @@ const CliCommand graphCommand{
     u"units, as the window shows it; without it the scale is not part of it. The time graph\n"
     u"spaces its minutes by the session's total time. Exit status 1 when the session\n"
     u"cannot be read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
-    runGraph};
+    runGraph,
+    true};
 
 const CliCommandRegistration registration(graphCommand);
 
@@ -85,11 +91,46 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
     return options;
 }
 
-// Whole or not at all: an earlier picture of that name survives a failure.
-bool writePng(const QImage &image, const QString &path)
+// Rows painted at a time: about 4 MB of picture, however wide.
+constexpr qint64 BandPixels = 4 << 20;
+
+void appendPngBytes(png_structp png, png_bytep data, png_size_t length)
 {
-    const QByteArray png = GraphPicture::png(image);
-    return !png.isEmpty() && !writeFileSafely(path, png);
+    static_cast<QByteArray *>(png_get_io_ptr(png))->append(reinterpret_cast<const char *>(data), qsizetype(length));
+}
+
+// The picture as the bytes of a PNG file with the picture's palette, painted
+// and compressed a band of rows at a time: the whole bitmap of a graph
+// 100001 pixels wide never exists at once. Nothing when memory runs out.
+std::optional<QByteArray> pngOf(const GraphCanvas &canvas)
+{
+    std::vector<png_color> palette;
+    for (const QRgb colour : canvas.colourTable())
+        palette.push_back({png_byte(qRed(colour)), png_byte(qGreen(colour)), png_byte(qBlue(colour))});
+    const int rowsPerBand = int(std::clamp<qint64>(BandPixels / canvas.width(), 1, canvas.height()));
+    QByteArray bytes;
+    QImage band;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, info ? &info : nullptr);
+        return std::nullopt;
+    }
+    png_set_write_fn(png, &bytes, appendPngBytes, nullptr);
+    png_set_IHDR(png, info, png_uint_32(canvas.width()), png_uint_32(canvas.height()), 8, PNG_COLOR_TYPE_PALETTE,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_PLTE(png, info, palette.data(), int(palette.size()));
+    png_write_info(png, info);
+    for (int top = 0; top < canvas.height(); top += rowsPerBand) {
+        band = canvas.paint(QRect(0, top, canvas.width(), std::min(rowsPerBand, canvas.height() - top)));
+        if (band.isNull())
+            png_error(png, "out of memory");
+        for (int y = 0; y < band.height(); ++y)
+            png_write_row(png, band.constScanLine(y));
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
 }
 
 int runGraph(const QStringList &arguments)
@@ -101,22 +142,30 @@ int runGraph(const QStringList &arguments)
     StderrPrompter prompter;
     if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    const GraphDrawing drawing = drawGraph(session.cells, *options->mode, session.name,
-                                           session.totalSeconds, options->width, options->height);
-    if (!drawing.error.isEmpty()) {
-        printError(drawing.error);
+    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, session.totalSeconds,
+                                           options->width, options->height);
+    if (!sketch.error.isEmpty()) {
+        printError(sketch.error);
         return 1;
     }
-    const QImage picture = options->withScale
-                               ? GraphPicture::image(drawing, GraphGeometry(options->width, options->height),
-                                                     *options->mode)
-                               : drawing.bitmap;
-    if (picture.isNull()) {
+    // With the scale the picture is composed whole; the bare bitmap is
+    // painted and compressed band by band.
+    std::optional<QByteArray> png;
+    if (options->withScale) {
+        const QImage picture = GraphPicture::image(paintWhole(sketch), GraphGeometry(options->width, options->height),
+                                                   *options->mode);
+        if (!picture.isNull())
+            png = GraphPicture::png(picture);
+    } else {
+        png = pngOf(*sketch.canvas);
+    }
+    if (!png) {
         printError(u"mirandel-cli: the picture for %1 x %2 pixels is too large"_s.arg(options->width)
                        .arg(options->height));
         return 1;
     }
-    if (!writePng(picture, options->output)) {
+    // Whole or not at all: an earlier picture of that name survives a failure.
+    if (png->isEmpty() || writeFileSafely(options->output, *png)) {
         printError(u"mirandel-cli: cannot write %1"_s.arg(options->output));
         return 1;
     }

@@ -1,10 +1,14 @@
 #include "CliCommand.h"
 #include "StderrPrompter.h"
 #include "session/CommandError.h"
-#include "session/ProgramFiles.h"
+#include "session/ProgramName.h"
 
+#include <QDir>
 #include <QGuiApplication>
-#include <cstdio>
+#include <QTemporaryDir>
+#include <cstring>
+#include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,48 +21,73 @@ void printOverview()
     for (const CliCommand &command : cliCommands())
         printLine(u"  %1\n      %2"_s.arg(command.usage, command.summary));
     printLine(QString());
-    printLine(u"mirandel-cli COMMAND --help tells more about a command; mirandel-cli --version prints the version."_s);
+    printLine(u"mirandel-cli COMMAND --help tells more about a command; mirandel-cli --version names the version."_s);
 }
 
 bool wantsHelp(const QStringList &arguments)
 {
     return arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s);
 }
+
+const CliCommand *commandNamed(const char *name)
+{
+    for (const CliCommand &command : cliCommands()) {
+        if (command.name == QLatin1String(name))
+            return &command;
+    }
+    return nullptr;
+}
+
+// Drawing needs a GUI application, offscreen unless told otherwise; every
+// other command does with the lighter core application. The GUI's start-up
+// wants a private runtime folder and says so on stderr when there is none:
+// one made for this run keeps stderr to the program's own messages.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, bool drawing,
+                                                  std::optional<QTemporaryDir> &runtimeDir)
+{
+    if (!drawing)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeDir.emplace(QDir::tempPath() + u"/mirandel-cli-XXXXXX"_s);
+        if (runtimeDir->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir->path()));
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
-        std::puts(qPrintable(programVersion()));
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        printLine(ProgramName);
         return 0;
     }
-    // Drawing needs a GUI application; without a display it draws offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const CliCommand *command = argc > 1 ? commandNamed(argv[1]) : nullptr;
+    std::optional<QTemporaryDir> runtimeDir;
+    const auto app = makeApplication(argc, argv, command && command->drawsPictures, runtimeDir);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == u"--help"_s || arguments.first() == u"-h"_s) {
         printOverview();
         return arguments.isEmpty() ? 2 : 0;
     }
-    for (const CliCommand &command : cliCommands()) {
-        if (command.name != arguments.first())
-            continue;
-        const QStringList rest = arguments.mid(1);
-        if (wantsHelp(rest)) {
-            printLine(u"usage: mirandel-cli "_s + command.usage);
-            printLine(QString());
-            printLine(command.summary);
-            if (!command.help.isEmpty())
-                printLine(command.help);
-            return 0;
-        }
-        StderrPrompter prompter;
-        int status = 0;
-        if (!runCommand(prompter, [&] { status = command.run(rest); }))
-            return 1;
-        return status;
+    if (!command) {
+        printError(u"mirandel-cli: unknown command \"%1\" (try --help)"_s.arg(arguments.first()));
+        return 2;
     }
-    printError(u"mirandel-cli: unknown command \"%1\" (try --help)"_s.arg(arguments.first()));
-    return 2;
+    const QStringList rest = arguments.mid(1);
+    if (wantsHelp(rest)) {
+        printLine(u"usage: mirandel-cli "_s + command->usage);
+        printLine(QString());
+        printLine(command->summary);
+        if (!command->help.isEmpty())
+            printLine(command->help);
+        return 0;
+    }
+    StderrPrompter prompter;
+    int status = 0;
+    if (!runCommand(prompter, [&] { status = command->run(rest); }))
+        return 1;
+    return status;
 }

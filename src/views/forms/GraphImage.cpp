@@ -14,15 +14,23 @@ GraphImage::GraphImage(QWidget *parent)
 void GraphImage::setCanvas(std::shared_ptr<const GraphCanvas> canvas)
 {
     mCanvas = std::move(canvas);
+    if (mCanvas)
+        resize(mCanvas->width(), mCanvas->height());
     update();
 }
 
 void GraphImage::paintEvent(QPaintEvent *event)
 {
-    if (!mCanvas || pixmap().isNull() || devicePixelRatioF() <= 1.0) {
+    if (!mCanvas) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
-    mCanvas->draw(painter, event->rect());
+    if (devicePixelRatioF() > 1.0) {
+        mCanvas->draw(painter, event->rect());
+        return;
+    }
+    const QRect area = event->rect() & QRect(0, 0, mCanvas->width(), mCanvas->height());
+    if (!area.isEmpty())
+        painter.drawImage(area.topLeft(), mCanvas->paint(area));
 }

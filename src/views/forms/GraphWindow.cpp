@@ -1,5 +1,6 @@
 #include "views/forms/GraphWindow.h"
 
+#include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
 #include "views/GraphPicture.h"
@@ -114,8 +115,9 @@ void GraphWindow::askPictureFileName()
 
 bool GraphWindow::savePicture(const QString &path)
 {
-    const auto failure = GraphPicture::save(path, mLastDrawing, GraphGeometry(mDrawnBox.width(), mDrawnBox.height()),
-                                            mMode, windowTitle());
+    // The whole bitmap exists only while it is written.
+    const auto failure = GraphPicture::save(path, paintWhole(mLastSketch),
+                                            GraphGeometry(mDrawnBox.width(), mDrawnBox.height()), mMode, windowTitle());
     if (failure)
         reportError(*failure);
     return !failure;
@@ -145,10 +147,14 @@ void GraphWindow::showSpreadsheet()
     close();
 }
 
+QImage GraphWindow::bitmap() const
+{
+    return mImage->canvas() ? mImage->canvas()->paint() : QImage();
+}
+
 void GraphWindow::releaseBitmap()
 {
-    mBitmap = QImage();
-    mLastDrawing = GraphDrawing();
+    mLastSketch = GraphSketch();
     mActionSavePicture->setEnabled(false);
     mImage->setCanvas(nullptr);
     mImage->clear();
@@ -169,23 +175,18 @@ void GraphWindow::drawGraph()
     mScaleWidth = geometry.width;
     mPlayCursor->hide();
 
-    const GraphDrawing drawing =
-        ::drawGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
-    if (!drawing.bitmap.isNull()) {
+    const GraphSketch drawing =
+        sketchGraph(mCells, mMode, mSessionName, mTotalSeconds, geometry.width, geometry.height);
+    if (drawing.canvas) {
         setWindowTitle(drawing.caption);
-        mBitmap = drawing.bitmap;
-        // Shown as it is: a 32-bit copy of a 30001-pixel-wide picture would
-        // take four times its memory.
-        mImage->setPixmap(QPixmap::fromImage(mBitmap, Qt::NoFormatConversion));
-        mImage->resize(mBitmap.size());
-        mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), mBitmap.height());
+        mImage->setCanvas(drawing.canvas);
+        mScrollBox->widget()->resize(std::max(drawing.scrollRange, 0), drawing.canvas->height());
         mScaleStrip->setTicks(geometry.frequencyScale());
         mScaleStrip->setAxis(geometry.baseline, mMode);
-        mImage->setCanvas(drawing.canvas);
-        mLastDrawing = drawing;
+        mLastSketch = drawing;
         mDrawnBox = mScrollBox->size();
     }
-    mActionSavePicture->setEnabled(!mLastDrawing.bitmap.isNull());
+    mActionSavePicture->setEnabled(mLastSketch.canvas != nullptr);
     mDrawnFrame = frameGeometry().size();
     mDrawing = false;
     mDrawingFailed = !drawing.error.isEmpty();
@@ -195,7 +196,7 @@ void GraphWindow::drawGraph()
 
 void GraphWindow::setPlayCursor(double seconds)
 {
-    if (seconds < 0 || mMode != GraphKind::Time || mBitmap.isNull() || mDrawingFailed) {
+    if (seconds < 0 || mMode != GraphKind::Time || !mImage->canvas() || mDrawingFailed) {
         mPlayCursor->hide();
         return;
     }
@@ -206,7 +207,7 @@ void GraphWindow::setPlayCursor(double seconds)
         mPlayCursor->hide();
         return;
     }
-    mPlayCursor->setGeometry(x, 0, 2, mBitmap.height());
+    mPlayCursor->setGeometry(x, 0, 2, mImage->canvas()->height());
     mPlayCursor->show();
     mPlayCursor->raise();
     mScrollBox->ensureVisible(x, 0, mScrollBox->width() / 5, 0);

@@ -30,8 +30,9 @@ public:
     void setGraph(GraphKind mode, const QString &sessionName, int totalSeconds);
     GraphKind mode() const { return mMode; }
     int totalSeconds() const { return mTotalSeconds; }
-    // The last drawing; null after the window closed.
-    const QImage &bitmap() const { return mBitmap; }
+    // The whole bitmap of the last drawing, painted on each call; null after
+    // the window closed.
+    QImage bitmap() const;
     // The play cursor over the time graph at `seconds` into the session,
     // kept in view; a negative time hides it. The drawing stays as it is.
     void setPlayCursor(double seconds);
@@ -72,9 +73,8 @@ private:
     GraphKind mMode = GraphKind::Segment;
     QString mSessionName;
     int mTotalSeconds = 0;
-    QImage mBitmap;
-    GraphDrawing mLastDrawing; // the last drawing, for Save Picture
-    QSize mDrawnBox;       // the scroll box it was drawn for
+    GraphSketch mLastSketch; // the last drawing, for Save Picture
+    QSize mDrawnBox;         // the scroll box it was drawn for
 
     FrequencyScaleStrip *mScaleStrip;
     QScrollArea *mScrollBox;

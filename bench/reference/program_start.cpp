@@ -1,0 +1,17 @@
+// The program's start as its main() does it, ending once the main window is
+// shown.
+#include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
+#include "session/ProgramName.h"
+
+#include <QApplication>
+#include <QTest>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProgramName);
+    MirandelWindows windows(QApplication::arguments().mid(1));
+    windows.showAtStart();
+    return QTest::qWaitForWindowExposed(windows.mainWindow.get()) ? 0 : 1;
+}
