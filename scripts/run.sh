@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh mirandel mirandel-cli mirandel-devsim
 exec build/bin/mirandel "$@"

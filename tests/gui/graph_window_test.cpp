@@ -1,6 +1,7 @@
 #include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "UserInput.h"
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "session/TimingSummary.h"
@@ -197,7 +198,7 @@ TEST(GraphWindow, SavesItsPictureAndEscapeReturns)
     EXPECT_FALSE(f.graph.savePicture(dir.filePath(u"no/such/graph.svg"_s)));
     EXPECT_EQ(f.prompter.errors.size(), 1);
 
-    QTest::keyClick(&f.graph, Qt::Key_Escape);
+    typeKey(&f.graph, Qt::Key_Escape);
     EXPECT_TRUE(f.graph.isHidden());
     EXPECT_TRUE(f.main.isVisible());
     EXPECT_FALSE(save->isEnabled());
