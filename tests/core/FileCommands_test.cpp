@@ -235,25 +235,6 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesCouldNotBeSaved)
     EXPECT_EQ(session.fileName, testDataPath(u"new_pulsed.LSS"_s));
 }
 
-TEST_F(FileCommandsTest, OpenNamedFileReportsAVanishedFileBeforeThePrompt)
-{
-    const struct
-    {
-        QString path;
-        bool exists;
-    } cases[] = {{path(u"gone.LSS"_s), false}, {testDataPath(u"new_dual.LSS"_s), true}};
-    for (const auto &c : cases) {
-        ScriptedPrompter asked;
-        session.modified = 1;
-        if (c.exists)
-            asked.answerYesNo(false);
-        EXPECT_EQ(FileCommands::openNamedFile({session, asked, view}, c.path), c.exists);
-        EXPECT_EQ(asked.log.size(), 1);
-        EXPECT_EQ(asked.errors, c.exists ? QStringList() : QStringList(u"No Such File"_s));
-        EXPECT_EQ(session.fileName, c.exists ? c.path : QString());
-    }
-}
-
 TEST_F(FileCommandsTest, OnlyFilesReadOrWrittenInFullAreNamedForRecentFiles)
 {
     const QString existing = testDataPath(u"new_pulsed.LSS"_s);
