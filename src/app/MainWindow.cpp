@@ -3,7 +3,9 @@
 #include "app/FirstRunHint.h"
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
+#include "app/RecentFilesMenu.h"
 #include "app/SessionCellDelegate.h"
+#include "app/SessionFileDrop.h"
 #include "app/SessionGridModel.h"
 #include "files/FileCommands.h"
 #include "session/CommandError.h"
@@ -55,6 +57,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     initialize(arguments);
     setUpRecovery();
     qApp->installEventFilter(this);
+    connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this, &MainWindow::openNamedFile);
 }
 
 MainWindow::~MainWindow()
@@ -155,6 +158,9 @@ void MainWindow::createMenus()
     mFileMenu = menuBar()->addMenu(u"&File"_s);
     mActionNew = addCommand(mFileMenu, u"&New"_s, &MainWindow::newSession);
     mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile);
+    mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
+    mFileMenu->addMenu(mRecentFilesMenu);
+    connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
     mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile);
     mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs);
     mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing);

@@ -27,6 +27,7 @@ class QTableWidget;
 class DownloadProgressDialog;
 class FirstRunHint;
 class HelpViewer;
+class RecentFilesMenu;
 class SessionProblemsDialog;
 class SessionListingPrinter;
 class SessionGridModel;
@@ -62,6 +63,7 @@ public:
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
+    void fileOpenedOrSaved(const QString &path) override;
 
     // Runs a command; a failure it reports (a text that is not a number, a
     // port that fails) ends it in the standard error report.
@@ -101,6 +103,9 @@ public:
     void openStartupFile();
     // The save prompt; true when no unsaved change remains.
     bool maybeSave();
+    // Open for a file dropped on the window or picked from Recent Files.
+    void openNamedFile(const QString &path);
+    void openRecentFile(const QString &path);
     void undo();
     void redo();
     // How long unsaved changes wait before their recovery copy is written.
@@ -122,6 +127,7 @@ public:
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
     QPushButton *downButton() const { return mDownButton; }
+    RecentFilesMenu *recentFilesMenu() const { return mRecentFilesMenu; }
 
     // The COM port in force, 0 = none.
     int portNumber() const { return mPortNumber; }
@@ -153,6 +159,9 @@ private:
     void showRestored(const EditStep &step);
     // Takes over what a file command did to the modified flag.
     void adoptModifiedFlag();
+    // After an Open: the history starts afresh with a file read; otherwise
+    // the save prompt may have saved or dropped the changes.
+    void takeOpenedFile(bool read);
     // Recovery copy
     void setUpRecovery();
     void scheduleRecoveryCopy();
@@ -204,6 +213,7 @@ private:
     DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;
+    RecentFilesMenu *mRecentFilesMenu;
     QMenu *mEditMenu;
     QMenu *mDownloadMenu;
     QMenu *mViewMenu;

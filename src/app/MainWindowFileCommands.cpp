@@ -1,6 +1,7 @@
 // File commands and the session name and description dialogs.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/RecentFilesMenu.h"
 #include "files/FileCommands.h"
 #include "files/forms/SessionDescriptionDialog.h"
 #include "files/forms/SessionNameDialog.h"
@@ -24,7 +25,12 @@ void MainWindow::openStartupFile()
 
 void MainWindow::openFile()
 {
-    if (FileCommands::openFile(context()))
+    takeOpenedFile(FileCommands::openFile(context()));
+}
+
+void MainWindow::takeOpenedFile(bool read)
+{
+    if (read)
         mDocument.startAfresh();
     else
         adoptModifiedFlag();
@@ -69,6 +75,25 @@ void MainWindow::adoptModifiedFlag()
         mDocument.markSaved();
     else if (mSession.modified != 0 && !mDocument.isModified())
         mDocument.markModified();
+}
+
+void MainWindow::openNamedFile(const QString &path)
+{
+    runCommand([this, path] { takeOpenedFile(FileCommands::openNamedFile(context(), path)); });
+}
+
+void MainWindow::openRecentFile(const QString &path)
+{
+    runCommand([this, path] {
+        takeOpenedFile(FileCommands::openNamedFile(context(), path));
+        if (!QFileInfo::exists(path))
+            mRecentFilesMenu->removeFile(path);
+    });
+}
+
+void MainWindow::fileOpenedOrSaved(const QString &path)
+{
+    mRecentFilesMenu->addFile(path);
 }
 
 // The file dialogs, set up afresh each time.

@@ -2,6 +2,7 @@
 #include "session/ProgramName.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationVersion(u"2.0"_s);
+    // The menu entry's and the icon's name, as installed.
+    const QString appId = u"org.mirandel.Mirandel"_s;
+    QGuiApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
     std::unique_ptr<MirandelWindows> windows;
     try {

@@ -14,6 +14,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
+bool readFile(const SessionContext &context, const QString &path)
+{
+    if (!readSessionFile(context, path))
+        return false;
+    context.view.fileOpenedOrSaved(path);
+    return true;
+}
+
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
     return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
@@ -39,7 +47,8 @@ void saveFile(const SessionContext &context)
         saveFileAs(context);
         return;
     }
-    writeSessionFile(context.session, context.prompter);
+    if (writeSessionFile(context.session, context.prompter))
+        context.view.fileOpenedOrSaved(context.session.fileName);
 }
 
 void saveFileAs(const SessionContext &context)
@@ -67,16 +76,25 @@ bool openFile(const SessionContext &context)
     if (name.isEmpty())
         return false;
     if (QFileInfo::exists(name))
-        return readSessionFile(context, name);
+        return readFile(context, name);
     context.prompter.error(u"No Such File"_s);
     return false;
+}
+
+bool openNamedFile(const SessionContext &context, const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        context.prompter.error(u"No Such File"_s);
+        return false;
+    }
+    return maybeSave(context) && readFile(context, path);
 }
 
 bool openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
         return false;
-    return readSessionFile(context, std::exchange(startupFileName, QString()));
+    return readFile(context, std::exchange(startupFileName, QString()));
 }
 
 void renameSession(const SessionContext &context)

@@ -17,6 +17,10 @@ void saveFile(const SessionContext &context);
 void saveFileAs(const SessionContext &context);
 // True when a file was read into the session.
 bool openFile(const SessionContext &context);
+// Open for a file chosen without the dialog (dropped on the window, picked
+// from Recent Files): "No Such File" when it is gone, otherwise the save
+// prompt and the file. True when the file was read into the session.
+bool openNamedFile(const SessionContext &context, const QString &path);
 // Reads the command-line file once, without a prompt; startupFileName is
 // emptied first, so a report shown meanwhile cannot make it read again.
 // True when a file was read.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,4 +22,10 @@ QString exeDirectory()
     const QChar separator = QDir::separator();
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     return textBeforeLast(program, separator) + separator;
+}
+
+QString installedDataFolder(const QString &programFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder + u'/' + QStringLiteral(MIRANDEL_DATA_FROM_BIN));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }

@@ -9,3 +9,8 @@ QString textBeforeLast(const QString &text, QChar ch);
 
 // The running program's directory with a trailing separator.
 QString exeDirectory();
+
+// The data folder of an installed program (share/mirandel beside its bin
+// folder); empty when the program in programFolder runs from elsewhere, such
+// as its build folder.
+QString installedDataFolder(const QString &programFolder = exeDirectory());

@@ -53,6 +53,8 @@ public:
     virtual std::optional<QString> askSessionName(const QString &entry) = 0;
     // Session Description, showing lines.
     virtual SessionDescriptionAnswer askSessionDescription(const QStringList &lines) = 0;
+    // A session file was read or written in full, for the Recent Files list.
+    virtual void fileOpenedOrSaved(const QString &path) { Q_UNUSED(path) }
 };
 
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round

@@ -3,6 +3,8 @@
 #include "session/ProgramFiles.h"
 #include "session/SessionGrid.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,9 +43,13 @@ QStringList programTopics()
     return topics;
 }
 
-QString helpFolder()
+QString helpFolder(const QString &programFolder)
 {
-    return exeDirectory() + u"help"_s;
+    const QString beside = QDir(programFolder).filePath(u"help"_s);
+    const QString installed = installedDataFolder(programFolder);
+    if (QFileInfo(beside).isDir() || installed.isEmpty())
+        return beside;
+    return installed + u"/help"_s;
 }
 
 QString topicFile(const QString &folder, const QString &topic)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ProgramFiles.h"
+
 #include <QStringList>
 
 // The help file's topics as the Help menu asks for them. The help file is a
@@ -14,8 +16,9 @@ QString contextTopic(int row);
 // Every identifier the program asks the help viewer for.
 QStringList programTopics();
 
-// The application's help file: the "help" folder beside the program.
-QString helpFolder();
+// The application's help file: the "help" folder beside the program, or
+// the installed one when there is none beside it.
+QString helpFolder(const QString &programFolder = exeDirectory());
 // The page of a topic inside a help folder.
 QString topicFile(const QString &folder, const QString &topic);
 

@@ -235,6 +235,22 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesCouldNotBeSaved)
     EXPECT_EQ(session.fileName, testDataPath(u"new_pulsed.LSS"_s));
 }
 
+TEST_F(FileCommandsTest, OnlyFilesReadOrWrittenInFullAreNamedForRecentFiles)
+{
+    const QString existing = testDataPath(u"new_pulsed.LSS"_s);
+    view.openFileNames = {existing, path(u"missing.LSS"_s)};
+    FileCommands::openFile(context());
+    FileCommands::openFile(context());
+    FileCommands::openNamedFile(context(), path(u"gone.LSS"_s));
+    QString unreadable = dir.path();
+    FileCommands::openStartupFile(context(), unreadable);
+    view.saveFileNames = {path(u"missing folder/x.LSS"_s), path(u"saved.LSS"_s)};
+    FileCommands::saveFileAs(context());
+    FileCommands::saveFileAs(context());
+    FileCommands::openNamedFile(context(), existing);
+    EXPECT_EQ(view.filesOpenedOrSaved, (QStringList{existing, path(u"saved.LSS"_s), existing}));
+}
+
 TEST_F(FileCommandsTest, StartupFileIsReadOnceWithoutAPrompt)
 {
     session.modified = 1;

@@ -9,8 +9,28 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TEST(Settings, TheFileLiesBesideTheProgram)
+TEST(Settings, BesideTheProgramUnlessInstalledOrUnwritable)
 {
+    QTemporaryDir dir;
+    const QString user = dir.filePath(u"config"_s);
+    const QString build = dir.filePath(u"build/bin"_s);
+    const QString installed = dir.filePath(u"usr/bin"_s);
+    ASSERT_TRUE(QDir().mkpath(build));
+    ASSERT_TRUE(QDir().mkpath(installed));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"usr/share/mirandel"_s)));
+    const struct
+    {
+        QString programFolder;
+        QString userFolder;
+        QString expected;
+    } cases[] = {
+        {build + u'/', user, build + u"/MIRANDEL.INI"_s},
+        {installed + u'/', user, user + u"/MIRANDEL.INI"_s},
+        {dir.filePath(u"missing/bin/"_s), user, user + u"/MIRANDEL.INI"_s},
+        {installed + u'/', QString(), installed + u"/MIRANDEL.INI"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Settings::pathFor(c.programFolder, c.userFolder), c.expected) << c.programFolder.toStdString();
     EXPECT_EQ(Settings::defaultPath(), exeDirectory() + u"MIRANDEL.INI"_s);
 }
 
@@ -56,4 +76,22 @@ TEST(Settings, WriteCreatesTheFileAndKey)
 TEST(Settings, UnwritableFileIsReportedNotFatal)
 {
     EXPECT_FALSE(Settings(u"/dev/null/MIRANDEL.INI"_s).setPort(1));
+}
+
+TEST(Settings, RecentFilesReplaceTheListAndKeepThePort)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+    ASSERT_TRUE(settings.setPort(3));
+    const QStringList lists[] = {
+        {u"/a/one.LSS"_s, u"/b/two, three.LSS"_s, u"/c/\u00e9t\u00e9=1.LSS"_s},
+        {u"/d/four.LSS"_s},
+        {},
+    };
+    for (const QStringList &paths : lists) {
+        ASSERT_TRUE(settings.setRecentFiles(paths));
+        EXPECT_EQ(Settings(settings.path()).recentFiles(), paths);
+    }
+    EXPECT_EQ(settings.port(), 3);
+    EXPECT_FALSE(Settings(u"/dev/null/MIRANDEL.INI"_s).setRecentFiles({u"/a.LSS"_s}));
 }

@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 #include "session/ProgramFiles.h"
+#include "views/HelpTopics.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -31,4 +33,26 @@ TEST(ExeDirectory, EndsWithTheSeparator)
     const QString directory = exeDirectory();
     EXPECT_TRUE(directory.endsWith(QDir::separator()));
     EXPECT_TRUE(QDir(directory).exists());
+}
+
+TEST(HelpFolder, BesideTheProgramOrInstalled)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    for (const char *folder : {"build/bin/help", "usr/bin", "usr/share/mirandel/help", "opt/bin"})
+        ASSERT_TRUE(QDir(root).mkpath(QString::fromLatin1(folder)));
+    const struct
+    {
+        QString programFolder;
+        QString installedData;
+        QString help;
+    } cases[] = {
+        {root + u"/build/bin/"_s, QString(), root + u"/build/bin/help"_s},
+        {root + u"/usr/bin/"_s, root + u"/usr/share/mirandel"_s, root + u"/usr/share/mirandel/help"_s},
+        {root + u"/opt/bin/"_s, QString(), root + u"/opt/bin/help"_s}, // missing: the viewer says so
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(installedDataFolder(c.programFolder), c.installedData) << c.programFolder.toStdString();
+        EXPECT_EQ(HelpTopics::helpFolder(c.programFolder), c.help) << c.programFolder.toStdString();
+    }
 }

@@ -22,6 +22,7 @@ public:
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
+    void fileOpenedOrSaved(const QString &path) override { filesOpenedOrSaved << path; }
 
     std::deque<int> sessionKinds; // SessionKind answers of the New Session Type dialog
     // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
@@ -35,6 +36,7 @@ public:
     // Session Description: answers and the lines shown.
     std::deque<SessionDescriptionAnswer> descriptionAnswers;
     QList<QStringList> descriptionsShown;
+    QStringList filesOpenedOrSaved;
 
     int cellsChangedCount = 0;
     int timingChangedCount = 0;

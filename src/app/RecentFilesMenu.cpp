@@ -1,0 +1,54 @@
+#include "app/RecentFilesMenu.h"
+
+#include "device/Settings.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+RecentFilesMenu::RecentFilesMenu(Settings &settings, QWidget *parent)
+    : QMenu(u"&Recent Files"_s, parent)
+    , mSettings(settings)
+    , mFiles(settings.recentFiles())
+{
+    setToolTipsVisible(true);
+    rebuild();
+}
+
+void RecentFilesMenu::addFile(const QString &path)
+{
+    mFiles.add(path);
+    store();
+}
+
+void RecentFilesMenu::removeFile(const QString &path)
+{
+    mFiles.remove(path);
+    store();
+}
+
+void RecentFilesMenu::store()
+{
+    // The list is a convenience: when the settings cannot be written it
+    // still serves this run, and the next start shows the last one stored.
+    mSettings.setRecentFiles(mFiles.paths());
+    rebuild();
+}
+
+void RecentFilesMenu::rebuild()
+{
+    clear();
+    for (qsizetype i = 0; i < mFiles.paths().size(); ++i) {
+        const QString path = mFiles.paths().at(i);
+        QAction *action = addAction(mFiles.menuText(i));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { emit fileChosen(path); });
+    }
+    addSeparator();
+    QAction *clearList = addAction(u"&Clear List"_s);
+    connect(clearList, &QAction::triggered, this, [this] {
+        mFiles.clear();
+        store();
+    });
+    menuAction()->setEnabled(!mFiles.isEmpty());
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs inside the throw-away root of deb_fresh_root_test.sh, as its root user.
+set -euo pipefail
+deb=$1
+fail() { echo "deb_checks: $*" >&2; exit 1; }
+
+apt-get install -y -q --no-install-recommends "$deb" >/dev/null
+mapfile -t owned < <(dpkg -L mirandel)
+
+for program in mirandel mirandel-cli; do
+  [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"
+done
+
+useradd --create-home user
+ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"
+start_offscreen() {
+  # Still running after some seconds: it started; the timeout ends it.
+  local rc=0
+  runuser -u user -- env HOME=/home/user QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/mirandel || rc=$?
+  ((rc == 124)) || fail "mirandel ended with $rc instead of running"
+}
+start_offscreen
+[[ -f $ini ]] || fail "no settings in the user's folder"
+[[ ! -e /usr/bin/MIRANDEL.INI ]] || fail "settings written beside the installed program"
+grep -qx 'Port=0' "$ini" || fail "first start did not store Port=0"
+sed -i 's/^Port=0$/Port=3/' "$ini"
+start_offscreen
+grep -qx 'Port=3' "$ini" || fail "the port setting did not survive a start"
+
+apt-get remove --purge -y -q mirandel >/dev/null
+! dpkg -s mirandel >/dev/null 2>&1 || fail "still installed"
+for path in "${owned[@]}"; do
+  [[ -d $path || ! -e $path ]] || fail "left behind: $path"
+done
+[[ ! -e /usr/share/mirandel ]] || fail "left behind: /usr/share/mirandel"
+echo "deb_checks: installed, started twice keeping Port=3, removed cleanly"
