@@ -239,7 +239,7 @@ private:
             mRecord[1] = quint8(mRecord[1] + (integer(LoopTimesRow) & 15));
     }
 
-    const SessionGrid::Column &mCells;
+    const SessionGrid::Column mCells; // a copy: the grid hands out its columns by value
     const bool mDual;
     const int mSegment;
     EncoderFindings &mFindings;
