@@ -6,6 +6,7 @@
 #include "session/SessionGrid.h"
 #include "views/GraphFrequencies.h"
 
+#include <algorithm>
 #include <optional>
 
 // Renders a session as stereo sound, block by block: the segments in the
@@ -33,6 +34,8 @@ public:
     int playingColumn() const { return atEnd() ? -1 : renderedColumn(); }
     // The segment of the last frame rendered; the start segment before any.
     int renderedColumn() const { return mHavePass ? mPass.column : mFromColumn; }
+    // Where that segment's sound began; 0 before any.
+    qint64 renderedColumnStart() const { return mHavePass ? std::max<qint64>(0, mPass.startFrame) : 0; }
 
     // Up to `frames` frames, left and right interleaved; fewer only at the end.
     qint64 render(float *stereo, qint64 frames);

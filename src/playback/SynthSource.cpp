@@ -7,7 +7,7 @@
 namespace {
 constexpr qint64 BytesPerFrame = 2 * sizeof(qint16);
 constexpr qint64 MostFrames = 4096;
-// Segment changes are noted to within 10 ms.
+// Rendered in 10 ms steps, so that each segment change is seen and marked.
 constexpr qint64 MarkFrames = 441;
 // Far more changes than the output holds: a segment lasts at least half a second.
 constexpr size_t MostMarks = 16;
@@ -32,8 +32,10 @@ qint64 SynthSource::readData(char *data, qint64 maxSize)
         const qint64 start = mSynth->position();
         const qint64 wanted = std::min(MarkFrames, frames - rendered);
         const qint64 got = mSynth->render(mBlock.data() + 2 * rendered, wanted);
+        // A block can cross into the next segment: the mark goes where it began,
+        // so the shown segment never runs ahead of the shown time.
         if (got > 0)
-            markSegment(start, mSynth->renderedColumn());
+            markSegment(std::max(start, mSynth->renderedColumnStart()), mSynth->renderedColumn());
         rendered += got;
         if (got < wanted)
             break;
