@@ -34,6 +34,9 @@ done
 for program in mirandel mirandel-cli; do
   [[ $("$prefix/bin/$program" --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
+# The overview and the drawing, sound and device commands come from the
+# full command program in the library folder.
+"$prefix/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli cannot hand over to mirandel-cli-full"
 
 # Installed, it keeps its settings in the user's folder, never beside itself.
 rc=0
