@@ -18,6 +18,7 @@ Interface *programModule(const QString &name, QString *error = nullptr)
     return qobject_cast<Interface *>(loadProgramModule(name, error));
 }
 
-// The library folder of an installed program (lib/mirandel beside its bin
-// folder); empty when the program in programFolder runs from elsewhere.
-QString installedModuleFolder(const QString &programFolder);
+// Where the module's file is for the program in programFolder: beside it,
+// else in the installed library folder (lib/mirandel beside its bin folder).
+// The place beside it when there is none.
+QString programModulePath(const QString &name, const QString &programFolder);

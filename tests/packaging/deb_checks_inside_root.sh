@@ -10,6 +10,9 @@ mapfile -t owned < <(dpkg -L mirandel)
 for program in mirandel mirandel-cli; do
   [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
+for module in sound print; do
+  ! ldd /usr/lib/mirandel/libmirandel_$module.so | grep -q 'not found' || fail "the $module module misses libraries"
+done
 
 useradd --create-home user
 ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"

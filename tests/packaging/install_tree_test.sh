@@ -34,6 +34,12 @@ done
 for program in mirandel mirandel-cli; do
   [[ $("$prefix/bin/$program" --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
+# Sound and printing are modules the program loads when first used.
+for module in sound print; do
+  library=$prefix/lib/mirandel/libmirandel_$module.so
+  [[ -f $library ]] || fail "no $module module"
+  ! ldd "$library" | grep -q 'not found' || fail "the $module module misses libraries"
+done
 
 # Installed, it keeps its settings in the user's folder, never beside itself.
 rc=0
