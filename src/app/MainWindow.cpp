@@ -220,7 +220,6 @@ void MainWindow::initialize(const QStringList &arguments)
         mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     }
     mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
-    mSession.currentCell = {0, 1};
 
     mStartupFileName.clear();
     if (!arguments.isEmpty()) {
@@ -267,7 +266,6 @@ CellRange MainWindow::readSelection()
     }
     range.top = std::max(range.top, 1);
     range.bottom = std::max(range.bottom, range.top);
-    mSession.currentCell = range.topLeft();
     return range;
 }
 
@@ -322,7 +320,6 @@ void MainWindow::setCaption(const QString &caption)
 
 void MainWindow::selectCell(const CellPos &cell)
 {
-    mSession.currentCell = cell;
     const QModelIndex index = mGridModel->index(cell.row, cell.column);
     {
         const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);

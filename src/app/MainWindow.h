@@ -5,6 +5,7 @@
 #include "device/SerialLink.h"
 #include "device/Settings.h"
 #include "files/RecoveryCopy.h"
+#include "session/SegmentClipboard.h"
 #include "session/Session.h"
 #include "session/SessionDocument.h"
 #include "session/SessionContext.h"
@@ -44,6 +45,9 @@ public:
 
     Session &session() { return mSession; }
     SessionDocument &document() { return mDocument; }
+    const SegmentClipboard &segmentClipboard() const { return mSegmentClipboard; }
+    // The cell the commands act on: the top left of the selection.
+    CellPos selectedCell() { return readSelection().topLeft(); }
     SessionContext context() { return {mSession, *mPrompter, *this}; }
     Prompter &prompter() { return *mPrompter; }
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
@@ -68,7 +72,7 @@ public:
     // Runs a command; a failure it reports (a text that is not a number, a
     // port that fails) ends it in the standard error report.
     void runCommand(const std::function<void()> &command);
-    // The selection of the session table, also stored as currentCell.
+    // The selection of the session table.
     CellRange readSelection();
 
     // The commands of the menus, buttons and keys.
@@ -251,6 +255,7 @@ private:
     MirandelWindows &mWindows;
     SessionDocument mDocument;
     Session &mSession{mDocument.session()};
+    SegmentClipboard mSegmentClipboard;
     RecoveryCopy mRecoveryCopy;
     QTimer mRecoveryTimer;
     bool mRecoveryOffered = false;

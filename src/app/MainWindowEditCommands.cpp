@@ -53,15 +53,15 @@ void MainWindow::stepSelectedCell(StepDirection direction)
     const bool loop = isLoopRow(cell.row);
     const EditStep step{u"Change %1 of Segment %2"_s.arg(label).arg(cell.column + 1), cell,
                         loop ? cell.column + 1 : 0, loop ? EditStep::NoMerge : EditStep::ValueStep};
-    mDocument.edit(step, [this, direction] { stepValue(context(), direction); });
+    mDocument.edit(step, [this, cell, direction] { stepValue(context(), cell, direction); });
 }
 
 void MainWindow::copySegment()
 {
-    readSelection();
-    ::copySegment(context());
+    const int column = selectedCell().column;
+    ::copySegment(mSession.cells, column, mSegmentClipboard);
     // Also as text, for a spreadsheet or a message.
-    QGuiApplication::clipboard()->setText(SessionText::segmentLine(mSession.cells, mSession.currentCell.column));
+    QGuiApplication::clipboard()->setText(SessionText::segmentLine(mSession.cells, column));
 }
 
 void MainWindow::copySessionText()
@@ -71,18 +71,19 @@ void MainWindow::copySessionText()
 
 void MainWindow::pasteSegment()
 {
-    readSelection();
-    mDocument.edit(segmentStep(u"Paste"_s, mSession.currentCell), [this] { ::pasteSegment(context()); });
+    const CellPos cell = selectedCell();
+    mDocument.edit(segmentStep(u"Paste"_s, cell),
+                   [this, cell] { ::pasteSegment(context(), cell.column, mSegmentClipboard); });
 }
 
 void MainWindow::cutSegment()
 {
-    readSelection();
-    mDocument.edit(segmentStep(u"Cut"_s, mSession.currentCell), [this] { ::cutSegment(context()); });
+    const CellPos cell = selectedCell();
+    mDocument.edit(segmentStep(u"Cut"_s, cell), [this, cell] { ::cutSegment(context(), cell.column, mSegmentClipboard); });
 }
 
 void MainWindow::insertSegment()
 {
-    readSelection();
-    mDocument.edit(segmentStep(u"Insert"_s, mSession.currentCell), [this] { ::insertSegment(context()); });
+    const CellPos cell = selectedCell();
+    mDocument.edit(segmentStep(u"Insert"_s, cell), [this, cell] { ::insertSegment(context(), cell.column); });
 }

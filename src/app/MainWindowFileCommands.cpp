@@ -50,14 +50,14 @@ void MainWindow::saveFileAs()
 
 void MainWindow::renameSession()
 {
-    EditStep step{u"Name Session"_s, mSession.currentCell};
+    EditStep step{u"Name Session"_s, selectedCell()};
     step.showsCaption = true;
     mDocument.edit(step, [this] { FileCommands::renameSession(context()); });
 }
 
 void MainWindow::editDescription()
 {
-    mDocument.edit({u"Session Description"_s, mSession.currentCell}, [this] { FileCommands::editDescription(context()); });
+    mDocument.edit({u"Session Description"_s, selectedCell()}, [this] { FileCommands::editDescription(context()); });
 }
 
 bool MainWindow::maybeSave()

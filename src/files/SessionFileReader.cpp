@@ -97,9 +97,7 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
         timingError = e.message();
     }
     context.view.setCaption(sessionCaption(session.name, true));
-    const CellPos first{0, 1};
-    session.currentCell = first;
-    context.view.selectCell(first);
+    context.view.selectCell({0, 1});
     session.modified = 0;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);

@@ -50,10 +50,9 @@ void finishLoopChange(const SessionContext &context, int k)
 }
 } // namespace
 
-void enterLoopSegs(const SessionContext &context)
+void enterLoopSegs(const SessionContext &context, int k)
 {
     SessionGrid &cells = context.session.cells;
-    const int k = context.session.currentCell.column;
     const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
     int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0 && t > 0) {
@@ -94,10 +93,9 @@ void enterLoopSegs(const SessionContext &context)
     finishLoopChange(context, k);
 }
 
-void enterLoopTimes(const SessionContext &context)
+void enterLoopTimes(const SessionContext &context, int k)
 {
     SessionGrid &cells = context.session.cells;
-    const int k = context.session.currentCell.column;
     const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
     int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
     if (n == 0) {

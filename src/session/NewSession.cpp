@@ -41,9 +41,7 @@ void newSession(const SessionContext &context)
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.view.cellsChanged();
     context.view.setSessionShown(true);
-    const CellPos first{0, 1};
-    session.currentCell = first;
-    context.view.selectCell(first);
+    context.view.selectCell({0, 1});
     session.modified = 1;
     updateTimingSummary(session, context.view, 1);
 }

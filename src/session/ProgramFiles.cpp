@@ -17,10 +17,25 @@ QString textBeforeLast(const QString &text, QChar ch)
     return QString();
 }
 
+namespace {
+QString &startedProgram()
+{
+    static QString path;
+    return path;
+}
+} // namespace
+
+void setStartedProgram(const QString &programPath)
+{
+    startedProgram() = programPath;
+}
+
 QString exeDirectory()
 {
     const QChar separator = QDir::separator();
-    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    const QString started = startedProgram();
+    const QString program =
+        QDir::toNativeSeparators(started.isEmpty() ? QCoreApplication::applicationFilePath() : started);
     return textBeforeLast(program, separator) + separator;
 }
 

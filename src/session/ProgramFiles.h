@@ -7,8 +7,12 @@
 // the whole text; no ch gives the empty text.
 QString textBeforeLast(const QString &text, QChar ch);
 
-// The running program's directory with a trailing separator.
+// The running program's directory with a trailing separator. For a program
+// that another one hands its work over to, the folder of that other program
+// (see setStartedProgram).
 QString exeDirectory();
+// Makes exeDirectory() the folder of the program the user started.
+void setStartedProgram(const QString &programPath);
 
 // The data folder of an installed program (share/mirandel beside its bin
 // folder); empty when the program in programFolder runs from elsewhere, such

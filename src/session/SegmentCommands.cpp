@@ -2,6 +2,7 @@
 
 #include "session/NewSession.h"
 #include "session/Prompter.h"
+#include "session/SegmentClipboard.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionRows.h"
@@ -69,9 +70,7 @@ void newSegment(const SessionContext &context)
     session.cells.setColumnCount(k + 1);
     fillNewSegment(session, k);
     context.view.cellsChanged();
-    const CellPos added{k, 1};
-    session.currentCell = added;
-    context.view.selectCell(added);
+    context.view.selectCell({k, 1});
     context.view.focusGrid();
     // Scrolled before the timing refresh, which a bad time text in another
     // segment may stop.
@@ -79,26 +78,24 @@ void newSegment(const SessionContext &context)
     updateTimingSummary(session, context.view, k + 1);
 }
 
-void copySegment(const SessionContext &context)
+void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboard)
 {
-    Session &session = context.session;
-    const SessionGrid::Column &column = session.cells.column(session.currentCell.column);
-    session.segmentClipboard = QStringList(column.begin(), column.end());
-    session.segmentClipboard[SessionRows::LoopSegs] = u"0"_s;
-    session.segmentClipboard[SessionRows::LoopTimes] = u"0"_s;
+    const SessionGrid::Column &texts = cells.column(column);
+    clipboard.cells = QStringList(texts.begin(), texts.end());
+    clipboard.cells[SessionRows::LoopSegs] = u"0"_s;
+    clipboard.cells[SessionRows::LoopTimes] = u"0"_s;
 }
 
-void cutSegment(const SessionContext &context)
+void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)
 {
     Session &session = context.session;
-    const int k = session.currentCell.column;
     if (k == 0) {
         context.prompter.error(u"Cannot delete segment 1"_s);
     } else if (isInsideLoop(session.cells, k)) {
         context.prompter.error(u"Cannot delete inside loop"_s);
     } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
         const SessionGrid::Column &column = session.cells.column(k);
-        session.segmentClipboard = QStringList(column.begin(), column.end());
+        clipboard.cells = QStringList(column.begin(), column.end());
         session.cells.shiftLeftOnto(k);
         session.modified = 1;
         context.view.cellsChanged();
@@ -106,25 +103,23 @@ void cutSegment(const SessionContext &context)
     updateTimingSummary(session, context.view, k + 1);
 }
 
-void pasteSegment(const SessionContext &context)
+void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &clipboard)
 {
     Session &session = context.session;
-    const int k = session.currentCell.column;
     if (refuseInsertBefore(context, k, u"Cannot paste inside loop"_s))
         return;
-    if (session.segmentClipboard.value(0).isEmpty()) {
+    if (clipboard.isEmpty()) {
         insertNewSegmentBefore(context, k);
         return;
     }
     session.cells.shiftRightFrom(k);
     for (int row = 1; row < SessionGrid::RowCount; ++row)
-        session.cells.setCell(k, row, session.segmentClipboard.value(row));
+        session.cells.setCell(k, row, clipboard.cells.value(row));
     finishShift(context, k);
 }
 
-void insertSegment(const SessionContext &context)
+void insertSegment(const SessionContext &context, int k)
 {
-    const int k = context.session.currentCell.column;
     if (!refuseInsertBefore(context, k, u"Cannot insert inside loop"_s))
         insertNewSegmentBefore(context, k);
 }

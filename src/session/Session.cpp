@@ -3,8 +3,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 Session::Session()
-    : segmentClipboard(SessionGrid::RowCount)
-    , timingPanel(2)
+    : timingPanel(2)
 {
 }
 

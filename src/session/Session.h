@@ -37,8 +37,6 @@ struct Session
     int modified = 0;
     int kind = PulsedSession;
     int totalSeconds = 0;          // left by the last timing refresh
-    QStringList segmentClipboard;  // 15 texts; entry 0 empty = nothing copied yet
-    CellPos currentCell;
     QStringList timingPanel;       // the two lines of the timing panel
 };
 

@@ -35,7 +35,7 @@ public:
     // Show or hide the spreadsheet with its labels, panel and buttons.
     virtual void setSessionShown(bool shown) = 0;
     virtual void setCaption(const QString &caption) = 0;
-    // Select a cell (also currentCell) and give the spreadsheet the focus.
+    // Select a cell and give the spreadsheet the focus.
     virtual void selectCell(const CellPos &cell) = 0;
     virtual void focusGrid() = 0;
     // Scroll so that the last segment is in view.

@@ -76,10 +76,9 @@ QStringList workingList(const Session &session, const CellPos &cell)
     }
 }
 
-void stepValue(const SessionContext &context, StepDirection direction)
+void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction)
 {
     Session &session = context.session;
-    const CellPos cell = session.currentCell;
     QString current = session.cells.cell(cell.column, cell.row);
     bool changed = false;
 
@@ -87,9 +86,9 @@ void stepValue(const SessionContext &context, StepDirection direction)
         changed = !current.isEmpty();
         session.cells.setCell(cell.column, cell.row, QString());
     } else if (cell.row == SessionRows::LoopSegs) {
-        enterLoopSegs(context);
+        enterLoopSegs(context, cell.column);
     } else if (cell.row == SessionRows::LoopTimes) {
-        enterLoopTimes(context);
+        enterLoopTimes(context, cell.column);
     }
 
     const QStringList list = workingList(session, cell);

@@ -13,8 +13,8 @@ enum class StepDirection { Up, Down };
 // ramp of a pulsed session or of segment 1, the loop rows).
 QStringList workingList(const Session &session, const CellPos &cell);
 
-// Steps the cell of currentCell one entry up or down the working list of its
+// Steps the cell one entry up or down the working list of its
 // row, matching its text without regard to case. Rows that are not stepped
 // are emptied or open their loop dialog instead. The session counts as
 // modified even when nothing changed; the timing panel is left alone.
-void stepValue(const SessionContext &context, StepDirection direction);
+void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction);

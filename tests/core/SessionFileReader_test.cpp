@@ -314,6 +314,6 @@ TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
     EXPECT_EQ(session.timingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
     EXPECT_EQ(session.totalSeconds, 390);
     EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
-    EXPECT_EQ(session.currentCell, (CellPos{0, 1}));
+    EXPECT_EQ(view.selected, (CellPos{0, 1}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }

@@ -83,14 +83,13 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
         Session session = sessionOfDefaultSegments(PulsedSession, c.segments, {{1, u"0:10.0"_s}});
         for (const auto &loop : c.loops)
             putLoop(session.cells, loop[0], loop[1], loop[2]);
-        session.currentCell = {c.column, c.row};
         const int initial = session.cells.cell(c.column, c.row).toInt();
         ScriptedPrompter prompter;
         RecordingView view;
         if (c.asks)
             prompter.answerInput(c.entry ? std::optional<QString>(QString::fromLatin1(*c.entry)) : std::nullopt);
 
-        stepValue({session, prompter, view}, direction);
+        stepValue({session, prompter, view}, {c.column, c.row}, direction);
 
         EXPECT_EQ(row(session.cells, 13), expand(c.loopSegs));
         EXPECT_EQ(row(session.cells, 14), expand(c.loopTimes));

@@ -5,6 +5,7 @@
 
 #include "session/ConversionError.h"
 #include "session/Prompter.h"
+#include "session/SegmentClipboard.h"
 #include "session/SegmentCommands.h"
 #include "session/SessionContext.h"
 #include "session/SessionDocument.h"
@@ -114,16 +115,16 @@ bool anyRefusal(const QStringList &errors)
     return false;
 }
 
-void run(Command command, const SessionContext &context)
+void run(Command command, const SessionContext &context, const CellPos &cell, SegmentClipboard &clipboard)
 {
     switch (command) {
-    case StepUp: stepValue(context, StepDirection::Up); break;
-    case StepDown: stepValue(context, StepDirection::Down); break;
+    case StepUp: stepValue(context, cell, StepDirection::Up); break;
+    case StepDown: stepValue(context, cell, StepDirection::Down); break;
     case New: newSegment(context); break;
-    case Copy: copySegment(context); break;
-    case Cut: cutSegment(context); break;
-    case Paste: pasteSegment(context); break;
-    case Insert: insertSegment(context); break;
+    case Copy: copySegment(context.session.cells, cell.column, clipboard); break;
+    case Cut: cutSegment(context, cell.column, clipboard); break;
+    case Paste: pasteSegment(context, cell.column, clipboard); break;
+    case Insert: insertSegment(context, cell.column); break;
     case CommandCount: break;
     }
 }
@@ -159,20 +160,21 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
         RandomPrompter prompter(random);
         RecordingView view;
         const SessionContext context{session, prompter, view};
+        SegmentClipboard clipboard;
         for (int step = 0; step < 400; ++step, ++commandsRun) {
             // Stepping is half the work, and loop rows a third of the stepping.
             const int pick = randomIndex(random, 2 * CommandCount);
             const Command command = pick >= CommandCount ? Command(pick % 2) : Command(pick);
             const int row = random() % 3 == 0 ? 13 + randomIndex(random, 2) : 1 + randomIndex(random, 14);
-            session.currentCell = {randomIndex(random, session.cells.columnCount()), row};
+            const CellPos cell{randomIndex(random, session.cells.columnCount()), row};
             const SessionGrid before = session.cells;
             const int modifiedBefore = session.modified;
             prompter.errors.clear();
             prompter.lastAnswer = false;
             try {
-                const EditStep editStep{QString::number(command), session.currentCell, 0,
+                const EditStep editStep{QString::number(command), cell, 0,
                                         command <= StepDown ? EditStep::ValueStep : EditStep::NoMerge};
-                document.edit(editStep, [&] { run(command, context); });
+                document.edit(editStep, [&] { run(command, context, cell, clipboard); });
             } catch (const ConversionError &e) {
                 FAIL() << "seed " << seed << " step " << step << ": " << e.message();
             }

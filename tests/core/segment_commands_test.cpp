@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "session/NewSession.h"
+#include "session/SegmentClipboard.h"
 #include "session/SegmentCommands.h"
 #include "session/SessionContext.h"
 
@@ -13,7 +14,12 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-using Command = void (*)(const SessionContext &);
+// A segment command at a segment, with the clipboard it may use.
+using Command = void (*)(const SessionContext &, int column, SegmentClipboard &);
+void newAt(const SessionContext &context, int, SegmentClipboard &) { newSegment(context); }
+void cutAt(const SessionContext &context, int column, SegmentClipboard &clipboard) { cutSegment(context, column, clipboard); }
+void pasteAt(const SessionContext &context, int column, SegmentClipboard &clipboard) { pasteSegment(context, column, clipboard); }
+void insertAt(const SessionContext &context, int column, SegmentClipboard &) { insertSegment(context, column); }
 
 // Seven segments, each with its own time, and a loop over segments 3 to 5.
 Session sessionWithLoop()
@@ -45,16 +51,16 @@ struct Refusal
 };
 
 const Refusal refusals[] = {
-    {"CutSegment1", cutSegment, 0, "Cannot delete segment 1", 0},
-    {"CutLoopStart", cutSegment, 2, "Cannot delete inside loop", 3},
-    {"CutLoopMiddle", cutSegment, 3, "Cannot delete inside loop", 6},
-    {"CutLoopEnd", cutSegment, 4, "Cannot delete inside loop", 10},
-    {"InsertAtSegment1", insertSegment, 0, "Cannot insert segment 1", NoRefresh},
-    {"PasteAtSegment1", pasteSegment, 0, "Cannot insert segment 1", NoRefresh},
-    {"InsertAtLoopStart", insertSegment, 2, "Cannot insert inside loop", NoRefresh},
-    {"InsertInLoop", insertSegment, 4, "Cannot insert inside loop", NoRefresh},
-    {"PasteAtLoopStart", pasteSegment, 2, "Cannot paste inside loop", NoRefresh},
-    {"PasteAtLoopEnd", pasteSegment, 4, "Cannot paste inside loop", NoRefresh},
+    {"CutSegment1", cutAt, 0, "Cannot delete segment 1", 0},
+    {"CutLoopStart", cutAt, 2, "Cannot delete inside loop", 3},
+    {"CutLoopMiddle", cutAt, 3, "Cannot delete inside loop", 6},
+    {"CutLoopEnd", cutAt, 4, "Cannot delete inside loop", 10},
+    {"InsertAtSegment1", insertAt, 0, "Cannot insert segment 1", NoRefresh},
+    {"PasteAtSegment1", pasteAt, 0, "Cannot insert segment 1", NoRefresh},
+    {"InsertAtLoopStart", insertAt, 2, "Cannot insert inside loop", NoRefresh},
+    {"InsertInLoop", insertAt, 4, "Cannot insert inside loop", NoRefresh},
+    {"PasteAtLoopStart", pasteAt, 2, "Cannot paste inside loop", NoRefresh},
+    {"PasteAtLoopEnd", pasteAt, 4, "Cannot paste inside loop", NoRefresh},
 };
 
 class SegmentRefusalTest : public ::testing::TestWithParam<Refusal>
@@ -65,18 +71,18 @@ TEST_P(SegmentRefusalTest, LeavesTheSessionAlone)
 {
     const Refusal &r = GetParam();
     Session session = sessionWithLoop();
-    session.segmentClipboard = columnTexts(session.cells, 6);
-    session.currentCell = {r.column, 4};
+    SegmentClipboard clipboard{columnTexts(session.cells, 6)};
+    const QStringList copied = clipboard.cells;
     const Session before = session;
     ScriptedPrompter prompter;
     RecordingView view;
 
-    r.command({session, prompter, view});
+    r.command({session, prompter, view}, r.column, clipboard);
 
     EXPECT_EQ(prompter.log, QStringList{u"error: "_s + QString::fromLatin1(r.message)});
     EXPECT_TRUE(sameCells(session.cells, before.cells));
     EXPECT_EQ(session.modified, 0);
-    EXPECT_EQ(session.segmentClipboard, before.segmentClipboard);
+    EXPECT_EQ(clipboard.cells, copied);
     if (r.startSeconds == NoRefresh) {
         EXPECT_EQ(view.timingChangedCount, 0);
     } else {
@@ -90,24 +96,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRefusalTest, ::testing::ValuesIn(refusals
 
 TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 {
-    for (const Command command : {newSegment, pasteSegment, insertSegment}) {
+    for (const Command command : {newAt, pasteAt, insertAt}) {
         Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
-        session.currentCell = {5, 1};
         ScriptedPrompter prompter;
         RecordingView view;
-        command({session, prompter, view});
+        SegmentClipboard clipboard;
+        command({session, prompter, view}, 5, clipboard);
         EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
         EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments);
         EXPECT_EQ(session.modified, 0);
         // Only New Segment scrolls, and it does even when refused.
-        EXPECT_EQ(view.scrollCount, command == newSegment ? 1 : 0);
+        EXPECT_EQ(view.scrollCount, command == newAt ? 1 : 0);
     }
     Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
-    session.currentCell = {999, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
-    cutSegment({session, prompter, view});
+    SegmentClipboard clipboard;
+    cutSegment({session, prompter, view}, 999, clipboard);
     EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments - 1);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 1000 ?"_s});
 }
@@ -119,16 +125,16 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     session.cells.setCell(3, 7, u"LA"_s);
     const QStringList cut = columnTexts(session.cells, 3);
     const QStringList fifth = columnTexts(session.cells, 4);
-    session.currentCell = {3, 7};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
     const SessionContext context{session, prompter, view};
+    SegmentClipboard clipboard;
 
-    cutSegment(context);
+    cutSegment(context, 3, clipboard);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
-    EXPECT_EQ(session.segmentClipboard, cut);
-    EXPECT_EQ(session.segmentClipboard.first(), u"4"_s);
+    EXPECT_EQ(clipboard.cells, cut);
+    EXPECT_EQ(clipboard.cells.first(), u"4"_s);
     EXPECT_EQ(session.cells.columnCount(), 5);
     EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     QStringList shifted = fifth;
@@ -138,8 +144,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     EXPECT_EQ(session.timingPanel.first(), u"Segment 4 start time 0:30"_s);
 
     session.modified = 0;
-    session.currentCell = {1, 1};
-    pasteSegment(context);
+    pasteSegment(context, 1, clipboard);
     EXPECT_EQ(session.cells.columnCount(), 6);
     EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     QStringList pasted = cut;
@@ -148,7 +153,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     EXPECT_EQ(session.modified, 1);
     EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
     // The clipboard keeps its segment for another paste.
-    pasteSegment(context);
+    pasteSegment(context, 1, clipboard);
     EXPECT_EQ(session.cells.columnCount(), 7);
     EXPECT_EQ(columnTexts(session.cells, 1), pasted);
 }
@@ -156,14 +161,14 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
-    session.currentCell = {2, 1};
     const Session before = session;
     ScriptedPrompter prompter;
     prompter.answerOkCancel(false);
     RecordingView view;
-    cutSegment({session, prompter, view});
+    SegmentClipboard clipboard;
+    cutSegment({session, prompter, view}, 2, clipboard);
     EXPECT_TRUE(sameCells(session.cells, before.cells));
-    EXPECT_EQ(session.segmentClipboard, before.segmentClipboard);
+    EXPECT_TRUE(clipboard.isEmpty());
     EXPECT_EQ(session.modified, 0);
     EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
 }
@@ -171,11 +176,11 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
-    session.currentCell = {2, 1};
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
-    cutSegment({session, prompter, view});
+    SegmentClipboard clipboard;
+    cutSegment({session, prompter, view}, 2, clipboard);
     EXPECT_EQ(session.cells.columnCount(), 2);
     EXPECT_EQ(session.timingPanel, (QStringList{u"Session total time 0:20"_s, QString()}));
 }
@@ -187,10 +192,9 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     Session session = sessionWithLoop();
     session.cells.setCell(4, 11, u"seg"_s);
     const QStringList sixth = columnTexts(session.cells, 5);
-    session.currentCell = {5, 3};
     ScriptedPrompter prompter;
     RecordingView view;
-    insertSegment({session, prompter, view});
+    insertSegment({session, prompter, view}, 5);
 
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
     ASSERT_EQ(session.cells.columnCount(), 8);
@@ -215,17 +219,16 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
     for (const int kind : {PulsedSession, DualBinauralSession}) {
         Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
         pasted.cells.setCell(0, 12, u"jump"_s);
-        pasted.currentCell = {1, 2};
         Session inserted = pasted;
         ScriptedPrompter prompter;
         RecordingView view;
-        pasteSegment({pasted, prompter, view});
-        insertSegment({inserted, prompter, view});
+        const SegmentClipboard nothingCopied;
+        pasteSegment({pasted, prompter, view}, 1, nothingCopied);
+        insertSegment({inserted, prompter, view}, 1);
         EXPECT_TRUE(sameCells(pasted.cells, inserted.cells));
         EXPECT_EQ(pasted.cells.columnCount(), 5);
         EXPECT_EQ(pasted.cells.cell(1, 12), kind == DualBinauralSession ? u"ramp"_s : QString());
         EXPECT_EQ(pasted.modified, 1);
-        EXPECT_TRUE(pasted.segmentClipboard.first().isEmpty());
     }
 }
 
@@ -236,15 +239,15 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
     Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{1, u"0:10.0"_s}});
     session.cells.setCell(1, 6, u"r-3"_s);
     putLoop(session.cells, 1, 2, 4);
-    session.currentCell = {1, 13};
     ScriptedPrompter prompter;
     RecordingView view;
     const SessionContext context{session, prompter, view};
-    copySegment(context);
+    SegmentClipboard clipboard;
+    copySegment(session.cells, 1, clipboard);
     QStringList copied = columnTexts(session.cells, 1);
     copied[13] = u"0"_s;
     copied[14] = u"0"_s;
-    EXPECT_EQ(session.segmentClipboard, copied);
+    EXPECT_EQ(clipboard.cells, copied);
     EXPECT_EQ(session.modified, 0);
     EXPECT_EQ(view.timingChangedCount, 0);
 
@@ -252,8 +255,7 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
     newSession(context);
     newSegment(context);
     newSegment(context);
-    session.currentCell = {2, 1};
-    pasteSegment(context);
+    pasteSegment(context, 2, clipboard);
     ASSERT_EQ(session.cells.columnCount(), 4);
     QStringList expected = copied;
     expected[0] = u"3"_s;
@@ -270,7 +272,6 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         session.cells.setCell(2, 11, u"seg"_s);
         session.cells.setCell(2, 3, u"9.5"_s);
         putLoop(session.cells, 1, 2, 3);
-        session.currentCell = {0, 5};
         ScriptedPrompter prompter;
         RecordingView view;
         newSegment({session, prompter, view});
@@ -285,7 +286,6 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         expected[14] = u"0"_s;
         EXPECT_EQ(columnTexts(session.cells, 3), expected);
         EXPECT_EQ(view.selected, (CellPos{3, 1}));
-        EXPECT_EQ(session.currentCell, (CellPos{3, 1}));
         EXPECT_EQ(view.scrollCount, 1);
         EXPECT_EQ(session.modified, 1);
         EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));

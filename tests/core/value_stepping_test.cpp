@@ -78,12 +78,11 @@ TEST_P(StepValueTest, StepsThroughTheRowsList)
     if (c.tone)
         session.cells.setCell(c.column, 2, QString::fromLatin1(c.tone));
     session.cells.setCell(c.column, c.row, QString::fromLatin1(c.before));
-    session.currentCell = {c.column, c.row};
     const SessionGrid before = session.cells;
     ScriptedPrompter prompter;
     RecordingView view;
 
-    stepValue({session, prompter, view}, c.direction);
+    stepValue({session, prompter, view}, {c.column, c.row}, c.direction);
 
     EXPECT_EQ(session.cells.cell(c.column, c.row), QString::fromLatin1(c.after));
     EXPECT_EQ(prompter.errors, c.offList ? QStringList{QString::fromLatin1(NotInList)} : QStringList());
@@ -119,16 +118,15 @@ TEST(StepValue, WalksEachListEndToEnd)
             const QStringList list = workingList(session, cell);
             ASSERT_FALSE(list.isEmpty()) << "kind " << kind << " row " << row;
             session.cells.setCell(1, row, list.first());
-            session.currentCell = cell;
             QStringList upward{list.first()};
             for (int step = 1; step < list.size() + 2; ++step) {
-                stepValue({session, prompter, view}, StepDirection::Up);
+                stepValue({session, prompter, view}, cell, StepDirection::Up);
                 if (session.cells.cell(1, row) != upward.last())
                     upward.append(session.cells.cell(1, row));
             }
             EXPECT_EQ(upward, list) << "kind " << kind << " row " << row;
             for (int step = 0; step < list.size() + 2; ++step)
-                stepValue({session, prompter, view}, StepDirection::Down);
+                stepValue({session, prompter, view}, cell, StepDirection::Down);
             EXPECT_EQ(session.cells.cell(1, row), list.first());
             EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join(u", "_s);
         }

@@ -118,7 +118,7 @@ TEST_F(HelpCommandsTest, ContextUsesTheTopRowOfASelection)
         selectRange(c.left, c.top, c.right, c.bottom);
         menuCommand(form, u"Conte&xt"_s)->trigger();
         EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic));
-        EXPECT_EQ(form.session().currentCell, (CellPos{c.left, c.top}));
+        EXPECT_EQ(form.selectedCell(), (CellPos{c.left, c.top}));
     }
 }
 

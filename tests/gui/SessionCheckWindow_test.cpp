@@ -90,7 +90,7 @@ TEST(SessionCheckWindow, StatusBarAndProblemsListShowTheCheckAndFollowEveryEdit)
     // Choosing the phase problem selects its cell; stepping it mends it.
     QTreeWidget *list = shown.window.problemsDialog()->list();
     emit list->itemActivated(list->topLevelItem(0), 0);
-    EXPECT_EQ(shown.window.session().currentCell, (CellPos{1, 7}));
+    EXPECT_EQ(shown.window.selectedCell(), (CellPos{1, 7}));
     shown.window.upButton()->click();
     EXPECT_EQ(shown.window.checkSummary()->text(), u"1 warning \u2014 press F8"_s);
     EXPECT_EQ(shown.listed(), QStringList{u"Tone group change segment 3"_s});

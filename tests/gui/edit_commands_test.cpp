@@ -80,7 +80,7 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     pressAll();
     EXPECT_EQ(cells().columnCount(), 1);
     EXPECT_TRUE(cells().cell(0, 1).isEmpty());
-    EXPECT_TRUE(form.session().segmentClipboard.first().isEmpty());
+    EXPECT_TRUE(form.segmentClipboard().isEmpty());
     EXPECT_EQ(form.session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 
@@ -93,7 +93,7 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     // cut that copy after the question and Ctrl+Insert inserted a new one.
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
     EXPECT_EQ(cells().columnCount(), 5);
-    EXPECT_EQ(form.session().segmentClipboard.first(), u"4"_s);
+    EXPECT_EQ(form.segmentClipboard().cells.first(), u"4"_s);
     EXPECT_EQ(form.sessionTable()->currentIndex().column(), 3);
     EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
     EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
@@ -231,7 +231,7 @@ TEST_F(EditWindowTest, CopiedSegmentsReachTheClipboardAsText)
     select(1, 4);
     menuCommand(form, u"&Copy Segment"_s)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.at(1));
-    EXPECT_EQ(form.session().segmentClipboard.value(SessionRows::LoopSegs), u"0"_s);
+    EXPECT_EQ(form.segmentClipboard().cells.value(SessionRows::LoopSegs), u"0"_s);
 
     QTest::keySequence(&form, QKeySequence(u"Ctrl+Shift+C"_s));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), cells.out);

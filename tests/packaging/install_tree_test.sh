@@ -40,6 +40,9 @@ for module in sound print; do
   [[ -f $library ]] || fail "no $module module"
   ! ldd "$library" | grep -q 'not found' || fail "the $module module misses libraries"
 done
+# The overview and the drawing, sound and device commands come from the
+# full command program in the library folder.
+"$prefix/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli cannot hand over to mirandel-cli-full"
 
 # Installed, it keeps its settings in the user's folder, never beside itself.
 rc=0

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,9 +18,13 @@ const QList<CliCommand> &cliCommands()
     return registry();
 }
 
+// In name order, whichever order the program's files were linked in.
 CliCommandRegistration::CliCommandRegistration(const CliCommand &command)
 {
-    registry().append(command);
+    QList<CliCommand> &commands = registry();
+    const auto later = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CliCommand &other) { return other.name > command.name; });
+    commands.insert(later, command);
 }
 
 void printLine(const QString &line)

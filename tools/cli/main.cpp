@@ -1,93 +1,55 @@
+// mirandel-cli: the commands that read, check and write sessions run here on
+// Qt Core alone, so that a call starts as fast as a bare core application.
+// Drawing, sound and devices need far more libraries, whose loading would
+// dominate every call: those commands (and the overview, which names them)
+// run in mirandel-cli-full, which takes over this process.
 #include "CliCommand.h"
-#include "StderrPrompter.h"
-#include "session/CommandError.h"
-#include "session/ProgramName.h"
+#include "CliMain.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QTemporaryDir>
+#include <QFileInfo>
+#include <cerrno>
 #include <cstring>
-#include <memory>
-#include <optional>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-void printOverview()
+std::unique_ptr<QCoreApplication> makeCoreApplication(int &argc, char **argv, const CliCommand *)
 {
-    printLine(u"usage: mirandel-cli COMMAND [ARGUMENTS]"_s);
-    printLine(QString());
-    printLine(u"Mirandel's sessions on the command line. Commands:"_s);
-    for (const CliCommand &command : cliCommands())
-        printLine(u"  %1\n      %2"_s.arg(command.usage, command.summary));
-    printLine(QString());
-    printLine(u"mirandel-cli COMMAND --help tells more about a command; mirandel-cli --version names the version."_s);
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-bool wantsHelp(const QStringList &arguments)
+// Beside this program in the build folder; in the library folder when
+// installed, also for a copy of this program elsewhere.
+QString fullProgramPath(const QString &self)
 {
-    return arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s);
-}
-
-const CliCommand *commandNamed(const char *name)
-{
-    for (const CliCommand &command : cliCommands()) {
-        if (command.name == QLatin1String(name))
-            return &command;
+    const QString folder = QFileInfo(self).path();
+    const QString places[] = {folder, folder + u"/" MIRANDEL_CLI_FULL_FOLDER ""_s,
+                              u"" MIRANDEL_CLI_FULL_INSTALLED_FOLDER ""_s};
+    for (const QString &place : places) {
+        const QString path = place + u"/mirandel-cli-full"_s;
+        if (QFileInfo(path).isExecutable())
+            return path;
     }
-    return nullptr;
+    return folder + u"/mirandel-cli-full"_s;
 }
 
-// Drawing needs a GUI application, offscreen unless told otherwise; every
-// other command does with the lighter core application. The GUI's start-up
-// wants a private runtime folder and says so on stderr when there is none:
-// one made for this run keeps stderr to the program's own messages.
-std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, bool drawing,
-                                                  std::optional<QTemporaryDir> &runtimeDir)
+// The full program gets this program's path as its name, so that it reads
+// the settings beside this program.
+int runFullProgram(char **argv)
 {
-    if (!drawing)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        runtimeDir.emplace(QDir::tempPath() + u"/mirandel-cli-XXXXXX"_s);
-        if (runtimeDir->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir->path()));
-    }
-    return std::make_unique<QGuiApplication>(argc, argv);
+    const QString self = QFileInfo(u"/proc/self/exe"_s).canonicalFilePath();
+    const QString path = fullProgramPath(self);
+    const QByteArray name = QFile::encodeName(self);
+    argv[0] = const_cast<char *>(name.constData());
+    execv(QFile::encodeName(path).constData(), argv);
+    printError(u"mirandel-cli: cannot start %1: %2"_s.arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    return 1;
 }
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        printLine(ProgramName);
-        return 0;
-    }
-    const CliCommand *command = argc > 1 ? commandNamed(argv[1]) : nullptr;
-    std::optional<QTemporaryDir> runtimeDir;
-    const auto app = makeApplication(argc, argv, command && command->drawsPictures, runtimeDir);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty() || arguments.first() == u"--help"_s || arguments.first() == u"-h"_s) {
-        printOverview();
-        return arguments.isEmpty() ? 2 : 0;
-    }
-    if (!command) {
-        printError(u"mirandel-cli: unknown command \"%1\" (try --help)"_s.arg(arguments.first()));
-        return 2;
-    }
-    const QStringList rest = arguments.mid(1);
-    if (wantsHelp(rest)) {
-        printLine(u"usage: mirandel-cli "_s + command->usage);
-        printLine(QString());
-        printLine(command->summary);
-        if (!command->help.isEmpty())
-            printLine(command->help);
-        return 0;
-    }
-    StderrPrompter prompter;
-    int status = 0;
-    if (!runCommand(prompter, [&] { status = command->run(rest); }))
-        return 1;
-    return status;
+    const bool runsHere = argc > 1 && (std::strcmp(argv[1], "--version") == 0 || cliCommandNamed(argv[1]));
+    return runsHere ? runCli(argc, argv, makeCoreApplication) : runFullProgram(argv);
 }
