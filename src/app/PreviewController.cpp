@@ -40,6 +40,8 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
     connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mMain.prompter().error(message); });
     connect(mMain.gridModel(), &SessionGridModel::synced, this, &PreviewController::followCells);
+    // Another session is not what was playing.
+    connect(&mMain.document(), &SessionDocument::startedAfresh, &mPlayer, &SessionPlayer::stop);
     updateCommands();
 }
 

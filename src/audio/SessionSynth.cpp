@@ -1,5 +1,8 @@
 #include "audio/SessionSynth.h"
 
+#include "session/ConversionError.h"
+#include "session/SegmentStarts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -30,15 +33,13 @@ SessionSynth::SessionSynth(const SessionGrid &cells, int sampleRate, int fromCol
 // session can never stop on a text that is not a number.
 void SessionSynth::measure(const SessionGrid &cells)
 {
-    PlayedWalk walk(cells, LoopRule::LatestStart, Repeats::Counted);
-    PlayedSegment segment;
-    std::optional<qint64> origin;
-    while (walk.next(segment)) {
-        if (!origin && segment.column == mFromColumn)
-            origin = segment.start;
-    }
-    mTotalHalfSeconds = walk.elapsed();
-    mOrigin = origin.value_or(mTotalHalfSeconds);
+    SegmentStarts counted;
+    countSegmentStarts(cells, counted);
+    if (!counted.error.isEmpty())
+        throw ConversionError(counted.error);
+    mTotalHalfSeconds = counted.total;
+    const bool reached = mFromColumn >= 0 && size_t(mFromColumn) < counted.starts.size();
+    mOrigin = reached ? counted.starts[size_t(mFromColumn)] : mTotalHalfSeconds;
     mTotalFrames = std::max<qint64>(0, frameAt(mTotalHalfSeconds));
 }
 
@@ -88,7 +89,7 @@ void SessionSynth::fadeIn()
 
 void SessionSynth::restartWalk()
 {
-    mWalk.emplace(mCells, LoopRule::LatestStart, Repeats::Played);
+    mWalk.emplace(mCells, LoopRule::LatestStart);
     mBeats = FrequencyWalk(3);
     mBeats2 = FrequencyWalk(5);
     mPreviousLevel = 0;

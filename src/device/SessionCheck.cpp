@@ -28,14 +28,39 @@ public:
     QList<SessionProblem> problems;
 };
 
-// Loop lengths held in row 13; a text that is not a number (the encoder's
-// error) or a count below 1 starts no loop.
+// The device takes a loop's length and repeat count in four bits each.
+constexpr int MostLoopCount = 15;
+
+int loopNumber(const SessionGrid &cells, int column, int row)
+{
+    // A text that is not a number is the encoder's error, not a loop.
+    return TextNumbers::tryInteger(cells.cell(column, row)).value_or(0);
+}
+
+// Loop lengths held in row 13; a count below 1 starts no loop.
 std::vector<int> loopLengths(const SessionGrid &cells)
 {
     std::vector<int> lengths(size_t(cells.columnCount()), 0);
     for (int column = 0; column < cells.columnCount(); ++column)
-        lengths[size_t(column)] = std::max(0, TextNumbers::tryInteger(cells.cell(column, SessionRows::LoopSegs)).value_or(0));
+        lengths[size_t(column)] = std::max(0, loopNumber(cells, column, SessionRows::LoopSegs));
     return lengths;
+}
+
+// Counts the device would read as others: the timing, graphs and preview
+// would not show what it plays.
+void checkLoopCounts(const SessionGrid &cells, int column, ProblemList &list)
+{
+    const int segment = column + 1;
+    const int length = loopNumber(cells, column, SessionRows::LoopSegs);
+    if (length < 0 || length > MostLoopCount) {
+        list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                 u"Loop at segment %1 is %2 segments long; the device takes 0 to 15"_s.arg(segment).arg(length));
+    }
+    const int times = loopNumber(cells, column, SessionRows::LoopTimes);
+    if ((length & MostLoopCount) != 0 && (times < 0 || times > MostLoopCount)) {
+        list.add(SessionProblem::Warning, segment, SessionRows::LoopTimes,
+                 u"Loop at segment %1 repeats %2 times; the device takes 0 to 15"_s.arg(segment).arg(times));
+    }
 }
 
 // The loop problems of each loop start, by column. A hand-made file may hold
@@ -91,6 +116,7 @@ QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *dev
     for (int column = 0; column < segmentCount; ++column) {
         EncodeSegment(session, column, scratch, list);
         loops.check(column, list);
+        checkLoopCounts(session.cells, column, list);
     }
     if (device) {
         for (const QString &text : device->appendRefusals(segmentCount))

@@ -1,12 +1,16 @@
 #include "device/Settings.h"
 
+#include "files/SafeFileWriter.h"
 #include "session/ProgramFiles.h"
 #include "session/TextNumbers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,11 +18,67 @@ namespace {
 const QString FileName = u"MIRANDEL.INI"_s;
 const QString RecentGroup = u"RecentFiles"_s;
 
-bool written(QSettings &file)
+// QSettings only ever works on a copy of the file under a fresh path: it
+// trusts its per-path cache while the file's size and time look unchanged,
+// and its own save can leave an empty file behind on a full disk without a
+// word. The real file is read whole and replaced only by writeFileSafely().
+class SettingsCopy
 {
-    file.sync();
-    return file.status() == QSettings::NoError;
-}
+public:
+    explicit SettingsCopy(const QString &path)
+        : mPath(path)
+        , mCopied(copyFile())
+        , mIni(mCopied ? mDir.filePath(FileName) : path, QSettings::IniFormat)
+    {
+    }
+
+    const QSettings &ini() const { return mIni; }
+
+    // Applies edit to the copy and writes the result over the file; true when
+    // the file was written. Without a copy nothing is touched.
+    bool change(const std::function<void(QSettings &)> &edit)
+    {
+        if (!mCopied)
+            return false;
+        edit(mIni);
+        mIni.sync();
+        QFile copy(mIni.fileName());
+        if (mIni.status() != QSettings::NoError)
+            return false;
+        // An edit that left a missing file empty writes nothing.
+        if (!copy.exists())
+            return true;
+        if (!copy.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray bytes = copy.readAll();
+        if (copy.error() != QFileDevice::NoError)
+            return false;
+        // The user's configuration folder may not exist yet.
+        return QDir().mkpath(QFileInfo(mPath).absolutePath()) && !writeFileSafely(mPath, bytes);
+    }
+
+private:
+    // False when the file exists but cannot be read, so that a write never
+    // drops what it could not see.
+    bool copyFile() const
+    {
+        if (!mDir.isValid())
+            return false;
+        QFile original(mPath);
+        if (!original.exists())
+            return true;
+        QFile copy(mDir.filePath(FileName));
+        if (!original.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
+            return false;
+        const QByteArray bytes = original.readAll();
+        return original.error() == QFileDevice::NoError && copy.write(bytes) == bytes.size() && copy.flush();
+    }
+
+    QString mPath;
+    QTemporaryDir mDir;
+    bool mCopied;
+    QSettings mIni;
+};
 } // namespace
 
 QString Settings::defaultPath()
@@ -42,41 +102,40 @@ Settings::Settings(const QString &path)
 
 int Settings::port() const
 {
-    const QSettings file(mPath, QSettings::IniFormat);
-    const QString text = file.value(u"Mirandel/Port"_s).toString().trimmed();
+    const QString text = SettingsCopy(mPath).ini().value(u"Mirandel/Port"_s).toString().trimmed();
     return TextNumbers::tryInteger(text).value_or(0);
 }
 
 bool Settings::setPort(int port)
 {
-    QSettings file(mPath, QSettings::IniFormat);
-    file.setValue(u"Mirandel/Port"_s, port);
-    return written(file);
+    return SettingsCopy(mPath).change([port](QSettings &ini) { ini.setValue(u"Mirandel/Port"_s, port); });
 }
 
 QString Settings::portDevice(int comNumber) const
 {
-    const QSettings file(mPath, QSettings::IniFormat);
-    return file.value(u"Ports/COM%1"_s.arg(comNumber)).toString().trimmed();
+    return SettingsCopy(mPath).ini().value(u"Ports/COM%1"_s.arg(comNumber)).toString().trimmed();
 }
 
 QStringList Settings::recentFiles() const
 {
-    QSettings file(mPath, QSettings::IniFormat);
-    file.beginGroup(RecentGroup);
+    const SettingsCopy copy(mPath);
+    const QSettings &ini = copy.ini();
     QStringList paths;
-    for (int number = 1; file.contains(u"File%1"_s.arg(number)); ++number)
-        paths << file.value(u"File%1"_s.arg(number)).toString();
-    return paths;
+    for (int number = 1;; ++number) {
+        const QString key = u"%1/File%2"_s.arg(RecentGroup).arg(number);
+        if (!ini.contains(key))
+            return paths;
+        paths << ini.value(key).toString();
+    }
 }
 
 bool Settings::setRecentFiles(const QStringList &paths)
 {
-    QSettings file(mPath, QSettings::IniFormat);
-    file.remove(RecentGroup);
-    file.beginGroup(RecentGroup);
-    for (qsizetype i = 0; i < paths.size(); ++i)
-        file.setValue(u"File%1"_s.arg(i + 1), paths.at(i));
-    file.endGroup();
-    return written(file);
+    return SettingsCopy(mPath).change([&paths](QSettings &ini) {
+        ini.remove(RecentGroup);
+        ini.beginGroup(RecentGroup);
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            ini.setValue(u"File%1"_s.arg(i + 1), paths.at(i));
+        ini.endGroup();
+    });
 }

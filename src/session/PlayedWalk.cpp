@@ -4,8 +4,8 @@
 #include "session/SessionGrid.h"
 #include "session/WalkNumbers.h"
 
-PlayedWalk::PlayedWalk(const SessionGrid &cells, LoopRule rule, Repeats repeats)
-    : mCells(cells), mRule(rule), mRepeats(repeats)
+PlayedWalk::PlayedWalk(const SessionGrid &cells, LoopRule rule)
+    : mCells(cells), mRule(rule)
 {
 }
 
@@ -32,10 +32,8 @@ bool PlayedWalk::next(PlayedSegment &segment)
     // The numbers of the thread walking now: a walk may move between threads.
     segment.halfSeconds = WalkNumbers::ofThisThread().halfSeconds(mCells, segment.column);
     segment.start = mElapsed;
-    if (segment.firstPass) {
+    if (segment.firstPass)
         mPendingColumn = segment.column;
-        mPendingStart = mElapsed;
-    }
     mElapsed += segment.halfSeconds;
     return true;
 }
@@ -49,7 +47,6 @@ void PlayedWalk::readLoopCells(int column)
             mLoopLeft = numbers.loopSegments(mCells, column);
             mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
             mLoopFirst = column;
-            mLoopStartTime = mPendingStart;
         }
         if (mLoopLeft > 0 && --mLoopLeft == 0)
             closeLoop(column);
@@ -60,7 +57,6 @@ void PlayedWalk::readLoopCells(int column)
         mLoopFirst = column;
         mLoopLast = qint64(column) + numbers.loopSegments(mCells, column) - 1;
         mLoopPasses = loopPasses(numbers.loopTimes(mCells, column));
-        mLoopStartTime = mPendingStart;
     }
     if (mLoopOpen && column == mLoopLast) {
         mLoopOpen = false;
@@ -73,10 +69,6 @@ void PlayedWalk::closeLoop(int lastColumn)
     const qint64 extraPasses = qint64(mLoopPasses) - 1;
     if (extraPasses <= 0)
         return;
-    if (mRepeats == Repeats::Counted) {
-        mElapsed += extraPasses * (mElapsed - mLoopStartTime);
-        return;
-    }
     mReplaysLeft = extraPasses;
     mReplayFirst = mLoopFirst;
     mReplayLast = lastColumn;

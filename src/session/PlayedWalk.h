@@ -23,25 +23,19 @@ enum class LoopRule {
     OutermostStart,
 };
 
-enum class Repeats {
-    Played,  // every pass of a repeated loop is walked
-    Counted, // only first passes are walked; the repeats are added as time
-};
-
-// Walks the segments in the order they play, loops played out, from segment
-// 1 on. Cells are read lazily, in the order the session plays them, so that a
+// Walks the segments in the order they play, every pass of a repeated loop,
+// from segment 1 on (SegmentStarts counts the repeats without walking them). Cells are read lazily, in the order the session plays them, so that a
 // text that is not a number (ConversionError) stops the walk exactly where a
 // reader of the cells would stop: a segment's time is read before it is
 // returned, its loop cells when the walk moves past it.
 class PlayedWalk
 {
 public:
-    PlayedWalk(const SessionGrid &cells, LoopRule rule, Repeats repeats = Repeats::Played);
+    PlayedWalk(const SessionGrid &cells, LoopRule rule);
 
     // The next pass; false at the end of the session.
     bool next(PlayedSegment &segment);
-    // Half seconds played up to the end of the last pass returned (with
-    // Repeats::Counted and at the end: the session total).
+    // Half seconds played up to the end of the last pass returned.
     qint64 elapsed() const { return mElapsed; }
 
 private:
@@ -50,17 +44,14 @@ private:
 
     const SessionGrid &mCells;
     const LoopRule mRule;
-    const Repeats mRepeats;
     qint64 mElapsed = 0;
     int mNextColumn = 0;
     int mPendingColumn = -1; // its loop cells are read before the walk moves on
-    qint64 mPendingStart = 0;
 
     // The open loop.
     bool mLoopOpen = false;
     int mLoopFirst = 0;
     qint64 mLoopLast = 0;
-    qint64 mLoopStartTime = 0;
     int mLoopPasses = 1;
     int mLoopLeft = 0; // LatestStart: segments of the loop still to come
 

@@ -115,6 +115,7 @@ void SessionDocument::startAfresh(bool modified)
     mMarkedModified = modified;
     mUndoStack.clear();
     syncModified();
+    emit startedAfresh();
 }
 
 void SessionDocument::markModified()

@@ -54,6 +54,8 @@ signals:
     // Undo or redo replaced the session's data.
     void restored(const EditStep &step);
     void modifiedChanged(bool modified);
+    // New or Open put another session in place of the one edited before.
+    void startedAfresh();
 
 private:
     friend class SessionEditCommand;

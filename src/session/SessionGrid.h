@@ -34,6 +34,11 @@ public:
     // Row 0 follows the position and takes no text.
     void setCell(int column, int row, const QString &text);
     Column column(int column) const;
+    // The stored cells of a column (row 0 empty). While anyone holds them the
+    // grid copies them before it writes, so a held pointer that is still
+    // stored at a position means the same cells there.
+    const Column *storedColumn(int column) const { return mColumns[size_t(column)].get(); }
+    std::shared_ptr<const Column> sharedColumn(int column) const { return mColumns[size_t(column)]; }
     // Row 0 of cells is not used.
     void setColumn(int column, const Column &cells);
 

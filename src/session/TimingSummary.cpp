@@ -1,13 +1,13 @@
 #include "session/TimingSummary.h"
 
 #include "session/ConversionError.h"
-#include "session/PlayedWalk.h"
+#include "session/SegmentStarts.h"
 #include "session/Session.h"
+#include "session/SessionGrid.h"
 #include "session/SessionView.h"
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,39 +18,16 @@ QString clockText(const QString &format, int segment, qint64 halfSeconds)
     const qint64 seconds = (halfSeconds % 120) / 2;
     return segment > 0 ? format.arg(segment).arg(minutes).arg(seconds) : format.arg(minutes).arg(seconds);
 }
-} // namespace
 
-namespace {
-// One walk of the session in playing order: each segment's start until the
-// walk ended or a conversion error stopped it. Kept for the grid's revision,
-// so that moving the selection walks nothing.
-struct TimingWalk
+// Kept for the grid's revision, so that moving the selection counts nothing.
+const SegmentStarts &segmentStarts(const SessionGrid &cells)
 {
-    quint64 revision = 0;
-    std::vector<qint64> starts; // of the segments reached, from segment 1 on
-    qint64 total = 0;
-    QString error;
-};
-
-const TimingWalk &timingWalk(const SessionGrid &cells)
-{
-    thread_local TimingWalk last;
-    if (last.revision == cells.revision() && last.revision != 0)
-        return last;
-    last.revision = 0;
-    last.starts.clear();
-    last.error.clear();
-    PlayedWalk walk(cells, LoopRule::LatestStart, Repeats::Counted);
-    try {
-        // Counted repeats walk every segment once, in order.
-        PlayedSegment segment;
-        while (walk.next(segment))
-            last.starts.push_back(segment.start);
-    } catch (const ConversionError &e) {
-        last.error = e.message();
+    thread_local SegmentStarts last;
+    thread_local quint64 revision = 0;
+    if (revision != cells.revision()) {
+        countSegmentStarts(cells, last);
+        revision = cells.revision();
     }
-    last.total = walk.elapsed();
-    last.revision = cells.revision();
     return last;
 }
 } // namespace
@@ -58,7 +35,7 @@ const TimingWalk &timingWalk(const SessionGrid &cells)
 TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
 {
     TimingSummary summary;
-    const TimingWalk &walk = timingWalk(cells);
+    const SegmentStarts &walk = segmentStarts(cells);
     int line = 0;
     if (s >= 1 && size_t(s) <= walk.starts.size()) {
         summary.lines[line] = clockText(u"Segment %1 start time %2:%3"_s, s, walk.starts[size_t(s - 1)]);

@@ -1,19 +1,15 @@
 #include "session/WalkNumbers.h"
 
 #include "session/ConversionError.h"
-#include "session/SessionGrid.h"
 #include "session/SessionRows.h"
 #include "session/TextNumbers.h"
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int TimeRow = 1;
-
-bool sameBuffer(const QString &a, const QString &b)
-{
-    return a.constData() == b.constData() && a.size() == b.size();
-}
 } // namespace
 
 WalkNumbers &WalkNumbers::ofThisThread()
@@ -22,51 +18,88 @@ WalkNumbers &WalkNumbers::ofThisThread()
     return numbers;
 }
 
-const WalkNumbers::Number &WalkNumbers::number(const SessionGrid &cells, int column, Kind kind)
+WalkNumbers::Numbers WalkNumbers::convert(const SessionGrid::Column &cells)
 {
-    static constexpr int Rows[KindCount] = {TimeRow, SessionRows::LoopSegs, SessionRows::LoopTimes};
-    if (size_t(column) >= mColumns.size())
-        mColumns.resize(size_t(column) + 1);
-    Number &number = mColumns[size_t(column)][kind];
-    const QString &text = cells.cell(column, Rows[kind]);
-    if (number.converted && sameBuffer(number.text, text))
-        return number;
-    number.text = text;
-    number.converted = true;
-    number.zeroText = text == u"0"_s;
-    number.error.clear();
+    Numbers numbers;
+    const auto integer = [&numbers](const QString &text, Failed failed) {
+        const auto value = TextNumbers::tryInteger(text);
+        if (!value)
+            numbers.failed |= failed;
+        return value.value_or(0);
+    };
     try {
-        number.value = kind == Time ? TextNumbers::halfSecondsOfTime(text) : TextNumbers::integer(text);
-    } catch (const ConversionError &e) {
-        number.value = 0;
-        number.error = e.message();
+        numbers.halfSeconds = TextNumbers::halfSecondsOfTime(cells[TimeRow]);
+    } catch (const ConversionError &) {
+        numbers.failed |= TimeFailed;
     }
-    return number;
+    numbers.startsLoop = cells[SessionRows::LoopSegs] != u"0"_s;
+    numbers.loopSegments = integer(cells[SessionRows::LoopSegs], LoopSegsFailed);
+    numbers.loopTimes = integer(cells[SessionRows::LoopTimes], LoopTimesFailed);
+    return numbers;
 }
 
-int WalkNumbers::value(const Number &number)
+void WalkNumbers::hold(size_t position, const SessionGrid &cells, bool inserted)
 {
-    if (!number.error.isEmpty())
-        throw ConversionError(number.error);
-    return number.value;
+    auto column = cells.sharedColumn(int(position));
+    const Numbers numbers = convert(*column);
+    if (inserted) {
+        mHeld.insert(mHeld.begin() + qsizetype(position), std::move(column));
+        mNumbers.insert(mNumbers.begin() + qsizetype(position), numbers);
+    } else if (position < mHeld.size()) {
+        mHeld[position] = std::move(column);
+        mNumbers[position] = numbers;
+    } else {
+        mHeld.push_back(std::move(column));
+        mNumbers.push_back(numbers);
+    }
 }
 
+void WalkNumbers::follow(const SessionGrid &cells)
+{
+    const size_t count = size_t(cells.columnCount());
+    // Most edits change one place: the columns before it are passed quickly.
+    size_t i = 0;
+    for (const size_t same = std::min(count, mHeld.size()); i < same && mHeld[i].get() == cells.storedColumn(int(i));)
+        ++i;
+    for (; i < count; ++i) {
+        const SessionGrid::Column *now = cells.storedColumn(int(i));
+        if (i < mHeld.size() && mHeld[i].get() == now)
+            continue;
+        // A segment removed or inserted here moves the rest, which keep
+        // their numbers.
+        if (i + 1 < mHeld.size() && mHeld[i + 1].get() == now) {
+            mHeld.erase(mHeld.begin() + qsizetype(i));
+            mNumbers.erase(mNumbers.begin() + qsizetype(i));
+            continue;
+        }
+        const bool inserted = i < mHeld.size() && i + 1 < count && cells.storedColumn(int(i + 1)) == mHeld[i].get();
+        hold(i, cells, inserted);
+    }
+    mHeld.resize(count);
+    mNumbers.resize(count);
+    mRevision = cells.revision();
+}
+
+// A failed conversion is run again on the cell, to raise its own error.
 int WalkNumbers::halfSeconds(const SessionGrid &cells, int column)
 {
-    return value(number(cells, column, Time));
+    const Numbers &n = numbers(cells, column);
+    return n.failed & TimeFailed ? TextNumbers::halfSecondsOfTime(cells.cell(column, TimeRow)) : n.halfSeconds;
 }
 
 bool WalkNumbers::startsLoop(const SessionGrid &cells, int column)
 {
-    return !number(cells, column, LoopSegs).zeroText;
+    return numbers(cells, column).startsLoop;
 }
 
 int WalkNumbers::loopSegments(const SessionGrid &cells, int column)
 {
-    return value(number(cells, column, LoopSegs));
+    const Numbers &n = numbers(cells, column);
+    return n.failed & LoopSegsFailed ? TextNumbers::integer(cells.cell(column, SessionRows::LoopSegs)) : n.loopSegments;
 }
 
 int WalkNumbers::loopTimes(const SessionGrid &cells, int column)
 {
-    return value(number(cells, column, LoopTimes));
+    const Numbers &n = numbers(cells, column);
+    return n.failed & LoopTimesFailed ? TextNumbers::integer(cells.cell(column, SessionRows::LoopTimes)) : n.loopTimes;
 }

@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QString>
-#include <array>
+#include "session/SessionGrid.h"
+
+#include <QtGlobal>
+#include <memory>
 #include <vector>
 
-class SessionGrid;
-
 // The numbers a walk over the played segments reads from the cells (the
-// time and the two loop cells of each column), each converted once and kept
-// with the text it came from until the cell holds another text. Cell texts
-// are implicitly shared: holding the converted text keeps its buffer alive,
-// so a cell whose text still uses that buffer still holds that very text,
-// whatever happened to the grid meanwhile. Checking costs a pointer
-// comparison, so a walk after an edit converts only the cells it changed.
+// time and the two loop cells of each column), converted once per column and
+// kept in one compact table beside the column they came from. A held column
+// is never written in place (the grid copies a shared column before it
+// writes), so the same column pointer means the same cells: bringing the
+// table up to a grid compares pointers and converts only the columns an edit
+// changed, inserted or moved.
 //
 // Conversions raise ConversionError, with its usual message, at the moment
 // the walk reads the cell, as reading the text itself would.
@@ -29,20 +29,34 @@ public:
     int loopSegments(const SessionGrid &cells, int column);
     int loopTimes(const SessionGrid &cells, int column);
 
-private:
-    enum Kind { Time, LoopSegs, LoopTimes, KindCount };
+    enum Failed : quint8 { TimeFailed = 1, LoopSegsFailed = 2, LoopTimesFailed = 4 };
 
-    struct Number
+    // One column's numbers; those that failed read as 0 here, and the
+    // accessors above raise their errors.
+    struct Numbers
     {
-        QString text; // what value or error was converted from
-        bool converted = false;
-        bool zeroText = false; // the text is "0"
-        int value = 0;
-        QString error;
+        int halfSeconds = 0;
+        int loopSegments = 0;
+        int loopTimes = 0;
+        bool startsLoop = false;
+        quint8 failed = 0;
     };
 
-    const Number &number(const SessionGrid &cells, int column, Kind kind);
-    static int value(const Number &number);
+    // Every column's numbers, for walks that go through all of them at once.
+    const std::vector<Numbers> &table(const SessionGrid &cells)
+    {
+        if (cells.revision() != mRevision)
+            follow(cells);
+        return mNumbers;
+    }
 
-    std::vector<std::array<Number, KindCount>> mColumns;
+private:
+    const Numbers &numbers(const SessionGrid &cells, int column) { return table(cells)[size_t(column)]; }
+    void follow(const SessionGrid &cells);
+    void hold(size_t position, const SessionGrid &cells, bool inserted);
+    static Numbers convert(const SessionGrid::Column &cells);
+
+    quint64 mRevision = 0;
+    std::vector<std::shared_ptr<const SessionGrid::Column>> mHeld;
+    std::vector<Numbers> mNumbers;
 };

@@ -131,6 +131,18 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     EXPECT_TRUE(f.prompter.errors.isEmpty());
 }
 
+TEST(PreviewWindows, AnotherSessionStopsThePreview)
+{
+    needSoundServer();
+    PreviewFixture f({"0:10.0", "0:10.0"});
+    typeKey(f.main.sessionTable(), Qt::Key_F5);
+    ASSERT_EQ(f.preview.player().state(), SessionPlayer::State::Playing) << f.prompter.errors.join(u'\n');
+    f.main.openNamedFile(testDataPath(u"described.LSS"_s));
+    EXPECT_EQ(f.main.session().name, u"Café € “Theta”"_s);
+    EXPECT_EQ(f.preview.player().state(), SessionPlayer::State::Stopped);
+    EXPECT_TRUE(f.position().isEmpty());
+}
+
 TEST(PreviewWindows, ExportAudioWritesOrLeavesNothingAndKeepsTheWindowAnswering)
 {
     const struct

@@ -114,7 +114,10 @@ TEST(SessionCheck, WarnsOfLoopsTheEditorNeverMakes)
         {{{4, 13, u"3"_s}}, {u"Loop at segment 4 runs past the last segment"_s}},
         {{{2, 13, u"9"_s}, {3, 13, u"1"_s}},
          {u"Loop at segment 2 overlaps the loop at segment 3"_s, u"Loop at segment 2 runs past the last segment"_s}},
-        {{{2, 13, u"-4"_s}, {3, 13, u"1"_s}}, {}},
+        // The device reads four bits of each count: its loop would differ.
+        {{{2, 13, u"-4"_s}, {3, 13, u"1"_s}}, {u"Loop at segment 2 is -4 segments long; the device takes 0 to 15"_s}},
+        {{{1, 13, u"2"_s}, {1, 14, u"16"_s}}, {u"Loop at segment 1 repeats 16 times; the device takes 0 to 15"_s}},
+        {{{3, 13, u"0"_s}, {3, 14, u"99"_s}}, {}},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(PulsedSession, 5, {{14, u"2"_s}});

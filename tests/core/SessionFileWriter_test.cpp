@@ -1,5 +1,6 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
+#include "SmallDisk.h"
 #include "TestSupport.h"
 #include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -226,32 +226,6 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
     EXPECT_EQ(readFileBytes(path), readFileBytes(testDataPath(u"described.LSS"_s)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(u"A.LSS"_s));
 }
-
-namespace {
-// A small tmpfs of its own, so that a full disk can be made for real.
-class SmallDisk
-{
-public:
-    SmallDisk(const char *options) { mounted = ::mount("tmpfs", QFile::encodeName(dir.path()), "tmpfs", 0, options) == 0; }
-    ~SmallDisk()
-    {
-        if (mounted)
-            ::umount(QFile::encodeName(dir.path()));
-    }
-    // A second file, which takes all the room left when asked to.
-    void addFiller(bool takeAllRoom) const
-    {
-        QFile filler(dir.filePath(u"filler"_s));
-        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && takeAllRoom) {
-            const QByteArray block(1024, 'f');
-            while (filler.write(block) > 0) {
-            }
-        }
-    }
-    QTemporaryDir dir;
-    bool mounted = false;
-};
-} // namespace
 
 TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
 {

@@ -1,3 +1,5 @@
+#include "SmallDisk.h"
+#include "TestSupport.h"
 #include "device/Settings.h"
 #include "session/ProgramFiles.h"
 
@@ -6,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -65,7 +68,8 @@ TEST(Settings, ReadsTheIntegerOrZero)
 TEST(Settings, WriteCreatesTheFileAndKey)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"MIRANDEL.INI"_s);
+    // The user's configuration folder may not exist yet.
+    const QString path = dir.filePath(u"config/mirandel/MIRANDEL.INI"_s);
     Settings settings(path);
     ASSERT_TRUE(settings.setPort(0));
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(u"Mirandel/Port"_s).toString(), u"0"_s);
@@ -94,4 +98,57 @@ TEST(Settings, RecentFilesReplaceTheListAndKeepThePort)
     }
     EXPECT_EQ(settings.port(), 3);
     EXPECT_FALSE(Settings(u"/dev/null/MIRANDEL.INI"_s).setRecentFiles({u"/a.LSS"_s}));
+}
+
+TEST(Settings, AFailedWriteKeepsTheOldFile)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QByteArray old = "[Mirandel]\nPort=2\n\n[RecentFiles]\nFile1=/a/one.LSS\n";
+    const struct
+    {
+        const char *name;
+        const char *options; // nr_inodes=3: no room for a temporary file beside the old file and the filler
+        bool full;
+        bool written;
+    } cases[] = {
+        {"full disk", "size=64k", true, false},
+        {"no room for a temporary file", "size=64k,nr_inodes=3", false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SmallDisk disk(c.options);
+        ASSERT_TRUE(disk.mounted);
+        Settings settings(disk.dir.filePath(u"MIRANDEL.INI"_s));
+        writeFileBytes(settings.path(), old);
+        disk.addFiller(c.full);
+
+        EXPECT_EQ(settings.setPort(4), c.written);
+        EXPECT_EQ(settings.setRecentFiles({u"/b/two.LSS"_s, u"/c/three.LSS"_s}), c.written);
+        if (!c.written) {
+            EXPECT_EQ(readFileBytes(settings.path()), old);
+        }
+        EXPECT_EQ(settings.port(), c.written ? 4 : 2);
+        EXPECT_EQ(settings.recentFiles().size(), c.written ? 2 : 1);
+    }
+}
+
+TEST(Settings, WithoutAScratchFolderReadsButNeverWrites)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+    const QByteArray old = "[Mirandel]\nPort=3\n";
+    writeFileBytes(settings.path(), old);
+    const QByteArray tempFolder = qgetenv("TMPDIR");
+    // A file where the temporary folder should be.
+    qputenv("TMPDIR", QFile::encodeName(settings.path()));
+
+    EXPECT_EQ(settings.port(), 3);
+    EXPECT_FALSE(settings.setPort(1));
+    EXPECT_EQ(readFileBytes(settings.path()), old);
+
+    if (tempFolder.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tempFolder);
 }

@@ -1,6 +1,7 @@
 // The timing keeps what it converted between refreshes: every edit must
 // still show, whichever way the cells changed.
 #include "TestSupport.h"
+#include "session/SegmentStarts.h"
 #include "session/TimingSummary.h"
 
 #include <gtest/gtest.h>
@@ -52,5 +53,59 @@ TEST(TimingAfterEdits, EveryEditShowsInTheNextRefresh)
         const TimingSummary summary = computeTimingSummary(cells, step.segment);
         EXPECT_EQ(summary.lines, step.lines);
         EXPECT_EQ(summary.error, step.error);
+    }
+}
+
+namespace {
+// The same cells in columns of their own, so that nothing converted for the
+// original is reused.
+SessionGrid freshCopy(const SessionGrid &cells)
+{
+    SessionGrid copy;
+    copy.setColumnCount(cells.columnCount());
+    for (int c = 0; c < cells.columnCount(); ++c)
+        copy.setColumn(c, cells.column(c));
+    return copy;
+}
+} // namespace
+
+TEST(TimingAfterEdits, MovedColumnsKeepTheirOwnNumbers)
+{
+    Session session = sessionWithTimes(PulsedSession, {"0:10.0", "0:20.0", "0:30.0", "0:40.0", "0:50.0", "1:00.0",
+                                                       "1:10.0", "1:20.0", "1:30.0", "1:40.0"});
+    SessionGrid &cells = session.cells;
+    cells.setCell(2, 13, u"3"_s);
+    for (const int c : {2, 3, 4})
+        cells.setCell(c, 14, u"4"_s);
+    const SessionGrid other = freshCopy(cells);
+    const SessionGrid::Column odd = cells.column(8);
+    const struct
+    {
+        const char *edit;
+        std::function<void()> apply;
+    } steps[] = {
+        {"inserted inside the loop", [&] { cells.shiftRightFrom(3); }},
+        {"the inserted column rewritten", [&] { cells.setCell(3, 1, u"5:00.5"_s); }},
+        {"removed before the loop", [&] { cells.shiftLeftOnto(1); }},
+        {"two removed at once", [&] { cells.shiftLeftOnto(4), cells.shiftLeftOnto(4); }},
+        {"a column replaced", [&] { cells.setColumn(0, odd); }},
+        {"a column moved to the front", [&] { cells.shiftRightFrom(0), cells.setColumn(0, cells.column(5)); }},
+        {"grown", [&] { cells.setColumnCount(cells.columnCount() + 3); }},
+        {"another grid", [&] { cells = other; }},
+        {"shrunk to one", [&] { cells.setColumnCount(1); }},
+    };
+    SegmentStarts counted;
+    countSegmentStarts(cells, counted);
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.edit);
+        step.apply();
+        countSegmentStarts(cells, counted);
+        SegmentStarts expected;
+        countSegmentStarts(freshCopy(cells), expected);
+        EXPECT_EQ(counted.starts, expected.starts);
+        EXPECT_EQ(counted.total, expected.total);
+        EXPECT_EQ(counted.error, expected.error);
+        // Back to the edited grid, for the next edit to be followed from it.
+        countSegmentStarts(cells, counted);
     }
 }

@@ -176,7 +176,9 @@ TEST(HelpTopics, MessagesPageNamesEveryMessage)
         "Download capacity of N segments exceeded", "System has max sessions downloaded",
         "Session has N segments; a download holds 1 to 250", "No match segment N \u2026", "Tone group change segment N",
         "Download incomplete: the COM port stopped sending", "Download aborted", "Download cancelled",
-        "Loop at segment N overlaps the loop at segment M", "Loop at segment N runs past the last segment", "Unable to write to \u2026",
+        "Loop at segment N overlaps the loop at segment M", "Loop at segment N runs past the last segment",
+        "Loop at segment N is L segments long; the device takes 0 to 15",
+        "Loop at segment N repeats T times; the device takes 0 to 15", "Unable to write to \u2026",
         "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
         "No audio output is available: \u2026", "Cannot write \"\u2026\": \u2026",
     };
