@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/AudioExport.h"
+#include "audio/AudioExportTypes.h"
 
 #include <QObject>
 #include <memory>

@@ -30,7 +30,7 @@ class FirstRunHint;
 class HelpViewer;
 class RecentFilesMenu;
 class SessionProblemsDialog;
-class SessionListingPrinter;
+class ListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
 
@@ -196,13 +196,13 @@ private:
 
 public:
     // The printer of File > Print, made at the first printout.
-    SessionListingPrinter &listingPrinter();
+    ListingPrinter &listingPrinter();
     // Opens the help viewer at a topic of the application's help file.
     void showHelpTopic(const QString &topic);
     HelpViewer *helpViewer() const { return mHelpViewer; }
 
 private:
-    SessionListingPrinter *mListingPrinter = nullptr;
+    ListingPrinter *mListingPrinter = nullptr;
     HelpViewer *mHelpViewer = nullptr;
 
     QTableView *mSessionTable;

@@ -1,20 +1,29 @@
 // Printing and help.
 #include "app/MainWindow.h"
 
+#include "session/CommandError.h"
+#include "session/ProgramModules.h"
 #include "views/HelpTopics.h"
+#include "views/PrintModule.h"
 #include "views/forms/HelpViewer.h"
-#include "views/forms/SessionListingPrinter.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 void MainWindow::printListing()
 {
     listingPrinter().printListing(mSession, *mPrompter);
 }
 
-SessionListingPrinter &MainWindow::listingPrinter()
+ListingPrinter &MainWindow::listingPrinter()
 {
-    // Asking the print system for its printers can take a moment: not at start.
-    if (!mListingPrinter)
-        mListingPrinter = new SessionListingPrinter(this);
+    // The print system's libraries and its list of printers: not at start.
+    if (!mListingPrinter) {
+        QString error;
+        PrintModule *module = programModule<PrintModule>(PrintModule::Name, &error);
+        if (!module)
+            throw CommandError(u"Printing is not available: the print module cannot be loaded (%1)."_s.arg(error));
+        mListingPrinter = module->createListingPrinter(this);
+    }
     return *mListingPrinter;
 }
 

@@ -136,18 +136,6 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
 }
 } // namespace
 
-std::optional<AudioFileType> AudioFileTypeOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"wav"_s)
-        return AudioFileType::Wav;
-    if (suffix == u"flac"_s)
-        return AudioFileType::Flac;
-    if (suffix == u"ogg"_s)
-        return AudioFileType::Ogg;
-    return std::nullopt;
-}
-
 AudioExportResult ExportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                               const AudioExportProgress &progress)
 {

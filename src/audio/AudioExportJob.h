@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/AudioExport.h"
+#include "audio/AudioExportTypes.h"
 
 #include <QObject>
 #include <atomic>
@@ -8,6 +8,7 @@
 
 class QThread;
 class SessionSynth;
+class SoundModule;
 
 // An export on a thread of its own, so that the window that starts it keeps
 // answering; progress and the outcome come back to the starting thread.
@@ -29,7 +30,7 @@ signals:
     void finished(const AudioExportResult &result);
 
 private:
-    void run();
+    void run(SoundModule &sound);
 
     std::unique_ptr<SessionSynth> mSynth;
     const QString mPath;

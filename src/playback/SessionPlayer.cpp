@@ -1,13 +1,13 @@
 #include "playback/SessionPlayer.h"
 
 #include "audio/SessionSynth.h"
+#include "audio/SoundModule.h"
+#include "playback/AudioOutput.h"
 #include "playback/SynthSource.h"
 #include "session/ConversionError.h"
+#include "session/ProgramModules.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
 #include <QDateTime>
-#include <QMediaDevices>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,10 +22,8 @@ constexpr int TickMs = 40;
 constexpr int StartDelayMs = 30;
 } // namespace
 
-// The device list is watched from the start, so that it is known by the
-// time Play is chosen.
 SessionPlayer::SessionPlayer(QObject *parent)
-    : QObject(parent), mDevices(new QMediaDevices(this))
+    : QObject(parent)
 {
     mTicker.setInterval(TickMs);
     connect(&mTicker, &QTimer::timeout, this, &SessionPlayer::tick);
@@ -46,21 +44,15 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
         mSink->stop();
         mSink.reset();
     }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        mError = u"No audio output is available: no sound device or sound server was found."_s;
+    QString moduleError;
+    SoundModule *sound = programModule<SoundModule>(SoundModule::Name, &moduleError);
+    if (!sound) {
+        mError = u"No audio output is available: the sound module cannot be loaded (%1)."_s.arg(moduleError);
         return false;
     }
-    QAudioFormat format;
-    format.setSampleRate(Rate);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-        mError = u"No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz."_s
-                     .arg(device.description())
-                     .arg(Rate);
+    std::unique_ptr<AudioOutput> output = sound->openOutput(Rate, BufferMs, [this] { onSinkState(); }, mError);
+    if (!output)
         return false;
-    }
     std::unique_ptr<SessionSynth> synth;
     try {
         synth = std::make_unique<SessionSynth>(cells, Rate, fromColumn);
@@ -70,9 +62,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
     }
     delete mSource;
     mSource = new SynthSource(std::move(synth), this);
-    mSink = std::make_unique<QAudioSink>(device, format);
-    mSink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
-    connect(mSink.get(), &QAudioSink::stateChanged, this, &SessionPlayer::onSinkState);
+    mSink = std::move(output);
     mPausedAt = -1;
     mPlayStarted = QDateTime::currentMSecsSinceEpoch();
     mStartLatencyMs = -1;
@@ -83,7 +73,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
 
 void SessionPlayer::startSink()
 {
-    if (mSink && mState == State::Playing && mSink->state() == QAudio::StoppedState)
+    if (mSink && mState == State::Playing && mSink->state() == AudioOutput::State::Stopped)
         mSink->start(mSource);
 }
 
@@ -91,11 +81,12 @@ void SessionPlayer::onSinkState()
 {
     if (!mSink)
         return;
-    if (mSink->state() == QAudio::ActiveState && mStartLatencyMs < 0)
+    if (mSink->state() == AudioOutput::State::Active && mStartLatencyMs < 0)
         mStartLatencyMs = QDateTime::currentMSecsSinceEpoch() - mPlayStarted;
-    if (mSink->error() != QAudio::NoError && mSink->error() != QAudio::UnderrunError) {
+    const AudioOutput::Error error = mSink->error();
+    if (error != AudioOutput::Error::None && error != AudioOutput::Error::Underrun) {
         const QString message = u"No audio output is available: the sound device stopped (%1)."_s.arg(
-            mSink->error() == QAudio::OpenError ? u"it cannot be opened"_s : u"it failed"_s);
+            error == AudioOutput::Error::Open ? u"it cannot be opened"_s : u"it failed"_s);
         stop();
         emit failed(message);
         return;
@@ -128,7 +119,7 @@ void SessionPlayer::resume()
     mSource->synth().fadeIn();
     mPausedAt = -1;
     setState(State::Playing);
-    if (mSink->state() == QAudio::SuspendedState)
+    if (mSink->state() == AudioOutput::State::Suspended)
         mSink->resume();
 }
 
@@ -136,7 +127,7 @@ void SessionPlayer::stop()
 {
     if (mState == State::Stopped)
         return;
-    if (mSink && mSink->state() == QAudio::ActiveState) {
+    if (mSink && mSink->state() == AudioOutput::State::Active) {
         mSource->synth().fadeOut(qint64(FadeMs) * Rate / 1000);
         mFadeTimer.start(BufferMs + FadeMs);
     } else {

@@ -4,8 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-class QAudioSink;
-class QMediaDevices;
+class AudioOutput;
 class SessionGrid;
 class SessionSynth;
 class SynthSource;
@@ -56,8 +55,7 @@ private:
     void setState(State state);
     qint64 heardFrames() const;
 
-    QMediaDevices *mDevices;
-    std::unique_ptr<QAudioSink> mSink;
+    std::unique_ptr<AudioOutput> mSink;
     SynthSource *mSource = nullptr;
     State mState = State::Stopped;
     QString mError;

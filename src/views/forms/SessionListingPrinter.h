@@ -1,24 +1,19 @@
 #pragma once
 
+#include "views/PrintModule.h"
+
 #include <QObject>
 #include <QPrinter>
 
-class Prompter;
-class QWidget;
-struct Session;
-
 // File > Print: the print dialog, then the session listing as text on the
-// chosen printer. The printer is kept, so the user's choice holds for the
-// next printout.
-class SessionListingPrinter : public QObject
+// chosen printer.
+class SessionListingPrinter : public QObject, public ListingPrinter
 {
 public:
     explicit SessionListingPrinter(QWidget *window);
 
-    QPrinter &printer() { return mPrinter; }
-
-    // Cancelling the dialog prints nothing.
-    void printListing(const Session &session, Prompter &prompter);
+    QPrinter &printer() override { return mPrinter; }
+    void printListing(const Session &session, Prompter &prompter) override;
 
     // Prints the lines on a landscape page in "courier" 12 pt under the
     // hourglass. A failed write is reported, ends the job and stops the

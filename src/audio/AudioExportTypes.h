@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+// What an export of a session's sound is told and tells.
+
+// The sound file formats an export writes, chosen by the file's extension
+// (".wav", ".flac", ".ogg", in any case).
+enum class AudioFileType { Wav, Flac, Ogg };
+std::optional<AudioFileType> AudioFileTypeOf(const QString &path);
+
+struct AudioExportResult
+{
+    enum Outcome { Written, Cancelled, Failed };
+    Outcome outcome = Failed;
+    QString error; // why it failed, for a person to read
+};
+
+// Called now and then with the frames written and the frames to write;
+// returning false cancels.
+using AudioExportProgress = std::function<bool(qint64 done, qint64 total)>;
