@@ -18,6 +18,16 @@ namespace {
 const QString FileName = u"MIRANDEL.INI"_s;
 const QString RecentGroup = u"RecentFiles"_s;
 
+// QSettings syncs the files it writes to the disk. Its scratch copies go to a
+// memory file system where there is one, unless TMPDIR says otherwise: that
+// wait would cost more than the rest of the program's start.
+QString scratchFolderTemplate()
+{
+    const QFileInfo memory(u"/dev/shm"_s);
+    const bool inMemory = qEnvironmentVariableIsEmpty("TMPDIR") && memory.isDir() && memory.isWritable();
+    return (inMemory ? memory.filePath() : QDir::tempPath()) + u"/mirandel-XXXXXX"_s;
+}
+
 // QSettings only ever works on a copy of the file under a fresh path: it
 // trusts its per-path cache while the file's size and time look unchanged,
 // and its own save can leave an empty file behind on a full disk without a
@@ -27,6 +37,7 @@ class SettingsCopy
 public:
     explicit SettingsCopy(const QString &path)
         : mPath(path)
+        , mDir(scratchFolderTemplate())
         , mCopied(copyFile())
         , mIni(mCopied ? mDir.filePath(FileName) : path, QSettings::IniFormat)
     {
