@@ -115,11 +115,11 @@ TimeParts timeParts(QStringView time)
 
 int halfSecondsOfTime(QStringView time)
 {
-    const TimeParts parts = timeParts(time);
-    int half = integer(parts.minutes) * 120 + integer(parts.seconds) * 2;
-    if (time.endsWith(u'5'))
-        half += 1;
-    return half;
+    // Counted in 64 bits: minutes beyond reason wrap as a 32-bit count does,
+    // as in the encoder, instead of overflowing.
+    if (const auto count = tryHalfSecondsOfTime(time))
+        return int(*count);
+    throw ConversionError(timeConversionError(time));
 }
 
 std::optional<qint64> tryHalfSecondsOfTime(QStringView time)

@@ -18,7 +18,8 @@ std::optional<double> tryDecimal(QStringView text);
 
 // Half seconds of a time text "m:ss.d": minutes * 120 + seconds * 2, plus 1
 // when the text ends in "5". Minutes are the integer before the first ":",
-// seconds the integer between it and the first ".".
+// seconds the integer between it and the first "."; a count beyond 32 bits
+// wraps.
 int halfSecondsOfTime(QStringView time);
 // The same count without throwing, in 64 bits so that no minutes overflow;
 // nothing when the minutes or the seconds are not integers.

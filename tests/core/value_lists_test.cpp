@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "session/ConversionError.h"
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
 
@@ -77,6 +78,34 @@ TEST(ValueLists, HalfSecondListPairsWithTimeList)
 {
     for (int i = 0; i < TimeList.size(); ++i)
         EXPECT_EQ(QString::number(TextNumbers::halfSecondsOfTime(TimeList.at(i))), HalfSecondList.at(i)) << i;
+}
+
+TEST(ValueLists, TimesBeyondThirtyTwoBitsWrapAndBadPartsRaise)
+{
+    const struct
+    {
+        const char *time;
+        int halfSeconds;
+        const char *error;
+    } cases[] = {
+        {"17895697:03.5", 2147483647, nullptr},
+        {"17895697:04.0", -2147483647 - 1, nullptr},
+        {"99999999:00.0", -884902008, nullptr},
+        {"2147483647:59.5", -1, nullptr},
+        {"-17895697:-04.5", -2147483647, nullptr},
+        {"2147483648:00.0", 0, "'2147483648' is not a valid integer value"},
+        {"x:y.0", 0, "'x' is not a valid integer value"},
+        {"1:y.0", 0, "'y' is not a valid integer value"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.time);
+        try {
+            EXPECT_EQ(TextNumbers::halfSecondsOfTime(QString::fromLatin1(c.time)), c.halfSeconds);
+            EXPECT_EQ(c.error, nullptr);
+        } catch (const ConversionError &e) {
+            EXPECT_EQ(e.message(), QString::fromLatin1(c.error ? c.error : ""));
+        }
+    }
 }
 
 TEST(ValueLists, NumericListsAscend)

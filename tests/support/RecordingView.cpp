@@ -11,8 +11,10 @@ Answer nextAnswer(std::deque<Answer> &answers, const char *dialog, const Answer 
         ADD_FAILURE() << "unscripted " << dialog;
         return cancelled;
     }
+    // erase() where pop_front() would do: after pop_front() GCC takes the
+    // copied std::optional for possibly unset (-Wmaybe-uninitialized).
     Answer answer = answers.front();
-    answers.pop_front();
+    answers.erase(answers.begin());
     return answer;
 }
 } // namespace
