@@ -126,7 +126,7 @@ public:
     QTableWidget *rowLabelTable() const { return mRowLabels; }
     QPlainTextEdit *timingPanel() const { return mTimingPanel; }
     QLabel *checkSummary() const { return mCheckSummary; }
-    SessionProblemsDialog *problemsDialog() const { return mProblemsDialog; }
+    SessionProblemsDialog *problemsDialog();
     DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
     QPushButton *newSegmentButton() const { return mNewSegmentButton; }
     QPushButton *upButton() const { return mUpButton; }
@@ -213,7 +213,7 @@ private:
     QPlainTextEdit *mTimingPanel;
     FirstRunHint *mFirstRunHint;
     QLabel *mCheckSummary;
-    SessionProblemsDialog *mProblemsDialog;
+    SessionProblemsDialog *mProblemsDialog = nullptr;
     DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;

@@ -17,6 +17,16 @@ void MainWindow::createCheckViews()
     statusBar()->addWidget(mCheckSummary, 1);
     statusBar()->setSizeGripEnabled(false);
 
+    mDownloadProgress = new DownloadProgressDialog(this);
+    mDeviceLink.setProgress(mDownloadProgress);
+    connect(mDownloadProgress, &DownloadProgressDialog::cancelRequested, this, [this] { mDeviceLink.cancelDownload(); });
+}
+
+SessionProblemsDialog *MainWindow::problemsDialog()
+{
+    // Made when first wanted, not at start.
+    if (mProblemsDialog)
+        return mProblemsDialog;
     mProblemsDialog = new SessionProblemsDialog(this);
     connect(mProblemsDialog, &SessionProblemsDialog::cellChosen, this, [this](int column, int row) {
         if (column >= mSession.cells.columnCount() || !isSessionShown())
@@ -26,10 +36,9 @@ void MainWindow::createCheckViews()
         // As a click on the cell would.
         runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
     });
-
-    mDownloadProgress = new DownloadProgressDialog(this);
-    mDeviceLink.setProgress(mDownloadProgress);
-    connect(mDownloadProgress, &DownloadProgressDialog::cancelRequested, this, [this] { mDeviceLink.cancelDownload(); });
+    if (isSessionShown())
+        mProblemsDialog->setProblems(checkSession(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));
+    return mProblemsDialog;
 }
 
 void MainWindow::refreshCheck()
@@ -37,18 +46,21 @@ void MainWindow::refreshCheck()
     statusBar()->clearMessage();
     if (!isSessionShown()) {
         mCheckSummary->clear();
-        mProblemsDialog->setProblems({}, {});
+        if (mProblemsDialog)
+            mProblemsDialog->setProblems({}, {});
         return;
     }
     const QList<SessionProblem> problems = checkSession(mSession, mDeviceLink.identifiedDevice());
     const QString summary = problemSummary(problems);
     mCheckSummary->setText(problems.isEmpty() ? summary : summary + u" \u2014 press F8"_s);
-    mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));
+    if (mProblemsDialog)
+        mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));
 }
 
 void MainWindow::showProblems()
 {
-    mProblemsDialog->show();
-    mProblemsDialog->raise();
-    mProblemsDialog->activateWindow();
+    SessionProblemsDialog *dialog = problemsDialog();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }

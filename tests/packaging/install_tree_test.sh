@@ -40,6 +40,8 @@ for module in sound print; do
   [[ -f $library ]] || fail "no $module module"
   ! ldd "$library" | grep -q 'not found' || fail "the $module module misses libraries"
 done
+# The program itself starts without their libraries.
+! ldd "$prefix/bin/mirandel" | grep -E 'libQt6(Multimedia|PrintSupport)|libsndfile' || fail "mirandel links sound or printing libraries"
 # The overview and the drawing, sound and device commands come from the
 # full command program in the library folder.
 "$prefix/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli cannot hand over to mirandel-cli-full"
