@@ -11,7 +11,7 @@ for program in mirandel mirandel-cli; do
   [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
 <<<<<<< HEAD
-for module in sound print; do
+for module in sound print serial; do
   ! ldd /usr/lib/mirandel/libmirandel_$module.so | grep -q 'not found' || fail "the $module module misses libraries"
 done
 =======
