@@ -24,7 +24,7 @@ void MainWindow::createCheckViews()
         activateWindow();
         selectCell({column, row});
         // As a click on the cell would.
-        runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
+        runCommand([this, column] { updateTimingSummary(mSession.cells, *this, column + 1); });
     });
 
     mDownloadProgress = new DownloadProgressDialog(this);
