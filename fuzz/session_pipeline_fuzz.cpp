@@ -85,15 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TimingSummary timing = computeTimingSummary(first.cells, 1);
 
     Session read = sessionOf(first);
-    read.totalSeconds = timing.totalSeconds;
     try {
         SessionImage image;
         encodeSession(read, prompter, image, read.cells.columnCount());
     } catch (const ConversionError &) {
     }
-    SessionListing::lines(read, SessionListing::shortDate(QDate(2026, 1, 2)));
+    SessionListing::lines(read, timing.lines.value(1), SessionListing::shortDate(QDate(2026, 1, 2)));
     for (const GraphKind kind : {GraphKind::Segment, GraphKind::Time})
-        drawGraph(read.cells, kind, read.name, read.totalSeconds, 640, 300);
+        drawGraph(read.cells, kind, read.name, timing.totalSeconds, 640, 300);
 
     const QByteArray written = sessionFileBytes(sessionOf(first));
     CountingPrompter quiet;

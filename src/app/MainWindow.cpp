@@ -288,7 +288,7 @@ void MainWindow::timingChanged()
     // Laying text out is most of what a selection costs: only a line that
     // changed is set again.
     QTextDocument *panel = mTimingPanel->document();
-    const QStringList &lines = mSession.timingPanel;
+    const QStringList &lines = timing().lines;
     if (panel->blockCount() != lines.size()) {
         mTimingPanel->setPlainText(lines.join(u'\n'));
         return;
@@ -466,7 +466,7 @@ void MainWindow::currentCellChanged(int column, int row)
     // itself; refreshing here too would report a bad number twice.
     if (!isSessionShown() || mSelectionByCommand)
         return;
-    runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
+    runCommand([this, column] { updateTimingSummary(mSession.cells, *this, column + 1); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -56,7 +56,6 @@ public:
 
     // SessionView
     void cellsChanged() override;
-    void timingChanged() override;
     void setSessionShown(bool shown) override;
     void setCaption(const QString &caption) override;
     void selectCell(const CellPos &cell) override;
@@ -140,6 +139,7 @@ public:
     int buttonRowBottom() const { return mButtonRowBottom; }
 
 protected:
+    void timingChanged() override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

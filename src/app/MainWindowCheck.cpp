@@ -34,7 +34,7 @@ SessionProblemsDialog *MainWindow::problemsDialog()
         activateWindow();
         selectCell({column, row});
         // As a click on the cell would.
-        runCommand([this, column] { updateTimingSummary(mSession, *this, column + 1); });
+        runCommand([this, column] { updateTimingSummary(mSession.cells, *this, column + 1); });
     });
     if (isSessionShown())
         mProblemsDialog->setProblems(checkSession(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));

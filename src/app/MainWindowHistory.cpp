@@ -70,7 +70,7 @@ void MainWindow::showRestored(const EditStep &step)
     cell.column = std::min(cell.column, mSession.cells.columnCount() - 1);
     selectCell(cell);
     if (step.timingSegment > 0)
-        updateTimingSummary(mSession, *this, step.timingSegment);
+        updateTimingSummary(mSession.cells, *this, step.timingSegment);
 }
 
 void MainWindow::setUpRecovery()

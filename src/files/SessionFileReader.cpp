@@ -85,14 +85,15 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
     session.descriptionLines = content.descriptionLines;
     session.kind = content.dualSession;
     session.cells = std::move(content.cells);
-    session.totalSeconds = 0;
+    // A total that cannot be counted is none, not the last session's.
+    context.view.setTiming({context.view.timing().lines, 0});
     context.view.cellsChanged();
     context.view.setSessionShown(true);
     // Loop fields are taken as they stand; one that is no number must not
     // leave the window half shown, so its report waits until the end.
     QString timingError;
     try {
-        updateTimingSummary(session, context.view, 1);
+        updateTimingSummary(session.cells, context.view, 1);
     } catch (const ConversionError &e) {
         timingError = e.message();
     }

@@ -46,7 +46,7 @@ void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
 void finishLoopChange(const SessionContext &context, int k)
 {
     context.view.cellsChanged();
-    updateTimingSummary(context.session, context.view, k + 1);
+    updateTimingSummary(context.session.cells, context.view, k + 1);
 }
 } // namespace
 

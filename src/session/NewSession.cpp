@@ -43,5 +43,5 @@ void newSession(const SessionContext &context)
     context.view.setSessionShown(true);
     context.view.selectCell({0, 1});
     session.modified = 1;
-    updateTimingSummary(session, context.view, 1);
+    updateTimingSummary(session.cells, context.view, 1);
 }

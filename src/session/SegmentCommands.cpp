@@ -48,7 +48,7 @@ void finishShift(const SessionContext &context, int k)
 {
     context.session.modified = 1;
     context.view.cellsChanged();
-    updateTimingSummary(context.session, context.view, k + 1);
+    updateTimingSummary(context.session.cells, context.view, k + 1);
 }
 
 void insertNewSegmentBefore(const SessionContext &context, int k)
@@ -75,7 +75,7 @@ void newSegment(const SessionContext &context)
     // Scrolled before the timing refresh, which a bad time text in another
     // segment may stop.
     context.view.scrollToLastSegment();
-    updateTimingSummary(session, context.view, k + 1);
+    updateTimingSummary(session.cells, context.view, k + 1);
 }
 
 void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboard)
@@ -100,7 +100,7 @@ void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboar
         session.modified = 1;
         context.view.cellsChanged();
     }
-    updateTimingSummary(session, context.view, k + 1);
+    updateTimingSummary(session.cells, context.view, k + 1);
 }
 
 void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &clipboard)

@@ -2,11 +2,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Session::Session()
-    : timingPanel(2)
-{
-}
-
 QStringList rowLabels(int dualSession)
 {
     const bool dual = dualSession == DualBinauralSession;

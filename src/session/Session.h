@@ -25,19 +25,15 @@ struct CellRange
 // The session kinds, as held in Session::kind.
 enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
 
-// The session and the state the main window keeps beside its cells.
+// The session: what its file holds and whether that differs from it.
 struct Session
 {
-    Session();
-
     SessionGrid cells; // what the session table shows
     QString name;
     QString fileName; // full path; empty until saved
     QStringList descriptionLines;
     int modified = 0;
     int kind = PulsedSession;
-    int totalSeconds = 0;          // left by the last timing refresh
-    QStringList timingPanel;       // the two lines of the timing panel
 };
 
 // Labels of rows 0 to 14 beside the session table for a session kind.

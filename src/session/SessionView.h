@@ -21,6 +21,15 @@ struct SessionDescriptionAnswer
     QStringList lines;     // the text, one entry per line
 };
 
+// The timing panel as the last refresh left it. It is not the session's:
+// stepping a time leaves it as it was, and Print and the time graph use it
+// as it stands.
+struct TimingPanel
+{
+    QStringList lines{QString(), QString()};
+    int totalSeconds = 0; // of the last refresh that came to the end
+};
+
 // What the session commands ask of the window that shows the session. The
 // main window implements it with widgets; tests implement it with a recorder.
 class SessionView
@@ -30,8 +39,13 @@ public:
 
     // The cells, the column count or kind (row labels) changed.
     virtual void cellsChanged() = 0;
-    // The timing panel lines of the session changed.
-    virtual void timingChanged() = 0;
+
+    const TimingPanel &timing() const { return mTiming; }
+    void setTiming(const TimingPanel &timing)
+    {
+        mTiming = timing;
+        timingChanged();
+    }
     // Show or hide the spreadsheet with its labels, panel and buttons.
     virtual void setSessionShown(bool shown) = 0;
     virtual void setCaption(const QString &caption) = 0;
@@ -55,6 +69,13 @@ public:
     virtual SessionDescriptionAnswer askSessionDescription(const QStringList &lines) = 0;
     // A session file was read or written in full, for the Recent Files list.
     virtual void fileOpenedOrSaved(const QString &path) { Q_UNUSED(path) }
+
+protected:
+    // Shows the panel after setTiming().
+    virtual void timingChanged() = 0;
+
+private:
+    TimingPanel mTiming;
 };
 
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round

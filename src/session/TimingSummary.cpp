@@ -2,7 +2,6 @@
 
 #include "session/ConversionError.h"
 #include "session/SegmentStarts.h"
-#include "session/Session.h"
 #include "session/SessionGrid.h"
 #include "session/SessionView.h"
 
@@ -52,12 +51,14 @@ TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
     return summary;
 }
 
-void updateTimingSummary(Session &session, SessionView &view, int s)
+void updateTimingSummary(const SessionGrid &cells, SessionView &view, int s)
 {
-    TimingSummary summary = computeTimingSummary(session.cells, s);
-    session.timingPanel = summary.lines;
-    view.timingChanged();
+    const TimingSummary summary = computeTimingSummary(cells, s);
+    TimingPanel panel = view.timing();
+    panel.lines = summary.lines;
+    if (summary.error.isEmpty())
+        panel.totalSeconds = summary.totalSeconds;
+    view.setTiming(panel);
     if (!summary.error.isEmpty())
         throw ConversionError(summary.error);
-    session.totalSeconds = summary.totalSeconds;
 }

@@ -3,7 +3,6 @@
 #include <QStringList>
 
 class SessionGrid;
-struct Session;
 class SessionView;
 
 // Start time of one segment and the session total, loops played out: the
@@ -18,7 +17,7 @@ struct TimingSummary
 // s counts from 1; when segment s does not exist the total is the first line.
 TimingSummary computeTimingSummary(const SessionGrid &cells, int s);
 
-// Writes the panel lines and totalSeconds of the session and shows
-// them. A time or loop text that is not a number leaves the lines written so
-// far, keeps the previous total and raises ConversionError.
-void updateTimingSummary(Session &session, SessionView &view, int s);
+// Refreshes the view's timing panel. A time or loop text that is not a
+// number leaves the lines written so far, keeps the previous total and
+// raises ConversionError.
+void updateTimingSummary(const SessionGrid &cells, SessionView &view, int s);

@@ -15,8 +15,9 @@ public:
     virtual ~ListingPrinter() = default;
 
     virtual QPrinter &printer() = 0;
-    // The print dialog, then the session listing; cancelling prints nothing.
-    virtual void printListing(const Session &session, Prompter &prompter) = 0;
+    // The print dialog, then the session listing with the timing panel's
+    // total line; cancelling prints nothing.
+    virtual void printListing(const Session &session, const QString &totalLine, Prompter &prompter) = 0;
 };
 
 // The print module: printing with the print system's libraries, loaded when

@@ -49,7 +49,7 @@ QString segmentLine(const SessionGrid &cells, int column)
     return line;
 }
 
-QStringList lines(const Session &session, const QString &shortDate)
+QStringList lines(const Session &session, const QString &totalLine, const QString &shortDate)
 {
     const SessionGrid &cells = session.cells;
     QStringList out;
@@ -57,7 +57,7 @@ QStringList lines(const Session &session, const QString &shortDate)
     out << title(session.name, session.fileName, shortDate) << header(session.kind);
     for (int column = 0; column < cells.columnCount(); ++column)
         out << segmentLine(cells, column);
-    out << QString() << session.timingPanel.value(1) << QString();
+    out << QString() << totalLine << QString();
     out << session.descriptionLines;
     return out;
 }

@@ -8,7 +8,7 @@ struct Session;
 
 // The printed session listing as plain text lines, exactly as the printer
 // writes them: title, column header, one line per segment, an empty line, the
-// status panel's second line, an empty line, the description.
+// timing panel's second line as it stands, an empty line, the description.
 namespace SessionListing {
 
 // "Light Sound Session [name]  File:[path]  " TAB, then the date text.
@@ -19,7 +19,7 @@ QString header(int dualSession);
 // in its field and never cut.
 QString segmentLine(const SessionGrid &cells, int column);
 // Every line of the listing; shortDate is today's date as the title shows it.
-QStringList lines(const Session &session, const QString &shortDate);
+QStringList lines(const Session &session, const QString &totalLine, const QString &shortDate);
 
 // A date in the platform's short date format.
 QString shortDate(const QDate &date = QDate::currentDate());

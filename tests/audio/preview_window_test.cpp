@@ -59,7 +59,7 @@ struct PreviewFixture
         main.cellsChanged();
         main.setSessionShown(true);
         main.show();
-        updateTimingSummary(main.session(), main, 1);
+        updateTimingSummary(main.session().cells, main, 1);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
     }
     QString position() const { return preview.positionLabel()->text(); }

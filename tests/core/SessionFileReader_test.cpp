@@ -154,7 +154,6 @@ void fillWithOtherSession(Session &session)
             session.cells.setCell(column, row, u"old"_s);
     }
     session.descriptionLines = {u"old"_s};
-    session.totalSeconds = 4321;
     session.modified = 1;
 }
 
@@ -311,8 +310,8 @@ TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
     EXPECT_EQ(session.name, u"Café € “Theta”"_s);
     EXPECT_EQ(session.descriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
     ASSERT_EQ(session.cells.columnCount(), 3);
-    EXPECT_EQ(session.timingPanel, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
-    EXPECT_EQ(session.totalSeconds, 390);
+    EXPECT_EQ(view.timing().lines, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
+    EXPECT_EQ(view.timing().totalSeconds, 390);
     EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
     EXPECT_EQ(view.selected, (CellPos{0, 1}));
     EXPECT_TRUE(prompter.log.isEmpty());

@@ -83,7 +83,6 @@ TEST(SessionListing, NeverSavedSessionWithoutDescription)
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "0:30.0"});
     session.name = u"unnamed"_s;
-    session.timingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
     const QStringList expected{
         u"Light Sound Session [unnamed]  File:[]  \tDATE"_s,
         PulsedListingHeader,
@@ -93,7 +92,7 @@ TEST(SessionListing, NeverSavedSessionWithoutDescription)
         u"Session total time 1:30"_s,
         QString(),
     };
-    EXPECT_EQ(SessionListing::lines(session, u"DATE"_s), expected);
+    EXPECT_EQ(SessionListing::lines(session, u"Session total time 1:30"_s, u"DATE"_s), expected);
 }
 
 TEST(SessionListing, DualSessionEndsWithItsDescription)
@@ -102,8 +101,7 @@ TEST(SessionListing, DualSessionEndsWithItsDescription)
     session.name = u"Evening"_s;
     session.fileName = u"/data/EVENING.LSS"_s;
     session.descriptionLines = {u"Relaxing ramp"_s, QString(), u"\tindented"_s};
-    session.timingPanel = {u"Session total time 0:10"_s, QString()};
-    const QStringList lines = SessionListing::lines(session, u"D"_s);
+    const QStringList lines = SessionListing::lines(session, QString(), u"D"_s);
     const QStringList expected{
         u"Light Sound Session [Evening]  File:[/data/EVENING.LSS]  \tD"_s,
         DualListingHeader,
@@ -125,7 +123,7 @@ TEST(SessionListing, ThousandSegmentsGiveThousandLines)
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int column = 1; column < SessionGrid::MaxSegments; ++column)
         session.cells.setColumn(column, session.cells.column(0));
-    const QStringList lines = SessionListing::lines(session, u"D"_s);
+    const QStringList lines = SessionListing::lines(session, QString(), u"D"_s);
     ASSERT_EQ(lines.size(), 2 + SessionGrid::MaxSegments + 3);
     EXPECT_TRUE(lines.at(2 + 98).startsWith(u" 99  0:01.0"_s));
     EXPECT_TRUE(lines.at(2 + 99).startsWith(u" 100  0:01.0"_s));

@@ -104,7 +104,7 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
         // Refreshed for the segment after an answer, not after a refusal.
         EXPECT_EQ(view.timingChangedCount, c.asks ? 1 : 0);
         if (c.asks) {
-            EXPECT_TRUE(session.timingPanel.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
+            EXPECT_TRUE(view.timing().lines.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
         }
         EXPECT_EQ(session.modified, 1);
     }

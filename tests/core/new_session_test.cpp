@@ -55,7 +55,7 @@ TEST(NewSession, BothKindsStartWithTheirDefaultSegment)
         EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
         EXPECT_TRUE(view.sessionShown);
         EXPECT_EQ(view.selected, (CellPos{0, 1}));
-        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
+        EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
         EXPECT_TRUE(prompter.log.isEmpty());
     }
 }

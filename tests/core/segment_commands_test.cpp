@@ -87,7 +87,7 @@ TEST_P(SegmentRefusalTest, LeavesTheSessionAlone)
         EXPECT_EQ(view.timingChangedCount, 0);
     } else {
         EXPECT_EQ(view.timingChangedCount, 1);
-        EXPECT_EQ(session.timingPanel.first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
+        EXPECT_EQ(view.timing().lines.first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
     }
 }
 
@@ -141,7 +141,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     shifted[0] = u"4"_s;
     EXPECT_EQ(columnTexts(session.cells, 3), shifted);
     EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(session.timingPanel.first(), u"Segment 4 start time 0:30"_s);
+    EXPECT_EQ(view.timing().lines.first(), u"Segment 4 start time 0:30"_s);
 
     session.modified = 0;
     pasteSegment(context, 1, clipboard);
@@ -151,7 +151,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     pasted[0] = u"2"_s;
     EXPECT_EQ(columnTexts(session.cells, 1), pasted);
     EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
+    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
     // The clipboard keeps its segment for another paste.
     pasteSegment(context, 1, clipboard);
     EXPECT_EQ(session.cells.columnCount(), 7);
@@ -170,7 +170,7 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
     EXPECT_TRUE(sameCells(session.cells, before.cells));
     EXPECT_TRUE(clipboard.isEmpty());
     EXPECT_EQ(session.modified, 0);
-    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
+    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
 }
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
@@ -182,7 +182,7 @@ TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
     SegmentClipboard clipboard;
     cutSegment({session, prompter, view}, 2, clipboard);
     EXPECT_EQ(session.cells.columnCount(), 2);
-    EXPECT_EQ(session.timingPanel, (QStringList{u"Session total time 0:20"_s, QString()}));
+    EXPECT_EQ(view.timing().lines, (QStringList{u"Session total time 0:20"_s, QString()}));
 }
 
 // Insert after a loop puts the new segment between the loop and the
@@ -211,7 +211,7 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     moved[0] = u"7"_s;
     EXPECT_EQ(columnTexts(session.cells, 6), moved);
     EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(session.timingPanel.first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
+    EXPECT_EQ(view.timing().lines.first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
 }
 
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
@@ -288,7 +288,7 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         EXPECT_EQ(view.selected, (CellPos{3, 1}));
         EXPECT_EQ(view.scrollCount, 1);
         EXPECT_EQ(session.modified, 1);
-        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
+        EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
     }
 }
 } // namespace

@@ -82,13 +82,13 @@ TEST(TimingSummary, NotANumberStopsWithWhatWasWritten)
     } faults[] = {{1, "1:00"}, {1, "100.0"}, {1, "a:00.0"}, {13, "x"}};
     for (const auto &fault : faults) {
         Session session = sessionWithTimes(PulsedSession, {"1:00.0", "1:00.0", "1:00.0"});
-        session.totalSeconds = 42;
         session.cells.setCell(2, fault.row, QString::fromLatin1(fault.text));
         RecordingView view;
-        EXPECT_THROW(updateTimingSummary(session, view, 1), ConversionError) << fault.text;
-        EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
-        EXPECT_EQ(session.totalSeconds, 42);
-        EXPECT_EQ(view.timingChangedCount, 1);
+        view.setTiming({{}, 42}); // the total of an earlier refresh
+        EXPECT_THROW(updateTimingSummary(session.cells, view, 1), ConversionError) << fault.text;
+        EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
+        EXPECT_EQ(view.timing().totalSeconds, 42);
+        EXPECT_EQ(view.timingChangedCount, 2); // shown again, with the lines written so far
     }
 }
 
@@ -103,9 +103,9 @@ TEST(TimingSummary, UpdateWritesThePanelAndTheTotal)
 {
     Session session = sessionWithTimes(DualBinauralSession, {"2:30.0", "0:15.0"});
     RecordingView view;
-    updateTimingSummary(session, view, 2);
-    EXPECT_EQ(session.timingPanel, (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
-    EXPECT_EQ(session.totalSeconds, 165);
+    updateTimingSummary(session.cells, view, 2);
+    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
+    EXPECT_EQ(view.timing().totalSeconds, 165);
     EXPECT_EQ(view.timingChangedCount, 1);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "session/TimingSummary.h"
 #include "views/SessionListing.h"
 #include "views/forms/SessionListingPrinter.h"
 
@@ -64,11 +65,13 @@ protected:
     ScriptedPrompter mPrompter;
 };
 
+// The timing panel's total line of the session below.
+const QString TwoSegmentTotal = u"Session total time 1:30"_s;
+
 Session twoSegmentSession()
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "0:30.0"});
     session.name = u"Morning"_s;
-    session.timingPanel = {u"Segment 1 start time 0:0"_s, u"Session total time 1:30"_s};
     session.descriptionLines = {u"Wake up gently"_s};
     return session;
 }
@@ -158,7 +161,7 @@ QStringList visibleLines(const QStringList &lines)
 
 TEST_F(ListingPrintoutTest, EveryLineReachesTheLandscapePageExactly)
 {
-    const QStringList lines = SessionListing::lines(twoSegmentSession(), u"24/05/2024"_s);
+    const QStringList lines = SessionListing::lines(twoSegmentSession(), TwoSegmentTotal, u"24/05/2024"_s);
     ASSERT_TRUE(print(lines));
     EXPECT_TRUE(mPrompter.errors.isEmpty()) << mPrompter.errors.join(u'\n');
     EXPECT_FALSE(mPrompter.busy);
@@ -176,7 +179,7 @@ TEST_F(ListingPrintoutTest, EveryLineReachesTheLandscapePageExactly)
 
 TEST_F(ListingPrintoutTest, ThousandSegmentsBreakIntoPagesWithNothingLost)
 {
-    const QStringList lines = SessionListing::lines(sessionOfSegments(1000), u"D"_s);
+    const QStringList lines = SessionListing::lines(sessionOfSegments(1000), TwoSegmentTotal, u"D"_s);
     ASSERT_TRUE(print(lines));
     EXPECT_EQ(printedLines(boxes()), visibleLines(lines));
     // About 30 lines fit a landscape page in 12 points.
@@ -216,7 +219,7 @@ TEST_F(ListingPrintoutTest, FailingWriteStopsWithMessageAndNormalCursor)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromLatin1(c.destination));
         EXPECT_FALSE(SessionListingPrinter::printLines(
-            printer, SessionListing::lines(sessionOfSegments(c.segments), u"D"_s), prompter));
+            printer, SessionListing::lines(sessionOfSegments(c.segments), TwoSegmentTotal, u"D"_s), prompter));
         ASSERT_EQ(prompter.errors.size(), 1) << c.destination;
         EXPECT_EQ(prompter.errors.first(),
                   u"I/O error while printing to \"%1\". The printout was stopped."_s.arg(
@@ -238,6 +241,7 @@ protected:
         form.session() = twoSegmentSession();
         form.cellsChanged();
         form.setSessionShown(true);
+        updateTimingSummary(form.session().cells, form, 1);
         QPrinter &printer = form.listingPrinter().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(mPdf);
@@ -277,7 +281,7 @@ TEST_F(PrintCommandTest, PrintWritesTheSessionListing)
 // its number in a footer under the listing.
 TEST_F(ListingPrintoutTest, MarginsOfTenMillimetresAndAPageNumberOnEveryPage)
 {
-    ASSERT_TRUE(print(SessionListing::lines(sessionOfSegments(60), u"D"_s)));
+    ASSERT_TRUE(print(SessionListing::lines(sessionOfSegments(60), TwoSegmentTotal, u"D"_s)));
     const int pageCount = pages();
     ASSERT_GE(pageCount, 2);
     const QRegularExpressionMatch size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+) pts"_s).match(info());

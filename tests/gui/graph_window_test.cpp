@@ -42,7 +42,7 @@ struct GraphWindowFixture
         main.cellsChanged();
         main.setSessionShown(true);
         main.show();
-        updateTimingSummary(session, main, 1);
+        updateTimingSummary(session.cells, main, 1);
     }
 
     // Until the graph window is up, active and drawn for its maximised size.
@@ -62,7 +62,7 @@ struct GraphWindowFixture
 TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
 {
     GraphWindowFixture f;
-    EXPECT_EQ(f.main.session().totalSeconds, 360);
+    EXPECT_EQ(f.main.timing().totalSeconds, 360);
     menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     EXPECT_TRUE(f.main.isHidden());
     f.waitForGraph();
@@ -122,7 +122,7 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
     Session &session = f.main.session();
     session.name = u"renamed"_s;
     session.cells.setCell(2, 1, u"5:00.0"_s);
-    updateTimingSummary(session, f.main, 1);
+    updateTimingSummary(session.cells, f.main, 1);
     menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     EXPECT_EQ(f.graph.windowTitle(), u"Time Graph of [renamed]"_s);

@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
     form1->cellsChanged();
     form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(5, 2));
     EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
-    EXPECT_EQ(session.totalSeconds, 180);
+    EXPECT_EQ(form1->timing().totalSeconds, 180);
 }
 
 TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)

@@ -10,15 +10,12 @@ mapfile -t owned < <(dpkg -L mirandel)
 for program in mirandel mirandel-cli; do
   [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
-<<<<<<< HEAD
 for module in sound print serial; do
   ! ldd /usr/lib/mirandel/libmirandel_$module.so | grep -q 'not found' || fail "the $module module misses libraries"
 done
-=======
 # The overview and the drawing, sound and device commands come from the
 # full command program in the library folder.
 "/usr/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli cannot hand over to mirandel-cli-full"
->>>>>>> main
 
 useradd --create-home user
 ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"

@@ -57,7 +57,7 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
     ScriptedPrompter prompter;
     RecordingView view;
     ASSERT_TRUE(readSessionFile(SessionContext{opened, prompter, view}, file));
-    ASSERT_GT(opened.totalSeconds, 0);
+    ASSERT_GT(view.timing().totalSeconds, 0);
 
     const struct
     {
@@ -75,7 +75,7 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
         EXPECT_TRUE(run.out.isEmpty());
         const QImage written(png);
         const GraphDrawing expected =
-            drawGraph(opened.cells, c.kind, opened.name, opened.totalSeconds, c.width, c.height);
+            drawGraph(opened.cells, c.kind, opened.name, view.timing().totalSeconds, c.width, c.height);
         ASSERT_FALSE(written.isNull());
         EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.bitmap.convertToFormat(QImage::Format_RGB32));
     }

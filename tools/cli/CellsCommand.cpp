@@ -21,7 +21,7 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    return runOnSessionFile(command, arguments, [](const Session &session) {
+    return runOnSessionFile(command, arguments, [](const Session &session, const TimingPanel &) {
         for (int column = 0; column < session.cells.columnCount(); ++column)
             printLine(SessionText::segmentLine(session.cells, column));
     });

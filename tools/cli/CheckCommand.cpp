@@ -23,7 +23,7 @@ const CliCommandRegistration registration(command);
 int run(const QStringList &arguments)
 {
     bool anyError = false;
-    const int read = runOnSessionFile(command, arguments, [&anyError](const Session &session) {
+    const int read = runOnSessionFile(command, arguments, [&anyError](const Session &session, const TimingPanel &) {
         for (const SessionProblem &problem : checkSession(session)) {
             const bool error = problem.severity == SessionProblem::Error;
             anyError = anyError || error;

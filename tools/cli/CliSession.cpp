@@ -10,21 +10,25 @@
 
 #include <QFileInfo>
 
-bool loadSessionFile(const QString &path, Session &session, Prompter &prompter)
+bool loadSessionFile(const QString &path, Session &session, Prompter &prompter, TimingPanel *timing)
 {
     HeadlessView view;
-    return readSessionFile(SessionContext{session, prompter, view}, QFileInfo(path).absoluteFilePath());
+    const bool read = readSessionFile(SessionContext{session, prompter, view}, QFileInfo(path).absoluteFilePath());
+    if (timing)
+        *timing = view.timing();
+    return read;
 }
 
 int runOnSessionFile(const CliCommand &command, const QStringList &arguments,
-                     const std::function<void(const Session &)> &print)
+                     const std::function<void(const Session &, const TimingPanel &)> &print)
 {
     if (arguments.size() != 1)
         return usageError(command);
     Session session;
+    TimingPanel timing;
     StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
+    if (!loadSessionFile(arguments.at(0), session, prompter, &timing))
         return 1;
-    print(session);
+    print(session, timing);
     return 0;
 }

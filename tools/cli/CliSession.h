@@ -6,15 +6,17 @@
 class Prompter;
 struct CliCommand;
 struct Session;
+struct TimingPanel;
 
-// Reads FILE into the session as File > Open does (timing summary for
-// segment 1 included). False when the file cannot be opened; its message has
-// gone to the prompter.
-bool loadSessionFile(const QString &path, Session &session, Prompter &prompter);
+// Reads FILE into the session as File > Open does, and into timing, when
+// given, the timing panel that Open leaves (for segment 1). False when the
+// file cannot be opened; its message has gone to the prompter.
+bool loadSessionFile(const QString &path, Session &session, Prompter &prompter, TimingPanel *timing = nullptr);
 
 // The run of a command of the form "NAME FILE": checks for the one argument,
-// reads FILE (messages to stderr) and hands the session to print. Exit status
+// reads FILE (messages to stderr) and hands the session and its timing panel
+// to print. Exit status
 // 0 when read (format errors included), 1 when FILE cannot be opened, 2 on
 // wrong usage.
 int runOnSessionFile(const CliCommand &command, const QStringList &arguments,
-                     const std::function<void(const Session &)> &print);
+                     const std::function<void(const Session &, const TimingPanel &)> &print);

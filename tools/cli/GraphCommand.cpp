@@ -5,6 +5,7 @@
 
 #include "files/SafeFileWriter.h"
 #include "session/Session.h"
+#include "session/SessionView.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphPicture.h"
@@ -139,10 +140,11 @@ int runGraph(const QStringList &arguments)
     if (!options)
         return usageError(graphCommand);
     Session session;
+    TimingPanel timing;
     StderrPrompter prompter;
-    if (!loadSessionFile(options->path, session, prompter))
+    if (!loadSessionFile(options->path, session, prompter, &timing))
         return 1;
-    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, session.totalSeconds,
+    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, timing.totalSeconds,
                                            options->width, options->height);
     if (!sketch.error.isEmpty()) {
         printError(sketch.error);

@@ -8,7 +8,6 @@ class HeadlessView : public SessionView
 {
 public:
     void cellsChanged() override {}
-    void timingChanged() override {}
     void setSessionShown(bool) override {}
     void setCaption(const QString &) override {}
     void selectCell(const CellPos &) override {}
@@ -20,4 +19,7 @@ public:
     QString askSaveFileName(const FileDialogRequest &) override { return {}; }
     std::optional<QString> askSessionName(const QString &) override { return std::nullopt; }
     SessionDescriptionAnswer askSessionDescription(const QStringList &) override { return {}; }
+
+protected:
+    void timingChanged() override {}
 };

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "session/Session.h"
+#include "session/SessionView.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,13 +20,13 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    return runOnSessionFile(command, arguments, [](const Session &session) {
+    return runOnSessionFile(command, arguments, [](const Session &session, const TimingPanel &timing) {
         printLine(u"name: "_s + session.name);
         printLine(session.kind == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
                                                              : u"kind: Pulsed/Binaural Beats"_s);
         printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
-        printLine(u"total: "_s + session.timingPanel.value(1));
-        printLine(u"seconds: %1"_s.arg(session.totalSeconds));
+        printLine(u"total: "_s + timing.lines.value(1));
+        printLine(u"seconds: %1"_s.arg(timing.totalSeconds));
     });
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "session/Session.h"
+#include "session/SessionView.h"
 #include "views/SessionListing.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,8 +21,8 @@ const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)
 {
-    return runOnSessionFile(command, arguments, [](const Session &session) {
-        for (const QString &line : SessionListing::lines(session, SessionListing::shortDate()))
+    return runOnSessionFile(command, arguments, [](const Session &session, const TimingPanel &timing) {
+        for (const QString &line : SessionListing::lines(session, timing.lines.value(1), SessionListing::shortDate()))
             printLine(line);
     });
 }

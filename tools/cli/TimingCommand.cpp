@@ -35,9 +35,9 @@ int run(const QStringList &arguments)
         return 1;
     HeadlessView view;
     // The lines written before a text that is not a number still print.
-    runCommand(prompter, [&] { updateTimingSummary(session, view, *segment); });
-    printLine(session.timingPanel.value(0));
-    printLine(session.timingPanel.value(1));
+    runCommand(prompter, [&] { updateTimingSummary(session.cells, view, *segment); });
+    printLine(view.timing().lines.value(0));
+    printLine(view.timing().lines.value(1));
     return 0;
 }
 } // namespace
