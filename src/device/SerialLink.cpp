@@ -1,6 +1,7 @@
 #include "device/SerialLink.h"
 
 #include "device/ComPortError.h"
+#include "session/ProgramModules.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -20,33 +21,50 @@ qint64 clockMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-ComPortError::Kind openErrorKind(QSerialPort::SerialPortError error)
+ComPortError::Kind openErrorKind(SerialDevice::OpenError error)
 {
     switch (error) {
-    case QSerialPort::DeviceNotFoundError:
+    case SerialDevice::OpenError::NotFound:
         return ComPortError::EBadId;
-    case QSerialPort::PermissionError:
+    case SerialDevice::OpenError::Permission:
         return ComPortError::EHardware;
-    case QSerialPort::OpenError:
+    case SerialDevice::OpenError::InUse:
         return ComPortError::EAlreadyOpen;
-    default:
-        return ComPortError::EInOutError;
+    case SerialDevice::OpenError::Other:
+        break;
     }
+    return ComPortError::EInOutError;
+}
+
+std::unique_ptr<SerialDevice> moduleDevice()
+{
+    QString error;
+    SerialModule *module = programModule<SerialModule>(SerialModule::Name, &error);
+    if (!module)
+        throw ComPortError(ComPortError::EInOutError, u"The serial module cannot be loaded (%1)."_s.arg(error));
+    return module->createDevice();
 }
 } // namespace
 
-SerialLink::SerialLink(const ComPortNames &names)
+SerialLink::SerialLink(const ComPortNames &names, DeviceMaker makeDevice)
     : mNames(names)
+    , mMakeDevice(makeDevice ? std::move(makeDevice) : moduleDevice)
 {
-    mSerial.setBaudRate(Baud);
-    mSerial.setDataBits(QSerialPort::Data8);
-    mSerial.setParity(QSerialPort::NoParity);
-    mSerial.setStopBits(QSerialPort::OneStop);
-    mSerial.setFlowControl(QSerialPort::NoFlowControl);
-    mSerial.setReadBufferSize(BufferSize);
     mFlushTimer.setSingleShot(true);
     mFlushTimer.setInterval(0);
-    QObject::connect(&mFlushTimer, &QTimer::timeout, &mSerial, [this] { flushQueue(); });
+    QObject::connect(&mFlushTimer, &QTimer::timeout, &mFlushTimer, [this] { flushQueue(); });
+}
+
+SerialDevice &SerialLink::device()
+{
+    if (!mDevice)
+        mDevice = mMakeDevice();
+    return *mDevice;
+}
+
+int SerialLink::queued() const
+{
+    return int(mQueue.size() + (mDevice ? mDevice->bytesToWrite() : 0));
 }
 
 void SerialLink::setComNumber(int comNumber)
@@ -67,30 +85,23 @@ void SerialLink::setOpen(bool open)
     if (!open) {
         mFlushTimer.stop();
         mQueue.clear();
-        mSerial.close();
+        mDevice->close();
         return;
     }
     if (mComNumber < 1)
         throw ComPortError(ComPortError::EBadId, u"COM%1 does not exist"_s.arg(mComNumber));
     const QString device = systemPortName();
-    mSerial.setPortName(device);
-    if (!mSerial.open(QIODevice::ReadWrite)) {
-        const ComPortError failure(openErrorKind(mSerial.error()), u"%1: %2"_s.arg(device, mSerial.errorString()));
-        mSerial.clearError();
-        throw failure;
-    }
-    // A port without modem lines (a pseudo-terminal, some adapters) refuses
-    // these; the device does not need them.
-    mSerial.setDataTerminalReady(true);
-    mSerial.setRequestToSend(true);
-    mSerial.clearError();
+    SerialDevice &port = this->device();
+    if (!port.open(device, mBaudRate, BufferSize))
+        throw ComPortError(openErrorKind(port.openError()), u"%1: %2"_s.arg(device, port.errorString()));
+    port.raiseModemLines();
 }
 
 void SerialLink::sendByte(quint8 byte)
 {
     if (!isOpen())
         throw ComPortError(ComPortError::EInOutError, u"COM%1 is not open"_s.arg(mComNumber));
-    if (mQueue.size() + mSerial.bytesToWrite() >= BufferSize)
+    if (queued() >= BufferSize)
         throw ComPortError(ComPortError::EOutputBufferTooSmall, u"Output buffer too small"_s);
     mQueue.append(char(byte));
     if (!mFlushTimer.isActive())
@@ -103,28 +114,19 @@ void SerialLink::flushQueue()
     if (mQueue.isEmpty() || !isOpen())
         return;
     // One write for the whole queue: the bytes leave as one stream.
-    mSerial.write(mQueue);
+    mDevice->write(mQueue);
     mQueue.clear();
-    mSerial.flush();
-    mSerial.clearError();
 }
 
 bool SerialLink::inputReady()
 {
-    if (!isOpen())
-        return false;
-    if (mSerial.bytesAvailable() == 0) {
-        // Fetch what the system holds without running the event loop.
-        mSerial.waitForReadyRead(0);
-        mSerial.clearError();
-    }
-    return mSerial.bytesAvailable() > 0;
+    return isOpen() && mDevice->bytesAvailable() > 0;
 }
 
 quint8 SerialLink::receiveByte()
 {
     char byte = 0;
-    if (!inputReady() || !mSerial.getChar(&byte))
+    if (!inputReady() || !mDevice->getChar(&byte))
         throw ComPortError(ComPortError::EBufferIsEmpty, u"Receive buffer is empty"_s);
     return quint8(byte);
 }
@@ -133,7 +135,7 @@ bool SerialLink::systemOutputPending(int &count) const
 {
     count = 0;
 #ifdef Q_OS_UNIX
-    return ::ioctl(int(mSerial.handle()), TIOCOUTQ, &count) == 0;
+    return ::ioctl(mDevice->handle(), TIOCOUTQ, &count) == 0;
 #else
     return true;
 #endif
@@ -142,7 +144,7 @@ bool SerialLink::systemOutputPending(int &count) const
 int SerialLink::outputPending()
 {
     // A line gone away holds nothing more than what never reached it.
-    return pendingOnLine().value_or(int(mQueue.size() + mSerial.bytesToWrite()));
+    return pendingOnLine().value_or(queued());
 }
 
 std::optional<int> SerialLink::pendingOnLine()
@@ -152,17 +154,15 @@ std::optional<int> SerialLink::pendingOnLine()
     int system = 0;
     if (!systemOutputPending(system))
         return std::nullopt;
-    return int(mQueue.size() + mSerial.bytesToWrite()) + system;
+    return queued() + system;
 }
 
 void SerialLink::discardOutput()
 {
     mFlushTimer.stop();
     mQueue.clear();
-    if (isOpen()) {
-        mSerial.clear(QSerialPort::Output);
-        mSerial.clearError();
-    }
+    if (isOpen())
+        mDevice->discardOutput();
 }
 
 bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
@@ -193,7 +193,8 @@ bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
 void SerialLink::setBaudRate(int baud)
 {
     mBaudRate = baud;
-    mSerial.setBaudRate(baud);
+    if (mDevice)
+        mDevice->setBaudRate(baud);
 }
 
 int SerialLink::lineTimeMs(int byteCount, int baud)

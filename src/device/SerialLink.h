@@ -1,10 +1,12 @@
 #pragma once
 
 #include "device/ComPortNames.h"
+#include "device/SerialDevice.h"
 
 #include <QByteArray>
-#include <QSerialPort>
 #include <QTimer>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // The serial port the device hangs on: 1200 baud, 8 data bits, no parity, one
@@ -18,7 +20,11 @@ public:
     static constexpr int BufferSize = 4096;
     static constexpr int TickMs = 55;
 
-    explicit SerialLink(const ComPortNames &names = ComPortNames());
+    using DeviceMaker = std::function<std::unique_ptr<SerialDevice>()>;
+
+    // The device comes from makeDevice when a port is first opened; by
+    // default from the serial module.
+    explicit SerialLink(const ComPortNames &names = ComPortNames(), DeviceMaker makeDevice = {});
     SerialLink(const SerialLink &) = delete;
     SerialLink &operator=(const SerialLink &) = delete;
 
@@ -26,7 +32,7 @@ public:
     // Selects the port for the next open; an open port moves to it (and may
     // throw as setOpen(true) does).
     void setComNumber(int comNumber);
-    bool isOpen() const { return mSerial.isOpen(); }
+    bool isOpen() const { return mDevice && mDevice->isOpen(); }
     // Throws ComPortError of one of the four open kinds when the port cannot
     // be opened. Opening an open port or closing a closed one does nothing.
     void setOpen(bool open);
@@ -62,11 +68,15 @@ public:
 
 private:
     void flushQueue();
+    SerialDevice &device();
+    // Ours and Qt's.
+    int queued() const;
     // Bytes in the system's transmit queue; false when the line is gone.
     bool systemOutputPending(int &count) const;
 
     ComPortNames mNames;
-    QSerialPort mSerial;
+    DeviceMaker mMakeDevice;
+    std::unique_ptr<SerialDevice> mDevice;
     int mBaudRate = Baud;
     QTimer mFlushTimer;
     QByteArray mQueue;

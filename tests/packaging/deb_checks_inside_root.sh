@@ -10,7 +10,7 @@ mapfile -t owned < <(dpkg -L mirandel)
 for program in mirandel mirandel-cli; do
   [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
-for module in sound print; do
+for module in sound print serial; do
   ! ldd /usr/lib/mirandel/libmirandel_$module.so | grep -q 'not found' || fail "the $module module misses libraries"
 done
 # The overview and the drawing, sound and device commands come from the

@@ -34,14 +34,15 @@ done
 for program in mirandel mirandel-cli; do
   [[ $("$prefix/bin/$program" --version) == "Mirandel 2.0" ]] || fail "$program --version"
 done
-# Sound and printing are modules the program loads when first used.
-for module in sound print; do
+# Sound, printing and serial ports are modules the program loads when first used.
+for module in sound print serial; do
   library=$prefix/lib/mirandel/libmirandel_$module.so
   [[ -f $library ]] || fail "no $module module"
   ! ldd "$library" | grep -q 'not found' || fail "the $module module misses libraries"
 done
 # The program itself starts without their libraries.
-! ldd "$prefix/bin/mirandel" | grep -E 'libQt6(Multimedia|PrintSupport)|libsndfile' || fail "mirandel links sound or printing libraries"
+! ldd "$prefix/bin/mirandel" | grep -E 'libQt6(Multimedia|PrintSupport|SerialPort)|libsndfile' ||
+  fail "mirandel links sound, printing or serial port libraries"
 # The overview and the drawing, sound and device commands come from the
 # full command program in the library folder.
 "$prefix/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli cannot hand over to mirandel-cli-full"

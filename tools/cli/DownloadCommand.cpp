@@ -6,6 +6,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
+#include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"
 #include "session/Session.h"
 
@@ -36,7 +37,7 @@ int runDownload(const QStringList &arguments)
         return usageError(DownloadCommand);
     StderrPrompter prompter;
     Session session;
-    SerialLink port(device.names);
+    SerialLink port(device.names, QtSerialDevice::create);
     SessionImage image;
     DeviceLink link(port, image);
     if (!loadSessionFile(rest.first(), session, prompter))

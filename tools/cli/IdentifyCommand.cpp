@@ -4,6 +4,7 @@
 
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
+#include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,7 +29,7 @@ int runIdentify(const QStringList &arguments)
     CliDeviceOption device;
     if (!device.take(rest) || !rest.isEmpty())
         return usageError(IdentifyCommand);
-    SerialLink port(device.names);
+    SerialLink port(device.names, QtSerialDevice::create);
     SessionImage image;
     DeviceLink link(port, image);
     StderrPrompter prompter;
