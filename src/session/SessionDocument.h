@@ -13,7 +13,7 @@ struct EditStep
     enum MergeId { NoMerge = -1, ValueStep = 1 };
 
     QString text;          // "Cut Segment 3": the menu says "Undo Cut Segment 3"
-    CellPos cell;
+    CellPos cell{};
     int timingSegment = 0; // 0: the edit does not refresh the timing panel
     int mergeId = NoMerge; // consecutive steps with the same id and cell merge into one
     bool showsCaption = false; // the caption shows what the edit changed
