@@ -39,6 +39,9 @@ SessionPlayer::~SessionPlayer()
 
 bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
 {
+    // From the user's Play: the first one also loads the sound module and
+    // opens the output.
+    const qint64 playPressed = QDateTime::currentMSecsSinceEpoch();
     if (mSink) {
         mFadeTimer.stop();
         mSink->stop();
@@ -64,7 +67,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
     mSource = new SynthSource(std::move(synth), this);
     mSink = std::move(output);
     mPausedAt = -1;
-    mPlayStarted = QDateTime::currentMSecsSinceEpoch();
+    mPlayStarted = playPressed;
     mStartLatencyMs = -1;
     setState(State::Playing);
     QTimer::singleShot(StartDelayMs, this, &SessionPlayer::startSink);
