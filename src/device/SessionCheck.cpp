@@ -37,64 +37,52 @@ int loopNumber(const SessionGrid &cells, int column, int row)
     return TextNumbers::tryInteger(cells.cell(column, row)).value_or(0);
 }
 
-// Loop lengths held in row 13; a count below 1 starts no loop.
-std::vector<int> loopLengths(const SessionGrid &cells)
-{
-    std::vector<int> lengths(size_t(cells.columnCount()), 0);
-    for (int column = 0; column < cells.columnCount(); ++column)
-        lengths[size_t(column)] = std::max(0, loopNumber(cells, column, SessionRows::LoopSegs));
-    return lengths;
-}
-
-// Counts the device would read as others: the timing, graphs and preview
-// would not show what it plays.
-void checkLoopCounts(const SessionGrid &cells, int column, ProblemList &list)
-{
-    const int segment = column + 1;
-    const int length = loopNumber(cells, column, SessionRows::LoopSegs);
-    if (length < 0 || length > MostLoopCount) {
-        list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
-                 u"Loop at segment %1 is %2 segments long; the device takes 0 to 15"_s.arg(segment).arg(length));
-    }
-    const int times = loopNumber(cells, column, SessionRows::LoopTimes);
-    if ((length & MostLoopCount) != 0 && (times < 0 || times > MostLoopCount)) {
-        list.add(SessionProblem::Warning, segment, SessionRows::LoopTimes,
-                 u"Loop at segment %1 repeats %2 times; the device takes 0 to 15"_s.arg(segment).arg(times));
-    }
-}
-
 // The loop problems of each loop start, by column. A hand-made file may hold
-// loops the editor never makes.
+// loops the editor never makes, and counts the device would read as others:
+// then the timing, graphs and preview would not show what it plays.
 class LoopCheck
 {
 public:
+    // Loop lengths held in row 13, as written; a count below 1 starts no loop.
     explicit LoopCheck(const SessionGrid &cells)
-        : mLengths(loopLengths(cells))
+        : mLengths(size_t(cells.columnCount()), 0)
         , mNextStart(mLengths.size(), -1)
     {
         int next = -1;
         for (int column = int(mLengths.size()) - 1; column >= 0; --column) {
+            mLengths[size_t(column)] = loopNumber(cells, column, SessionRows::LoopSegs);
             mNextStart[size_t(column)] = next;
             if (mLengths[size_t(column)] > 0)
                 next = column;
         }
     }
 
-    void check(int column, ProblemList &list) const
+    void check(const SessionGrid &cells, int column, ProblemList &list) const
     {
-        const qint64 length = mLengths[size_t(column)];
-        if (length == 0)
-            return;
-        const qint64 last = column + length - 1;
+        const int written = mLengths[size_t(column)];
         const int segment = column + 1;
-        const int next = mNextStart[size_t(column)];
-        if (next >= 0 && next <= last) {
-            list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
-                     u"Loop at segment %1 overlaps the loop at segment %2"_s.arg(segment).arg(next + 1));
+        if (written > 0) {
+            const qint64 last = qint64(column) + written - 1;
+            const int next = mNextStart[size_t(column)];
+            if (next >= 0 && next <= last) {
+                list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                         u"Loop at segment %1 overlaps the loop at segment %2"_s.arg(segment).arg(next + 1));
+            }
+            if (last >= qint64(mLengths.size())) {
+                list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                         u"Loop at segment %1 runs past the last segment"_s.arg(segment));
+            }
         }
-        if (last >= qint64(mLengths.size())) {
+        if (written < 0 || written > MostLoopCount) {
             list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
-                     u"Loop at segment %1 runs past the last segment"_s.arg(segment));
+                     u"Loop at segment %1 is %2 segments long; the device takes 0 to 15"_s.arg(segment).arg(written));
+        }
+        if ((written & MostLoopCount) == 0)
+            return;
+        const int times = loopNumber(cells, column, SessionRows::LoopTimes);
+        if (times < 0 || times > MostLoopCount) {
+            list.add(SessionProblem::Warning, segment, SessionRows::LoopTimes,
+                     u"Loop at segment %1 repeats %2 times; the device takes 0 to 15"_s.arg(segment).arg(times));
         }
     }
 
@@ -115,8 +103,7 @@ QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *dev
     SessionImage::Record scratch{};
     for (int column = 0; column < segmentCount; ++column) {
         EncodeSegment(session, column, scratch, list);
-        loops.check(column, list);
-        checkLoopCounts(session.cells, column, list);
+        loops.check(session.cells, column, list);
     }
     if (device) {
         for (const QString &text : device->appendRefusals(segmentCount))

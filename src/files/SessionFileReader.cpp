@@ -85,8 +85,6 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
     session.descriptionLines = content.descriptionLines;
     session.kind = content.dualSession;
     session.cells = std::move(content.cells);
-    // A total that cannot be counted is none, not the last session's.
-    context.view.setTiming({context.view.timing().lines, 0});
     context.view.cellsChanged();
     context.view.setSessionShown(true);
     // Loop fields are taken as they stand; one that is no number must not
@@ -96,6 +94,8 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
         updateTimingSummary(session.cells, context.view, 1);
     } catch (const ConversionError &e) {
         timingError = e.message();
+        // A total that cannot be counted is none, not the last session's.
+        context.view.setTiming({context.view.timing().lines, 0});
     }
     context.view.setCaption(sessionCaption(session.name, true));
     context.view.selectCell({0, 1});

@@ -39,6 +39,20 @@ QString exeDirectory()
     return textBeforeLast(program, separator) + separator;
 }
 
+QString programPartPath(const QString &fileName, const QString &programFolder, const QStringList &installedFolders)
+{
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(fileName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    for (const QString &installed : installedFolders) {
+        const QString path = QDir::cleanPath(folder.filePath(installed) + u'/' + fileName);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return beside;
+}
+
 QString installedDataFolder(const QString &programFolder)
 {
     const QString folder = QDir::cleanPath(programFolder + u'/' + QStringLiteral(MIRANDEL_DATA_FROM_BIN));

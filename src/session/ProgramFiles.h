@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // text before the last ch, searched from the next-to-last character back:
 // at most one character gives the text itself; ch at the first position gives
@@ -13,6 +14,12 @@ QString textBeforeLast(const QString &text, QChar ch);
 QString exeDirectory();
 // Makes exeDirectory() the folder of the program the user started.
 void setStartedProgram(const QString &programPath);
+
+// fileName beside the program in programFolder, else in the first of
+// installedFolders (relative to programFolder, or absolute) that holds it:
+// where an install puts the program's other parts. The place beside the
+// program when none holds it.
+QString programPartPath(const QString &fileName, const QString &programFolder, const QStringList &installedFolders);
 
 // The data folder of an installed program (share/mirandel beside its bin
 // folder); empty when the program in programFolder runs from elsewhere, such

@@ -2,7 +2,6 @@
 
 #include "session/ProgramFiles.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
 
@@ -10,11 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 QString programModulePath(const QString &name, const QString &programFolder)
 {
-    const QString fileName = u"libmirandel_"_s + name + u".so"_s;
-    const QString beside = QDir(programFolder).filePath(fileName);
-    const QString installed =
-        QDir::cleanPath(programFolder + u'/' + QStringLiteral(MIRANDEL_MODULES_FROM_BIN) + u'/' + fileName);
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+    return programPartPath(u"libmirandel_"_s + name + u".so"_s, programFolder, {QStringLiteral(MIRANDEL_MODULES_FROM_BIN)});
 }
 
 QObject *loadProgramModule(const QString &name, QString *error)

@@ -5,6 +5,7 @@
 // run in mirandel-cli-full, which takes over this process.
 #include "CliCommand.h"
 #include "CliMain.h"
+#include "session/ProgramFiles.h"
 
 #include <QFileInfo>
 #include <cerrno>
@@ -19,27 +20,15 @@ std::unique_ptr<QCoreApplication> makeCoreApplication(int &argc, char **argv, co
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// Beside this program in the build folder; in the library folder when
-// installed, also for a copy of this program elsewhere.
-QString fullProgramPath(const QString &self)
-{
-    const QString folder = QFileInfo(self).path();
-    const QString places[] = {folder, folder + u"/" MIRANDEL_CLI_FULL_FOLDER ""_s,
-                              u"" MIRANDEL_CLI_FULL_INSTALLED_FOLDER ""_s};
-    for (const QString &place : places) {
-        const QString path = place + u"/mirandel-cli-full"_s;
-        if (QFileInfo(path).isExecutable())
-            return path;
-    }
-    return folder + u"/mirandel-cli-full"_s;
-}
-
 // The full program gets this program's path as its name, so that it reads
 // the settings beside this program.
 int runFullProgram(char **argv)
 {
     const QString self = QFileInfo(u"/proc/self/exe"_s).canonicalFilePath();
-    const QString path = fullProgramPath(self);
+    // Beside this program in the build folder; in the library folder when
+    // installed, also for a copy of this program elsewhere.
+    const QString path = programPartPath(u"mirandel-cli-full"_s, QFileInfo(self).path(),
+                                         {QStringLiteral(MIRANDEL_CLI_FULL_FOLDER), QStringLiteral(MIRANDEL_CLI_FULL_INSTALLED_FOLDER)});
     const QByteArray name = QFile::encodeName(self);
     argv[0] = const_cast<char *>(name.constData());
     execv(QFile::encodeName(path).constData(), argv);
