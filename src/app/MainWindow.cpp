@@ -251,6 +251,7 @@ void MainWindow::initialize(const QStringList &arguments)
     mGridModel->syncWithSession();
 
     mPortNumber = mSettings.port();
+    mPortToWriteBack = mPortNumber;
 
     mStartupFileName.clear();
     if (!arguments.isEmpty()) {
@@ -455,13 +456,16 @@ bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         runCommand([this] { openStartupFile(); });
-    if (event->type() == QEvent::Paint && !mPortWrittenBack) {
-        mPortWrittenBack = true;
+    if (event->type() == QEvent::Paint && mPortToWriteBack) {
         // The port read at start is written back after the window's first
         // paint, so that the disk's sync does not hold up the first look at
-        // the window. A settings file that cannot be written must not stop
-        // the program.
-        QTimer::singleShot(0, this, [this] { mSettings.setPort(mPortNumber); });
+        // the window; a port chosen meanwhile was stored when chosen. A
+        // settings file that cannot be written must not stop the program.
+        QTimer::singleShot(0, this, [this, port = *mPortToWriteBack] {
+            if (mPortNumber == port)
+                mSettings.setPort(port);
+        });
+        mPortToWriteBack.reset();
     }
     return QMainWindow::event(event);
 }

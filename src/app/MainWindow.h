@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -254,7 +255,7 @@ private:
     QAction *mActionAbout;
 
     int mPortNumber = 0;
-    bool mPortWrittenBack = false;
+    std::optional<int> mPortToWriteBack;
     QString mStartupFileName;
     int mGridWidth = 459;
     QString mCaption;
