@@ -1,6 +1,7 @@
 // Start-up, measured as separate processes side by side with bare Qt
 // programs in one run: the program to its main window shown (offscreen)
-// against a bare Qt Widgets window, and "mirandel-cli info" against a bare
+// against a bare Qt Widgets window (and the bare program that shows the same
+// at start against that window), and "mirandel-cli info" against a bare
 // core application. Each iteration runs both of a pair; the time is the
 // children's CPU time, and "ratio" compares the pair.
 #include <QCoreApplication>
@@ -74,6 +75,14 @@ void BM_ProgramStartVsBareWindow(benchmark::State &state)
     comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_program_start")});
 }
 BENCHMARK(BM_ProgramStartVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// What showing the same windows and texts costs a bare Qt program: no start
+// of the program can be cheaper.
+void BM_SameViewVsBareWindow(benchmark::State &state)
+{
+    comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_same_view")});
+}
+BENCHMARK(BM_SameViewVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 void BM_CliInfoVsBareCore(benchmark::State &state)
 {

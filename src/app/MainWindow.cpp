@@ -38,6 +38,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int DefaultColumnWidth = 60;
 constexpr int RowHeight = 22;
+constexpr int RowLabelWidth = 91;
+// The window's height follows the row of buttons under the grid.
+constexpr QRect UpButtonPlace(138, 392, 88, 33);
+constexpr int ButtonRowBottom = UpButtonPlace.y() + UpButtonPlace.height();
 } // namespace
 
 MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent)
@@ -73,15 +77,29 @@ void MainWindow::createControls()
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    mFirstRunHint = new FirstRunHint(client);
+}
 
+void MainWindow::ensureSessionArea()
+{
+    if (!mSessionTable)
+        createSessionArea();
+}
+
+// The grid and the controls around it are hidden until a session is shown,
+// so they are made when first needed rather than at start, where they would
+// cost more than the rest of the main window.
+void MainWindow::createSessionArea()
+{
+    QWidget *client = centralWidget();
     mRowLabels = new QTableWidget(SessionGrid::RowCount, 1, client);
-    mRowLabels->setGeometry(0, 0, 91, 369);
+    mRowLabels->setGeometry(0, 0, RowLabelWidth, 369);
     mRowLabels->setEnabled(false);
     mRowLabels->setFrameShape(QFrame::NoFrame);
     mRowLabels->horizontalHeader()->hide();
     mRowLabels->verticalHeader()->hide();
     mRowLabels->verticalHeader()->setDefaultSectionSize(RowHeight);
-    mRowLabels->setColumnWidth(0, 91);
+    mRowLabels->setColumnWidth(0, RowLabelWidth);
     mRowLabels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mRowLabels->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont labelFont = mRowLabels->font();
@@ -93,7 +111,7 @@ void MainWindow::createControls()
     mRowLabels->setPalette(labelPalette);
 
     mSessionTable = new QTableView(client);
-    mSessionTable->setGeometry(91, 0, 459, 385);
+    mSessionTable->setGeometry(RowLabelWidth, 0, mGridWidth, 385);
     mSessionTable->setModel(mGridModel);
     mSessionTable->setItemDelegate(new SessionCellDelegate(mSessionTable));
     mSessionTable->setFrameShape(QFrame::NoFrame);
@@ -120,7 +138,7 @@ void MainWindow::createControls()
     mNewSegmentButton = new QPushButton(u"New Segment(N)"_s, client);
     mNewSegmentButton->setGeometry(13, 392, 113, 33);
     mUpButton = new QPushButton(u"Up(+)"_s, client);
-    mUpButton->setGeometry(138, 392, 88, 33);
+    mUpButton->setGeometry(UpButtonPlace);
     mDownButton = new QPushButton(u"Down(-)"_s, client);
     mDownButton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {mNewSegmentButton, mUpButton, mDownButton})
@@ -128,7 +146,6 @@ void MainWindow::createControls()
     mNewSegmentButton->setToolTip(u"Adds a segment after the last one (key N)"_s);
     mUpButton->setToolTip(u"Steps the selected cell to its next value (key +)"_s);
     mDownButton->setToolTip(u"Steps the selected cell to its previous value (key -)"_s);
-    mFirstRunHint = new FirstRunHint(client);
     // Through runCommand, like the keys: bad cell text must not end the program.
     connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
     connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
@@ -141,6 +158,28 @@ void MainWindow::createControls()
     mTimingPanel->setFocusPolicy(Qt::NoFocus);
     mTimingPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    const QStringList labels = rowLabels(PulsedSession);
+    for (int row = 0; row < SessionGrid::RowCount; ++row) {
+        mRowLabels->setRowHeight(row, RowHeight);
+        mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
+    }
+    for (QWidget *control : sessionControls())
+        control->hide();
+    // Made after the window was shown, the hidden grid would lay out its
+    // viewport only when first shown, and scrolling measures it before.
+    mSessionTable->doItemsLayout();
+    mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
+}
+
+int MainWindow::buttonRowBottom()
+{
+    return upButton()->y() + upButton()->height();
+}
+
+std::array<QWidget *, 6> MainWindow::sessionControls() const
+{
+    return {mSessionTable, mRowLabels, mTimingPanel, mNewSegmentButton, mUpButton, mDownButton};
 }
 
 QAction *MainWindow::addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
@@ -161,6 +200,7 @@ void MainWindow::createMenus()
     mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
     mFileMenu->addMenu(mRecentFilesMenu);
     connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
+    connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
     mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile);
     mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs);
     mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing);
@@ -211,15 +251,7 @@ void MainWindow::initialize(const QStringList &arguments)
     mGridModel->syncWithSession();
 
     mPortNumber = mSettings.port();
-    // A settings file that cannot be written must not stop the program.
-    mSettings.setPort(mPortNumber);
-
-    const QStringList labels = rowLabels(PulsedSession);
-    for (int row = 0; row < SessionGrid::RowCount; ++row) {
-        mRowLabels->setRowHeight(row, RowHeight);
-        mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
-    }
-    mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
+    mPortToWriteBack = mPortNumber;
 
     mStartupFileName.clear();
     if (!arguments.isEmpty()) {
@@ -232,7 +264,7 @@ void MainWindow::initialize(const QStringList &arguments)
 
 bool MainWindow::isSessionShown() const
 {
-    return !mSessionTable->isHidden();
+    return mSessionTable && !mSessionTable->isHidden();
 }
 
 void MainWindow::updateSessionCommands()
@@ -250,6 +282,7 @@ void MainWindow::runCommand(const std::function<void()> &command)
 
 CellRange MainWindow::readSelection()
 {
+    ensureSessionArea();
     CellRange range;
     const QModelIndex current = mSessionTable->currentIndex();
     if (current.isValid())
@@ -274,6 +307,7 @@ CellRange MainWindow::readSelection()
 void MainWindow::cellsChanged()
 {
     const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
+    ensureSessionArea();
     mGridModel->syncWithSession();
     const QStringList labels = rowLabels(mSession.kind);
     for (int row = 3; row <= 6; ++row)
@@ -287,6 +321,7 @@ void MainWindow::timingChanged()
 {
     // Laying text out is most of what a selection costs: only a line that
     // changed is set again.
+    ensureSessionArea();
     QTextDocument *panel = mTimingPanel->document();
     const QStringList &lines = timing().lines;
     if (panel->blockCount() != lines.size()) {
@@ -305,9 +340,12 @@ void MainWindow::timingChanged()
 
 void MainWindow::setSessionShown(bool shown)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{mSessionTable, mRowLabels, mTimingPanel,
-                                                             mNewSegmentButton, mUpButton, mDownButton})
-        control->setVisible(shown);
+    if (shown)
+        ensureSessionArea();
+    if (mSessionTable) {
+        for (QWidget *control : sessionControls())
+            control->setVisible(shown);
+    }
     mFirstRunHint->setVisible(!shown);
     updateSessionCommands();
     refreshCheck();
@@ -320,6 +358,7 @@ void MainWindow::setCaption(const QString &caption)
 
 void MainWindow::selectCell(const CellPos &cell)
 {
+    ensureSessionArea();
     const QModelIndex index = mGridModel->index(cell.row, cell.column);
     {
         const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
@@ -331,11 +370,13 @@ void MainWindow::selectCell(const CellPos &cell)
 
 void MainWindow::focusGrid()
 {
+    ensureSessionArea();
     mSessionTable->setFocus();
 }
 
 void MainWindow::scrollToLastSegment()
 {
+    ensureSessionArea();
     const int visible = mSessionTable->viewport()->width() / (DefaultColumnWidth + 1);
     const int segments = mSession.cells.columnCount();
     // The scroll bar stops where the last column meets the right edge, one
@@ -353,7 +394,6 @@ int MainWindow::askSessionKind()
 
 void MainWindow::refreshLayout()
 {
-    mButtonRowBottom = mUpButton->y() + mUpButton->height();
     mCaption = sessionCaption(mSession.name, false);
     layOutWindow();
 }
@@ -397,12 +437,14 @@ void MainWindow::layOutWindow()
     const int screenWidth = screen ? screen->geometry().width() : 1024;
     // The status bar is an addition below the controls, which keep their places.
     const int clientExtra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    const MainWindowLayout layout = ::mainWindowLayout(screenWidth, mRowLabels->width(), DefaultColumnWidth,
-                                                       mButtonRowBottom, clientExtra);
+    const MainWindowLayout layout = ::mainWindowLayout(screenWidth, RowLabelWidth, DefaultColumnWidth,
+                                                       ButtonRowBottom, clientExtra);
     mLayingOut = true;
-    mSessionTable->resize(layout.gridWidth, mSessionTable->height());
+    mGridWidth = layout.gridWidth;
+    if (mSessionTable)
+        mSessionTable->resize(mGridWidth, mSessionTable->height());
     // Outer borders are the window manager's; the client gets the rest.
-    const QSize client(layout.gridWidth + mRowLabels->width(), layout.windowHeight);
+    const QSize client(layout.gridWidth + RowLabelWidth, layout.windowHeight);
     if (size() != client)
         resize(client);
     move(0, 0);
@@ -414,6 +456,17 @@ bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         runCommand([this] { openStartupFile(); });
+    if (event->type() == QEvent::Paint && mPortToWriteBack) {
+        // The port read at start is written back after the window's first
+        // paint, so that the disk's sync does not hold up the first look at
+        // the window; a port chosen meanwhile was stored when chosen. A
+        // settings file that cannot be written must not stop the program.
+        QTimer::singleShot(0, this, [this, port = *mPortToWriteBack] {
+            if (mPortNumber == port)
+                mSettings.setPort(port);
+        });
+        mPortToWriteBack.reset();
+    }
     return QMainWindow::event(event);
 }
 

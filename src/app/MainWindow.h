@@ -16,7 +16,9 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -121,22 +123,23 @@ public:
     SessionGridModel *gridModel() const { return mGridModel; }
 
     // Controls, for tests
-    QTableView *sessionTable() const { return mSessionTable; }
-    QTableWidget *rowLabelTable() const { return mRowLabels; }
-    QPlainTextEdit *timingPanel() const { return mTimingPanel; }
+    // The grid and its controls are made when first asked for.
+    QTableView *sessionTable() { ensureSessionArea(); return mSessionTable; }
+    QTableWidget *rowLabelTable() { ensureSessionArea(); return mRowLabels; }
+    QPlainTextEdit *timingPanel() { ensureSessionArea(); return mTimingPanel; }
     QLabel *checkSummary() const { return mCheckSummary; }
     SessionProblemsDialog *problemsDialog();
     DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
-    QPushButton *newSegmentButton() const { return mNewSegmentButton; }
-    QPushButton *upButton() const { return mUpButton; }
-    QPushButton *downButton() const { return mDownButton; }
+    QPushButton *newSegmentButton() { ensureSessionArea(); return mNewSegmentButton; }
+    QPushButton *upButton() { ensureSessionArea(); return mUpButton; }
+    QPushButton *downButton() { ensureSessionArea(); return mDownButton; }
     RecentFilesMenu *recentFilesMenu() const { return mRecentFilesMenu; }
 
     // The COM port in force, 0 = none.
     int portNumber() const { return mPortNumber; }
     void setPortNumber(int port) { mPortNumber = port; }
     const QString &startupFileName() const { return mStartupFileName; }
-    int buttonRowBottom() const { return mButtonRowBottom; }
+    int buttonRowBottom();
 
 protected:
     void timingChanged() override;
@@ -152,6 +155,9 @@ private:
     void layOutWindow();
     void initialize(const QStringList &arguments);
     void createControls();
+    void ensureSessionArea();
+    void createSessionArea();
+    std::array<QWidget *, 6> sessionControls() const;
     void createMenus();
     QAction *addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
                         const QKeySequence &shortcut = {});
@@ -205,12 +211,13 @@ private:
     ListingPrinter *mListingPrinter = nullptr;
     HelpViewer *mHelpViewer = nullptr;
 
-    QTableView *mSessionTable;
-    QTableWidget *mRowLabels;
-    QPushButton *mNewSegmentButton;
-    QPushButton *mUpButton;
-    QPushButton *mDownButton;
-    QPlainTextEdit *mTimingPanel;
+    // Null until the session area is made.
+    QTableView *mSessionTable = nullptr;
+    QTableWidget *mRowLabels = nullptr;
+    QPushButton *mNewSegmentButton = nullptr;
+    QPushButton *mUpButton = nullptr;
+    QPushButton *mDownButton = nullptr;
+    QPlainTextEdit *mTimingPanel = nullptr;
     FirstRunHint *mFirstRunHint;
     QLabel *mCheckSummary;
     SessionProblemsDialog *mProblemsDialog = nullptr;
@@ -248,8 +255,9 @@ private:
     QAction *mActionAbout;
 
     int mPortNumber = 0;
+    std::optional<int> mPortToWriteBack;
     QString mStartupFileName;
-    int mButtonRowBottom = 0;
+    int mGridWidth = 459;
     QString mCaption;
 
     MirandelWindows &mWindows;

@@ -9,20 +9,36 @@ using namespace Qt::Literals::StringLiterals;
 RecentFilesMenu::RecentFilesMenu(Settings &settings, QWidget *parent)
     : QMenu(u"&Recent Files"_s, parent)
     , mSettings(settings)
-    , mFiles(settings.recentFiles())
 {
     setToolTipsVisible(true);
+    menuAction()->setEnabled(false);
+}
+
+void RecentFilesMenu::ensureLoaded()
+{
+    if (mLoaded)
+        return;
+    mLoaded = true;
+    mFiles = RecentFiles(mSettings.recentFiles());
     rebuild();
+}
+
+const RecentFiles &RecentFilesMenu::files()
+{
+    ensureLoaded();
+    return mFiles;
 }
 
 void RecentFilesMenu::addFile(const QString &path)
 {
+    ensureLoaded();
     mFiles.add(path);
     store();
 }
 
 void RecentFilesMenu::removeFile(const QString &path)
 {
+    ensureLoaded();
     mFiles.remove(path);
     store();
 }

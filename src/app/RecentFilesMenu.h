@@ -8,6 +8,8 @@ class Settings;
 
 // File > Recent Files: the sessions last opened or saved, kept in the
 // settings file, with a command to clear the list. Disabled while empty.
+// The list is read when first needed (at the latest when the menu holding it
+// is about to show), not at start.
 class RecentFilesMenu : public QMenu
 {
     Q_OBJECT
@@ -16,7 +18,9 @@ public:
 
     void addFile(const QString &path);
     void removeFile(const QString &path);
-    const RecentFiles &files() const { return mFiles; }
+    const RecentFiles &files();
+    // Reads the list from the settings unless it was read already.
+    void ensureLoaded();
 
 signals:
     void fileChosen(const QString &path);
@@ -27,4 +31,5 @@ private:
 
     Settings &mSettings;
     RecentFiles mFiles;
+    bool mLoaded = false;
 };

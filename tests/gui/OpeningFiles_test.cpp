@@ -111,6 +111,16 @@ TEST_F(OpeningFiles, RecentFilesListsTheLastOpenedAndDropsAVanishedOne)
     EXPECT_FALSE(recentEntry(first));
 }
 
+TEST_F(OpeningFiles, RecentFilesAreReadWhenTheFileMenuOpens)
+{
+    // Stored after the window was made: the list is read no earlier than needed.
+    const QString stored = copyOfTestFile(u"stored.LSS"_s);
+    ASSERT_TRUE(Settings().setRecentFiles({stored}));
+    emit menuOf(form(), u"&File"_s)->aboutToShow();
+    EXPECT_TRUE(form().recentFilesMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(recentEntry(stored));
+}
+
 TEST(RecentFilesMenu, StoresItsListForTheNextStart)
 {
     QTemporaryDir dir;

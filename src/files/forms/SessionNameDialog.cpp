@@ -18,7 +18,19 @@ SessionNameDialog::SessionNameDialog(QWidget *parent)
     QFont boldFont = font();
     boldFont.setBold(true);
     setFont(boldFont);
+}
 
+void SessionNameDialog::setVisible(bool visible)
+{
+    if (visible)
+        ensureControls();
+    QDialog::setVisible(visible);
+}
+
+void SessionNameDialog::ensureControls()
+{
+    if (mNameEdit)
+        return;
     mBevel = new QFrame(this);
     mBevel->setGeometry(8, 8, 324, 177);
     mBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);

@@ -7,7 +7,8 @@ class QLineEdit;
 class QPushButton;
 
 // "Enter Session Name": shows the name and, with OK, takes the edited name
-// back. Created once and reused.
+// back. Created once at start and reused; its controls are made when it is
+// first shown (or one is asked for), which the start would otherwise pay for.
 class SessionNameDialog : public QDialog
 {
     Q_OBJECT
@@ -18,22 +19,25 @@ public:
     void setName(const QString &name) { mName = name; }
 
     // Controls, for tests
-    QLineEdit *nameEdit() const { return mNameEdit; }
-    QPushButton *okButton() const { return mOkButton; }
-    QPushButton *cancelButton() const { return mCancelButton; }
-    QPushButton *helpButton() const { return mHelpButton; }
+    QLineEdit *nameEdit() { ensureControls(); return mNameEdit; }
+    QPushButton *okButton() { ensureControls(); return mOkButton; }
+    QPushButton *cancelButton() { ensureControls(); return mCancelButton; }
+    QPushButton *helpButton() { ensureControls(); return mHelpButton; }
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void ensureControls();
     void fillEntry();
     void takeName();
 
     QString mName;
-    QFrame *mBevel;
-    QLineEdit *mNameEdit;
-    QPushButton *mOkButton;
-    QPushButton *mCancelButton;
-    QPushButton *mHelpButton;
+    QFrame *mBevel = nullptr;
+    QLineEdit *mNameEdit = nullptr;
+    QPushButton *mOkButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+    QPushButton *mHelpButton = nullptr;
 };

@@ -75,9 +75,8 @@ QStringList IntroductionWindow::introLines()
 void IntroductionWindow::fillText()
 {
     try {
-        mText->clear();
-        for (const QString &line : introLines())
-            mText->appendPlainText(line);
+        // One layout of the whole text rather than one per line.
+        mText->setPlainText(introLines().join(u'\n'));
     } catch (const std::exception &) {
         mPrompter->error(u"Error loading intro dialog"_s);
     }
