@@ -1,7 +1,7 @@
 // The floor for the program's start: a bare Qt program that shows only what
-// the program shows at its start (a main window of the same size (on an 800 pixel wide screen) with the
-// same menu titles and a line of text, and a text window of the
-// introduction's size on top of it), and does nothing else.
+// the program shows at its start, and does nothing else: a main window of
+// the same size on an 800 pixel wide screen, with the same menu titles and a
+// line of text, and a text window of the introduction's size on top of it.
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>

@@ -257,7 +257,7 @@ private:
     int mPortNumber = 0;
     std::optional<int> mPortToWriteBack;
     QString mStartupFileName;
-    int mGridWidth = 459;
+    int mGridWidth = 459; // until the window is first laid out
     QString mCaption;
 
     MirandelWindows &mWindows;
