@@ -11,8 +11,6 @@
 #include "session/CommandError.h"
 #include "session/NewSession.h"
 #include "session/RowDescriptions.h"
-#include "session/TimingSummary.h"
-#include "session/forms/SessionKindDialog.h"
 #include "views/forms/IntroductionWindow.h"
 
 #include <QApplication>
@@ -44,12 +42,18 @@ constexpr QRect UpButtonPlace(138, 392, 88, 33);
 constexpr int ButtonRowBottom = UpButtonPlace.y() + UpButtonPlace.height();
 } // namespace
 
+QString sessionCaption(const QString &sessionName, bool squareBrackets)
+{
+    return squareBrackets ? u"Mirandel for Ambrion/Calidor - [%1]"_s.arg(sessionName)
+                          : u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(sessionName);
+}
+
 MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
     , mWindows(windows)
     , mQtPrompter(this)
     , mPrompter(&mQtPrompter)
-    , mGridModel(new SessionGridModel(mSession, this))
+    , mGridModel(new SessionGridModel(mDocument, this))
 {
     setWindowTitle(u"Veltrano Mirandel 100"_s);
     QFont windowFont = font();
@@ -58,6 +62,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     createControls();
     createCheckViews();
     createMenus();
+    followDocument();
     initialize(arguments);
     setUpRecovery();
     qApp->installEventFilter(this);
@@ -67,9 +72,7 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
-    // The document outlives the recovery timer and would report its undo
-    // stack's clearing to it.
-    mDocument.undoStack().disconnect(this);
+    // The document outlives the recovery timer and would report to it.
     mDocument.disconnect(this);
 }
 
@@ -245,10 +248,7 @@ void MainWindow::createMenus()
 
 void MainWindow::initialize(const QStringList &arguments)
 {
-    mSession.modified = 0;
     setSessionShown(false);
-    mSession.cells.setColumnCount(1);
-    mGridModel->syncWithSession();
 
     mPortNumber = mSettings.port();
     mPortToWriteBack = mPortNumber;
@@ -302,13 +302,28 @@ CellRange MainWindow::readSelection()
     return range;
 }
 
-// SessionView
-
-void MainWindow::cellsChanged()
+// Following the document. The order of the connections is the order of the
+// effects: an edit's cell is selected before the timing refresh, which a
+// bad number may stop.
+void MainWindow::followDocument()
 {
-    const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
+    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
+                        &SessionDocument::segmentsRemoved})
+        connect(&mDocument, signal, this, &MainWindow::showCells);
+    connect(&mDocument, &SessionDocument::kindChanged, this, &MainWindow::showCells);
+    connect(&mDocument, &SessionDocument::nameChanged, this,
+            [this](const QString &name) { setWindowTitle(sessionCaption(name, false)); });
+    connect(&mDocument, &SessionDocument::historyChanged, this, &MainWindow::updateUndoActions);
+    connect(&mDocument, &SessionDocument::saved, this, [this](const QString &path) { mRecentFilesMenu->addFile(path); });
+    connect(&mDocument, &SessionDocument::edited, this, &MainWindow::showEdit);
+    mTiming.follow(mDocument);
+    connect(&mTiming, &TimingPanel::changed, this, &MainWindow::showTiming);
+    connect(&mDocument, &SessionDocument::replaced, this, &MainWindow::showReplacedSession);
+}
+
+void MainWindow::showCells()
+{
     ensureSessionArea();
-    mGridModel->syncWithSession();
     const QStringList labels = rowLabels(mSession.kind);
     for (int row = 3; row <= 6; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
@@ -317,13 +332,32 @@ void MainWindow::cellsChanged()
     refreshCheck();
 }
 
-void MainWindow::timingChanged()
+// An edit, its undo or its redo shows its cell, on a segment that exists;
+// a step that names only its segment keeps the selected row.
+void MainWindow::showEdit(const EditStep &step)
+{
+    CellPos cell = step.cell;
+    cell.column = std::min(cell.column, mSession.cells.columnCount() - 1);
+    if (cell.row == 0)
+        cell.row = selectedCell().row;
+    selectCell(cell);
+}
+
+void MainWindow::showReplacedSession()
+{
+    showCells();
+    setSessionShown(true);
+    setWindowTitle(sessionCaption(mSession.name, true));
+    selectCell({0, 1});
+}
+
+void MainWindow::showTiming()
 {
     // Laying text out is most of what a selection costs: only a line that
     // changed is set again.
     ensureSessionArea();
     QTextDocument *panel = mTimingPanel->document();
-    const QStringList &lines = timing().lines;
+    const QStringList &lines = mTiming.lines();
     if (panel->blockCount() != lines.size()) {
         mTimingPanel->setPlainText(lines.join(u'\n'));
         return;
@@ -349,11 +383,7 @@ void MainWindow::setSessionShown(bool shown)
     mFirstRunHint->setVisible(!shown);
     updateSessionCommands();
     refreshCheck();
-}
-
-void MainWindow::setCaption(const QString &caption)
-{
-    setWindowTitle(caption);
+    emit sessionShownChanged(shown);
 }
 
 void MainWindow::selectCell(const CellPos &cell)
@@ -383,11 +413,6 @@ void MainWindow::scrollToLastSegment()
     // column short of this leftmost column: the last segment shows either way.
     if (visible < segments)
         mSessionTable->horizontalScrollBar()->setValue(segments - visible + 1);
-}
-
-int MainWindow::askSessionKind()
-{
-    return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
 }
 
 // Window events
@@ -517,9 +542,9 @@ void MainWindow::currentCellChanged(int column, int row)
     // The empty start-up grid and a grid hidden while a file is read have no
     // times to add. A command that moves the selection refreshes the panel
     // itself; refreshing here too would report a bad number twice.
-    if (!isSessionShown() || mSelectionByCommand)
+    if (!isSessionShown() || mSelectionByCommand || mGridModel->isFollowing())
         return;
-    runCommand([this, column] { updateTimingSummary(mSession.cells, *this, column + 1); });
+    runCommand([this, column] { mTiming.refresh(mSession.cells, column + 1); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -539,10 +564,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::newSession()
 {
-    if (!maybeSave())
-        return;
-    ::newSession(context());
-    mDocument.startAfresh(mSession.modified != 0);
+    if (maybeSave())
+        ::newSession(context());
 }
 
 void MainWindow::quit()

@@ -9,7 +9,8 @@
 #include "session/Session.h"
 #include "session/SessionDocument.h"
 #include "session/SessionContext.h"
-#include "session/SessionView.h"
+#include "session/SessionDialogs.h"
+#include "session/TimingPanel.h"
 #include "session/ValueStepping.h"
 #include "session/forms/QtPrompter.h"
 #include "views/GraphKind.h"
@@ -36,39 +37,45 @@ class ListingPrinter;
 class SessionGridModel;
 struct MirandelWindows;
 
-// The main window: owns the session, shows it in the spreadsheet and
-// dispatches every command.
-class MainWindow : public QMainWindow, public SessionView
+// "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round
+// brackets after show, resize and Name Session.
+QString sessionCaption(const QString &sessionName, bool squareBrackets);
+
+// The main window: owns the session's document, shows it in the spreadsheet
+// and dispatches every command.
+class MainWindow : public QMainWindow, public SessionDialogs
 {
     Q_OBJECT
 public:
     MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Session &session() { return mSession; }
+    const Session &session() const { return mDocument.session(); }
     SessionDocument &document() { return mDocument; }
+    const TimingPanel &timing() const { return mTiming; }
     const SegmentClipboard &segmentClipboard() const { return mSegmentClipboard; }
     // The cell the commands act on: the top left of the selection.
     CellPos selectedCell() { return readSelection().topLeft(); }
-    SessionContext context() { return {mSession, *mPrompter, *this}; }
+    SessionContext context() { return {mDocument, *mPrompter, *this}; }
     Prompter &prompter() { return *mPrompter; }
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
     void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
     bool isSessionShown() const;
 
-    // SessionView
-    void cellsChanged() override;
-    void setSessionShown(bool shown) override;
-    void setCaption(const QString &caption) override;
-    void selectCell(const CellPos &cell) override;
-    void focusGrid() override;
-    void scrollToLastSegment() override;
+    // Show or hide the spreadsheet with its labels, panel and buttons.
+    void setSessionShown(bool shown);
+    // Select a cell and give the spreadsheet the focus.
+    void selectCell(const CellPos &cell);
+    void focusGrid();
+    // Scroll so that the last segment is in view.
+    void scrollToLastSegment();
+
+    // SessionDialogs
     int askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
-    void fileOpenedOrSaved(const QString &path) override;
 
     // Runs a command; a failure it reports (a text that is not a number, a
     // port that fails) ends it in the standard error report.
@@ -141,8 +148,10 @@ public:
     const QString &startupFileName() const { return mStartupFileName; }
     int buttonRowBottom();
 
+signals:
+    void sessionShownChanged(bool shown);
+
 protected:
-    void timingChanged() override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -162,16 +171,17 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
                         const QKeySequence &shortcut = {});
     void updateSessionCommands();
+    // What shows the session follows its document.
+    void followDocument();
+    void showCells();
+    void showEdit(const EditStep &step);
+    void showReplacedSession();
+    void showTiming();
     // Edits
     void stepSelectedCell(StepDirection direction);
+    QString runFileDialog(const FileDialogRequest &request, bool forSaving);
     void createUndoActions();
     void updateUndoActions();
-    void showRestored(const EditStep &step);
-    // Takes over what a file command did to the modified flag.
-    void adoptModifiedFlag();
-    // After an Open: the history starts afresh with a file read; otherwise
-    // the save prompt may have saved or dropped the changes.
-    void takeOpenedFile(bool read);
     // Recovery copy
     void setUpRecovery();
     void scheduleRecoveryCopy();
@@ -181,9 +191,6 @@ private:
     void refreshLayout();
     bool handleKeyDown(QKeyEvent *event);
     bool handleKeyPress(QKeyEvent *event);
-
-    // Files
-    QString runFileDialog(const FileDialogRequest &request, bool forSaving);
 
     // Session check: reruns after every change of the cells, the session
     // shown, and the device identified.
@@ -262,7 +269,8 @@ private:
 
     MirandelWindows &mWindows;
     SessionDocument mDocument;
-    Session &mSession{mDocument.session()};
+    const Session &mSession{mDocument.session()};
+    TimingPanel mTiming;
     SegmentClipboard mSegmentClipboard;
     RecoveryCopy mRecoveryCopy;
     QTimer mRecoveryTimer;

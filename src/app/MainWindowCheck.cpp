@@ -4,7 +4,6 @@
 #include "device/SessionCheck.h"
 #include "device/forms/DownloadProgressDialog.h"
 #include "device/forms/SessionProblemsDialog.h"
-#include "session/TimingSummary.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -34,7 +33,7 @@ SessionProblemsDialog *MainWindow::problemsDialog()
         activateWindow();
         selectCell({column, row});
         // As a click on the cell would.
-        runCommand([this, column] { updateTimingSummary(mSession.cells, *this, column + 1); });
+        runCommand([this, column] { mTiming.refresh(mSession.cells, column + 1); });
     });
     if (isSessionShown())
         mProblemsDialog->setProblems(checkSession(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));

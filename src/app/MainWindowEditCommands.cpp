@@ -2,32 +2,18 @@
 #include "app/MainWindow.h"
 
 #include "session/SegmentCommands.h"
-#include "session/SessionRows.h"
 #include "session/SessionText.h"
 #include "session/ValueStepping.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-
-using namespace Qt::Literals::StringLiterals;
-
-namespace {
-bool isLoopRow(int row)
-{
-    return row == SessionRows::LoopSegs || row == SessionRows::LoopTimes;
-}
-
-// A segment command at the selected segment, which refreshes the timing there.
-EditStep segmentStep(const QString &verb, const CellPos &cell)
-{
-    return {u"%1 Segment %2"_s.arg(verb).arg(cell.column + 1), cell, cell.column + 1};
-}
-} // namespace
+#include <QScopeGuard>
 
 void MainWindow::newSegment()
 {
-    const int added = mSession.cells.columnCount();
-    mDocument.edit({u"New Segment"_s, {added, 1}, added + 1}, [this] { ::newSegment(context()); });
+    // Also when refused, and when the timing refresh finds a bad number.
+    const auto scroll = qScopeGuard([this] { scrollToLastSegment(); });
+    ::newSegment(context());
 }
 
 void MainWindow::stepUp()
@@ -41,19 +27,13 @@ void MainWindow::stepDown()
 }
 
 // Stepping needs one row: a selection over several rows steps nothing.
-// Steps of one cell in a row are one undo step; loop entries, which refresh
-// the timing, each their own.
 void MainWindow::stepSelectedCell(StepDirection direction)
 {
     const CellRange range = readSelection();
     if (range.top != range.bottom)
         return;
-    const CellPos cell = range.topLeft();
-    const QString label = rowLabels(mSession.kind).value(cell.row);
-    const bool loop = isLoopRow(cell.row);
-    const EditStep step{u"Change %1 of Segment %2"_s.arg(label).arg(cell.column + 1), cell,
-                        loop ? cell.column + 1 : 0, loop ? EditStep::NoMerge : EditStep::ValueStep};
-    mDocument.edit(step, [this, cell, direction] { stepValue(context(), cell, direction); });
+    stepValue(context(), range.topLeft(), direction);
+    focusGrid();
 }
 
 void MainWindow::copySegment()
@@ -71,19 +51,15 @@ void MainWindow::copySessionText()
 
 void MainWindow::pasteSegment()
 {
-    const CellPos cell = selectedCell();
-    mDocument.edit(segmentStep(u"Paste"_s, cell),
-                   [this, cell] { ::pasteSegment(context(), cell.column, mSegmentClipboard); });
+    ::pasteSegment(context(), selectedCell().column, mSegmentClipboard);
 }
 
 void MainWindow::cutSegment()
 {
-    const CellPos cell = selectedCell();
-    mDocument.edit(segmentStep(u"Cut"_s, cell), [this, cell] { ::cutSegment(context(), cell.column, mSegmentClipboard); });
+    ::cutSegment(context(), selectedCell().column, mSegmentClipboard);
 }
 
 void MainWindow::insertSegment()
 {
-    const CellPos cell = selectedCell();
-    mDocument.edit(segmentStep(u"Insert"_s, cell), [this, cell] { ::insertSegment(context(), cell.column); });
+    ::insertSegment(context(), selectedCell().column);
 }

@@ -5,6 +5,7 @@
 #include "files/FileCommands.h"
 #include "files/forms/SessionDescriptionDialog.h"
 #include "files/forms/SessionNameDialog.h"
+#include "session/forms/SessionKindDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,81 +20,58 @@ void MainWindow::openStartupFile()
         mStartupFileName.clear();
         return;
     }
-    if (FileCommands::openStartupFile(context(), mStartupFileName))
-        mDocument.startAfresh();
+    FileCommands::openStartupFile(context(), mStartupFileName);
 }
 
 void MainWindow::openFile()
 {
-    takeOpenedFile(FileCommands::openFile(context()));
-}
-
-void MainWindow::takeOpenedFile(bool read)
-{
-    if (read)
-        mDocument.startAfresh();
-    else
-        adoptModifiedFlag();
+    FileCommands::openFile(context());
 }
 
 void MainWindow::saveFile()
 {
     FileCommands::saveFile(context());
-    adoptModifiedFlag();
 }
 
 void MainWindow::saveFileAs()
 {
     FileCommands::saveFileAs(context());
-    adoptModifiedFlag();
 }
 
 void MainWindow::renameSession()
 {
-    EditStep step{u"Name Session"_s, selectedCell()};
-    step.showsCaption = true;
-    mDocument.edit(step, [this] { FileCommands::renameSession(context()); });
+    FileCommands::renameSession(context());
+    // Named or not, the caption shows the name in round brackets.
+    setWindowTitle(sessionCaption(mSession.name, false));
 }
 
 void MainWindow::editDescription()
 {
-    mDocument.edit({u"Session Description"_s, selectedCell()}, [this] { FileCommands::editDescription(context()); });
+    FileCommands::editDescription(context());
 }
 
 bool MainWindow::maybeSave()
 {
-    const bool noChangeLeft = FileCommands::maybeSave(context());
-    adoptModifiedFlag();
-    return noChangeLeft;
-}
-
-void MainWindow::adoptModifiedFlag()
-{
-    // Saved, or changes the user chose to drop; a cancelled Save As marks the
-    // session modified as it stands.
-    if (mSession.modified == 0 && mDocument.isModified())
-        mDocument.markSaved();
-    else if (mSession.modified != 0 && !mDocument.isModified())
-        mDocument.markModified();
+    return FileCommands::maybeSave(context());
 }
 
 void MainWindow::openNamedFile(const QString &path)
 {
-    runCommand([this, path] { takeOpenedFile(FileCommands::openNamedFile(context(), path)); });
+    runCommand([this, path] { FileCommands::openNamedFile(context(), path); });
 }
 
 void MainWindow::openRecentFile(const QString &path)
 {
     runCommand([this, path] {
-        takeOpenedFile(FileCommands::openNamedFile(context(), path));
+        FileCommands::openNamedFile(context(), path);
         if (!QFileInfo::exists(path))
             mRecentFilesMenu->removeFile(path);
     });
 }
 
-void MainWindow::fileOpenedOrSaved(const QString &path)
+int MainWindow::askSessionKind()
 {
-    mRecentFilesMenu->addFile(path);
+    return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
 }
 
 // The file dialogs, set up afresh each time.

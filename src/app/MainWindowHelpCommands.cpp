@@ -11,7 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 
 void MainWindow::printListing()
 {
-    listingPrinter().printListing(mSession, timing().lines.value(1), *mPrompter);
+    listingPrinter().printListing(mSession, mTiming.lines().value(1), *mPrompter);
 }
 
 ListingPrinter &MainWindow::listingPrinter()

@@ -4,10 +4,8 @@
 #include "files/SessionFileParser.h"
 #include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
-#include "session/TimingSummary.h"
 
 #include <QMenu>
-#include <QUndoStack>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,50 +25,28 @@ void MainWindow::createUndoActions()
     mEditMenu->insertSeparator(first);
     connect(mActionUndo, &QAction::triggered, this, [this] { runCommand([this] { undo(); }); });
     connect(mActionRedo, &QAction::triggered, this, [this] { runCommand([this] { redo(); }); });
-
-    QUndoStack &stack = mDocument.undoStack();
-    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
-        connect(&stack, signal, this, &MainWindow::updateUndoActions);
-    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
-        connect(&stack, signal, this, &MainWindow::updateUndoActions);
-    connect(&mDocument, &SessionDocument::restored, this, &MainWindow::showRestored);
     updateUndoActions();
 }
 
 void MainWindow::updateUndoActions()
 {
-    const QUndoStack &stack = mDocument.undoStack();
     const bool shown = isSessionShown();
-    mActionUndo->setEnabled(shown && stack.canUndo());
-    mActionUndo->setText(stack.canUndo() ? u"&Undo %1"_s.arg(stack.undoText()) : u"&Undo"_s);
-    mActionRedo->setEnabled(shown && stack.canRedo());
-    mActionRedo->setText(stack.canRedo() ? u"&Redo %1"_s.arg(stack.redoText()) : u"&Redo"_s);
+    mActionUndo->setEnabled(shown && mDocument.canUndo());
+    mActionUndo->setText(mDocument.canUndo() ? u"&Undo %1"_s.arg(mDocument.undoText()) : u"&Undo"_s);
+    mActionRedo->setEnabled(shown && mDocument.canRedo());
+    mActionRedo->setText(mDocument.canRedo() ? u"&Redo %1"_s.arg(mDocument.redoText()) : u"&Redo"_s);
 }
 
 void MainWindow::undo()
 {
     if (isSessionShown())
-        mDocument.undoStack().undo();
+        mDocument.undo();
 }
 
 void MainWindow::redo()
 {
     if (isSessionShown())
-        mDocument.undoStack().redo();
-}
-
-// Shows the session as the edit left it: its cell selected, its caption and
-// its timing refresh.
-void MainWindow::showRestored(const EditStep &step)
-{
-    cellsChanged();
-    if (step.showsCaption)
-        setCaption(sessionCaption(mSession.name, false));
-    CellPos cell = step.cell;
-    cell.column = std::min(cell.column, mSession.cells.columnCount() - 1);
-    selectCell(cell);
-    if (step.timingSegment > 0)
-        updateTimingSummary(mSession.cells, *this, step.timingSegment);
+        mDocument.redo();
 }
 
 void MainWindow::setUpRecovery()
@@ -78,7 +54,7 @@ void MainWindow::setUpRecovery()
     mRecoveryTimer.setSingleShot(true);
     mRecoveryTimer.setInterval(RecoveryInterval);
     connect(&mRecoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryCopy);
-    connect(&mDocument.undoStack(), &QUndoStack::indexChanged, this, &MainWindow::scheduleRecoveryCopy);
+    connect(&mDocument, &SessionDocument::historyChanged, this, &MainWindow::scheduleRecoveryCopy);
     connect(&mDocument, &SessionDocument::modifiedChanged, this, [this](bool modified) {
         if (modified) {
             scheduleRecoveryCopy();
@@ -119,6 +95,6 @@ bool MainWindow::offerRecovery()
         return false;
     }
     showSessionFileContent(context(), std::move(content), copy->path);
-    mDocument.startAfresh(true);
+    mDocument.markModified();
     return true;
 }

@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,9 +38,13 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     connect(&mPlayer, &SessionPlayer::positionChanged, this, &PreviewController::showPosition);
     connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
     connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mMain.prompter().error(message); });
-    connect(mMain.gridModel(), &SessionGridModel::synced, this, &PreviewController::followCells);
+    const SessionDocument &document = mMain.document();
+    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
+                        &SessionDocument::segmentsRemoved})
+        connect(&document, signal, this, &PreviewController::followCells);
     // Another session is not what was playing.
-    connect(&mMain.document(), &SessionDocument::startedAfresh, &mPlayer, &SessionPlayer::stop);
+    connect(&document, &SessionDocument::replaced, &mPlayer, &SessionPlayer::stop);
+    connect(&mMain, &MainWindow::sessionShownChanged, this, &PreviewController::followCells);
     updateCommands();
 }
 
@@ -103,18 +106,14 @@ void PreviewController::exportAudio()
         mExport->run();
 }
 
-// The one place where edited cells reach the preview: every command ends by
-// bringing the spreadsheet up to date.
+// The one place where edited cells reach the preview.
 void PreviewController::followCells()
 {
-    // Commands show or hide the session after the cells: look once they are done.
-    QTimer::singleShot(0, this, [this] {
-        if (!mMain.isSessionShown())
-            mPlayer.stop();
-        else
-            mPlayer.setCells(mMain.session().cells);
-        updateCommands();
-    });
+    if (!mMain.isSessionShown())
+        mPlayer.stop();
+    else
+        mPlayer.setCells(mMain.session().cells);
+    updateCommands();
 }
 
 void PreviewController::showPosition()

@@ -1,10 +1,11 @@
 #include "app/SessionGridModel.h"
 
-#include "session/Session.h"
+#include "session/SessionDocument.h"
 
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace {
@@ -12,11 +13,15 @@ namespace {
 const QColor PlayingShade(255, 226, 150);
 } // namespace
 
-SessionGridModel::SessionGridModel(const Session &session, QObject *parent)
+SessionGridModel::SessionGridModel(const SessionDocument &document, QObject *parent)
     : QAbstractTableModel(parent)
-    , mSession(session)
-    , mColumns(session.cells.columnCount())
+    , mDocument(document)
+    , mColumns(document.cells().columnCount())
 {
+    connect(&document, &SessionDocument::cellsChanged, this, &SessionGridModel::follow);
+    connect(&document, &SessionDocument::segmentsInserted, this, &SessionGridModel::follow);
+    connect(&document, &SessionDocument::segmentsRemoved, this, &SessionGridModel::follow);
+    connect(&document, &SessionDocument::replaced, this, [this] { follow(0); });
 }
 
 int SessionGridModel::rowCount(const QModelIndex &parent) const
@@ -31,13 +36,14 @@ int SessionGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant SessionGridModel::data(const QModelIndex &index, int role) const
 {
-    // A command may shrink the store and then ask something before it syncs
-    // this model: the grid repaints meanwhile and must not read columns gone.
-    if (!index.isValid() || index.column() >= std::min(mColumns, mSession.cells.columnCount()))
+    // A command may shrink the session and then ask something before the
+    // model follows: the grid repaints meanwhile and must not read columns gone.
+    const SessionGrid &cells = mDocument.cells();
+    if (!index.isValid() || index.column() >= std::min(mColumns, cells.columnCount()))
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return mSession.cells.cell(index.column(), index.row());
+        return cells.cell(index.column(), index.row());
     case Qt::TextAlignmentRole:
         return index.row() == 0 ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
@@ -61,9 +67,10 @@ Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void SessionGridModel::syncWithSession()
+void SessionGridModel::follow(int firstChanged)
 {
-    const int wanted = mSession.cells.columnCount();
+    const QScopedValueRollback following(mFollowing, true);
+    const int wanted = mDocument.cells().columnCount();
     if (wanted > mColumns) {
         beginInsertColumns({}, mColumns, wanted - 1);
         mColumns = wanted;
@@ -73,8 +80,8 @@ void SessionGridModel::syncWithSession()
         mColumns = wanted;
         endRemoveColumns();
     }
-    emit dataChanged(index(0, 0), index(SessionGrid::RowCount - 1, mColumns - 1));
-    emit synced();
+    if (firstChanged < mColumns)
+        emit dataChanged(index(0, firstChanged), index(SessionGrid::RowCount - 1, mColumns - 1));
 }
 
 void SessionGridModel::setPlayingColumn(int column)

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-struct Session;
+class SessionDocument;
 
 // The session table's view of the session cells: row 0 is the fixed segment-number
 // row, which can be neither selected nor edited.
@@ -10,30 +10,31 @@ class SessionGridModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit SessionGridModel(const Session &session, QObject *parent = nullptr);
+    // Follows the document's every change.
+    explicit SessionGridModel(const SessionDocument &document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Follows the store after a command: columns added or removed at the
-    // end (so the selection stays on its column), then every cell refreshed.
-    void syncWithSession();
+    // True while the model follows a change: the current cell may move then,
+    // though nobody moved it.
+    bool isFollowing() const { return mFollowing; }
 
     // The segment the preview plays, shaded in every row but the fixed one;
     // -1 for none. Only the shading changes: not the selection, not the cells.
     void setPlayingColumn(int column);
     int playingColumn() const { return mPlayingColumn; }
 
-signals:
-    // The cells were brought up to date with the store after a command.
-    void synced();
-
 private:
+    // Columns are added or removed at the end, so that the selection stays
+    // on its column, and the cells from the first changed column on refresh.
+    void follow(int firstChanged);
     void shadeColumn(int column);
 
-    const Session &mSession;
+    const SessionDocument &mDocument;
+    bool mFollowing = false;
     int mColumns;
     int mPlayingColumn = -1;
 };

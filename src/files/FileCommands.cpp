@@ -3,9 +3,9 @@
 #include "files/SessionFileReader.h"
 #include "files/SessionFileWriter.h"
 #include "session/Prompter.h"
-#include "session/Session.h"
+#include "session/SessionDialogs.h"
 #include "session/SessionContext.h"
-#include "session/SessionView.h"
+#include "session/SessionDocument.h"
 
 #include <QFileInfo>
 #include <utility>
@@ -14,14 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
-bool readFile(const SessionContext &context, const QString &path)
-{
-    if (!readSessionFile(context, path))
-        return false;
-    context.view.fileOpenedOrSaved(path);
-    return true;
-}
-
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
     return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
@@ -30,41 +22,42 @@ FileDialogRequest sessionFileDialog(const QString &title, const Session &session
 
 bool maybeSave(const SessionContext &context)
 {
-    Session &session = context.session;
-    if (session.modified != 1)
+    SessionDocument &document = context.document;
+    if (!document.isModified())
         return true;
-    const QString fileName = QFileInfo(session.fileName).fileName();
+    const QString fileName = QFileInfo(document.session().fileName).fileName();
     if (context.prompter.confirmYesNo(u"Session %1 has been modified. Save it?"_s.arg(fileName)))
         saveFileAs(context);
     else
-        session.modified = 0;
-    return session.modified == 0;
+        document.dropChanges();
+    return !document.isModified();
 }
 
 void saveFile(const SessionContext &context)
 {
-    if (context.session.fileName.isEmpty()) {
+    SessionDocument &document = context.document;
+    if (document.session().fileName.isEmpty()) {
         saveFileAs(context);
         return;
     }
-    if (writeSessionFile(context.session, context.prompter))
-        context.view.fileOpenedOrSaved(context.session.fileName);
+    if (writeSessionFile(document.session(), context.prompter))
+        document.markSaved();
 }
 
 void saveFileAs(const SessionContext &context)
 {
-    Session &session = context.session;
-    const QString name = context.view.askSaveFileName(sessionFileDialog(u"Save File As"_s, session));
+    SessionDocument &document = context.document;
+    const QString name = context.dialogs.askSaveFileName(sessionFileDialog(u"Save File As"_s, document.session()));
     if (name.isEmpty()) {
-        session.modified = 1;
+        document.markModified();
         return;
     }
-    if (name != session.fileName && QFileInfo::exists(name)) {
+    if (name != document.session().fileName && QFileInfo::exists(name)) {
         context.prompter.error(u"File Exists"_s);
-        session.modified = 1;
+        document.markModified();
         return;
     }
-    session.fileName = name;
+    document.setFileName(name);
     saveFile(context);
 }
 
@@ -72,11 +65,12 @@ bool openFile(const SessionContext &context)
 {
     if (!maybeSave(context))
         return false;
-    const QString name = context.view.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.session));
+    const QString name =
+        context.dialogs.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.document.session()));
     if (name.isEmpty())
         return false;
     if (QFileInfo::exists(name))
-        return readFile(context, name);
+        return readSessionFile(context, name);
     context.prompter.error(u"No Such File"_s);
     return false;
 }
@@ -87,33 +81,36 @@ bool openNamedFile(const SessionContext &context, const QString &path)
         context.prompter.error(u"No Such File"_s);
         return false;
     }
-    return maybeSave(context) && readFile(context, path);
+    return maybeSave(context) && readSessionFile(context, path);
 }
 
 bool openStartupFile(const SessionContext &context, QString &startupFileName)
 {
     if (startupFileName.isEmpty())
         return false;
-    return readFile(context, std::exchange(startupFileName, QString()));
+    return readSessionFile(context, std::exchange(startupFileName, QString()));
 }
 
 void renameSession(const SessionContext &context)
 {
-    Session &session = context.session;
-    if (const std::optional<QString> name = context.view.askSessionName(session.name)) {
-        session.name = *name;
-        session.modified = 1;
-    }
-    context.view.setCaption(sessionCaption(session.name, false));
+    SessionDocument &document = context.document;
+    document.edit({u"Name Session"_s}, [&](Session &session) {
+        if (const std::optional<QString> name = context.dialogs.askSessionName(session.name)) {
+            session.name = *name;
+            document.markModified();
+        }
+    });
 }
 
 void editDescription(const SessionContext &context)
 {
-    Session &session = context.session;
-    const SessionDescriptionAnswer answer = context.view.askSessionDescription(session.descriptionLines);
-    if (answer.accepted && answer.changed) {
-        session.modified = 1;
-        session.descriptionLines = answer.lines;
-    }
+    SessionDocument &document = context.document;
+    document.edit({u"Session Description"_s}, [&](Session &session) {
+        const SessionDescriptionAnswer answer = context.dialogs.askSessionDescription(session.descriptionLines);
+        if (answer.accepted && answer.changed) {
+            document.markModified();
+            session.descriptionLines = answer.lines;
+        }
+    });
 }
 } // namespace FileCommands

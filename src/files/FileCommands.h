@@ -25,6 +25,7 @@ bool openNamedFile(const SessionContext &context, const QString &path);
 // emptied first, so a report shown meanwhile cannot make it read again.
 // True when a file was read.
 bool openStartupFile(const SessionContext &context, QString &startupFileName);
+// Enter Session Name and Session Description, each one undo step.
 void renameSession(const SessionContext &context);
 void editDescription(const SessionContext &context);
 } // namespace FileCommands

@@ -1,11 +1,10 @@
 #include "files/SessionFileReader.h"
 
 #include "files/SessionFileParser.h"
-#include "session/ConversionError.h"
 #include "session/Prompter.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
-#include "session/SessionView.h"
+#include "session/SessionDocument.h"
 #include "session/TimingSummary.h"
 
 #include <QFile>
@@ -50,8 +49,7 @@ std::optional<QString> readInto(QFile &file, SessionFileParser &parser)
 
 bool readSessionFile(const SessionContext &context, const QString &path)
 {
-    Session &session = context.session;
-    SessionFileParser parser(session.kind, context.prompter);
+    SessionFileParser parser(context.document.session().kind, context.prompter);
     QFile file(path);
     if (const auto reason = readInto(file, parser)) {
         context.prompter.error(u"Cannot open file \"%1\". %2"_s.arg(path, *reason));
@@ -74,32 +72,22 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     }
 
     showSessionFileContent(context, std::move(content), path);
+    context.document.markSaved();
     return true;
 }
 
 void showSessionFileContent(const SessionContext &context, SessionFileContent content, const QString &path)
 {
-    Session &session = context.session;
+    Session session;
     session.fileName = path;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
     session.kind = content.dualSession;
     session.cells = std::move(content.cells);
-    context.view.cellsChanged();
-    context.view.setSessionShown(true);
-    // Loop fields are taken as they stand; one that is no number must not
-    // leave the window half shown, so its report waits until the end.
-    QString timingError;
-    try {
-        updateTimingSummary(session.cells, context.view, 1);
-    } catch (const ConversionError &e) {
-        timingError = e.message();
-        // A total that cannot be counted is none, not the last session's.
-        context.view.setTiming({context.view.timing().lines, 0});
-    }
-    context.view.setCaption(sessionCaption(session.name, true));
-    context.view.selectCell({0, 1});
-    session.modified = 0;
+    context.document.replace(std::move(session), false);
+    // Loop fields are taken as they stand; one that is no number is reported
+    // once the session is shown.
+    const QString timingError = computeTimingSummary(context.document.cells(), 1).error;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);
 }

@@ -69,13 +69,11 @@ QByteArray sessionFileBytes(const Session &session)
     return Windows1252::encode(text);
 }
 
-bool writeSessionFile(Session &session, Prompter &prompter)
+bool writeSessionFile(const Session &session, Prompter &prompter)
 {
     const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
-    if (!failure) {
-        session.modified = 0;
+    if (!failure)
         return true;
-    }
     if (failure->stage == FileWriteFailure::Create)
         prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
     else

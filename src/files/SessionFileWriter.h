@@ -11,7 +11,6 @@ QByteArray sessionFileBytes(const Session &session);
 
 // Writes the session to its file name, which must not be empty. The text
 // goes to a temporary file that replaces the old file only once it is
-// complete, so a save that fails leaves the file that was there. Clears the
-// modified flag on success; on failure reports "Cannot create file" or
-// "Stream write error" and keeps it.
-bool writeSessionFile(Session &session, Prompter &prompter);
+// complete, so a save that fails leaves the file that was there. On failure
+// reports "Cannot create file" or "Stream write error".
+bool writeSessionFile(const Session &session, Prompter &prompter);

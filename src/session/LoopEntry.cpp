@@ -5,9 +5,8 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionRows.h"
-#include "session/SessionView.h"
+#include "session/SessionDocument.h"
 #include "session/TextNumbers.h"
-#include "session/TimingSummary.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -43,71 +42,78 @@ void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
         cells.setCell(column, SessionRows::LoopTimes, text);
 }
 
-void finishLoopChange(const SessionContext &context, int k)
+// A loop dialog's edit refreshes the timing at its segment.
+EditStep loopStep(const SessionContext &context, int k, int row)
 {
-    context.view.cellsChanged();
-    updateTimingSummary(context.session.cells, context.view, k + 1);
+    const CellPos cell{k, row};
+    return {cellChangeText(context.document.session().kind, cell), cell, k + 1};
 }
 } // namespace
 
-void enterLoopSegs(const SessionContext &context, int k)
+bool enterLoopSegs(const SessionContext &context, int k)
 {
-    SessionGrid &cells = context.session.cells;
-    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    const SessionGrid &current = context.document.cells();
+    const int n = TextNumbers::integer(current.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(current.cell(k, SessionRows::LoopTimes));
     if (n == 0 && t > 0) {
         context.prompter.error(u"In Existing loop"_s);
-        return;
+        return false;
     }
     t = std::max(t, MinLoopTimes);
+    context.document.edit(loopStep(context, k, SessionRows::LoopSegs), [&](Session &session) {
+        context.document.markModified();
+        SessionGrid &cells = session.cells;
 
-    const QString entry = context.prompter.inputBox(LoopSegsCaption, u"Range 0-15"_s, QString::number(n));
-    int m = 0;
-    if (!entry.trimmed().isEmpty()) {
-        if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
-            m = *value;
-        else
-            context.prompter.error(u"Integer 0-15 needed"_s);
-    }
+        const QString entry = context.prompter.inputBox(LoopSegsCaption, u"Range 0-15"_s, QString::number(n));
+        int m = 0;
+        if (!entry.trimmed().isEmpty()) {
+            if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
+                m = *value;
+            else
+                context.prompter.error(u"Integer 0-15 needed"_s);
+        }
 
-    if (m < n) {
-        writeLoopTimes(cells, k + m, k + n - 1, 0);
-    } else if (m > n) {
-        if (k + m > cells.columnCount() - 1) {
-            context.prompter.error(u"Loop includes last segment"_s);
-            m = n;
-        } else {
-            // Every loop in the way is named, not only the first.
-            const int end = k + m;
-            for (int column = std::max(k + n, 0); column < end; ++column) {
-                if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
-                    context.prompter.error(u"Loop overlap"_s);
-                    m = n;
+        if (m < n) {
+            writeLoopTimes(cells, k + m, k + n - 1, 0);
+        } else if (m > n) {
+            if (k + m > cells.columnCount() - 1) {
+                context.prompter.error(u"Loop includes last segment"_s);
+                m = n;
+            } else {
+                // Every loop in the way is named, not only the first.
+                const int end = k + m;
+                for (int column = std::max(k + n, 0); column < end; ++column) {
+                    if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
+                        context.prompter.error(u"Loop overlap"_s);
+                        m = n;
+                    }
                 }
             }
+            if (m > n)
+                writeLoopTimes(cells, k + n, k + m - 1, t);
         }
-        if (m > n)
-            writeLoopTimes(cells, k + n, k + m - 1, t);
-    }
-    cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
-    finishLoopChange(context, k);
+        cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
+    });
+    return true;
 }
 
-void enterLoopTimes(const SessionContext &context, int k)
+bool enterLoopTimes(const SessionContext &context, int k)
 {
-    SessionGrid &cells = context.session.cells;
-    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    const SessionGrid &current = context.document.cells();
+    const int n = TextNumbers::integer(current.cell(k, SessionRows::LoopSegs));
+    int t = TextNumbers::integer(current.cell(k, SessionRows::LoopTimes));
     if (n == 0) {
         context.prompter.error(u"Not at loop start"_s);
-        return;
+        return false;
     }
-
-    const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
-    if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
-        t = *value;
-    writeLoopTimes(cells, k, k + n - 1, t);
-    finishLoopChange(context, k);
+    context.document.edit(loopStep(context, k, SessionRows::LoopTimes), [&](Session &session) {
+        context.document.markModified();
+        const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
+        if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
+            t = *value;
+        writeLoopTimes(session.cells, k, k + n - 1, t);
+    });
+    return true;
 }
 
 QString loopEntryExplanation(const QString &caption)

@@ -6,16 +6,19 @@ struct SessionContext;
 
 // The two loop rows are not stepped: they open a small dialog instead. Both
 // act on segment (column) k and keep the loop encoding of rows 13
-// and 14 consistent whatever the user enters.
+// and 14 consistent whatever the user enters. A dialog that shows marks
+// the session modified, even when its answer changes nothing.
 
 // Loop Segs: asks for the loop length (0 to 15) starting at the segment;
 // 0 removes the loop. Refuses a segment inside another loop, a loop that
 // would reach the last segment, and a loop that would swallow another.
-void enterLoopSegs(const SessionContext &context, int k);
+// False when refused before the dialog; otherwise one undo step that
+// refreshes the timing at the segment.
+bool enterLoopSegs(const SessionContext &context, int k);
 
 // Loop Times: asks for the repeat count (2 to 15) of the loop starting at
-// the segment.
-void enterLoopTimes(const SessionContext &context, int k);
+// the segment. False when the segment starts no loop.
+bool enterLoopTimes(const SessionContext &context, int k);
 
 // What the input box of a loop dialog counts, shown under its prompt; empty
 // for any other box.

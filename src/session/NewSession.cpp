@@ -2,8 +2,9 @@
 
 #include "session/Session.h"
 #include "session/SessionContext.h"
-#include "session/SessionView.h"
-#include "session/TimingSummary.h"
+#include "session/Prompter.h"
+#include "session/SessionDialogs.h"
+#include "session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,22 +27,13 @@ void fillNewSegment(Session &session, int k)
     column[13] = u"0"_s;
     column[14] = u"0"_s;
     session.cells.setColumn(k, column);
-    session.modified = 1;
 }
 
 void newSession(const SessionContext &context)
 {
-    Session &session = context.session;
+    Session session;
     session.name = u"unnamed"_s;
-    session.fileName.clear();
-    session.descriptionLines.clear();
-    context.view.setCaption(sessionCaption(session.name, true));
-    session.cells.setColumnCount(1);
-    session.kind = context.view.askSessionKind() == PulsedSession ? PulsedSession : DualBinauralSession;
+    session.kind = context.dialogs.askSessionKind() == PulsedSession ? PulsedSession : DualBinauralSession;
     session.cells.setColumn(0, newSessionColumn(session.kind));
-    context.view.cellsChanged();
-    context.view.setSessionShown(true);
-    context.view.selectCell({0, 1});
-    session.modified = 1;
-    updateTimingSummary(session.cells, context.view, 1);
+    context.document.replace(std::move(session), true);
 }

@@ -10,8 +10,8 @@ SessionGrid::Column newSessionColumn(int dualSession);
 
 // Column k (k >= 1) becomes a copy of column k - 1 outside any loop, with
 // row 0 = k + 1, VI ramp "none" and dbb ramp "ramp" (dual) or empty.
-// Marks the session modified.
 void fillNewSegment(Session &session, int k);
 
-// File > New after the save prompt: asks the kind and shows one default segment.
+// File > New after the save prompt: asks the kind and puts a session of one
+// default segment in the document's place, modified.
 void newSession(const SessionContext &context);

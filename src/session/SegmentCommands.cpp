@@ -3,11 +3,9 @@
 #include "session/NewSession.h"
 #include "session/Prompter.h"
 #include "session/SegmentClipboard.h"
-#include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "session/SessionRows.h"
-#include "session/SessionView.h"
-#include "session/TimingSummary.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,10 +15,17 @@ bool isInsideLoop(const SessionGrid &cells, int column)
     return cells.cell(column, SessionRows::LoopTimes) != u"0";
 }
 
+// A segment command at the selected segment, which refreshes the timing
+// there. Its cell names the segment alone: the selection keeps its row.
+EditStep segmentStep(const QString &verb, int column)
+{
+    return {u"%1 Segment %2"_s.arg(verb).arg(column + 1), {column, 0}, column + 1};
+}
+
 // Refuses a command that would add a segment when the session is full.
 bool refuseWhenFull(const SessionContext &context)
 {
-    if (context.session.cells.columnCount() < SessionGrid::MaxSegments)
+    if (context.document.cells().columnCount() < SessionGrid::MaxSegments)
         return false;
     context.prompter.beep();
     context.prompter.error(u"Max 1000 Segments"_s);
@@ -37,45 +42,32 @@ bool refuseInsertBefore(const SessionContext &context, int k, const QString &ins
         context.prompter.error(u"Cannot insert segment 1"_s);
         return true;
     }
-    if (isInsideLoop(context.session.cells, k)) {
+    if (isInsideLoop(context.document.cells(), k)) {
         context.prompter.error(insideLoopMessage);
         return true;
     }
     return false;
 }
 
-void finishShift(const SessionContext &context, int k)
+void insertNewSegmentBefore(const SessionContext &context, const QString &verb, int k)
 {
-    context.session.modified = 1;
-    context.view.cellsChanged();
-    updateTimingSummary(context.session.cells, context.view, k + 1);
-}
-
-void insertNewSegmentBefore(const SessionContext &context, int k)
-{
-    context.session.cells.shiftRightFrom(k);
-    fillNewSegment(context.session, k);
-    finishShift(context, k);
+    context.document.edit(segmentStep(verb, k), [k](Session &session) {
+        session.cells.shiftRightFrom(k);
+        fillNewSegment(session, k);
+    });
 }
 } // namespace
 
-void newSegment(const SessionContext &context)
+bool newSegment(const SessionContext &context)
 {
-    if (refuseWhenFull(context)) {
-        context.view.scrollToLastSegment();
-        return;
-    }
-    Session &session = context.session;
-    const int k = session.cells.columnCount();
-    session.cells.setColumnCount(k + 1);
-    fillNewSegment(session, k);
-    context.view.cellsChanged();
-    context.view.selectCell({k, 1});
-    context.view.focusGrid();
-    // Scrolled before the timing refresh, which a bad time text in another
-    // segment may stop.
-    context.view.scrollToLastSegment();
-    updateTimingSummary(session.cells, context.view, k + 1);
+    if (refuseWhenFull(context))
+        return false;
+    const int k = context.document.cells().columnCount();
+    context.document.edit({u"New Segment"_s, {k, 1}, k + 1}, [k](Session &session) {
+        session.cells.setColumnCount(k + 1);
+        fillNewSegment(session, k);
+    });
+    return true;
 }
 
 void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboard)
@@ -88,38 +80,37 @@ void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboa
 
 void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)
 {
-    Session &session = context.session;
-    if (k == 0) {
-        context.prompter.error(u"Cannot delete segment 1"_s);
-    } else if (isInsideLoop(session.cells, k)) {
-        context.prompter.error(u"Cannot delete inside loop"_s);
-    } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
-        const SessionGrid::Column &column = session.cells.column(k);
-        clipboard.cells = QStringList(column.begin(), column.end());
-        session.cells.shiftLeftOnto(k);
-        session.modified = 1;
-        context.view.cellsChanged();
-    }
-    updateTimingSummary(session.cells, context.view, k + 1);
+    // A refusal is an edit too: it refreshes the timing like a cut.
+    context.document.edit(segmentStep(u"Cut"_s, k), [&](Session &session) {
+        if (k == 0) {
+            context.prompter.error(u"Cannot delete segment 1"_s);
+        } else if (isInsideLoop(session.cells, k)) {
+            context.prompter.error(u"Cannot delete inside loop"_s);
+        } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
+            const SessionGrid::Column &column = session.cells.column(k);
+            clipboard.cells = QStringList(column.begin(), column.end());
+            session.cells.shiftLeftOnto(k);
+        }
+    });
 }
 
 void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &clipboard)
 {
-    Session &session = context.session;
     if (refuseInsertBefore(context, k, u"Cannot paste inside loop"_s))
         return;
     if (clipboard.isEmpty()) {
-        insertNewSegmentBefore(context, k);
+        insertNewSegmentBefore(context, u"Paste"_s, k);
         return;
     }
-    session.cells.shiftRightFrom(k);
-    for (int row = 1; row < SessionGrid::RowCount; ++row)
-        session.cells.setCell(k, row, clipboard.cells.value(row));
-    finishShift(context, k);
+    context.document.edit(segmentStep(u"Paste"_s, k), [&](Session &session) {
+        session.cells.shiftRightFrom(k);
+        for (int row = 1; row < SessionGrid::RowCount; ++row)
+            session.cells.setCell(k, row, clipboard.cells.value(row));
+    });
 }
 
 void insertSegment(const SessionContext &context, int k)
 {
     if (!refuseInsertBefore(context, k, u"Cannot insert inside loop"_s))
-        insertNewSegmentBefore(context, k);
+        insertNewSegmentBefore(context, u"Insert"_s, k);
 }

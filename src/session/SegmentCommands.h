@@ -4,14 +4,14 @@ class SessionGrid;
 struct SegmentClipboard;
 struct SessionContext;
 
-// The commands that add, remove and move whole segments (grid columns). All
-// but New Segment work on the selected segment, `column`. None of them splits
-// or shifts part of a loop, and the segments stay numbered 1, 2, 3, ... from
-// the left. Refusals leave the session as it was.
+// The commands that add, remove and move whole segments (grid columns), each
+// one undo step. All but New Segment work on the selected segment,
+// `column`. None of them splits or shifts part of a loop, and the segments stay
+// numbered 1, 2, 3, ... from the left. Refusals leave the session as it was.
 
-// Adds a copy of the last segment, outside any loop, and selects it; scrolls
-// the grid to the end in every case.
-void newSegment(const SessionContext &context);
+// Adds a copy of the last segment, outside any loop; false when the session
+// is full.
+bool newSegment(const SessionContext &context);
 
 // Copies the segment to the clipboard, without its loop rows.
 void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboard);

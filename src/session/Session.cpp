@@ -21,3 +21,8 @@ QStringList rowLabels(int dualSession)
             u"Loop Segs"_s,
             u"Loop Times"_s};
 }
+
+QString cellChangeText(int kind, const CellPos &cell)
+{
+    return u"Change %1 of Segment %2"_s.arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
+}

@@ -25,16 +25,18 @@ struct CellRange
 // The session kinds, as held in Session::kind.
 enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
 
-// The session: what its file holds and whether that differs from it.
+// The session: what its file holds.
 struct Session
 {
     SessionGrid cells; // what the session table shows
     QString name;
     QString fileName; // full path; empty until saved
     QStringList descriptionLines;
-    int modified = 0;
     int kind = PulsedSession;
 };
 
 // Labels of rows 0 to 14 beside the session table for a session kind.
 QStringList rowLabels(int kind);
+
+// The Edit menu's name for a change of one cell: "Change Pitch of Segment 2".
+QString cellChangeText(int kind, const CellPos &cell);

@@ -1,14 +1,15 @@
 #pragma once
 
 class Prompter;
-class SessionView;
-struct Session;
+class SessionDialogs;
+class SessionDocument;
 
-// What every session command works with: the session, the user and the
-// window. Passed as const SessionContext &; the referred objects stay mutable.
+// What every session command works with: the session, through its document,
+// the user's answers and the program's dialogs. Passed as
+// const SessionContext &; the referred objects stay mutable.
 struct SessionContext
 {
-    Session &session;
+    SessionDocument &document;
     Prompter &prompter;
-    SessionView &view;
+    SessionDialogs &dialogs;
 };

@@ -1,9 +1,7 @@
 #include "session/TimingSummary.h"
 
-#include "session/ConversionError.h"
 #include "session/SegmentStarts.h"
 #include "session/SessionGrid.h"
-#include "session/SessionView.h"
 
 #include <algorithm>
 #include <limits>
@@ -49,16 +47,4 @@ TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
     // Loop counts from a file can make a total beyond any real session.
     summary.totalSeconds = int(std::min<qint64>(total / 2, std::numeric_limits<int>::max()));
     return summary;
-}
-
-void updateTimingSummary(const SessionGrid &cells, SessionView &view, int s)
-{
-    const TimingSummary summary = computeTimingSummary(cells, s);
-    TimingPanel panel = view.timing();
-    panel.lines = summary.lines;
-    if (summary.error.isEmpty())
-        panel.totalSeconds = summary.totalSeconds;
-    view.setTiming(panel);
-    if (!summary.error.isEmpty())
-        throw ConversionError(summary.error);
 }

@@ -3,7 +3,6 @@
 #include <QStringList>
 
 class SessionGrid;
-class SessionView;
 
 // Start time of one segment and the session total, loops played out: the
 // repeats of a loop count at its last segment.
@@ -16,8 +15,3 @@ struct TimingSummary
 
 // s counts from 1; when segment s does not exist the total is the first line.
 TimingSummary computeTimingSummary(const SessionGrid &cells, int s);
-
-// Refreshes the view's timing panel. A time or loop text that is not a
-// number leaves the lines written so far, keeps the previous total and
-// raises ConversionError.
-void updateTimingSummary(const SessionGrid &cells, SessionView &view, int s);

@@ -5,7 +5,7 @@
 #include "session/Session.h"
 #include "session/SessionContext.h"
 #include "session/SessionRows.h"
-#include "session/SessionView.h"
+#include "session/SessionDocument.h"
 #include "session/ValueLists.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -78,21 +78,26 @@ QStringList workingList(const Session &session, const CellPos &cell)
 
 void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction)
 {
-    Session &session = context.session;
-    QString current = session.cells.cell(cell.column, cell.row);
-    bool changed = false;
-
-    if (stepEmptiesCell(session, cell)) {
-        changed = !current.isEmpty();
-        session.cells.setCell(cell.column, cell.row, QString());
-    } else if (cell.row == SessionRows::LoopSegs) {
-        enterLoopSegs(context, cell.column);
-    } else if (cell.row == SessionRows::LoopTimes) {
-        enterLoopTimes(context, cell.column);
+    SessionDocument &document = context.document;
+    // A loop row opens its dialog; one that refuses still marks the session.
+    if (cell.row == SessionRows::LoopSegs || cell.row == SessionRows::LoopTimes) {
+        const bool entered = cell.row == SessionRows::LoopSegs ? enterLoopSegs(context, cell.column)
+                                                               : enterLoopTimes(context, cell.column);
+        if (!entered)
+            document.markModified();
+        return;
     }
-
-    const QStringList list = workingList(session, cell);
-    if (!list.isEmpty()) {
+    const EditStep step{cellChangeText(document.session().kind, cell), cell, 0, EditStep::ValueStep};
+    document.edit(step, [&](Session &session) {
+        document.markModified();
+        if (stepEmptiesCell(session, cell)) {
+            session.cells.setCell(cell.column, cell.row, QString());
+            return;
+        }
+        const QStringList list = workingList(session, cell);
+        if (list.isEmpty())
+            return;
+        QString current = session.cells.cell(cell.column, cell.row);
         // An unset chord plays as the first chord.
         if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
             current = list.first();
@@ -102,14 +107,7 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
             position = 0;
         }
         const qsizetype target = direction == StepDirection::Up ? position + 1 : position - 1;
-        if (target >= 0 && target < list.size()) {
+        if (target >= 0 && target < list.size())
             session.cells.setCell(cell.column, cell.row, list.at(target));
-            changed = true;
-        }
-    }
-
-    if (changed)
-        context.view.cellsChanged();
-    context.view.focusGrid();
-    session.modified = 1;
+    });
 }

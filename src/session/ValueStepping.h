@@ -15,6 +15,7 @@ QStringList workingList(const Session &session, const CellPos &cell);
 
 // Steps the cell one entry up or down the working list of its
 // row, matching its text without regard to case. Rows that are not stepped
-// are emptied or open their loop dialog instead. The session counts as
-// modified even when nothing changed; the timing panel is left alone.
+// are emptied or open their loop dialog instead. One undo step; steps of one
+// cell in a row merge. The session counts as modified even when nothing
+// changed; the timing panel is left alone.
 void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction);

@@ -8,6 +8,7 @@
 #include "session/NewSession.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,24 +20,26 @@ namespace {
 class FileCommandsTest : public ::testing::Test
 {
 protected:
-    FileCommandsTest()
+    static Session unnamedSession()
     {
+        Session session;
         session.name = u"unnamed"_s;
         session.cells.setColumn(0, newSessionColumn(PulsedSession));
+        return session;
     }
 
-    SessionContext context() { return {session, prompter, view}; }
+    SessionContext context() { return {document, prompter, view}; }
     QString path(const QString &name) const { return dir.filePath(name); }
     // The session as saved in name; it becomes the session's file.
     void saveAs(const QString &name)
     {
-        session.fileName = path(name);
-        ASSERT_TRUE(writeSessionFile(session, prompter));
+        document.setFileName(path(name));
+        ASSERT_TRUE(writeSessionFile(document.session(), prompter));
     }
 
     QTemporaryDir dir;
-    Session session;
-    RecordingView view;
+    SessionDocument document{unnamedSession()};
+    RecordingView view{document};
     ScriptedPrompter prompter;
 };
 
@@ -58,18 +61,18 @@ TEST_F(FileCommandsTest, QuerySaveModifiedNamesTheFileWithoutItsFolder)
     } cases[] = {{"", "Session  has been modified. Save it?"}, {"A.LSS", "Session A.LSS has been modified. Save it?"}};
     for (const auto &c : cases) {
         ScriptedPrompter asked;
-        session.fileName = *c.file ? path(QString::fromLatin1(c.file)) : QString();
-        session.modified = 1;
+        document.setFileName(*c.file ? path(QString::fromLatin1(c.file)) : QString());
+        document.markModified();
         asked.answerYesNo(false);
-        EXPECT_TRUE(FileCommands::maybeSave({session, asked, view}));
+        EXPECT_TRUE(FileCommands::maybeSave({document, asked, view}));
         EXPECT_EQ(asked.log, QStringList(u"confirm: "_s + QString::fromLatin1(c.question)));
-        EXPECT_EQ(session.modified, 0);
+        EXPECT_EQ(document.isModified(), 0);
     }
 }
 
 TEST_F(FileCommandsTest, AnUnmodifiedSessionIsNotAskedAbout)
 {
-    session.modified = 0;
+    document.dropChanges();
     EXPECT_TRUE(FileCommands::maybeSave(context()));
     EXPECT_TRUE(FileCommands::maybeSave(context()));
     EXPECT_TRUE(prompter.log.isEmpty());
@@ -93,27 +96,27 @@ TEST_F(FileCommandsTest, CloseQueryAllowsClosingOnlyWithoutUnsavedChanges)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.fileName.clear();
-        session.modified = 1;
+        document.setFileName(QString());
+        document.markModified();
         prompter.answerYesNo(c.yes);
         if (c.yes)
             view.saveFileNames.push_back(c.saveAnswer);
         EXPECT_EQ(FileCommands::maybeSave(context()), c.mayClose);
-        EXPECT_EQ(session.modified, c.mayClose ? 0 : 1);
+        EXPECT_EQ(document.isModified(), c.mayClose ? 0 : 1);
     }
 }
 
 TEST_F(FileCommandsTest, YesToThePromptOpensSaveAsWithTheFullPath)
 {
     saveAs(u"A.LSS"_s);
-    session.modified = 1;
+    document.markModified();
     prompter.answerYesNo(true);
     view.saveFileNames.push_back(path(u"A.LSS"_s));
-    session.cells.setCell(0, 9, u"85"_s);
+    document.edit({}, [&](Session &edited) { edited.cells.setCell(0, 9, u"85"_s); });
     EXPECT_TRUE(FileCommands::maybeSave(context()));
     ASSERT_EQ(view.saveRequests.size(), 1);
     expectSessionFileDialog(view.saveRequests.first(), u"Save File As"_s, path(u"A.LSS"_s));
-    EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), sessionFileBytes(session));
+    EXPECT_EQ(readFileBytes(path(u"A.LSS"_s)), sessionFileBytes(document.session()));
 }
 
 TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
@@ -134,23 +137,23 @@ TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         prompter.errors.clear();
-        session.fileName = path(u"own.LSS"_s);
-        session.modified = 0;
-        session.cells.setCell(0, 9, QString::number(volume += 14));
+        document.setFileName(path(u"own.LSS"_s));
+        document.dropChanges();
+        document.edit({}, [&](Session &edited) { edited.cells.setCell(0, 9, QString::number(volume += 14)); });
         const QString chosen = path(QString::fromLatin1(c.chosen));
         const QByteArray before = QFile::exists(chosen) ? readFileBytes(chosen) : QByteArray();
         view.saveFileNames.push_back(chosen);
         FileCommands::saveFileAs(context());
         if (c.written) {
             EXPECT_TRUE(prompter.errors.isEmpty());
-            EXPECT_EQ(readFileBytes(chosen), sessionFileBytes(session));
-            EXPECT_EQ(session.fileName, chosen);
-            EXPECT_EQ(session.modified, 0);
+            EXPECT_EQ(readFileBytes(chosen), sessionFileBytes(document.session()));
+            EXPECT_EQ(document.session().fileName, chosen);
+            EXPECT_EQ(document.isModified(), 0);
         } else {
             EXPECT_EQ(prompter.errors, QStringList(u"File Exists"_s));
             EXPECT_EQ(readFileBytes(chosen), before);
-            EXPECT_EQ(session.fileName, path(u"own.LSS"_s));
-            EXPECT_EQ(session.modified, 1);
+            EXPECT_EQ(document.session().fileName, path(u"own.LSS"_s));
+            EXPECT_EQ(document.isModified(), 1);
         }
     }
 }
@@ -160,49 +163,49 @@ TEST_F(FileCommandsTest, CancelledSaveAsMarksTheSessionModified)
     saveAs(u"A.LSS"_s);
     view.saveFileNames.push_back(QString());
     FileCommands::saveFileAs(context());
-    EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(session.fileName, path(u"A.LSS"_s));
+    EXPECT_EQ(document.isModified(), 1);
+    EXPECT_EQ(document.session().fileName, path(u"A.LSS"_s));
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyWithoutOne)
 {
     view.saveFileNames.push_back(path(u"first.LSS"_s));
-    session.modified = 1;
+    document.markModified();
     FileCommands::saveFile(context());
     EXPECT_EQ(view.saveRequests.size(), 1);
     EXPECT_EQ(view.saveRequests.first().initialFileName, QString());
-    EXPECT_EQ(session.fileName, path(u"first.LSS"_s));
+    EXPECT_EQ(document.session().fileName, path(u"first.LSS"_s));
 
-    session.cells.setCell(0, 9, u"14"_s);
-    session.modified = 1;
+    document.edit({}, [&](Session &edited) { edited.cells.setCell(0, 9, u"14"_s); });
+    document.markModified();
     FileCommands::saveFile(context());
     EXPECT_EQ(view.saveRequests.size(), 1);
-    EXPECT_EQ(session.modified, 0);
-    EXPECT_EQ(readFileBytes(path(u"first.LSS"_s)), sessionFileBytes(session));
+    EXPECT_EQ(document.isModified(), 0);
+    EXPECT_EQ(readFileBytes(path(u"first.LSS"_s)), sessionFileBytes(document.session()));
 }
 
 TEST_F(FileCommandsTest, SaveAsThatCannotWriteKeepsTheNewNameAndTheFlag)
 {
-    session.modified = 0;
+    document.dropChanges();
     const QString unwritable = path(u"missing folder/x.LSS"_s);
     view.saveFileNames.push_back(unwritable);
     FileCommands::saveFileAs(context());
     ASSERT_EQ(prompter.errors.size(), 1);
     EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file"_s));
-    EXPECT_EQ(session.fileName, unwritable);
-    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(document.session().fileName, unwritable);
+    EXPECT_EQ(document.isModified(), 0);
 }
 
 TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
 {
-    session.modified = 0;
-    session.fileName = path(u"current.LSS"_s);
+    document.dropChanges();
+    document.setFileName(path(u"current.LSS"_s));
     view.openFileNames.push_back(testDataPath(u"new_dual.LSS"_s));
     FileCommands::openFile(context());
     ASSERT_EQ(view.openRequests.size(), 1);
     expectSessionFileDialog(view.openRequests.first(), u"Select File to Read"_s, path(u"current.LSS"_s));
-    EXPECT_EQ(session.fileName, testDataPath(u"new_dual.LSS"_s));
-    EXPECT_EQ(session.kind, DualBinauralSession);
+    EXPECT_EQ(document.session().fileName, testDataPath(u"new_dual.LSS"_s));
+    EXPECT_EQ(document.session().kind, DualBinauralSession);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -210,29 +213,29 @@ TEST_F(FileCommandsTest, OpenOfNothingOrOfAMissingFileChangesNothing)
 {
     for (const QString &answer : {QString(), path(u"missing.LSS"_s)}) {
         prompter.errors.clear();
-        session.modified = 0;
+        document.dropChanges();
         view.openFileNames.push_back(answer);
         FileCommands::openFile(context());
         EXPECT_EQ(prompter.errors, answer.isEmpty() ? QStringList() : QStringList(u"No Such File"_s));
-        EXPECT_EQ(session.name, u"unnamed"_s);
+        EXPECT_EQ(document.session().name, u"unnamed"_s);
         EXPECT_FALSE(view.sessionShown);
     }
 }
 
 TEST_F(FileCommandsTest, OpenStopsWhenTheChangesCouldNotBeSaved)
 {
-    session.modified = 1;
+    document.markModified();
     prompter.answerYesNo(true);
     view.saveFileNames.push_back(QString());
     FileCommands::openFile(context());
     EXPECT_TRUE(view.openRequests.isEmpty());
-    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(document.isModified(), 1);
 
     prompter.answerYesNo(false);
     view.openFileNames.push_back(testDataPath(u"new_pulsed.LSS"_s));
     FileCommands::openFile(context());
     EXPECT_EQ(view.openRequests.size(), 1);
-    EXPECT_EQ(session.fileName, testDataPath(u"new_pulsed.LSS"_s));
+    EXPECT_EQ(document.session().fileName, testDataPath(u"new_pulsed.LSS"_s));
 }
 
 TEST_F(FileCommandsTest, OnlyFilesReadOrWrittenInFullAreNamedForRecentFiles)
@@ -253,16 +256,16 @@ TEST_F(FileCommandsTest, OnlyFilesReadOrWrittenInFullAreNamedForRecentFiles)
 
 TEST_F(FileCommandsTest, StartupFileIsReadOnceWithoutAPrompt)
 {
-    session.modified = 1;
+    document.markModified();
     QString startup = testDataPath(u"described.LSS"_s);
     FileCommands::openStartupFile(context(), startup);
     EXPECT_TRUE(startup.isEmpty());
-    EXPECT_EQ(session.cells.columnCount(), 3);
+    EXPECT_EQ(document.cells().columnCount(), 3);
     EXPECT_TRUE(prompter.log.isEmpty());
 
-    session.cells.setColumnCount(1);
+    document.edit({}, [&](Session &edited) { edited.cells.setColumnCount(1); });
     FileCommands::openStartupFile(context(), startup);
-    EXPECT_EQ(session.cells.columnCount(), 1);
+    EXPECT_EQ(document.cells().columnCount(), 1);
 }
 
 TEST_F(FileCommandsTest, UnreadableStartupFileIsReportedOnce)
@@ -289,25 +292,25 @@ TEST_F(FileCommandsTest, NameSession)
                  {"Cancel of a modified session", std::nullopt, 1, u"unnamed"_s, 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.name = u"unnamed"_s;
-        session.modified = c.modifiedBefore;
-        view.caption = sessionCaption(session.name, true);
+        document.edit({}, [&](Session &edited) { edited.name = u"unnamed"_s; });
+        if (c.modifiedBefore)
+            document.markModified();
+        else
+            document.dropChanges();
         view.sessionNames.push_back(c.answer);
         FileCommands::renameSession(context());
         EXPECT_EQ(view.nameEntries.last(), u"unnamed"_s);
-        EXPECT_EQ(session.name, c.nameAfter);
-        EXPECT_EQ(session.modified, c.modifiedAfter);
-        EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(c.nameAfter));
+        EXPECT_EQ(document.session().name, c.nameAfter);
+        EXPECT_EQ(document.isModified(), c.modifiedAfter);
     }
-    EXPECT_TRUE(sessionFileBytes(session).startsWith(";unnamed\r\n"));
+    EXPECT_TRUE(sessionFileBytes(document.session()).startsWith(";unnamed\r\n"));
 }
 
 TEST_F(FileCommandsTest, EmptyNameIsWrittenAsASemicolonAlone)
 {
     view.sessionNames.push_back(QString());
     FileCommands::renameSession(context());
-    EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - ()"_s);
-    EXPECT_TRUE(sessionFileBytes(session).startsWith(";\r\n1\t"));
+    EXPECT_TRUE(sessionFileBytes(document.session()).startsWith(";\r\n1\t"));
 }
 
 TEST_F(FileCommandsTest, SessionDescriptionIsTakenOnlyWhenChangedAndConfirmed)
@@ -325,12 +328,12 @@ TEST_F(FileCommandsTest, SessionDescriptionIsTakenOnlyWhenChangedAndConfirmed)
                  {"Cancel after a change", {false, true, edited}, before, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        session.descriptionLines = before;
-        session.modified = 0;
+        document.edit({}, [&](Session &edited) { edited.descriptionLines = before; });
+        document.dropChanges();
         view.descriptionAnswers.push_back(c.answer);
         FileCommands::editDescription(context());
         EXPECT_EQ(view.descriptionsShown.last(), before);
-        EXPECT_EQ(session.descriptionLines, c.after);
-        EXPECT_EQ(session.modified, c.modifiedAfter);
+        EXPECT_EQ(document.session().descriptionLines, c.after);
+        EXPECT_EQ(document.isModified(), c.modifiedAfter);
     }
 }

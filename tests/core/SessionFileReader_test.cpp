@@ -6,6 +6,7 @@
 #include "files/SessionFileParser.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "session/ValueLists.h"
 
 #include <QFile>
@@ -139,22 +140,24 @@ std::vector<ReaderCase> readerCases()
 
 struct ReadResult
 {
-    Session session;
-    RecordingView view;
+    SessionDocument document;
+    const Session &session = document.session();
+    RecordingView view{document};
     ScriptedPrompter prompter;
     bool opened = false;
 };
 
 // A session that held something else, so that nothing of it may survive.
-void fillWithOtherSession(Session &session)
+void fillWithOtherSession(SessionDocument &document)
 {
+    Session session;
     session.cells.setColumnCount(3);
     for (int column = 0; column < 3; ++column) {
         for (int row = 0; row < SessionGrid::RowCount; ++row)
             session.cells.setCell(column, row, u"old"_s);
     }
     session.descriptionLines = {u"old"_s};
-    session.modified = 1;
+    document.replace(session, true);
 }
 
 void readBytes(ReadResult &result, const QByteArray &bytes)
@@ -162,7 +165,7 @@ void readBytes(ReadResult &result, const QByteArray &bytes)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"case.LSS"_s);
     writeFileBytes(path, bytes);
-    result.opened = readSessionFile({result.session, result.prompter, result.view}, path);
+    result.opened = readSessionFile({result.document, result.prompter, result.view}, path);
     EXPECT_EQ(result.session.fileName, path);
 }
 } // namespace
@@ -172,7 +175,7 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
     for (const ReaderCase &c : readerCases()) {
         SCOPED_TRACE(c.name);
         ReadResult result;
-        fillWithOtherSession(result.session);
+        fillWithOtherSession(result.document);
         readBytes(result, c.file);
         const Session &session = result.session;
         ASSERT_TRUE(result.opened);
@@ -190,9 +193,8 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
 
         // Whatever the file, the window is complete and holds nothing old.
         EXPECT_TRUE(result.view.sessionShown);
-        EXPECT_EQ(result.view.caption, sessionCaption(session.name, true));
         EXPECT_EQ(result.view.selected, (CellPos{0, 1}));
-        EXPECT_EQ(session.modified, 0);
+        EXPECT_FALSE(result.document.isModified());
         EXPECT_NE(session.descriptionLines, QStringList{u"old"_s});
         for (int column = 0; column < session.cells.columnCount(); ++column) {
             EXPECT_EQ(session.cells.cell(column, 0), QString::number(column + 1));
@@ -243,7 +245,7 @@ TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
     };
     for (const auto &c : cases) {
         ReadResult result;
-        EXPECT_EQ(readSessionFile({result.session, result.prompter, result.view}, c.path), c.opened) << c.path;
+        EXPECT_EQ(readSessionFile({result.document, result.prompter, result.view}, c.path), c.opened) << c.path;
         EXPECT_EQ(result.prompter.errors, c.errors);
     }
 }
@@ -266,7 +268,9 @@ TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
 {
     for (const int before : {PulsedSession, DualBinauralSession}) {
         ReadResult result;
-        result.session.kind = before;
+        Session kind;
+        kind.kind = before;
+        result.document.replace(kind, false);
         readBytes(result, lines({";n", ";no segment"}));
         EXPECT_EQ(result.session.kind, before);
         EXPECT_EQ(result.session.cells.cell(0, 2), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
@@ -283,36 +287,39 @@ TEST(SessionFileReader, AFileThatCannotBeOpenedChangesNothing)
         QString reason;
     } cases[] = {{missing, u"No such file or directory"_s}, {dir.path(), QString()}};
     for (const auto &c : cases) {
-        Session session;
-        session.name = u"kept"_s;
-        session.modified = 1;
-        RecordingView view;
+        Session kept;
+        kept.name = u"kept"_s;
+        SessionDocument document(kept);
+        document.markModified();
+        RecordingView view(document);
+        const Session &session = document.session();
         ScriptedPrompter prompter;
-        EXPECT_FALSE(readSessionFile({session, prompter, view}, c.path));
+        EXPECT_FALSE(readSessionFile({document, prompter, view}, c.path));
         ASSERT_EQ(prompter.errors.size(), 1);
         EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot open file \"%1\". %2"_s.arg(c.path, c.reason)))
             << prompter.errors.first();
         EXPECT_EQ(session.name, u"kept"_s);
-        EXPECT_EQ(session.modified, 1);
+        EXPECT_TRUE(document.isModified());
         EXPECT_FALSE(view.sessionShown);
     }
 }
 
 TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
 {
-    Session session;
-    session.modified = 1;
-    RecordingView view;
+    SessionDocument document;
+    document.markModified();
+    RecordingView view(document);
+    const Session &session = document.session();
     ScriptedPrompter prompter;
     const QString path = testDataPath(u"described.LSS"_s);
-    ASSERT_TRUE(readSessionFile({session, prompter, view}, path));
+    ASSERT_TRUE(readSessionFile({document, prompter, view}, path));
 
     EXPECT_EQ(session.name, u"Café € “Theta”"_s);
     EXPECT_EQ(session.descriptionLines, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
     ASSERT_EQ(session.cells.columnCount(), 3);
-    EXPECT_EQ(view.timing().lines, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
-    EXPECT_EQ(view.timing().totalSeconds, 390);
-    EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
+    EXPECT_EQ(view.timing().lines(), QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
+    EXPECT_EQ(view.timing().totalSeconds(), 390);
+    EXPECT_FALSE(document.isModified());
     EXPECT_EQ(view.selected, (CellPos{0, 1}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }

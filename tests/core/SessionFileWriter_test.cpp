@@ -7,6 +7,7 @@
 #include "session/NewSession.h"
 #include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 
 #include "session/ValueLists.h"
 
@@ -94,10 +95,8 @@ TEST(SessionFileWriter, SaveWritesTheFileAndClearsModified)
     QTemporaryDir dir;
     Session session = newSession(PulsedSession);
     session.fileName = dir.filePath(u"A.LSS"_s);
-    session.modified = 1;
     ScriptedPrompter prompter;
     ASSERT_TRUE(writeSessionFile(session, prompter));
-    EXPECT_EQ(session.modified, 0);
     EXPECT_EQ(fileBytes(session.fileName), fileBytes(testDataPath(u"new_pulsed.LSS"_s)));
     EXPECT_TRUE(prompter.log.isEmpty());
 }
@@ -105,11 +104,12 @@ TEST(SessionFileWriter, SaveWritesTheFileAndClearsModified)
 TEST(SessionFileWriter, ReadAndWrittenAgainGivesTheSameBytes)
 {
     for (const char *fixture : {"new_pulsed.LSS", "new_dual.LSS", "described.LSS"}) {
-        Session session;
-        RecordingView view;
+        SessionDocument document;
+        RecordingView view(document);
+        const Session &session = document.session();
         ScriptedPrompter prompter;
         const QString path = testDataPath(QString::fromLatin1(fixture));
-        ASSERT_TRUE(readSessionFile({session, prompter, view}, path));
+        ASSERT_TRUE(readSessionFile({document, prompter, view}, path));
         EXPECT_EQ(sessionFileBytes(session), fileBytes(path)) << fixture;
         EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
     }
@@ -163,9 +163,10 @@ TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
         saved.fileName = dir.filePath(u"trip.LSS"_s);
         ScriptedPrompter prompter;
         ASSERT_TRUE(writeSessionFile(saved, prompter));
-        Session read;
-        RecordingView view;
-        ASSERT_TRUE(readSessionFile({read, prompter, view}, saved.fileName));
+        SessionDocument document;
+        RecordingView view(document);
+        ASSERT_TRUE(readSessionFile({document, prompter, view}, saved.fileName));
+        const Session &read = document.session();
         EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u'|');
         EXPECT_EQ(read.name, written.name);
         EXPECT_EQ(read.descriptionLines, written.descriptionLines);
@@ -190,13 +191,11 @@ TEST(SessionFileWriter, AFileThatCannotBeCreatedIsReported)
 {
     Session session = newSession(PulsedSession);
     session.fileName = u"/nonexistent-folder/A.LSS"_s;
-    session.modified = 1;
     ScriptedPrompter prompter;
     EXPECT_FALSE(writeSessionFile(session, prompter));
     ASSERT_EQ(prompter.errors.size(), 1);
     EXPECT_TRUE(prompter.errors.first().startsWith(u"Cannot create file \"/nonexistent-folder/A.LSS\". "_s))
         << prompter.errors.first();
-    EXPECT_EQ(session.modified, 1);
 }
 
 TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
@@ -206,7 +205,6 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
     writeFileBytes(path, readFileBytes(testDataPath(u"described.LSS"_s)));
     Session session = variedSession(PulsedSession, 1000);
     session.fileName = path;
-    session.modified = 1;
     ScriptedPrompter prompter;
 
     // Files may grow to 4 KiB only, and exceeding it is an error rather than a signal.
@@ -222,7 +220,6 @@ TEST(SessionFileWriter, ASaveThatFailsPartWayKeepsTheOldFile)
 
     EXPECT_FALSE(written);
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
-    EXPECT_EQ(session.modified, 1);
     EXPECT_EQ(readFileBytes(path), readFileBytes(testDataPath(u"described.LSS"_s)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(u"A.LSS"_s));
 }
@@ -255,12 +252,10 @@ TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
         disk.addFiller(c.full);
         Session session = variedSession(PulsedSession, c.segments);
         session.fileName = path;
-        session.modified = 1;
         ScriptedPrompter prompter;
 
         EXPECT_EQ(writeSessionFile(session, prompter), c.saved);
         EXPECT_EQ(readFileBytes(path), c.saved ? sessionFileBytes(session) : old);
-        EXPECT_EQ(session.modified, c.saved ? 0 : 1);
         EXPECT_EQ(prompter.errors, c.saved ? QStringList() : QStringList(u"Stream write error"_s));
         EXPECT_EQ(QFile::permissions(path), permissions);
     }
@@ -270,10 +265,8 @@ TEST(SessionFileWriter, ADeviceIsWrittenNeverReplaced)
 {
     Session session = newSession(PulsedSession);
     session.fileName = u"/dev/full"_s;
-    session.modified = 1;
     ScriptedPrompter prompter;
     EXPECT_FALSE(writeSessionFile(session, prompter));
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
-    EXPECT_EQ(session.modified, 1);
     EXPECT_FALSE(QFileInfo(u"/dev/full"_s).isFile());
 }

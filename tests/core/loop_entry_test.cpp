@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "session/ValueStepping.h"
 
 #include <gtest/gtest.h>
@@ -85,28 +86,29 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
             putLoop(session.cells, loop[0], loop[1], loop[2]);
         const int initial = session.cells.cell(c.column, c.row).toInt();
         ScriptedPrompter prompter;
-        RecordingView view;
+        SessionDocument document(session);
+        RecordingView view(document);
         if (c.asks)
             prompter.answerInput(c.entry ? std::optional<QString>(QString::fromLatin1(*c.entry)) : std::nullopt);
 
-        stepValue({session, prompter, view}, {c.column, c.row}, direction);
+        stepValue({document, prompter, view}, {c.column, c.row}, direction);
 
-        EXPECT_EQ(row(session.cells, 13), expand(c.loopSegs));
-        EXPECT_EQ(row(session.cells, 14), expand(c.loopTimes));
+        EXPECT_EQ(row(document.cells(), 13), expand(c.loopSegs));
+        EXPECT_EQ(row(document.cells(), 14), expand(c.loopTimes));
         QStringList errors;
         for (const char *e : c.errors)
             errors.append(QString::fromLatin1(e));
         EXPECT_EQ(prompter.errors, errors);
-        EXPECT_EQ(sessionInvariantFault(session.cells), QString());
+        EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
         const QString caption = c.row == 13 ? u"Enter Loop Segments|Range 0-15|"_s : u"Enter Loop Times|Range 2-15|"_s;
         EXPECT_EQ(prompter.log.filter(u"input: "_s),
                   c.asks ? QStringList{u"input: "_s + caption + QString::number(initial)} : QStringList());
         // Refreshed for the segment after an answer, not after a refusal.
         EXPECT_EQ(view.timingChangedCount, c.asks ? 1 : 0);
         if (c.asks) {
-            EXPECT_TRUE(view.timing().lines.first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
+            EXPECT_TRUE(view.timing().lines().first().startsWith(u"Segment %1 start time"_s.arg(c.column + 1)));
         }
-        EXPECT_EQ(session.modified, 1);
+        EXPECT_EQ(document.isModified(), 1);
     }
 }
 

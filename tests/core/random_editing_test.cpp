@@ -121,7 +121,7 @@ void run(Command command, const SessionContext &context, const CellPos &cell, Se
     case StepUp: stepValue(context, cell, StepDirection::Up); break;
     case StepDown: stepValue(context, cell, StepDirection::Down); break;
     case New: newSegment(context); break;
-    case Copy: copySegment(context.session.cells, cell.column, clipboard); break;
+    case Copy: copySegment(context.document.cells(), cell.column, clipboard); break;
     case Cut: cutSegment(context, cell.column, clipboard); break;
     case Paste: pasteSegment(context, cell.column, clipboard); break;
     case Insert: insertSegment(context, cell.column); break;
@@ -150,16 +150,16 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
     int commandsRun = 0;
     for (unsigned seed = 1; seed <= 24; ++seed) {
         std::mt19937 random(seed);
-        SessionDocument document;
-        Session &session = document.session();
-        session = randomSession(random);
-        session.name = u"named"_s;
-        session.descriptionLines = {u"first"_s};
+        Session start = randomSession(random);
+        start.name = u"named"_s;
+        start.descriptionLines = {u"first"_s};
+        SessionDocument document(start);
+        const Session &session = document.session();
         const QStringList original = dataOf(session);
         ASSERT_EQ(sessionInvariantFault(session.cells), QString()) << "seed " << seed;
         RandomPrompter prompter(random);
-        RecordingView view;
-        const SessionContext context{session, prompter, view};
+        RecordingView view(document);
+        const SessionContext context{document, prompter, view};
         SegmentClipboard clipboard;
         for (int step = 0; step < 400; ++step, ++commandsRun) {
             // Stepping is half the work, and loop rows a third of the stepping.
@@ -168,13 +168,11 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
             const int row = random() % 3 == 0 ? 13 + randomIndex(random, 2) : 1 + randomIndex(random, 14);
             const CellPos cell{randomIndex(random, session.cells.columnCount()), row};
             const SessionGrid before = session.cells;
-            const int modifiedBefore = session.modified;
+            const bool modifiedBefore = document.isModified();
             prompter.errors.clear();
             prompter.lastAnswer = false;
             try {
-                const EditStep editStep{QString::number(command), cell, 0,
-                                        command <= StepDown ? EditStep::ValueStep : EditStep::NoMerge};
-                document.edit(editStep, [&] { run(command, context, cell, clipboard); });
+                run(command, context, cell, clipboard);
             } catch (const ConversionError &e) {
                 FAIL() << "seed " << seed << " step " << step << ": " << e.message();
             }
@@ -185,7 +183,7 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
             if (refused) {
                 ASSERT_TRUE(sameCells(session.cells, before)) << "seed " << seed << " step " << step;
                 if (command != StepUp && command != StepDown) {
-                    ASSERT_EQ(session.modified, modifiedBefore);
+                    ASSERT_EQ(document.isModified(), modifiedBefore);
                 }
             }
             int grown = 0;
@@ -196,15 +194,14 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
             ASSERT_EQ(session.cells.columnCount(), before.columnCount() + grown)
                 << "seed " << seed << " step " << step << " command " << command;
             if (step % 97 == 0)
-                document.edit({u"Name Session"_s}, [&] { session.name += u"+"_s; });
+                document.edit({u"Name Session"_s}, [](Session &named) { named.name += u"+"_s; });
         }
         const QStringList final = dataOf(session);
-        QUndoStack &history = document.undoStack();
-        while (history.canUndo())
-            history.undo();
+        while (document.canUndo())
+            document.undo();
         EXPECT_EQ(dataOf(session), original) << "seed " << seed;
-        while (history.canRedo())
-            history.redo();
+        while (document.canRedo())
+            document.redo();
         EXPECT_EQ(dataOf(session), final) << "seed " << seed;
     }
     EXPECT_EQ(commandsRun, 24 * 400);

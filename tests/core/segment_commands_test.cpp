@@ -8,6 +8,7 @@
 #include "session/SegmentClipboard.h"
 #include "session/SegmentCommands.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -75,19 +76,20 @@ TEST_P(SegmentRefusalTest, LeavesTheSessionAlone)
     const QStringList copied = clipboard.cells;
     const Session before = session;
     ScriptedPrompter prompter;
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
 
-    r.command({session, prompter, view}, r.column, clipboard);
+    r.command({document, prompter, view}, r.column, clipboard);
 
     EXPECT_EQ(prompter.log, QStringList{u"error: "_s + QString::fromLatin1(r.message)});
-    EXPECT_TRUE(sameCells(session.cells, before.cells));
-    EXPECT_EQ(session.modified, 0);
+    EXPECT_TRUE(sameCells(document.cells(), before.cells));
+    EXPECT_EQ(document.isModified(), 0);
     EXPECT_EQ(clipboard.cells, copied);
     if (r.startSeconds == NoRefresh) {
         EXPECT_EQ(view.timingChangedCount, 0);
     } else {
         EXPECT_EQ(view.timingChangedCount, 1);
-        EXPECT_EQ(view.timing().lines.first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
+        EXPECT_EQ(view.timing().lines().first(), u"Segment %1 start time 0:%2"_s.arg(r.column + 1).arg(r.startSeconds));
     }
 }
 
@@ -99,22 +101,22 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
     for (const Command command : {newAt, pasteAt, insertAt}) {
         Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
         ScriptedPrompter prompter;
-        RecordingView view;
+        SessionDocument document(session);
+        RecordingView view(document);
         SegmentClipboard clipboard;
-        command({session, prompter, view}, 5, clipboard);
+        command({document, prompter, view}, 5, clipboard);
         EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
-        EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments);
-        EXPECT_EQ(session.modified, 0);
-        // Only New Segment scrolls, and it does even when refused.
-        EXPECT_EQ(view.scrollCount, command == newAt ? 1 : 0);
+        EXPECT_EQ(document.cells().columnCount(), SessionGrid::MaxSegments);
+        EXPECT_EQ(document.isModified(), 0);
     }
     Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
     SegmentClipboard clipboard;
-    cutSegment({session, prompter, view}, 999, clipboard);
-    EXPECT_EQ(session.cells.columnCount(), SessionGrid::MaxSegments - 1);
+    cutSegment({document, prompter, view}, 999, clipboard);
+    EXPECT_EQ(document.cells().columnCount(), SessionGrid::MaxSegments - 1);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 1000 ?"_s});
 }
 
@@ -127,35 +129,36 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
     const QStringList fifth = columnTexts(session.cells, 4);
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
-    RecordingView view;
-    const SessionContext context{session, prompter, view};
+    SessionDocument document(session);
+    RecordingView view(document);
+    const SessionContext context{document, prompter, view};
     SegmentClipboard clipboard;
 
     cutSegment(context, 3, clipboard);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
     EXPECT_EQ(clipboard.cells, cut);
     EXPECT_EQ(clipboard.cells.first(), u"4"_s);
-    EXPECT_EQ(session.cells.columnCount(), 5);
-    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(document.cells().columnCount(), 5);
+    EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
     QStringList shifted = fifth;
     shifted[0] = u"4"_s;
-    EXPECT_EQ(columnTexts(session.cells, 3), shifted);
-    EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(view.timing().lines.first(), u"Segment 4 start time 0:30"_s);
+    EXPECT_EQ(columnTexts(document.cells(), 3), shifted);
+    EXPECT_EQ(document.isModified(), 1);
+    EXPECT_EQ(view.timing().lines().first(), u"Segment 4 start time 0:30"_s);
 
-    session.modified = 0;
+    document.dropChanges();
     pasteSegment(context, 1, clipboard);
-    EXPECT_EQ(session.cells.columnCount(), 6);
-    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(document.cells().columnCount(), 6);
+    EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
     QStringList pasted = cut;
     pasted[0] = u"2"_s;
-    EXPECT_EQ(columnTexts(session.cells, 1), pasted);
-    EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
+    EXPECT_EQ(columnTexts(document.cells(), 1), pasted);
+    EXPECT_EQ(document.isModified(), 1);
+    EXPECT_EQ(view.timing().lines(), (QStringList{u"Segment 2 start time 0:10"_s, u"Session total time 2:50"_s}));
     // The clipboard keeps its segment for another paste.
     pasteSegment(context, 1, clipboard);
-    EXPECT_EQ(session.cells.columnCount(), 7);
-    EXPECT_EQ(columnTexts(session.cells, 1), pasted);
+    EXPECT_EQ(document.cells().columnCount(), 7);
+    EXPECT_EQ(columnTexts(document.cells(), 1), pasted);
 }
 
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
@@ -164,13 +167,14 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
     const Session before = session;
     ScriptedPrompter prompter;
     prompter.answerOkCancel(false);
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
     SegmentClipboard clipboard;
-    cutSegment({session, prompter, view}, 2, clipboard);
-    EXPECT_TRUE(sameCells(session.cells, before.cells));
+    cutSegment({document, prompter, view}, 2, clipboard);
+    EXPECT_TRUE(sameCells(document.cells(), before.cells));
     EXPECT_TRUE(clipboard.isEmpty());
-    EXPECT_EQ(session.modified, 0);
-    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
+    EXPECT_EQ(document.isModified(), 0);
+    EXPECT_EQ(view.timing().lines(), (QStringList{u"Segment 3 start time 0:20"_s, u"Session total time 0:30"_s}));
 }
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
@@ -178,11 +182,12 @@ TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
     Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
     SegmentClipboard clipboard;
-    cutSegment({session, prompter, view}, 2, clipboard);
-    EXPECT_EQ(session.cells.columnCount(), 2);
-    EXPECT_EQ(view.timing().lines, (QStringList{u"Session total time 0:20"_s, QString()}));
+    cutSegment({document, prompter, view}, 2, clipboard);
+    EXPECT_EQ(document.cells().columnCount(), 2);
+    EXPECT_EQ(view.timing().lines(), (QStringList{u"Session total time 0:20"_s, QString()}));
 }
 
 // Insert after a loop puts the new segment between the loop and the
@@ -193,25 +198,26 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     session.cells.setCell(4, 11, u"seg"_s);
     const QStringList sixth = columnTexts(session.cells, 5);
     ScriptedPrompter prompter;
-    RecordingView view;
-    insertSegment({session, prompter, view}, 5);
+    SessionDocument document(session);
+    RecordingView view(document);
+    insertSegment({document, prompter, view}, 5);
 
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
-    ASSERT_EQ(session.cells.columnCount(), 8);
-    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
+    ASSERT_EQ(document.cells().columnCount(), 8);
+    EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
     for (int column = 2; column <= 4; ++column)
-        EXPECT_EQ(session.cells.cell(column, 14), u"2"_s);
-    QStringList inserted = columnTexts(session.cells, 4);
+        EXPECT_EQ(document.cells().cell(column, 14), u"2"_s);
+    QStringList inserted = columnTexts(document.cells(), 4);
     inserted[0] = u"6"_s;
     inserted[11] = u"none"_s;
     inserted[13] = u"0"_s;
     inserted[14] = u"0"_s;
-    EXPECT_EQ(columnTexts(session.cells, 5), inserted);
+    EXPECT_EQ(columnTexts(document.cells(), 5), inserted);
     QStringList moved = sixth;
     moved[0] = u"7"_s;
-    EXPECT_EQ(columnTexts(session.cells, 6), moved);
-    EXPECT_EQ(session.modified, 1);
-    EXPECT_EQ(view.timing().lines.first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
+    EXPECT_EQ(columnTexts(document.cells(), 6), moved);
+    EXPECT_EQ(document.isModified(), 1);
+    EXPECT_EQ(view.timing().lines().first(), u"Segment 6 start time 0:%1"_s.arg(1 + 2 + 2 * (3 + 4 + 5)));
 }
 
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
@@ -219,16 +225,17 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
     for (const int kind : {PulsedSession, DualBinauralSession}) {
         Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
         pasted.cells.setCell(0, 12, u"jump"_s);
-        Session inserted = pasted;
+        SessionDocument pastedInto(pasted);
+        SessionDocument insertedInto(pasted);
         ScriptedPrompter prompter;
-        RecordingView view;
+        RecordingView view(pastedInto);
         const SegmentClipboard nothingCopied;
-        pasteSegment({pasted, prompter, view}, 1, nothingCopied);
-        insertSegment({inserted, prompter, view}, 1);
-        EXPECT_TRUE(sameCells(pasted.cells, inserted.cells));
-        EXPECT_EQ(pasted.cells.columnCount(), 5);
-        EXPECT_EQ(pasted.cells.cell(1, 12), kind == DualBinauralSession ? u"ramp"_s : QString());
-        EXPECT_EQ(pasted.modified, 1);
+        pasteSegment({pastedInto, prompter, view}, 1, nothingCopied);
+        insertSegment({insertedInto, prompter, view}, 1);
+        EXPECT_TRUE(sameCells(pastedInto.cells(), insertedInto.cells()));
+        EXPECT_EQ(pastedInto.cells().columnCount(), 5);
+        EXPECT_EQ(pastedInto.cells().cell(1, 12), kind == DualBinauralSession ? u"ramp"_s : QString());
+        EXPECT_TRUE(pastedInto.isModified());
     }
 }
 
@@ -240,15 +247,16 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
     session.cells.setCell(1, 6, u"r-3"_s);
     putLoop(session.cells, 1, 2, 4);
     ScriptedPrompter prompter;
-    RecordingView view;
-    const SessionContext context{session, prompter, view};
+    SessionDocument document(session);
+    RecordingView view(document);
+    const SessionContext context{document, prompter, view};
     SegmentClipboard clipboard;
-    copySegment(session.cells, 1, clipboard);
-    QStringList copied = columnTexts(session.cells, 1);
+    copySegment(document.cells(), 1, clipboard);
+    QStringList copied = columnTexts(document.cells(), 1);
     copied[13] = u"0"_s;
     copied[14] = u"0"_s;
     EXPECT_EQ(clipboard.cells, copied);
-    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(document.isModified(), 0);
     EXPECT_EQ(view.timingChangedCount, 0);
 
     view.sessionKinds.push_back(PulsedSession);
@@ -256,12 +264,12 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
     newSegment(context);
     newSegment(context);
     pasteSegment(context, 2, clipboard);
-    ASSERT_EQ(session.cells.columnCount(), 4);
+    ASSERT_EQ(document.cells().columnCount(), 4);
     QStringList expected = copied;
     expected[0] = u"3"_s;
-    EXPECT_EQ(columnTexts(session.cells, 2), expected);
-    EXPECT_EQ(session.cells.cell(2, 2), u"dbb"_s);
-    EXPECT_EQ(sessionInvariantFault(session.cells), QString());
+    EXPECT_EQ(columnTexts(document.cells(), 2), expected);
+    EXPECT_EQ(document.cells().cell(2, 2), u"dbb"_s);
+    EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
 
@@ -273,22 +281,22 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         session.cells.setCell(2, 3, u"9.5"_s);
         putLoop(session.cells, 1, 2, 3);
         ScriptedPrompter prompter;
-        RecordingView view;
-        newSegment({session, prompter, view});
+        SessionDocument document(session);
+        RecordingView view(document);
+        newSegment({document, prompter, view});
 
-        ASSERT_EQ(session.cells.columnCount(), 4);
-        EXPECT_EQ(sessionInvariantFault(session.cells), QString());
-        QStringList expected = columnTexts(session.cells, 2);
+        ASSERT_EQ(document.cells().columnCount(), 4);
+        EXPECT_EQ(sessionInvariantFault(document.cells()), QString());
+        QStringList expected = columnTexts(document.cells(), 2);
         expected[0] = u"4"_s;
         expected[11] = u"none"_s;
         expected[12] = kind == DualBinauralSession ? u"ramp"_s : QString();
         expected[13] = u"0"_s;
         expected[14] = u"0"_s;
-        EXPECT_EQ(columnTexts(session.cells, 3), expected);
+        EXPECT_EQ(columnTexts(document.cells(), 3), expected);
         EXPECT_EQ(view.selected, (CellPos{3, 1}));
-        EXPECT_EQ(view.scrollCount, 1);
-        EXPECT_EQ(session.modified, 1);
-        EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
+        EXPECT_EQ(document.isModified(), 1);
+        EXPECT_EQ(view.timing().lines(), (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));
     }
 }
 } // namespace

@@ -1,8 +1,9 @@
-#include "RecordingView.h"
+#include "session/TimingPanel.h"
 #include "TestSupport.h"
 #include "session/ConversionError.h"
 #include "session/TimingSummary.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -83,12 +84,13 @@ TEST(TimingSummary, NotANumberStopsWithWhatWasWritten)
     for (const auto &fault : faults) {
         Session session = sessionWithTimes(PulsedSession, {"1:00.0", "1:00.0", "1:00.0"});
         session.cells.setCell(2, fault.row, QString::fromLatin1(fault.text));
-        RecordingView view;
-        view.setTiming({{}, 42}); // the total of an earlier refresh
-        EXPECT_THROW(updateTimingSummary(session.cells, view, 1), ConversionError) << fault.text;
-        EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
-        EXPECT_EQ(view.timing().totalSeconds, 42);
-        EXPECT_EQ(view.timingChangedCount, 2); // shown again, with the lines written so far
+        TimingPanel panel;
+        panel.refresh(sessionWithTimes(PulsedSession, {"0:42.0"}).cells, 1); // the total of an earlier refresh
+        QSignalSpy shown(&panel, &TimingPanel::changed);
+        EXPECT_THROW(panel.refresh(session.cells, 1), ConversionError) << fault.text;
+        EXPECT_EQ(panel.lines(), (QStringList{u"Segment 1 start time 0:0"_s, QString()}));
+        EXPECT_EQ(panel.totalSeconds(), 42);
+        EXPECT_EQ(shown.count(), 1); // shown again, with the lines written so far
     }
 }
 
@@ -102,11 +104,12 @@ TEST(TimingSummary, LoopTimesAreReadOnlyAtALoopStart)
 TEST(TimingSummary, UpdateWritesThePanelAndTheTotal)
 {
     Session session = sessionWithTimes(DualBinauralSession, {"2:30.0", "0:15.0"});
-    RecordingView view;
-    updateTimingSummary(session.cells, view, 2);
-    EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
-    EXPECT_EQ(view.timing().totalSeconds, 165);
-    EXPECT_EQ(view.timingChangedCount, 1);
+    TimingPanel panel;
+    QSignalSpy shown(&panel, &TimingPanel::changed);
+    panel.refresh(session.cells, 2);
+    EXPECT_EQ(panel.lines(), (QStringList{u"Segment 2 start time 2:30"_s, u"Session total time 2:45"_s}));
+    EXPECT_EQ(panel.totalSeconds(), 165);
+    EXPECT_EQ(shown.count(), 1);
 }
 
 TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "session/ValueLists.h"
 #include "session/ValueStepping.h"
 
@@ -80,21 +81,22 @@ TEST_P(StepValueTest, StepsThroughTheRowsList)
     session.cells.setCell(c.column, c.row, QString::fromLatin1(c.before));
     const SessionGrid before = session.cells;
     ScriptedPrompter prompter;
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
 
-    stepValue({session, prompter, view}, {c.column, c.row}, c.direction);
+    stepValue({document, prompter, view}, {c.column, c.row}, c.direction);
 
-    EXPECT_EQ(session.cells.cell(c.column, c.row), QString::fromLatin1(c.after));
+    EXPECT_EQ(document.cells().cell(c.column, c.row), QString::fromLatin1(c.after));
     EXPECT_EQ(prompter.errors, c.offList ? QStringList{QString::fromLatin1(NotInList)} : QStringList());
-    for (int column = 0; column < session.cells.columnCount(); ++column) {
+    for (int column = 0; column < document.cells().columnCount(); ++column) {
         for (int row = 0; row < SessionGrid::RowCount; ++row) {
             if (column != c.column || row != c.row) {
-                EXPECT_EQ(session.cells.cell(column, row), before.cell(column, row)) << column << "," << row;
+                EXPECT_EQ(document.cells().cell(column, row), before.cell(column, row)) << column << "," << row;
             }
         }
     }
     // Modified even when nothing changed; focus back on the grid; no timing refresh.
-    EXPECT_EQ(session.modified, 1);
+    EXPECT_EQ(document.isModified(), 1);
     EXPECT_GE(view.focusCount, 1);
     EXPECT_EQ(view.timingChangedCount, 0);
 }
@@ -112,22 +114,23 @@ TEST(StepValue, WalksEachListEndToEnd)
         const int lastSteppedRow = kind == PulsedSession ? 11 : 12;
         for (int row = 1; row <= lastSteppedRow; ++row) {
             Session session = fresh;
-            ScriptedPrompter prompter;
-            RecordingView view;
             const CellPos cell{1, row};
             const QStringList list = workingList(session, cell);
             ASSERT_FALSE(list.isEmpty()) << "kind " << kind << " row " << row;
             session.cells.setCell(1, row, list.first());
+            ScriptedPrompter prompter;
+            SessionDocument document(session);
+            RecordingView view(document);
             QStringList upward{list.first()};
             for (int step = 1; step < list.size() + 2; ++step) {
-                stepValue({session, prompter, view}, cell, StepDirection::Up);
-                if (session.cells.cell(1, row) != upward.last())
-                    upward.append(session.cells.cell(1, row));
+                stepValue({document, prompter, view}, cell, StepDirection::Up);
+                if (document.cells().cell(1, row) != upward.last())
+                    upward.append(document.cells().cell(1, row));
             }
             EXPECT_EQ(upward, list) << "kind " << kind << " row " << row;
             for (int step = 0; step < list.size() + 2; ++step)
-                stepValue({session, prompter, view}, cell, StepDirection::Down);
-            EXPECT_EQ(session.cells.cell(1, row), list.first());
+                stepValue({document, prompter, view}, cell, StepDirection::Down);
+            EXPECT_EQ(document.cells().cell(1, row), list.first());
             EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join(u", "_s);
         }
     }

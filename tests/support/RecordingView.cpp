@@ -19,6 +19,22 @@ Answer nextAnswer(std::deque<Answer> &answers, const char *dialog, const Answer 
 }
 } // namespace
 
+RecordingView::RecordingView(SessionDocument &document)
+{
+    // As in the window: the edit's cell is shown before the timing refresh.
+    connect(&document, &SessionDocument::edited, this, [this](const EditStep &step) {
+        selected = step.cell;
+        ++focusCount;
+    });
+    mTiming.follow(document);
+    connect(&mTiming, &TimingPanel::changed, this, [this] { ++timingChangedCount; });
+    connect(&document, &SessionDocument::replaced, this, [this] {
+        sessionShown = true;
+        selected = {0, 1};
+    });
+    connect(&document, &SessionDocument::saved, this, [this](const QString &path) { filesOpenedOrSaved << path; });
+}
+
 int RecordingView::askSessionKind()
 {
     return nextAnswer(sessionKinds, "New Session Type dialog", int(PulsedSession));

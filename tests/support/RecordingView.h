@@ -1,28 +1,26 @@
 #pragma once
 
-#include "session/SessionView.h"
+#include "session/SessionDialogs.h"
+#include "session/SessionDocument.h"
+#include "session/TimingPanel.h"
 
 #include <QStringList>
 #include <deque>
 
-// A window stand-in for core tests: records what the commands ask of the
-// window and answers its dialogs from a script.
-class RecordingView : public SessionView
+// A window stand-in for core tests: follows the document as the window does,
+// records what it would show, and answers the session dialogs from a script.
+class RecordingView : public QObject, public SessionDialogs
 {
 public:
-    void cellsChanged() override { ++cellsChangedCount; }
-    void timingChanged() override { ++timingChangedCount; }
-    void setSessionShown(bool shown) override { sessionShown = shown; }
-    void setCaption(const QString &text) override { caption = text; }
-    void selectCell(const CellPos &cell) override { selected = cell; ++focusCount; }
-    void focusGrid() override { ++focusCount; }
-    void scrollToLastSegment() override { ++scrollCount; }
+    explicit RecordingView(SessionDocument &document);
+
     int askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
-    void fileOpenedOrSaved(const QString &path) override { filesOpenedOrSaved << path; }
+
+    const TimingPanel &timing() const { return mTiming; }
 
     std::deque<int> sessionKinds; // SessionKind answers of the New Session Type dialog
     // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
@@ -36,13 +34,13 @@ public:
     // Session Description: answers and the lines shown.
     std::deque<SessionDescriptionAnswer> descriptionAnswers;
     QList<QStringList> descriptionsShown;
+
+    int timingChangedCount = 0;
+    int focusCount = 0; // edits whose cell was shown
+    bool sessionShown = false;
+    CellPos selected{-1, -1};
     QStringList filesOpenedOrSaved;
 
-    int cellsChangedCount = 0;
-    int timingChangedCount = 0;
-    int focusCount = 0;
-    int scrollCount = 0;
-    bool sessionShown = false;
-    QString caption;
-    CellPos selected{-1, -1};
+private:
+    TimingPanel mTiming;
 };

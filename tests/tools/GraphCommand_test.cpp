@@ -7,6 +7,7 @@
 
 #include "files/SessionFileReader.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphGeometry.h"
 
@@ -55,9 +56,10 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
     // The session as Open reads it, total time included.
     Session opened;
     ScriptedPrompter prompter;
-    RecordingView view;
+    SessionDocument document(session);
+    RecordingView view(document);
     ASSERT_TRUE(readSessionFile(SessionContext{opened, prompter, view}, file));
-    ASSERT_GT(view.timing().totalSeconds, 0);
+    ASSERT_GT(view.timing().totalSeconds(), 0);
 
     const struct
     {
@@ -75,7 +77,7 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
         EXPECT_TRUE(run.out.isEmpty());
         const QImage written(png);
         const GraphDrawing expected =
-            drawGraph(opened.cells, c.kind, opened.name, view.timing().totalSeconds, c.width, c.height);
+            drawGraph(opened.cells, c.kind, opened.name, view.timing().totalSeconds(), c.width, c.height);
         ASSERT_FALSE(written.isNull());
         EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.bitmap.convertToFormat(QImage::Format_RGB32));
     }

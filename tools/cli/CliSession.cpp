@@ -1,22 +1,21 @@
 #include "CliSession.h"
 
 #include "CliCommand.h"
+#include "NoDialogs.h"
 #include "StderrPrompter.h"
-
-#include "HeadlessView.h"
 #include "files/SessionFileReader.h"
-#include "session/Session.h"
 #include "session/SessionContext.h"
+#include "session/SessionDocument.h"
+#include "session/TimingPanel.h"
 
 #include <QFileInfo>
 
-bool loadSessionFile(const QString &path, Session &session, Prompter &prompter, TimingPanel *timing)
+bool loadSessionFile(const QString &path, SessionDocument &document, Prompter &prompter, TimingPanel *timing)
 {
-    HeadlessView view;
-    const bool read = readSessionFile(SessionContext{session, prompter, view}, QFileInfo(path).absoluteFilePath());
     if (timing)
-        *timing = view.timing();
-    return read;
+        timing->follow(document);
+    NoDialogs dialogs;
+    return readSessionFile(SessionContext{document, prompter, dialogs}, QFileInfo(path).absoluteFilePath());
 }
 
 int runOnSessionFile(const CliCommand &command, const QStringList &arguments,
@@ -24,11 +23,11 @@ int runOnSessionFile(const CliCommand &command, const QStringList &arguments,
 {
     if (arguments.size() != 1)
         return usageError(command);
-    Session session;
+    SessionDocument document;
     TimingPanel timing;
     StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter, &timing))
+    if (!loadSessionFile(arguments.at(0), document, prompter, &timing))
         return 1;
-    print(session, timing);
+    print(document.session(), timing);
     return 0;
 }

@@ -4,14 +4,15 @@
 #include <functional>
 
 class Prompter;
+class SessionDocument;
+class TimingPanel;
 struct CliCommand;
 struct Session;
-struct TimingPanel;
 
-// Reads FILE into the session as File > Open does, and into timing, when
-// given, the timing panel that Open leaves (for segment 1). False when the
-// file cannot be opened; its message has gone to the prompter.
-bool loadSessionFile(const QString &path, Session &session, Prompter &prompter, TimingPanel *timing = nullptr);
+// Reads FILE into the document as File > Open does; timing, when given,
+// follows it as the window's timing panel does. False when the file cannot
+// be opened; its message has gone to the prompter.
+bool loadSessionFile(const QString &path, SessionDocument &document, Prompter &prompter, TimingPanel *timing = nullptr);
 
 // The run of a command of the form "NAME FILE": checks for the one argument,
 // reads FILE (messages to stderr) and hands the session and its timing panel

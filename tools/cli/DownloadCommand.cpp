@@ -9,6 +9,7 @@
 #include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"
 #include "session/Session.h"
+#include "session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -36,12 +37,13 @@ int runDownload(const QStringList &arguments)
     if (!device.take(rest) || rest.size() != 1 || rest.first().startsWith(u"--"_s))
         return usageError(DownloadCommand);
     StderrPrompter prompter;
-    Session session;
+    SessionDocument document;
     SerialLink port(device.names, QtSerialDevice::create);
     SessionImage image;
     DeviceLink link(port, image);
-    if (!loadSessionFile(rest.first(), session, prompter))
+    if (!loadSessionFile(rest.first(), document, prompter))
         return 1;
+    const Session &session = document.session();
     TerminalProgress progress;
     if (TerminalProgress::isWanted())
         link.setProgress(&progress);

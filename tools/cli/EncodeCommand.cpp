@@ -6,6 +6,7 @@
 #include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
 #include "session/Session.h"
+#include "session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -72,10 +73,11 @@ int runEncode(const QStringList &arguments)
     const std::optional<EncodeOptions> options = parseOptions(arguments);
     if (!options)
         return usageError(encodeCommand);
-    Session session;
+    SessionDocument document;
     StderrPrompter prompter;
-    if (!loadSessionFile(options->path, session, prompter))
+    if (!loadSessionFile(options->path, document, prompter))
         return 1;
+    const Session &session = document.session();
     SessionImage image;
     image.setDownloadMode(options->mode);
     image.setDeviceModel(options->model);

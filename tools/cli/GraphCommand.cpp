@@ -5,7 +5,8 @@
 
 #include "files/SafeFileWriter.h"
 #include "session/Session.h"
-#include "session/SessionView.h"
+#include "session/SessionDocument.h"
+#include "session/TimingPanel.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphDrawing.h"
 #include "views/GraphPicture.h"
@@ -139,12 +140,13 @@ int runGraph(const QStringList &arguments)
     const std::optional<GraphOptions> options = parseOptions(arguments);
     if (!options)
         return usageError(graphCommand);
-    Session session;
+    SessionDocument document;
     TimingPanel timing;
     StderrPrompter prompter;
-    if (!loadSessionFile(options->path, session, prompter, &timing))
+    if (!loadSessionFile(options->path, document, prompter, &timing))
         return 1;
-    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, timing.totalSeconds,
+    const Session &session = document.session();
+    const GraphSketch sketch = sketchGraph(session.cells, *options->mode, session.name, timing.totalSeconds(),
                                            options->width, options->height);
     if (!sketch.error.isEmpty()) {
         printError(sketch.error);

@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "session/TimingPanel.h"
 #include "session/Session.h"
-#include "session/SessionView.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,8 +25,8 @@ int run(const QStringList &arguments)
         printLine(session.kind == DualBinauralSession ? u"kind: Dual Binaural Beats"_s
                                                              : u"kind: Pulsed/Binaural Beats"_s);
         printLine(u"segments: %1"_s.arg(session.cells.columnCount()));
-        printLine(u"total: "_s + timing.lines.value(1));
-        printLine(u"seconds: %1"_s.arg(timing.totalSeconds));
+        printLine(u"total: "_s + timing.lines().value(1));
+        printLine(u"seconds: %1"_s.arg(timing.totalSeconds()));
     });
 }
 } // namespace

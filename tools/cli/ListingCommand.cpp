@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "session/TimingPanel.h"
 #include "session/Session.h"
-#include "session/SessionView.h"
 #include "views/SessionListing.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,7 +22,7 @@ const CliCommandRegistration registration(command);
 int run(const QStringList &arguments)
 {
     return runOnSessionFile(command, arguments, [](const Session &session, const TimingPanel &timing) {
-        for (const QString &line : SessionListing::lines(session, timing.lines.value(1), SessionListing::shortDate()))
+        for (const QString &line : SessionListing::lines(session, timing.lines().value(1), SessionListing::shortDate()))
             printLine(line);
     });
 }

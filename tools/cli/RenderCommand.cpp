@@ -6,6 +6,7 @@
 #include "audio/AudioExport.h"
 #include "audio/SessionSynth.h"
 #include "session/Session.h"
+#include "session/SessionDocument.h"
 #include "session/TextNumbers.h"
 
 #include <cmath>
@@ -84,10 +85,11 @@ int runRender(const QStringList &arguments)
     const std::optional<RenderOptions> options = parseOptions(arguments);
     if (!options)
         return usageError(renderCommand);
-    Session session;
+    SessionDocument document;
     StderrPrompter prompter;
-    if (!loadSessionFile(options->path, session, prompter))
+    if (!loadSessionFile(options->path, document, prompter))
         return 1;
+    const Session &session = document.session();
     const int segments = session.cells.columnCount();
     if (options->from && *options->from > segments) {
         printError(u"mirandel-cli: the session has no segment %1 (it has %2)"_s.arg(*options->from).arg(segments));

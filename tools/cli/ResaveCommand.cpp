@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "session/SessionDocument.h"
 #include "StderrPrompter.h"
 #include "files/SessionFileWriter.h"
 #include "session/Session.h"
@@ -24,10 +25,11 @@ int run(const QStringList &arguments)
 {
     if (arguments.size() != 2)
         return usageError(command);
-    Session session;
+    SessionDocument document;
     StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
+    if (!loadSessionFile(arguments.at(0), document, prompter))
         return 1;
+    Session session = document.session();
     session.fileName = QFileInfo(arguments.at(1)).absoluteFilePath();
     return writeSessionFile(session, prompter) ? 0 : 1;
 }

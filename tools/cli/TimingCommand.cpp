@@ -1,11 +1,10 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "HeadlessView.h"
 #include "StderrPrompter.h"
 #include "session/CommandError.h"
-#include "session/Session.h"
+#include "session/SessionDocument.h"
 #include "session/TextNumbers.h"
-#include "session/TimingSummary.h"
+#include "session/TimingPanel.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,15 +28,15 @@ int run(const QStringList &arguments)
     const std::optional<int> segment = TextNumbers::tryInteger(arguments.at(1));
     if (!segment)
         return usageError(command);
-    Session session;
+    SessionDocument document;
     StderrPrompter prompter;
-    if (!loadSessionFile(arguments.at(0), session, prompter))
+    if (!loadSessionFile(arguments.at(0), document, prompter))
         return 1;
-    HeadlessView view;
+    TimingPanel timing;
     // The lines written before a text that is not a number still print.
-    runCommand(prompter, [&] { updateTimingSummary(session.cells, view, *segment); });
-    printLine(view.timing().lines.value(0));
-    printLine(view.timing().lines.value(1));
+    runCommand(prompter, [&] { timing.refresh(document.cells(), *segment); });
+    printLine(timing.lines().value(0));
+    printLine(timing.lines().value(1));
     return 0;
 }
 } // namespace

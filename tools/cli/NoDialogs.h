@@ -1,0 +1,14 @@
+#pragma once
+
+#include "session/SessionDialogs.h"
+
+// Nobody to ask on the command line: every dialog is cancelled.
+class NoDialogs : public SessionDialogs
+{
+public:
+    int askSessionKind() override { return 0; }
+    QString askOpenFileName(const FileDialogRequest &) override { return {}; }
+    QString askSaveFileName(const FileDialogRequest &) override { return {}; }
+    std::optional<QString> askSessionName(const QString &) override { return std::nullopt; }
+    SessionDescriptionAnswer askSessionDescription(const QStringList &) override { return {}; }
+};
