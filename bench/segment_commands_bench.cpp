@@ -26,14 +26,13 @@ public:
     {
         MainWindow &form = *windows.mainWindow;
         form.setPrompter(prompter);
-        Session &session = form.session();
+        Session session;
         session.kind = DualBinauralSession;
-        session.cells.setColumnCount(1);
         session.cells.setColumn(0, newSessionColumn(DualBinauralSession));
         session.cells.setColumnCount(segments);
         for (int k = 1; k < segments; ++k)
             fillNewSegment(session, k);
-        form.cellsChanged();
+        form.document().replace(session, false);
         form.setSessionShown(true);
         form.show();
         form.selectCell({1, 3});

@@ -62,8 +62,9 @@ void BM_SelectCellInMainWindow(benchmark::State &state)
 {
     MirandelWindows windows({});
     MainWindow &form1 = *windows.mainWindow;
-    fillLongSession(form1.session());
-    form1.cellsChanged();
+    Session session;
+    fillLongSession(session);
+    form1.document().replace(session, false);
     form1.setSessionShown(true);
     int column = 0;
     for (auto _ : state) {

@@ -31,8 +31,13 @@ void fillNewSegment(Session &session, int k)
 
 void newSession(const SessionContext &context)
 {
+    // The old session goes before the kind is asked: the window shows the
+    // new name and no segment of the old one meanwhile.
     Session session;
     session.name = u"unnamed"_s;
+    session.kind = context.document.session().kind;
+    session.cells.setColumn(0, context.document.cells().column(0));
+    context.document.replace(session, true);
     session.kind = context.dialogs.askSessionKind() == PulsedSession ? PulsedSession : DualBinauralSession;
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.document.replace(std::move(session), true);

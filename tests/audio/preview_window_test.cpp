@@ -12,7 +12,6 @@
 #include "app/MirandelWindows.h"
 #include "app/PreviewController.h"
 #include "app/SessionGridModel.h"
-#include "session/TimingSummary.h"
 #include "views/TimeGraph.h"
 #include "views/GraphGeometry.h"
 #include "views/forms/GraphLegend.h"
@@ -55,11 +54,9 @@ struct PreviewFixture
     {
         main.setPrompter(prompter);
         graph.setPrompter(prompter);
-        main.session() = sessionWithTimes(PulsedSession, times);
-        main.cellsChanged();
+        main.document().replace(sessionWithTimes(PulsedSession, times), false);
         main.setSessionShown(true);
         main.show();
-        updateTimingSummary(main.session().cells, main, 1);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
     }
     QString position() const { return preview.positionLabel()->text(); }

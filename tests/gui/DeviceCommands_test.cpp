@@ -21,7 +21,7 @@ TEST(DeviceCommands, DownloadMenuCommandsRunTheDownloadOnThePortInForce)
     MainWindow &form1 = *windows.mainWindow;
     ScriptedPrompter prompter;
     form1.setPrompter(prompter);
-    form1.session() = sessionOfDefaultSegments(PulsedSession, 2);
+    form1.document().replace(sessionOfDefaultSegments(PulsedSession, 2), false);
     form1.setSessionShown(true);
     form1.setPortNumber(0);
     for (QAction *command : {menuCommand(form1, u"Download (&Append)"_s), menuCommand(form1, u"Download (&Clear)"_s)}) {

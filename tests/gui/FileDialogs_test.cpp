@@ -135,7 +135,7 @@ TEST(MainWindowFiles, StartupFileOpensAtTheFirstActivationOnly)
     EXPECT_EQ(form.windowTitle(), u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
     EXPECT_EQ(form.sessionTable()->model()->columnCount(), 3);
 
-    form.session().cells.setColumnCount(1);
+    form.document().edit({}, [&](Session &edited) { edited.cells.setColumnCount(1); });
     form.openStartupFile();
     EXPECT_EQ(form.session().cells.columnCount(), 1);
     EXPECT_TRUE(main.prompter.log.isEmpty());
@@ -145,8 +145,8 @@ TEST(MainWindowFiles, NewStopsWhenTheSaveAsOfThePromptIsCancelled)
 {
     Program main;
     MainWindow &form = main.form();
-    form.session().modified = 1;
-    form.session().name = u"kept"_s;
+    form.document().markModified();
+    form.document().edit({}, [&](Session &edited) { edited.name = u"kept"_s; });
     main.prompter.answerYesNo(true);
     QString title;
     QStringList filters;
@@ -169,7 +169,7 @@ TEST(MainWindowFiles, NewStopsWhenTheSaveAsOfThePromptIsCancelled)
     EXPECT_EQ(suffix, u"LSS"_s);
     EXPECT_FALSE(kindAsked);
     EXPECT_EQ(form.session().name, u"kept"_s);
-    EXPECT_EQ(form.session().modified, 1);
+    EXPECT_EQ(form.document().isModified(), 1);
 }
 
 TEST(MainWindowFiles, NameSessionThroughTheDialog)
@@ -188,7 +188,7 @@ TEST(MainWindowFiles, NameSessionThroughTheDialog)
     form.renameSession();
     EXPECT_EQ(shownEntry, u"unnamed"_s);
     EXPECT_EQ(form.session().name, u"Delta"_s);
-    EXPECT_EQ(form.session().modified, 1);
+    EXPECT_EQ(form.document().isModified(), 1);
     EXPECT_EQ(form.windowTitle(), u"Mirandel for Ambrion/Calidor - (Delta)"_s);
 }
 
@@ -212,5 +212,5 @@ TEST(MainWindowFiles, SessionDescriptionThroughTheDialog)
     form.editDescription();
     EXPECT_EQ(shown, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
     EXPECT_EQ(form.session().descriptionLines, QStringList({u"new"_s, QString(), u"last"_s}));
-    EXPECT_EQ(form.session().modified, 1);
+    EXPECT_EQ(form.document().isModified(), 1);
 }

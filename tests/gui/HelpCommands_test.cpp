@@ -64,8 +64,7 @@ protected:
 
     void showSession(int dualSession)
     {
-        form.session() = sessionWithTimes(dualSession, {"1:00.0", "0:30.0", "0:10.0"});
-        form.cellsChanged();
+        form.document().replace(sessionWithTimes(dualSession, {"1:00.0", "0:30.0", "0:10.0"}), false);
         form.setSessionShown(true);
     }
 

@@ -4,7 +4,6 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "session/TimingSummary.h"
 #include "views/SessionListing.h"
 #include "views/forms/SessionListingPrinter.h"
 
@@ -238,10 +237,8 @@ protected:
         MirandelWindows windows({});
         MainWindow &form = *windows.mainWindow;
         form.setPrompter(mPrompter);
-        form.session() = twoSegmentSession();
-        form.cellsChanged();
+        form.document().replace(twoSegmentSession(), false);
         form.setSessionShown(true);
-        updateTimingSummary(form.session().cells, form, 1);
         QPrinter &printer = form.listingPrinter().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(mPdf);

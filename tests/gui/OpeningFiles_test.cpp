@@ -77,8 +77,8 @@ TEST_F(OpeningFiles, ADroppedSessionFileOpensAfterTheSavePrompt)
         {{QUrl(u"https://example.org/remote.LSS"_s)}, false},
     };
     for (const auto &c : cases) {
-        form().session().fileName.clear();
-        form().session().modified = 1;
+        form().document().setFileName(QString());
+        form().document().markModified();
         prompter.log.clear();
         if (c.accepted)
             prompter.answerYesNo(false);
@@ -102,7 +102,7 @@ TEST_F(OpeningFiles, RecentFilesListsTheLastOpenedAndDropsAVanishedOne)
     EXPECT_TRUE(menu.menuAction()->isEnabled());
 
     QFile::remove(first);
-    form().session().modified = 1; // a vanished file is reported before the save prompt
+    form().document().markModified(); // a vanished file is reported before the save prompt
     ASSERT_TRUE(recentEntry(first));
     recentEntry(first)->trigger();
     EXPECT_EQ(prompter.log, QStringList(u"error: No Such File"_s));

@@ -31,8 +31,7 @@ struct ShownSession
         : window(*windows.mainWindow)
     {
         window.setPrompter(prompter);
-        window.session() = session;
-        window.cellsChanged();
+        window.document().replace(session, false);
         window.setSessionShown(true);
     }
 

@@ -38,8 +38,7 @@ protected:
 
     void showSession(const Session &session)
     {
-        form.session() = session;
-        form.cellsChanged();
+        form.document().replace(session, false);
         form.setSessionShown(true);
         form.selectCell({0, 1});
     }
@@ -81,7 +80,7 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     EXPECT_EQ(cells().columnCount(), 1);
     EXPECT_TRUE(cells().cell(0, 1).isEmpty());
     EXPECT_TRUE(form.segmentClipboard().isEmpty());
-    EXPECT_EQ(form.session().modified, 0);
+    EXPECT_EQ(form.document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 
     showSession(sessionOfDefaultSegments(PulsedSession, 3, {{9, u"42"_s}}));
@@ -97,7 +96,7 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     EXPECT_EQ(form.sessionTable()->currentIndex().column(), 3);
     EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
     EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
-    EXPECT_EQ(form.session().modified, 1);
+    EXPECT_EQ(form.document().isModified(), 1);
 }
 
 TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
@@ -119,11 +118,11 @@ TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
     EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
     selectRange(1, 3, 1, 5);
     const SessionGrid before = cells();
-    form.session().modified = 0;
+    form.document().dropChanges();
     clickMouse(form.upButton(), Qt::LeftButton);
     typeKey(form.sessionTable(), '-');
     EXPECT_EQ(form.session().cells.column(1), before.column(1));
-    EXPECT_EQ(form.session().modified, 0);
+    EXPECT_EQ(form.document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
 

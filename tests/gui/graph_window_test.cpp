@@ -4,7 +4,6 @@
 #include "UserInput.h"
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "session/TimingSummary.h"
 #include "views/GraphFrequencies.h"
 #include "views/GraphGeometry.h"
 #include "views/forms/FrequencyScaleStrip.h"
@@ -33,16 +32,14 @@ struct GraphWindowFixture
     {
         main.setPrompter(prompter);
         graph.setPrompter(prompter);
-        Session &session = main.session();
-        session = sessionWithTimes(PulsedSession, {"1:00.0", "2:00.0", "1:00.0"});
+        Session session = sessionWithTimes(PulsedSession, {"1:00.0", "2:00.0", "1:00.0"});
         session.name = u"wired"_s;
         session.cells.setCell(1, 3, u"20.0"_s);
         session.cells.setCell(1, 13, u"1"_s);
         session.cells.setCell(1, 14, u"2"_s);
-        main.cellsChanged();
+        main.document().replace(session, false);
         main.setSessionShown(true);
         main.show();
-        updateTimingSummary(session.cells, main, 1);
     }
 
     // Until the graph window is up, active and drawn for its maximised size.
@@ -62,7 +59,7 @@ struct GraphWindowFixture
 TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
 {
     GraphWindowFixture f;
-    EXPECT_EQ(f.main.timing().totalSeconds, 360);
+    EXPECT_EQ(f.main.timing().totalSeconds(), 360);
     menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     EXPECT_TRUE(f.main.isHidden());
     f.waitForGraph();
@@ -119,10 +116,11 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
     f.graph.close();
     EXPECT_TRUE(f.main.isVisible());
 
-    Session &session = f.main.session();
-    session.name = u"renamed"_s;
-    session.cells.setCell(2, 1, u"5:00.0"_s);
-    updateTimingSummary(session.cells, f.main, 1);
+    // An edit that refreshes the timing, as a segment command does.
+    f.main.document().edit({u"edit"_s, {0, 1}, 1}, [](Session &session) {
+        session.name = u"renamed"_s;
+        session.cells.setCell(2, 1, u"5:00.0"_s);
+    });
     menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     EXPECT_EQ(f.graph.windowTitle(), u"Time Graph of [renamed]"_s);
@@ -131,7 +129,7 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
     EXPECT_NE(secondWidth, firstWidth);
 
     // Every activation draws from scratch, from the cells as they are.
-    session.cells.setCell(2, 1, u"0:30.0"_s);
+    f.main.document().edit({}, [](Session &session) { session.cells.setCell(2, 1, u"0:30.0"_s); });
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&f.graph, &activate);
     EXPECT_LT(f.graph.bitmap().width(), secondWidth);
@@ -143,7 +141,7 @@ TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
     menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     f.waitForGraph();
     const QImage segmentGraph = f.graph.bitmap();
-    f.main.session().cells.setCell(2, 1, u"1:0x.0"_s);
+    f.main.document().edit({}, [&](Session &edited) { edited.cells.setCell(2, 1, u"1:0x.0"_s); });
     menuCommand(f.graph, u"Time Graph"_s)->trigger();
     QTest::qWait(50);
     EXPECT_EQ(f.prompter.errors, QStringList{u"'0x' is not a valid integer value"_s});
@@ -169,7 +167,7 @@ TEST(GraphWindow, ComingBackFromTheErrorBoxDoesNotDrawAgain)
     GraphWindowFixture f;
     prompter.window = &f.graph;
     f.graph.setPrompter(prompter);
-    f.main.session().cells.setCell(0, 13, u"x"_s);
+    f.main.document().edit({}, [&](Session &edited) { edited.cells.setCell(0, 13, u"x"_s); });
     menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     ASSERT_EQ(prompter.errors.size(), 1);

@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, WithoutASessionTheSessionCommandsAreInert)
     EXPECT_EQ(copied.count(), 0);
     EXPECT_EQ(inserted.count(), 0);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
-    EXPECT_EQ(form1->session().modified, 0);
+    EXPECT_EQ(form1->document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -170,16 +170,16 @@ TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
     start();
     closeIntroduction();
     newSession(PulsedSession);
-    Session &session = form1->session();
-    session.cells.setColumnCount(3);
-    for (int c = 1; c < 3; ++c) {
-        session.cells.setColumn(c, session.cells.column(0));
-        session.cells.setCell(c, 0, QString::number(c + 1));
-    }
-    form1->cellsChanged();
+    form1->document().edit({}, [](Session &session) {
+        session.cells.setColumnCount(3);
+        for (int c = 1; c < 3; ++c) {
+            session.cells.setColumn(c, session.cells.column(0));
+            session.cells.setCell(c, 0, QString::number(c + 1));
+        }
+    });
     form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(5, 2));
     EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
-    EXPECT_EQ(form1->timing().totalSeconds, 180);
+    EXPECT_EQ(form1->timing().totalSeconds(), 180);
 }
 
 TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
     start();
     closeIntroduction();
     newSession(PulsedSession);
-    form1->session().cells.setCell(0, 1, u"1:xx.0"_s);
+    form1->document().edit({}, [&](Session &edited) { edited.cells.setCell(0, 1, u"1:xx.0"_s); });
     form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(2, 0));
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
     EXPECT_TRUE(form1->isVisible());

@@ -3,6 +3,7 @@
 
 #include "app/SessionCellDelegate.h"
 #include "app/SessionGridModel.h"
+#include "session/SessionDocument.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -31,7 +32,8 @@ TEST(SessionCellDelegate, PaintsTextsSelectionAndFixedRow)
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
     session.cells.setCell(1, 7, u"a text much wider than a cell"_s);
     session.cells.setCell(2, 7, QString());
-    SessionGridModel model(session);
+    const SessionDocument document(session);
+    SessionGridModel model(document);
     QTableView view;
     view.setModel(&model);
     view.setItemDelegate(new SessionCellDelegate(&view));

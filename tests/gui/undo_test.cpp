@@ -42,10 +42,8 @@ public:
         session.cells.setCell(4, 14, u"2"_s);
         session.cells.setCell(5, 14, u"2"_s);
         session.name = u"Theta"_s;
-        form.session() = session;
-        form.cellsChanged();
+        form.document().replace(session, false);
         form.setSessionShown(true);
-        form.document().startAfresh();
     }
 
     QByteArray bytes() { return sessionFileBytes(form.session()); }
@@ -122,12 +120,12 @@ TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
 
         typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(bytes(), before);
-        EXPECT_EQ(form.session().modified, 0);
+        EXPECT_EQ(form.document().isModified(), 0);
         EXPECT_EQ(selected(), c.shown);
         EXPECT_EQ(totalLine(), totalBefore);
         typeKey(&form, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(bytes(), after);
-        EXPECT_EQ(form.session().modified, 1);
+        EXPECT_EQ(form.document().isModified(), 1);
         EXPECT_EQ(panel(), panelAfter);
         typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
         typeKey(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -165,7 +163,7 @@ TEST_F(UndoWindowTest, UnsavedChangesComeBackFromTheRecoveryCopy)
     EXPECT_EQ(nextPrompter.log,
               QStringList(u"confirm: Mirandel closed without saving session Theta. Restore the unsaved changes?"_s));
     EXPECT_EQ(sessionFileBytes(next.mainWindow->session()), edited);
-    EXPECT_EQ(next.mainWindow->session().modified, 1);
+    EXPECT_EQ(next.mainWindow->document().isModified(), 1);
 
     // Saved or dropped, the copy goes; one that cannot be read is kept aside.
     next.mainWindow->document().markSaved();

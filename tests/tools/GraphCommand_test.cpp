@@ -54,11 +54,11 @@ TEST_F(GraphCommand, WritesTheBitmapTheWindowWouldShow)
 {
     const QString file = writeSession(showcase());
     // The session as Open reads it, total time included.
-    Session opened;
     ScriptedPrompter prompter;
-    SessionDocument document(session);
+    SessionDocument document;
     RecordingView view(document);
-    ASSERT_TRUE(readSessionFile(SessionContext{opened, prompter, view}, file));
+    ASSERT_TRUE(readSessionFile(SessionContext{document, prompter, view}, file));
+    const Session &opened = document.session();
     ASSERT_GT(view.timing().totalSeconds(), 0);
 
     const struct
