@@ -15,7 +15,7 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
     DeferredIconStyle::install();
     mainWindow = std::make_unique<MainWindow>(*this, arguments);
     sessionKindDialog = std::make_unique<SessionKindDialog>();
-    graphWindow = std::make_unique<GraphWindow>(*mainWindow, mainWindow->session().cells);
+    graphWindow = std::make_unique<GraphWindow>(*mainWindow, mainWindow->document());
     sessionNameDialog = std::make_unique<SessionNameDialog>();
     introductionWindow = std::make_unique<IntroductionWindow>();
     sessionDescriptionDialog = std::make_unique<SessionDescriptionDialog>();

@@ -6,6 +6,7 @@
 #include "views/GraphPicture.h"
 #include "views/TimeGraph.h"
 #include "session/ConversionError.h"
+#include "session/SessionDocument.h"
 #include "views/forms/FrequencyScaleStrip.h"
 #include "views/forms/GraphImage.h"
 #include "views/forms/GraphLegend.h"
@@ -15,13 +16,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
-GraphWindow::GraphWindow(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent)
+GraphWindow::GraphWindow(QWidget &mainWindow, const SessionDocument &document, QWidget *parent)
     : QMainWindow(parent)
     , mMainWindow(mainWindow)
-    , mCells(cells)
+    , mCells(document.cells())
     , mQtPrompter(this)
     , mPrompter(&mQtPrompter)
 {
@@ -32,6 +34,10 @@ GraphWindow::GraphWindow(QWidget &mainWindow, const SessionGrid &cells, QWidget 
     setGeometry(298, 105, 433, 474);
     createControls();
     createMenus();
+    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
+                        &SessionDocument::segmentsRemoved})
+        connect(&document, signal, this, &GraphWindow::queueRedraw);
+    connect(&document, &SessionDocument::replaced, this, &GraphWindow::queueRedraw);
 }
 
 void GraphWindow::createControls()
@@ -165,6 +171,7 @@ void GraphWindow::releaseBitmap()
 void GraphWindow::drawGraph()
 {
     mDrawing = true;
+    mRedrawQueued = false;
     setWindowState(windowState() | Qt::WindowMaximized);
     // The scroll box keeps to the right edge and inside the client area.
     const QRect frame = frameGeometry();
@@ -252,15 +259,21 @@ void GraphWindow::redrawIfFrameChanged()
     // The window manager maximises, and tells the size of its frame, in its
     // own time: draw again for the size the window really got. A drawing
     // that failed would only fail again.
-    if (mDrawing || mDrawingFailed || mRedrawQueued || !isVisible() || !mDrawnFrame.isValid()
-        || frameGeometry().size() == mDrawnFrame)
+    if (mDrawnFrame.isValid() && frameGeometry().size() != mDrawnFrame)
+        queueRedraw();
+}
+
+// Once for any number of reasons, after the change that asked for it is done.
+void GraphWindow::queueRedraw()
+{
+    if (mDrawing || mDrawingFailed || mRedrawQueued || !isVisible())
         return;
     mRedrawQueued = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            mRedrawQueued = false;
-            if (isVisible() && frameGeometry().size() != mDrawnFrame)
+            // A drawing since has done it.
+            if (std::exchange(mRedrawQueued, false) && isVisible())
                 drawGraph();
         },
         Qt::QueuedConnection);

@@ -12,6 +12,7 @@ class GraphImage;
 class GraphLegend;
 class QLabel;
 class QScrollArea;
+class SessionDocument;
 class SessionGrid;
 
 // The graph window: the session's frequency as a segment graph or a time
@@ -21,7 +22,8 @@ class GraphWindow : public QMainWindow
     Q_OBJECT
 public:
     // Reads the session from cells; shows mainWindow again when it closes.
-    GraphWindow(QWidget &mainWindow, const SessionGrid &cells, QWidget *parent = nullptr);
+    // Draws the document's session, and draws it again when it changes while shown.
+    GraphWindow(QWidget &mainWindow, const SessionDocument &document, QWidget *parent = nullptr);
 
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
     void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
@@ -69,6 +71,7 @@ private:
     void drawGraph();
     void reportError(const QString &text);
     void redrawIfFrameChanged();
+    void queueRedraw();
 
     GraphKind mMode = GraphKind::Segment;
     QString mSessionName;
