@@ -1,10 +1,12 @@
 // Start-up, measured as separate processes side by side with bare Qt
 // programs in one run: the program to its main window shown (offscreen)
-// against a bare Qt Widgets window (and the bare program that shows the same
-// at start against that window), and "mirandel-cli info" against a bare
-// core application. Each iteration runs both of a pair; the time is the
-// children's CPU time, and "ratio" compares the pair.
+// against the bare program that shows the same at start (and that one
+// against a bare Qt Widgets window), "mirandel-cli info" against a bare core
+// application and "mirandel-cli graph" against a bare GUI application. Each
+// iteration runs both of a pair; the time is the children's CPU time, and
+// "ratio" compares the pair.
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -70,11 +72,11 @@ void comparePair(benchmark::State &state, const std::vector<std::string> &refere
     state.counters["ratio"] = programTotal / referenceTotal;
 }
 
-void BM_ProgramStartVsBareWindow(benchmark::State &state)
+void BM_ProgramStartVsSameView(benchmark::State &state)
 {
-    comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_program_start")});
+    comparePair(state, {binPath("bench_same_view")}, {binPath("bench_program_start")});
 }
-BENCHMARK(BM_ProgramStartVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(BM_ProgramStartVsSameView)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // What showing the same windows and texts costs a bare Qt program: no start
 // of the program can be cheaper.
@@ -90,4 +92,13 @@ void BM_CliInfoVsBareCore(benchmark::State &state)
                 {binPath("mirandel-cli"), "info", MIRANDEL_BENCH_SESSION});
 }
 BENCHMARK(BM_CliInfoVsBareCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_CliGraphVsBareGui(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    comparePair(state, {binPath("bench_bare_gui")},
+                {binPath("mirandel-cli"), "graph", MIRANDEL_BENCH_SESSION, "--mode", "time", "--width", "1000",
+                 "--height", "450", "-o", dir.filePath(QStringLiteral("time.png")).toStdString()});
+}
+BENCHMARK(BM_CliGraphVsBareGui)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 } // namespace

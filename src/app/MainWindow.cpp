@@ -251,7 +251,9 @@ void MainWindow::initialize(const QStringList &arguments)
     setSessionShown(false);
 
     mPortNumber = mSettings.port();
-    mPortToWriteBack = mPortNumber;
+    // Written back only where the file lacks it as it is written.
+    if (!mSettings.holdsPort())
+        mPortToWriteBack = mPortNumber;
 
     mStartupFileName.clear();
     if (!arguments.isEmpty()) {

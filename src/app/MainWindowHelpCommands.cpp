@@ -1,11 +1,9 @@
 // Printing and help.
 #include "app/MainWindow.h"
 
-#include "session/CommandError.h"
-#include "session/ProgramModules.h"
 #include "views/HelpTopics.h"
-#include "views/PrintModule.h"
 #include "views/forms/HelpViewer.h"
+#include "views/forms/SessionListingPrinter.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,13 +15,8 @@ void MainWindow::printListing()
 ListingPrinter &MainWindow::listingPrinter()
 {
     // The print system's libraries and its list of printers: not at start.
-    if (!mListingPrinter) {
-        QString error;
-        PrintModule *module = programModule<PrintModule>(PrintModule::Name, &error);
-        if (!module)
-            throw CommandError(u"Printing is not available: the print module cannot be loaded (%1)."_s.arg(error));
-        mListingPrinter = module->createListingPrinter(this);
-    }
+    if (!mListingPrinter)
+        mListingPrinter = new SessionListingPrinter(this);
     return *mListingPrinter;
 }
 

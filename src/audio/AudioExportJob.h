@@ -8,7 +8,6 @@
 
 class QThread;
 class SessionSynth;
-class SoundModule;
 
 // An export on a thread of its own, so that the window that starts it keeps
 // answering; progress and the outcome come back to the starting thread.
@@ -30,7 +29,7 @@ signals:
     void finished(const AudioExportResult &result);
 
 private:
-    void run(SoundModule &sound);
+    void run();
 
     std::unique_ptr<SessionSynth> mSynth;
     const QString mPath;

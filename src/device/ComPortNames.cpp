@@ -16,7 +16,7 @@ QString ComPortNames::systemPortName(int comNumber) const
 {
     if (const auto assigned = mAssigned.constFind(comNumber); assigned != mAssigned.cend())
         return *assigned;
-    // Read at every open, so that a changed file needs no restart.
+    // Looked up at every open, so that a changed file needs no restart.
     const QString configured = mSettings.portDevice(comNumber);
     if (!configured.isEmpty())
         return configured;

@@ -3,6 +3,7 @@
 #include "device/SerialDevice.h"
 
 #include <QSerialPort>
+#include <memory>
 
 // SerialDevice on Qt Serial Port.
 class QtSerialDevice : public SerialDevice

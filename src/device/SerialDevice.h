@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <memory>
 
 class QByteArray;
 
@@ -38,17 +36,3 @@ public:
     // Drops what is queued for sending, the system's queue included.
     virtual void discardOutput() = 0;
 };
-
-// The serial module: serial ports with the library behind them, loaded when
-// a port is first opened.
-class SerialModule
-{
-public:
-    static constexpr QLatin1StringView Name{"serial"};
-
-    virtual ~SerialModule() = default;
-    virtual std::unique_ptr<SerialDevice> createDevice() = 0;
-};
-
-#define SerialModule_iid "org.mirandel.SerialModule/1"
-Q_DECLARE_INTERFACE(SerialModule, SerialModule_iid)

@@ -1,7 +1,7 @@
 #include "device/SerialLink.h"
 
 #include "device/ComPortError.h"
-#include "session/ProgramModules.h"
+#include "device/QtSerialDevice.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -35,20 +35,11 @@ ComPortError::Kind openErrorKind(SerialDevice::OpenError error)
     }
     return ComPortError::EInOutError;
 }
-
-std::unique_ptr<SerialDevice> moduleDevice()
-{
-    QString error;
-    SerialModule *module = programModule<SerialModule>(SerialModule::Name, &error);
-    if (!module)
-        throw ComPortError(ComPortError::EInOutError, u"The serial module cannot be loaded (%1)."_s.arg(error));
-    return module->createDevice();
-}
 } // namespace
 
 SerialLink::SerialLink(const ComPortNames &names, DeviceMaker makeDevice)
     : mNames(names)
-    , mMakeDevice(makeDevice ? std::move(makeDevice) : moduleDevice)
+    , mMakeDevice(makeDevice ? std::move(makeDevice) : QtSerialDevice::create)
 {
     mFlushTimer.setSingleShot(true);
     mFlushTimer.setInterval(0);

@@ -23,7 +23,7 @@ public:
     using DeviceMaker = std::function<std::unique_ptr<SerialDevice>()>;
 
     // The device comes from makeDevice when a port is first opened; by
-    // default from the serial module.
+    // default a port of the system's.
     explicit SerialLink(const ComPortNames &names = ComPortNames(), DeviceMaker makeDevice = {});
     SerialLink(const SerialLink &) = delete;
     SerialLink &operator=(const SerialLink &) = delete;

@@ -1,5 +1,6 @@
 #include "device/Settings.h"
 
+#include "device/IniFile.h"
 #include "files/SafeFileWriter.h"
 #include "session/ProgramFiles.h"
 #include "session/TextNumbers.h"
@@ -7,90 +8,103 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <filesystem>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString FileName = u"MIRANDEL.INI"_s;
+const QString PortKey = u"Mirandel/Port"_s;
 const QString RecentGroup = u"RecentFiles"_s;
 
-// QSettings syncs the files it writes to the disk. Its scratch copies go to a
-// memory file system where there is one, unless TMPDIR says otherwise: that
-// wait would cost more than the rest of the program's start.
-QString scratchFolderTemplate()
+// What tells a file changed by someone else: its time and size.
+struct FileStamp
 {
-    const QFileInfo memory(u"/dev/shm"_s);
-    const bool inMemory = qEnvironmentVariableIsEmpty("TMPDIR") && memory.isDir() && memory.isWritable();
-    return (inMemory ? memory.filePath() : QDir::tempPath()) + u"/mirandel-XXXXXX"_s;
-}
+    bool exists = false;
+    std::filesystem::file_time_type time;
+    std::uintmax_t size = 0;
 
-// QSettings only ever works on a copy of the file under a fresh path: it
-// trusts its per-path cache while the file's size and time look unchanged,
-// and its own save can leave an empty file behind on a full disk without a
-// word. The real file is read whole and replaced only by writeFileSafely().
-class SettingsCopy
+    static FileStamp of(const QString &path)
+    {
+        const std::filesystem::path file(path.toStdU16String());
+        std::error_code error;
+        FileStamp stamp;
+        stamp.time = std::filesystem::last_write_time(file, error);
+        stamp.exists = !error;
+        stamp.size = stamp.exists ? std::filesystem::file_size(file, error) : 0;
+        return stamp;
+    }
+    bool operator==(const FileStamp &other) const
+    {
+        return exists == other.exists && (!exists || (time == other.time && size == other.size));
+    }
+};
+} // namespace
+
+// The file's values in memory, shared by the copies of a Settings.
+class Settings::File
 {
 public:
-    explicit SettingsCopy(const QString &path)
+    explicit File(const QString &path)
         : mPath(path)
-        , mDir(scratchFolderTemplate())
-        , mCopied(copyFile())
-        , mIni(mCopied ? mDir.filePath(FileName) : path, QSettings::IniFormat)
     {
     }
 
-    const QSettings &ini() const { return mIni; }
+    const QString &path() const { return mPath; }
 
-    // Applies edit to the copy and writes the result over the file; true when
-    // the file was written. Without a copy nothing is touched.
-    bool change(const std::function<void(QSettings &)> &edit)
+    // The values, read again when the file changed since they were read.
+    const IniFile &ini()
     {
-        if (!mCopied)
+        const FileStamp stamp = FileStamp::of(mPath);
+        if (!mRead || !(stamp == mStamp))
+            read(stamp);
+        return mIni;
+    }
+
+    // Applies edit and writes the file when a value changed. False when the
+    // file could not be written, or could not be read whole: a write never
+    // drops what it could not see.
+    bool change(const std::function<void(IniFile &)> &edit)
+    {
+        IniFile changed = ini();
+        if (!mWritable)
             return false;
-        edit(mIni);
-        mIni.sync();
-        QFile copy(mIni.fileName());
-        if (mIni.status() != QSettings::NoError)
-            return false;
-        // An edit that left a missing file empty writes nothing.
-        if (!copy.exists())
+        edit(changed);
+        if (changed == mIni)
             return true;
-        if (!copy.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray bytes = copy.readAll();
-        if (copy.error() != QFileDevice::NoError)
-            return false;
         // The user's configuration folder may not exist yet.
-        return QDir().mkpath(QFileInfo(mPath).absolutePath()) && !writeFileSafely(mPath, bytes);
+        if (!QDir().mkpath(QFileInfo(mPath).absolutePath()) || writeFileSafely(mPath, changed.bytes()))
+            return false;
+        mIni = changed;
+        mStamp = FileStamp::of(mPath);
+        return true;
     }
 
 private:
-    // False when the file exists but cannot be read, so that a write never
-    // drops what it could not see.
-    bool copyFile() const
+    void read(const FileStamp &stamp)
     {
-        if (!mDir.isValid())
-            return false;
-        QFile original(mPath);
-        if (!original.exists())
-            return true;
-        QFile copy(mDir.filePath(FileName));
-        if (!original.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
-            return false;
-        const QByteArray bytes = original.readAll();
-        return original.error() == QFileDevice::NoError && copy.write(bytes) == bytes.size() && copy.flush();
+        mRead = true;
+        mStamp = stamp;
+        QFile file(mPath);
+        if (!stamp.exists) {
+            mIni = IniFile();
+            mWritable = true;
+            return;
+        }
+        const bool opened = file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = opened ? file.readAll() : QByteArray();
+        mIni = IniFile(bytes);
+        mWritable = opened && file.error() == QFileDevice::NoError && mIni.isWellFormed();
     }
 
-    QString mPath;
-    QTemporaryDir mDir;
-    bool mCopied;
-    QSettings mIni;
+    const QString mPath;
+    bool mRead = false;
+    FileStamp mStamp;
+    IniFile mIni;
+    bool mWritable = false;
 };
-} // namespace
 
 QString Settings::defaultPath()
 {
@@ -106,47 +120,60 @@ QString Settings::pathFor(const QString &programFolder, const QString &userFolde
     return QDir(userFolder).filePath(FileName);
 }
 
-Settings::Settings(const QString &path)
-    : mPath(path)
+Settings::Settings()
 {
+    static const std::shared_ptr<File> program = std::make_shared<File>(defaultPath());
+    mFile = program;
+}
+
+Settings::Settings(const QString &path)
+    : mFile(std::make_shared<File>(path))
+{
+}
+
+const QString &Settings::path() const
+{
+    return mFile->path();
 }
 
 int Settings::port() const
 {
-    const QString text = SettingsCopy(mPath).ini().value(u"Mirandel/Port"_s).toString().trimmed();
-    return TextNumbers::tryInteger(text).value_or(0);
+    return TextNumbers::tryInteger(mFile->ini().value(PortKey).trimmed()).value_or(0);
+}
+
+bool Settings::holdsPort() const
+{
+    const IniFile &ini = mFile->ini();
+    return ini.contains(PortKey) && ini.value(PortKey) == QString::number(port());
 }
 
 bool Settings::setPort(int port)
 {
-    return SettingsCopy(mPath).change([port](QSettings &ini) { ini.setValue(u"Mirandel/Port"_s, port); });
+    return mFile->change([port](IniFile &ini) { ini.setValue(PortKey, QString::number(port)); });
 }
 
 QString Settings::portDevice(int comNumber) const
 {
-    return SettingsCopy(mPath).ini().value(u"Ports/COM%1"_s.arg(comNumber)).toString().trimmed();
+    return mFile->ini().value(u"Ports/COM%1"_s.arg(comNumber)).trimmed();
 }
 
 QStringList Settings::recentFiles() const
 {
-    const SettingsCopy copy(mPath);
-    const QSettings &ini = copy.ini();
+    const IniFile &ini = mFile->ini();
     QStringList paths;
     for (int number = 1;; ++number) {
         const QString key = u"%1/File%2"_s.arg(RecentGroup).arg(number);
         if (!ini.contains(key))
             return paths;
-        paths << ini.value(key).toString();
+        paths << ini.value(key);
     }
 }
 
 bool Settings::setRecentFiles(const QStringList &paths)
 {
-    return SettingsCopy(mPath).change([&paths](QSettings &ini) {
+    return mFile->change([&paths](IniFile &ini) {
         ini.remove(RecentGroup);
-        ini.beginGroup(RecentGroup);
         for (qsizetype i = 0; i < paths.size(); ++i)
-            ini.setValue(u"File%1"_s.arg(i + 1), paths.at(i));
-        ini.endGroup();
+            ini.setValue(u"%1/File%2"_s.arg(RecentGroup).arg(i + 1), paths.at(i));
     });
 }

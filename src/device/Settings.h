@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 
 // MIRANDEL.INI, the program's settings file: the COM port in force (key
 // "Port" of section "Mirandel", 0 = none), section "Ports", which can name
 // the system device of a COM port ("COM1=/dev/ttyUSB0"), and the Recent Files
-// list. Every value is read from the file when asked for, so a changed file
-// needs no restart.
+// list. The file is read once and kept in memory; a file changed by someone
+// else since (its time or size) is read again at the next look, so a changed
+// mapping of ports needs no restart. A change writes the whole file, and
+// only when a value changes.
 class Settings
 {
 public:
@@ -15,22 +18,30 @@ public:
     static QString defaultPath();
     static QString pathFor(const QString &programFolder, const QString &userFolder);
 
-    explicit Settings(const QString &path = defaultPath());
+    // The program's settings, in the file at defaultPath(): every Settings
+    // made so shares them.
+    Settings();
+    // The file at path, apart from the program's settings; copies share it.
+    explicit Settings(const QString &path);
 
-    const QString &path() const { return mPath; }
+    const QString &path() const;
 
     // A missing or non-integer value reads as 0.
     int port() const;
-    // True when the file was written.
+    // True when the file holds the port as setPort() writes it, so that
+    // there is nothing to write back.
+    bool holdsPort() const;
+    // True when the file holds the port afterwards.
     bool setPort(int port);
 
     // The device section "Ports" names for COM port comNumber; empty when none.
     QString portDevice(int comNumber) const;
 
-    // Newest first; true when the file was written.
+    // Newest first; true when the file holds the list afterwards.
     QStringList recentFiles() const;
     bool setRecentFiles(const QStringList &paths);
 
 private:
-    QString mPath;
+    class File;
+    std::shared_ptr<File> mFile;
 };

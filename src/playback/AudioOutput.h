@@ -5,8 +5,7 @@
 class QIODevice;
 
 // The computer's sound output as the preview uses it: it pulls 16-bit
-// stereo from a source. Made by the sound module, which holds the media
-// libraries.
+// stereo from a source.
 class AudioOutput
 {
 public:

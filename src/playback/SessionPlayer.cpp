@@ -1,13 +1,12 @@
 #include "playback/SessionPlayer.h"
 
 #include "audio/SessionSynth.h"
-#include "audio/SoundModule.h"
-#include "playback/AudioOutput.h"
+#include "playback/MediaAudioOutput.h"
 #include "playback/SynthSource.h"
 #include "session/ConversionError.h"
-#include "session/ProgramModules.h"
 
 #include <QDateTime>
+#include <QMediaDevices>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,21 +38,19 @@ SessionPlayer::~SessionPlayer()
 
 bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
 {
-    // From the user's Play: the first one also loads the sound module and
-    // opens the output.
+    // From the user's Play: the first one also opens the output.
     const qint64 playPressed = QDateTime::currentMSecsSinceEpoch();
     if (mSink) {
         mFadeTimer.stop();
         mSink->stop();
         mSink.reset();
     }
-    QString moduleError;
-    SoundModule *sound = programModule<SoundModule>(SoundModule::Name, &moduleError);
-    if (!sound) {
-        mError = u"No audio output is available: the sound module cannot be loaded (%1)."_s.arg(moduleError);
-        return false;
-    }
-    std::unique_ptr<AudioOutput> output = sound->openOutput(Rate, BufferMs, [this] { onSinkState(); }, mError);
+    // Watches the device list once sound is first wanted, so that a later
+    // Play finds it known.
+    if (!mDevices)
+        mDevices = new QMediaDevices(this);
+    std::unique_ptr<AudioOutput> output =
+        MediaAudioOutput::openDefault(Rate, BufferMs, [this] { onSinkState(); }, mError);
     if (!output)
         return false;
     std::unique_ptr<SessionSynth> synth;

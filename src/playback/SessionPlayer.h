@@ -5,6 +5,7 @@
 #include <memory>
 
 class AudioOutput;
+class QMediaDevices;
 class SessionGrid;
 class SessionSynth;
 class SynthSource;
@@ -55,6 +56,7 @@ private:
     void setState(State state);
     qint64 heardFrames() const;
 
+    QMediaDevices *mDevices = nullptr;
     std::unique_ptr<AudioOutput> mSink;
     SynthSource *mSource = nullptr;
     State mState = State::Stopped;

@@ -17,40 +17,11 @@ QString textBeforeLast(const QString &text, QChar ch)
     return QString();
 }
 
-namespace {
-QString &startedProgram()
-{
-    static QString path;
-    return path;
-}
-} // namespace
-
-void setStartedProgram(const QString &programPath)
-{
-    startedProgram() = programPath;
-}
-
 QString exeDirectory()
 {
     const QChar separator = QDir::separator();
-    const QString started = startedProgram();
-    const QString program =
-        QDir::toNativeSeparators(started.isEmpty() ? QCoreApplication::applicationFilePath() : started);
+    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     return textBeforeLast(program, separator) + separator;
-}
-
-QString programPartPath(const QString &fileName, const QString &programFolder, const QStringList &installedFolders)
-{
-    const QDir folder(programFolder);
-    const QString beside = folder.filePath(fileName);
-    if (QFileInfo::exists(beside))
-        return beside;
-    for (const QString &installed : installedFolders) {
-        const QString path = QDir::cleanPath(folder.filePath(installed) + u'/' + fileName);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return beside;
 }
 
 QString installedDataFolder(const QString &programFolder)

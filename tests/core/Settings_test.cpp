@@ -3,8 +3,10 @@
 #include "device/Settings.h"
 #include "session/ProgramFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -133,22 +135,73 @@ TEST(Settings, AFailedWriteKeepsTheOldFile)
     }
 }
 
-TEST(Settings, WithoutAScratchFolderReadsButNeverWrites)
+TEST(Settings, AMalformedFileIsReadButNeverWritten)
 {
     QTemporaryDir dir;
     Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
-    const QByteArray old = "[Mirandel]\nPort=3\n";
+    // A line that is neither key nor comment: a rewrite would drop it.
+    const QByteArray old = "[Mirandel]\nPort=3\n# not a comment here\n";
     writeFileBytes(settings.path(), old);
-    const QByteArray tempFolder = qgetenv("TMPDIR");
-    // A file where the temporary folder should be.
-    qputenv("TMPDIR", QFile::encodeName(settings.path()));
 
     EXPECT_EQ(settings.port(), 3);
     EXPECT_FALSE(settings.setPort(1));
     EXPECT_EQ(readFileBytes(settings.path()), old);
+}
 
-    if (tempFolder.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", tempFolder);
+// The bytes after a start (which writes the port back where the file lacks
+// it) and the changes that follow, as the program has always written them.
+TEST(Settings, StartsAndChangesWriteTheseBytes)
+{
+    const struct
+    {
+        const char *before; // null: no file
+        bool start;
+        int port; // set after the start unless negative
+        std::optional<QStringList> recent;
+        const char *after;
+    } cases[] = {
+        {nullptr, true, -1, {}, "[Mirandel]\nPort=0\n"},
+        {"[Mirandel]\nPort=abc\n", true, -1, {}, "[Mirandel]\nPort=0\n"},
+        {"[Other]\nKey=1\n", true, -1, {}, "[Mirandel]\nPort=0\n\n[Other]\nKey=1\n"},
+        {"; mine\n[Mirandel]\nPort = 2\n", true, -1, {}, "; mine\n[Mirandel]\nPort = 2\n"},
+        {"; mine\n[Zeta]\nB=2\nA=1\n[Mirandel]\nPort=2\n[Ports]\nCOM1= /dev/ttyUSB0 \n", true, 3, {},
+         "[Mirandel]\nPort=3\n\n[Ports]\nCOM1=/dev/ttyUSB0\n\n[Zeta]\nA=1\nB=2\n"},
+        {nullptr, false, -1, QStringList{u"/a/b, c.LSS"_s, u"/d/\u00e9.LSS"_s},
+         "[RecentFiles]\nFile1=\"/a/b, c.LSS\"\nFile2=/d/\xc3\xa9.LSS\n"},
+        {"[Mirandel]\nPort=1\n\n[RecentFiles]\nFile1=/a.LSS\nFile2=/b.LSS\n", true, -1, QStringList(),
+         "[Mirandel]\nPort=1\n"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+        if (c.before)
+            writeFileBytes(settings.path(), c.before);
+        if (c.start && !settings.holdsPort())
+            EXPECT_TRUE(settings.setPort(settings.port()));
+        if (c.port >= 0)
+            EXPECT_TRUE(settings.setPort(c.port));
+        if (c.recent)
+            EXPECT_TRUE(settings.setRecentFiles(*c.recent));
+        EXPECT_EQ(readFileBytes(settings.path()), QByteArray(c.after)) << (c.before ? c.before : "no file");
+    }
+}
+
+TEST(Settings, NothingIsWrittenWhenNothingChanges)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+    writeFileBytes(settings.path(), "[Mirandel]\nPort=2\n\n[RecentFiles]\nFile1=/a.LSS\n");
+    const QDateTime longAgo(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
+    QFile file(settings.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_TRUE(settings.holdsPort());
+    EXPECT_TRUE(settings.setPort(2));
+    EXPECT_TRUE(settings.setRecentFiles({u"/a.LSS"_s}));
+    EXPECT_EQ(QFileInfo(settings.path()).lastModified(), longAgo);
+
+    // Changed by someone else, the file is read again.
+    writeFileBytes(settings.path(), "[Ports]\nCOM2=/dev/ttyUSB1\n");
+    EXPECT_EQ(settings.portDevice(2), u"/dev/ttyUSB1"_s);
+    EXPECT_FALSE(settings.holdsPort());
 }

@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "session/ProgramFiles.h"
-#include "session/ProgramModules.h"
 #include "views/HelpTopics.h"
 
 #include <QDir>
@@ -56,30 +55,4 @@ TEST(HelpFolder, BesideTheProgramOrInstalled)
         EXPECT_EQ(installedDataFolder(c.programFolder), c.installedData) << c.programFolder.toStdString();
         EXPECT_EQ(HelpTopics::helpFolder(c.programFolder), c.help) << c.programFolder.toStdString();
     }
-}
-
-TEST(ProgramModules, BesideTheProgramOrInstalled)
-{
-    QTemporaryDir dir;
-    const QString root = dir.path();
-    const QString module = u"libmirandel_sound.so"_s;
-    for (const char *folder : {"build/bin", "usr/bin", "usr/lib/mirandel", "opt/bin"})
-        ASSERT_TRUE(QDir(root).mkpath(QString::fromLatin1(folder)));
-    for (const char *file : {"build/bin/", "usr/lib/mirandel/"})
-        ASSERT_TRUE(QFile(root + u'/' + QString::fromLatin1(file) + module).open(QIODevice::WriteOnly));
-    const struct
-    {
-        QString programFolder;
-        QString path;
-    } cases[] = {
-        {root + u"/build/bin"_s, root + u"/build/bin/"_s + module},
-        {root + u"/usr/bin"_s, root + u"/usr/lib/mirandel/"_s + module},
-        {root + u"/opt/bin"_s, root + u"/opt/bin/"_s + module}, // missing: loading says so
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(programModulePath(u"sound"_s, c.programFolder), c.path) << c.programFolder.toStdString();
-
-    QString error;
-    EXPECT_EQ(loadProgramModule(u"missing"_s, &error), nullptr);
-    EXPECT_TRUE(error.contains(u"libmirandel_missing.so"_s)) << error.toStdString();
 }

@@ -57,7 +57,6 @@ TEST(CliDevice, PortNumberGoesThroughThePortsSectionBesideTheProgram)
     QTemporaryDir dir;
     const QString program = dir.filePath(u"mirandel-cli"_s);
     ASSERT_TRUE(QFile::copy(builtProgramPath(u"mirandel-cli"_s), program));
-    ASSERT_TRUE(QFile::copy(builtProgramPath(u"mirandel-cli-full"_s), dir.filePath(u"mirandel-cli-full"_s)));
     QFile ini(dir.filePath(u"MIRANDEL.INI"_s));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Ports]\nCOM3=" + devsim.devicePath().toLocal8Bit() + "\n");

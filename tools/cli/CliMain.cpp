@@ -5,7 +5,11 @@
 #include "session/CommandError.h"
 #include "session/ProgramName.h"
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstring>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,7 +29,6 @@ bool wantsHelp(const QStringList &arguments)
 {
     return arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s);
 }
-} // namespace
 
 const CliCommand *cliCommandNamed(const char *name)
 {
@@ -36,7 +39,30 @@ const CliCommand *cliCommandNamed(const char *name)
     return nullptr;
 }
 
-int runCli(int argc, char **argv, CliApplicationFactory makeApplication)
+// Outlives the application: removed after main returns.
+std::optional<QTemporaryDir> runtimeDir;
+
+// Drawing needs a GUI application, offscreen unless told otherwise; every
+// other command (and the overview, with no command) does with the lighter
+// core application. The GUI's start-up wants a private runtime folder and
+// says so on stderr when there is none: one made for this run keeps stderr
+// to the program's own messages.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, const CliCommand *command)
+{
+    if (!command || !command->drawsPictures)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeDir.emplace(QDir::tempPath() + u"/mirandel-cli-XXXXXX"_s);
+        if (runtimeDir->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir->path()));
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+} // namespace
+
+int runCli(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         printLine(ProgramName);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/PrintModule.h"
+#include "views/ListingPrinter.h"
 
 #include <QObject>
 #include <QPrinter>

@@ -1,8 +1,0 @@
-#include "modules/PrintPlugin.h"
-
-#include "views/forms/SessionListingPrinter.h"
-
-ListingPrinter *PrintPlugin::createListingPrinter(QWidget *window)
-{
-    return new SessionListingPrinter(window);
-}
