@@ -21,13 +21,13 @@ SessionGrid hourOf(int dualSession, const QString &tone)
     cells.setColumnCount(60);
     for (int c = 0; c < 60; ++c) {
         SessionGrid::Column column = newSessionColumn(dualSession);
-        column[0] = QString::number(c + 1);
-        column[2] = tone;
-        column[5] = dualSession == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[ToneRow] = tone;
+        column[TargetFreqRow] = dualSession == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
         if (tone == u"PCh"_s)
-            column[6] = u"7"_s;
+            column[ChordRow] = u"7"_s;
         if (dualSession == DualBinauralSession)
-            column[12] = u"ramp"_s;
+            column[DbbRampRow] = u"ramp"_s;
         cells.setColumn(c, column);
     }
     return cells;

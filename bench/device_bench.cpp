@@ -23,7 +23,7 @@ Session defaultSegments(int count)
     session.cells.setColumnCount(count);
     for (int k = 0; k < count; ++k) {
         SessionGrid::Column cells = newSessionColumn(PulsedSession);
-        cells[0] = QString::number(k + 1);
+        cells[SegmentNumberRow] = QString::number(k + 1);
         session.cells.setColumn(k, cells);
     }
     return session;

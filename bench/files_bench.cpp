@@ -25,13 +25,13 @@ Session longSession()
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(PulsedSession);
-        column[0] = QString::number(c + 1);
-        column[1] = TimeList.at(c % TimeList.size());
-        column[2] = PulsedToneList.at(c % PulsedToneList.size());
-        column[3] = FreqList.at(c % FreqList.size());
-        column[5] = TargetFreqList.at((c * 7) % TargetFreqList.size());
-        column[6] = column[2] == u"PCh" ? ChordList.at(c % ChordList.size()) : QString();
-        column[8] = DutyList.at(c % DutyList.size());
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[TimeRow] = TimeList.at(c % TimeList.size());
+        column[ToneRow] = PulsedToneList.at(c % PulsedToneList.size());
+        column[StartFreqRow] = FreqList.at(c % FreqList.size());
+        column[TargetFreqRow] = TargetFreqList.at((c * 7) % TargetFreqList.size());
+        column[ChordRow] = column[ToneRow] == u"PCh" ? ChordList.at(c % ChordList.size()) : QString();
+        column[DutyCycleRow] = DutyList.at(c % DutyList.size());
         session.cells.setColumn(c, column);
     }
     return session;

@@ -28,13 +28,13 @@ SessionGrid bigSession()
     cells.setColumnCount(SessionGrid::MaxSegments);
     for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
         SessionGrid::Column cellsOf = newSessionColumn(PulsedSession);
-        cellsOf[0] = QString::number(column + 1);
-        cellsOf[1] = ValueLists::TimeList.at(column % 20);
-        cellsOf[3] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
-        cellsOf[5] = column % 3 == 0 ? ValueLists::TargetFreqList.at((column * 11) % 47) : QString();
+        cellsOf[SegmentNumberRow] = QString::number(column + 1);
+        cellsOf[TimeRow] = ValueLists::TimeList.at(column % 20);
+        cellsOf[StartFreqRow] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
+        cellsOf[TargetFreqRow] = column % 3 == 0 ? ValueLists::TargetFreqList.at((column * 11) % 47) : QString();
         const int inBlock = column % 50;
-        cellsOf[13] = inBlock == 10 ? u"10"_s : u"0"_s;
-        cellsOf[14] = (inBlock >= 10 && inBlock < 20) ? u"5"_s : u"0"_s;
+        cellsOf[LoopSegsRow] = inBlock == 10 ? u"10"_s : u"0"_s;
+        cellsOf[LoopTimesRow] = (inBlock >= 10 && inBlock < 20) ? u"5"_s : u"0"_s;
         cells.setColumn(column, cellsOf);
     }
     return cells;
@@ -46,9 +46,9 @@ SessionGrid widestTimeSession()
 {
     SessionGrid cells = bigSession();
     for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
-        cells.setCell(column, 1, ValueLists::TimeList.first());
-        cells.setCell(column, 13, column % 15 == 0 ? u"15"_s : u"0"_s);
-        cells.setCell(column, 14, u"15"_s);
+        cells.setCell(column, TimeRow, ValueLists::TimeList.first());
+        cells.setCell(column, LoopSegsRow, column % 15 == 0 ? u"15"_s : u"0"_s);
+        cells.setCell(column, LoopTimesRow, u"15"_s);
     }
     return cells;
 }

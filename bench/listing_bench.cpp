@@ -20,7 +20,7 @@ Session longSession()
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(c % 2 ? PulsedSession : DualBinauralSession);
-        column[0] = QString::number(c + 1);
+        column[SegmentNumberRow] = QString::number(c + 1);
         session.cells.setColumn(c, column);
     }
     session.descriptionLines = {u"First line"_s, u"Second line"_s};

@@ -36,7 +36,7 @@ public:
         form.cellsChanged();
         form.setSessionShown(true);
         form.show();
-        form.selectCell({1, 3});
+        form.selectCell({1, StartFreqRow});
         refresh();
     }
 

@@ -25,7 +25,7 @@ void checkLongestFaultySession(benchmark::State &state)
 {
     Session session = walkingSession(int(state.range(0)), SessionGrid::MaxSegments);
     for (int column = 0; column < SessionGrid::MaxSegments; ++column)
-        session.cells.setCell(column, SessionRows::Tone, QStringLiteral("xx"));
+        session.cells.setCell(column, ToneRow, QStringLiteral("xx"));
     for (auto _ : state)
         benchmark::DoNotOptimize(checkSession(session));
     state.SetItemsProcessed(state.iterations() * SessionGrid::MaxSegments);

@@ -18,11 +18,11 @@ void fillLongSession(Session &session)
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(PulsedSession);
-        column[0] = QString::number(c + 1);
-        column[1] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[TimeRow] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
         const int inTen = c % 10;
-        column[13] = inTen == 2 ? u"3"_s : u"0"_s;
-        column[14] = (inTen >= 2 && inTen <= 4) ? u"4"_s : u"0"_s;
+        column[LoopSegsRow] = inTen == 2 ? u"3"_s : u"0"_s;
+        column[LoopTimesRow] = (inTen >= 2 && inTen <= 4) ? u"4"_s : u"0"_s;
         session.cells.setColumn(c, column);
     }
 }
@@ -49,7 +49,7 @@ void BM_TimingRefreshAfterEdit(benchmark::State &state)
     int edit = 0;
     for (auto _ : state) {
         const int column = (edit * 37) % 1000;
-        session.cells.setCell(column, 1, times[edit % 2]);
+        session.cells.setCell(column, TimeRow, times[edit % 2]);
         TimingSummary summary = computeTimingSummary(session.cells, column + 1);
         benchmark::DoNotOptimize(summary);
         ++edit;

@@ -59,9 +59,9 @@ void requireWellFormed(const SessionGrid &cells)
 {
     require(cells.columnCount() >= 1 && cells.columnCount() <= SessionGrid::MaxSegments, "1 to 1000 segments");
     for (int column = 0; column < cells.columnCount(); ++column) {
-        require(cells.cell(column, 0) == QString::number(column + 1), "segments numbered from 1");
-        require(ValueLists::TimeList.contains(cells.cell(column, 1)), "times from TimeList");
-        require(ValueLists::DutyList.contains(cells.cell(column, 8)), "duty cycles from DutyList");
+        require(cells.cell(column, SegmentNumberRow) == QString::number(column + 1), "segments numbered from 1");
+        require(ValueLists::TimeList.contains(cells.cell(column, TimeRow)), "times from TimeList");
+        require(ValueLists::DutyList.contains(cells.cell(column, DutyCycleRow)), "duty cycles from DutyList");
     }
 }
 } // namespace

@@ -160,7 +160,7 @@ void MainWindow::createSessionArea()
     mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     const QStringList labels = rowLabels(PulsedSession);
-    for (int row = 0; row < SessionGrid::RowCount; ++row) {
+    for (int row = SegmentNumberRow; row < SessionGrid::RowCount; ++row) {
         mRowLabels->setRowHeight(row, RowHeight);
         mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     }
@@ -310,9 +310,9 @@ void MainWindow::cellsChanged()
     ensureSessionArea();
     mGridModel->syncWithSession();
     const QStringList labels = rowLabels(mSession.kind);
-    for (int row = 3; row <= 6; ++row)
+    for (int row = StartFreqRow; row <= ChordRow; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
-    for (int row = 1; row < SessionGrid::RowCount; ++row)
+    for (int row = TimeRow; row < SessionGrid::RowCount; ++row)
         mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
     refreshCheck();
 }

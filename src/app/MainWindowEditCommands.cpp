@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 bool isLoopRow(int row)
 {
-    return row == SessionRows::LoopSegs || row == SessionRows::LoopTimes;
+    return row == LoopSegsRow || row == LoopTimesRow;
 }
 
 // A segment command at the selected segment, which refreshes the timing there.
@@ -27,7 +27,7 @@ EditStep segmentStep(const QString &verb, const CellPos &cell)
 void MainWindow::newSegment()
 {
     const int added = mSession.cells.columnCount();
-    mDocument.edit({u"New Segment"_s, {added, 1}, added + 1}, [this] { ::newSegment(context()); });
+    mDocument.edit({u"New Segment"_s, {added, TimeRow}, added + 1}, [this] { ::newSegment(context()); });
 }
 
 void MainWindow::stepUp()

@@ -10,8 +10,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-enum Row { ToneRow = 2, PitchRow = 4, ChordRow = 6, DutyRow = 8, VolumeRow = 9, VIRampRow = 11 };
-
 const std::array<ChordShape, 9> Chords = {{
     {3, {1.0, 5.0 / 4, 3.0 / 2}},             // 1 major
     {3, {1.0, 6.0 / 5, 3.0 / 2}},             // 2 minor
@@ -80,7 +78,7 @@ SegmentSound ReadSegmentSound(const SessionGrid &cells, int column)
         sound.pitch2 = SecondPitch(sixth, sound.pitch);
     // An empty chord counts as chord 1.
     sound.chord = std::clamp(TextNumbers::tryInteger(sixth).value_or(1), 1, 9);
-    sound.duty = std::clamp(number(cells.cell(column, DutyRow), 50) / 100.0, 0.01, 0.99);
+    sound.duty = std::clamp(number(cells.cell(column, DutyCycleRow), 50) / 100.0, 0.01, 0.99);
     sound.level = std::clamp(number(cells.cell(column, VolumeRow), 0) / 100.0, 0.0, 1.0);
     sound.levelRamp = cells.cell(column, VIRampRow) == u"seg"_s;
     return sound;

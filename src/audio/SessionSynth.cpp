@@ -90,8 +90,8 @@ void SessionSynth::fadeIn()
 void SessionSynth::restartWalk()
 {
     mWalk.emplace(mCells, LoopRule::LatestStart);
-    mBeats = FrequencyWalk(3);
-    mBeats2 = FrequencyWalk(5);
+    mBeats = FrequencyWalk(Freq1Row);
+    mBeats2 = FrequencyWalk(Freq2Row);
     mPreviousLevel = 0;
     mHavePass = false;
 }

@@ -6,6 +6,7 @@
 #include "session/Prompter.h"
 #include "session/QuarterUnitList.h"
 #include "session/Session.h"
+#include "session/SessionRows.h"
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
 
@@ -15,23 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
 
 namespace {
-enum Row : int {
-    TimeRow = 1,
-    ToneRow,
-    StartFreqRow,
-    PitchRow,
-    TargetFreqRow,
-    ChordRow,
-    PhaseRow,
-    DutyRow,
-    VolumeRow,
-    IntensityRow,
-    VIRampRow,
-    DbbRampRow,
-    LoopSegsRow,
-    LoopTimesRow
-};
-
 constexpr int PSuToneCode = 1;
 constexpr int PChToneCode = 2;
 constexpr int BbToneCode = 3;
@@ -202,8 +186,8 @@ private:
         if (phase < 0)
             noMatch(PhaseRow, u"phase"_s);
         mRecord[3] = quint8(phase & 7);
-        const QString &duty = cell(DutyRow);
-        const int dutyCode = nearest(DutyRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
+        const QString &duty = cell(DutyCycleRow);
+        const int dutyCode = nearest(DutyCycleRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
         mRecord[3] = quint8(mRecord[3] + ((dutyCode & 7) << 3));
     }
 

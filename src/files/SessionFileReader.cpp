@@ -98,7 +98,7 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
         context.view.setTiming({context.view.timing().lines, 0});
     }
     context.view.setCaption(sessionCaption(session.name, true));
-    context.view.selectCell({0, 1});
+    context.view.selectCell({0, TimeRow});
     session.modified = 0;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);

@@ -34,13 +34,13 @@ std::optional<int> enteredInteger(const QString &entry, int low, int high)
     return std::nullopt;
 }
 
-// Row 14 of columns first..last that exist: a loop read from a file may
+// Loop Times of columns first..last that exist: a loop read from a file may
 // claim more segments than the session has.
 void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
 {
     const QString text = QString::number(times);
     for (int column = std::max(first, 0); column <= std::min(last, cells.columnCount() - 1); ++column)
-        cells.setCell(column, SessionRows::LoopTimes, text);
+        cells.setCell(column, LoopTimesRow, text);
 }
 
 void finishLoopChange(const SessionContext &context, int k)
@@ -53,8 +53,8 @@ void finishLoopChange(const SessionContext &context, int k)
 void enterLoopSegs(const SessionContext &context, int k)
 {
     SessionGrid &cells = context.session.cells;
-    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
     if (n == 0 && t > 0) {
         context.prompter.error(u"In Existing loop"_s);
         return;
@@ -80,7 +80,7 @@ void enterLoopSegs(const SessionContext &context, int k)
             // Every loop in the way is named, not only the first.
             const int end = k + m;
             for (int column = std::max(k + n, 0); column < end; ++column) {
-                if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
+                if (cells.cell(column, LoopSegsRow) != u"0") {
                     context.prompter.error(u"Loop overlap"_s);
                     m = n;
                 }
@@ -89,15 +89,15 @@ void enterLoopSegs(const SessionContext &context, int k)
         if (m > n)
             writeLoopTimes(cells, k + n, k + m - 1, t);
     }
-    cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
+    cells.setCell(k, LoopSegsRow, QString::number(m));
     finishLoopChange(context, k);
 }
 
 void enterLoopTimes(const SessionContext &context, int k)
 {
     SessionGrid &cells = context.session.cells;
-    const int n = TextNumbers::integer(cells.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(cells.cell(k, SessionRows::LoopTimes));
+    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
     if (n == 0) {
         context.prompter.error(u"Not at loop start"_s);
         return;

@@ -5,8 +5,8 @@
 struct SessionContext;
 
 // The two loop rows are not stepped: they open a small dialog instead. Both
-// act on segment (column) k and keep the loop encoding of rows 13
-// and 14 consistent whatever the user enters.
+// act on segment (column) k and keep the loop encoding of Loop Segs and
+// Loop Times consistent whatever the user enters.
 
 // Loop Segs: asks for the loop length (0 to 15) starting at the segment;
 // 0 removes the loop. Refuses a segment inside another loop, a loop that

@@ -20,11 +20,11 @@ SessionGrid::Column newSessionColumn(int dualSession)
 void fillNewSegment(Session &session, int k)
 {
     SessionGrid::Column column = session.cells.column(k - 1);
-    column[0] = QString::number(k + 1);
-    column[11] = u"none"_s;
-    column[12] = session.kind == DualBinauralSession ? u"ramp"_s : QString();
-    column[13] = u"0"_s;
-    column[14] = u"0"_s;
+    column[SegmentNumberRow] = QString::number(k + 1);
+    column[VIRampRow] = u"none"_s;
+    column[DbbRampRow] = session.kind == DualBinauralSession ? u"ramp"_s : QString();
+    column[LoopSegsRow] = u"0"_s;
+    column[LoopTimesRow] = u"0"_s;
     session.cells.setColumn(k, column);
     session.modified = 1;
 }
@@ -41,7 +41,7 @@ void newSession(const SessionContext &context)
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.view.cellsChanged();
     context.view.setSessionShown(true);
-    context.view.selectCell({0, 1});
+    context.view.selectCell({0, TimeRow});
     session.modified = 1;
     updateTimingSummary(session.cells, context.view, 1);
 }

@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 bool isInsideLoop(const SessionGrid &cells, int column)
 {
-    return cells.cell(column, SessionRows::LoopTimes) != u"0";
+    return cells.cell(column, LoopTimesRow) != u"0";
 }
 
 // Refuses a command that would add a segment when the session is full.
@@ -70,7 +70,7 @@ void newSegment(const SessionContext &context)
     session.cells.setColumnCount(k + 1);
     fillNewSegment(session, k);
     context.view.cellsChanged();
-    context.view.selectCell({k, 1});
+    context.view.selectCell({k, TimeRow});
     context.view.focusGrid();
     // Scrolled before the timing refresh, which a bad time text in another
     // segment may stop.
@@ -82,8 +82,8 @@ void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboa
 {
     const SessionGrid::Column &texts = cells.column(column);
     clipboard.cells = QStringList(texts.begin(), texts.end());
-    clipboard.cells[SessionRows::LoopSegs] = u"0"_s;
-    clipboard.cells[SessionRows::LoopTimes] = u"0"_s;
+    clipboard.cells[LoopSegsRow] = u"0"_s;
+    clipboard.cells[LoopTimesRow] = u"0"_s;
 }
 
 void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)
@@ -113,7 +113,7 @@ void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &
         return;
     }
     session.cells.shiftRightFrom(k);
-    for (int row = 1; row < SessionGrid::RowCount; ++row)
+    for (int row = TimeRow; row < SessionGrid::RowCount; ++row)
         session.cells.setCell(k, row, clipboard.cells.value(row));
     finishShift(context, k);
 }

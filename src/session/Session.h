@@ -8,7 +8,7 @@
 struct CellPos
 {
     int column = 0;
-    int row = 1;
+    int row = TimeRow;
     bool operator==(const CellPos &other) const { return column == other.column && row == other.row; }
 };
 
@@ -16,9 +16,9 @@ struct CellPos
 struct CellRange
 {
     int left = 0;
-    int top = 1;
+    int top = TimeRow;
     int right = 0;
-    int bottom = 1;
+    int bottom = TimeRow;
     CellPos topLeft() const { return {left, top}; }
 };
 
@@ -36,5 +36,5 @@ struct Session
     int kind = PulsedSession;
 };
 
-// Labels of rows 0 to 14 beside the session table for a session kind.
+// Labels of the rows beside the session table for a session kind.
 QStringList rowLabels(int kind);

@@ -18,7 +18,7 @@ bool isDual(const Session &session)
 
 bool isChordSegment(const Session &session, int column)
 {
-    return session.cells.cell(column, SessionRows::Tone) == u"PCh";
+    return session.cells.cell(column, ToneRow) == u"PCh";
 }
 
 // Rows whose cell has no meaning in this segment are emptied by any step.
@@ -26,9 +26,9 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
 {
     if (isDual(session))
         return false;
-    if (cell.row == SessionRows::Chord)
+    if (cell.row == ChordRow)
         return !isChordSegment(session, cell.column);
-    return cell.row == SessionRows::DbbRamp;
+    return cell.row == DbbRampRow;
 }
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
@@ -46,30 +46,30 @@ QStringList workingList(const Session &session, const CellPos &cell)
     using namespace ValueLists;
     const bool dual = isDual(session);
     switch (cell.row) {
-    case 1:
+    case TimeRow:
         return TimeList;
-    case 2:
+    case ToneRow:
         return dual ? DualToneList : PulsedToneList;
-    case 3:
+    case StartFreqRow:
         return FreqList;
-    case 4:
+    case PitchRow:
         return PitchList;
-    case 5:
+    case TargetFreqRow:
         return dual ? FreqList : TargetFreqList;
-    case SessionRows::Chord:
+    case ChordRow:
         if (dual)
             return Pitch2List;
         return isChordSegment(session, cell.column) ? ChordList : QStringList();
-    case 7:
+    case PhaseRow:
         return dual ? DualPhaseList : PulsedPhaseList;
-    case 8:
+    case DutyCycleRow:
         return DutyList;
-    case 9:
-    case 10:
+    case VolumeRow:
+    case IntensityRow:
         return LevelList;
-    case 11:
+    case VIRampRow:
         return VIRampList;
-    case SessionRows::DbbRamp:
+    case DbbRampRow:
         return dual && cell.column > 0 ? DbbRampList : QStringList();
     default:
         return {};
@@ -85,16 +85,16 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
     if (stepEmptiesCell(session, cell)) {
         changed = !current.isEmpty();
         session.cells.setCell(cell.column, cell.row, QString());
-    } else if (cell.row == SessionRows::LoopSegs) {
+    } else if (cell.row == LoopSegsRow) {
         enterLoopSegs(context, cell.column);
-    } else if (cell.row == SessionRows::LoopTimes) {
+    } else if (cell.row == LoopTimesRow) {
         enterLoopTimes(context, cell.column);
     }
 
     const QStringList list = workingList(session, cell);
     if (!list.isEmpty()) {
         // An unset chord plays as the first chord.
-        if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
+        if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
             current = list.first();
         qsizetype position = positionIgnoringCase(list, current);
         if (position < 0) {

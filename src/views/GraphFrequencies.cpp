@@ -12,8 +12,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 // Far beyond the drawing either way, yet safe to compute with.
 constexpr double QuarterHertzLimit = 1e6;
-
-enum Row { ToneRow = 2, StartFreqRow = 3, TargetFreqRow = 5, DbbRampRow = 12 };
 } // namespace
 
 double Hertz(const QString &cell)

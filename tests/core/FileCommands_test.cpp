@@ -109,7 +109,7 @@ TEST_F(FileCommandsTest, YesToThePromptOpensSaveAsWithTheFullPath)
     session.modified = 1;
     prompter.answerYesNo(true);
     view.saveFileNames.push_back(path(u"A.LSS"_s));
-    session.cells.setCell(0, 9, u"85"_s);
+    session.cells.setCell(0, VolumeRow, u"85"_s);
     EXPECT_TRUE(FileCommands::maybeSave(context()));
     ASSERT_EQ(view.saveRequests.size(), 1);
     expectSessionFileDialog(view.saveRequests.first(), u"Save File As"_s, path(u"A.LSS"_s));
@@ -136,7 +136,7 @@ TEST_F(FileCommandsTest, SaveAsOverwritesOnlyTheSessionsOwnFile)
         prompter.errors.clear();
         session.fileName = path(u"own.LSS"_s);
         session.modified = 0;
-        session.cells.setCell(0, 9, QString::number(volume += 14));
+        session.cells.setCell(0, VolumeRow, QString::number(volume += 14));
         const QString chosen = path(QString::fromLatin1(c.chosen));
         const QByteArray before = QFile::exists(chosen) ? readFileBytes(chosen) : QByteArray();
         view.saveFileNames.push_back(chosen);
@@ -173,7 +173,7 @@ TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyWithoutOne)
     EXPECT_EQ(view.saveRequests.first().initialFileName, QString());
     EXPECT_EQ(session.fileName, path(u"first.LSS"_s));
 
-    session.cells.setCell(0, 9, u"14"_s);
+    session.cells.setCell(0, VolumeRow, u"14"_s);
     session.modified = 1;
     FileCommands::saveFile(context());
     EXPECT_EQ(view.saveRequests.size(), 1);

@@ -78,33 +78,33 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
         int offset;         // code of values[0]
         CellChanges setup;  // what the field needs besides its own cell
     } fields[] = {
-        {"time", PulsedSession, 1, TimeList, 0, 0, 0x1f, 0, {}},
-        {"time", DualBinauralSession, 1, TimeList, 0, 0, 0x1f, 0, {}},
-        {"tone", PulsedSession, 2, PulsedToneList, 0, 5, 7, 0, {}},
-        {"tone", DualBinauralSession, 2, DualToneList, 0, 5, 7, 4, {}},
-        {"start freq", PulsedSession, 3, FreqList, 4, 0, 0xff, 0, {}},
-        {"freq 1", DualBinauralSession, 3, FreqList, 4, 0, 0xff, 0, {}},
-        {"pitch", PulsedSession, 4, PitchList, 6, 0, 0x3f, 0, {}},
-        {"pitch 1", DualBinauralSession, 4, PitchList, 6, 0, 0x3f, 0, {}},
-        {"target freq", PulsedSession, 5, TargetFreqList, 5, 0, 0xff, 0, {}},
-        {"freq 2", DualBinauralSession, 5, FreqList, 5, 0, 0xff, 0, {}},
-        {"chord", PulsedSession, 6, ChordList, 7, 0, 0x7f, 0, {{2, u"PCh"_s}}},
-        {"pitch 2", DualBinauralSession, 6, Pitch2List, 7, 0, 0x7f, 0, {}},
-        {"phase", PulsedSession, 7, PulsedPhaseList, 3, 0, 7, 0, {}},
-        {"phase", DualBinauralSession, 7, DualPhaseList, 3, 0, 7, 0, {}},
-        {"duty", PulsedSession, 8, DutyList, 3, 3, 7, 0, {}},
-        {"duty", DualBinauralSession, 8, DutyList, 3, 3, 7, 0, {}},
-        {"volume", PulsedSession, 9, LevelList, 2, 4, 7, 0, {}},
-        {"volume", DualBinauralSession, 9, LevelList, 2, 4, 7, 0, {}},
-        {"intensity", PulsedSession, 10, LevelList, 2, 0, 7, 0, {}},
-        {"intensity", DualBinauralSession, 10, LevelList, 2, 0, 7, 0, {}},
-        {"vi ramp", PulsedSession, 11, VIRampList, 3, 7, 1, 0, {}},
-        {"vi ramp", DualBinauralSession, 11, VIRampList, 3, 7, 1, 0, {}},
-        {"dbb ramp", DualBinauralSession, 12, DbbRampList, 3, 6, 1, 0, {}},
-        {"loop segs", PulsedSession, 13, numbers(0, 15), 1, 4, 0xf, 0, {}},
-        {"loop segs", DualBinauralSession, 13, numbers(0, 15), 1, 4, 0xf, 0, {}},
-        {"loop times", PulsedSession, 14, numbers(2, 15), 1, 0, 0xf, 2, {{13, u"1"_s}}},
-        {"loop times", DualBinauralSession, 14, numbers(2, 15), 1, 0, 0xf, 2, {{13, u"1"_s}}},
+        {"time", PulsedSession, TimeRow, TimeList, 0, 0, 0x1f, 0, {}},
+        {"time", DualBinauralSession, TimeRow, TimeList, 0, 0, 0x1f, 0, {}},
+        {"tone", PulsedSession, ToneRow, PulsedToneList, 0, 5, 7, 0, {}},
+        {"tone", DualBinauralSession, ToneRow, DualToneList, 0, 5, 7, 4, {}},
+        {"start freq", PulsedSession, StartFreqRow, FreqList, 4, 0, 0xff, 0, {}},
+        {"freq 1", DualBinauralSession, Freq1Row, FreqList, 4, 0, 0xff, 0, {}},
+        {"pitch", PulsedSession, PitchRow, PitchList, 6, 0, 0x3f, 0, {}},
+        {"pitch 1", DualBinauralSession, Pitch1Row, PitchList, 6, 0, 0x3f, 0, {}},
+        {"target freq", PulsedSession, TargetFreqRow, TargetFreqList, 5, 0, 0xff, 0, {}},
+        {"freq 2", DualBinauralSession, Freq2Row, FreqList, 5, 0, 0xff, 0, {}},
+        {"chord", PulsedSession, ChordRow, ChordList, 7, 0, 0x7f, 0, {{ToneRow, u"PCh"_s}}},
+        {"pitch 2", DualBinauralSession, Pitch2Row, Pitch2List, 7, 0, 0x7f, 0, {}},
+        {"phase", PulsedSession, PhaseRow, PulsedPhaseList, 3, 0, 7, 0, {}},
+        {"phase", DualBinauralSession, PhaseRow, DualPhaseList, 3, 0, 7, 0, {}},
+        {"duty", PulsedSession, DutyCycleRow, DutyList, 3, 3, 7, 0, {}},
+        {"duty", DualBinauralSession, DutyCycleRow, DutyList, 3, 3, 7, 0, {}},
+        {"volume", PulsedSession, VolumeRow, LevelList, 2, 4, 7, 0, {}},
+        {"volume", DualBinauralSession, VolumeRow, LevelList, 2, 4, 7, 0, {}},
+        {"intensity", PulsedSession, IntensityRow, LevelList, 2, 0, 7, 0, {}},
+        {"intensity", DualBinauralSession, IntensityRow, LevelList, 2, 0, 7, 0, {}},
+        {"vi ramp", PulsedSession, VIRampRow, VIRampList, 3, 7, 1, 0, {}},
+        {"vi ramp", DualBinauralSession, VIRampRow, VIRampList, 3, 7, 1, 0, {}},
+        {"dbb ramp", DualBinauralSession, DbbRampRow, DbbRampList, 3, 6, 1, 0, {}},
+        {"loop segs", PulsedSession, LoopSegsRow, numbers(0, 15), 1, 4, 0xf, 0, {}},
+        {"loop segs", DualBinauralSession, LoopSegsRow, numbers(0, 15), 1, 4, 0xf, 0, {}},
+        {"loop times", PulsedSession, LoopTimesRow, numbers(2, 15), 1, 0, 0xf, 2, {{LoopSegsRow, u"1"_s}}},
+        {"loop times", DualBinauralSession, LoopTimesRow, numbers(2, 15), 1, 0, 0xf, 2, {{LoopSegsRow, u"1"_s}}},
     };
     for (const Field &field : fields) {
         const Encoding reference(sessionOfDefaultSegments(field.kind, 1, field.setup));
@@ -138,21 +138,21 @@ TEST(SegmentEncoder, AliasesCaseAndEmptyCellsGiveTheirCodes)
         int byte;
         int expected;
     } cases[] = {
-        {"alias F-S is PSu", PulsedSession, {{2, u"F-S"_s}}, 0, 13 + 1 * 32},
-        {"alias bbP is bb", PulsedSession, {{2, u"bbP"_s}}, 0, 13 + 3 * 32},
-        {"tone in other case", PulsedSession, {{2, u"psu"_s}}, 0, 13 + 1 * 32},
-        {"relative pitch in capitals", DualBinauralSession, {{6, u"R15"_s}}, 7, 71 + 128},
-        {"r-15", DualBinauralSession, {{6, u"r-15"_s}}, 7, 42 + 128},
-        {"r1", DualBinauralSession, {{6, u"r1"_s}}, 7, 57 + 128},
-        {"pitch 2 between entries", DualBinauralSession, {{6, u"86"_s}}, 7, 17 + 128},
-        {"chord ignored without PCh", PulsedSession, {{6, u"5"_s}}, 7, 128},
-        {"empty PCh chord counts as 1", PulsedSession, {{2, u"PCh"_s}, {6, QString()}}, 7, 128},
-        {"target equal to start", PulsedSession, {{5, u"7.83"_s}}, 5, 20},
-        {"empty Freq 2", DualBinauralSession, {{5, QString()}}, 5, 255},
-        {"empty duty counts as 50", PulsedSession, {{8, QString()}}, 3, 3 << 3},
-        {"time between entries", PulsedSession, {{1, u"1:37.5"_s}}, 0, 15},
-        {"loop times outside a loop", PulsedSession, {{13, u"0"_s}, {14, u"3"_s}}, 1, 0},
-        {"loop times not read outside a loop", PulsedSession, {{13, u"0"_s}, {14, u"x"_s}}, 1, 0},
+        {"alias F-S is PSu", PulsedSession, {{ToneRow, u"F-S"_s}}, 0, 13 + 1 * 32},
+        {"alias bbP is bb", PulsedSession, {{ToneRow, u"bbP"_s}}, 0, 13 + 3 * 32},
+        {"tone in other case", PulsedSession, {{ToneRow, u"psu"_s}}, 0, 13 + 1 * 32},
+        {"relative pitch in capitals", DualBinauralSession, {{Pitch2Row, u"R15"_s}}, 7, 71 + 128},
+        {"r-15", DualBinauralSession, {{Pitch2Row, u"r-15"_s}}, 7, 42 + 128},
+        {"r1", DualBinauralSession, {{Pitch2Row, u"r1"_s}}, 7, 57 + 128},
+        {"pitch 2 between entries", DualBinauralSession, {{Pitch2Row, u"86"_s}}, 7, 17 + 128},
+        {"chord ignored without PCh", PulsedSession, {{ChordRow, u"5"_s}}, 7, 128},
+        {"empty PCh chord counts as 1", PulsedSession, {{ToneRow, u"PCh"_s}, {ChordRow, QString()}}, 7, 128},
+        {"target equal to start", PulsedSession, {{TargetFreqRow, u"7.83"_s}}, 5, 20},
+        {"empty Freq 2", DualBinauralSession, {{Freq2Row, QString()}}, 5, 255},
+        {"empty duty counts as 50", PulsedSession, {{DutyCycleRow, QString()}}, 3, 3 << 3},
+        {"time between entries", PulsedSession, {{TimeRow, u"1:37.5"_s}}, 0, 15},
+        {"loop times outside a loop", PulsedSession, {{LoopSegsRow, u"0"_s}, {LoopTimesRow, u"3"_s}}, 1, 0},
+        {"loop times not read outside a loop", PulsedSession, {{LoopSegsRow, u"0"_s}, {LoopTimesRow, u"x"_s}}, 1, 0},
     };
     for (const auto &c : cases) {
         const Encoding encoding(sessionOfDefaultSegments(c.kind, 1, c.changes));
@@ -173,24 +173,24 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
         QStringList messages;
         int failed;
     } cases[] = {
-        {"tone", PulsedSession, {{2, u"xyz"_s}}, {u"No match segment 2 tone"_s}, 1},
-        {"dual tone", DualBinauralSession, {{2, u"xyz"_s}},
+        {"tone", PulsedSession, {{ToneRow, u"xyz"_s}}, {u"No match segment 2 tone"_s}, 1},
+        {"dual tone", DualBinauralSession, {{ToneRow, u"xyz"_s}},
          {u"No match segment 2 tone"_s, u"Tone group change segment 2"_s}, 1},
-        {"dual tone in pulsed", PulsedSession, {{2, u"bbS"_s}}, {u"Tone group change segment 2"_s}, 0},
-        {"pulsed tone in dual", DualBinauralSession, {{2, u"PFr"_s}}, {u"Tone group change segment 2"_s}, 0},
-        {"chord", PulsedSession, {{2, u"PCh"_s}, {6, u"10"_s}}, {u"No match segment 2 chord"_s}, 1},
-        {"relative pitch", DualBinauralSession, {{6, u"r0"_s}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"empty pitch 2", DualBinauralSession, {{6, QString()}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"pitch 2 out of range", DualBinauralSession, {{6, u"99999"_s}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"empty pitch 2, pulsed tone", DualBinauralSession, {{2, u"bb"_s}, {6, QString()}},
+        {"dual tone in pulsed", PulsedSession, {{ToneRow, u"bbS"_s}}, {u"Tone group change segment 2"_s}, 0},
+        {"pulsed tone in dual", DualBinauralSession, {{ToneRow, u"PFr"_s}}, {u"Tone group change segment 2"_s}, 0},
+        {"chord", PulsedSession, {{ToneRow, u"PCh"_s}, {ChordRow, u"10"_s}}, {u"No match segment 2 chord"_s}, 1},
+        {"relative pitch", DualBinauralSession, {{Pitch2Row, u"r0"_s}}, {u"No match segment 2 pitch2"_s}, 1},
+        {"empty pitch 2", DualBinauralSession, {{Pitch2Row, QString()}}, {u"No match segment 2 pitch2"_s}, 1},
+        {"pitch 2 out of range", DualBinauralSession, {{Pitch2Row, u"99999"_s}}, {u"No match segment 2 pitch2"_s}, 1},
+        {"empty pitch 2, pulsed tone", DualBinauralSession, {{ToneRow, u"bb"_s}, {Pitch2Row, QString()}},
          {u"Tone group change segment 2"_s}, 0},
-        {"phase of the other kind", PulsedSession, {{7, u"IRH"_s}}, {u"No match segment 2 phase"_s}, 1},
-        {"vi ramp", PulsedSession, {{11, u"ramp"_s}}, {u"No match segment 2 viramp"_s}, 1},
-        {"dbb ramp", DualBinauralSession, {{12, u"seg"_s}}, {u"No match segment 2 freq ramp"_s}, 1},
-        {"dbb ramp unread in pulsed", PulsedSession, {{12, u"seg"_s}}, {}, 0},
-        {"duty not a number", PulsedSession, {{8, u"abc"_s}}, {u"Float convert error on abc"_s}, 0},
+        {"phase of the other kind", PulsedSession, {{PhaseRow, u"IRH"_s}}, {u"No match segment 2 phase"_s}, 1},
+        {"vi ramp", PulsedSession, {{VIRampRow, u"ramp"_s}}, {u"No match segment 2 viramp"_s}, 1},
+        {"dbb ramp", DualBinauralSession, {{DbbRampRow, u"seg"_s}}, {u"No match segment 2 freq ramp"_s}, 1},
+        {"dbb ramp unread in pulsed", PulsedSession, {{DbbRampRow, u"seg"_s}}, {}, 0},
+        {"duty not a number", PulsedSession, {{DutyCycleRow, u"abc"_s}}, {u"Float convert error on abc"_s}, 0},
         {"in step order", DualBinauralSession,
-         {{2, u"PSu"_s}, {6, u"r16"_s}, {7, u"IN"_s}, {11, u""_s}, {12, u"x"_s}},
+         {{ToneRow, u"PSu"_s}, {Pitch2Row, u"r16"_s}, {PhaseRow, u"IN"_s}, {VIRampRow, u""_s}, {DbbRampRow, u"x"_s}},
          {u"Tone group change segment 2"_s, u"No match segment 2 pitch2"_s, u"No match segment 2 phase"_s,
           u"No match segment 2 viramp"_s, u"No match segment 2 freq ramp"_s},
          1},
@@ -226,8 +226,8 @@ TEST(SegmentEncoder, EndFlagMarksOnlyTheLastRecordAndAnUnmatchedLastChordFails)
         {PulsedSession, 1, {}, 0},
         {DualBinauralSession, 1, {}, 0},
         {PulsedSession, 4, {}, 0},
-        {PulsedSession, 1, {{2, u"PCh"_s}, {6, u"10"_s}}, 1},
-        {DualBinauralSession, 3, {{6, u"r0"_s}}, 1},
+        {PulsedSession, 1, {{ToneRow, u"PCh"_s}, {ChordRow, u"10"_s}}, 1},
+        {DualBinauralSession, 3, {{Pitch2Row, u"r0"_s}}, 1},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(c.kind, c.segments);
@@ -248,10 +248,10 @@ TEST(SegmentEncoder, TextsThatAreNotNumbersStopTheEncoding)
         int row;
         CellChanges changes;
     } cases[] = {
-        {1, {{1, u"x:00.0"_s}}},
-        {1, {{1, u"100"_s}}},
-        {13, {{13, u"two"_s}}},
-        {14, {{13, u"2"_s}, {14, u""_s}}},
+        {TimeRow, {{TimeRow, u"x:00.0"_s}}},
+        {TimeRow, {{TimeRow, u"100"_s}}},
+        {LoopSegsRow, {{LoopSegsRow, u"two"_s}}},
+        {LoopTimesRow, {{LoopSegsRow, u"2"_s}, {LoopTimesRow, u""_s}}},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(PulsedSession, 2);
@@ -307,10 +307,11 @@ TEST(SegmentEncoder, ReencodingRewritesEveryByteAndKeepsLaterRecords)
 {
     SessionImage image;
     ScriptedPrompter prompter;
-    const Session longer = sessionOfDefaultSegments(DualBinauralSession, 2,
-                                     {{1, u"10:00.0"_s}, {2, u"dSb"_s}, {3, u"42.0"_s}, {4, u"960"_s},
-                                      {5, u"42.0"_s}, {6, u"r15"_s}, {7, u"OLL"_s}, {8, u"87"_s},
-                                      {11, u"seg"_s}, {12, u"ramp"_s}, {13, u"1"_s}, {14, u"15"_s}});
+    const Session longer = sessionOfDefaultSegments(
+        DualBinauralSession, 2,
+        {{TimeRow, u"10:00.0"_s}, {ToneRow, u"dSb"_s}, {Freq1Row, u"42.0"_s}, {Pitch1Row, u"960"_s},
+         {Freq2Row, u"42.0"_s}, {Pitch2Row, u"r15"_s}, {PhaseRow, u"OLL"_s}, {DutyCycleRow, u"87"_s},
+         {VIRampRow, u"seg"_s}, {DbbRampRow, u"ramp"_s}, {LoopSegsRow, u"1"_s}, {LoopTimesRow, u"15"_s}});
     ASSERT_EQ(encodeSession(longer, prompter, image, 2), 0);
     const SessionImage::Record secondBefore = image.record(3);
 

@@ -10,7 +10,7 @@ void setTime(SessionDocument &document, int column, const char *time)
 {
     const EditStep step{u"step"_s, {column, 1}, 0, EditStep::ValueStep};
     document.edit(step, [&] {
-        document.session().cells.setCell(column, 1, QString::fromLatin1(time));
+        document.session().cells.setCell(column, TimeRow, QString::fromLatin1(time));
         document.session().modified = 1;
     });
 }
@@ -67,7 +67,7 @@ TEST(SessionDocument, StepsOfOneCellInARowAreOneUndoStep)
     EXPECT_EQ(document.undoStack().count(), 3);
     document.undoStack().undo();
     document.undoStack().undo();
-    EXPECT_EQ(document.session().cells.cell(0, 1), u"0:30.0"_s);
+    EXPECT_EQ(document.session().cells.cell(0, TimeRow), u"0:30.0"_s);
     document.undoStack().undo();
-    EXPECT_EQ(document.session().cells.cell(0, 1), QString());
+    EXPECT_EQ(document.session().cells.cell(0, TimeRow), QString());
 }

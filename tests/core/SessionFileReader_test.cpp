@@ -191,13 +191,13 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         // Whatever the file, the window is complete and holds nothing old.
         EXPECT_TRUE(result.view.sessionShown);
         EXPECT_EQ(result.view.caption, sessionCaption(session.name, true));
-        EXPECT_EQ(result.view.selected, (CellPos{0, 1}));
+        EXPECT_EQ(result.view.selected, (CellPos{0, TimeRow}));
         EXPECT_EQ(session.modified, 0);
         EXPECT_NE(session.descriptionLines, QStringList{u"old"_s});
         for (int column = 0; column < session.cells.columnCount(); ++column) {
-            EXPECT_EQ(session.cells.cell(column, 0), QString::number(column + 1));
-            EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, 1))) << column;
-            EXPECT_TRUE(ValueLists::DutyList.contains(session.cells.cell(column, 8))) << column;
+            EXPECT_EQ(session.cells.cell(column, SegmentNumberRow), QString::number(column + 1));
+            EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, TimeRow))) << column;
+            EXPECT_TRUE(ValueLists::DutyList.contains(session.cells.cell(column, DutyCycleRow))) << column;
             for (int row = 0; row < SessionGrid::RowCount; ++row)
                 EXPECT_NE(session.cells.cell(column, row), u"old"_s) << column << "," << row;
         }
@@ -269,7 +269,7 @@ TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
         result.session.kind = before;
         readBytes(result, lines({";n", ";no segment"}));
         EXPECT_EQ(result.session.kind, before);
-        EXPECT_EQ(result.session.cells.cell(0, 2), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
+        EXPECT_EQ(result.session.cells.cell(0, ToneRow), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
     }
 }
 
@@ -313,6 +313,6 @@ TEST(SessionFileReader, ShowsTheSessionReadFromTheFile)
     EXPECT_EQ(view.timing().lines, QStringList({u"Segment 1 start time 0:0"_s, u"Session total time 6:30"_s}));
     EXPECT_EQ(view.timing().totalSeconds, 390);
     EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
-    EXPECT_EQ(view.selected, (CellPos{0, 1}));
+    EXPECT_EQ(view.selected, (CellPos{0, TimeRow}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }

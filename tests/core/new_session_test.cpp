@@ -54,7 +54,7 @@ TEST(NewSession, BothKindsStartWithTheirDefaultSegment)
         EXPECT_EQ(session.modified, 1);
         EXPECT_EQ(view.caption, u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
         EXPECT_TRUE(view.sessionShown);
-        EXPECT_EQ(view.selected, (CellPos{0, 1}));
+        EXPECT_EQ(view.selected, (CellPos{0, TimeRow}));
         EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 1 start time 0:0"_s, u"Session total time 1:0"_s}));
         EXPECT_TRUE(prompter.log.isEmpty());
     }
@@ -64,9 +64,9 @@ TEST(NewSession, NewSegmentCopiesThePreviousOutsideAnyLoop)
 {
     for (int kind : {PulsedSession, DualBinauralSession}) {
         Session session = sessionWithTimes(kind, {"0:05.0"});
-        session.cells.setCell(0, 11, u"seg"_s);
-        session.cells.setCell(0, 13, u"1"_s);
-        session.cells.setCell(0, 14, u"4"_s);
+        session.cells.setCell(0, VIRampRow, u"seg"_s);
+        session.cells.setCell(0, LoopSegsRow, u"1"_s);
+        session.cells.setCell(0, LoopTimesRow, u"4"_s);
         session.cells.setColumnCount(2);
         fillNewSegment(session, 1);
 

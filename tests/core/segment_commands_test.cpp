@@ -24,10 +24,10 @@ void insertAt(const SessionContext &context, int column, SegmentClipboard &) { i
 // Seven segments, each with its own time, and a loop over segments 3 to 5.
 Session sessionWithLoop()
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 7, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 7, {{TimeRow, u"0:10.0"_s}});
     const char *times[] = {"0:01.0", "0:02.0", "0:03.0", "0:04.0", "0:05.0", "0:07.0", "0:10.0"};
     for (int column = 0; column < 7; ++column)
-        session.cells.setCell(column, 1, QString::fromLatin1(times[column]));
+        session.cells.setCell(column, TimeRow, QString::fromLatin1(times[column]));
     putLoop(session.cells, 2, 3, 2);
     return session;
 }
@@ -97,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRefusalTest, ::testing::ValuesIn(refusals
 TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 {
     for (const Command command : {newAt, pasteAt, insertAt}) {
-        Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
+        Session session =
+            sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{TimeRow, u"0:01.0"_s}});
         ScriptedPrompter prompter;
         RecordingView view;
         SegmentClipboard clipboard;
@@ -108,7 +109,8 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
         // Only New Segment scrolls, and it does even when refused.
         EXPECT_EQ(view.scrollCount, command == newAt ? 1 : 0);
     }
-    Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
+    Session session =
+        sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{TimeRow, u"0:01.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
@@ -120,9 +122,9 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 
 TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 6, {{1, u"0:10.0"_s}});
-    session.cells.setCell(3, 1, u"2:00.0"_s);
-    session.cells.setCell(3, 7, u"LA"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 6, {{TimeRow, u"0:10.0"_s}});
+    session.cells.setCell(3, TimeRow, u"2:00.0"_s);
+    session.cells.setCell(3, PhaseRow, u"LA"_s);
     const QStringList cut = columnTexts(session.cells, 3);
     const QStringList fifth = columnTexts(session.cells, 4);
     ScriptedPrompter prompter;
@@ -160,7 +162,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TimeRow, u"0:10.0"_s}});
     const Session before = session;
     ScriptedPrompter prompter;
     prompter.answerOkCancel(false);
@@ -175,7 +177,7 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TimeRow, u"0:10.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     RecordingView view;
@@ -190,7 +192,7 @@ TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 {
     Session session = sessionWithLoop();
-    session.cells.setCell(4, 11, u"seg"_s);
+    session.cells.setCell(4, VIRampRow, u"seg"_s);
     const QStringList sixth = columnTexts(session.cells, 5);
     ScriptedPrompter prompter;
     RecordingView view;
@@ -200,7 +202,7 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
     ASSERT_EQ(session.cells.columnCount(), 8);
     EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     for (int column = 2; column <= 4; ++column)
-        EXPECT_EQ(session.cells.cell(column, 14), u"2"_s);
+        EXPECT_EQ(session.cells.cell(column, LoopTimesRow), u"2"_s);
     QStringList inserted = columnTexts(session.cells, 4);
     inserted[0] = u"6"_s;
     inserted[11] = u"none"_s;
@@ -217,8 +219,8 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 {
     for (const int kind : {PulsedSession, DualBinauralSession}) {
-        Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
-        pasted.cells.setCell(0, 12, u"jump"_s);
+        Session pasted = sessionOfDefaultSegments(kind, 4, {{TimeRow, u"0:10.0"_s}});
+        pasted.cells.setCell(0, DbbRampRow, u"jump"_s);
         Session inserted = pasted;
         ScriptedPrompter prompter;
         RecordingView view;
@@ -227,7 +229,7 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
         insertSegment({inserted, prompter, view}, 1);
         EXPECT_TRUE(sameCells(pasted.cells, inserted.cells));
         EXPECT_EQ(pasted.cells.columnCount(), 5);
-        EXPECT_EQ(pasted.cells.cell(1, 12), kind == DualBinauralSession ? u"ramp"_s : QString());
+        EXPECT_EQ(pasted.cells.cell(1, DbbRampRow), kind == DualBinauralSession ? u"ramp"_s : QString());
         EXPECT_EQ(pasted.modified, 1);
     }
 }
@@ -236,8 +238,8 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 // is, whatever the kind of the session it lands in.
 TEST(SegmentCommands, ClipboardCrossesSessions)
 {
-    Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{1, u"0:10.0"_s}});
-    session.cells.setCell(1, 6, u"r-3"_s);
+    Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{TimeRow, u"0:10.0"_s}});
+    session.cells.setCell(1, Pitch2Row, u"r-3"_s);
     putLoop(session.cells, 1, 2, 4);
     ScriptedPrompter prompter;
     RecordingView view;
@@ -260,7 +262,7 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
     QStringList expected = copied;
     expected[0] = u"3"_s;
     EXPECT_EQ(columnTexts(session.cells, 2), expected);
-    EXPECT_EQ(session.cells.cell(2, 2), u"dbb"_s);
+    EXPECT_EQ(session.cells.cell(2, ToneRow), u"dbb"_s);
     EXPECT_EQ(sessionInvariantFault(session.cells), QString());
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
@@ -268,9 +270,9 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
 TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
 {
     for (const int kind : {PulsedSession, DualBinauralSession}) {
-        Session session = sessionOfDefaultSegments(kind, 3, {{1, u"0:10.0"_s}});
-        session.cells.setCell(2, 11, u"seg"_s);
-        session.cells.setCell(2, 3, u"9.5"_s);
+        Session session = sessionOfDefaultSegments(kind, 3, {{TimeRow, u"0:10.0"_s}});
+        session.cells.setCell(2, VIRampRow, u"seg"_s);
+        session.cells.setCell(2, StartFreqRow, u"9.5"_s);
         putLoop(session.cells, 1, 2, 3);
         ScriptedPrompter prompter;
         RecordingView view;
@@ -285,7 +287,7 @@ TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
         expected[13] = u"0"_s;
         expected[14] = u"0"_s;
         EXPECT_EQ(columnTexts(session.cells, 3), expected);
-        EXPECT_EQ(view.selected, (CellPos{3, 1}));
+        EXPECT_EQ(view.selected, (CellPos{3, TimeRow}));
         EXPECT_EQ(view.scrollCount, 1);
         EXPECT_EQ(session.modified, 1);
         EXPECT_EQ(view.timing().lines, (QStringList{u"Segment 4 start time 1:10"_s, u"Session total time 1:20"_s}));

@@ -82,7 +82,7 @@ Session sessionOfSegments(int count)
     session.cells.setColumnCount(count);
     for (int column = 0; column < count; ++column) {
         session.cells.setColumn(column, session.cells.column(0));
-        session.cells.setCell(column, 0, QString::number(column + 1));
+        session.cells.setCell(column, SegmentNumberRow, QString::number(column + 1));
     }
     return session;
 }

@@ -41,7 +41,7 @@ protected:
         form.session() = session;
         form.cellsChanged();
         form.setSessionShown(true);
-        form.selectCell({0, 1});
+        form.selectCell({0, TimeRow});
     }
 
     void select(int column, int row) { form.selectCell({column, row}); }
@@ -79,13 +79,13 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     };
     pressAll();
     EXPECT_EQ(cells().columnCount(), 1);
-    EXPECT_TRUE(cells().cell(0, 1).isEmpty());
+    EXPECT_TRUE(cells().cell(0, TimeRow).isEmpty());
     EXPECT_TRUE(form.segmentClipboard().isEmpty());
     EXPECT_EQ(form.session().modified, 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 
-    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{9, u"42"_s}}));
-    select(1, 9);
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{VolumeRow, u"42"_s}}));
+    select(1, VolumeRow);
     prompter.answerOkCancel(true);
     pressAll();
     // N added segment 4 and selected it; "+" and "-" stepped its time there
@@ -95,29 +95,29 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     EXPECT_EQ(cells().columnCount(), 5);
     EXPECT_EQ(form.segmentClipboard().cells.first(), u"4"_s);
     EXPECT_EQ(form.sessionTable()->currentIndex().column(), 3);
-    EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
-    EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
+    EXPECT_EQ(cellText(form, 4, VolumeRow), u"42"_s);
+    EXPECT_EQ(cellText(form, 4, TimeRow), u"1:00.0"_s);
     EXPECT_EQ(form.session().modified, 1);
 }
 
 TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 {
     showSession(sessionOfDefaultSegments(PulsedSession, 3));
-    select(1, 9);
+    select(1, VolumeRow);
     clickMouse(form.downButton(), Qt::LeftButton);
-    EXPECT_EQ(cellText(form, 1, 9), u"85"_s);
-    EXPECT_EQ(form.sessionTable()->model()->index(9, 1).data().toString(), u"85"_s);
+    EXPECT_EQ(cellText(form, 1, VolumeRow), u"85"_s);
+    EXPECT_EQ(form.sessionTable()->model()->index(VolumeRow, 1).data().toString(), u"85"_s);
     EXPECT_EQ(QApplication::focusWidget(), form.sessionTable());
     clickMouse(form.upButton(), Qt::LeftButton);
     typeKey(form.sessionTable(), '+');
-    EXPECT_EQ(cellText(form, 1, 9), u"100"_s);
+    EXPECT_EQ(cellText(form, 1, VolumeRow), u"100"_s);
 
-    // One row over two columns steps its leftmost cell; rows 3 to 5 step nothing.
-    selectRange(1, 8, 2, 8);
+    // One row over two columns steps its leftmost cell; Start Freq to Target Freq steps nothing.
+    selectRange(1, DutyCycleRow, 2, DutyCycleRow);
     clickMouse(form.upButton(), Qt::LeftButton);
-    EXPECT_EQ(cellText(form, 1, 8), u"62"_s);
-    EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
-    selectRange(1, 3, 1, 5);
+    EXPECT_EQ(cellText(form, 1, DutyCycleRow), u"62"_s);
+    EXPECT_EQ(cellText(form, 2, DutyCycleRow), u"50"_s);
+    selectRange(1, StartFreqRow, 1, TargetFreqRow);
     const SessionGrid before = cells();
     form.session().modified = 0;
     clickMouse(form.upButton(), Qt::LeftButton);
@@ -131,8 +131,8 @@ TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 // standard error report, whether started by a button or a key.
 TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
 {
-    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{14, u"x"_s}}));
-    select(1, 13);
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{LoopTimesRow, u"x"_s}}));
+    select(1, LoopSegsRow);
     ASSERT_TRUE(prompter.errors.isEmpty());
     clickMouse(form.upButton(), Qt::LeftButton);
     typeKey(form.sessionTable(), '-');
@@ -142,22 +142,22 @@ TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
 TEST_F(EditWindowTest, MenuCommandsKeepTheSelection)
 {
     Session session = sessionOfDefaultSegments(DualBinauralSession, 4);
-    session.cells.setCell(2, 3, u"9.5"_s);
+    session.cells.setCell(2, Freq1Row, u"9.5"_s);
     showSession(session);
-    select(2, 3);
+    select(2, Freq1Row);
     menuCommand(form, u"&Copy Segment"_s)->trigger();
     menuCommand(form, u"&Insert Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 5);
-    EXPECT_EQ(cellText(form, 2, 3), u"7.83"_s); // a copy of segment 2
-    EXPECT_EQ(cellText(form, 2, 12), u"ramp"_s);
+    EXPECT_EQ(cellText(form, 2, Freq1Row), u"7.83"_s); // a copy of segment 2
+    EXPECT_EQ(cellText(form, 2, DbbRampRow), u"ramp"_s);
     menuCommand(form, u"&Paste Segment"_s)->trigger();
-    EXPECT_EQ(cellText(form, 2, 3), u"9.5"_s);
+    EXPECT_EQ(cellText(form, 2, Freq1Row), u"9.5"_s);
     EXPECT_EQ(cells().columnCount(), 6);
     prompter.answerOkCancel(false);
     menuCommand(form, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 6);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 3 ?"_s});
-    EXPECT_EQ(form.sessionTable()->currentIndex(), form.sessionTable()->model()->index(3, 2));
+    EXPECT_EQ(form.sessionTable()->currentIndex(), form.sessionTable()->model()->index(Freq1Row, 2));
     EXPECT_EQ(form.timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
 }
 
@@ -178,10 +178,10 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
     EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(lastInView());
     for (int more = 0; more < 6; ++more) {
-        select(0, 1);
+        select(0, TimeRow);
         typeKey(grid, Qt::Key_N);
         EXPECT_TRUE(lastInView()) << cells().columnCount() << " segments";
-        EXPECT_EQ(grid->currentIndex(), form.sessionTable()->model()->index(1, cells().columnCount() - 1));
+        EXPECT_EQ(grid->currentIndex(), form.sessionTable()->model()->index(TimeRow, cells().columnCount() - 1));
     }
 
     showSession(sessionOfDefaultSegments(PulsedSession, SessionGrid::MaxSegments));
@@ -197,10 +197,10 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
 TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    session.cells.setCell(0, 1, u"1:xx.0"_s);
+    session.cells.setCell(0, TimeRow, u"1:xx.0"_s);
     showSession(session);
     prompter.errors.clear();
-    select(2, 4);
+    select(2, PitchRow);
     prompter.errors.clear();
     typeKey(form.sessionTable(), Qt::Key_N);
     EXPECT_EQ(cells().columnCount(), 4);
@@ -208,7 +208,7 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
 
     prompter.errors.clear();
     prompter.answerOkCancel(true);
-    select(3, 1);
+    select(3, TimeRow);
     prompter.errors.clear();
     menuCommand(form, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 3);
@@ -219,19 +219,19 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
 // lines mirandel-cli cells prints for the same session.
 TEST_F(EditWindowTest, CopiedSegmentsReachTheClipboardAsText)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{5, u"12.0"_s}});
-    session.cells.setCell(1, 13, u"1"_s);
-    session.cells.setCell(1, 14, u"2"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TargetFreqRow, u"12.0"_s}});
+    session.cells.setCell(1, LoopSegsRow, u"1"_s);
+    session.cells.setCell(1, LoopTimesRow, u"2"_s);
     SessionFileFolder folder;
     const CliRun cells = runCli({u"cells"_s, folder.write(session)});
     ASSERT_EQ(cells.exitCode, 0) << cells.err;
     const QStringList lines = cells.out.split(u'\n');
     showSession(session);
 
-    select(1, 4);
+    select(1, PitchRow);
     menuCommand(form, u"&Copy Segment"_s)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.at(1));
-    EXPECT_EQ(form.segmentClipboard().cells.value(SessionRows::LoopSegs), u"0"_s);
+    EXPECT_EQ(form.segmentClipboard().cells.value(LoopSegsRow), u"0"_s);
 
     QTest::keySequence(&form, QKeySequence(u"Ctrl+Shift+C"_s));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), cells.out);

@@ -36,9 +36,9 @@ struct GraphWindowFixture
         Session &session = main.session();
         session = sessionWithTimes(PulsedSession, {"1:00.0", "2:00.0", "1:00.0"});
         session.name = u"wired"_s;
-        session.cells.setCell(1, 3, u"20.0"_s);
-        session.cells.setCell(1, 13, u"1"_s);
-        session.cells.setCell(1, 14, u"2"_s);
+        session.cells.setCell(1, StartFreqRow, u"20.0"_s);
+        session.cells.setCell(1, LoopSegsRow, u"1"_s);
+        session.cells.setCell(1, LoopTimesRow, u"2"_s);
         main.cellsChanged();
         main.setSessionShown(true);
         main.show();
@@ -121,7 +121,7 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
 
     Session &session = f.main.session();
     session.name = u"renamed"_s;
-    session.cells.setCell(2, 1, u"5:00.0"_s);
+    session.cells.setCell(2, TimeRow, u"5:00.0"_s);
     updateTimingSummary(session.cells, f.main, 1);
     menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
@@ -131,7 +131,7 @@ TEST(GraphWindow, EveryOpeningRedrawsFromTheCurrentSession)
     EXPECT_NE(secondWidth, firstWidth);
 
     // Every activation draws from scratch, from the cells as they are.
-    session.cells.setCell(2, 1, u"0:30.0"_s);
+    session.cells.setCell(2, TimeRow, u"0:30.0"_s);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&f.graph, &activate);
     EXPECT_LT(f.graph.bitmap().width(), secondWidth);
@@ -143,7 +143,7 @@ TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
     menuCommand(f.main, u"Graph by &Segments"_s)->trigger();
     f.waitForGraph();
     const QImage segmentGraph = f.graph.bitmap();
-    f.main.session().cells.setCell(2, 1, u"1:0x.0"_s);
+    f.main.session().cells.setCell(2, TimeRow, u"1:0x.0"_s);
     menuCommand(f.graph, u"Time Graph"_s)->trigger();
     QTest::qWait(50);
     EXPECT_EQ(f.prompter.errors, QStringList{u"'0x' is not a valid integer value"_s});
@@ -169,7 +169,7 @@ TEST(GraphWindow, ComingBackFromTheErrorBoxDoesNotDrawAgain)
     GraphWindowFixture f;
     prompter.window = &f.graph;
     f.graph.setPrompter(prompter);
-    f.main.session().cells.setCell(0, 13, u"x"_s);
+    f.main.session().cells.setCell(0, LoopSegsRow, u"x"_s);
     menuCommand(f.main, u"Graph by &Time"_s)->trigger();
     f.waitForGraph();
     ASSERT_EQ(prompter.errors.size(), 1);

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, SevenWindowsWithTheirCaptions)
     EXPECT_EQ(windows->portDialog->windowTitle(), u"COM Port Selection"_s);
     EXPECT_TRUE(windows->introductionWindow->isVisible());
     EXPECT_FALSE(form1->isSessionShown());
-    EXPECT_EQ(label(3), u"Start Freq"_s);
+    EXPECT_EQ(label(StartFreqRow), u"Start Freq"_s);
 }
 
 TEST_F(MainWindowTest, LayoutShowsWholeColumnsAtTheTopLeft)
@@ -124,10 +124,10 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
     start();
     newSession(PulsedSession);
     ASSERT_TRUE(windows->introductionWindow->isVisible());
-    const QString before = form1->session().cells.cell(0, 1);
+    const QString before = form1->session().cells.cell(0, TimeRow);
     typeKey(form1->sessionTable(), Qt::Key_Plus);
     EXPECT_FALSE(windows->introductionWindow->isVisible());
-    EXPECT_EQ(form1->session().cells.cell(0, 1), before);
+    EXPECT_EQ(form1->session().cells.cell(0, TimeRow), before);
     EXPECT_EQ(form1->session().cells.columnCount(), 1);
 }
 
@@ -146,10 +146,10 @@ TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
     newSession(DualBinauralSession);
     EXPECT_TRUE(form1->isSessionShown());
     EXPECT_EQ(form1->windowTitle(), u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
-    EXPECT_EQ(form1->session().cells.cell(0, 2), u"dbb"_s);
-    EXPECT_EQ(label(3), u"Freq 1"_s);
-    EXPECT_EQ(label(6), u"Pitch 2"_s);
-    EXPECT_EQ(form1->sessionTable()->currentIndex().row(), 1);
+    EXPECT_EQ(form1->session().cells.cell(0, ToneRow), u"dbb"_s);
+    EXPECT_EQ(label(Freq1Row), u"Freq 1"_s);
+    EXPECT_EQ(label(Pitch2Row), u"Pitch 2"_s);
+    EXPECT_EQ(form1->sessionTable()->currentIndex().row(), TimeRow);
     EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 1 start time 0:0\nSession total time 1:0"_s);
     emit menuOf(*form1, u"&View"_s)->aboutToShow();
     EXPECT_TRUE(menuCommand(*form1, u"Graph by &Segments"_s)->isEnabled());
@@ -158,11 +158,11 @@ TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
     prompter.answerYesNo(false);
     newSession(PulsedSession);
     EXPECT_EQ(prompter.log.last(), u"confirm: Session  has been modified. Save it?"_s);
-    EXPECT_EQ(form1->session().cells.cell(0, 2), u"PFr"_s);
-    EXPECT_EQ(label(3), u"Start Freq"_s);
-    EXPECT_EQ(label(4), u"Pitch"_s);
-    EXPECT_EQ(label(5), u"Target Freq"_s);
-    EXPECT_EQ(label(6), u"Chord"_s);
+    EXPECT_EQ(form1->session().cells.cell(0, ToneRow), u"PFr"_s);
+    EXPECT_EQ(label(StartFreqRow), u"Start Freq"_s);
+    EXPECT_EQ(label(PitchRow), u"Pitch"_s);
+    EXPECT_EQ(label(TargetFreqRow), u"Target Freq"_s);
+    EXPECT_EQ(label(ChordRow), u"Chord"_s);
 }
 
 TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
@@ -174,10 +174,10 @@ TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
     session.cells.setColumnCount(3);
     for (int c = 1; c < 3; ++c) {
         session.cells.setColumn(c, session.cells.column(0));
-        session.cells.setCell(c, 0, QString::number(c + 1));
+        session.cells.setCell(c, SegmentNumberRow, QString::number(c + 1));
     }
     form1->cellsChanged();
-    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(5, 2));
+    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(TargetFreqRow, 2));
     EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
     EXPECT_EQ(form1->timing().totalSeconds, 180);
 }
@@ -187,8 +187,8 @@ TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
     start();
     closeIntroduction();
     newSession(PulsedSession);
-    form1->session().cells.setCell(0, 1, u"1:xx.0"_s);
-    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(2, 0));
+    form1->session().cells.setCell(0, TimeRow, u"1:xx.0"_s);
+    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(ToneRow, 0));
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
     EXPECT_TRUE(form1->isVisible());
 }
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
     QTimer::singleShot(0, dialog, [&] {
         const QAbstractItemModel *model = form1->sessionTable()->model();
         for (int column = 1; column < model->columnCount(); ++column)
-            shownMeanwhile.append(model->index(1, column).data().toString());
+            shownMeanwhile.append(model->index(TimeRow, column).data().toString());
         form1->sessionTable()->grab();
         dialog->dualButton()->click();
     });
@@ -265,5 +265,5 @@ TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
     EXPECT_EQ(hint()->geometry(), form1->centralWidget()->rect());
     newSession(PulsedSession);
     EXPECT_FALSE(hint()->isVisible());
-    EXPECT_FALSE(form1->rowLabelTable()->item(3, 0)->toolTip().isEmpty());
+    EXPECT_FALSE(form1->rowLabelTable()->item(StartFreqRow, 0)->toolTip().isEmpty());
 }

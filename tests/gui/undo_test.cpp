@@ -38,9 +38,9 @@ public:
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         Session session = sessionOfDefaultSegments(PulsedSession, 6);
-        session.cells.setCell(4, 13, u"2"_s); // a loop over segments 5 and 6, played twice
-        session.cells.setCell(4, 14, u"2"_s);
-        session.cells.setCell(5, 14, u"2"_s);
+        session.cells.setCell(4, LoopSegsRow, u"2"_s); // a loop over segments 5 and 6, played twice
+        session.cells.setCell(4, LoopTimesRow, u"2"_s);
+        session.cells.setCell(5, LoopTimesRow, u"2"_s);
         session.name = u"Theta"_s;
         form.session() = session;
         form.cellsChanged();
@@ -76,36 +76,36 @@ TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
         QString undoText;
         CellPos shown; // the cell undo selects: the edit's own, on a segment that exists
     } cases[] = {
-        {"three + presses are one step", {1, 4},
+        {"three + presses are one step", {1, PitchRow},
          [](UndoWindowTest &t) {
              for (int i = 0; i < 3; ++i)
                  typeKey(&t.form, '+');
          },
-         u"Change Pitch of Segment 2"_s, {1, 4}},
-        {"Down button", {2, 3}, [](UndoWindowTest &t) { t.form.downButton()->click(); },
-         u"Change Start Freq of Segment 3"_s, {2, 3}},
-        {"New Segment key", {0, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_N); }, u"New Segment"_s,
-         {5, 1}},
-        {"Cut from the menu", {2, 1},
+         u"Change Pitch of Segment 2"_s, {1, PitchRow}},
+        {"Down button", {2, StartFreqRow}, [](UndoWindowTest &t) { t.form.downButton()->click(); },
+         u"Change Start Freq of Segment 3"_s, {2, StartFreqRow}},
+        {"New Segment key", {0, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_N); }, u"New Segment"_s,
+         {5, TimeRow}},
+        {"Cut from the menu", {2, TimeRow},
          [](UndoWindowTest &t) {
              t.prompter.answerOkCancel(true);
              menuCommand(t.form, u"Cu&t Segment"_s)->trigger();
          },
-         u"Cut Segment 3"_s, {2, 1}},
-        {"Paste key", {1, 1},
+         u"Cut Segment 3"_s, {2, TimeRow}},
+        {"Paste key", {1, TimeRow},
          [](UndoWindowTest &t) {
              typeKey(&t.form, Qt::Key_C, Qt::ControlModifier);
              typeKey(&t.form, Qt::Key_V, Qt::ControlModifier);
          },
-         u"Paste Segment 2"_s, {1, 1}},
-        {"Insert key", {3, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_Insert, Qt::ControlModifier); },
-         u"Insert Segment 4"_s, {3, 1}},
-        {"Loop Segs entry", {1, 13},
+         u"Paste Segment 2"_s, {1, TimeRow}},
+        {"Insert key", {3, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_Insert, Qt::ControlModifier); },
+         u"Insert Segment 4"_s, {3, TimeRow}},
+        {"Loop Segs entry", {1, LoopSegsRow},
          [](UndoWindowTest &t) {
              t.prompter.answerInput(u"3"_s);
              typeKey(&t.form, '+');
          },
-         u"Change Loop Segs of Segment 2"_s, {1, 13}},
+         u"Change Loop Segs of Segment 2"_s, {1, LoopSegsRow}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -278,7 +278,7 @@ TEST(DeviceLink, PortsThatCannotBeUsedEndTheDownloadBeforeAnyByte)
 TEST(DeviceLink, EncoderFailureStillIdentifiesButSendsNothing)
 {
     LinkedDevice device;
-    Session session = sessionOfDefaultSegments(PulsedSession, 2, {{7, u"XYZ"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 2, {{PhaseRow, u"XYZ"_s}});
     EXPECT_FALSE(device.link.download(false, session, 1, device.prompter));
     EXPECT_EQ(device.prompter.errors,
               QStringList({u"No match segment 1 phase"_s, u"No match segment 2 phase"_s, DownloadAborted}));
