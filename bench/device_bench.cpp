@@ -73,8 +73,7 @@ void downloadFullImage(benchmark::State &state)
     ComPortNames names(Settings(u"/nonexistent/MIRANDEL.INI"_s));
     names.assign(1, device.path());
     SerialLink port(names);
-    SessionImage image;
-    DeviceLink link(port, image);
+    DeviceLink link(port);
     SilentPrompter prompter;
     const Session session = defaultSegments(SessionImage::MaxSegments);
     for (auto _ : state) {

@@ -5,7 +5,6 @@
 // writing it and reading it again changes nothing more (reading normalises
 // once).
 #include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
 #include "files/SessionFileParser.h"
 #include "files/SessionFileWriter.h"
 #include "files/Windows1252.h"
@@ -86,8 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Session read = sessionOf(first);
     try {
-        SessionImage image;
-        encodeSession(read, prompter, image, read.cells.columnCount());
+        encodeSession(read, prompter, read.cells.columnCount());
     } catch (const ConversionError &) {
     }
     SessionListing::lines(read, timing.lines.value(1), SessionListing::shortDate(QDate(2026, 1, 2)));

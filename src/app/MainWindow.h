@@ -1,6 +1,5 @@
 #pragma once
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
 #include "device/Settings.h"
@@ -194,8 +193,7 @@ private:
     // Device link
     Settings mSettings;
     SerialLink mSerialLink;
-    SessionImage mSessionImage;
-    DeviceLink mDeviceLink{mSerialLink, mSessionImage};
+    DeviceLink mDeviceLink{mSerialLink};
 
     // Views
     void openGraphWindow(GraphKind mode);

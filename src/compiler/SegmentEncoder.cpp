@@ -235,11 +235,12 @@ private:
 class PromptedFindings : public EncoderFindings
 {
 public:
-    PromptedFindings(Prompter &prompter, SessionImage &image)
+    explicit PromptedFindings(Prompter &prompter)
         : mPrompter(prompter)
-        , mImage(image)
     {
     }
+
+    bool noMatch() const { return mNoMatch; }
 
     void found(const EncoderFinding &finding) override
     {
@@ -247,7 +248,7 @@ public:
         case EncoderFinding::NoMatch:
             mPrompter.setBusy(false);
             mPrompter.error(finding.text);
-            mImage.encodeFailed = 1;
+            mNoMatch = true;
             break;
         case EncoderFinding::ToneGroupChange:
         case EncoderFinding::FloatConvertError:
@@ -260,7 +261,7 @@ public:
 
 private:
     Prompter &mPrompter;
-    SessionImage &mImage;
+    bool mNoMatch = false;
 };
 } // namespace
 
@@ -269,32 +270,29 @@ void EncodeSegment(const Session &session, int column, SessionImage::Record &rec
     SegmentRecordWriter(session, column, record, findings).write();
 }
 
-QString SessionLengthRefusal(int segmentCount, int firstRecord)
+QString SessionLengthRefusal(int segmentCount)
 {
-    const int recordsLeft = SessionImage::RecordCount + 1 - firstRecord;
-    if (segmentCount >= 1 && segmentCount <= recordsLeft)
+    if (segmentCount >= 1 && segmentCount <= SessionImage::MaxSegments)
         return {};
-    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft);
+    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(SessionImage::MaxSegments);
 }
 
-int encodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
+std::optional<SessionImage> encodeSession(const Session &session, Prompter &prompter, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
-    Q_ASSERT(image.nextRecord >= SessionImage::FirstSegmentRecord);
-    image.encodeFailed = 0;
-    const QString refusal = SessionLengthRefusal(segmentCount, image.nextRecord);
+    const QString refusal = SessionLengthRefusal(segmentCount);
     if (!refusal.isEmpty()) {
         prompter.setBusy(false);
         prompter.error(refusal);
-        image.encodeFailed = 1;
-        return image.encodeFailed;
+        return std::nullopt;
     }
-    PromptedFindings findings(prompter, image);
-    for (int column = 0; column < segmentCount; ++column) {
-        EncodeSegment(session, column, image.record(image.nextRecord), findings);
-        ++image.nextRecord;
-    }
-    SessionImage::Record &last = image.record(image.nextRecord - 1);
+    SessionImage image;
+    PromptedFindings findings(prompter);
+    for (int column = 0; column < segmentCount; ++column)
+        EncodeSegment(session, column, image.record(SessionImage::FirstSegmentRecord + column), findings);
+    SessionImage::Record &last = image.record(SessionImage::FirstSegmentRecord + segmentCount - 1);
     last[7] = quint8(last[7] + EndOfSessionFlag);
-    return image.encodeFailed;
+    if (findings.noMatch())
+        return std::nullopt;
+    return image;
 }

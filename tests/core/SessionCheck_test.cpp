@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
 #include "device/DeviceInfo.h"
 #include "device/SessionCheck.h"
 #include "session/ConversionError.h"
@@ -35,9 +34,8 @@ constexpr auto W = SessionProblem::Warning;
 QStringList encoderMessages(const Session &session)
 {
     ScriptedPrompter prompter;
-    SessionImage image;
     try {
-        encodeSession(session, prompter, image, session.cells.columnCount());
+        encodeSession(session, prompter, session.cells.columnCount());
     } catch (const ConversionError &error) {
         prompter.errors.append(error.message());
     }

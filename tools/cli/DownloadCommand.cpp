@@ -4,7 +4,6 @@
 #include "StderrPrompter.h"
 #include "TerminalProgress.h"
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"
@@ -38,8 +37,7 @@ int runDownload(const QStringList &arguments)
     StderrPrompter prompter;
     Session session;
     SerialLink port(device.names, QtSerialDevice::create);
-    SessionImage image;
-    DeviceLink link(port, image);
+    DeviceLink link(port);
     if (!loadSessionFile(rest.first(), session, prompter))
         return 1;
     TerminalProgress progress;

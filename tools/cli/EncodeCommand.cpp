@@ -76,13 +76,13 @@ int runEncode(const QStringList &arguments)
     StderrPrompter prompter;
     if (!loadSessionFile(options->path, session, prompter))
         return 1;
-    SessionImage image;
-    image.setDownloadMode(options->mode);
-    image.setDeviceModel(options->model);
     const int segments = session.cells.columnCount();
-    if (encodeSession(session, prompter, image, segments) != 0)
+    std::optional<SessionImage> image = encodeSession(session, prompter, segments);
+    if (!image)
         return 1;
-    printRecords(image.downloadBytes(segments));
+    image->setDownloadMode(options->mode);
+    image->setDeviceModel(options->model);
+    printRecords(image->downloadBytes(segments));
     return 0;
 }
 } // namespace
