@@ -15,18 +15,18 @@ constexpr int Rate = 44100;
 constexpr double HourSeconds = 3600;
 
 // One hour: sixty one-minute segments of a tone kind, beats ramping.
-SessionGrid hourOf(int dualSession, const QString &tone)
+SessionGrid hourOf(SessionKind kind, const QString &tone)
 {
     SessionGrid cells;
     cells.setColumnCount(60);
     for (int c = 0; c < 60; ++c) {
-        SessionGrid::Column column = newSessionColumn(dualSession);
+        SessionGrid::Column column = newSessionColumn(kind);
         column[SegmentNumberRow] = QString::number(c + 1);
         column[ToneRow] = tone;
-        column[TargetFreqRow] = dualSession == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
+        column[TargetFreqRow] = kind == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
         if (tone == u"PCh"_s)
             column[ChordRow] = u"7"_s;
-        if (dualSession == DualBinauralSession)
+        if (kind == DualBinauralSession)
             column[DbbRampRow] = u"ramp"_s;
         cells.setColumn(c, column);
     }
@@ -37,7 +37,7 @@ SessionGrid hourForRange(const benchmark::State &state)
 {
     static const struct
     {
-        int kind;
+        SessionKind kind;
         const char *tone;
     } tones[] = {{PulsedSession, "bb"}, {PulsedSession, "PFr"}, {PulsedSession, "PSu"},
                  {PulsedSession, "PCh"}, {DualBinauralSession, "dbb"}};

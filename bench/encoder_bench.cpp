@@ -10,7 +10,7 @@
 namespace {
 void encodeFullSession(benchmark::State &state)
 {
-    const Session session = walkingSession(int(state.range(0)), SessionImage::MaxSegments);
+    const Session session = walkingSession(SessionKind(state.range(0)), SessionImage::MaxSegments);
     SilentPrompter prompter;
     for (auto _ : state)
         benchmark::DoNotOptimize(encodeSession(session, prompter, SessionImage::MaxSegments));

@@ -49,7 +49,7 @@ Session sessionOf(const SessionFileContent &content)
     Session session;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
-    session.kind = content.dualSession;
+    session.kind = content.kind;
     session.cells = content.cells;
     return session;
 }
@@ -94,10 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QByteArray written = sessionFileBytes(sessionOf(first));
     CountingPrompter quiet;
-    const int otherKind = first.dualSession == PulsedSession ? DualBinauralSession : PulsedSession;
+    const SessionKind otherKind = first.kind == PulsedSession ? DualBinauralSession : PulsedSession;
     const SessionFileContent second = parseSessionFile(written, otherKind, quiet);
     require(quiet.messages == 0 && !second.formatErrors && !second.cut, "a written file reads without complaint");
-    require(second.dualSession == first.dualSession, "the kind survives");
+    require(second.kind == first.kind, "the kind survives");
     require(second.name == first.name && second.descriptionLines == first.descriptionLines,
             "name and description survive");
     require(sessionFileBytes(sessionOf(second)) == written, "a written file reads back to the same file");

@@ -5,7 +5,7 @@
 
 using namespace ValueLists;
 
-Session walkingSession(int kind, int segments)
+Session walkingSession(SessionKind kind, int segments)
 {
     Session session;
     session.kind = kind;

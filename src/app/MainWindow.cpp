@@ -385,7 +385,7 @@ void MainWindow::scrollToLastSegment()
         mSessionTable->horizontalScrollBar()->setValue(segments - visible + 1);
 }
 
-int MainWindow::askSessionKind()
+SessionKind MainWindow::askSessionKind()
 {
     return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
 }

@@ -62,7 +62,7 @@ public:
     void selectCell(const CellPos &cell) override;
     void focusGrid() override;
     void scrollToLastSegment() override;
-    int askSessionKind() override;
+    SessionKind askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;

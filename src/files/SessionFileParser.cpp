@@ -74,11 +74,11 @@ struct ReadLine
     bool faulty() const { return line.formatError || !halfSeconds; }
 };
 
-SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession, Prompter &prompter)
+SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kind, Prompter &prompter)
 {
     const SegmentLine &line = read.line;
-    const bool dual = dualSession == DualBinauralSession;
-    SessionGrid::Column column = newSessionColumn(dualSession);
+    const bool dual = kind == DualBinauralSession;
+    SessionGrid::Column column = newSessionColumn(kind);
     column[SegmentNumberRow] = QString::number(number);
     if (read.halfSeconds)
         column[TimeRow] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList,
@@ -133,9 +133,9 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession
 }
 } // namespace
 
-SessionFileParser::SessionFileParser(int dualSessionBefore, Prompter &prompter)
+SessionFileParser::SessionFileParser(SessionKind kindBefore, Prompter &prompter)
     : mPrompter(prompter)
-    , mDualSessionBefore(dualSessionBefore)
+    , mKindBefore(kindBefore)
 {
     mContent.name = u"unnamed"_s;
 }
@@ -232,20 +232,20 @@ SessionFileContent SessionFileParser::finish()
         texts.append(Windows1252::decode(line));
     std::vector<ReadLine> kept(texts.cbegin(), texts.cend());
 
-    mContent.dualSession = mDualSessionBefore;
-    if (!kept.empty() && kept.front().line.has(2))
-        mContent.dualSession = ValueLists::isDualTone(kept.front().line.fields[2].toString()) ? DualBinauralSession
-                                                                                                : PulsedSession;
+    mContent.kind = mKindBefore;
+    if (!kept.empty() && kept.front().line.has(ToneRow))
+        mContent.kind = ValueLists::isDualTone(kept.front().line.fields[ToneRow].toString()) ? DualBinauralSession
+                                                                                             : PulsedSession;
     mContent.cells.setColumnCount(int(kept.size()));
-    mContent.cells.setColumn(0, newSessionColumn(mContent.dualSession));
+    mContent.cells.setColumn(0, newSessionColumn(mContent.kind));
     for (int k = 0; k < int(kept.size()); ++k)
-        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.dualSession, mPrompter));
+        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.kind, mPrompter));
     return std::move(mContent);
 }
 
-SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
+SessionFileContent parseSessionFile(QByteArrayView bytes, SessionKind kindBefore, Prompter &prompter)
 {
-    SessionFileParser parser(dualSessionBefore, prompter);
+    SessionFileParser parser(kindBefore, prompter);
     parser.feed(bytes);
     return parser.finish();
 }

@@ -83,7 +83,7 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
     session.fileName = path;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
-    session.kind = content.dualSession;
+    session.kind = content.kind;
     session.cells = std::move(content.cells);
     context.view.cellsChanged();
     context.view.setSessionShown(true);

@@ -7,9 +7,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SessionGrid::Column newSessionColumn(int dualSession)
+SessionGrid::Column newSessionColumn(SessionKind kind)
 {
-    if (dualSession == DualBinauralSession) {
+    if (kind == DualBinauralSession) {
         return {u"1"_s,  u"1:00.0"_s, u"dbb"_s,  u"7.83"_s, u"240"_s,  u"15.0"_s, u"480"_s, u"IRH"_s,
                 u"50"_s, u"100"_s,    u"100"_s,  u"none"_s, u"jump"_s, u"0"_s,    u"0"_s};
     }
@@ -37,7 +37,7 @@ void newSession(const SessionContext &context)
     session.descriptionLines.clear();
     context.view.setCaption(sessionCaption(session.name, true));
     session.cells.setColumnCount(1);
-    session.kind = context.view.askSessionKind() == PulsedSession ? PulsedSession : DualBinauralSession;
+    session.kind = context.view.askSessionKind();
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.view.cellsChanged();
     context.view.setSessionShown(true);

@@ -22,7 +22,7 @@ const QString Stepped = u"Up(+) and Down(-) step it through its values."_s;
 const QString LoopDialog = u"Up(+) or Down(-) opens a box to enter it."_s;
 } // namespace
 
-QString rowDescription(int kind, int row)
+QString rowDescription(SessionKind kind, int row)
 {
     const bool dual = kind == DualBinauralSession;
     QString meaning;

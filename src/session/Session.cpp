@@ -2,9 +2,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QStringList rowLabels(int dualSession)
+QStringList rowLabels(SessionKind kind)
 {
-    const bool dual = dualSession == DualBinauralSession;
+    const bool dual = kind == DualBinauralSession;
     return {QString(),
             u"Time m:s"_s,
             u"Tone"_s,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/SessionGrid.h"
+#include "session/SessionKind.h"
 
 #include <QStringList>
 
@@ -22,9 +23,6 @@ struct CellRange
     CellPos topLeft() const { return {left, top}; }
 };
 
-// The session kinds, as held in Session::kind.
-enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
-
 // The session: what its file holds and whether that differs from it.
 struct Session
 {
@@ -33,8 +31,8 @@ struct Session
     QString fileName; // full path; empty until saved
     QStringList descriptionLines;
     int modified = 0;
-    int kind = PulsedSession;
+    SessionKind kind = PulsedSession;
 };
 
 // Labels of the rows beside the session table for a session kind.
-QStringList rowLabels(int kind);
+QStringList rowLabels(SessionKind kind);

@@ -8,7 +8,7 @@ namespace {
 struct SessionData
 {
     SessionGrid cells;
-    int kind = PulsedSession;
+    SessionKind kind = PulsedSession;
     QString name;
     QStringList descriptionLines;
 

@@ -55,7 +55,7 @@ public:
     // Scroll so that the last segment is in view.
     virtual void scrollToLastSegment() = 0;
     // The New Session Type dialog: the SessionKind chosen.
-    virtual int askSessionKind() = 0;
+    virtual SessionKind askSessionKind() = 0;
 
     // Files
     // The open and save dialogs: the path chosen, empty when cancelled. The

@@ -28,9 +28,9 @@ QString title(const QString &sessionName, const QString &fileName, const QString
     return u"Light Sound Session ["_s + sessionName + u"]  File:["_s + fileName + u"]  \t"_s + shortDate;
 }
 
-QString header(int dualSession)
+QString header(SessionKind kind)
 {
-    return dualSession == DualBinauralSession
+    return kind == DualBinauralSession
                ? u"Seg   Time   Tone Freq1 Pitch1 Freq2  Pitch2 Phase Duty Vol  Int  Viramp  Phchg  Framp  LSeg LRpt"_s
                : u"Seg   Time   Tone Freq  Pitch  RampTo Chord  Phase Duty Vol  Int  Viramp  Phchg    --   LSeg LRpt"_s;
 }

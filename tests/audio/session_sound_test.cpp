@@ -9,8 +9,8 @@
 
 namespace {
 constexpr int Rate = 8000;
-constexpr int P = PulsedSession;
-constexpr int D = DualBinauralSession;
+constexpr SessionKind P = PulsedSession;
+constexpr SessionKind D = DualBinauralSession;
 } // namespace
 
 TEST(SessionSound, EveryToneSoundsAtItsPitchesInTheRightEars)

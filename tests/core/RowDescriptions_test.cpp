@@ -11,7 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 // Every row's tooltip names the two ends of the values it steps through.
 TEST(RowDescriptions, NameTheEndsOfEachSteppedRow)
 {
-    for (const int kind : {int(PulsedSession), int(DualBinauralSession)}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session session = sessionWithTimes(kind, {"1:00.0", "1:00.0"});
         session.cells.setCell(1, ToneRow, kind == PulsedSession ? u"PCh"_s : u"dbb"_s);
         EXPECT_TRUE(rowDescription(kind, SegmentNumberRow).isEmpty());

@@ -55,7 +55,7 @@ QStringList numbers(int from, int to)
 TEST(SegmentEncoder, DefaultSegmentOfEachKindEncodesToItsKnownBytes)
 {
     const struct {
-        int kind;
+        SessionKind kind;
         Bytes bytes;
     } cases[] = {
         {PulsedSession, {13, 0, 119, 24, 19, 0, 27, 128}},
@@ -77,7 +77,7 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
 {
     const struct Field {
         const char *name;
-        int kind;
+        SessionKind kind;
         int row;
         QStringList values;
         int byte;
@@ -141,7 +141,7 @@ TEST(SegmentEncoder, AliasesCaseAndEmptyCellsGiveTheirCodes)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         CellChanges changes;
         int byte;
         int expected;
@@ -176,7 +176,7 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         CellChanges changes;
         QStringList messages;
         bool failed;
@@ -227,7 +227,7 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
 TEST(SegmentEncoder, EndFlagMarksOnlyTheLastRecordAndAnUnmatchedLastChordFails)
 {
     const struct {
-        int kind;
+        SessionKind kind;
         int segments;
         CellChanges lastSegment;
         bool failed;

@@ -57,7 +57,7 @@ TEST(SessionCheck, ReportsTheEncodersMessagesInItsOrder)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         int segments;
         std::vector<Cell> cells;
         std::vector<Expected> expected;

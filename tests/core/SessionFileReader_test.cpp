@@ -51,7 +51,7 @@ struct ReaderCase
     int columns;
     std::vector<Cell> cells = {};
     QStringList errors = {};
-    int dualSession = PulsedSession;
+    SessionKind kind = PulsedSession;
     std::optional<QString> sessionName = {};
     std::optional<QStringList> description = {};
 };
@@ -178,7 +178,7 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         ASSERT_TRUE(result.opened);
         EXPECT_EQ(result.prompter.errors, c.errors);
         ASSERT_EQ(session.cells.columnCount(), c.columns);
-        EXPECT_EQ(session.kind, c.dualSession);
+        EXPECT_EQ(session.kind, c.kind);
         if (c.sessionName) {
             EXPECT_EQ(session.name, *c.sessionName);
         }
@@ -216,8 +216,8 @@ TEST(SessionFileReader, ReadsTheSameInPiecesAsAtOnce)
         const SessionFileContent pieces = parser.finish();
         EXPECT_EQ(pieces.name, whole.name);
         EXPECT_EQ(pieces.descriptionLines, whole.descriptionLines);
-        EXPECT_EQ(std::tie(pieces.formatErrors, pieces.cut, pieces.endedAtNul, pieces.dualSession),
-                  std::tie(whole.formatErrors, whole.cut, whole.endedAtNul, whole.dualSession));
+        EXPECT_EQ(std::tie(pieces.formatErrors, pieces.cut, pieces.endedAtNul, pieces.kind),
+                  std::tie(whole.formatErrors, whole.cut, whole.endedAtNul, whole.kind));
         ASSERT_EQ(pieces.cells.columnCount(), whole.cells.columnCount());
         for (int column = 0; column < whole.cells.columnCount(); ++column)
             EXPECT_EQ(pieces.cells.column(column), whole.cells.column(column)) << column;
@@ -264,7 +264,7 @@ TEST(SessionFileReader, AFileOfMoreThan1000SegmentsIsCutWithAMessage)
 
 TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
 {
-    for (const int before : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind before : {PulsedSession, DualBinauralSession}) {
         ReadResult result;
         result.session.kind = before;
         readBytes(result, lines({";n", ";no segment"}));

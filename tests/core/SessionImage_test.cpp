@@ -35,7 +35,7 @@ TEST(SessionImage, OneSegmentClearDownloadToAnAmbrion)
 TEST(SessionImage, DownloadsOfEverySizeAddUpToZero)
 {
     const struct {
-        int kind;
+        SessionKind kind;
         int segments;
         SessionImage::DownloadMode mode;
         SessionImage::DeviceModel model;

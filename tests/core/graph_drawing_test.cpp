@@ -35,19 +35,19 @@ struct Segment
 
 // Segments of the given kind, each a level line at its frequency (pulsed)
 // or at its "Freq 1" (dual).
-SessionGrid segments(int dualSession, std::initializer_list<Segment> list)
+SessionGrid segments(SessionKind kind, std::initializer_list<Segment> list)
 {
     SessionGrid cells;
     cells.setColumnCount(int(list.size()));
     int column = 0;
     for (const Segment &segment : list) {
-        SessionGrid::Column cellsOf = newSessionColumn(dualSession);
+        SessionGrid::Column cellsOf = newSessionColumn(kind);
         cellsOf[0] = QString::number(column + 1);
         cellsOf[1] = QString::fromLatin1(segment.time);
         cellsOf[3] = QString::fromLatin1(segment.freq);
         cellsOf[13] = QString::fromLatin1(segment.loopSegs);
         cellsOf[14] = QString::fromLatin1(segment.loopTimes);
-        if (dualSession == DualBinauralSession)
+        if (kind == DualBinauralSession)
             cellsOf[12] = QString::fromLatin1(segment.dbbRamp);
         cells.setColumn(column++, cellsOf);
     }

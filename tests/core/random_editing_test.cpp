@@ -61,7 +61,7 @@ QString randomEntry(std::mt19937 &random, const QStringList &list)
 Session randomSession(std::mt19937 &random)
 {
     using namespace ValueLists;
-    const int kind = randomIndex(random, 2);
+    const SessionKind kind = SessionKind(randomIndex(random, 2));
     const int sizes[] = {1, 2, 3, 5, 8, 13, 21, 40, 120, SessionGrid::MaxSegments - 2, SessionGrid::MaxSegments};
     const int count = sizes[randomIndex(random, int(std::size(sizes)))];
     Session session = sessionOfDefaultSegments(kind, count, {{TimeRow, u"0:10.0"_s}});

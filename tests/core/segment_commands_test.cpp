@@ -218,7 +218,7 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session pasted = sessionOfDefaultSegments(kind, 4, {{TimeRow, u"0:10.0"_s}});
         pasted.cells.setCell(0, DbbRampRow, u"jump"_s);
         Session inserted = pasted;
@@ -269,7 +269,7 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
 
 TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session session = sessionOfDefaultSegments(kind, 3, {{TimeRow, u"0:10.0"_s}});
         session.cells.setCell(2, VIRampRow, u"seg"_s);
         session.cells.setCell(2, StartFreqRow, u"9.5"_s);

@@ -18,7 +18,7 @@ constexpr const char *NotInList = "Starting value not in list - step to desired 
 struct StepCase
 {
     const char *name;
-    int kind;
+    SessionKind kind;
     int column;
     int row;
     const char *tone; // Tone of the stepped segment; nullptr keeps the default
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, StepValueTest, ::testing::ValuesIn(stepCases),
 // visits every entry of the row's list in order.
 TEST(StepValue, WalksEachListEndToEnd)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session fresh = sessionWithTimes(kind, {"1:00.0", "1:00.0"});
         fresh.cells.setCell(1, ToneRow, kind == PulsedSession ? u"PCh"_s : u"dbb"_s);
         const int lastSteppedRow = kind == PulsedSession ? VIRampRow : DbbRampRow;

@@ -62,9 +62,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    void showSession(int dualSession)
+    void showSession(SessionKind kind)
     {
-        form.session() = sessionWithTimes(dualSession, {"1:00.0", "0:30.0", "0:10.0"});
+        form.session() = sessionWithTimes(kind, {"1:00.0", "0:30.0", "0:10.0"});
         form.cellsChanged();
         form.setSessionShown(true);
     }
@@ -86,7 +86,7 @@ protected:
 
 TEST_F(HelpCommandsTest, ContextOpensTheTopicOfTheSelectedRowInBothKinds)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         showSession(kind);
         for (const RowTopic &c : RowTopics) {
             const char *label = kind == PulsedSession ? c.pulsedLabel : c.dualLabel;

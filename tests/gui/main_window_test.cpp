@@ -39,7 +39,7 @@ protected:
     }
 
     // File > New, answering the New Session Type dialog with the given button.
-    void newSession(int kind)
+    void newSession(SessionKind kind)
     {
         SessionKindDialog *dialog = windows->sessionKindDialog.get();
         QTimer::singleShot(0, dialog, [dialog, kind] {

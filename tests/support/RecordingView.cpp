@@ -19,9 +19,9 @@ Answer nextAnswer(std::deque<Answer> &answers, const char *dialog, const Answer 
 }
 } // namespace
 
-int RecordingView::askSessionKind()
+SessionKind RecordingView::askSessionKind()
 {
-    return nextAnswer(sessionKinds, "New Session Type dialog", int(PulsedSession));
+    return nextAnswer(sessionKinds, "New Session Type dialog", PulsedSession);
 }
 
 QString RecordingView::askOpenFileName(const FileDialogRequest &request)

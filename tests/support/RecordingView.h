@@ -17,14 +17,14 @@ public:
     void selectCell(const CellPos &cell) override { selected = cell; ++focusCount; }
     void focusGrid() override { ++focusCount; }
     void scrollToLastSegment() override { ++scrollCount; }
-    int askSessionKind() override;
+    SessionKind askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
     SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
     void fileOpenedOrSaved(const QString &path) override { filesOpenedOrSaved << path; }
 
-    std::deque<int> sessionKinds; // SessionKind answers of the New Session Type dialog
+    std::deque<SessionKind> sessionKinds; // answers of the New Session Type dialog
     // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;

@@ -13,7 +13,7 @@ public:
     void selectCell(const CellPos &) override {}
     void focusGrid() override {}
     void scrollToLastSegment() override {}
-    int askSessionKind() override { return PulsedSession; }
+    SessionKind askSessionKind() override { return PulsedSession; }
     // Nobody to ask: every dialog is cancelled.
     QString askOpenFileName(const FileDialogRequest &) override { return {}; }
     QString askSaveFileName(const FileDialogRequest &) override { return {}; }
