@@ -48,7 +48,7 @@ QString writtenLongSession(const QTemporaryDir &dir)
 }
 
 // Reading without the file system and the window.
-void BM_ParseSessionFile1000(benchmark::State &state)
+void parseThousandSegmentFile(benchmark::State &state)
 {
     const QByteArray bytes = sessionFileBytes(longSession());
     QtPrompter prompter;
@@ -59,7 +59,7 @@ void BM_ParseSessionFile1000(benchmark::State &state)
 }
 
 // File > Open as the user sees it: the file read into the main window.
-void BM_OpenSession1000(benchmark::State &state)
+void openThousandSegmentSession(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = writtenLongSession(dir);
@@ -72,7 +72,7 @@ void BM_OpenSession1000(benchmark::State &state)
 }
 
 // File > Save: the whole file through a temporary file and the replacement.
-void BM_SaveSession1000(benchmark::State &state)
+void saveThousandSegmentSession(benchmark::State &state)
 {
     QTemporaryDir dir;
     Session session = longSession();
@@ -85,6 +85,6 @@ void BM_SaveSession1000(benchmark::State &state)
 }
 } // namespace
 
-BENCHMARK(BM_ParseSessionFile1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenSession1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveSession1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseThousandSegmentFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(openThousandSegmentSession)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveThousandSegmentSession)->Unit(benchmark::kMillisecond);

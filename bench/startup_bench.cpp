@@ -70,24 +70,24 @@ void comparePair(benchmark::State &state, const std::vector<std::string> &refere
     state.counters["ratio"] = programTotal / referenceTotal;
 }
 
-void BM_ProgramStartVsBareWindow(benchmark::State &state)
+void programStartVsBareWindow(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_program_start")});
 }
-BENCHMARK(BM_ProgramStartVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(programStartVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // What showing the same windows and texts costs a bare Qt program: no start
 // of the program can be cheaper.
-void BM_SameViewVsBareWindow(benchmark::State &state)
+void sameViewVsBareWindow(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_same_view")});
 }
-BENCHMARK(BM_SameViewVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(sameViewVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
-void BM_CliInfoVsBareCore(benchmark::State &state)
+void cliInfoVsBareCore(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_bare_core")},
                 {binPath("mirandel-cli"), "info", MIRANDEL_BENCH_SESSION});
 }
-BENCHMARK(BM_CliInfoVsBareCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(cliInfoVsBareCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 } // namespace

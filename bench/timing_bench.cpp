@@ -27,7 +27,7 @@ void fillLongSession(Session &session)
     }
 }
 
-void BM_ComputeTimingSummary(benchmark::State &state)
+void timingSummaryOfLongSession(benchmark::State &state)
 {
     Session session;
     fillLongSession(session);
@@ -38,10 +38,10 @@ void BM_ComputeTimingSummary(benchmark::State &state)
         s = s % 1000 + 1;
     }
 }
-BENCHMARK(BM_ComputeTimingSummary);
+BENCHMARK(timingSummaryOfLongSession);
 
 // The refresh after an edit: one time cell changed, the rest as converted before.
-void BM_TimingRefreshAfterEdit(benchmark::State &state)
+void timingRefreshAfterEdit(benchmark::State &state)
 {
     Session session;
     fillLongSession(session);
@@ -55,10 +55,10 @@ void BM_TimingRefreshAfterEdit(benchmark::State &state)
         ++edit;
     }
 }
-BENCHMARK(BM_TimingRefreshAfterEdit);
+BENCHMARK(timingRefreshAfterEdit);
 
 // What a cell selection costs in the window: the refresh and the panel text.
-void BM_SelectCellInMainWindow(benchmark::State &state)
+void selectCellInMainWindow(benchmark::State &state)
 {
     MirandelWindows windows({});
     MainWindow &form1 = *windows.mainWindow;
@@ -71,10 +71,10 @@ void BM_SelectCellInMainWindow(benchmark::State &state)
         column = (column + 37) % 1000;
     }
 }
-BENCHMARK(BM_SelectCellInMainWindow);
+BENCHMARK(selectCellInMainWindow);
 
 // Program start until the main window is shown, offscreen.
-void BM_ProgramStart(benchmark::State &state)
+void programStart(benchmark::State &state)
 {
     for (auto _ : state) {
         MirandelWindows windows({});
@@ -83,11 +83,11 @@ void BM_ProgramStart(benchmark::State &state)
             state.SkipWithError("main window not exposed");
     }
 }
-BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(programStart)->Unit(benchmark::kMillisecond);
 
 // The same for a bare Qt Widgets window, in the same process: the reference
-// for BM_ProgramStart (bench_startup compares whole processes).
-void BM_BareWindowStart(benchmark::State &state)
+// for programStart (bench_startup compares whole processes).
+void bareWindowStart(benchmark::State &state)
 {
     for (auto _ : state) {
         QMainWindow window;
@@ -96,5 +96,5 @@ void BM_BareWindowStart(benchmark::State &state)
             state.SkipWithError("window not exposed");
     }
 }
-BENCHMARK(BM_BareWindowStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(bareWindowStart)->Unit(benchmark::kMillisecond);
 } // namespace

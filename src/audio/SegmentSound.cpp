@@ -48,12 +48,12 @@ double nonNegative(double value)
 }
 } // namespace
 
-const ChordShape &Chord(int number)
+const ChordShape &chordShape(int number)
 {
     return Chords[size_t(number >= 1 && number <= 9 ? number - 1 : 0)];
 }
 
-double SecondPitch(const QString &cell, double pitch1)
+double secondPitch(const QString &cell, double pitch1)
 {
     if (!cell.startsWith(u'r'))
         return nonNegative(number(cell, 0));
@@ -68,14 +68,14 @@ double SecondPitch(const QString &cell, double pitch1)
     return pitches.at(index).toDouble();
 }
 
-SegmentSound ReadSegmentSound(const SessionGrid &cells, int column)
+SegmentSound readSegmentSound(const SessionGrid &cells, int column)
 {
     SegmentSound sound;
     sound.kind = kindOf(cells.cell(column, ToneRow));
     sound.pitch = nonNegative(number(cells.cell(column, PitchRow), 0));
     const QString &sixth = cells.cell(column, ChordRow);
     if (sound.kind == ToneKind::Dual)
-        sound.pitch2 = SecondPitch(sixth, sound.pitch);
+        sound.pitch2 = secondPitch(sixth, sound.pitch);
     // An empty chord counts as chord 1.
     sound.chord = std::clamp(TextNumbers::tryInteger(sixth).value_or(1), 1, 9);
     sound.duty = std::clamp(number(cells.cell(column, DutyCycleRow), 50) / 100.0, 0.01, 0.99);

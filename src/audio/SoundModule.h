@@ -24,7 +24,7 @@ public:
     virtual std::unique_ptr<AudioOutput> openOutput(int sampleRate, int bufferMs,
                                                     const std::function<void()> &stateChanged,
                                                     QString &error) = 0;
-    // ExportAudio.
+    // The free exportAudio().
     virtual AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                                           const AudioExportProgress &progress) = 0;
 };

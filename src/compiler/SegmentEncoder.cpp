@@ -70,7 +70,7 @@ public:
     void write()
     {
         // The count in quarter units, exactly as its decimal text would read.
-        mRecord[0] = quint8(FindNearestValue(halfSeconds() * 4.0, mLists.halfSeconds).index & 0x1f);
+        mRecord[0] = quint8(findNearestValue(halfSeconds() * 4.0, mLists.halfSeconds).index & 0x1f);
         mRecord[4] = quint8(nearest(StartFreqRow, cell(StartFreqRow), mLists.frequencies));
         mRecord[5] = quint8(targetFrequencyCode());
         mRecord[6] = quint8(nearest(PitchRow, cell(PitchRow), mLists.pitches) & 0x3f);
@@ -93,9 +93,9 @@ private:
 
     int nearest(int row, const QString &text, const QuarterUnitList &list)
     {
-        const NearestValue found = FindNearestValue(text, list);
+        const NearestValue found = findNearestValue(text, list);
         if (!found.converted)
-            tell(EncoderFinding::FloatConvertError, row, FloatConvertErrorText(text));
+            tell(EncoderFinding::FloatConvertError, row, floatConvertErrorText(text));
         return found.index;
     }
 
@@ -265,12 +265,12 @@ private:
 };
 } // namespace
 
-void EncodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
+void encodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
 {
     SegmentRecordWriter(session, column, record, findings).write();
 }
 
-QString SessionLengthRefusal(int segmentCount)
+QString sessionLengthRefusal(int segmentCount)
 {
     if (segmentCount >= 1 && segmentCount <= SessionImage::MaxSegments)
         return {};
@@ -280,7 +280,7 @@ QString SessionLengthRefusal(int segmentCount)
 std::optional<SessionImage> encodeSession(const Session &session, Prompter &prompter, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
-    const QString refusal = SessionLengthRefusal(segmentCount);
+    const QString refusal = sessionLengthRefusal(segmentCount);
     if (!refusal.isEmpty()) {
         prompter.setBusy(false);
         prompter.error(refusal);
@@ -289,7 +289,7 @@ std::optional<SessionImage> encodeSession(const Session &session, Prompter &prom
     SessionImage image;
     PromptedFindings findings(prompter);
     for (int column = 0; column < segmentCount; ++column)
-        EncodeSegment(session, column, image.record(SessionImage::FirstSegmentRecord + column), findings);
+        encodeSegment(session, column, image.record(SessionImage::FirstSegmentRecord + column), findings);
     SessionImage::Record &last = image.record(SessionImage::FirstSegmentRecord + segmentCount - 1);
     last[7] = quint8(last[7] + EndOfSessionFlag);
     if (findings.noMatch())

@@ -42,8 +42,8 @@ public:
 // Encodes one column into record, as EncodeSession does, telling findings
 // instead of showing or throwing. Where the encoding would stop on a text
 // that is not a number, it goes on as if the number were 0.
-void EncodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings);
+void encodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings);
 
 // The refusal of a session whose segmentCount segments do not fit an image;
 // empty when they fit.
-QString SessionLengthRefusal(int segmentCount);
+QString sessionLengthRefusal(int segmentCount);

@@ -96,13 +96,13 @@ QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *dev
 {
     ProblemList list;
     const int segmentCount = session.cells.columnCount();
-    const QString refusal = SessionLengthRefusal(segmentCount);
+    const QString refusal = sessionLengthRefusal(segmentCount);
     if (!refusal.isEmpty())
         list.add(SessionProblem::Error, 0, 0, refusal);
     const LoopCheck loops(session.cells);
     SessionImage::Record scratch{};
     for (int column = 0; column < segmentCount; ++column) {
-        EncodeSegment(session, column, scratch, list);
+        encodeSegment(session, column, scratch, list);
         loops.check(session.cells, column, list);
     }
     if (device) {

@@ -34,5 +34,5 @@ std::unique_ptr<AudioOutput> SoundPlugin::openOutput(int sampleRate, int bufferM
 AudioExportResult SoundPlugin::exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                                            const AudioExportProgress &progress)
 {
-    return ExportAudio(synth, path, type, progress);
+    return ::exportAudio(synth, path, type, progress);
 }

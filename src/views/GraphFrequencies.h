@@ -10,12 +10,12 @@ class SessionGrid;
 
 // A frequency cell in hertz; an empty text, or one that is not a number,
 // counts as 0 Hz.
-double Hertz(const QString &cell);
+double hertzOf(const QString &cell);
 // Hertz in quarter hertz, rounded half to even.
 int quarterHertzOf(double hertz);
 inline int quarterHertzOf(const QString &cell)
 {
-    return quarterHertzOf(Hertz(cell));
+    return quarterHertzOf(hertzOf(cell));
 }
 
 // The frequencies, in quarter hertz, between which a segment's line runs.

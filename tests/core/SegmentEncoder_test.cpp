@@ -314,8 +314,8 @@ TEST(SegmentEncoder, ReencodingARecordRewritesEveryByte)
     FindingList findings;
     SessionImage::Record reused = longer.image->record(SessionImage::FirstSegmentRecord);
     SessionImage::Record fresh{};
-    EncodeSegment(pulsed, 0, reused, findings);
-    EncodeSegment(pulsed, 0, fresh, findings);
+    encodeSegment(pulsed, 0, reused, findings);
+    encodeSegment(pulsed, 0, fresh, findings);
     EXPECT_EQ(reused, fresh);
     EXPECT_TRUE(findings.findings.isEmpty()) << findings.findings.join(u'|');
 }

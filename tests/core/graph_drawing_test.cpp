@@ -353,7 +353,7 @@ TEST(TimeGraph, ThePlayCursorLiesWhereTheGraphDrawsThatMoment)
         int x;
     } cases[] = {{0, 0}, {30, 50}, {90, 150}, {150, 250}, {195, 325}, {241, 402}, {270, 451}, {400, 501}};
     for (const auto &c : cases) {
-        const int x = TimeGraphX(cells, 300, width, c.seconds);
+        const int x = timeGraphX(cells, 300, width, c.seconds);
         EXPECT_EQ(x, c.x) << c.seconds;
         EXPECT_LT(x, drawing.bitmap.width()) << c.seconds;
     }
