@@ -67,7 +67,7 @@ void selectCellInMainWindow(benchmark::State &state)
     form1.setSessionShown(true);
     int column = 0;
     for (auto _ : state) {
-        form1.sessionTable()->setCurrentIndex(form1.sessionTable()->model()->index(1 + column % 14, column));
+        form1.sessionTable()->setCurrentIndex(form1.sessionTable()->model()->index(TimeRow + column % 14, column));
         column = (column + 37) % 1000;
     }
 }
