@@ -64,9 +64,9 @@ void openThousandSegmentSession(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = writtenLongSession(dir);
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     for (auto _ : state) {
-        if (!readSessionFile(form1.context(), path))
+        if (!readSessionFile(window.context(), path))
             state.SkipWithError("not read");
     }
 }

@@ -24,56 +24,56 @@ class EditingWindow
 public:
     explicit EditingWindow(int segments)
     {
-        MainWindow &form = *windows.mainWindow;
-        form.setPrompter(prompter);
-        Session &session = form.session();
+        MainWindow &window = *windows.mainWindow;
+        window.setPrompter(prompter);
+        Session &session = window.session();
         session.kind = DualBinauralSession;
         session.cells.setColumnCount(1);
         session.cells.setColumn(0, newSessionColumn(DualBinauralSession));
         session.cells.setColumnCount(segments);
         for (int k = 1; k < segments; ++k)
             fillNewSegment(session, k);
-        form.cellsChanged();
-        form.setSessionShown(true);
-        form.show();
-        form.selectCell({1, StartFreqRow});
+        window.cellsChanged();
+        window.setSessionShown(true);
+        window.show();
+        window.selectCell({1, StartFreqRow});
         refresh();
     }
 
     // Paints what changed, as the next frame would.
     void refresh()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.sessionTable()->viewport()->repaint();
-        form.timingPanel()->viewport()->repaint();
+        MainWindow &window = *windows.mainWindow;
+        window.sessionTable()->viewport()->repaint();
+        window.timingPanel()->viewport()->repaint();
         QApplication::processEvents();
     }
 
     void insert()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.insertSegment(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.insertSegment(); });
         refresh();
     }
 
     void cut()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.cutSegment(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.cutSegment(); });
         refresh();
     }
 
     void undo()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.undo(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.undo(); });
         refresh();
     }
 
     void redo()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.redo(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.redo(); });
         refresh();
     }
 

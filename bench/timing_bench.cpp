@@ -61,13 +61,13 @@ BENCHMARK(timingRefreshAfterEdit);
 void selectCellInMainWindow(benchmark::State &state)
 {
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
-    fillLongSession(form1.session());
-    form1.cellsChanged();
-    form1.setSessionShown(true);
+    MainWindow &window = *windows.mainWindow;
+    fillLongSession(window.session());
+    window.cellsChanged();
+    window.setSessionShown(true);
     int column = 0;
     for (auto _ : state) {
-        form1.sessionTable()->setCurrentIndex(form1.sessionTable()->model()->index(TimeRow + column % 14, column));
+        window.sessionTable()->setCurrentIndex(window.sessionTable()->model()->index(TimeRow + column % 14, column));
         column = (column + 37) % 1000;
     }
 }

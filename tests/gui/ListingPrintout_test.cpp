@@ -236,13 +236,13 @@ protected:
     void printWithDialogAnswer(bool accept)
     {
         MirandelWindows windows({});
-        MainWindow &form = *windows.mainWindow;
-        form.setPrompter(mPrompter);
-        form.session() = twoSegmentSession();
-        form.cellsChanged();
-        form.setSessionShown(true);
-        updateTimingSummary(form.session().cells, form, 1);
-        QPrinter &printer = form.listingPrinter().printer();
+        MainWindow &window = *windows.mainWindow;
+        window.setPrompter(mPrompter);
+        window.session() = twoSegmentSession();
+        window.cellsChanged();
+        window.setSessionShown(true);
+        updateTimingSummary(window.session().cells, window, 1);
+        QPrinter &printer = window.listingPrinter().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(mPdf);
         bool dialogSeen = false;
@@ -252,7 +252,7 @@ protected:
             if (dialog)
                 accept ? dialog->accept() : dialog->reject();
         });
-        menuCommand(form, u"&Print"_s)->trigger();
+        menuCommand(window, u"&Print"_s)->trigger();
         EXPECT_TRUE(dialogSeen);
         EXPECT_TRUE(mPrompter.errors.isEmpty());
         EXPECT_FALSE(mPrompter.busy);
