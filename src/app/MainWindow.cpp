@@ -169,7 +169,7 @@ void MainWindow::createSessionArea()
     // Made after the window was shown, the hidden grid would lay out its
     // viewport only when first shown, and scrolling measures it before.
     mSessionTable->doItemsLayout();
-    mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
+    mSessionTable->setCurrentIndex(mGridModel->index(TimeRow, 0));
 }
 
 int MainWindow::buttonRowBottom()
