@@ -15,19 +15,19 @@ constexpr int Rate = 44100;
 constexpr double HourSeconds = 3600;
 
 // One hour: sixty one-minute segments of a tone kind, beats ramping.
-SessionGrid hourOf(int dualSession, const QString &tone)
+SessionGrid hourOf(SessionKind kind, const QString &tone)
 {
     SessionGrid cells;
     cells.setColumnCount(60);
     for (int c = 0; c < 60; ++c) {
-        SessionGrid::Column column = newSessionColumn(dualSession);
-        column[0] = QString::number(c + 1);
-        column[2] = tone;
-        column[5] = dualSession == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
+        SessionGrid::Column column = newSessionColumn(kind);
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[ToneRow] = tone;
+        column[TargetFreqRow] = kind == DualBinauralSession ? u"15.0"_s : u"12.0"_s;
         if (tone == u"PCh"_s)
-            column[6] = u"7"_s;
-        if (dualSession == DualBinauralSession)
-            column[12] = u"ramp"_s;
+            column[ChordRow] = u"7"_s;
+        if (kind == DualBinauralSession)
+            column[DbbRampRow] = u"ramp"_s;
         cells.setColumn(c, column);
     }
     return cells;
@@ -37,7 +37,7 @@ SessionGrid hourForRange(const benchmark::State &state)
 {
     static const struct
     {
-        int kind;
+        SessionKind kind;
         const char *tone;
     } tones[] = {{PulsedSession, "bb"}, {PulsedSession, "PFr"}, {PulsedSession, "PSu"},
                  {PulsedSession, "PCh"}, {DualBinauralSession, "dbb"}};
@@ -47,7 +47,7 @@ SessionGrid hourForRange(const benchmark::State &state)
 
 // Rendering to memory, one block after another; the counter is how many
 // times faster than real time.
-void BM_RenderOneHour(benchmark::State &state)
+void renderOneHour(benchmark::State &state)
 {
     const SessionGrid cells = hourForRange(state);
     std::vector<float> block(2 * 4096);
@@ -60,17 +60,17 @@ void BM_RenderOneHour(benchmark::State &state)
     state.counters["x_real_time"] = benchmark::Counter(HourSeconds * double(state.iterations()),
                                                        benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_RenderOneHour)->DenseRange(0, 4)->ArgName("bb_PFr_PSu_PCh_dbb")->Unit(benchmark::kMillisecond)
+BENCHMARK(renderOneHour)->DenseRange(0, 4)->ArgName("bb_PFr_PSu_PCh_dbb")->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
 // A whole WAV export, wall time, with the process's peak memory.
-void BM_ExportOneHourWav(benchmark::State &state)
+void exportOneHourWav(benchmark::State &state)
 {
     const SessionGrid cells = hourOf(PulsedSession, u"bb"_s);
     QTemporaryDir folder;
     for (auto _ : state) {
         SessionSynth synth(cells, Rate);
-        const AudioExportResult result = ExportAudio(synth, folder.filePath(u"hour.wav"_s), AudioFileType::Wav);
+        const AudioExportResult result = exportAudio(synth, folder.filePath(u"hour.wav"_s), AudioFileType::Wav);
         if (result.outcome != AudioExportResult::Written)
             state.SkipWithError(result.error.toUtf8().constData());
     }
@@ -78,5 +78,5 @@ void BM_ExportOneHourWav(benchmark::State &state)
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024;
 }
-BENCHMARK(BM_ExportOneHourWav)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(exportOneHourWav)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 } // namespace

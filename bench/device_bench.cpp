@@ -23,7 +23,7 @@ Session defaultSegments(int count)
     session.cells.setColumnCount(count);
     for (int k = 0; k < count; ++k) {
         SessionGrid::Column cells = newSessionColumn(PulsedSession);
-        cells[0] = QString::number(k + 1);
+        cells[SegmentNumberRow] = QString::number(k + 1);
         session.cells.setColumn(k, cells);
     }
     return session;
@@ -73,8 +73,7 @@ void downloadFullImage(benchmark::State &state)
     ComPortNames names(Settings(u"/nonexistent/MIRANDEL.INI"_s));
     names.assign(1, device.path());
     SerialLink port(names);
-    SessionImage image;
-    DeviceLink link(port, image);
+    DeviceLink link(port);
     SilentPrompter prompter;
     const Session session = defaultSegments(SessionImage::MaxSegments);
     for (auto _ : state) {

@@ -10,13 +10,10 @@
 namespace {
 void encodeFullSession(benchmark::State &state)
 {
-    const Session session = walkingSession(int(state.range(0)), SessionImage::MaxSegments);
+    const Session session = walkingSession(SessionKind(state.range(0)), SessionImage::MaxSegments);
     SilentPrompter prompter;
-    SessionImage image;
-    for (auto _ : state) {
-        image.nextRecord = SessionImage::FirstSegmentRecord;
-        benchmark::DoNotOptimize(encodeSession(session, prompter, image, SessionImage::MaxSegments));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(encodeSession(session, prompter, SessionImage::MaxSegments));
     state.SetItemsProcessed(state.iterations() * SessionImage::MaxSegments);
 }
 } // namespace

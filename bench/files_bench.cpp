@@ -25,13 +25,13 @@ Session longSession()
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(PulsedSession);
-        column[0] = QString::number(c + 1);
-        column[1] = TimeList.at(c % TimeList.size());
-        column[2] = PulsedToneList.at(c % PulsedToneList.size());
-        column[3] = FreqList.at(c % FreqList.size());
-        column[5] = TargetFreqList.at((c * 7) % TargetFreqList.size());
-        column[6] = column[2] == u"PCh" ? ChordList.at(c % ChordList.size()) : QString();
-        column[8] = DutyList.at(c % DutyList.size());
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[TimeRow] = TimeList.at(c % TimeList.size());
+        column[ToneRow] = PulsedToneList.at(c % PulsedToneList.size());
+        column[StartFreqRow] = FreqList.at(c % FreqList.size());
+        column[TargetFreqRow] = TargetFreqList.at((c * 7) % TargetFreqList.size());
+        column[ChordRow] = column[ToneRow] == u"PCh" ? ChordList.at(c % ChordList.size()) : QString();
+        column[DutyCycleRow] = DutyList.at(c % DutyList.size());
         session.cells.setColumn(c, column);
     }
     return session;
@@ -48,7 +48,7 @@ QString writtenLongSession(const QTemporaryDir &dir)
 }
 
 // Reading without the file system and the window.
-void BM_ParseSessionFile1000(benchmark::State &state)
+void parseThousandSegmentFile(benchmark::State &state)
 {
     const QByteArray bytes = sessionFileBytes(longSession());
     QtPrompter prompter;
@@ -59,20 +59,20 @@ void BM_ParseSessionFile1000(benchmark::State &state)
 }
 
 // File > Open as the user sees it: the file read into the main window.
-void BM_OpenSession1000(benchmark::State &state)
+void openThousandSegmentSession(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = writtenLongSession(dir);
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     for (auto _ : state) {
-        if (!readSessionFile(form1.context(), path))
+        if (!readSessionFile(window.context(), path))
             state.SkipWithError("not read");
     }
 }
 
 // File > Save: the whole file through a temporary file and the replacement.
-void BM_SaveSession1000(benchmark::State &state)
+void saveThousandSegmentSession(benchmark::State &state)
 {
     QTemporaryDir dir;
     Session session = longSession();
@@ -85,6 +85,6 @@ void BM_SaveSession1000(benchmark::State &state)
 }
 } // namespace
 
-BENCHMARK(BM_ParseSessionFile1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenSession1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveSession1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseThousandSegmentFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(openThousandSegmentSession)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveThousandSegmentSession)->Unit(benchmark::kMillisecond);

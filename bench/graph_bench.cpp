@@ -28,13 +28,13 @@ SessionGrid bigSession()
     cells.setColumnCount(SessionGrid::MaxSegments);
     for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
         SessionGrid::Column cellsOf = newSessionColumn(PulsedSession);
-        cellsOf[0] = QString::number(column + 1);
-        cellsOf[1] = ValueLists::TimeList.at(column % 20);
-        cellsOf[3] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
-        cellsOf[5] = column % 3 == 0 ? ValueLists::TargetFreqList.at((column * 11) % 47) : QString();
+        cellsOf[SegmentNumberRow] = QString::number(column + 1);
+        cellsOf[TimeRow] = ValueLists::TimeList.at(column % 20);
+        cellsOf[StartFreqRow] = ValueLists::FreqList.at((column * 7) % ValueLists::FreqList.size());
+        cellsOf[TargetFreqRow] = column % 3 == 0 ? ValueLists::TargetFreqList.at((column * 11) % 47) : QString();
         const int inBlock = column % 50;
-        cellsOf[13] = inBlock == 10 ? u"10"_s : u"0"_s;
-        cellsOf[14] = (inBlock >= 10 && inBlock < 20) ? u"5"_s : u"0"_s;
+        cellsOf[LoopSegsRow] = inBlock == 10 ? u"10"_s : u"0"_s;
+        cellsOf[LoopTimesRow] = (inBlock >= 10 && inBlock < 20) ? u"5"_s : u"0"_s;
         cells.setColumn(column, cellsOf);
     }
     return cells;
@@ -46,9 +46,9 @@ SessionGrid widestTimeSession()
 {
     SessionGrid cells = bigSession();
     for (int column = 0; column < SessionGrid::MaxSegments; ++column) {
-        cells.setCell(column, 1, ValueLists::TimeList.first());
-        cells.setCell(column, 13, column % 15 == 0 ? u"15"_s : u"0"_s);
-        cells.setCell(column, 14, u"15"_s);
+        cells.setCell(column, TimeRow, ValueLists::TimeList.first());
+        cells.setCell(column, LoopSegsRow, column % 15 == 0 ? u"15"_s : u"0"_s);
+        cells.setCell(column, LoopTimesRow, u"15"_s);
     }
     return cells;
 }
@@ -86,26 +86,26 @@ void showGraph(benchmark::State &state, GraphKind mode, const SessionGrid &cells
     state.counters["height"] = size.height();
 }
 
-void BM_SegmentGraph(benchmark::State &state)
+void segmentGraph(benchmark::State &state)
 {
     showGraph(state, GraphKind::Segment, bigSession());
 }
-BENCHMARK(BM_SegmentGraph)->Unit(benchmark::kMillisecond);
+BENCHMARK(segmentGraph)->Unit(benchmark::kMillisecond);
 
-void BM_TimeGraph(benchmark::State &state)
+void timeGraph(benchmark::State &state)
 {
     showGraph(state, GraphKind::Time, bigSession());
 }
-BENCHMARK(BM_TimeGraph)->Unit(benchmark::kMillisecond);
+BENCHMARK(timeGraph)->Unit(benchmark::kMillisecond);
 
-void BM_WidestTimeGraph(benchmark::State &state)
+void widestTimeGraph(benchmark::State &state)
 {
     showGraph(state, GraphKind::Time, widestTimeSession());
 }
-BENCHMARK(BM_WidestTimeGraph)->Unit(benchmark::kMillisecond);
+BENCHMARK(widestTimeGraph)->Unit(benchmark::kMillisecond);
 
 // The whole 30001-pixel bitmap at once.
-void BM_WholeSegmentGraphBitmap(benchmark::State &state)
+void wholeSegmentGraphBitmap(benchmark::State &state)
 {
     const SessionGrid cells = bigSession();
     for (auto _ : state) {
@@ -114,12 +114,12 @@ void BM_WholeSegmentGraphBitmap(benchmark::State &state)
         benchmark::DoNotOptimize(drawing.bitmap.constBits());
     }
 }
-BENCHMARK(BM_WholeSegmentGraphBitmap)->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeSegmentGraphBitmap)->Unit(benchmark::kMillisecond);
 
 // Peak resident memory above the start of one segment graph as the window
 // shows it (Linux: the peak is reset through clear_refs). Resident memory is
 // counted in pages; a run of this benchmark alone is exact.
-void BM_SegmentGraphPeakMemory(benchmark::State &state)
+void segmentGraphPeakMemory(benchmark::State &state)
 {
     const SessionGrid cells = bigSession();
     // The fonts, read at the first drawing of the process, are not the drawing's.
@@ -138,5 +138,5 @@ void BM_SegmentGraphPeakMemory(benchmark::State &state)
     }
     state.counters["peak_MB"] = double(peakKilobytes) / 1024;
 }
-BENCHMARK(BM_SegmentGraphPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(segmentGraphPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace

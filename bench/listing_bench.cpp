@@ -20,14 +20,14 @@ Session longSession()
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(c % 2 ? PulsedSession : DualBinauralSession);
-        column[0] = QString::number(c + 1);
+        column[SegmentNumberRow] = QString::number(c + 1);
         session.cells.setColumn(c, column);
     }
     session.descriptionLines = {u"First line"_s, u"Second line"_s};
     return session;
 }
 
-void BM_ListingLines(benchmark::State &state)
+void listingLines(benchmark::State &state)
 {
     const Session session = longSession();
     for (auto _ : state) {
@@ -35,10 +35,10 @@ void BM_ListingLines(benchmark::State &state)
         benchmark::DoNotOptimize(lines);
     }
 }
-BENCHMARK(BM_ListingLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(listingLines)->Unit(benchmark::kMillisecond);
 
 // The whole printout of 1000 segments (about 35 landscape pages) to a PDF file.
-void BM_PrintListingToPdf(benchmark::State &state)
+void printListingToPdf(benchmark::State &state)
 {
     const QStringList lines = SessionListing::lines(longSession(), u"Session total time 1000:0"_s, u"24/05/2024"_s);
     QTemporaryDir dir;
@@ -50,5 +50,5 @@ void BM_PrintListingToPdf(benchmark::State &state)
         SessionListingPrinter::printLines(printer, lines, prompter);
     }
 }
-BENCHMARK(BM_PrintListingToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(printListingToPdf)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -8,7 +8,7 @@
 // From Play until the audio output runs (needs a sound server, for instance
 // the null output CI starts). The first Play of a run also loads the sound
 // module: "first_ms".
-void BM_PlayStartsSound(benchmark::State &state)
+void playStartsSound(benchmark::State &state)
 {
     SessionGrid cells;
     cells.setColumn(0, newSessionColumn(PulsedSession));
@@ -32,4 +32,4 @@ void BM_PlayStartsSound(benchmark::State &state)
     }
     state.counters["first_ms"] = first;
 }
-BENCHMARK(BM_PlayStartsSound)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(playStartsSound)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);

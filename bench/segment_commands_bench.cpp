@@ -24,55 +24,55 @@ class EditingWindow
 public:
     explicit EditingWindow(int segments)
     {
-        MainWindow &form = *windows.mainWindow;
-        form.setPrompter(prompter);
+        MainWindow &window = *windows.mainWindow;
+        window.setPrompter(prompter);
         Session session;
         session.kind = DualBinauralSession;
         session.cells.setColumn(0, newSessionColumn(DualBinauralSession));
         session.cells.setColumnCount(segments);
         for (int k = 1; k < segments; ++k)
             fillNewSegment(session, k);
-        form.document().replace(session, false);
-        form.setSessionShown(true);
-        form.show();
-        form.selectCell({1, 3});
+        window.document().replace(session, false);
+        window.setSessionShown(true);
+        window.show();
+        window.selectCell({1, 3});
         refresh();
     }
 
     // Paints what changed, as the next frame would.
     void refresh()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.sessionTable()->viewport()->repaint();
-        form.timingPanel()->viewport()->repaint();
+        MainWindow &window = *windows.mainWindow;
+        window.sessionTable()->viewport()->repaint();
+        window.timingPanel()->viewport()->repaint();
         QApplication::processEvents();
     }
 
     void insert()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.insertSegment(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.insertSegment(); });
         refresh();
     }
 
     void cut()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.cutSegment(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.cutSegment(); });
         refresh();
     }
 
     void undo()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.undo(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.undo(); });
         refresh();
     }
 
     void redo()
     {
-        MainWindow &form = *windows.mainWindow;
-        form.runCommand([&form] { form.redo(); });
+        MainWindow &window = *windows.mainWindow;
+        window.runCommand([&window] { window.redo(); });
         refresh();
     }
 
@@ -84,7 +84,7 @@ private:
 };
 
 // Insert Segment at segment 2 bringing the session to 1000 segments.
-void BM_InsertSegment2(benchmark::State &state)
+void insertSegment2(benchmark::State &state)
 {
     EditingWindow window(999);
     for (auto _ : state) {
@@ -96,10 +96,10 @@ void BM_InsertSegment2(benchmark::State &state)
     if (window.segments() != 999)
         state.SkipWithError("the session did not return to 999 segments");
 }
-BENCHMARK(BM_InsertSegment2)->Unit(benchmark::kMillisecond);
+BENCHMARK(insertSegment2)->Unit(benchmark::kMillisecond);
 
 // Cut Segment of segment 2 in a 1000-segment session.
-void BM_CutSegment2(benchmark::State &state)
+void cutSegment2(benchmark::State &state)
 {
     EditingWindow window(1000);
     for (auto _ : state) {
@@ -111,11 +111,11 @@ void BM_CutSegment2(benchmark::State &state)
     if (window.segments() != 1000)
         state.SkipWithError("the session did not return to 1000 segments");
 }
-BENCHMARK(BM_CutSegment2)->Unit(benchmark::kMillisecond);
+BENCHMARK(cutSegment2)->Unit(benchmark::kMillisecond);
 
 // Undo, then redo, of Cut Segment 2 in a 1000-segment session, with the
 // window's refresh.
-void BM_UndoCutSegment2(benchmark::State &state)
+void undoCutSegment2(benchmark::State &state)
 {
     EditingWindow window(1000);
     window.cut();
@@ -128,9 +128,9 @@ void BM_UndoCutSegment2(benchmark::State &state)
     if (window.segments() != 999)
         state.SkipWithError("the redo did not cut again");
 }
-BENCHMARK(BM_UndoCutSegment2)->Unit(benchmark::kMillisecond);
+BENCHMARK(undoCutSegment2)->Unit(benchmark::kMillisecond);
 
-void BM_RedoCutSegment2(benchmark::State &state)
+void redoCutSegment2(benchmark::State &state)
 {
     EditingWindow window(1000);
     window.cut();
@@ -144,11 +144,11 @@ void BM_RedoCutSegment2(benchmark::State &state)
     if (window.segments() != 1000)
         state.SkipWithError("the undo did not bring the segment back");
 }
-BENCHMARK(BM_RedoCutSegment2)->Unit(benchmark::kMillisecond);
+BENCHMARK(redoCutSegment2)->Unit(benchmark::kMillisecond);
 
 // What 1000 undo steps keep: alternating Cut and Insert at segment 2 of a
 // 1000-segment session, heap growth reported as a counter.
-void BM_UndoHistoryMemory(benchmark::State &state)
+void undoHistoryMemory(benchmark::State &state)
 {
     for (auto _ : state) {
         EditingWindow window(1000);
@@ -160,5 +160,5 @@ void BM_UndoHistoryMemory(benchmark::State &state)
         state.counters["MB"] = double(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
     }
 }
-BENCHMARK(BM_UndoHistoryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(undoHistoryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace

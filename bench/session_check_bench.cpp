@@ -11,7 +11,7 @@ namespace {
 // The check after an edit of the longest session the editor allows.
 void checkLongestSession(benchmark::State &state)
 {
-    const Session session = walkingSession(int(state.range(0)), SessionGrid::MaxSegments);
+    const Session session = walkingSession(SessionKind(state.range(0)), SessionGrid::MaxSegments);
     DeviceInfo device;
     device.sessionsAvailable = 3;
     device.segmentsAvailable = 200;
@@ -23,9 +23,9 @@ void checkLongestSession(benchmark::State &state)
 // The same with a problem in every segment, each with its text.
 void checkLongestFaultySession(benchmark::State &state)
 {
-    Session session = walkingSession(int(state.range(0)), SessionGrid::MaxSegments);
+    Session session = walkingSession(SessionKind(state.range(0)), SessionGrid::MaxSegments);
     for (int column = 0; column < SessionGrid::MaxSegments; ++column)
-        session.cells.setCell(column, SessionRows::Tone, QStringLiteral("xx"));
+        session.cells.setCell(column, ToneRow, QStringLiteral("xx"));
     for (auto _ : state)
         benchmark::DoNotOptimize(checkSession(session));
     state.SetItemsProcessed(state.iterations() * SessionGrid::MaxSegments);

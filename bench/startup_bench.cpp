@@ -72,33 +72,33 @@ void comparePair(benchmark::State &state, const std::vector<std::string> &refere
     state.counters["ratio"] = programTotal / referenceTotal;
 }
 
-void BM_ProgramStartVsSameView(benchmark::State &state)
+void programStartVsSameView(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_same_view")}, {binPath("bench_program_start")});
 }
-BENCHMARK(BM_ProgramStartVsSameView)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(programStartVsSameView)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // What showing the same windows and texts costs a bare Qt program: no start
 // of the program can be cheaper.
-void BM_SameViewVsBareWindow(benchmark::State &state)
+void sameViewVsBareWindow(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_bare_window")}, {binPath("bench_same_view")});
 }
-BENCHMARK(BM_SameViewVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(sameViewVsBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
-void BM_CliInfoVsBareCore(benchmark::State &state)
+void cliInfoVsBareCore(benchmark::State &state)
 {
     comparePair(state, {binPath("bench_bare_core")},
                 {binPath("mirandel-cli"), "info", MIRANDEL_BENCH_SESSION});
 }
-BENCHMARK(BM_CliInfoVsBareCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(cliInfoVsBareCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
-void BM_CliGraphVsBareGui(benchmark::State &state)
+void cliGraphVsBareGui(benchmark::State &state)
 {
     const QTemporaryDir dir;
     comparePair(state, {binPath("bench_bare_gui")},
                 {binPath("mirandel-cli"), "graph", MIRANDEL_BENCH_SESSION, "--mode", "time", "--width", "1000",
                  "--height", "450", "-o", dir.filePath(QStringLiteral("time.png")).toStdString()});
 }
-BENCHMARK(BM_CliGraphVsBareGui)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(cliGraphVsBareGui)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 } // namespace

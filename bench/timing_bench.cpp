@@ -18,16 +18,16 @@ void fillLongSession(Session &session)
     session.cells.setColumnCount(SessionGrid::MaxSegments);
     for (int c = 0; c < SessionGrid::MaxSegments; ++c) {
         SessionGrid::Column column = newSessionColumn(PulsedSession);
-        column[0] = QString::number(c + 1);
-        column[1] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
+        column[SegmentNumberRow] = QString::number(c + 1);
+        column[TimeRow] = ValueLists::TimeList.at(c % ValueLists::TimeList.size());
         const int inTen = c % 10;
-        column[13] = inTen == 2 ? u"3"_s : u"0"_s;
-        column[14] = (inTen >= 2 && inTen <= 4) ? u"4"_s : u"0"_s;
+        column[LoopSegsRow] = inTen == 2 ? u"3"_s : u"0"_s;
+        column[LoopTimesRow] = (inTen >= 2 && inTen <= 4) ? u"4"_s : u"0"_s;
         session.cells.setColumn(c, column);
     }
 }
 
-void BM_ComputeTimingSummary(benchmark::State &state)
+void timingSummaryOfLongSession(benchmark::State &state)
 {
     Session session;
     fillLongSession(session);
@@ -38,10 +38,10 @@ void BM_ComputeTimingSummary(benchmark::State &state)
         s = s % 1000 + 1;
     }
 }
-BENCHMARK(BM_ComputeTimingSummary);
+BENCHMARK(timingSummaryOfLongSession);
 
 // The refresh after an edit: one time cell changed, the rest as converted before.
-void BM_TimingRefreshAfterEdit(benchmark::State &state)
+void timingRefreshAfterEdit(benchmark::State &state)
 {
     Session session;
     fillLongSession(session);
@@ -49,33 +49,33 @@ void BM_TimingRefreshAfterEdit(benchmark::State &state)
     int edit = 0;
     for (auto _ : state) {
         const int column = (edit * 37) % 1000;
-        session.cells.setCell(column, 1, times[edit % 2]);
+        session.cells.setCell(column, TimeRow, times[edit % 2]);
         TimingSummary summary = computeTimingSummary(session.cells, column + 1);
         benchmark::DoNotOptimize(summary);
         ++edit;
     }
 }
-BENCHMARK(BM_TimingRefreshAfterEdit);
+BENCHMARK(timingRefreshAfterEdit);
 
 // What a cell selection costs in the window: the refresh and the panel text.
-void BM_SelectCellInMainWindow(benchmark::State &state)
+void selectCellInMainWindow(benchmark::State &state)
 {
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     Session session;
     fillLongSession(session);
-    form1.document().replace(session, false);
-    form1.setSessionShown(true);
+    window.document().replace(session, false);
+    window.setSessionShown(true);
     int column = 0;
     for (auto _ : state) {
-        form1.sessionTable()->setCurrentIndex(form1.sessionTable()->model()->index(1 + column % 14, column));
+        window.sessionTable()->setCurrentIndex(window.sessionTable()->model()->index(TimeRow + column % 14, column));
         column = (column + 37) % 1000;
     }
 }
-BENCHMARK(BM_SelectCellInMainWindow);
+BENCHMARK(selectCellInMainWindow);
 
 // Program start until the main window is shown, offscreen.
-void BM_ProgramStart(benchmark::State &state)
+void programStart(benchmark::State &state)
 {
     for (auto _ : state) {
         MirandelWindows windows({});
@@ -84,11 +84,11 @@ void BM_ProgramStart(benchmark::State &state)
             state.SkipWithError("main window not exposed");
     }
 }
-BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(programStart)->Unit(benchmark::kMillisecond);
 
 // The same for a bare Qt Widgets window, in the same process: the reference
-// for BM_ProgramStart (bench_startup compares whole processes).
-void BM_BareWindowStart(benchmark::State &state)
+// for programStart (bench_startup compares whole processes).
+void bareWindowStart(benchmark::State &state)
 {
     for (auto _ : state) {
         QMainWindow window;
@@ -97,5 +97,5 @@ void BM_BareWindowStart(benchmark::State &state)
             state.SkipWithError("window not exposed");
     }
 }
-BENCHMARK(BM_BareWindowStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(bareWindowStart)->Unit(benchmark::kMillisecond);
 } // namespace

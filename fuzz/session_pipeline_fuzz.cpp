@@ -5,7 +5,6 @@
 // writing it and reading it again changes nothing more (reading normalises
 // once).
 #include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
 #include "files/SessionFileParser.h"
 #include "files/SessionFileWriter.h"
 #include "files/Windows1252.h"
@@ -50,7 +49,7 @@ Session sessionOf(const SessionFileContent &content)
     Session session;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
-    session.kind = content.dualSession;
+    session.kind = content.kind;
     session.cells = content.cells;
     return session;
 }
@@ -59,9 +58,9 @@ void requireWellFormed(const SessionGrid &cells)
 {
     require(cells.columnCount() >= 1 && cells.columnCount() <= SessionGrid::MaxSegments, "1 to 1000 segments");
     for (int column = 0; column < cells.columnCount(); ++column) {
-        require(cells.cell(column, 0) == QString::number(column + 1), "segments numbered from 1");
-        require(ValueLists::TimeList.contains(cells.cell(column, 1)), "times from TimeList");
-        require(ValueLists::DutyList.contains(cells.cell(column, 8)), "duty cycles from DutyList");
+        require(cells.cell(column, SegmentNumberRow) == QString::number(column + 1), "segments numbered from 1");
+        require(ValueLists::TimeList.contains(cells.cell(column, TimeRow)), "times from TimeList");
+        require(ValueLists::DutyList.contains(cells.cell(column, DutyCycleRow)), "duty cycles from DutyList");
     }
 }
 } // namespace
@@ -86,8 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Session read = sessionOf(first);
     try {
-        SessionImage image;
-        encodeSession(read, prompter, image, read.cells.columnCount());
+        encodeSession(read, prompter, read.cells.columnCount());
     } catch (const ConversionError &) {
     }
     SessionListing::lines(read, timing.lines.value(1), SessionListing::shortDate(QDate(2026, 1, 2)));
@@ -96,10 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QByteArray written = sessionFileBytes(sessionOf(first));
     CountingPrompter quiet;
-    const int otherKind = first.dualSession == PulsedSession ? DualBinauralSession : PulsedSession;
+    const SessionKind otherKind = first.kind == PulsedSession ? DualBinauralSession : PulsedSession;
     const SessionFileContent second = parseSessionFile(written, otherKind, quiet);
     require(quiet.messages == 0 && !second.formatErrors && !second.cut, "a written file reads without complaint");
-    require(second.dualSession == first.dualSession, "the kind survives");
+    require(second.kind == first.kind, "the kind survives");
     require(second.name == first.name && second.descriptionLines == first.descriptionLines,
             "name and description survive");
     require(sessionFileBytes(sessionOf(second)) == written, "a written file reads back to the same file");

@@ -61,7 +61,7 @@ QString AudioExportCommand::askFileName()
         return {};
     QString path = dialog.selectedFiles().value(0);
     // A name with another extension gets the one of the chosen file type.
-    if (!AudioFileTypeOf(path)) {
+    if (!audioFileTypeOf(path)) {
         const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += u'.' + SoundFileKinds[chosen].suffix;
     }
@@ -72,7 +72,7 @@ void AudioExportCommand::exportTo(const QString &path)
 {
     if (isRunning())
         return;
-    const std::optional<AudioFileType> type = AudioFileTypeOf(path);
+    const std::optional<AudioFileType> type = audioFileTypeOf(path);
     if (!type) {
         mMain.prompter().error(u"Cannot write \"%1\": choose a name ending in .wav, .flac or .ogg."_s.arg(path));
         return;

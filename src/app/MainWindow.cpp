@@ -163,7 +163,7 @@ void MainWindow::createSessionArea()
     mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     const QStringList labels = rowLabels(PulsedSession);
-    for (int row = 0; row < SessionGrid::RowCount; ++row) {
+    for (int row = SegmentNumberRow; row < SessionGrid::RowCount; ++row) {
         mRowLabels->setRowHeight(row, RowHeight);
         mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     }
@@ -172,7 +172,7 @@ void MainWindow::createSessionArea()
     // Made after the window was shown, the hidden grid would lay out its
     // viewport only when first shown, and scrolling measures it before.
     mSessionTable->doItemsLayout();
-    mSessionTable->setCurrentIndex(mGridModel->index(1, 0));
+    mSessionTable->setCurrentIndex(mGridModel->index(TimeRow, 0));
 }
 
 int MainWindow::buttonRowBottom()
@@ -327,9 +327,9 @@ void MainWindow::showCells()
 {
     ensureSessionArea();
     const QStringList labels = rowLabels(mSession.kind);
-    for (int row = 3; row <= 6; ++row)
+    for (int row = StartFreqRow; row <= ChordRow; ++row)
         mRowLabels->item(row, 0)->setText(labels.at(row));
-    for (int row = 1; row < SessionGrid::RowCount; ++row)
+    for (int row = TimeRow; row < SessionGrid::RowCount; ++row)
         mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
     refreshCheck();
 }
@@ -416,6 +416,7 @@ void MainWindow::scrollToLastSegment()
     if (visible < segments)
         mSessionTable->horizontalScrollBar()->setValue(segments - visible + 1);
 }
+
 
 // Window events
 

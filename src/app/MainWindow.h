@@ -1,6 +1,5 @@
 #pragma once
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
 #include "device/Settings.h"
@@ -71,7 +70,7 @@ public:
     void scrollToLastSegment();
 
     // SessionDialogs
-    int askSessionKind() override;
+    SessionKind askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
@@ -201,8 +200,7 @@ private:
     // Device link
     Settings mSettings;
     SerialLink mSerialLink;
-    SessionImage mSessionImage;
-    DeviceLink mDeviceLink{mSerialLink, mSessionImage};
+    DeviceLink mDeviceLink{mSerialLink};
 
     // Views
     void openGraphWindow(GraphKind mode);

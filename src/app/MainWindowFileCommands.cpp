@@ -69,7 +69,7 @@ void MainWindow::openRecentFile(const QString &path)
     });
 }
 
-int MainWindow::askSessionKind()
+SessionKind MainWindow::askSessionKind()
 {
     return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
 }

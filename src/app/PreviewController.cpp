@@ -123,7 +123,7 @@ void PreviewController::showPosition()
     const double seconds = column < 0 ? -1 : mPlayer.positionSeconds();
     mGraph.setPlayCursor(seconds);
     const QString text =
-        column < 0 ? QString() : PlaybackPositionText(seconds, mPlayer.totalSeconds(), column + 1);
+        column < 0 ? QString() : playbackPositionText(seconds, mPlayer.totalSeconds(), column + 1);
     mPosition->setText(text);
     mGraph.setPlayPosition(text);
 }

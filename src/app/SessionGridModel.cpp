@@ -45,9 +45,9 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cells.cell(index.column(), index.row());
     case Qt::TextAlignmentRole:
-        return index.row() == 0 ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return index.row() == SegmentNumberRow ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
-        if (index.row() == 0)
+        if (index.row() == SegmentNumberRow)
             return QGuiApplication::palette().brush(QPalette::Button);
         if (index.column() == mPlayingColumn)
             return QBrush(PlayingShade);
@@ -62,7 +62,7 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const
 {
-    if (!index.isValid() || index.row() == 0)
+    if (!index.isValid() || index.row() == SegmentNumberRow)
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
@@ -97,5 +97,5 @@ void SessionGridModel::setPlayingColumn(int column)
 void SessionGridModel::shadeColumn(int column)
 {
     if (column >= 0 && column < mColumns)
-        emit dataChanged(index(1, column), index(SessionGrid::RowCount - 1, column), {Qt::BackgroundRole});
+        emit dataChanged(index(TimeRow, column), index(LoopTimesRow, column), {Qt::BackgroundRole});
 }

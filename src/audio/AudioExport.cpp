@@ -136,7 +136,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
 }
 } // namespace
 
-AudioExportResult ExportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
+AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                               const AudioExportProgress &progress)
 {
     if (type == AudioFileType::Wav && (synth.endFrame() - synth.position()) * 4 > WavDataLimit)

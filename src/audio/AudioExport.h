@@ -8,5 +8,5 @@ class SessionSynth;
 // a temporary file beside `path` and renames it to `path` only when every
 // byte has reached the disk. A cancel or a failure removes the temporary
 // file and leaves an existing file at `path` as it was.
-AudioExportResult ExportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
+AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                               const AudioExportProgress &progress = {});

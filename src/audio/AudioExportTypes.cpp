@@ -4,7 +4,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-std::optional<AudioFileType> AudioFileTypeOf(const QString &path)
+std::optional<AudioFileType> audioFileTypeOf(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"wav"_s)

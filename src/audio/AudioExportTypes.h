@@ -9,7 +9,7 @@
 // The sound file formats an export writes, chosen by the file's extension
 // (".wav", ".flac", ".ogg", in any case).
 enum class AudioFileType { Wav, Flac, Ogg };
-std::optional<AudioFileType> AudioFileTypeOf(const QString &path);
+std::optional<AudioFileType> audioFileTypeOf(const QString &path);
 
 struct AudioExportResult
 {

@@ -10,8 +10,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-enum Row { ToneRow = 2, PitchRow = 4, ChordRow = 6, DutyRow = 8, VolumeRow = 9, VIRampRow = 11 };
-
 const std::array<ChordShape, 9> Chords = {{
     {3, {1.0, 5.0 / 4, 3.0 / 2}},             // 1 major
     {3, {1.0, 6.0 / 5, 3.0 / 2}},             // 2 minor
@@ -50,12 +48,12 @@ double nonNegative(double value)
 }
 } // namespace
 
-const ChordShape &Chord(int number)
+const ChordShape &chordShape(int number)
 {
     return Chords[size_t(number >= 1 && number <= 9 ? number - 1 : 0)];
 }
 
-double SecondPitch(const QString &cell, double pitch1)
+double secondPitch(const QString &cell, double pitch1)
 {
     if (!cell.startsWith(u'r'))
         return nonNegative(number(cell, 0));
@@ -70,17 +68,17 @@ double SecondPitch(const QString &cell, double pitch1)
     return pitches.at(index).toDouble();
 }
 
-SegmentSound ReadSegmentSound(const SessionGrid &cells, int column)
+SegmentSound readSegmentSound(const SessionGrid &cells, int column)
 {
     SegmentSound sound;
     sound.kind = kindOf(cells.cell(column, ToneRow));
     sound.pitch = nonNegative(number(cells.cell(column, PitchRow), 0));
     const QString &sixth = cells.cell(column, ChordRow);
     if (sound.kind == ToneKind::Dual)
-        sound.pitch2 = SecondPitch(sixth, sound.pitch);
+        sound.pitch2 = secondPitch(sixth, sound.pitch);
     // An empty chord counts as chord 1.
     sound.chord = std::clamp(TextNumbers::tryInteger(sixth).value_or(1), 1, 9);
-    sound.duty = std::clamp(number(cells.cell(column, DutyRow), 50) / 100.0, 0.01, 0.99);
+    sound.duty = std::clamp(number(cells.cell(column, DutyCycleRow), 50) / 100.0, 0.01, 0.99);
     sound.level = std::clamp(number(cells.cell(column, VolumeRow), 0) / 100.0, 0.0, 1.0);
     sound.levelRamp = cells.cell(column, VIRampRow) == u"seg"_s;
     return sound;

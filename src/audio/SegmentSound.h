@@ -22,7 +22,7 @@ struct ChordShape
     std::array<double, 4> ratios;
 };
 // Chord 1 to 9; anything else gives chord 1.
-const ChordShape &Chord(int number);
+const ChordShape &chordShape(int number);
 
 // A segment's sound settings, read from its cells and brought into a range
 // that can be played.
@@ -37,9 +37,9 @@ struct SegmentSound
     bool levelRamp = false; // "VI Ramp" "seg": the level glides over the segment
 };
 
-SegmentSound ReadSegmentSound(const SessionGrid &cells, int column);
+SegmentSound readSegmentSound(const SessionGrid &cells, int column);
 
 // "Pitch 2" of a dual tone: a pitch in hertz, or "rN", the entry N places
 // above (below for a negative N) Pitch 1's entry in the pitch list, stopping
 // at the list's ends.
-double SecondPitch(const QString &cell, double pitch1);
+double secondPitch(const QString &cell, double pitch1);

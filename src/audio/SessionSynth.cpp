@@ -90,8 +90,8 @@ void SessionSynth::fadeIn()
 void SessionSynth::restartWalk()
 {
     mWalk.emplace(mCells, LoopRule::LatestStart);
-    mBeats = FrequencyWalk(3);
-    mBeats2 = FrequencyWalk(5);
+    mBeats = FrequencyWalk(Freq1Row);
+    mBeats2 = FrequencyWalk(Freq2Row);
     mPreviousLevel = 0;
     mHavePass = false;
 }
@@ -106,7 +106,7 @@ bool SessionSynth::nextPass()
         pass.column = segment.column;
         pass.startFrame = frameAt(segment.start);
         pass.endFrame = frameAt(segment.start + segment.halfSeconds);
-        pass.sound = ReadSegmentSound(mCells, segment.column);
+        pass.sound = readSegmentSound(mCells, segment.column);
         pass.beat = mBeats.nextHertz(mCells, segment.column);
         pass.beat2 = mBeats2.nextHertz(mCells, segment.column);
         pass.levelTo = pass.sound.level;
@@ -160,7 +160,7 @@ void SessionSynth::tune()
         break;
     case ToneKind::Chord:
         for (int i = 0; i < 4; ++i) {
-            const double hz = sound.pitch * Chord(sound.chord).ratios[size_t(i)];
+            const double hz = sound.pitch * chordShape(sound.chord).ratios[size_t(i)];
             set(mChord[i], hz, hz);
         }
         [[fallthrough]];
@@ -202,7 +202,7 @@ void SessionSynth::renderRun(float *out, qint64 frames)
     const double duty = sound.duty;
     const double edge = pass.edge;
     const bool pulsing = pass.beat.start > 0 || pass.beat.end > 0;
-    const ChordShape &chord = Chord(sound.chord);
+    const ChordShape &chord = chordShape(sound.chord);
     const float chordShare = 1.0f / float(chord.tones);
 
     for (qint64 i = 0; i < frames; ++i) {

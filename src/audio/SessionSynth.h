@@ -84,8 +84,8 @@ private:
     bool mFadingOut = false;
 
     std::optional<PlayedWalk> mWalk;
-    FrequencyWalk mBeats{3};
-    FrequencyWalk mBeats2{5};
+    FrequencyWalk mBeats{Freq1Row};
+    FrequencyWalk mBeats2{Freq2Row};
     double mPreviousLevel = 0;
     Pass mPass;
     bool mHavePass = false;

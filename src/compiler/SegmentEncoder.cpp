@@ -6,6 +6,7 @@
 #include "session/Prompter.h"
 #include "session/QuarterUnitList.h"
 #include "session/Session.h"
+#include "session/SessionRows.h"
 #include "session/TextNumbers.h"
 #include "session/ValueLists.h"
 
@@ -15,23 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
 
 namespace {
-enum Row : int {
-    TimeRow = 1,
-    ToneRow,
-    StartFreqRow,
-    PitchRow,
-    TargetFreqRow,
-    ChordRow,
-    PhaseRow,
-    DutyRow,
-    VolumeRow,
-    IntensityRow,
-    VIRampRow,
-    DbbRampRow,
-    LoopSegsRow,
-    LoopTimesRow
-};
-
 constexpr int PSuToneCode = 1;
 constexpr int PChToneCode = 2;
 constexpr int BbToneCode = 3;
@@ -86,7 +70,7 @@ public:
     void write()
     {
         // The count in quarter units, exactly as its decimal text would read.
-        mRecord[0] = quint8(FindNearestValue(halfSeconds() * 4.0, mLists.halfSeconds).index & 0x1f);
+        mRecord[0] = quint8(findNearestValue(halfSeconds() * 4.0, mLists.halfSeconds).index & 0x1f);
         mRecord[4] = quint8(nearest(StartFreqRow, cell(StartFreqRow), mLists.frequencies));
         mRecord[5] = quint8(targetFrequencyCode());
         mRecord[6] = quint8(nearest(PitchRow, cell(PitchRow), mLists.pitches) & 0x3f);
@@ -109,9 +93,9 @@ private:
 
     int nearest(int row, const QString &text, const QuarterUnitList &list)
     {
-        const NearestValue found = FindNearestValue(text, list);
+        const NearestValue found = findNearestValue(text, list);
         if (!found.converted)
-            tell(EncoderFinding::FloatConvertError, row, FloatConvertErrorText(text));
+            tell(EncoderFinding::FloatConvertError, row, floatConvertErrorText(text));
         return found.index;
     }
 
@@ -202,8 +186,8 @@ private:
         if (phase < 0)
             noMatch(PhaseRow, u"phase"_s);
         mRecord[3] = quint8(phase & 7);
-        const QString &duty = cell(DutyRow);
-        const int dutyCode = nearest(DutyRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
+        const QString &duty = cell(DutyCycleRow);
+        const int dutyCode = nearest(DutyCycleRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
         mRecord[3] = quint8(mRecord[3] + ((dutyCode & 7) << 3));
     }
 
@@ -251,11 +235,12 @@ private:
 class PromptedFindings : public EncoderFindings
 {
 public:
-    PromptedFindings(Prompter &prompter, SessionImage &image)
+    explicit PromptedFindings(Prompter &prompter)
         : mPrompter(prompter)
-        , mImage(image)
     {
     }
+
+    bool noMatch() const { return mNoMatch; }
 
     void found(const EncoderFinding &finding) override
     {
@@ -263,7 +248,7 @@ public:
         case EncoderFinding::NoMatch:
             mPrompter.setBusy(false);
             mPrompter.error(finding.text);
-            mImage.encodeFailed = 1;
+            mNoMatch = true;
             break;
         case EncoderFinding::ToneGroupChange:
         case EncoderFinding::FloatConvertError:
@@ -276,41 +261,38 @@ public:
 
 private:
     Prompter &mPrompter;
-    SessionImage &mImage;
+    bool mNoMatch = false;
 };
 } // namespace
 
-void EncodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
+void encodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
 {
     SegmentRecordWriter(session, column, record, findings).write();
 }
 
-QString SessionLengthRefusal(int segmentCount, int firstRecord)
+QString sessionLengthRefusal(int segmentCount)
 {
-    const int recordsLeft = SessionImage::RecordCount + 1 - firstRecord;
-    if (segmentCount >= 1 && segmentCount <= recordsLeft)
+    if (segmentCount >= 1 && segmentCount <= SessionImage::MaxSegments)
         return {};
-    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(recordsLeft);
+    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(SessionImage::MaxSegments);
 }
 
-int encodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount)
+std::optional<SessionImage> encodeSession(const Session &session, Prompter &prompter, int segmentCount)
 {
     Q_ASSERT(segmentCount <= session.cells.columnCount());
-    Q_ASSERT(image.nextRecord >= SessionImage::FirstSegmentRecord);
-    image.encodeFailed = 0;
-    const QString refusal = SessionLengthRefusal(segmentCount, image.nextRecord);
+    const QString refusal = sessionLengthRefusal(segmentCount);
     if (!refusal.isEmpty()) {
         prompter.setBusy(false);
         prompter.error(refusal);
-        image.encodeFailed = 1;
-        return image.encodeFailed;
+        return std::nullopt;
     }
-    PromptedFindings findings(prompter, image);
-    for (int column = 0; column < segmentCount; ++column) {
-        EncodeSegment(session, column, image.record(image.nextRecord), findings);
-        ++image.nextRecord;
-    }
-    SessionImage::Record &last = image.record(image.nextRecord - 1);
+    SessionImage image;
+    PromptedFindings findings(prompter);
+    for (int column = 0; column < segmentCount; ++column)
+        encodeSegment(session, column, image.record(SessionImage::FirstSegmentRecord + column), findings);
+    SessionImage::Record &last = image.record(SessionImage::FirstSegmentRecord + segmentCount - 1);
     last[7] = quint8(last[7] + EndOfSessionFlag);
-    return image.encodeFailed;
+    if (findings.noMatch())
+        return std::nullopt;
+    return image;
 }

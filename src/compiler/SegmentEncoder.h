@@ -3,20 +3,21 @@
 #include "compiler/SessionImage.h"
 
 #include <QString>
+#include <optional>
 
 class Prompter;
 struct Session;
 
-// Turns columns 0 to segmentCount - 1 of the session into segment records,
-// written from record image.nextRecord on (the caller sets it first, to 2
-// for a download), and marks the last one as the end of the session.
+// An image whose segment records, from record 2 on, hold columns 0 to
+// segmentCount - 1 of the session, the last one marked as the end of the
+// session; its header is left zero for the caller to set.
 //
-// A cell that matches nothing in its list shows "No match segment %d ..." and
-// sets image.encodeFailed; the image must then not be sent. A session longer
-// than the records left in the image is refused with a message before
-// anything is written. A time, Loop Segs or Loop Times text that is not a
-// number throws ConversionError. Returns image.encodeFailed.
-int encodeSession(const Session &session, Prompter &prompter, SessionImage &image, int segmentCount);
+// A cell that matches nothing in its list shows "No match segment %d ..."; the
+// other cells are still encoded, for their messages, but no image is given.
+// Nor is one for a session longer than an image holds, refused with a message
+// before any segment is read. A time, Loop Segs or Loop Times text that is
+// not a number throws ConversionError.
+std::optional<SessionImage> encodeSession(const Session &session, Prompter &prompter, int segmentCount);
 
 // Something the encoder meets in a cell, with the text the program shows for
 // it: "No match segment %d ...", "Tone group change segment %d", "Float
@@ -41,8 +42,8 @@ public:
 // Encodes one column into record, as EncodeSession does, telling findings
 // instead of showing or throwing. Where the encoding would stop on a text
 // that is not a number, it goes on as if the number were 0.
-void EncodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings);
+void encodeSegment(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings);
 
-// The refusal of a session whose segmentCount segments do not fit the image
-// from record firstRecord on; empty when they fit.
-QString SessionLengthRefusal(int segmentCount, int firstRecord = SessionImage::FirstSegmentRecord);
+// The refusal of a session whose segmentCount segments do not fit an image;
+// empty when they fit.
+QString sessionLengthRefusal(int segmentCount);

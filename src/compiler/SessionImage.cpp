@@ -1,7 +1,5 @@
 #include "compiler/SessionImage.h"
 
-#include <algorithm>
-
 SessionImage::Record &SessionImage::record(int index)
 {
     return mRecords.at(size_t(index - 1));
@@ -22,12 +20,6 @@ void SessionImage::setDownloadMode(DownloadMode mode)
 void SessionImage::setDeviceModel(DeviceModel model)
 {
     record(HeaderRecord)[2] = quint8(model);
-}
-
-void SessionImage::clearHeaderTail()
-{
-    Record &header = record(HeaderRecord);
-    std::fill(header.begin() + 3, header.end(), quint8(0));
 }
 
 QByteArray SessionImage::downloadBytes(int segmentCount) const

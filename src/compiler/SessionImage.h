@@ -5,8 +5,8 @@
 #include <array>
 
 // The byte form of a session as the device receives it: record 1 is the
-// download header, the segment records follow from record 2 on. One image
-// serves the whole program; it starts zero-filled.
+// download header, the segment records follow from record 2 on. It starts
+// zero-filled.
 struct SessionImage
 {
     static constexpr int RecordCount = 251;
@@ -29,8 +29,6 @@ struct SessionImage
     void setDownloadMode(DownloadMode mode);
     // Header byte 2.
     void setDeviceModel(DeviceModel model);
-    // Header bytes 3 to 7 back to 0.
-    void clearHeaderTail();
 
     // What a download sends: records 1 to segmentCount + 1, each byte 0 to 7
     // in order, then the checksum. Empty when segmentCount is not 1 to
@@ -39,9 +37,6 @@ struct SessionImage
 
     // The byte that makes the sum of bytes plus itself 0 modulo 256.
     static quint8 checksum(QByteArrayView bytes);
-
-    int nextRecord = FirstSegmentRecord; // the record the encoder fills next
-    int encodeFailed = 0;                // 1 after a "No match" message
 
 private:
     std::array<Record, RecordCount> mRecords{};

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "compiler/SessionImage.h"
+
 #include <QStringList>
 
 // What the last successful identification told about the device.
 struct DeviceInfo
 {
     QString modelName; // "Ambrion" or "Calidor"
+    SessionImage::DeviceModel model = SessionImage::AmbrionModel; // for the download header
     QString revision;  // "2.3" for revision byte 23
     int sessionsAvailable = 0;
     int segmentsAvailable = 0;

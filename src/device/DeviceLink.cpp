@@ -40,9 +40,8 @@ void showError(Prompter &prompter, const QString &text, const QString &details =
 }
 } // namespace
 
-DeviceLink::DeviceLink(SerialLink &port, SessionImage &image)
+DeviceLink::DeviceLink(SerialLink &port)
     : mPort(port)
-    , mImage(image)
 {
 }
 
@@ -123,13 +122,12 @@ bool DeviceLink::readAnswer()
     if (!next(signature) || signature != AnswerSignature || !next(model))
         return false;
     DeviceInfo found;
-    SessionImage::DeviceModel modelCode;
     if (model == 'N' || model == 'I') {
         found.modelName = u"Ambrion"_s;
-        modelCode = SessionImage::AmbrionModel;
+        found.model = SessionImage::AmbrionModel;
     } else if (model == 'T') {
         found.modelName = u"Calidor"_s;
-        modelCode = SessionImage::CalidorModel;
+        found.model = SessionImage::CalidorModel;
     } else {
         return false;
     }
@@ -140,7 +138,6 @@ bool DeviceLink::readAnswer()
     found.segmentsAvailable = segmentsHigh * 256 + segmentsLow;
     mInfo = found;
     mIdentified = true;
-    mImage.setDeviceModel(modelCode);
     return true;
 }
 
@@ -150,11 +147,9 @@ bool DeviceLink::download(bool clear, const Session &session, int comPortNumber,
         return false;
     const BusyScope busy(mBusy);
     prompter.setBusy(true);
-    mImage.setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
-    mImage.clearHeaderTail();
     const int segmentCount = session.cells.columnCount();
-    mImage.nextRecord = SessionImage::FirstSegmentRecord;
-    bool aborted = encodeSession(session, prompter, mImage, segmentCount) != 0;
+    std::optional<SessionImage> image = encodeSession(session, prompter, segmentCount);
+    bool aborted = !image;
     // A session too long for the image has been refused by the encoder; the
     // device is not even asked.
     if (segmentCount <= SessionImage::MaxSegments) {
@@ -175,7 +170,9 @@ bool DeviceLink::download(bool clear, const Session &session, int comPortNumber,
         showError(prompter, u"Download aborted"_s);
         return false;
     }
-    return sendImage(segmentCount, prompter);
+    image->setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
+    image->setDeviceModel(mInfo.model);
+    return sendImage(*image, segmentCount, prompter);
 }
 
 bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
@@ -187,11 +184,11 @@ bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
     return refusals.isEmpty();
 }
 
-bool DeviceLink::sendImage(int segmentCount, Prompter &prompter)
+bool DeviceLink::sendImage(const SessionImage &image, int segmentCount, Prompter &prompter)
 {
     if (mPort.outputPending() > 0)
         mPort.discardOutput();
-    const QByteArray bytes = mImage.downloadBytes(segmentCount);
+    const QByteArray bytes = image.downloadBytes(segmentCount);
     PacedSender sender(mPort, bytes, mProgress);
     mSender = &sender;
     const PacedSender::Outcome outcome = sender.run();

@@ -7,7 +7,6 @@ class DownloadProgress;
 class Prompter;
 class SerialLink;
 struct Session;
-struct SessionImage;
 
 // The conversation with the device over the COM port: opening the port, the
 // identification and the download. Messages go to the prompter, each with
@@ -18,13 +17,13 @@ public:
     // Extra time a download may take beyond twice its line time.
     static constexpr int DrainMarginMs = PacedSender::DeadlineMarginMs;
 
-    DeviceLink(SerialLink &port, SessionImage &image);
+    explicit DeviceLink(SerialLink &port);
 
     // Opens COM port `port` (1 to 4) and leaves it open. False after "No COM
     // port is selected" or "COM port could not be opened".
     bool checkPort(int port, Prompter &prompter);
-    // checkPort, then the identification; fills info() and the image's model
-    // byte. False after its message. The port stays open either way.
+    // checkPort, then the identification; fills info(). False after its
+    // message. The port stays open either way.
     bool checkSystem(int port, Prompter &prompter);
     // Encodes the session and sends it to the device on comPortNumber,
     // replacing (clear) or adding to its sessions. True when every byte has
@@ -58,10 +57,9 @@ private:
     Identification identify(int port, Prompter &prompter);
     bool readAnswer();
     bool fitsDevice(int segmentCount, Prompter &prompter) const;
-    bool sendImage(int segmentCount, Prompter &prompter);
+    bool sendImage(const SessionImage &image, int segmentCount, Prompter &prompter);
 
     SerialLink &mPort;
-    SessionImage &mImage;
     DeviceInfo mInfo;
     bool mBusy = false;
     bool mIdentified = false;

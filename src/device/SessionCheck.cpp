@@ -43,14 +43,14 @@ int loopNumber(const SessionGrid &cells, int column, int row)
 class LoopCheck
 {
 public:
-    // Loop lengths held in row 13, as written; a count below 1 starts no loop.
+    // Loop lengths held in Loop Segs, as written; a count below 1 starts no loop.
     explicit LoopCheck(const SessionGrid &cells)
         : mLengths(size_t(cells.columnCount()), 0)
         , mNextStart(mLengths.size(), -1)
     {
         int next = -1;
         for (int column = int(mLengths.size()) - 1; column >= 0; --column) {
-            mLengths[size_t(column)] = loopNumber(cells, column, SessionRows::LoopSegs);
+            mLengths[size_t(column)] = loopNumber(cells, column, LoopSegsRow);
             mNextStart[size_t(column)] = next;
             if (mLengths[size_t(column)] > 0)
                 next = column;
@@ -65,23 +65,23 @@ public:
             const qint64 last = qint64(column) + written - 1;
             const int next = mNextStart[size_t(column)];
             if (next >= 0 && next <= last) {
-                list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                list.add(SessionProblem::Warning, segment, LoopSegsRow,
                          u"Loop at segment %1 overlaps the loop at segment %2"_s.arg(segment).arg(next + 1));
             }
             if (last >= qint64(mLengths.size())) {
-                list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+                list.add(SessionProblem::Warning, segment, LoopSegsRow,
                          u"Loop at segment %1 runs past the last segment"_s.arg(segment));
             }
         }
         if (written < 0 || written > MostLoopCount) {
-            list.add(SessionProblem::Warning, segment, SessionRows::LoopSegs,
+            list.add(SessionProblem::Warning, segment, LoopSegsRow,
                      u"Loop at segment %1 is %2 segments long; the device takes 0 to 15"_s.arg(segment).arg(written));
         }
         if ((written & MostLoopCount) == 0)
             return;
-        const int times = loopNumber(cells, column, SessionRows::LoopTimes);
+        const int times = loopNumber(cells, column, LoopTimesRow);
         if (times < 0 || times > MostLoopCount) {
-            list.add(SessionProblem::Warning, segment, SessionRows::LoopTimes,
+            list.add(SessionProblem::Warning, segment, LoopTimesRow,
                      u"Loop at segment %1 repeats %2 times; the device takes 0 to 15"_s.arg(segment).arg(times));
         }
     }
@@ -96,13 +96,13 @@ QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *dev
 {
     ProblemList list;
     const int segmentCount = session.cells.columnCount();
-    const QString refusal = SessionLengthRefusal(segmentCount);
+    const QString refusal = sessionLengthRefusal(segmentCount);
     if (!refusal.isEmpty())
         list.add(SessionProblem::Error, 0, 0, refusal);
     const LoopCheck loops(session.cells);
     SessionImage::Record scratch{};
     for (int column = 0; column < segmentCount; ++column) {
-        EncodeSegment(session, column, scratch, list);
+        encodeSegment(session, column, scratch, list);
         loops.check(session.cells, column, list);
     }
     if (device) {

@@ -48,6 +48,15 @@ QString asciiLower(QStringView text)
     return lower;
 }
 
+// Fields 1 to 11 of a segment line hold rows 1 to 11; field 12 is reserved,
+// fields 13 to 15 hold rows 12 to 14.
+constexpr int ReservedField = 12;
+
+int rowOfField(int field)
+{
+    return field < ReservedField ? field : field - 1;
+}
+
 QString textAfterSemicolon(QByteArrayView line, qsizetype limit)
 {
     return Windows1252::decode(line.sliced(1, std::min(line.size() - 1, limit)));
@@ -57,7 +66,7 @@ struct ReadLine
 {
     explicit ReadLine(QStringView text)
         : line(SegmentLine::split(text))
-        , halfSeconds(TextNumbers::tryHalfSecondsOfTime(line.fields[1]))
+        , halfSeconds(TextNumbers::tryHalfSecondsOfTime(line.fields[TimeRow]))
     {
     }
     SegmentLine line;
@@ -65,69 +74,68 @@ struct ReadLine
     bool faulty() const { return line.formatError || !halfSeconds; }
 };
 
-SessionGrid::Column readColumn(const ReadLine &read, int number, int dualSession, Prompter &prompter)
+SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kind, Prompter &prompter)
 {
     const SegmentLine &line = read.line;
-    const bool dual = dualSession == DualBinauralSession;
-    SessionGrid::Column column = newSessionColumn(dualSession);
-    column[0] = QString::number(number);
+    const bool dual = kind == DualBinauralSession;
+    SessionGrid::Column column = newSessionColumn(kind);
+    column[SegmentNumberRow] = QString::number(number);
     if (read.halfSeconds)
-        column[1] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList, ValueLists::TimeList,
-                            prompter);
-    const QStringView tone = line.has(2) ? line.fields[2] : QStringView(column[2]);
-    for (int r = 2; r <= line.lastFound; ++r) {
-        const QStringView field = line.fields[size_t(r)];
-        switch (r) {
-        case 2:
-            column[2] = field == u"bbP" ? u"bb"_s : replaced(field, u"F-S", u"PSu"_s);
+        column[TimeRow] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList,
+                                  ValueLists::TimeList, prompter);
+    const QStringView tone = line.has(ToneRow) ? line.fields[ToneRow] : QStringView(column[ToneRow]);
+    for (int f = ToneRow; f <= line.lastFound; ++f) {
+        if (f == ReservedField)
+            continue;
+        const int row = rowOfField(f);
+        const QStringView field = line.fields[size_t(f)];
+        switch (row) {
+        case ToneRow:
+            column[ToneRow] = field == u"bbP" ? u"bb"_s : replaced(field, u"F-S", u"PSu"_s);
             break;
-        case 3:
-        case 5:
-            column[size_t(r)] = replaced(field, u"21.0", u"20.0"_s);
+        case StartFreqRow:
+        case TargetFreqRow:
+            column[size_t(row)] = replaced(field, u"21.0", u"20.0"_s);
             break;
-        case 4:
-            column[4] = field == u"FSL" ? u"256"_s : replaced(field, u"136", u"144"_s);
+        case PitchRow:
+            column[PitchRow] = field == u"FSL" ? u"256"_s : replaced(field, u"136", u"144"_s);
             break;
-        case 6:
+        case ChordRow:
             if (dual)
-                column[6] = replaced(asciiLower(field), u"136", u"144"_s);
+                column[Pitch2Row] = replaced(asciiLower(field), u"136", u"144"_s);
             break;
-        case 7:
-        case 9:
-        case 10:
-            column[size_t(r)] = field.toString();
+        case PhaseRow:
+        case VolumeRow:
+        case IntensityRow:
+        case LoopSegsRow:
+        case LoopTimesRow:
+            column[size_t(row)] = field.toString();
             break;
-        case 8:
-            column[8] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
-                                ValueLists::DutyList, prompter);
+        case DutyCycleRow:
+            column[DutyCycleRow] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
+                                           ValueLists::DutyList, prompter);
             break;
-        case 11:
-            column[11] = replaced(field, u"8 sec", u"seg"_s);
+        case VIRampRow:
+            column[VIRampRow] = replaced(field, u"8 sec", u"seg"_s);
             break;
-        case 12: // reserved
-            break;
-        case 13:
-            column[12] = dual ? field.toString() : QString();
-            break;
-        case 14:
-        case 15:
-            column[size_t(r - 1)] = field.toString();
+        case DbbRampRow:
+            column[DbbRampRow] = dual ? field.toString() : QString();
             break;
         }
     }
     // A chord means something only with "PCh", which always has one: also
     // in a faulty line that ends before its chord.
     if (!dual) {
-        const QStringView chord = line.has(6) ? line.fields[6] : QStringView();
-        column[6] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
+        const QStringView chord = line.has(ChordRow) ? line.fields[ChordRow] : QStringView();
+        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
     }
     return column;
 }
 } // namespace
 
-SessionFileParser::SessionFileParser(int dualSessionBefore, Prompter &prompter)
+SessionFileParser::SessionFileParser(SessionKind kindBefore, Prompter &prompter)
     : mPrompter(prompter)
-    , mDualSessionBefore(dualSessionBefore)
+    , mKindBefore(kindBefore)
 {
     mContent.name = u"unnamed"_s;
 }
@@ -224,20 +232,20 @@ SessionFileContent SessionFileParser::finish()
         texts.append(Windows1252::decode(line));
     std::vector<ReadLine> kept(texts.cbegin(), texts.cend());
 
-    mContent.dualSession = mDualSessionBefore;
-    if (!kept.empty() && kept.front().line.has(2))
-        mContent.dualSession = ValueLists::isDualTone(kept.front().line.fields[2].toString()) ? DualBinauralSession
-                                                                                                : PulsedSession;
+    mContent.kind = mKindBefore;
+    if (!kept.empty() && kept.front().line.has(ToneRow))
+        mContent.kind = ValueLists::isDualTone(kept.front().line.fields[ToneRow].toString()) ? DualBinauralSession
+                                                                                             : PulsedSession;
     mContent.cells.setColumnCount(int(kept.size()));
-    mContent.cells.setColumn(0, newSessionColumn(mContent.dualSession));
+    mContent.cells.setColumn(0, newSessionColumn(mContent.kind));
     for (int k = 0; k < int(kept.size()); ++k)
-        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.dualSession, mPrompter));
+        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.kind, mPrompter));
     return std::move(mContent);
 }
 
-SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter)
+SessionFileContent parseSessionFile(QByteArrayView bytes, SessionKind kindBefore, Prompter &prompter)
 {
-    SessionFileParser parser(dualSessionBefore, prompter);
+    SessionFileParser parser(kindBefore, prompter);
     parser.feed(bytes);
     return parser.finish();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/SessionGrid.h"
+#include "session/SessionKind.h"
 
 #include <QByteArrayView>
 #include <QStringList>
@@ -12,7 +13,7 @@ struct SessionFileContent
 {
     QString name;
     QStringList descriptionLines;
-    int dualSession = 0;
+    SessionKind kind = PulsedSession;
     SessionGrid cells;
     bool formatErrors = false;     // segment lines were faulty, or there was none
     bool cut = false;              // sound segment lines beyond the limit were left out
@@ -27,7 +28,7 @@ struct SessionFileContent
 // so it costs no other segment; only when no segment line is sound does the
 // first faulty one stand, completed from the new-session segment. The kind
 // comes from the tone of the first segment that stands; without one,
-// dualSessionBefore is kept. Duty cycles that are not numbers are reported
+// kindBefore is kept. Duty cycles that are not numbers are reported
 // through the prompter as they are met. A NUL byte ends the text.
 class SessionFileParser
 {
@@ -35,7 +36,7 @@ public:
     static constexpr int DescriptionLineLimit = 10000;
     static constexpr qsizetype LineLengthLimit = 64 * 1024;
 
-    SessionFileParser(int dualSessionBefore, Prompter &prompter);
+    SessionFileParser(SessionKind kindBefore, Prompter &prompter);
 
     // Takes the next bytes of the file; false once the text has ended, after
     // which further bytes are not read.
@@ -48,7 +49,7 @@ private:
     bool isSoundSegmentLine(QByteArrayView line) const;
 
     Prompter &mPrompter;
-    int mDualSessionBefore;
+    SessionKind mKindBefore;
     SessionFileContent mContent;
     QByteArray mLine;
     bool mLineTooLong = false;
@@ -60,4 +61,4 @@ private:
 };
 
 // The whole file at once.
-SessionFileContent parseSessionFile(QByteArrayView bytes, int dualSessionBefore, Prompter &prompter);
+SessionFileContent parseSessionFile(QByteArrayView bytes, SessionKind kindBefore, Prompter &prompter);

@@ -82,7 +82,7 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
     session.fileName = path;
     session.name = content.name;
     session.descriptionLines = content.descriptionLines;
-    session.kind = content.dualSession;
+    session.kind = content.kind;
     session.cells = std::move(content.cells);
     context.document.replace(std::move(session), false);
     // Loop fields are taken as they stand; one that is no number is reported

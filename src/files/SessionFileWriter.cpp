@@ -27,26 +27,26 @@ void appendSemicolonLine(QString &text, QStringView line)
 void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
 {
     const SessionGrid::Column &cell = cells.column(column);
-    const QString &tone = cell[2];
+    const QString &tone = cell[ToneRow];
     const bool dual = ValueLists::isDualTone(tone);
     const QString none = u"none"_s;
     const QString empty;
     const std::array<const QString *, 15> fields = {
-        &cell[1],
-        &cell[2],
-        &cell[3],
-        &cell[4],
-        !dual && cell[5] == cell[3] ? &empty : &cell[5],
-        dual || tone == u"PCh" ? &cell[6] : &empty,
-        &cell[7],
-        &cell[8],
-        &cell[9],
-        &cell[10],
-        &cell[11],
-        &none,
-        dual ? &cell[12] : &empty,
-        &cell[13],
-        &cell[14]};
+        &cell[TimeRow],
+        &cell[ToneRow],
+        &cell[StartFreqRow],
+        &cell[PitchRow],
+        !dual && cell[TargetFreqRow] == cell[StartFreqRow] ? &empty : &cell[TargetFreqRow],
+        dual || tone == u"PCh" ? &cell[ChordRow] : &empty,
+        &cell[PhaseRow],
+        &cell[DutyCycleRow],
+        &cell[VolumeRow],
+        &cell[IntensityRow],
+        &cell[VIRampRow],
+        &none, // reserved
+        dual ? &cell[DbbRampRow] : &empty,
+        &cell[LoopSegsRow],
+        &cell[LoopTimesRow]};
     text += QString::number(column + 1);
     text += u'\t';
     for (const QString *field : fields) {

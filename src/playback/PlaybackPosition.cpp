@@ -12,7 +12,7 @@ QString clock(double seconds)
 }
 } // namespace
 
-QString PlaybackPositionText(double seconds, double totalSeconds, int segment)
+QString playbackPositionText(double seconds, double totalSeconds, int segment)
 {
     return u"%1 / %2, segment %3"_s.arg(clock(seconds), clock(totalSeconds)).arg(segment);
 }

@@ -33,13 +33,13 @@ std::optional<int> enteredInteger(const QString &entry, int low, int high)
     return std::nullopt;
 }
 
-// Row 14 of columns first..last that exist: a loop read from a file may
+// Loop Times of columns first..last that exist: a loop read from a file may
 // claim more segments than the session has.
 void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
 {
     const QString text = QString::number(times);
     for (int column = std::max(first, 0); column <= std::min(last, cells.columnCount() - 1); ++column)
-        cells.setCell(column, SessionRows::LoopTimes, text);
+        cells.setCell(column, LoopTimesRow, text);
 }
 
 // A loop dialog's edit refreshes the timing at its segment.
@@ -53,14 +53,14 @@ EditStep loopStep(const SessionContext &context, int k, int row)
 bool enterLoopSegs(const SessionContext &context, int k)
 {
     const SessionGrid &current = context.document.cells();
-    const int n = TextNumbers::integer(current.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(current.cell(k, SessionRows::LoopTimes));
+    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
     if (n == 0 && t > 0) {
         context.prompter.error(u"In Existing loop"_s);
         return false;
     }
     t = std::max(t, MinLoopTimes);
-    context.document.edit(loopStep(context, k, SessionRows::LoopSegs), [&](Session &session) {
+    context.document.edit(loopStep(context, k, LoopSegsRow), [&](Session &session) {
         context.document.markModified();
         SessionGrid &cells = session.cells;
 
@@ -83,7 +83,7 @@ bool enterLoopSegs(const SessionContext &context, int k)
                 // Every loop in the way is named, not only the first.
                 const int end = k + m;
                 for (int column = std::max(k + n, 0); column < end; ++column) {
-                    if (cells.cell(column, SessionRows::LoopSegs) != u"0") {
+                    if (cells.cell(column, LoopSegsRow) != u"0") {
                         context.prompter.error(u"Loop overlap"_s);
                         m = n;
                     }
@@ -92,7 +92,7 @@ bool enterLoopSegs(const SessionContext &context, int k)
             if (m > n)
                 writeLoopTimes(cells, k + n, k + m - 1, t);
         }
-        cells.setCell(k, SessionRows::LoopSegs, QString::number(m));
+        cells.setCell(k, LoopSegsRow, QString::number(m));
     });
     return true;
 }
@@ -100,13 +100,13 @@ bool enterLoopSegs(const SessionContext &context, int k)
 bool enterLoopTimes(const SessionContext &context, int k)
 {
     const SessionGrid &current = context.document.cells();
-    const int n = TextNumbers::integer(current.cell(k, SessionRows::LoopSegs));
-    int t = TextNumbers::integer(current.cell(k, SessionRows::LoopTimes));
+    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
     if (n == 0) {
         context.prompter.error(u"Not at loop start"_s);
         return false;
     }
-    context.document.edit(loopStep(context, k, SessionRows::LoopTimes), [&](Session &session) {
+    context.document.edit(loopStep(context, k, LoopTimesRow), [&](Session &session) {
         context.document.markModified();
         const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
         if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))

@@ -59,7 +59,7 @@ NearestValue bisectForNearest(double target, const QuarterUnitList &list)
 int reported(const QString &text, NearestValue found, Prompter &prompter)
 {
     if (!found.converted)
-        prompter.error(FloatConvertErrorText(text));
+        prompter.error(floatConvertErrorText(text));
     return found.index;
 }
 } // namespace
@@ -76,23 +76,23 @@ int nearestValueIndex(const QString &text, const QStringList &list, Prompter &pr
 
 int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter)
 {
-    return reported(text, FindNearestValue(text, list), prompter);
+    return reported(text, findNearestValue(text, list), prompter);
 }
 
-NearestValue FindNearestValue(const QString &text, const QuarterUnitList &list)
+NearestValue findNearestValue(const QString &text, const QuarterUnitList &list)
 {
     const auto target = QuarterUnitList::of(text);
-    return target ? FindNearestValue(*target, list) : NearestValue{0, false};
+    return target ? findNearestValue(*target, list) : NearestValue{0, false};
 }
 
-NearestValue FindNearestValue(double quarters, const QuarterUnitList &list)
+NearestValue findNearestValue(double quarters, const QuarterUnitList &list)
 {
     if (list.isStrictlyAscending())
         return bisectForNearest(quarters, list);
     return scanForNearest(quarters, list.size(), [&list](int i) { return list.at(i); });
 }
 
-QString FloatConvertErrorText(const QString &text)
+QString floatConvertErrorText(const QString &text)
 {
     return u"Float convert error on %1"_s.arg(text);
 }

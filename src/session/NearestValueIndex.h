@@ -15,13 +15,13 @@ int nearestValueIndex(const QString &text, const QStringList &list, Prompter &pr
 int nearestValueIndex(const QString &text, const QuarterUnitList &list, Prompter &prompter);
 
 // What NearestValueIndex finds, for callers that report the failure their own
-// way: converted is false where it would show FloatConvertErrorText(text).
+// way: converted is false where it would show floatConvertErrorText(text).
 struct NearestValue
 {
     int index = 0;
     bool converted = true;
 };
-NearestValue FindNearestValue(const QString &text, const QuarterUnitList &list);
+NearestValue findNearestValue(const QString &text, const QuarterUnitList &list);
 // The same for a number already in quarter units.
-NearestValue FindNearestValue(double quarters, const QuarterUnitList &list);
-QString FloatConvertErrorText(const QString &text);
+NearestValue findNearestValue(double quarters, const QuarterUnitList &list);
+QString floatConvertErrorText(const QString &text);

@@ -8,9 +8,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SessionGrid::Column newSessionColumn(int dualSession)
+SessionGrid::Column newSessionColumn(SessionKind kind)
 {
-    if (dualSession == DualBinauralSession) {
+    if (kind == DualBinauralSession) {
         return {u"1"_s,  u"1:00.0"_s, u"dbb"_s,  u"7.83"_s, u"240"_s,  u"15.0"_s, u"480"_s, u"IRH"_s,
                 u"50"_s, u"100"_s,    u"100"_s,  u"none"_s, u"jump"_s, u"0"_s,    u"0"_s};
     }
@@ -21,11 +21,11 @@ SessionGrid::Column newSessionColumn(int dualSession)
 void fillNewSegment(Session &session, int k)
 {
     SessionGrid::Column column = session.cells.column(k - 1);
-    column[0] = QString::number(k + 1);
-    column[11] = u"none"_s;
-    column[12] = session.kind == DualBinauralSession ? u"ramp"_s : QString();
-    column[13] = u"0"_s;
-    column[14] = u"0"_s;
+    column[SegmentNumberRow] = QString::number(k + 1);
+    column[VIRampRow] = u"none"_s;
+    column[DbbRampRow] = session.kind == DualBinauralSession ? u"ramp"_s : QString();
+    column[LoopSegsRow] = u"0"_s;
+    column[LoopTimesRow] = u"0"_s;
     session.cells.setColumn(k, column);
 }
 
@@ -38,7 +38,7 @@ void newSession(const SessionContext &context)
     session.kind = context.document.session().kind;
     session.cells.setColumn(0, context.document.cells().column(0));
     context.document.replace(session, true);
-    session.kind = context.dialogs.askSessionKind() == PulsedSession ? PulsedSession : DualBinauralSession;
+    session.kind = context.dialogs.askSessionKind();
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.document.replace(std::move(session), true);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "session/SessionGrid.h"
+#include "session/SessionKind.h"
 
 struct Session;
 struct SessionContext;
 
 // Segment 1 of a new session of the given kind (a SessionKind value).
-SessionGrid::Column newSessionColumn(int dualSession);
+SessionGrid::Column newSessionColumn(SessionKind kind);
 
 // Column k (k >= 1) becomes a copy of column k - 1 outside any loop, with
 // row 0 = k + 1, VI ramp "none" and dbb ramp "ramp" (dual) or empty.

@@ -12,7 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 bool isInsideLoop(const SessionGrid &cells, int column)
 {
-    return cells.cell(column, SessionRows::LoopTimes) != u"0";
+    return cells.cell(column, LoopTimesRow) != u"0";
 }
 
 // A segment command at the selected segment, which refreshes the timing
@@ -74,8 +74,8 @@ void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboa
 {
     const SessionGrid::Column &texts = cells.column(column);
     clipboard.cells = QStringList(texts.begin(), texts.end());
-    clipboard.cells[SessionRows::LoopSegs] = u"0"_s;
-    clipboard.cells[SessionRows::LoopTimes] = u"0"_s;
+    clipboard.cells[LoopSegsRow] = u"0"_s;
+    clipboard.cells[LoopTimesRow] = u"0"_s;
 }
 
 void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)

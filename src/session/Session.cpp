@@ -2,9 +2,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QStringList rowLabels(int dualSession)
+QStringList rowLabels(SessionKind kind)
 {
-    const bool dual = dualSession == DualBinauralSession;
+    const bool dual = kind == DualBinauralSession;
     return {QString(),
             u"Time m:s"_s,
             u"Tone"_s,
@@ -22,7 +22,7 @@ QStringList rowLabels(int dualSession)
             u"Loop Times"_s};
 }
 
-QString cellChangeText(int kind, const CellPos &cell)
+QString cellChangeText(SessionKind kind, const CellPos &cell)
 {
     return u"Change %1 of Segment %2"_s.arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/SessionGrid.h"
+#include "session/SessionKind.h"
 
 #include <QStringList>
 
@@ -8,7 +9,7 @@
 struct CellPos
 {
     int column = 0;
-    int row = 1;
+    int row = TimeRow;
     bool operator==(const CellPos &other) const { return column == other.column && row == other.row; }
 };
 
@@ -16,14 +17,11 @@ struct CellPos
 struct CellRange
 {
     int left = 0;
-    int top = 1;
+    int top = TimeRow;
     int right = 0;
-    int bottom = 1;
+    int bottom = TimeRow;
     CellPos topLeft() const { return {left, top}; }
 };
-
-// The session kinds, as held in Session::kind.
-enum SessionKind : int { PulsedSession = 0, DualBinauralSession = 1 };
 
 // The session: what its file holds.
 struct Session
@@ -32,11 +30,11 @@ struct Session
     QString name;
     QString fileName; // full path; empty until saved
     QStringList descriptionLines;
-    int kind = PulsedSession;
+    SessionKind kind = PulsedSession;
 };
 
-// Labels of rows 0 to 14 beside the session table for a session kind.
-QStringList rowLabels(int kind);
+// Labels of the rows beside the session table for a session kind.
+QStringList rowLabels(SessionKind kind);
 
 // The Edit menu's name for a change of one cell: "Change Pitch of Segment 2".
-QString cellChangeText(int kind, const CellPos &cell);
+QString cellChangeText(SessionKind kind, const CellPos &cell);

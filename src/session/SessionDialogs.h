@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SessionKind.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -28,7 +30,7 @@ public:
     virtual ~SessionDialogs() = default;
 
     // The New Session Type dialog: the SessionKind chosen.
-    virtual int askSessionKind() = 0;
+    virtual SessionKind askSessionKind() = 0;
     // The open and save dialogs: the path chosen, empty when cancelled. The
     // save dialog does not ask about overwriting.
     virtual QString askOpenFileName(const FileDialogRequest &request) = 0;

@@ -44,7 +44,7 @@ void SessionGrid::setColumnCount(int count)
 
 void SessionGrid::setCell(int column, int row, const QString &text)
 {
-    if (row == 0)
+    if (row == SegmentNumberRow)
         return;
     std::shared_ptr<Column> &stored = mColumns[size_t(column)];
     if (stored.use_count() > 1)
@@ -56,14 +56,14 @@ void SessionGrid::setCell(int column, int row, const QString &text)
 SessionGrid::Column SessionGrid::column(int column) const
 {
     Column cells = *mColumns[size_t(column)];
-    cells[0] = segmentNumber(column);
+    cells[SegmentNumberRow] = segmentNumber(column);
     return cells;
 }
 
 void SessionGrid::setColumn(int column, const Column &cells)
 {
     auto stored = std::make_shared<Column>(cells);
-    (*stored)[0].clear();
+    (*stored)[SegmentNumberRow].clear();
     mColumns[size_t(column)] = std::move(stored);
     touch();
 }

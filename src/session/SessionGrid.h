@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SessionRows.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -17,7 +19,7 @@
 class SessionGrid
 {
 public:
-    static constexpr int RowCount = 15;
+    static constexpr int RowCount = LoopTimesRow + 1;
     static constexpr int MaxSegments = 1000;
     using Column = std::array<QString, RowCount>;
 
@@ -29,7 +31,7 @@ public:
 
     const QString &cell(int column, int row) const
     {
-        return row == 0 ? segmentNumber(column) : (*mColumns[size_t(column)])[size_t(row)];
+        return row == SegmentNumberRow ? segmentNumber(column) : (*mColumns[size_t(column)])[size_t(row)];
     }
     // Row 0 follows the position and takes no text.
     void setCell(int column, int row, const QString &text);

@@ -1,10 +1,26 @@
 #pragma once
 
-// Rows of the session grid that the editing commands address by meaning.
-namespace SessionRows {
-constexpr int Tone = 2;
-constexpr int Chord = 6; // Pitch 2 in a Dual Binaural Beats session
-constexpr int DbbRamp = 12;
-constexpr int LoopSegs = 13;
-constexpr int LoopTimes = 14;
-} // namespace SessionRows
+// The rows of a segment in the session grid. Rows 3 to 6 mean other things in
+// a Dual Binaural Beats session; the dual names below address the same rows.
+enum SessionRow : int {
+    SegmentNumberRow = 0, // the segment's position from 1, not stored
+    TimeRow,
+    ToneRow,
+    StartFreqRow,
+    PitchRow,
+    TargetFreqRow,
+    ChordRow,
+    PhaseRow,
+    DutyCycleRow,
+    VolumeRow,
+    IntensityRow,
+    VIRampRow,
+    DbbRampRow, // dual only; empty in a pulsed session
+    LoopSegsRow,
+    LoopTimesRow,
+
+    Freq1Row = StartFreqRow,
+    Pitch1Row = PitchRow,
+    Freq2Row = TargetFreqRow,
+    Pitch2Row = ChordRow
+};

@@ -18,7 +18,7 @@ bool isDual(const Session &session)
 
 bool isChordSegment(const Session &session, int column)
 {
-    return session.cells.cell(column, SessionRows::Tone) == u"PCh";
+    return session.cells.cell(column, ToneRow) == u"PCh";
 }
 
 // Rows whose cell has no meaning in this segment are emptied by any step.
@@ -26,9 +26,9 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
 {
     if (isDual(session))
         return false;
-    if (cell.row == SessionRows::Chord)
+    if (cell.row == ChordRow)
         return !isChordSegment(session, cell.column);
-    return cell.row == SessionRows::DbbRamp;
+    return cell.row == DbbRampRow;
 }
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
@@ -46,30 +46,30 @@ QStringList workingList(const Session &session, const CellPos &cell)
     using namespace ValueLists;
     const bool dual = isDual(session);
     switch (cell.row) {
-    case 1:
+    case TimeRow:
         return TimeList;
-    case 2:
+    case ToneRow:
         return dual ? DualToneList : PulsedToneList;
-    case 3:
+    case StartFreqRow:
         return FreqList;
-    case 4:
+    case PitchRow:
         return PitchList;
-    case 5:
+    case TargetFreqRow:
         return dual ? FreqList : TargetFreqList;
-    case SessionRows::Chord:
+    case ChordRow:
         if (dual)
             return Pitch2List;
         return isChordSegment(session, cell.column) ? ChordList : QStringList();
-    case 7:
+    case PhaseRow:
         return dual ? DualPhaseList : PulsedPhaseList;
-    case 8:
+    case DutyCycleRow:
         return DutyList;
-    case 9:
-    case 10:
+    case VolumeRow:
+    case IntensityRow:
         return LevelList;
-    case 11:
+    case VIRampRow:
         return VIRampList;
-    case SessionRows::DbbRamp:
+    case DbbRampRow:
         return dual && cell.column > 0 ? DbbRampList : QStringList();
     default:
         return {};
@@ -80,8 +80,8 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
 {
     SessionDocument &document = context.document;
     // A loop row opens its dialog; one that refuses still marks the session.
-    if (cell.row == SessionRows::LoopSegs || cell.row == SessionRows::LoopTimes) {
-        const bool entered = cell.row == SessionRows::LoopSegs ? enterLoopSegs(context, cell.column)
+    if (cell.row == LoopSegsRow || cell.row == LoopTimesRow) {
+        const bool entered = cell.row == LoopSegsRow ? enterLoopSegs(context, cell.column)
                                                                : enterLoopTimes(context, cell.column);
         if (!entered)
             document.markModified();
@@ -99,7 +99,7 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
             return;
         QString current = session.cells.cell(cell.column, cell.row);
         // An unset chord plays as the first chord.
-        if (cell.row == SessionRows::Chord && current.isEmpty() && !isDual(session))
+        if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
             current = list.first();
         qsizetype position = positionIgnoringCase(list, current);
         if (position < 0) {

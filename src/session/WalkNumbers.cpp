@@ -8,10 +8,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-constexpr int TimeRow = 1;
-} // namespace
-
 WalkNumbers &WalkNumbers::ofThisThread()
 {
     thread_local WalkNumbers numbers;
@@ -32,9 +28,9 @@ WalkNumbers::Numbers WalkNumbers::convert(const SessionGrid::Column &cells)
     } catch (const ConversionError &) {
         numbers.failed |= TimeFailed;
     }
-    numbers.startsLoop = cells[SessionRows::LoopSegs] != u"0"_s;
-    numbers.loopSegments = integer(cells[SessionRows::LoopSegs], LoopSegsFailed);
-    numbers.loopTimes = integer(cells[SessionRows::LoopTimes], LoopTimesFailed);
+    numbers.startsLoop = cells[LoopSegsRow] != u"0"_s;
+    numbers.loopSegments = integer(cells[LoopSegsRow], LoopSegsFailed);
+    numbers.loopTimes = integer(cells[LoopTimesRow], LoopTimesFailed);
     return numbers;
 }
 
@@ -95,11 +91,11 @@ bool WalkNumbers::startsLoop(const SessionGrid &cells, int column)
 int WalkNumbers::loopSegments(const SessionGrid &cells, int column)
 {
     const Numbers &n = numbers(cells, column);
-    return n.failed & LoopSegsFailed ? TextNumbers::integer(cells.cell(column, SessionRows::LoopSegs)) : n.loopSegments;
+    return n.failed & LoopSegsFailed ? TextNumbers::integer(cells.cell(column, LoopSegsRow)) : n.loopSegments;
 }
 
 int WalkNumbers::loopTimes(const SessionGrid &cells, int column)
 {
     const Numbers &n = numbers(cells, column);
-    return n.failed & LoopTimesFailed ? TextNumbers::integer(cells.cell(column, SessionRows::LoopTimes)) : n.loopTimes;
+    return n.failed & LoopTimesFailed ? TextNumbers::integer(cells.cell(column, LoopTimesRow)) : n.loopTimes;
 }

@@ -12,11 +12,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 // Far beyond the drawing either way, yet safe to compute with.
 constexpr double QuarterHertzLimit = 1e6;
-
-enum Row { ToneRow = 2, StartFreqRow = 3, TargetFreqRow = 5, DbbRampRow = 12 };
 } // namespace
 
-double Hertz(const QString &cell)
+double hertzOf(const QString &cell)
 {
     return TextNumbers::tryDecimal(cell).value_or(0.0);
 }
@@ -38,12 +36,12 @@ const FrequencyWalk::ColumnHertz &FrequencyWalk::columnHertz(const SessionGrid &
     hertz.known = true;
     hertz.dual = ValueLists::isDualTone(cells.cell(column, ToneRow));
     if (hertz.dual) {
-        hertz.first = Hertz(cells.cell(column, mDualRow));
+        hertz.first = hertzOf(cells.cell(column, mDualRow));
         hertz.jump = cells.cell(column, DbbRampRow) == u"jump"_s;
     } else {
-        hertz.first = Hertz(cells.cell(column, StartFreqRow));
+        hertz.first = hertzOf(cells.cell(column, StartFreqRow));
         const QString &target = cells.cell(column, TargetFreqRow);
-        hertz.second = target.isEmpty() ? hertz.first : Hertz(target);
+        hertz.second = target.isEmpty() ? hertz.first : hertzOf(target);
     }
     return hertz;
 }

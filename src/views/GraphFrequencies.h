@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SessionRows.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <vector>
@@ -8,12 +10,12 @@ class SessionGrid;
 
 // A frequency cell in hertz; an empty text, or one that is not a number,
 // counts as 0 Hz.
-double Hertz(const QString &cell);
+double hertzOf(const QString &cell);
 // Hertz in quarter hertz, rounded half to even.
 int quarterHertzOf(double hertz);
 inline int quarterHertzOf(const QString &cell)
 {
-    return quarterHertzOf(Hertz(cell));
+    return quarterHertzOf(hertzOf(cell));
 }
 
 // The frequencies, in quarter hertz, between which a segment's line runs.
@@ -34,14 +36,14 @@ struct FrequencyRun
 // draws its "Freq 1" level, or ramps to it from the end of the segment drawn
 // just before unless its dbb ramp is "jump" (from 0 Hz for the first segment
 // drawn). Any other tone runs from "Start Freq" to "Target Freq", or stays
-// level without a target. With dualRow 5 the dual tones follow "Freq 2"
-// instead (the preview's second voice). A time graph passes each segment of
-// a loop once per repeat: the cells' numbers are read once, and read again
-// after any change of the cells.
+// level without a target. With Freq2Row as dualRow the dual tones follow
+// "Freq 2" instead (the preview's second voice). A time graph passes each
+// segment of a loop once per repeat: the cells' numbers are read once, and
+// read again after any change of the cells.
 class FrequencyWalk
 {
 public:
-    explicit FrequencyWalk(int dualRow = 3) : mDualRow(dualRow) {}
+    explicit FrequencyWalk(int dualRow = Freq1Row) : mDualRow(dualRow) {}
 
     FrequencyRun nextHertz(const SessionGrid &cells, int column);
     FrequencySpan next(const SessionGrid &cells, int column)

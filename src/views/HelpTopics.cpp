@@ -12,8 +12,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace HelpTopics {
 
 namespace {
-// Rows 3 and 5, 4 and 6, 9 and 10, 13 and 14 share their explanation, so both
-// session kinds meet the same page for the same kind of value.
+// The frequency rows, the pitch rows, Volume and Intensity, and the loop rows
+// share their explanation, so both session kinds meet the same page for the
+// same kind of value. By row.
 const std::array<QString, SessionGrid::RowCount> &rowTopics()
 {
     static const std::array<QString, SessionGrid::RowCount> topics{

@@ -10,8 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace SessionListing {
 
 namespace {
-// Blanks before each field of a segment line and the field's width; field 0
-// is the segment number, field r (1 to 14) the cell of row r.
+// Blanks before each field of a segment line and the field's width, by row.
 struct Field
 {
     int gap;
@@ -29,9 +28,9 @@ QString title(const QString &sessionName, const QString &fileName, const QString
     return u"Light Sound Session ["_s + sessionName + u"]  File:["_s + fileName + u"]  \t"_s + shortDate;
 }
 
-QString header(int dualSession)
+QString header(SessionKind kind)
 {
-    return dualSession == DualBinauralSession
+    return kind == DualBinauralSession
                ? u"Seg   Time   Tone Freq1 Pitch1 Freq2  Pitch2 Phase Duty Vol  Int  Viramp  Phchg  Framp  LSeg LRpt"_s
                : u"Seg   Time   Tone Freq  Pitch  RampTo Chord  Phase Duty Vol  Int  Viramp  Phchg    --   LSeg LRpt"_s;
 }
@@ -40,9 +39,9 @@ QString segmentLine(const SessionGrid &cells, int column)
 {
     QString line;
     line.reserve(100);
-    for (int row = 0; row < SessionGrid::RowCount; ++row) {
+    for (int row = SegmentNumberRow; row < SessionGrid::RowCount; ++row) {
         const Field field = SegmentFields[size_t(row)];
-        const QString text = row == 0 ? QString::number(column + 1) : cells.cell(column, row);
+        const QString text = row == SegmentNumberRow ? QString::number(column + 1) : cells.cell(column, row);
         line += QString(field.gap, u' ');
         line += text.rightJustified(field.width, u' ', false);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SessionKind.h"
+
 #include <QDate>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ namespace SessionListing {
 // "Light Sound Session [name]  File:[path]  " TAB, then the date text.
 QString title(const QString &sessionName, const QString &fileName, const QString &shortDate);
 // The column header of a session kind (a SessionKind value).
-QString header(int dualSession);
+QString header(SessionKind kind);
 // Segment column c (from 0): its number and rows 1 to 14, each right-aligned
 // in its field and never cut.
 QString segmentLine(const SessionGrid &cells, int column);

@@ -82,7 +82,7 @@ GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName
     return drawing;
 }
 
-int TimeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds)
+int timeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds)
 {
     const TimeScale scale(totalSeconds, scrollBoxWidth);
     PlayedWalk walk(cells, LoopRule::OutermostStart);

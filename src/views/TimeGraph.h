@@ -23,4 +23,4 @@ GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName
 // The x in the time graph of the moment `seconds` into the session (the play
 // cursor): within the segment played then, in proportion to its time; the
 // final x after the end. Raises ConversionError as the drawing does.
-int TimeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds);
+int timeGraphX(const SessionGrid &cells, int totalSeconds, int scrollBoxWidth, double seconds);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/SessionGrid.h"
+#include "session/SessionKind.h"
 
 #include <initializer_list>
 #include <utility>
@@ -10,7 +11,7 @@
 // some cells (row, text) changed.
 struct SoundSegment
 {
-    int kind;
+    SessionKind kind;
     std::vector<std::pair<int, const char *>> cells;
 };
 SessionGrid soundSession(std::initializer_list<SoundSegment> segments);

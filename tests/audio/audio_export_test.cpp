@@ -56,7 +56,7 @@ TEST(AudioExport, FilesReadBackWithTheirFormatRateChannelsAndLength)
         const QString path = folder.filePath(QString::fromLatin1(c.name));
         SessionSynth synth(threeSegments(), c.rate);
         qint64 reported = 0;
-        const AudioExportResult result = ExportAudio(synth, path, *AudioFileTypeOf(path), [&](qint64 done, qint64 total) {
+        const AudioExportResult result = exportAudio(synth, path, *audioFileTypeOf(path), [&](qint64 done, qint64 total) {
             reported = done;
             return done <= total;
         });
@@ -94,7 +94,7 @@ TEST(AudioExport, ACancelOrAFailureLeavesTheOldFileAndNoOther)
         AudioExportResult result;
         {
             const FileSizeLimit limit(c.sizeLimit);
-            result = ExportAudio(synth, path, *AudioFileTypeOf(path), [&](qint64, qint64) { return !c.cancel; });
+            result = exportAudio(synth, path, *audioFileTypeOf(path), [&](qint64, qint64) { return !c.cancel; });
         }
         EXPECT_EQ(result.outcome, c.outcome);
         if (c.outcome == AudioExportResult::Failed) {
@@ -109,7 +109,7 @@ TEST(AudioExport, AFolderThatCannotBeWrittenIsReported)
 {
     SessionSynth synth(threeSegments(), 8000);
     const QString path = u"/nonexistent-folder/x.wav"_s;
-    const AudioExportResult result = ExportAudio(synth, path, AudioFileType::Wav);
+    const AudioExportResult result = exportAudio(synth, path, AudioFileType::Wav);
     EXPECT_EQ(result.outcome, AudioExportResult::Failed);
     EXPECT_TRUE(result.error.startsWith(u"Cannot write \"/nonexistent-folder/x.wav\": "_s)) << result.error;
 }

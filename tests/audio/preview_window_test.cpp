@@ -104,8 +104,8 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     const int width = GraphGeometry(f.graph.scrollBox()->width(), f.graph.scrollBox()->height()).width;
     const int x = f.graph.playCursor()->x();
     const SessionGrid &cells = f.main.session().cells;
-    EXPECT_GE(x, TimeGraphX(cells, f.graph.totalSeconds(), width, 2.0));
-    EXPECT_LE(x, TimeGraphX(cells, f.graph.totalSeconds(), width, f.preview.player().totalSeconds()));
+    EXPECT_GE(x, timeGraphX(cells, f.graph.totalSeconds(), width, 2.0));
+    EXPECT_LE(x, timeGraphX(cells, f.graph.totalSeconds(), width, f.preview.player().totalSeconds()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->x() > x; }, 3000));
     // The position shows right of the legend, clear of it.
     EXPECT_EQ(f.graph.playPosition()->text(), f.position());

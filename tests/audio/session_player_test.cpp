@@ -76,5 +76,5 @@ TEST(PlaybackPosition, MinutesAndSecondsOfThePositionAndTheTotal)
                  {0, 0.5, 1, "0:00 / 0:00, segment 1"},
                  {4530, 7200, 1000, "75:30 / 120:00, segment 1000"}};
     for (const auto &c : cases)
-        EXPECT_EQ(PlaybackPositionText(c.seconds, c.total, c.segment).toStdString(), c.text);
+        EXPECT_EQ(playbackPositionText(c.seconds, c.total, c.segment).toStdString(), c.text);
 }

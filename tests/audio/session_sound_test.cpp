@@ -9,8 +9,8 @@
 
 namespace {
 constexpr int Rate = 8000;
-constexpr int P = PulsedSession;
-constexpr int D = DualBinauralSession;
+constexpr SessionKind P = PulsedSession;
+constexpr SessionKind D = DualBinauralSession;
 } // namespace
 
 TEST(SessionSound, EveryToneSoundsAtItsPitchesInTheRightEars)
@@ -184,7 +184,7 @@ TEST(SessionSound, PlaysOnWithEditedCellsFromTheNextBlock)
     SessionSynth synth(cells, Rate);
     std::vector<float> first(2 * 3 * Rate);
     synth.render(first.data(), 3 * Rate);
-    cells.setCell(0, 4, QStringLiteral("320"));
+    cells.setCell(0, PitchRow, QStringLiteral("320"));
     synth.setCells(cells);
     Ears after;
     std::vector<float> block(2 * 3 * Rate);

@@ -18,8 +18,8 @@ constexpr int Strip = GraphPicture::ScaleStripWidth;
 Session rampSession()
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    session.cells.setCell(0, 5, u"20.0"_s);
-    session.cells.setCell(2, 3, u"2.0"_s);
+    session.cells.setCell(0, TargetFreqRow, u"20.0"_s);
+    session.cells.setCell(2, StartFreqRow, u"2.0"_s);
     return session;
 }
 

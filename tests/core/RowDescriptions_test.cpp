@@ -11,12 +11,12 @@ using namespace Qt::Literals::StringLiterals;
 // Every row's tooltip names the two ends of the values it steps through.
 TEST(RowDescriptions, NameTheEndsOfEachSteppedRow)
 {
-    for (const int kind : {int(PulsedSession), int(DualBinauralSession)}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session session = sessionWithTimes(kind, {"1:00.0", "1:00.0"});
-        session.cells.setCell(1, 2, kind == PulsedSession ? u"PCh"_s : u"dbb"_s);
-        EXPECT_TRUE(rowDescription(kind, 0).isEmpty());
+        session.cells.setCell(1, ToneRow, kind == PulsedSession ? u"PCh"_s : u"dbb"_s);
+        EXPECT_TRUE(rowDescription(kind, SegmentNumberRow).isEmpty());
         EXPECT_TRUE(rowDescription(kind, SessionGrid::RowCount).isEmpty());
-        for (int row = 1; row < SessionGrid::RowCount; ++row) {
+        for (int row = TimeRow; row < SessionGrid::RowCount; ++row) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << " row " << row);
             const QString text = rowDescription(kind, row);
             EXPECT_FALSE(text.isEmpty());

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,17 +23,24 @@ struct Encoding
     explicit Encoding(const Session &session)
     {
         prompter.busy = true; // as during a download
-        failed = encodeSession(session, prompter, image, session.cells.columnCount());
+        image = encodeSession(session, prompter, session.cells.columnCount());
+        failed = !image;
     }
     Bytes segment(int n) const
     {
-        const SessionImage::Record &record = image.record(SessionImage::HeaderRecord + n);
+        const SessionImage::Record &record = image.value().record(SessionImage::HeaderRecord + n);
         return Bytes(record.begin(), record.end());
     }
 
     ScriptedPrompter prompter;
-    SessionImage image;
-    int failed = -1;
+    std::optional<SessionImage> image;
+    bool failed = true;
+};
+
+struct FindingList : EncoderFindings
+{
+    void found(const EncoderFinding &finding) override { findings.append(finding.text); }
+    QStringList findings;
 };
 
 QStringList numbers(int from, int to)
@@ -47,7 +55,7 @@ QStringList numbers(int from, int to)
 TEST(SegmentEncoder, DefaultSegmentOfEachKindEncodesToItsKnownBytes)
 {
     const struct {
-        int kind;
+        SessionKind kind;
         Bytes bytes;
     } cases[] = {
         {PulsedSession, {13, 0, 119, 24, 19, 0, 27, 128}},
@@ -56,9 +64,9 @@ TEST(SegmentEncoder, DefaultSegmentOfEachKindEncodesToItsKnownBytes)
     for (const auto &c : cases) {
         const Encoding encoding(sessionOfDefaultSegments(c.kind, 1));
         EXPECT_EQ(encoding.segment(1), c.bytes) << "kind " << c.kind;
-        EXPECT_EQ(encoding.failed, 0);
+        EXPECT_FALSE(encoding.failed);
         EXPECT_TRUE(encoding.prompter.log.isEmpty()) << encoding.prompter.log.join(u'|');
-        EXPECT_EQ(encoding.image.nextRecord, 3);
+        EXPECT_EQ(encoding.segment(2), Bytes(SessionImage::RecordSize, 0));
     }
 }
 
@@ -69,7 +77,7 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
 {
     const struct Field {
         const char *name;
-        int kind;
+        SessionKind kind;
         int row;
         QStringList values;
         int byte;
@@ -78,37 +86,37 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
         int offset;         // code of values[0]
         CellChanges setup;  // what the field needs besides its own cell
     } fields[] = {
-        {"time", PulsedSession, 1, TimeList, 0, 0, 0x1f, 0, {}},
-        {"time", DualBinauralSession, 1, TimeList, 0, 0, 0x1f, 0, {}},
-        {"tone", PulsedSession, 2, PulsedToneList, 0, 5, 7, 0, {}},
-        {"tone", DualBinauralSession, 2, DualToneList, 0, 5, 7, 4, {}},
-        {"start freq", PulsedSession, 3, FreqList, 4, 0, 0xff, 0, {}},
-        {"freq 1", DualBinauralSession, 3, FreqList, 4, 0, 0xff, 0, {}},
-        {"pitch", PulsedSession, 4, PitchList, 6, 0, 0x3f, 0, {}},
-        {"pitch 1", DualBinauralSession, 4, PitchList, 6, 0, 0x3f, 0, {}},
-        {"target freq", PulsedSession, 5, TargetFreqList, 5, 0, 0xff, 0, {}},
-        {"freq 2", DualBinauralSession, 5, FreqList, 5, 0, 0xff, 0, {}},
-        {"chord", PulsedSession, 6, ChordList, 7, 0, 0x7f, 0, {{2, u"PCh"_s}}},
-        {"pitch 2", DualBinauralSession, 6, Pitch2List, 7, 0, 0x7f, 0, {}},
-        {"phase", PulsedSession, 7, PulsedPhaseList, 3, 0, 7, 0, {}},
-        {"phase", DualBinauralSession, 7, DualPhaseList, 3, 0, 7, 0, {}},
-        {"duty", PulsedSession, 8, DutyList, 3, 3, 7, 0, {}},
-        {"duty", DualBinauralSession, 8, DutyList, 3, 3, 7, 0, {}},
-        {"volume", PulsedSession, 9, LevelList, 2, 4, 7, 0, {}},
-        {"volume", DualBinauralSession, 9, LevelList, 2, 4, 7, 0, {}},
-        {"intensity", PulsedSession, 10, LevelList, 2, 0, 7, 0, {}},
-        {"intensity", DualBinauralSession, 10, LevelList, 2, 0, 7, 0, {}},
-        {"vi ramp", PulsedSession, 11, VIRampList, 3, 7, 1, 0, {}},
-        {"vi ramp", DualBinauralSession, 11, VIRampList, 3, 7, 1, 0, {}},
-        {"dbb ramp", DualBinauralSession, 12, DbbRampList, 3, 6, 1, 0, {}},
-        {"loop segs", PulsedSession, 13, numbers(0, 15), 1, 4, 0xf, 0, {}},
-        {"loop segs", DualBinauralSession, 13, numbers(0, 15), 1, 4, 0xf, 0, {}},
-        {"loop times", PulsedSession, 14, numbers(2, 15), 1, 0, 0xf, 2, {{13, u"1"_s}}},
-        {"loop times", DualBinauralSession, 14, numbers(2, 15), 1, 0, 0xf, 2, {{13, u"1"_s}}},
+        {"time", PulsedSession, TimeRow, TimeList, 0, 0, 0x1f, 0, {}},
+        {"time", DualBinauralSession, TimeRow, TimeList, 0, 0, 0x1f, 0, {}},
+        {"tone", PulsedSession, ToneRow, PulsedToneList, 0, 5, 7, 0, {}},
+        {"tone", DualBinauralSession, ToneRow, DualToneList, 0, 5, 7, 4, {}},
+        {"start freq", PulsedSession, StartFreqRow, FreqList, 4, 0, 0xff, 0, {}},
+        {"freq 1", DualBinauralSession, Freq1Row, FreqList, 4, 0, 0xff, 0, {}},
+        {"pitch", PulsedSession, PitchRow, PitchList, 6, 0, 0x3f, 0, {}},
+        {"pitch 1", DualBinauralSession, Pitch1Row, PitchList, 6, 0, 0x3f, 0, {}},
+        {"target freq", PulsedSession, TargetFreqRow, TargetFreqList, 5, 0, 0xff, 0, {}},
+        {"freq 2", DualBinauralSession, Freq2Row, FreqList, 5, 0, 0xff, 0, {}},
+        {"chord", PulsedSession, ChordRow, ChordList, 7, 0, 0x7f, 0, {{ToneRow, u"PCh"_s}}},
+        {"pitch 2", DualBinauralSession, Pitch2Row, Pitch2List, 7, 0, 0x7f, 0, {}},
+        {"phase", PulsedSession, PhaseRow, PulsedPhaseList, 3, 0, 7, 0, {}},
+        {"phase", DualBinauralSession, PhaseRow, DualPhaseList, 3, 0, 7, 0, {}},
+        {"duty", PulsedSession, DutyCycleRow, DutyList, 3, 3, 7, 0, {}},
+        {"duty", DualBinauralSession, DutyCycleRow, DutyList, 3, 3, 7, 0, {}},
+        {"volume", PulsedSession, VolumeRow, LevelList, 2, 4, 7, 0, {}},
+        {"volume", DualBinauralSession, VolumeRow, LevelList, 2, 4, 7, 0, {}},
+        {"intensity", PulsedSession, IntensityRow, LevelList, 2, 0, 7, 0, {}},
+        {"intensity", DualBinauralSession, IntensityRow, LevelList, 2, 0, 7, 0, {}},
+        {"vi ramp", PulsedSession, VIRampRow, VIRampList, 3, 7, 1, 0, {}},
+        {"vi ramp", DualBinauralSession, VIRampRow, VIRampList, 3, 7, 1, 0, {}},
+        {"dbb ramp", DualBinauralSession, DbbRampRow, DbbRampList, 3, 6, 1, 0, {}},
+        {"loop segs", PulsedSession, LoopSegsRow, numbers(0, 15), 1, 4, 0xf, 0, {}},
+        {"loop segs", DualBinauralSession, LoopSegsRow, numbers(0, 15), 1, 4, 0xf, 0, {}},
+        {"loop times", PulsedSession, LoopTimesRow, numbers(2, 15), 1, 0, 0xf, 2, {{LoopSegsRow, u"1"_s}}},
+        {"loop times", DualBinauralSession, LoopTimesRow, numbers(2, 15), 1, 0, 0xf, 2, {{LoopSegsRow, u"1"_s}}},
     };
     for (const Field &field : fields) {
         const Encoding reference(sessionOfDefaultSegments(field.kind, 1, field.setup));
-        ASSERT_EQ(reference.failed, 0) << field.name;
+        ASSERT_FALSE(reference.failed) << field.name;
         for (int i = 0; i < field.values.size(); ++i) {
             CellChanges changes = field.setup;
             changes.emplace_back(field.row, field.values.at(i));
@@ -118,7 +126,7 @@ TEST(SegmentEncoder, EveryValueOfEveryFieldDecodesBackToItsListPosition)
                                       .arg(field.values.at(i));
             Bytes record = encoding.segment(1);
             EXPECT_EQ((record[size_t(field.byte)] >> field.shift) & field.mask, field.offset + i) << where;
-            EXPECT_EQ(encoding.failed, 0) << where;
+            EXPECT_FALSE(encoding.failed) << where;
             EXPECT_TRUE(encoding.prompter.log.isEmpty()) << where << encoding.prompter.log.join(u'|');
             Bytes others = reference.segment(1);
             const int fieldBits = field.mask << field.shift;
@@ -133,67 +141,67 @@ TEST(SegmentEncoder, AliasesCaseAndEmptyCellsGiveTheirCodes)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         CellChanges changes;
         int byte;
         int expected;
     } cases[] = {
-        {"alias F-S is PSu", PulsedSession, {{2, u"F-S"_s}}, 0, 13 + 1 * 32},
-        {"alias bbP is bb", PulsedSession, {{2, u"bbP"_s}}, 0, 13 + 3 * 32},
-        {"tone in other case", PulsedSession, {{2, u"psu"_s}}, 0, 13 + 1 * 32},
-        {"relative pitch in capitals", DualBinauralSession, {{6, u"R15"_s}}, 7, 71 + 128},
-        {"r-15", DualBinauralSession, {{6, u"r-15"_s}}, 7, 42 + 128},
-        {"r1", DualBinauralSession, {{6, u"r1"_s}}, 7, 57 + 128},
-        {"pitch 2 between entries", DualBinauralSession, {{6, u"86"_s}}, 7, 17 + 128},
-        {"chord ignored without PCh", PulsedSession, {{6, u"5"_s}}, 7, 128},
-        {"empty PCh chord counts as 1", PulsedSession, {{2, u"PCh"_s}, {6, QString()}}, 7, 128},
-        {"target equal to start", PulsedSession, {{5, u"7.83"_s}}, 5, 20},
-        {"empty Freq 2", DualBinauralSession, {{5, QString()}}, 5, 255},
-        {"empty duty counts as 50", PulsedSession, {{8, QString()}}, 3, 3 << 3},
-        {"time between entries", PulsedSession, {{1, u"1:37.5"_s}}, 0, 15},
-        {"loop times outside a loop", PulsedSession, {{13, u"0"_s}, {14, u"3"_s}}, 1, 0},
-        {"loop times not read outside a loop", PulsedSession, {{13, u"0"_s}, {14, u"x"_s}}, 1, 0},
+        {"alias F-S is PSu", PulsedSession, {{ToneRow, u"F-S"_s}}, 0, 13 + 1 * 32},
+        {"alias bbP is bb", PulsedSession, {{ToneRow, u"bbP"_s}}, 0, 13 + 3 * 32},
+        {"tone in other case", PulsedSession, {{ToneRow, u"psu"_s}}, 0, 13 + 1 * 32},
+        {"relative pitch in capitals", DualBinauralSession, {{Pitch2Row, u"R15"_s}}, 7, 71 + 128},
+        {"r-15", DualBinauralSession, {{Pitch2Row, u"r-15"_s}}, 7, 42 + 128},
+        {"r1", DualBinauralSession, {{Pitch2Row, u"r1"_s}}, 7, 57 + 128},
+        {"pitch 2 between entries", DualBinauralSession, {{Pitch2Row, u"86"_s}}, 7, 17 + 128},
+        {"chord ignored without PCh", PulsedSession, {{ChordRow, u"5"_s}}, 7, 128},
+        {"empty PCh chord counts as 1", PulsedSession, {{ToneRow, u"PCh"_s}, {ChordRow, QString()}}, 7, 128},
+        {"target equal to start", PulsedSession, {{TargetFreqRow, u"7.83"_s}}, 5, 20},
+        {"empty Freq 2", DualBinauralSession, {{Freq2Row, QString()}}, 5, 255},
+        {"empty duty counts as 50", PulsedSession, {{DutyCycleRow, QString()}}, 3, 3 << 3},
+        {"time between entries", PulsedSession, {{TimeRow, u"1:37.5"_s}}, 0, 15},
+        {"loop times outside a loop", PulsedSession, {{LoopSegsRow, u"0"_s}, {LoopTimesRow, u"3"_s}}, 1, 0},
+        {"loop times not read outside a loop", PulsedSession, {{LoopSegsRow, u"0"_s}, {LoopTimesRow, u"x"_s}}, 1, 0},
     };
     for (const auto &c : cases) {
         const Encoding encoding(sessionOfDefaultSegments(c.kind, 1, c.changes));
         EXPECT_EQ(encoding.segment(1)[size_t(c.byte)], c.expected) << c.what;
-        EXPECT_EQ(encoding.failed, 0) << c.what;
+        EXPECT_FALSE(encoding.failed) << c.what;
         EXPECT_TRUE(encoding.prompter.log.isEmpty()) << c.what << encoding.prompter.log.join(u'|');
     }
 }
 
 // Messages of segment 2 of a three-segment session: the later segment is
-// still examined, the end flag still lands on segment 3.
+// still examined, and an image that is given ends at segment 3.
 TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         CellChanges changes;
         QStringList messages;
-        int failed;
+        bool failed;
     } cases[] = {
-        {"tone", PulsedSession, {{2, u"xyz"_s}}, {u"No match segment 2 tone"_s}, 1},
-        {"dual tone", DualBinauralSession, {{2, u"xyz"_s}},
-         {u"No match segment 2 tone"_s, u"Tone group change segment 2"_s}, 1},
-        {"dual tone in pulsed", PulsedSession, {{2, u"bbS"_s}}, {u"Tone group change segment 2"_s}, 0},
-        {"pulsed tone in dual", DualBinauralSession, {{2, u"PFr"_s}}, {u"Tone group change segment 2"_s}, 0},
-        {"chord", PulsedSession, {{2, u"PCh"_s}, {6, u"10"_s}}, {u"No match segment 2 chord"_s}, 1},
-        {"relative pitch", DualBinauralSession, {{6, u"r0"_s}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"empty pitch 2", DualBinauralSession, {{6, QString()}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"pitch 2 out of range", DualBinauralSession, {{6, u"99999"_s}}, {u"No match segment 2 pitch2"_s}, 1},
-        {"empty pitch 2, pulsed tone", DualBinauralSession, {{2, u"bb"_s}, {6, QString()}},
-         {u"Tone group change segment 2"_s}, 0},
-        {"phase of the other kind", PulsedSession, {{7, u"IRH"_s}}, {u"No match segment 2 phase"_s}, 1},
-        {"vi ramp", PulsedSession, {{11, u"ramp"_s}}, {u"No match segment 2 viramp"_s}, 1},
-        {"dbb ramp", DualBinauralSession, {{12, u"seg"_s}}, {u"No match segment 2 freq ramp"_s}, 1},
-        {"dbb ramp unread in pulsed", PulsedSession, {{12, u"seg"_s}}, {}, 0},
-        {"duty not a number", PulsedSession, {{8, u"abc"_s}}, {u"Float convert error on abc"_s}, 0},
+        {"tone", PulsedSession, {{ToneRow, u"xyz"_s}}, {u"No match segment 2 tone"_s}, true},
+        {"dual tone", DualBinauralSession, {{ToneRow, u"xyz"_s}},
+         {u"No match segment 2 tone"_s, u"Tone group change segment 2"_s}, true},
+        {"dual tone in pulsed", PulsedSession, {{ToneRow, u"bbS"_s}}, {u"Tone group change segment 2"_s}, false},
+        {"pulsed tone in dual", DualBinauralSession, {{ToneRow, u"PFr"_s}}, {u"Tone group change segment 2"_s}, false},
+        {"chord", PulsedSession, {{ToneRow, u"PCh"_s}, {ChordRow, u"10"_s}}, {u"No match segment 2 chord"_s}, true},
+        {"relative pitch", DualBinauralSession, {{Pitch2Row, u"r0"_s}}, {u"No match segment 2 pitch2"_s}, true},
+        {"empty pitch 2", DualBinauralSession, {{Pitch2Row, QString()}}, {u"No match segment 2 pitch2"_s}, true},
+        {"pitch 2 out of range", DualBinauralSession, {{Pitch2Row, u"99999"_s}}, {u"No match segment 2 pitch2"_s}, true},
+        {"empty pitch 2, pulsed tone", DualBinauralSession, {{ToneRow, u"bb"_s}, {Pitch2Row, QString()}},
+         {u"Tone group change segment 2"_s}, false},
+        {"phase of the other kind", PulsedSession, {{PhaseRow, u"IRH"_s}}, {u"No match segment 2 phase"_s}, true},
+        {"vi ramp", PulsedSession, {{VIRampRow, u"ramp"_s}}, {u"No match segment 2 viramp"_s}, true},
+        {"dbb ramp", DualBinauralSession, {{DbbRampRow, u"seg"_s}}, {u"No match segment 2 freq ramp"_s}, true},
+        {"dbb ramp unread in pulsed", PulsedSession, {{DbbRampRow, u"seg"_s}}, {}, false},
+        {"duty not a number", PulsedSession, {{DutyCycleRow, u"abc"_s}}, {u"Float convert error on abc"_s}, false},
         {"in step order", DualBinauralSession,
-         {{2, u"PSu"_s}, {6, u"r16"_s}, {7, u"IN"_s}, {11, u""_s}, {12, u"x"_s}},
+         {{ToneRow, u"PSu"_s}, {Pitch2Row, u"r16"_s}, {PhaseRow, u"IN"_s}, {VIRampRow, u""_s}, {DbbRampRow, u"x"_s}},
          {u"Tone group change segment 2"_s, u"No match segment 2 pitch2"_s, u"No match segment 2 phase"_s,
           u"No match segment 2 viramp"_s, u"No match segment 2 freq ramp"_s},
-         1},
+         true},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(c.kind, 3);
@@ -202,9 +210,10 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
         const Encoding encoding(session);
         EXPECT_EQ(encoding.prompter.errors, c.messages) << c.what;
         EXPECT_EQ(encoding.failed, c.failed) << c.what;
-        EXPECT_EQ(encoding.image.encodeFailed, c.failed) << c.what;
-        EXPECT_EQ(encoding.image.nextRecord, 5) << c.what;
-        EXPECT_EQ(encoding.segment(3)[7] & 128, 128) << c.what;
+        if (!c.failed) {
+            EXPECT_EQ(encoding.segment(3)[7] & 128, 128) << c.what;
+            EXPECT_EQ(encoding.segment(4), Bytes(SessionImage::RecordSize, 0)) << c.what;
+        }
         // The cursor is the arrow before a "No match" and left alone otherwise.
         for (int m = 0; m < c.messages.size(); ++m) {
             const bool noMatch = c.messages.at(m).startsWith(u"No match"_s);
@@ -218,16 +227,16 @@ TEST(SegmentEncoder, EachBadCellIsReportedWithItsSegmentNumber)
 TEST(SegmentEncoder, EndFlagMarksOnlyTheLastRecordAndAnUnmatchedLastChordFails)
 {
     const struct {
-        int kind;
+        SessionKind kind;
         int segments;
         CellChanges lastSegment;
-        int failed;
+        bool failed;
     } cases[] = {
-        {PulsedSession, 1, {}, 0},
-        {DualBinauralSession, 1, {}, 0},
-        {PulsedSession, 4, {}, 0},
-        {PulsedSession, 1, {{2, u"PCh"_s}, {6, u"10"_s}}, 1},
-        {DualBinauralSession, 3, {{6, u"r0"_s}}, 1},
+        {PulsedSession, 1, {}, false},
+        {DualBinauralSession, 1, {}, false},
+        {PulsedSession, 4, {}, false},
+        {PulsedSession, 1, {{ToneRow, u"PCh"_s}, {ChordRow, u"10"_s}}, true},
+        {DualBinauralSession, 3, {{Pitch2Row, u"r0"_s}}, true},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(c.kind, c.segments);
@@ -236,7 +245,7 @@ TEST(SegmentEncoder, EndFlagMarksOnlyTheLastRecordAndAnUnmatchedLastChordFails)
         const Encoding encoding(session);
         EXPECT_EQ(encoding.failed, c.failed) << c.segments << " segments";
         if (c.failed)
-            continue; // nothing of it may be sent, whatever the record holds
+            continue; // no image is given: nothing of it can be sent
         for (int n = 1; n <= c.segments; ++n)
             EXPECT_EQ(encoding.segment(n)[7] >= 128, n == c.segments) << "segment " << n;
     }
@@ -248,20 +257,17 @@ TEST(SegmentEncoder, TextsThatAreNotNumbersStopTheEncoding)
         int row;
         CellChanges changes;
     } cases[] = {
-        {1, {{1, u"x:00.0"_s}}},
-        {1, {{1, u"100"_s}}},
-        {13, {{13, u"two"_s}}},
-        {14, {{13, u"2"_s}, {14, u""_s}}},
+        {TimeRow, {{TimeRow, u"x:00.0"_s}}},
+        {TimeRow, {{TimeRow, u"100"_s}}},
+        {LoopSegsRow, {{LoopSegsRow, u"two"_s}}},
+        {LoopTimesRow, {{LoopSegsRow, u"2"_s}, {LoopTimesRow, u""_s}}},
     };
     for (const auto &c : cases) {
         Session session = sessionOfDefaultSegments(PulsedSession, 2);
         for (const auto &[row, text] : c.changes)
             session.cells.setCell(1, row, text);
         ScriptedPrompter prompter;
-        SessionImage image;
-        EXPECT_THROW(encodeSession(session, prompter, image, 2), ConversionError) << "row " << c.row;
-        // Segment 1 was written, the session's end never was.
-        EXPECT_EQ(image.record(2)[7], 0) << "row " << c.row;
+        EXPECT_THROW(encodeSession(session, prompter, 2), ConversionError) << "row " << c.row;
     }
 }
 
@@ -269,54 +275,47 @@ TEST(SegmentEncoder, OnlySessionsThatFitTheImageAreEncoded)
 {
     const struct {
         int segments;
-        int nextRecord;
         bool fits;
     } cases[] = {
-        {250, 2, true},
-        {251, 2, false},
-        {1000, 2, false},
-        {249, 3, true},
-        {250, 3, false},
+        {250, true},
+        {251, false},
+        {1000, false},
+        {249, true},
     };
     for (const auto &c : cases) {
         const Session session = sessionOfDefaultSegments(DualBinauralSession, c.segments);
         ScriptedPrompter prompter;
         prompter.busy = true;
-        SessionImage image;
-        image.nextRecord = c.nextRecord;
-        const int failed = encodeSession(session, prompter, image, c.segments);
-        EXPECT_EQ(failed, c.fits ? 0 : 1) << c.segments;
+        const std::optional<SessionImage> image = encodeSession(session, prompter, c.segments);
+        EXPECT_EQ(image.has_value(), c.fits) << c.segments;
         if (c.fits) {
             EXPECT_TRUE(prompter.errors.isEmpty()) << c.segments;
-            EXPECT_EQ(image.nextRecord, SessionImage::RecordCount + 1);
-            EXPECT_EQ(image.record(SessionImage::RecordCount)[7], 162);
-            EXPECT_EQ(image.record(SessionImage::RecordCount - 1)[7], 34);
+            const int last = SessionImage::FirstSegmentRecord + c.segments - 1;
+            EXPECT_EQ(image->record(last)[7], 162);
+            EXPECT_EQ(image->record(last - 1)[7], 34);
         } else {
-            EXPECT_EQ(prompter.errors,
-                      QStringList{u"Session has %1 segments; a download holds 1 to %2"_s.arg(c.segments)
-                                      .arg(SessionImage::RecordCount + 1 - c.nextRecord)});
+            EXPECT_EQ(prompter.errors, QStringList{u"Session has %1 segments; a download holds 1 to %2"_s.arg(c.segments)
+                                                       .arg(SessionImage::MaxSegments)});
             EXPECT_FALSE(prompter.busy);
-            EXPECT_EQ(image.nextRecord, c.nextRecord);
-            for (int r = 1; r <= SessionImage::RecordCount; ++r)
-                EXPECT_EQ(image.record(r), SessionImage::Record{}) << "record " << r;
         }
     }
 }
 
-TEST(SegmentEncoder, ReencodingRewritesEveryByteAndKeepsLaterRecords)
+// A record is written whole: nothing of what it held before survives.
+TEST(SegmentEncoder, ReencodingARecordRewritesEveryByte)
 {
-    SessionImage image;
-    ScriptedPrompter prompter;
-    const Session longer = sessionOfDefaultSegments(DualBinauralSession, 2,
-                                     {{1, u"10:00.0"_s}, {2, u"dSb"_s}, {3, u"42.0"_s}, {4, u"960"_s},
-                                      {5, u"42.0"_s}, {6, u"r15"_s}, {7, u"OLL"_s}, {8, u"87"_s},
-                                      {11, u"seg"_s}, {12, u"ramp"_s}, {13, u"1"_s}, {14, u"15"_s}});
-    ASSERT_EQ(encodeSession(longer, prompter, image, 2), 0);
-    const SessionImage::Record secondBefore = image.record(3);
-
-    const Encoding fresh(sessionOfDefaultSegments(PulsedSession, 1));
-    image.nextRecord = SessionImage::FirstSegmentRecord;
-    ASSERT_EQ(encodeSession(sessionOfDefaultSegments(PulsedSession, 1), prompter, image, 1), 0);
-    EXPECT_EQ(image.record(2), fresh.image.record(2));
-    EXPECT_EQ(image.record(3), secondBefore);
+    const Encoding longer(sessionOfDefaultSegments(
+        DualBinauralSession, 1,
+        {{TimeRow, u"10:00.0"_s}, {ToneRow, u"dSb"_s}, {Freq1Row, u"42.0"_s}, {Pitch1Row, u"960"_s},
+         {Freq2Row, u"42.0"_s}, {Pitch2Row, u"r15"_s}, {PhaseRow, u"OLL"_s}, {DutyCycleRow, u"87"_s},
+         {VIRampRow, u"seg"_s}, {DbbRampRow, u"ramp"_s}, {LoopSegsRow, u"1"_s}, {LoopTimesRow, u"15"_s}}));
+    ASSERT_FALSE(longer.failed);
+    const Session pulsed = sessionOfDefaultSegments(PulsedSession, 1);
+    FindingList findings;
+    SessionImage::Record reused = longer.image->record(SessionImage::FirstSegmentRecord);
+    SessionImage::Record fresh{};
+    encodeSegment(pulsed, 0, reused, findings);
+    encodeSegment(pulsed, 0, fresh, findings);
+    EXPECT_EQ(reused, fresh);
+    EXPECT_TRUE(findings.findings.isEmpty()) << findings.findings.join(u'|');
 }

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
 #include "device/DeviceInfo.h"
 #include "device/SessionCheck.h"
 #include "session/ConversionError.h"
@@ -35,9 +34,8 @@ constexpr auto W = SessionProblem::Warning;
 QStringList encoderMessages(const Session &session)
 {
     ScriptedPrompter prompter;
-    SessionImage image;
     try {
-        encodeSession(session, prompter, image, session.cells.columnCount());
+        encodeSession(session, prompter, session.cells.columnCount());
     } catch (const ConversionError &error) {
         prompter.errors.append(error.message());
     }
@@ -59,7 +57,7 @@ TEST(SessionCheck, ReportsTheEncodersMessagesInItsOrder)
 {
     const struct {
         const char *what;
-        int kind;
+        SessionKind kind;
         int segments;
         std::vector<Cell> cells;
         std::vector<Expected> expected;
@@ -120,7 +118,7 @@ TEST(SessionCheck, WarnsOfLoopsTheEditorNeverMakes)
         {{{3, 13, u"0"_s}, {3, 14, u"99"_s}}, {}},
     };
     for (const auto &c : cases) {
-        Session session = sessionOfDefaultSegments(PulsedSession, 5, {{14, u"2"_s}});
+        Session session = sessionOfDefaultSegments(PulsedSession, 5, {{LoopTimesRow, u"2"_s}});
         for (const Cell &cell : c.loops)
             session.cells.setCell(cell.segment - 1, cell.row, cell.text);
         const QList<SessionProblem> problems = checkSession(session);
@@ -145,7 +143,7 @@ TEST(SessionCheck, WarnsOfAnAppendTheIdentifiedDeviceWouldRefuse)
         {0, 0, {u"Download capacity of 0 segments exceeded"_s, u"System has max sessions downloaded"_s}},
     };
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    session.cells.setCell(0, 2, u"bbS"_s);
+    session.cells.setCell(0, ToneRow, u"bbS"_s);
     for (const auto &c : cases) {
         DeviceInfo device;
         device.sessionsAvailable = c.sessions;

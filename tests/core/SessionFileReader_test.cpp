@@ -52,7 +52,7 @@ struct ReaderCase
     int columns;
     std::vector<Cell> cells = {};
     QStringList errors = {};
-    int dualSession = PulsedSession;
+    SessionKind kind = PulsedSession;
     std::optional<QString> sessionName = {};
     std::optional<QStringList> description = {};
 };
@@ -181,7 +181,7 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         ASSERT_TRUE(result.opened);
         EXPECT_EQ(result.prompter.errors, c.errors);
         ASSERT_EQ(session.cells.columnCount(), c.columns);
-        EXPECT_EQ(session.kind, c.dualSession);
+        EXPECT_EQ(session.kind, c.kind);
         if (c.sessionName) {
             EXPECT_EQ(session.name, *c.sessionName);
         }
@@ -197,9 +197,9 @@ TEST(SessionFileReader, ReadsEveryCaseIntoACompleteSession)
         EXPECT_FALSE(result.document.isModified());
         EXPECT_NE(session.descriptionLines, QStringList{u"old"_s});
         for (int column = 0; column < session.cells.columnCount(); ++column) {
-            EXPECT_EQ(session.cells.cell(column, 0), QString::number(column + 1));
-            EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, 1))) << column;
-            EXPECT_TRUE(ValueLists::DutyList.contains(session.cells.cell(column, 8))) << column;
+            EXPECT_EQ(session.cells.cell(column, SegmentNumberRow), QString::number(column + 1));
+            EXPECT_TRUE(ValueLists::TimeList.contains(session.cells.cell(column, TimeRow))) << column;
+            EXPECT_TRUE(ValueLists::DutyList.contains(session.cells.cell(column, DutyCycleRow))) << column;
             for (int row = 0; row < SessionGrid::RowCount; ++row)
                 EXPECT_NE(session.cells.cell(column, row), u"old"_s) << column << "," << row;
         }
@@ -218,8 +218,8 @@ TEST(SessionFileReader, ReadsTheSameInPiecesAsAtOnce)
         const SessionFileContent pieces = parser.finish();
         EXPECT_EQ(pieces.name, whole.name);
         EXPECT_EQ(pieces.descriptionLines, whole.descriptionLines);
-        EXPECT_EQ(std::tie(pieces.formatErrors, pieces.cut, pieces.endedAtNul, pieces.dualSession),
-                  std::tie(whole.formatErrors, whole.cut, whole.endedAtNul, whole.dualSession));
+        EXPECT_EQ(std::tie(pieces.formatErrors, pieces.cut, pieces.endedAtNul, pieces.kind),
+                  std::tie(whole.formatErrors, whole.cut, whole.endedAtNul, whole.kind));
         ASSERT_EQ(pieces.cells.columnCount(), whole.cells.columnCount());
         for (int column = 0; column < whole.cells.columnCount(); ++column)
             EXPECT_EQ(pieces.cells.column(column), whole.cells.column(column)) << column;
@@ -266,14 +266,14 @@ TEST(SessionFileReader, AFileOfMoreThan1000SegmentsIsCutWithAMessage)
 
 TEST(SessionFileReader, ALineWithoutTheDualKindKeepsTheKindBefore)
 {
-    for (const int before : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind before : {PulsedSession, DualBinauralSession}) {
         ReadResult result;
         Session kind;
         kind.kind = before;
         result.document.replace(kind, false);
         readBytes(result, lines({";n", ";no segment"}));
         EXPECT_EQ(result.session.kind, before);
-        EXPECT_EQ(result.session.cells.cell(0, 2), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
+        EXPECT_EQ(result.session.cells.cell(0, ToneRow), before == DualBinauralSession ? u"dbb"_s : u"PFr"_s);
     }
 }
 

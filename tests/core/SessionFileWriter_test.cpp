@@ -34,7 +34,7 @@ QString at(const QStringList &list, int k)
 }
 
 // A session whose segments step through every value of every list of the kind.
-Session variedSession(int kind, int segments)
+Session variedSession(SessionKind kind, int segments)
 {
     const bool dual = kind == DualBinauralSession;
     Session session;
@@ -65,7 +65,7 @@ Session variedSession(int kind, int segments)
     return session;
 }
 
-Session newSession(int kind)
+Session newSession(SessionKind kind)
 {
     Session session;
     session.name = u"unnamed"_s;
@@ -79,7 +79,7 @@ TEST(SessionFileWriter, NewSessionsAreWrittenByteExact)
 {
     const struct
     {
-        int kind;
+        SessionKind kind;
         const char *fixture;
         int size;
     } cases[] = {{PulsedSession, "new_pulsed.LSS", 65}, {DualBinauralSession, "new_dual.LSS", 77}};
@@ -156,7 +156,7 @@ TEST(SessionFileWriter, NameAndDescriptionStayOneLineEachInTheCodePage)
 
 TEST(SessionFileWriter, RoundTripGivesTheSameCellsExceptTheDocumentedOnes)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         const Session written = variedSession(kind, 120);
         QTemporaryDir dir;
         Session saved = written;

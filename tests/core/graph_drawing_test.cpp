@@ -35,19 +35,19 @@ struct Segment
 
 // Segments of the given kind, each a level line at its frequency (pulsed)
 // or at its "Freq 1" (dual).
-SessionGrid segments(int dualSession, std::initializer_list<Segment> list)
+SessionGrid segments(SessionKind kind, std::initializer_list<Segment> list)
 {
     SessionGrid cells;
     cells.setColumnCount(int(list.size()));
     int column = 0;
     for (const Segment &segment : list) {
-        SessionGrid::Column cellsOf = newSessionColumn(dualSession);
+        SessionGrid::Column cellsOf = newSessionColumn(kind);
         cellsOf[0] = QString::number(column + 1);
         cellsOf[1] = QString::fromLatin1(segment.time);
         cellsOf[3] = QString::fromLatin1(segment.freq);
         cellsOf[13] = QString::fromLatin1(segment.loopSegs);
         cellsOf[14] = QString::fromLatin1(segment.loopTimes);
-        if (dualSession == DualBinauralSession)
+        if (kind == DualBinauralSession)
             cellsOf[12] = QString::fromLatin1(segment.dbbRamp);
         cells.setColumn(column++, cellsOf);
     }
@@ -353,7 +353,7 @@ TEST(TimeGraph, ThePlayCursorLiesWhereTheGraphDrawsThatMoment)
         int x;
     } cases[] = {{0, 0}, {30, 50}, {90, 150}, {150, 250}, {195, 325}, {241, 402}, {270, 451}, {400, 501}};
     for (const auto &c : cases) {
-        const int x = TimeGraphX(cells, 300, width, c.seconds);
+        const int x = timeGraphX(cells, 300, width, c.seconds);
         EXPECT_EQ(x, c.x) << c.seconds;
         EXPECT_LT(x, drawing.bitmap.width()) << c.seconds;
     }

@@ -73,20 +73,20 @@ TEST(GraphFrequencies, StartAndEndFollowToneTargetAndDbbRamp)
     Session session = sessionWithTimes(DualBinauralSession, {"1:00.0", "1:00.0", "1:00.0", "1:00.0", "1:00.0"});
     SessionGrid &cells = session.cells;
     // Dual: ramp from 0 Hz, ramp from the previous end, jump.
-    cells.setCell(0, 12, u"ramp"_s);
-    cells.setCell(0, 3, u"10.0"_s);
-    cells.setCell(1, 12, u"ramp"_s);
-    cells.setCell(1, 3, u"20.0"_s);
-    cells.setCell(2, 12, u"jump"_s);
-    cells.setCell(2, 3, u"5.0"_s);
+    cells.setCell(0, DbbRampRow, u"ramp"_s);
+    cells.setCell(0, Freq1Row, u"10.0"_s);
+    cells.setCell(1, DbbRampRow, u"ramp"_s);
+    cells.setCell(1, Freq1Row, u"20.0"_s);
+    cells.setCell(2, DbbRampRow, u"jump"_s);
+    cells.setCell(2, Freq1Row, u"5.0"_s);
     // Pulsed tones: a target ramps, no target stays level; the dbb ramp means nothing.
-    cells.setCell(3, 2, u"PFr"_s);
-    cells.setCell(3, 3, u"3.0"_s);
-    cells.setCell(3, 5, u"6.0"_s);
-    cells.setCell(4, 2, u"bb"_s);
-    cells.setCell(4, 3, u"8.0"_s);
-    cells.setCell(4, 5, QString());
-    cells.setCell(4, 12, u"ramp"_s);
+    cells.setCell(3, ToneRow, u"PFr"_s);
+    cells.setCell(3, StartFreqRow, u"3.0"_s);
+    cells.setCell(3, TargetFreqRow, u"6.0"_s);
+    cells.setCell(4, ToneRow, u"bb"_s);
+    cells.setCell(4, StartFreqRow, u"8.0"_s);
+    cells.setCell(4, TargetFreqRow, QString());
+    cells.setCell(4, DbbRampRow, u"ramp"_s);
 
     const FrequencySpan expected[] = {{0, 40}, {40, 80}, {20, 20}, {12, 24}, {32, 32}};
     FrequencyWalk walk;

@@ -21,15 +21,15 @@ struct LoopCase
     int segments;
     std::vector<std::array<int, 3>> loops; // first column, length, count
     int column;
-    int row;                            // 13 Loop Segs, 14 Loop Times
+    int row;                            // LoopSegsRow or LoopTimesRow
     std::optional<const char *> entry;  // what is typed; Cancel for the Cancel button
     bool asks;                          // the input box shows
-    const char *loopSegs;               // row 13 of every segment afterwards, one character each
-    const char *loopTimes;              // row 14, one character each ("F" = 15, "5" = 5)
+    const char *loopSegs;               // Loop Segs of every segment afterwards, one character each
+    const char *loopTimes;              // Loop Times, one character each ("F" = 15, "5" = 5)
     std::vector<const char *> errors;
 };
 
-// Rows 13 and 14 written one character a segment: digits, "F" for 15.
+// Loop Segs and Loop Times written one character a segment: digits, "F" for 15.
 QStringList expand(const char *compact)
 {
     QStringList texts;
@@ -47,29 +47,30 @@ QStringList row(const SessionGrid &cells, int r)
 }
 
 const LoopCase loopCases[] = {
-    {"NewLoopOfThree", 5, {}, 1, 13, "3", true, "03000", "02220", {}},
-    {"NewLoopReachingLastSegment", 5, {}, 1, 13, "4", true, "00000", "00000", {"Loop includes last segment"}},
-    {"TwentyCountsAsFifteen", 5, {}, 1, 13, "20", true, "00000", "00000", {"Loop includes last segment"}},
-    {"HugeCountsAsFifteen", 5, {}, 1, 13, "99999999999", true, "00000", "00000", {"Loop includes last segment"}},
-    {"NegativeCountsAsZero", 5, {{1, 3, 2}}, 1, 13, "-3", true, "00000", "00000", {}},
-    {"NotANumberRemovesLoop", 5, {{1, 3, 2}}, 1, 13, "x", true, "00000", "00000", {"Integer 0-15 needed"}},
-    {"EmptyRemovesLoop", 5, {{1, 3, 2}}, 1, 13, "", true, "00000", "00000", {}},
-    {"CancelKeepsLoop", 5, {{1, 3, 4}}, 1, 13, Cancel, true, "03000", "04440", {}},
-    {"Shrink", 5, {{1, 3, 4}}, 1, 13, "1", true, "01000", "04000", {}},
-    {"GrowKeepsCount", 6, {{1, 2, 5}}, 1, 13, "3", true, "030000", "055500", {}},
-    {"LoopAtSegmentOne", 5, {}, 0, 13, " 2 ", true, "20000", "22000", {}},
-    {"InsideExistingLoop", 5, {{1, 3, 2}}, 2, 13, Cancel, false, "03000", "02220", {"In Existing loop"}},
-    {"OverlapWithNextLoop", 5, {{1, 3, 2}}, 0, 13, "4", true, "03000", "02220", {"Loop overlap"}},
-    {"OneMessagePerOverlap", 7, {{1, 1, 2}, {3, 2, 3}}, 0, 13, "5", true, "0102000", "0203300",
+    {"NewLoopOfThree", 5, {}, 1, LoopSegsRow, "3", true, "03000", "02220", {}},
+    {"NewLoopReachingLastSegment", 5, {}, 1, LoopSegsRow, "4", true, "00000", "00000", {"Loop includes last segment"}},
+    {"TwentyCountsAsFifteen", 5, {}, 1, LoopSegsRow, "20", true, "00000", "00000", {"Loop includes last segment"}},
+    {"HugeCountsAsFifteen", 5, {}, 1, LoopSegsRow, "99999999999", true, "00000", "00000",
+     {"Loop includes last segment"}},
+    {"NegativeCountsAsZero", 5, {{1, 3, 2}}, 1, LoopSegsRow, "-3", true, "00000", "00000", {}},
+    {"NotANumberRemovesLoop", 5, {{1, 3, 2}}, 1, LoopSegsRow, "x", true, "00000", "00000", {"Integer 0-15 needed"}},
+    {"EmptyRemovesLoop", 5, {{1, 3, 2}}, 1, LoopSegsRow, "", true, "00000", "00000", {}},
+    {"CancelKeepsLoop", 5, {{1, 3, 4}}, 1, LoopSegsRow, Cancel, true, "03000", "04440", {}},
+    {"Shrink", 5, {{1, 3, 4}}, 1, LoopSegsRow, "1", true, "01000", "04000", {}},
+    {"GrowKeepsCount", 6, {{1, 2, 5}}, 1, LoopSegsRow, "3", true, "030000", "055500", {}},
+    {"LoopAtSegmentOne", 5, {}, 0, LoopSegsRow, " 2 ", true, "20000", "22000", {}},
+    {"InsideExistingLoop", 5, {{1, 3, 2}}, 2, LoopSegsRow, Cancel, false, "03000", "02220", {"In Existing loop"}},
+    {"OverlapWithNextLoop", 5, {{1, 3, 2}}, 0, LoopSegsRow, "4", true, "03000", "02220", {"Loop overlap"}},
+    {"OneMessagePerOverlap", 7, {{1, 1, 2}, {3, 2, 3}}, 0, LoopSegsRow, "5", true, "0102000", "0203300",
      {"Loop overlap", "Loop overlap"}},
-    {"TimesNotAtLoopStart", 5, {{1, 3, 2}}, 2, 14, Cancel, false, "03000", "02220", {"Not at loop start"}},
-    {"TimesOutsideLoops", 5, {}, 2, 14, Cancel, false, "00000", "00000", {"Not at loop start"}},
-    {"TimesOneGivesTwo", 5, {{1, 3, 7}}, 1, 14, "1", true, "03000", "02220", {}},
-    {"TimesNinetyNineGivesFifteen", 5, {{1, 3, 2}}, 1, 14, "99", true, "03000", "0FFF0", {}},
-    {"TimesFive", 5, {{1, 3, 2}}, 1, 14, "5", true, "03000", "05550", {}},
-    {"TimesNotANumberKeepsCount", 5, {{1, 3, 4}}, 1, 14, "abc", true, "03000", "04440", {}},
-    {"TimesEmptyKeepsCount", 5, {{1, 3, 4}}, 1, 14, "", true, "03000", "04440", {}},
-    {"TimesCancelKeepsCount", 5, {{1, 3, 4}}, 1, 14, Cancel, true, "03000", "04440", {}},
+    {"TimesNotAtLoopStart", 5, {{1, 3, 2}}, 2, LoopTimesRow, Cancel, false, "03000", "02220", {"Not at loop start"}},
+    {"TimesOutsideLoops", 5, {}, 2, LoopTimesRow, Cancel, false, "00000", "00000", {"Not at loop start"}},
+    {"TimesOneGivesTwo", 5, {{1, 3, 7}}, 1, LoopTimesRow, "1", true, "03000", "02220", {}},
+    {"TimesNinetyNineGivesFifteen", 5, {{1, 3, 2}}, 1, LoopTimesRow, "99", true, "03000", "0FFF0", {}},
+    {"TimesFive", 5, {{1, 3, 2}}, 1, LoopTimesRow, "5", true, "03000", "05550", {}},
+    {"TimesNotANumberKeepsCount", 5, {{1, 3, 4}}, 1, LoopTimesRow, "abc", true, "03000", "04440", {}},
+    {"TimesEmptyKeepsCount", 5, {{1, 3, 4}}, 1, LoopTimesRow, "", true, "03000", "04440", {}},
+    {"TimesCancelKeepsCount", 5, {{1, 3, 4}}, 1, LoopTimesRow, Cancel, true, "03000", "04440", {}},
 };
 
 class LoopEntryTest : public ::testing::TestWithParam<LoopCase>
@@ -81,7 +82,7 @@ TEST_P(LoopEntryTest, KeepsLoopsConsistent)
 {
     const LoopCase &c = GetParam();
     for (const StepDirection direction : {StepDirection::Up, StepDirection::Down}) {
-        Session session = sessionOfDefaultSegments(PulsedSession, c.segments, {{1, u"0:10.0"_s}});
+        Session session = sessionOfDefaultSegments(PulsedSession, c.segments, {{TimeRow, u"0:10.0"_s}});
         for (const auto &loop : c.loops)
             putLoop(session.cells, loop[0], loop[1], loop[2]);
         const int initial = session.cells.cell(c.column, c.row).toInt();

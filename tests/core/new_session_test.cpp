@@ -28,14 +28,15 @@ TEST(NewSession, BothKindsStartWithTheirDefaultSegment)
 {
     const struct
     {
-        int kind;
+        SessionKind kind;
         const QStringList *column;
         const char *label3;
         const char *label6;
     } cases[] = {{PulsedSession, &pulsedDefault, "Start Freq", "Chord"},
                  {DualBinauralSession, &dualDefault, "Freq 1", "Pitch 2"}};
     for (const auto &c : cases) {
-        Session session = sessionWithTimes(1 - c.kind, {"0:05.0", "0:07.0", "0:10.0"});
+        const SessionKind other = c.kind == PulsedSession ? DualBinauralSession : PulsedSession;
+        Session session = sessionWithTimes(other, {"0:05.0", "0:07.0", "0:10.0"});
         session.name = u"old"_s;
         session.fileName = u"/tmp/old.LSS"_s;
         session.descriptionLines = QStringList{u"old text"_s};
@@ -63,11 +64,11 @@ TEST(NewSession, BothKindsStartWithTheirDefaultSegment)
 
 TEST(NewSession, NewSegmentCopiesThePreviousOutsideAnyLoop)
 {
-    for (int kind : {PulsedSession, DualBinauralSession}) {
+    for (SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session session = sessionWithTimes(kind, {"0:05.0"});
-        session.cells.setCell(0, 11, u"seg"_s);
-        session.cells.setCell(0, 13, u"1"_s);
-        session.cells.setCell(0, 14, u"4"_s);
+        session.cells.setCell(0, VIRampRow, u"seg"_s);
+        session.cells.setCell(0, LoopSegsRow, u"1"_s);
+        session.cells.setCell(0, LoopTimesRow, u"4"_s);
         session.cells.setColumnCount(2);
         fillNewSegment(session, 1);
 

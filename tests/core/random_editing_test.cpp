@@ -61,10 +61,10 @@ QString randomEntry(std::mt19937 &random, const QStringList &list)
 Session randomSession(std::mt19937 &random)
 {
     using namespace ValueLists;
-    const int kind = randomIndex(random, 2);
+    const SessionKind kind = SessionKind(randomIndex(random, 2));
     const int sizes[] = {1, 2, 3, 5, 8, 13, 21, 40, 120, SessionGrid::MaxSegments - 2, SessionGrid::MaxSegments};
     const int count = sizes[randomIndex(random, int(std::size(sizes)))];
-    Session session = sessionOfDefaultSegments(kind, count, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(kind, count, {{TimeRow, u"0:10.0"_s}});
     const bool dual = kind == DualBinauralSession;
     const QStringList oddTexts = {u"50"_s, u"pch"_s, u"X"_s, QString(), u"irh"_s, u"7.7"_s};
     const QStringList rows[] = {TimeList,
@@ -80,9 +80,9 @@ Session randomSession(std::mt19937 &random)
                                 VIRampList,
                                 DbbRampList};
     for (int column = 0; column < count; ++column) {
-        for (int row = 1; row <= 12; ++row) {
-            const bool odd = row > 1 && random() % 10 == 0;
-            const QStringList &choices = odd ? oddTexts : rows[row - 1];
+        for (int row = TimeRow; row <= DbbRampRow; ++row) {
+            const bool odd = row > TimeRow && random() % 10 == 0;
+            const QStringList &choices = odd ? oddTexts : rows[row - TimeRow];
             session.cells.setCell(column, row, randomEntry(random, choices));
         }
     }
@@ -165,7 +165,8 @@ TEST(RandomEditing, KeepsTheSessionValidAndEveryStepUndoable)
             // Stepping is half the work, and loop rows a third of the stepping.
             const int pick = randomIndex(random, 2 * CommandCount);
             const Command command = pick >= CommandCount ? Command(pick % 2) : Command(pick);
-            const int row = random() % 3 == 0 ? 13 + randomIndex(random, 2) : 1 + randomIndex(random, 14);
+            const int row =
+                random() % 3 == 0 ? LoopSegsRow + randomIndex(random, 2) : TimeRow + randomIndex(random, 14);
             const CellPos cell{randomIndex(random, session.cells.columnCount()), row};
             const SessionGrid before = session.cells;
             const bool modifiedBefore = document.isModified();

@@ -25,10 +25,10 @@ void insertAt(const SessionContext &context, int column, SegmentClipboard &) { i
 // Seven segments, each with its own time, and a loop over segments 3 to 5.
 Session sessionWithLoop()
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 7, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 7, {{TimeRow, u"0:10.0"_s}});
     const char *times[] = {"0:01.0", "0:02.0", "0:03.0", "0:04.0", "0:05.0", "0:07.0", "0:10.0"};
     for (int column = 0; column < 7; ++column)
-        session.cells.setCell(column, 1, QString::fromLatin1(times[column]));
+        session.cells.setCell(column, TimeRow, QString::fromLatin1(times[column]));
     putLoop(session.cells, 2, 3, 2);
     return session;
 }
@@ -99,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SegmentRefusalTest, ::testing::ValuesIn(refusals
 TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 {
     for (const Command command : {newAt, pasteAt, insertAt}) {
-        Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
+        Session session =
+            sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{TimeRow, u"0:01.0"_s}});
         ScriptedPrompter prompter;
         SessionDocument document(session);
         RecordingView view(document);
@@ -109,7 +110,8 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
         EXPECT_EQ(document.cells().columnCount(), SessionGrid::MaxSegments);
         EXPECT_EQ(document.isModified(), 0);
     }
-    Session session = sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{1, u"0:01.0"_s}});
+    Session session =
+        sessionOfDefaultSegments(DualBinauralSession, SessionGrid::MaxSegments, {{TimeRow, u"0:01.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     SessionDocument document(session);
@@ -122,9 +124,9 @@ TEST(SegmentCommands, FullSessionTakesNoMoreSegments)
 
 TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 6, {{1, u"0:10.0"_s}});
-    session.cells.setCell(3, 1, u"2:00.0"_s);
-    session.cells.setCell(3, 7, u"LA"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 6, {{TimeRow, u"0:10.0"_s}});
+    session.cells.setCell(3, TimeRow, u"2:00.0"_s);
+    session.cells.setCell(3, PhaseRow, u"LA"_s);
     const QStringList cut = columnTexts(session.cells, 3);
     const QStringList fifth = columnTexts(session.cells, 4);
     ScriptedPrompter prompter;
@@ -163,7 +165,7 @@ TEST(SegmentCommands, CutRenumbersAndPasteBringsTheSegmentBack)
 
 TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TimeRow, u"0:10.0"_s}});
     const Session before = session;
     ScriptedPrompter prompter;
     prompter.answerOkCancel(false);
@@ -179,7 +181,7 @@ TEST(SegmentCommands, CancelledCutChangesNothingButTheTiming)
 
 TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{1, u"0:10.0"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TimeRow, u"0:10.0"_s}});
     ScriptedPrompter prompter;
     prompter.answerOkCancel(true);
     SessionDocument document(session);
@@ -195,7 +197,7 @@ TEST(SegmentCommands, CutOfLastSegmentLeavesOnlyTheTotal)
 TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 {
     Session session = sessionWithLoop();
-    session.cells.setCell(4, 11, u"seg"_s);
+    session.cells.setCell(4, VIRampRow, u"seg"_s);
     const QStringList sixth = columnTexts(session.cells, 5);
     ScriptedPrompter prompter;
     SessionDocument document(session);
@@ -243,8 +245,8 @@ TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 // is, whatever the kind of the session it lands in.
 TEST(SegmentCommands, ClipboardCrossesSessions)
 {
-    Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{1, u"0:10.0"_s}});
-    session.cells.setCell(1, 6, u"r-3"_s);
+    Session session = sessionOfDefaultSegments(DualBinauralSession, 5, {{TimeRow, u"0:10.0"_s}});
+    session.cells.setCell(1, Pitch2Row, u"r-3"_s);
     putLoop(session.cells, 1, 2, 4);
     ScriptedPrompter prompter;
     SessionDocument document(session);
@@ -275,10 +277,10 @@ TEST(SegmentCommands, ClipboardCrossesSessions)
 
 TEST(SegmentCommands, NewSegmentCopiesTheLastOutsideLoops)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
-        Session session = sessionOfDefaultSegments(kind, 3, {{1, u"0:10.0"_s}});
-        session.cells.setCell(2, 11, u"seg"_s);
-        session.cells.setCell(2, 3, u"9.5"_s);
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
+        Session session = sessionOfDefaultSegments(kind, 3, {{TimeRow, u"0:10.0"_s}});
+        session.cells.setCell(2, VIRampRow, u"seg"_s);
+        session.cells.setCell(2, StartFreqRow, u"9.5"_s);
         putLoop(session.cells, 1, 2, 3);
         ScriptedPrompter prompter;
         SessionDocument document(session);

@@ -23,22 +23,22 @@ TEST(TimingAfterEdits, EveryEditShowsInTheNextRefresh)
         QString error;
     } steps[] = {
         {"first refresh", [] {}, 2, {u"Segment 2 start time 1:0"_s, u"Session total time 3:0"_s}, {}},
-        {"a time", [&] { cells.setCell(0, 1, u"2:00.5"_s); }, 2,
+        {"a time", [&] { cells.setCell(0, TimeRow, u"2:00.5"_s); }, 2,
          {u"Segment 2 start time 2:0"_s, u"Session total time 4:0"_s}, {}},
-        {"a time that is not a number", [&] { cells.setCell(1, 1, u"1:0x.0"_s); }, 1,
+        {"a time that is not a number", [&] { cells.setCell(1, TimeRow, u"1:0x.0"_s); }, 1,
          {u"Segment 1 start time 0:0"_s, QString()}, u"'0x' is not a valid integer value"_s},
-        {"the same text again", [&] { cells.setCell(1, 1, u"1:0x.0"_s); }, 3, {QString(), QString()},
+        {"the same text again", [&] { cells.setCell(1, TimeRow, u"1:0x.0"_s); }, 3, {QString(), QString()},
          u"'0x' is not a valid integer value"_s},
-        {"mended", [&] { cells.setCell(1, 1, u"0:30.0"_s); }, 3,
+        {"mended", [&] { cells.setCell(1, TimeRow, u"0:30.0"_s); }, 3,
          {u"Segment 3 start time 2:30"_s, u"Session total time 3:30"_s}, {}},
         {"a loop of two played three times",
          [&] {
-             cells.setCell(0, 13, u"2"_s);
-             cells.setCell(0, 14, u"3"_s);
-             cells.setCell(1, 14, u"3"_s);
+             cells.setCell(0, LoopSegsRow, u"2"_s);
+             cells.setCell(0, LoopTimesRow, u"3"_s);
+             cells.setCell(1, LoopTimesRow, u"3"_s);
          },
          3, {u"Segment 3 start time 7:31"_s, u"Session total time 8:31"_s}, {}},
-        {"loop times that are not a number", [&] { cells.setCell(0, 14, u"3x"_s); }, 1,
+        {"loop times that are not a number", [&] { cells.setCell(0, LoopTimesRow, u"3x"_s); }, 1,
          {u"Segment 1 start time 0:0"_s, QString()}, u"'3x' is not a valid integer value"_s},
         {"a copy of the grid as it was", [&] { cells = original; }, 3,
          {u"Segment 3 start time 2:0"_s, u"Session total time 3:0"_s}, {}},
@@ -74,9 +74,9 @@ TEST(TimingAfterEdits, MovedColumnsKeepTheirOwnNumbers)
     Session session = sessionWithTimes(PulsedSession, {"0:10.0", "0:20.0", "0:30.0", "0:40.0", "0:50.0", "1:00.0",
                                                        "1:10.0", "1:20.0", "1:30.0", "1:40.0"});
     SessionGrid &cells = session.cells;
-    cells.setCell(2, 13, u"3"_s);
+    cells.setCell(2, LoopSegsRow, u"3"_s);
     for (const int c : {2, 3, 4})
-        cells.setCell(c, 14, u"4"_s);
+        cells.setCell(c, LoopTimesRow, u"4"_s);
     const SessionGrid other = freshCopy(cells);
     const SessionGrid::Column odd = cells.column(8);
     const struct
@@ -85,7 +85,7 @@ TEST(TimingAfterEdits, MovedColumnsKeepTheirOwnNumbers)
         std::function<void()> apply;
     } steps[] = {
         {"inserted inside the loop", [&] { cells.shiftRightFrom(3); }},
-        {"the inserted column rewritten", [&] { cells.setCell(3, 1, u"5:00.5"_s); }},
+        {"the inserted column rewritten", [&] { cells.setCell(3, TimeRow, u"5:00.5"_s); }},
         {"removed before the loop", [&] { cells.shiftLeftOnto(1); }},
         {"two removed at once", [&] { cells.shiftLeftOnto(4), cells.shiftLeftOnto(4); }},
         {"a column replaced", [&] { cells.setColumn(0, odd); }},

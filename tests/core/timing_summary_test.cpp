@@ -11,9 +11,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 void startLoop(Session &session, int firstColumn, int length, int times)
 {
-    session.cells.setCell(firstColumn, 13, QString::number(length));
+    session.cells.setCell(firstColumn, LoopSegsRow, QString::number(length));
     for (int c = firstColumn; c < firstColumn + length; ++c)
-        session.cells.setCell(c, 14, QString::number(times));
+        session.cells.setCell(c, LoopTimesRow, QString::number(times));
 }
 } // namespace
 
@@ -97,7 +97,7 @@ TEST(TimingSummary, NotANumberStopsWithWhatWasWritten)
 TEST(TimingSummary, LoopTimesAreReadOnlyAtALoopStart)
 {
     Session session = sessionWithTimes(PulsedSession, {"1:00.0", "1:00.0"});
-    session.cells.setCell(1, 14, u"junk"_s);
+    session.cells.setCell(1, LoopTimesRow, u"junk"_s);
     EXPECT_TRUE(computeTimingSummary(session.cells, 1).error.isEmpty());
 }
 
@@ -116,9 +116,9 @@ TEST(TimingSummary, ALoopPlayedLessThanOnceFromAFileAddsNoNegativeTime)
 {
     for (const char *times : {"0", "1", "-4"}) {
         Session session = sessionWithTimes(PulsedSession, {"0:10.0", "0:20.0", "0:30.0"});
-        session.cells.setCell(0, 13, u"2"_s);
-        session.cells.setCell(0, 14, QString::fromLatin1(times));
-        session.cells.setCell(1, 14, QString::fromLatin1(times));
+        session.cells.setCell(0, LoopSegsRow, u"2"_s);
+        session.cells.setCell(0, LoopTimesRow, QString::fromLatin1(times));
+        session.cells.setCell(1, LoopTimesRow, QString::fromLatin1(times));
         EXPECT_EQ(computeTimingSummary(session.cells, 1).totalSeconds, 60) << times;
     }
 }
@@ -133,8 +133,8 @@ TEST(TimingSummary, LoopCountsFromAFilePlayAtMostFifteenTimes)
     } cases[] = {{"2147483647", "150:0", 9600}, {"16", "150:0", 9600}, {"-2147483648", "10:0", 1200}};
     for (const auto &c : cases) {
         Session session = sessionWithTimes(PulsedSession, {"10:00.0", "10:00.0"});
-        session.cells.setCell(0, 13, u"1"_s);
-        session.cells.setCell(0, 14, QString::fromLatin1(c.loopTimes));
+        session.cells.setCell(0, LoopSegsRow, u"1"_s);
+        session.cells.setCell(0, LoopTimesRow, QString::fromLatin1(c.loopTimes));
         const TimingSummary summary = computeTimingSummary(session.cells, 2);
         EXPECT_EQ(summary.lines.at(0), u"Segment 2 start time %1"_s.arg(QLatin1String(c.secondStart))) << c.loopTimes;
         EXPECT_EQ(summary.totalSeconds, c.totalSeconds) << c.loopTimes;

@@ -18,13 +18,13 @@ using namespace Qt::Literals::StringLiterals;
 TEST(DeviceCommands, DownloadMenuCommandsRunTheDownloadOnThePortInForce)
 {
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     ScriptedPrompter prompter;
-    form1.setPrompter(prompter);
-    form1.document().replace(sessionOfDefaultSegments(PulsedSession, 2), false);
-    form1.setSessionShown(true);
-    form1.setPortNumber(0);
-    for (QAction *command : {menuCommand(form1, u"Download (&Append)"_s), menuCommand(form1, u"Download (&Clear)"_s)}) {
+    window.setPrompter(prompter);
+    window.document().replace(sessionOfDefaultSegments(PulsedSession, 2), false);
+    window.setSessionShown(true);
+    window.setPortNumber(0);
+    for (QAction *command : {menuCommand(window, u"Download (&Append)"_s), menuCommand(window, u"Download (&Clear)"_s)}) {
         prompter.errors.clear();
         command->trigger();
         EXPECT_EQ(prompter.errors, QStringList({u"No COM port is selected"_s, u"Download aborted"_s}))
@@ -36,17 +36,17 @@ TEST(DeviceCommands, DownloadMenuCommandsRunTheDownloadOnThePortInForce)
 TEST(DeviceCommands, SetCommPortShowsThePortDialogAndCancelKeepsThePort)
 {
     MirandelWindows windows({});
-    MainWindow &form1 = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     ScriptedPrompter prompter;
-    form1.setPrompter(prompter);
-    form1.setPortNumber(0);
+    window.setPrompter(prompter);
+    window.setPortNumber(0);
     bool shown = false;
     QTimer::singleShot(0, windows.portDialog.get(), [&] {
         shown = windows.portDialog->isVisible();
         windows.portDialog->cancelButton()->click();
     });
-    menuCommand(form1, u"Set Comm &Port"_s)->trigger();
+    menuCommand(window, u"Set Comm &Port"_s)->trigger();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(form1.portNumber(), 0);
+    EXPECT_EQ(window.portNumber(), 0);
     EXPECT_TRUE(prompter.log.isEmpty());
 }

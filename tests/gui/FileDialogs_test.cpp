@@ -45,9 +45,9 @@ struct Program
     explicit Program(const QStringList &arguments = {})
         : windows(arguments)
     {
-        form().setPrompter(prompter);
+        window().setPrompter(prompter);
     }
-    MainWindow &form() { return *windows.mainWindow; }
+    MainWindow &window() { return *windows.mainWindow; }
 
     MirandelWindows windows;
     ScriptedPrompter prompter;
@@ -127,26 +127,26 @@ TEST(SessionDescriptionDialog, HoldsTheLinesAndNoticesEdits)
 TEST(MainWindowFiles, StartupFileOpensAtTheFirstActivationOnly)
 {
     Program main({testDataPath(u"described.LSS"_s)});
-    MainWindow &form = main.form();
-    EXPECT_FALSE(form.isSessionShown());
-    form.openStartupFile();
-    EXPECT_TRUE(form.isSessionShown());
-    EXPECT_EQ(form.session().cells.columnCount(), 3);
-    EXPECT_EQ(form.windowTitle(), u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
-    EXPECT_EQ(form.sessionTable()->model()->columnCount(), 3);
+    MainWindow &window = main.window();
+    EXPECT_FALSE(window.isSessionShown());
+    window.openStartupFile();
+    EXPECT_TRUE(window.isSessionShown());
+    EXPECT_EQ(window.session().cells.columnCount(), 3);
+    EXPECT_EQ(window.windowTitle(), u"Mirandel for Ambrion/Calidor - [Café € “Theta”]"_s);
+    EXPECT_EQ(window.sessionTable()->model()->columnCount(), 3);
 
-    form.document().edit({}, [&](Session &edited) { edited.cells.setColumnCount(1); });
-    form.openStartupFile();
-    EXPECT_EQ(form.session().cells.columnCount(), 1);
+    window.document().edit({}, [&](Session &edited) { edited.cells.setColumnCount(1); });
+    window.openStartupFile();
+    EXPECT_EQ(window.session().cells.columnCount(), 1);
     EXPECT_TRUE(main.prompter.log.isEmpty());
 }
 
 TEST(MainWindowFiles, NewStopsWhenTheSaveAsOfThePromptIsCancelled)
 {
     Program main;
-    MainWindow &form = main.form();
-    form.document().markModified();
-    form.document().edit({}, [&](Session &edited) { edited.name = u"kept"_s; });
+    MainWindow &window = main.window();
+    window.document().markModified();
+    window.document().edit({}, [&](Session &edited) { edited.name = u"kept"_s; });
     main.prompter.answerYesNo(true);
     QString title;
     QStringList filters;
@@ -162,21 +162,21 @@ TEST(MainWindowFiles, NewStopsWhenTheSaveAsOfThePromptIsCancelled)
         }
         static_cast<QDialog *>(modal)->reject();
     });
-    form.newSession();
+    window.newSession();
     EXPECT_EQ(main.prompter.log, QStringList(u"confirm: Session  has been modified. Save it?"_s));
     EXPECT_EQ(title, u"Save File As"_s);
     EXPECT_EQ(filters, QStringList(u"Light/Sound Source (LSS) (*.LSS)"_s));
     EXPECT_EQ(suffix, u"LSS"_s);
     EXPECT_FALSE(kindAsked);
-    EXPECT_EQ(form.session().name, u"kept"_s);
-    EXPECT_EQ(form.document().isModified(), 1);
+    EXPECT_EQ(window.session().name, u"kept"_s);
+    EXPECT_EQ(window.document().isModified(), 1);
 }
 
 TEST(MainWindowFiles, NameSessionThroughTheDialog)
 {
     Program main({testDataPath(u"new_pulsed.LSS"_s)});
-    MainWindow &form = main.form();
-    form.openStartupFile();
+    MainWindow &window = main.window();
+    window.openStartupFile();
     QString shownEntry;
     whenModalShows([&](QWidget *modal) {
         auto *dialog = qobject_cast<SessionNameDialog *>(modal);
@@ -185,18 +185,18 @@ TEST(MainWindowFiles, NameSessionThroughTheDialog)
         dialog->nameEdit()->setText(u"Delta"_s);
         dialog->okButton()->click();
     });
-    form.renameSession();
+    window.renameSession();
     EXPECT_EQ(shownEntry, u"unnamed"_s);
-    EXPECT_EQ(form.session().name, u"Delta"_s);
-    EXPECT_EQ(form.document().isModified(), 1);
-    EXPECT_EQ(form.windowTitle(), u"Mirandel for Ambrion/Calidor - (Delta)"_s);
+    EXPECT_EQ(window.session().name, u"Delta"_s);
+    EXPECT_EQ(window.document().isModified(), 1);
+    EXPECT_EQ(window.windowTitle(), u"Mirandel for Ambrion/Calidor - (Delta)"_s);
 }
 
 TEST(MainWindowFiles, SessionDescriptionThroughTheDialog)
 {
     Program main({testDataPath(u"described.LSS"_s)});
-    MainWindow &form = main.form();
-    form.openStartupFile();
+    MainWindow &window = main.window();
+    window.openStartupFile();
     QStringList shown;
     whenModalShows([&](QWidget *modal) {
         auto *dialog = qobject_cast<SessionDescriptionDialog *>(modal);
@@ -209,8 +209,8 @@ TEST(MainWindowFiles, SessionDescriptionThroughTheDialog)
         QTest::keyClicks(dialog->textEdit(), u"last"_s);
         dialog->okButton()->click();
     });
-    form.editDescription();
+    window.editDescription();
     EXPECT_EQ(shown, QStringList({u"Line one äöü"_s, QString(), u"Line three"_s}));
-    EXPECT_EQ(form.session().descriptionLines, QStringList({u"new"_s, QString(), u"last"_s}));
-    EXPECT_EQ(form.document().isModified(), 1);
+    EXPECT_EQ(window.session().descriptionLines, QStringList({u"new"_s, QString(), u"last"_s}));
+    EXPECT_EQ(window.document().isModified(), 1);
 }

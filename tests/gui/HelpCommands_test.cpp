@@ -56,44 +56,44 @@ class HelpCommandsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        form.setPrompter(prompter);
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.setPrompter(prompter);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    void showSession(int dualSession)
+    void showSession(SessionKind kind)
     {
-        form.document().replace(sessionWithTimes(dualSession, {"1:00.0", "0:30.0", "0:10.0"}), false);
-        form.setSessionShown(true);
+        window.document().replace(sessionWithTimes(kind, {"1:00.0", "0:30.0", "0:10.0"}), false);
+        window.setSessionShown(true);
     }
 
     void selectRange(int left, int top, int right, int bottom)
     {
-        QAbstractItemModel *model = form.sessionTable()->model();
-        form.sessionTable()->setCurrentIndex(model->index(top, left));
-        form.sessionTable()->selectionModel()->select(
+        QAbstractItemModel *model = window.sessionTable()->model();
+        window.sessionTable()->setCurrentIndex(model->index(top, left));
+        window.sessionTable()->selectionModel()->select(
             QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
 
-    QString shownTopic() const { return form.helpViewer() ? form.helpViewer()->currentTopic() : QString(); }
+    QString shownTopic() const { return window.helpViewer() ? window.helpViewer()->currentTopic() : QString(); }
 
     MirandelWindows windows{QStringList()};
-    MainWindow &form = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
 TEST_F(HelpCommandsTest, ContextOpensTheTopicOfTheSelectedRowInBothKinds)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         showSession(kind);
         for (const RowTopic &c : RowTopics) {
             const char *label = kind == PulsedSession ? c.pulsedLabel : c.dualLabel;
-            ASSERT_EQ(form.rowLabelTable()->item(c.row, 0)->text(), QString::fromLatin1(label));
+            ASSERT_EQ(window.rowLabelTable()->item(c.row, 0)->text(), QString::fromLatin1(label));
             selectRange(1, c.row, 1, c.row);
-            menuCommand(form, u"Conte&xt"_s)->trigger();
+            menuCommand(window, u"Conte&xt"_s)->trigger();
             EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic)) << label;
-            EXPECT_TRUE(form.helpViewer()->isVisible());
+            EXPECT_TRUE(window.helpViewer()->isVisible());
         }
     }
     EXPECT_TRUE(prompter.log.isEmpty());
@@ -115,26 +115,26 @@ TEST_F(HelpCommandsTest, ContextUsesTheTopRowOfASelection)
     showSession(PulsedSession);
     for (const Case &c : cases) {
         selectRange(c.left, c.top, c.right, c.bottom);
-        menuCommand(form, u"Conte&xt"_s)->trigger();
+        menuCommand(window, u"Conte&xt"_s)->trigger();
         EXPECT_EQ(shownTopic(), QString::fromLatin1(c.topic));
-        EXPECT_EQ(form.selectedCell(), (CellPos{c.left, c.top}));
+        EXPECT_EQ(window.selectedCell(), (CellPos{c.left, c.top}));
     }
 }
 
 TEST_F(HelpCommandsTest, ContentsAboutAndTheF1Key)
 {
-    menuCommand(form, u"&About"_s)->trigger();
+    menuCommand(window, u"&About"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"About_Mirandel"_s);
-    menuCommand(form, u"&Contents"_s)->trigger();
+    menuCommand(window, u"&Contents"_s)->trigger();
     EXPECT_EQ(shownTopic(), u"contents"_s);
 
-    menuCommand(form, u"&About"_s)->trigger();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    typeKey(&form, Qt::Key_F1);
+    menuCommand(window, u"&About"_s)->trigger();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    typeKey(&window, Qt::Key_F1);
     EXPECT_EQ(shownTopic(), u"contents"_s);
     // One viewer serves every command.
-    EXPECT_EQ(form.findChildren<HelpViewer *>().size(), 1);
+    EXPECT_EQ(window.findChildren<HelpViewer *>().size(), 1);
 }
 
 TEST(HelpTopics, RowsWithoutATopicGiveNone)

@@ -38,19 +38,19 @@ class IntroductionTest : public testing::Test
 protected:
     void SetUp() override
     {
-        form.setPrompter(prompter);
-        form.show();
+        window.setPrompter(prompter);
+        window.show();
         intro.show();
         // The offscreen platform activates every window it shows; a desktop
         // leaves the keyboard with the main window, which is what counts here.
         QApplication::processEvents();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         ASSERT_TRUE(intro.isVisible());
     }
 
     MirandelWindows windows{QStringList()};
-    MainWindow &form = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     IntroductionWindow &intro = *windows.introductionWindow;
     ScriptedPrompter prompter;
 };
@@ -112,17 +112,17 @@ TEST_F(IntroductionTest, FirstKeyInTheMainWindowOnlyClosesIt)
 {
     const QPointer<IntroductionWindow> guard(&intro);
     KeyCounter counter;
-    form.installEventFilter(&counter);
+    window.installEventFilter(&counter);
 
-    typeKey(&form, Qt::Key_A);
+    typeKey(&window, Qt::Key_A);
     EXPECT_FALSE(intro.isVisible());
     EXPECT_EQ(counter.keys, 0) << "the closing key went on to the main window";
     ASSERT_FALSE(guard.isNull()) << "the introduction must be hidden, not destroyed";
 
-    typeKey(&form, Qt::Key_A);
+    typeKey(&window, Qt::Key_A);
     EXPECT_EQ(counter.keys, 1);
     EXPECT_FALSE(intro.isVisible());
-    form.removeEventFilter(&counter);
+    window.removeEventFilter(&counter);
 }
 
 TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)

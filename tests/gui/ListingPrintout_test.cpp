@@ -81,7 +81,7 @@ Session sessionOfSegments(int count)
     session.cells.setColumnCount(count);
     for (int column = 0; column < count; ++column) {
         session.cells.setColumn(column, session.cells.column(0));
-        session.cells.setCell(column, 0, QString::number(column + 1));
+        session.cells.setCell(column, SegmentNumberRow, QString::number(column + 1));
     }
     return session;
 }
@@ -235,11 +235,11 @@ protected:
     void printWithDialogAnswer(bool accept)
     {
         MirandelWindows windows({});
-        MainWindow &form = *windows.mainWindow;
-        form.setPrompter(mPrompter);
-        form.document().replace(twoSegmentSession(), false);
-        form.setSessionShown(true);
-        QPrinter &printer = form.listingPrinter().printer();
+        MainWindow &window = *windows.mainWindow;
+        window.setPrompter(mPrompter);
+        window.document().replace(twoSegmentSession(), false);
+        window.setSessionShown(true);
+        QPrinter &printer = window.listingPrinter().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(mPdf);
         bool dialogSeen = false;
@@ -249,7 +249,7 @@ protected:
             if (dialog)
                 accept ? dialog->accept() : dialog->reject();
         });
-        menuCommand(form, u"&Print"_s)->trigger();
+        menuCommand(window, u"&Print"_s)->trigger();
         EXPECT_TRUE(dialogSeen);
         EXPECT_TRUE(mPrompter.errors.isEmpty());
         EXPECT_FALSE(mPrompter.busy);

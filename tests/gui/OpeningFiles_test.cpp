@@ -23,9 +23,9 @@ namespace {
 class OpeningFiles : public ::testing::Test
 {
 protected:
-    OpeningFiles() { form().setPrompter(prompter); }
+    OpeningFiles() { window().setPrompter(prompter); }
 
-    MainWindow &form() { return *windows.mainWindow; }
+    MainWindow &window() { return *windows.mainWindow; }
     QString copyOfTestFile(const QString &name)
     {
         const QString path = dir.filePath(name);
@@ -37,12 +37,12 @@ protected:
     {
         QMimeData data;
         data.setUrls(urls);
-        const QPoint at = form().rect().center();
+        const QPoint at = window().rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form(), &enter);
+        QCoreApplication::sendEvent(&window(), &enter);
         if (enter.isAccepted()) {
             QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(&form(), &dropped);
+            QCoreApplication::sendEvent(&window(), &dropped);
         }
         QCoreApplication::processEvents();
         return enter.isAccepted();
@@ -50,7 +50,7 @@ protected:
 
     QAction *recentEntry(const QString &path)
     {
-        for (QAction *action : form().recentFilesMenu()->actions()) {
+        for (QAction *action : window().recentFilesMenu()->actions()) {
             if (action->toolTip() == path)
                 return action;
         }
@@ -77,36 +77,36 @@ TEST_F(OpeningFiles, ADroppedSessionFileOpensAfterTheSavePrompt)
         {{QUrl(u"https://example.org/remote.LSS"_s)}, false},
     };
     for (const auto &c : cases) {
-        form().document().setFileName(QString());
-        form().document().markModified();
+        window().document().setFileName(QString());
+        window().document().markModified();
         prompter.log.clear();
         if (c.accepted)
             prompter.answerYesNo(false);
         EXPECT_EQ(drop(c.urls), c.accepted) << c.urls.last().toString();
         EXPECT_EQ(prompter.log.size(), c.accepted ? 1 : 0);
-        EXPECT_EQ(form().session().fileName, c.accepted ? c.urls.last().toLocalFile() : QString());
+        EXPECT_EQ(window().session().fileName, c.accepted ? c.urls.last().toLocalFile() : QString());
     }
 }
 
 TEST_F(OpeningFiles, RecentFilesListsTheLastOpenedAndDropsAVanishedOne)
 {
-    RecentFilesMenu &menu = *form().recentFilesMenu();
-    const QList<QAction *> fileMenu = menuOf(form(), u"&File"_s)->actions();
-    EXPECT_EQ(fileMenu.indexOf(menu.menuAction()), fileMenu.indexOf(menuCommand(form(), u"&Open"_s)) + 1);
+    RecentFilesMenu &menu = *window().recentFilesMenu();
+    const QList<QAction *> fileMenu = menuOf(window(), u"&File"_s)->actions();
+    EXPECT_EQ(fileMenu.indexOf(menu.menuAction()), fileMenu.indexOf(menuCommand(window(), u"&Open"_s)) + 1);
 
     const QString first = copyOfTestFile(u"first.LSS"_s);
     const QString second = copyOfTestFile(u"second.LSS"_s);
-    form().openNamedFile(first);
-    form().openNamedFile(second);
+    window().openNamedFile(first);
+    window().openNamedFile(second);
     EXPECT_EQ(menu.files().paths().mid(0, 2), (QStringList{second, first}));
     EXPECT_TRUE(menu.menuAction()->isEnabled());
 
     QFile::remove(first);
-    form().document().markModified(); // a vanished file is reported before the save prompt
+    window().document().markModified(); // a vanished file is reported before the save prompt
     ASSERT_TRUE(recentEntry(first));
     recentEntry(first)->trigger();
     EXPECT_EQ(prompter.log, QStringList(u"error: No Such File"_s));
-    EXPECT_EQ(form().session().fileName, second);
+    EXPECT_EQ(window().session().fileName, second);
     EXPECT_FALSE(menu.files().paths().contains(first));
     EXPECT_FALSE(recentEntry(first));
 }
@@ -116,8 +116,8 @@ TEST_F(OpeningFiles, RecentFilesAreReadWhenTheFileMenuOpens)
     // Stored after the window was made: the list is read no earlier than needed.
     const QString stored = copyOfTestFile(u"stored.LSS"_s);
     ASSERT_TRUE(Settings().setRecentFiles({stored}));
-    emit menuOf(form(), u"&File"_s)->aboutToShow();
-    EXPECT_TRUE(form().recentFilesMenu()->menuAction()->isEnabled());
+    emit menuOf(window(), u"&File"_s)->aboutToShow();
+    EXPECT_TRUE(window().recentFilesMenu()->menuAction()->isEnabled());
     EXPECT_TRUE(recentEntry(stored));
 }
 

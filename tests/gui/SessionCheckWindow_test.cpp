@@ -70,8 +70,8 @@ private:
 TEST(SessionCheckWindow, StatusBarAndProblemsListShowTheCheckAndFollowEveryEdit)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    session.cells.setCell(1, 7, u"XX"_s);
-    session.cells.setCell(2, 2, u"bbS"_s);
+    session.cells.setCell(1, PhaseRow, u"XX"_s);
+    session.cells.setCell(2, ToneRow, u"bbS"_s);
     ShownSession shown(session);
     const QList<SessionProblem> problems = checkSession(shown.window.session());
     ASSERT_EQ(problems.size(), 2);
@@ -89,7 +89,7 @@ TEST(SessionCheckWindow, StatusBarAndProblemsListShowTheCheckAndFollowEveryEdit)
     // Choosing the phase problem selects its cell; stepping it mends it.
     QTreeWidget *list = shown.window.problemsDialog()->list();
     emit list->itemActivated(list->topLevelItem(0), 0);
-    EXPECT_EQ(shown.window.selectedCell(), (CellPos{1, 7}));
+    EXPECT_EQ(shown.window.selectedCell(), (CellPos{1, PhaseRow}));
     shown.window.upButton()->click();
     EXPECT_EQ(shown.window.checkSummary()->text(), u"1 warning \u2014 press F8"_s);
     EXPECT_EQ(shown.listed(), QStringList{u"Tone group change segment 3"_s});

@@ -30,39 +30,39 @@ class EditWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        form.setPrompter(prompter);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.setPrompter(prompter);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     void showSession(const Session &session)
     {
-        form.document().replace(session, false);
-        form.setSessionShown(true);
-        form.selectCell({0, 1});
+        window.document().replace(session, false);
+        window.setSessionShown(true);
+        window.selectCell({0, 1});
     }
 
-    void select(int column, int row) { form.selectCell({column, row}); }
+    void select(int column, int row) { window.selectCell({column, row}); }
 
     void selectRange(int left, int top, int right, int bottom)
     {
-        QAbstractItemModel *model = form.sessionTable()->model();
-        form.sessionTable()->setCurrentIndex(model->index(top, left));
-        form.sessionTable()->selectionModel()->select(
+        QAbstractItemModel *model = window.sessionTable()->model();
+        window.sessionTable()->setCurrentIndex(model->index(top, left));
+        window.sessionTable()->selectionModel()->select(
             QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
 
-    const SessionGrid &cells() { return form.session().cells; }
+    const SessionGrid &cells() { return window.session().cells; }
 
     MirandelWindows windows{QStringList()};
-    MainWindow &form = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
-QString cellText(MainWindow &form, int column, int row)
+QString cellText(MainWindow &window, int column, int row)
 {
-    return form.session().cells.cell(column, row);
+    return window.session().cells.cell(column, row);
 }
 
 // Keys and shortcuts of the segment and stepping commands do nothing before
@@ -70,21 +70,21 @@ QString cellText(MainWindow &form, int column, int row)
 TEST_F(EditWindowTest, KeysActOnlyWithASession)
 {
     const auto pressAll = [this] {
-        typeKey(&form, Qt::Key_N);
-        typeKey(&form, '+');
-        typeKey(&form, '-');
+        typeKey(&window, Qt::Key_N);
+        typeKey(&window, '+');
+        typeKey(&window, '-');
         for (const Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Insert})
-            typeKey(&form, key, Qt::ControlModifier);
+            typeKey(&window, key, Qt::ControlModifier);
     };
     pressAll();
     EXPECT_EQ(cells().columnCount(), 1);
     EXPECT_TRUE(cells().cell(0, 1).isEmpty());
-    EXPECT_TRUE(form.segmentClipboard().isEmpty());
-    EXPECT_EQ(form.document().isModified(), 0);
+    EXPECT_TRUE(window.segmentClipboard().isEmpty());
+    EXPECT_EQ(window.document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 
-    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{9, u"42"_s}}));
-    select(1, 9);
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{VolumeRow, u"42"_s}}));
+    select(1, VolumeRow);
     prompter.answerOkCancel(true);
     pressAll();
     // N added segment 4 and selected it; "+" and "-" stepped its time there
@@ -92,37 +92,37 @@ TEST_F(EditWindowTest, KeysActOnlyWithASession)
     // cut that copy after the question and Ctrl+Insert inserted a new one.
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 4 ?"_s});
     EXPECT_EQ(cells().columnCount(), 5);
-    EXPECT_EQ(form.segmentClipboard().cells.first(), u"4"_s);
-    EXPECT_EQ(form.sessionTable()->currentIndex().column(), 3);
-    EXPECT_EQ(cellText(form, 4, 9), u"42"_s);
-    EXPECT_EQ(cellText(form, 4, 1), u"1:00.0"_s);
-    EXPECT_EQ(form.document().isModified(), 1);
+    EXPECT_EQ(window.segmentClipboard().cells.first(), u"4"_s);
+    EXPECT_EQ(window.sessionTable()->currentIndex().column(), 3);
+    EXPECT_EQ(cellText(window, 4, 9), u"42"_s);
+    EXPECT_EQ(cellText(window, 4, 1), u"1:00.0"_s);
+    EXPECT_EQ(window.document().isModified(), 1);
 }
 
 TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 {
     showSession(sessionOfDefaultSegments(PulsedSession, 3));
-    select(1, 9);
-    clickMouse(form.downButton(), Qt::LeftButton);
-    EXPECT_EQ(cellText(form, 1, 9), u"85"_s);
-    EXPECT_EQ(form.sessionTable()->model()->index(9, 1).data().toString(), u"85"_s);
-    EXPECT_EQ(QApplication::focusWidget(), form.sessionTable());
-    clickMouse(form.upButton(), Qt::LeftButton);
-    typeKey(form.sessionTable(), '+');
-    EXPECT_EQ(cellText(form, 1, 9), u"100"_s);
+    select(1, VolumeRow);
+    clickMouse(window.downButton(), Qt::LeftButton);
+    EXPECT_EQ(cellText(window, 1, VolumeRow), u"85"_s);
+    EXPECT_EQ(window.sessionTable()->model()->index(VolumeRow, 1).data().toString(), u"85"_s);
+    EXPECT_EQ(QApplication::focusWidget(), window.sessionTable());
+    clickMouse(window.upButton(), Qt::LeftButton);
+    typeKey(window.sessionTable(), '+');
+    EXPECT_EQ(cellText(window, 1, VolumeRow), u"100"_s);
 
-    // One row over two columns steps its leftmost cell; rows 3 to 5 step nothing.
-    selectRange(1, 8, 2, 8);
-    clickMouse(form.upButton(), Qt::LeftButton);
-    EXPECT_EQ(cellText(form, 1, 8), u"62"_s);
-    EXPECT_EQ(cellText(form, 2, 8), u"50"_s);
-    selectRange(1, 3, 1, 5);
+    // One row over two columns steps its leftmost cell; Start Freq to Target Freq steps nothing.
+    selectRange(1, DutyCycleRow, 2, DutyCycleRow);
+    clickMouse(window.upButton(), Qt::LeftButton);
+    EXPECT_EQ(cellText(window, 1, DutyCycleRow), u"62"_s);
+    EXPECT_EQ(cellText(window, 2, DutyCycleRow), u"50"_s);
+    selectRange(1, StartFreqRow, 1, TargetFreqRow);
     const SessionGrid before = cells();
-    form.document().dropChanges();
-    clickMouse(form.upButton(), Qt::LeftButton);
-    typeKey(form.sessionTable(), '-');
-    EXPECT_EQ(form.session().cells.column(1), before.column(1));
-    EXPECT_EQ(form.document().isModified(), 0);
+    window.document().dropChanges();
+    clickMouse(window.upButton(), Qt::LeftButton);
+    typeKey(window.sessionTable(), '-');
+    EXPECT_EQ(window.session().cells.column(1), before.column(1));
+    EXPECT_EQ(window.document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u", "_s);
 }
 
@@ -130,41 +130,41 @@ TEST_F(EditWindowTest, ButtonsStepTheSelectedCell)
 // standard error report, whether started by a button or a key.
 TEST_F(EditWindowTest, BadLoopTextIsReportedNotFatal)
 {
-    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{14, u"x"_s}}));
-    select(1, 13);
+    showSession(sessionOfDefaultSegments(PulsedSession, 3, {{LoopTimesRow, u"x"_s}}));
+    select(1, LoopSegsRow);
     ASSERT_TRUE(prompter.errors.isEmpty());
-    clickMouse(form.upButton(), Qt::LeftButton);
-    typeKey(form.sessionTable(), '-');
+    clickMouse(window.upButton(), Qt::LeftButton);
+    typeKey(window.sessionTable(), '-');
     EXPECT_EQ(prompter.errors, QStringList(2, u"'x' is not a valid integer value"_s));
 }
 
 TEST_F(EditWindowTest, MenuCommandsKeepTheSelection)
 {
     Session session = sessionOfDefaultSegments(DualBinauralSession, 4);
-    session.cells.setCell(2, 3, u"9.5"_s);
+    session.cells.setCell(2, Freq1Row, u"9.5"_s);
     showSession(session);
-    select(2, 3);
-    menuCommand(form, u"&Copy Segment"_s)->trigger();
-    menuCommand(form, u"&Insert Segment"_s)->trigger();
+    select(2, Freq1Row);
+    menuCommand(window, u"&Copy Segment"_s)->trigger();
+    menuCommand(window, u"&Insert Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 5);
-    EXPECT_EQ(cellText(form, 2, 3), u"7.83"_s); // a copy of segment 2
-    EXPECT_EQ(cellText(form, 2, 12), u"ramp"_s);
-    menuCommand(form, u"&Paste Segment"_s)->trigger();
-    EXPECT_EQ(cellText(form, 2, 3), u"9.5"_s);
+    EXPECT_EQ(cellText(window, 2, Freq1Row), u"7.83"_s); // a copy of segment 2
+    EXPECT_EQ(cellText(window, 2, DbbRampRow), u"ramp"_s);
+    menuCommand(window, u"&Paste Segment"_s)->trigger();
+    EXPECT_EQ(cellText(window, 2, Freq1Row), u"9.5"_s);
     EXPECT_EQ(cells().columnCount(), 6);
     prompter.answerOkCancel(false);
-    menuCommand(form, u"Cu&t Segment"_s)->trigger();
+    menuCommand(window, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 6);
     EXPECT_EQ(prompter.log, QStringList{u"confirm: Delete segment 3 ?"_s});
-    EXPECT_EQ(form.sessionTable()->currentIndex(), form.sessionTable()->model()->index(3, 2));
-    EXPECT_EQ(form.timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
+    EXPECT_EQ(window.sessionTable()->currentIndex(), window.sessionTable()->model()->index(Freq1Row, 2));
+    EXPECT_EQ(window.timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 6:0"_s);
 }
 
 // The new last segment is always scrolled fully into view, also when the
 // session is full and New Segment is refused.
 TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
 {
-    QTableView *grid = form.sessionTable();
+    QTableView *grid = window.sessionTable();
     const int viewWidth = grid->viewport()->width();
     const int visible = viewWidth / 61;
     const auto lastInView = [&] {
@@ -173,19 +173,19 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
         return left >= 0 && left + grid->columnWidth(last) <= viewWidth;
     };
     showSession(sessionOfDefaultSegments(PulsedSession, visible - 1));
-    clickMouse(form.newSegmentButton(), Qt::LeftButton);
+    clickMouse(window.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(lastInView());
     for (int more = 0; more < 6; ++more) {
-        select(0, 1);
+        select(0, TimeRow);
         typeKey(grid, Qt::Key_N);
         EXPECT_TRUE(lastInView()) << cells().columnCount() << " segments";
-        EXPECT_EQ(grid->currentIndex(), form.sessionTable()->model()->index(1, cells().columnCount() - 1));
+        EXPECT_EQ(grid->currentIndex(), window.sessionTable()->model()->index(TimeRow, cells().columnCount() - 1));
     }
 
     showSession(sessionOfDefaultSegments(PulsedSession, SessionGrid::MaxSegments));
     ASSERT_FALSE(lastInView());
-    clickMouse(form.newSegmentButton(), Qt::LeftButton);
+    clickMouse(window.newSegmentButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.log, (QStringList{u"beep"_s, u"error: Max 1000 Segments"_s}));
     EXPECT_TRUE(lastInView());
 }
@@ -196,20 +196,20 @@ TEST_F(EditWindowTest, NewSegmentScrollsToTheEnd)
 TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
 {
     Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    session.cells.setCell(0, 1, u"1:xx.0"_s);
+    session.cells.setCell(0, TimeRow, u"1:xx.0"_s);
     showSession(session);
     prompter.errors.clear();
-    select(2, 4);
+    select(2, PitchRow);
     prompter.errors.clear();
-    typeKey(form.sessionTable(), Qt::Key_N);
+    typeKey(window.sessionTable(), Qt::Key_N);
     EXPECT_EQ(cells().columnCount(), 4);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
 
     prompter.errors.clear();
     prompter.answerOkCancel(true);
-    select(3, 1);
+    select(3, TimeRow);
     prompter.errors.clear();
-    menuCommand(form, u"Cu&t Segment"_s)->trigger();
+    menuCommand(window, u"Cu&t Segment"_s)->trigger();
     EXPECT_EQ(cells().columnCount(), 3);
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
 }
@@ -218,20 +218,20 @@ TEST_F(EditWindowTest, BadTimeTextIsReportedOncePerCommand)
 // lines mirandel-cli cells prints for the same session.
 TEST_F(EditWindowTest, CopiedSegmentsReachTheClipboardAsText)
 {
-    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{5, u"12.0"_s}});
-    session.cells.setCell(1, 13, u"1"_s);
-    session.cells.setCell(1, 14, u"2"_s);
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TargetFreqRow, u"12.0"_s}});
+    session.cells.setCell(1, LoopSegsRow, u"1"_s);
+    session.cells.setCell(1, LoopTimesRow, u"2"_s);
     SessionFileFolder folder;
     const CliRun cells = runCli({u"cells"_s, folder.write(session)});
     ASSERT_EQ(cells.exitCode, 0) << cells.err;
     const QStringList lines = cells.out.split(u'\n');
     showSession(session);
 
-    select(1, 4);
-    menuCommand(form, u"&Copy Segment"_s)->trigger();
+    select(1, PitchRow);
+    menuCommand(window, u"&Copy Segment"_s)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.at(1));
-    EXPECT_EQ(form.segmentClipboard().cells.value(SessionRows::LoopSegs), u"0"_s);
+    EXPECT_EQ(window.segmentClipboard().cells.value(LoopSegsRow), u"0"_s);
 
-    QTest::keySequence(&form, QKeySequence(u"Ctrl+Shift+C"_s));
+    QTest::keySequence(&window, QKeySequence(u"Ctrl+Shift+C"_s));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), cells.out);
 }

@@ -32,40 +32,40 @@ protected:
     void start(const QStringList &arguments = {})
     {
         windows = std::make_unique<MirandelWindows>(arguments);
-        form1 = windows->mainWindow.get();
-        form1->setPrompter(prompter);
+        window = windows->mainWindow.get();
+        window->setPrompter(prompter);
         windows->showAtStart();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form1));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
     // File > New, answering the New Session Type dialog with the given button.
-    void newSession(int kind)
+    void newSession(SessionKind kind)
     {
         SessionKindDialog *dialog = windows->sessionKindDialog.get();
         QTimer::singleShot(0, dialog, [dialog, kind] {
             (kind == PulsedSession ? dialog->pulsedButton() : dialog->dualButton())->click();
         });
-        menuCommand(*form1, u"&New"_s)->trigger();
+        menuCommand(*window, u"&New"_s)->trigger();
     }
 
     void closeIntroduction()
     {
         if (windows->introductionWindow->isVisible())
-            typeKey(form1->sessionTable(), Qt::Key_Escape);
+            typeKey(window->sessionTable(), Qt::Key_Escape);
     }
 
-    QString label(int row) const { return form1->rowLabelTable()->item(row, 0)->text(); }
+    QString label(int row) const { return window->rowLabelTable()->item(row, 0)->text(); }
 
     ScriptedPrompter prompter;
     std::unique_ptr<MirandelWindows> windows;
-    MainWindow *form1 = nullptr;
+    MainWindow *window = nullptr;
 };
 } // namespace
 
 TEST_F(MainWindowTest, SevenWindowsWithTheirCaptions)
 {
     start();
-    EXPECT_EQ(form1->windowTitle(), u"Mirandel for Ambrion/Calidor - ()"_s);
+    EXPECT_EQ(window->windowTitle(), u"Mirandel for Ambrion/Calidor - ()"_s);
     EXPECT_EQ(windows->sessionKindDialog->windowTitle(), u"New Session Type"_s);
     EXPECT_EQ(windows->graphWindow->windowTitle(), u"Veltrano Mirandel"_s);
     EXPECT_EQ(windows->sessionNameDialog->windowTitle(), u"Enter Session Name"_s);
@@ -73,49 +73,49 @@ TEST_F(MainWindowTest, SevenWindowsWithTheirCaptions)
     EXPECT_EQ(windows->sessionDescriptionDialog->windowTitle(), u"Session Description"_s);
     EXPECT_EQ(windows->portDialog->windowTitle(), u"COM Port Selection"_s);
     EXPECT_TRUE(windows->introductionWindow->isVisible());
-    EXPECT_FALSE(form1->isSessionShown());
-    EXPECT_EQ(label(3), u"Start Freq"_s);
+    EXPECT_FALSE(window->isSessionShown());
+    EXPECT_EQ(label(StartFreqRow), u"Start Freq"_s);
 }
 
 TEST_F(MainWindowTest, LayoutShowsWholeColumnsAtTheTopLeft)
 {
     start();
-    const int screenWidth = form1->screen()->geometry().width();
+    const int screenWidth = window->screen()->geometry().width();
     const int expectedGrid = 61 * ((screenWidth - 91) / 61) + 1;
-    EXPECT_EQ(form1->sessionTable()->width(), expectedGrid);
-    EXPECT_EQ(form1->centralWidget()->width(), expectedGrid + 91);
-    EXPECT_EQ(form1->buttonRowBottom(), 425);
-    EXPECT_EQ(form1->centralWidget()->height(), 430);
+    EXPECT_EQ(window->sessionTable()->width(), expectedGrid);
+    EXPECT_EQ(window->centralWidget()->width(), expectedGrid + 91);
+    EXPECT_EQ(window->buttonRowBottom(), 425);
+    EXPECT_EQ(window->centralWidget()->height(), 430);
 }
 
 TEST_F(MainWindowTest, WithoutASessionTheSessionCommandsAreInert)
 {
     start();
     closeIntroduction();
-    emit menuOf(*form1, u"&Edit"_s)->aboutToShow();
-    emit menuOf(*form1, u"&File"_s)->aboutToShow();
+    emit menuOf(*window, u"&Edit"_s)->aboutToShow();
+    emit menuOf(*window, u"&File"_s)->aboutToShow();
     const QStringList sessionCommands = {u"&Save"_s,           u"Save &As"_s,           u"&Print"_s,
                                          u"&Copy Segment"_s,   u"&Paste Segment"_s,     u"Cu&t Segment"_s,
                                          u"&Insert Segment"_s, u"&Name Session"_s,      u"Download (&Append)"_s,
                                          u"Download (&Clear)"_s, u"Graph by &Segments"_s, u"Graph by &Time"_s};
     for (const QString &caption : sessionCommands)
-        EXPECT_FALSE(menuCommand(*form1, caption)->isEnabled()) << caption;
+        EXPECT_FALSE(menuCommand(*window, caption)->isEnabled()) << caption;
     const QStringList otherCommands = {u"&New"_s,      u"&Open"_s,     u"E&xit"_s,  u"Set Comm &Port"_s,
                                        u"Session &Description"_s, u"&Contents"_s, u"Conte&xt"_s, u"&About"_s};
     for (const QString &caption : otherCommands)
-        EXPECT_TRUE(menuCommand(*form1, caption)->isEnabled()) << caption;
+        EXPECT_TRUE(menuCommand(*window, caption)->isEnabled()) << caption;
 
-    QSignalSpy copied(menuCommand(*form1, u"&Copy Segment"_s), &QAction::triggered);
-    QSignalSpy inserted(menuCommand(*form1, u"&Insert Segment"_s), &QAction::triggered);
-    form1->activateWindow();
-    typeKey(form1, Qt::Key_C, Qt::ControlModifier);
-    typeKey(form1, Qt::Key_Insert, Qt::ControlModifier);
-    typeKey(form1, Qt::Key_N);
-    typeKey(form1, Qt::Key_Plus);
+    QSignalSpy copied(menuCommand(*window, u"&Copy Segment"_s), &QAction::triggered);
+    QSignalSpy inserted(menuCommand(*window, u"&Insert Segment"_s), &QAction::triggered);
+    window->activateWindow();
+    typeKey(window, Qt::Key_C, Qt::ControlModifier);
+    typeKey(window, Qt::Key_Insert, Qt::ControlModifier);
+    typeKey(window, Qt::Key_N);
+    typeKey(window, Qt::Key_Plus);
     EXPECT_EQ(copied.count(), 0);
     EXPECT_EQ(inserted.count(), 0);
-    EXPECT_EQ(form1->session().cells.columnCount(), 1);
-    EXPECT_EQ(form1->document().isModified(), 0);
+    EXPECT_EQ(window->session().cells.columnCount(), 1);
+    EXPECT_EQ(window->document().isModified(), 0);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
@@ -124,11 +124,11 @@ TEST_F(MainWindowTest, FirstKeyOnlyClosesTheIntroduction)
     start();
     newSession(PulsedSession);
     ASSERT_TRUE(windows->introductionWindow->isVisible());
-    const QString before = form1->session().cells.cell(0, 1);
-    typeKey(form1->sessionTable(), Qt::Key_Plus);
+    const QString before = window->session().cells.cell(0, TimeRow);
+    typeKey(window->sessionTable(), Qt::Key_Plus);
     EXPECT_FALSE(windows->introductionWindow->isVisible());
-    EXPECT_EQ(form1->session().cells.cell(0, 1), before);
-    EXPECT_EQ(form1->session().cells.columnCount(), 1);
+    EXPECT_EQ(window->session().cells.cell(0, TimeRow), before);
+    EXPECT_EQ(window->session().cells.columnCount(), 1);
 }
 
 TEST_F(MainWindowTest, ClickOnTheIntroductionClosesIt)
@@ -144,25 +144,25 @@ TEST_F(MainWindowTest, NewMakesEitherKindAndShowsIt)
     start();
     closeIntroduction();
     newSession(DualBinauralSession);
-    EXPECT_TRUE(form1->isSessionShown());
-    EXPECT_EQ(form1->windowTitle(), u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
-    EXPECT_EQ(form1->session().cells.cell(0, 2), u"dbb"_s);
-    EXPECT_EQ(label(3), u"Freq 1"_s);
-    EXPECT_EQ(label(6), u"Pitch 2"_s);
-    EXPECT_EQ(form1->sessionTable()->currentIndex().row(), 1);
-    EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 1 start time 0:0\nSession total time 1:0"_s);
-    emit menuOf(*form1, u"&View"_s)->aboutToShow();
-    EXPECT_TRUE(menuCommand(*form1, u"Graph by &Segments"_s)->isEnabled());
+    EXPECT_TRUE(window->isSessionShown());
+    EXPECT_EQ(window->windowTitle(), u"Mirandel for Ambrion/Calidor - [unnamed]"_s);
+    EXPECT_EQ(window->session().cells.cell(0, ToneRow), u"dbb"_s);
+    EXPECT_EQ(label(Freq1Row), u"Freq 1"_s);
+    EXPECT_EQ(label(Pitch2Row), u"Pitch 2"_s);
+    EXPECT_EQ(window->sessionTable()->currentIndex().row(), TimeRow);
+    EXPECT_EQ(window->timingPanel()->toPlainText(), u"Segment 1 start time 0:0\nSession total time 1:0"_s);
+    emit menuOf(*window, u"&View"_s)->aboutToShow();
+    EXPECT_TRUE(menuCommand(*window, u"Graph by &Segments"_s)->isEnabled());
 
     // A new session counts as modified: the next New asks about it first.
     prompter.answerYesNo(false);
     newSession(PulsedSession);
     EXPECT_EQ(prompter.log.last(), u"confirm: Session  has been modified. Save it?"_s);
-    EXPECT_EQ(form1->session().cells.cell(0, 2), u"PFr"_s);
-    EXPECT_EQ(label(3), u"Start Freq"_s);
-    EXPECT_EQ(label(4), u"Pitch"_s);
-    EXPECT_EQ(label(5), u"Target Freq"_s);
-    EXPECT_EQ(label(6), u"Chord"_s);
+    EXPECT_EQ(window->session().cells.cell(0, ToneRow), u"PFr"_s);
+    EXPECT_EQ(label(StartFreqRow), u"Start Freq"_s);
+    EXPECT_EQ(label(PitchRow), u"Pitch"_s);
+    EXPECT_EQ(label(TargetFreqRow), u"Target Freq"_s);
+    EXPECT_EQ(label(ChordRow), u"Chord"_s);
 }
 
 TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
@@ -170,16 +170,16 @@ TEST_F(MainWindowTest, SelectingACellRefreshesTheTimingPanel)
     start();
     closeIntroduction();
     newSession(PulsedSession);
-    form1->document().edit({}, [](Session &session) {
+    window->document().edit({}, [](Session &session) {
         session.cells.setColumnCount(3);
         for (int c = 1; c < 3; ++c) {
             session.cells.setColumn(c, session.cells.column(0));
             session.cells.setCell(c, 0, QString::number(c + 1));
         }
     });
-    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(5, 2));
-    EXPECT_EQ(form1->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
-    EXPECT_EQ(form1->timing().totalSeconds(), 180);
+    window->sessionTable()->setCurrentIndex(window->sessionTable()->model()->index(5, 2));
+    EXPECT_EQ(window->timingPanel()->toPlainText(), u"Segment 3 start time 2:0\nSession total time 3:0"_s);
+    EXPECT_EQ(window->timing().totalSeconds(), 180);
 }
 
 TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
@@ -187,10 +187,10 @@ TEST_F(MainWindowTest, BadTimeTextIsReportedAndTheProgramGoesOn)
     start();
     closeIntroduction();
     newSession(PulsedSession);
-    form1->document().edit({}, [&](Session &edited) { edited.cells.setCell(0, 1, u"1:xx.0"_s); });
-    form1->sessionTable()->setCurrentIndex(form1->sessionTable()->model()->index(2, 0));
+    window->document().edit({}, [&](Session &edited) { edited.cells.setCell(0, 1, u"1:xx.0"_s); });
+    window->sessionTable()->setCurrentIndex(window->sessionTable()->model()->index(2, 0));
     EXPECT_EQ(prompter.errors, QStringList{u"'xx' is not a valid integer value"_s});
-    EXPECT_TRUE(form1->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, StartupFileNeedsTheExtensionInAnyCaseAndAnExistingFile)
@@ -229,23 +229,23 @@ TEST_F(MainWindowTest, NoCellsBeyondTheSessionWhileTheKindIsAsked)
     closeIntroduction();
     newSession(PulsedSession);
     for (int more = 0; more < 4; ++more)
-        typeKey(form1->sessionTable(), Qt::Key_N);
-    ASSERT_EQ(form1->session().cells.columnCount(), 5);
+        typeKey(window->sessionTable(), Qt::Key_N);
+    ASSERT_EQ(window->session().cells.columnCount(), 5);
 
     QStringList shownMeanwhile;
     SessionKindDialog *dialog = windows->sessionKindDialog.get();
     QTimer::singleShot(0, dialog, [&] {
-        const QAbstractItemModel *model = form1->sessionTable()->model();
+        const QAbstractItemModel *model = window->sessionTable()->model();
         for (int column = 1; column < model->columnCount(); ++column)
-            shownMeanwhile.append(model->index(1, column).data().toString());
-        form1->sessionTable()->grab();
+            shownMeanwhile.append(model->index(TimeRow, column).data().toString());
+        window->sessionTable()->grab();
         dialog->dualButton()->click();
     });
     prompter.answerYesNo(false);
-    menuCommand(*form1, u"&New"_s)->trigger();
+    menuCommand(*window, u"&New"_s)->trigger();
     EXPECT_EQ(shownMeanwhile.join(QString()), QString());
-    EXPECT_EQ(form1->session().cells.columnCount(), 1);
-    EXPECT_EQ(form1->sessionTable()->model()->columnCount(), 1);
+    EXPECT_EQ(window->session().cells.columnCount(), 1);
+    EXPECT_EQ(window->sessionTable()->model()->columnCount(), 1);
 }
 
 // The empty window says how to begin; the hint goes once a session shows.
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
     start();
     closeIntroduction();
     const auto hint = [this] {
-        for (QLabel *label : form1->findChildren<QLabel *>()) {
+        for (QLabel *label : window->findChildren<QLabel *>()) {
             if (label->text() == u"File > New to design a session, File > Open to read one"_s)
                 return label;
         }
@@ -262,8 +262,8 @@ TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
     };
     ASSERT_NE(hint(), nullptr);
     EXPECT_TRUE(hint()->isVisible());
-    EXPECT_EQ(hint()->geometry(), form1->centralWidget()->rect());
+    EXPECT_EQ(hint()->geometry(), window->centralWidget()->rect());
     newSession(PulsedSession);
     EXPECT_FALSE(hint()->isVisible());
-    EXPECT_FALSE(form1->rowLabelTable()->item(3, 0)->toolTip().isEmpty());
+    EXPECT_FALSE(window->rowLabelTable()->item(StartFreqRow, 0)->toolTip().isEmpty());
 }

@@ -42,19 +42,19 @@ TEST(SessionCellDelegate, PaintsTextsSelectionAndFixedRow)
     view.setShowGrid(false);
     view.horizontalHeader()->setDefaultSectionSize(61);
     view.resize(61 * 3 + 20, 22 * 15 + 20);
-    view.selectionModel()->select(model.index(3, 2), QItemSelectionModel::Select);
+    view.selectionModel()->select(model.index(StartFreqRow, 2), QItemSelectionModel::Select);
     const QImage image = view.viewport()->grab().toImage();
     const auto cellRect = [&](int row, int column) { return view.visualRect(model.index(row, column)); };
 
-    EXPECT_GT(darkPixels(image, cellRect(1, 0)), 10);      // "1:00.0"
-    EXPECT_EQ(darkPixels(image, cellRect(5, 0)), 0);       // empty target
-    EXPECT_GT(darkPixels(image, cellRect(0, 1)), 3);       // segment number 2
-    EXPECT_EQ(image.pixel(cellRect(0, 1).topLeft() + QPoint(1, 1)),
+    EXPECT_GT(darkPixels(image, cellRect(TimeRow, 0)), 10);         // "1:00.0"
+    EXPECT_EQ(darkPixels(image, cellRect(TargetFreqRow, 0)), 0);    // empty target
+    EXPECT_GT(darkPixels(image, cellRect(SegmentNumberRow, 1)), 3); // segment number 2
+    EXPECT_EQ(image.pixel(cellRect(SegmentNumberRow, 1).topLeft() + QPoint(1, 1)),
               QGuiApplication::palette().color(QPalette::Button).rgb());
-    const QRect selected = cellRect(3, 2);
+    const QRect selected = cellRect(StartFreqRow, 2);
     EXPECT_EQ(image.pixel(selected.topLeft() + QPoint(1, 1)), view.palette().color(QPalette::Highlight).rgb());
     // Nothing of the wide text spills into segment 3's Phase cell.
-    EXPECT_GT(darkPixels(image, cellRect(7, 1)), 10);
-    EXPECT_EQ(darkPixels(image, cellRect(7, 2)), 0);
+    EXPECT_GT(darkPixels(image, cellRect(PhaseRow, 1)), 10);
+    EXPECT_EQ(darkPixels(image, cellRect(PhaseRow, 2)), 0);
 }
 } // namespace

@@ -33,26 +33,26 @@ public:
     void SetUp() override
     {
         RecoveryCopy().remove();
-        form.setPrompter(prompter);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.setPrompter(prompter);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         Session session = sessionOfDefaultSegments(PulsedSession, 6);
-        session.cells.setCell(4, 13, u"2"_s); // a loop over segments 5 and 6, played twice
-        session.cells.setCell(4, 14, u"2"_s);
-        session.cells.setCell(5, 14, u"2"_s);
+        session.cells.setCell(4, LoopSegsRow, u"2"_s); // a loop over segments 5 and 6, played twice
+        session.cells.setCell(4, LoopTimesRow, u"2"_s);
+        session.cells.setCell(5, LoopTimesRow, u"2"_s);
         session.name = u"Theta"_s;
-        form.document().replace(session, false);
-        form.setSessionShown(true);
+        window.document().replace(session, false);
+        window.setSessionShown(true);
     }
 
-    QByteArray bytes() { return sessionFileBytes(form.session()); }
+    QByteArray bytes() { return sessionFileBytes(window.session()); }
     CellPos selected() const
     {
-        const QModelIndex index = form.sessionTable()->currentIndex();
+        const QModelIndex index = window.sessionTable()->currentIndex();
         return {index.column(), index.row()};
     }
-    QString panel() const { return form.timingPanel()->toPlainText(); }
+    QString panel() const { return window.timingPanel()->toPlainText(); }
     QString totalLine() const
     {
         const QStringList lines = panel().split(u'\n');
@@ -60,7 +60,7 @@ public:
     }
 
     MirandelWindows windows{QStringList()};
-    MainWindow &form = *windows.mainWindow;
+    MainWindow &window = *windows.mainWindow;
     ScriptedPrompter prompter;
 };
 
@@ -74,61 +74,61 @@ TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
         QString undoText;
         CellPos shown; // the cell undo selects: the edit's own, on a segment that exists
     } cases[] = {
-        {"three + presses are one step", {1, 4},
+        {"three + presses are one step", {1, PitchRow},
          [](UndoWindowTest &t) {
              for (int i = 0; i < 3; ++i)
-                 typeKey(&t.form, '+');
+                 typeKey(&t.window, '+');
          },
-         u"Change Pitch of Segment 2"_s, {1, 4}},
-        {"Down button", {2, 3}, [](UndoWindowTest &t) { t.form.downButton()->click(); },
-         u"Change Start Freq of Segment 3"_s, {2, 3}},
-        {"New Segment key", {0, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_N); }, u"New Segment"_s,
-         {5, 1}},
-        {"Cut from the menu", {2, 1},
+         u"Change Pitch of Segment 2"_s, {1, PitchRow}},
+        {"Down button", {2, StartFreqRow}, [](UndoWindowTest &t) { t.window.downButton()->click(); },
+         u"Change Start Freq of Segment 3"_s, {2, StartFreqRow}},
+        {"New Segment key", {0, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.window, Qt::Key_N); }, u"New Segment"_s,
+         {5, TimeRow}},
+        {"Cut from the menu", {2, TimeRow},
          [](UndoWindowTest &t) {
              t.prompter.answerOkCancel(true);
-             menuCommand(t.form, u"Cu&t Segment"_s)->trigger();
+             menuCommand(t.window, u"Cu&t Segment"_s)->trigger();
          },
-         u"Cut Segment 3"_s, {2, 1}},
-        {"Paste key", {1, 1},
+         u"Cut Segment 3"_s, {2, TimeRow}},
+        {"Paste key", {1, TimeRow},
          [](UndoWindowTest &t) {
-             typeKey(&t.form, Qt::Key_C, Qt::ControlModifier);
-             typeKey(&t.form, Qt::Key_V, Qt::ControlModifier);
+             typeKey(&t.window, Qt::Key_C, Qt::ControlModifier);
+             typeKey(&t.window, Qt::Key_V, Qt::ControlModifier);
          },
-         u"Paste Segment 2"_s, {1, 1}},
-        {"Insert key", {3, 1}, [](UndoWindowTest &t) { typeKey(&t.form, Qt::Key_Insert, Qt::ControlModifier); },
-         u"Insert Segment 4"_s, {3, 1}},
-        {"Loop Segs entry", {1, 13},
+         u"Paste Segment 2"_s, {1, TimeRow}},
+        {"Insert key", {3, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.window, Qt::Key_Insert, Qt::ControlModifier); },
+         u"Insert Segment 4"_s, {3, TimeRow}},
+        {"Loop Segs entry", {1, LoopSegsRow},
          [](UndoWindowTest &t) {
              t.prompter.answerInput(u"3"_s);
-             typeKey(&t.form, '+');
+             typeKey(&t.window, '+');
          },
-         u"Change Loop Segs of Segment 2"_s, {1, 13}},
+         u"Change Loop Segs of Segment 2"_s, {1, LoopSegsRow}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         const QByteArray before = bytes();
-        form.selectCell(c.cell);
+        window.selectCell(c.cell);
         const QString totalBefore = totalLine();
         c.edit(*this);
         const QByteArray after = bytes();
         const QString panelAfter = panel();
         ASSERT_NE(after, before);
-        EXPECT_EQ(menuCommand(form, u"&Undo "_s + c.undoText)->isEnabled(), true);
+        EXPECT_EQ(menuCommand(window, u"&Undo "_s + c.undoText)->isEnabled(), true);
         const int logged = int(prompter.log.size());
 
-        typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(bytes(), before);
-        EXPECT_EQ(form.document().isModified(), 0);
+        EXPECT_EQ(window.document().isModified(), 0);
         EXPECT_EQ(selected(), c.shown);
         EXPECT_EQ(totalLine(), totalBefore);
-        typeKey(&form, Qt::Key_Y, Qt::ControlModifier);
+        typeKey(&window, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(bytes(), after);
-        EXPECT_EQ(form.document().isModified(), 1);
+        EXPECT_EQ(window.document().isModified(), 1);
         EXPECT_EQ(panel(), panelAfter);
-        typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
-        typeKey(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(bytes(), after);
         EXPECT_EQ(prompter.log.size(), logged) << "undo and redo ask nothing";
     }
@@ -136,21 +136,21 @@ TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
 
 TEST_F(UndoWindowTest, UndoIsInertWithoutASession)
 {
-    form.selectCell({0, 4});
-    typeKey(&form, '+');
+    window.selectCell({0, 4});
+    typeKey(&window, '+');
     const QByteArray stepped = bytes();
-    form.setSessionShown(false);
-    EXPECT_FALSE(menuCommand(form, u"&Undo Change Pitch of Segment 1"_s)->isEnabled());
-    typeKey(&form, Qt::Key_Z, Qt::ControlModifier);
+    window.setSessionShown(false);
+    EXPECT_FALSE(menuCommand(window, u"&Undo Change Pitch of Segment 1"_s)->isEnabled());
+    typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(bytes(), stepped);
 }
 
 TEST_F(UndoWindowTest, UnsavedChangesComeBackFromTheRecoveryCopy)
 {
-    form.setRecoveryInterval(1);
-    form.selectCell({2, 4});
-    typeKey(&form, '+');
-    typeKey(&form, Qt::Key_N);
+    window.setRecoveryInterval(1);
+    window.selectCell({2, 4});
+    typeKey(&window, '+');
+    typeKey(&window, Qt::Key_N);
     const QByteArray edited = bytes();
     ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopy().exists(); }));
 

@@ -2,13 +2,13 @@
 
 #include "session/NewSession.h"
 
-Session sessionOfDefaultSegments(int dualSession, int segments, const CellChanges &changes)
+Session sessionOfDefaultSegments(SessionKind kind, int segments, const CellChanges &changes)
 {
     Session session;
-    session.kind = dualSession;
+    session.kind = kind;
     session.cells.setColumnCount(segments);
     for (int column = 0; column < segments; ++column) {
-        SessionGrid::Column cells = newSessionColumn(dualSession);
+        SessionGrid::Column cells = newSessionColumn(kind);
         cells[0] = QString::number(column + 1);
         for (const auto &[row, text] : changes)
             cells[size_t(row)] = text;

@@ -10,4 +10,4 @@ using CellChanges = std::vector<std::pair<int, QString>>;
 
 // A session of the given kind with `segments` copies of the new-session
 // column, numbered, each with the changes applied.
-Session sessionOfDefaultSegments(int dualSession, int segments, const CellChanges &changes = {});
+Session sessionOfDefaultSegments(SessionKind kind, int segments, const CellChanges &changes = {});

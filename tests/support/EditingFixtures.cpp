@@ -5,8 +5,8 @@ using namespace Qt::Literals::StringLiterals;
 void putLoop(SessionGrid &cells, int first, int n, int t)
 {
     for (int column = first; column < first + n; ++column) {
-        cells.setCell(column, 13, column == first ? QString::number(n) : u"0"_s);
-        cells.setCell(column, 14, QString::number(t));
+        cells.setCell(column, LoopSegsRow, column == first ? QString::number(n) : u"0"_s);
+        cells.setCell(column, LoopTimesRow, QString::number(t));
     }
 }
 
@@ -28,13 +28,13 @@ QString sessionInvariantFault(const SessionGrid &cells)
     if (count < 1 || count > SessionGrid::MaxSegments)
         return u"%1 segments"_s.arg(count);
     for (int column = 0; column < count; ++column) {
-        if (cells.cell(column, 0) != QString::number(column + 1))
-            return u"column %1 numbered '%2'"_s.arg(column).arg(cells.cell(column, 0));
+        if (cells.cell(column, SegmentNumberRow) != QString::number(column + 1))
+            return u"column %1 numbered '%2'"_s.arg(column).arg(cells.cell(column, SegmentNumberRow));
     }
     int column = 0;
     while (column < count) {
-        const QString &segs = cells.cell(column, 13);
-        const QString &times = cells.cell(column, 14);
+        const QString &segs = cells.cell(column, LoopSegsRow);
+        const QString &times = cells.cell(column, LoopTimesRow);
         if (segs == u"0") {
             if (times != u"0")
                 return u"column %1 outside loops has count '%2'"_s.arg(column).arg(times);
@@ -48,9 +48,9 @@ QString sessionInvariantFault(const SessionGrid &cells)
         if (column + n > count)
             return u"loop at column %1 runs past the end"_s.arg(column);
         for (int member = column + 1; member < column + n; ++member) {
-            if (cells.cell(member, 13) != u"0" || cells.cell(member, 14) != times)
+            if (cells.cell(member, LoopSegsRow) != u"0" || cells.cell(member, LoopTimesRow) != times)
                 return u"column %1 of the loop at %2 holds '%3' '%4'"_s.arg(member).arg(column).arg(
-                    cells.cell(member, 13), cells.cell(member, 14));
+                    cells.cell(member, LoopSegsRow), cells.cell(member, LoopTimesRow));
         }
         column += n;
     }

@@ -35,9 +35,9 @@ RecordingView::RecordingView(SessionDocument &document)
     connect(&document, &SessionDocument::saved, this, [this](const QString &path) { filesOpenedOrSaved << path; });
 }
 
-int RecordingView::askSessionKind()
+SessionKind RecordingView::askSessionKind()
 {
-    return nextAnswer(sessionKinds, "New Session Type dialog", int(PulsedSession));
+    return nextAnswer(sessionKinds, "New Session Type dialog", PulsedSession);
 }
 
 QString RecordingView::askOpenFileName(const FileDialogRequest &request)

@@ -14,7 +14,7 @@ class RecordingView : public QObject, public SessionDialogs
 public:
     explicit RecordingView(SessionDocument &document);
 
-    int askSessionKind() override;
+    SessionKind askSessionKind() override;
     QString askOpenFileName(const FileDialogRequest &request) override;
     QString askSaveFileName(const FileDialogRequest &request) override;
     std::optional<QString> askSessionName(const QString &entry) override;
@@ -22,7 +22,7 @@ public:
 
     const TimingPanel &timing() const { return mTiming; }
 
-    std::deque<int> sessionKinds; // SessionKind answers of the New Session Type dialog
+    std::deque<SessionKind> sessionKinds; // answers of the New Session Type dialog
     // Answers of the file dialogs, an empty path for Cancel, and what they were asked.
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;

@@ -31,14 +31,14 @@ QByteArray readFileBytes(const QString &path)
     return file.readAll();
 }
 
-Session sessionWithTimes(int dualSession, std::initializer_list<const char *> times)
+Session sessionWithTimes(SessionKind kind, std::initializer_list<const char *> times)
 {
     Session session;
-    session.kind = dualSession;
+    session.kind = kind;
     session.cells.setColumnCount(int(times.size()));
     int column = 0;
     for (const char *time : times) {
-        SessionGrid::Column cells = newSessionColumn(dualSession);
+        SessionGrid::Column cells = newSessionColumn(kind);
         cells[0] = QString::number(column + 1);
         cells[1] = QString::fromLatin1(time);
         session.cells.setColumn(column++, cells);

@@ -19,7 +19,7 @@ QByteArray readFileBytes(const QString &path);
 
 // A session of the given kind whose columns are copies of the new-session
 // column, with the times given (one segment per time).
-Session sessionWithTimes(int dualSession, std::initializer_list<const char *> times);
+Session sessionWithTimes(SessionKind kind, std::initializer_list<const char *> times);
 
 // Readable QString output in assertion messages.
 inline std::ostream &operator<<(std::ostream &out, const QString &text)

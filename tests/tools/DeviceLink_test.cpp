@@ -3,6 +3,7 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
+#include "compiler/SegmentEncoder.h"
 #include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,7 +30,7 @@ public:
     explicit LinkedDevice(const QStringList &devsimArguments = {})
         : devsim(devsimArguments)
         , port(namesFor(devsim.devicePath()))
-        , link(port, image)
+        , link(port)
     {
     }
 
@@ -44,7 +46,16 @@ public:
     {
         return link.download(clear, sessionOfDefaultSegments(PulsedSession, segments), comPort, prompter);
     }
-    QString expectedBytes(int segments) const { return QString::fromLatin1(image.downloadBytes(segments).toHex()); }
+    // What a download of `segments` default segments sends to the device identified last.
+    QString expectedBytes(bool clear, int segments) const
+    {
+        ScriptedPrompter quiet;
+        std::optional<SessionImage> image =
+            encodeSession(sessionOfDefaultSegments(PulsedSession, segments), quiet, segments);
+        image->setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
+        image->setDeviceModel(link.info().model);
+        return QString::fromLatin1(image->downloadBytes(segments).toHex());
+    }
     // Reports of one kind collected for settleMs.
     QList<QJsonObject> reportsOf(const QString &event, int settleMs = 300)
     {
@@ -59,7 +70,6 @@ public:
     DevsimProcess devsim;
     ScriptedPrompter prompter;
     SerialLink port;
-    SessionImage image;
     DeviceLink link;
 };
 
@@ -92,7 +102,7 @@ TEST(DeviceLink, FullImageOfTwoHundredFiftySegmentsArrivesWhole)
     EXPECT_TRUE(device.download(false, 250));
     const QJsonObject download = device.devsim.nextReport(u"download"_s);
     EXPECT_EQ(download.value(u"bytes"_s).toString().size(), 2 * 2009);
-    EXPECT_EQ(download.value(u"bytes"_s).toString(), device.expectedBytes(250));
+    EXPECT_EQ(download.value(u"bytes"_s).toString(), device.expectedBytes(false, 250));
     EXPECT_EQ(download.value(u"mode"_s).toString(), u"append"_s);
     EXPECT_EQ(download.value(u"model"_s).toInt(), SessionImage::CalidorModel);
     EXPECT_EQ(download.value(u"outcome"_s).toString(), u"stored"_s);
@@ -145,7 +155,7 @@ TEST_P(DeviceCapacity, AppendChecksSegmentsThenSessionsAndClearChecksNothing)
         return;
     }
     ASSERT_EQ(downloads.size(), 1);
-    EXPECT_EQ(downloads.first().value(u"bytes"_s).toString(), device.expectedBytes(c.segments));
+    EXPECT_EQ(downloads.first().value(u"bytes"_s).toString(), device.expectedBytes(c.clear, c.segments));
     EXPECT_EQ(downloads.first().value(u"outcome"_s).toString(), u"stored"_s);
 }
 
@@ -239,7 +249,7 @@ TEST_P(DeviceIdentification, AnswerGivesModelRevisionAndRoom)
     ASSERT_TRUE(device.link.checkSystem(1, device.prompter));
     EXPECT_TRUE(device.prompter.log.isEmpty());
     EXPECT_EQ(device.link.info().summary(), c.summary);
-    EXPECT_EQ(device.image.record(SessionImage::HeaderRecord)[2], c.headerModel);
+    EXPECT_EQ(device.link.info().model, c.headerModel);
     EXPECT_TRUE(device.port.isOpen()) << "identification leaves the port open";
 }
 
@@ -278,7 +288,7 @@ TEST(DeviceLink, PortsThatCannotBeUsedEndTheDownloadBeforeAnyByte)
 TEST(DeviceLink, EncoderFailureStillIdentifiesButSendsNothing)
 {
     LinkedDevice device;
-    Session session = sessionOfDefaultSegments(PulsedSession, 2, {{7, u"XYZ"_s}});
+    Session session = sessionOfDefaultSegments(PulsedSession, 2, {{PhaseRow, u"XYZ"_s}});
     EXPECT_FALSE(device.link.download(false, session, 1, device.prompter));
     EXPECT_EQ(device.prompter.errors,
               QStringList({u"No match segment 1 phase"_s, u"No match segment 2 phase"_s, DownloadAborted}));

@@ -60,11 +60,11 @@ TEST_F(EncodeCommand, SessionsThatCannotBeSentPrintNothing)
         {"250 segments", sessionOfDefaultSegments(PulsedSession, 250), "", 0, 252},
         {"251 segments", sessionOfDefaultSegments(PulsedSession, 251),
          "Session has 251 segments; a download holds 1 to 250\n", 1, 0},
-        {"unmatched chord", sessionOfDefaultSegments(PulsedSession, 2, {{2, u"PCh"_s}, {6, u"10"_s}}),
+        {"unmatched chord", sessionOfDefaultSegments(PulsedSession, 2, {{ToneRow, u"PCh"_s}, {ChordRow, u"10"_s}}),
          "No match segment 1 chord\nNo match segment 2 chord\n", 1, 0},
         {"out-of-group tone is only a warning", withCell(sessionOfDefaultSegments(PulsedSession, 2), 1, 2, u"bbS"_s),
          "Tone group change segment 2\n", 0, 4},
-        {"loop segs not a number", sessionOfDefaultSegments(PulsedSession, 1, {{13, u"x"_s}}),
+        {"loop segs not a number", sessionOfDefaultSegments(PulsedSession, 1, {{LoopSegsRow, u"x"_s}}),
          "'x' is not a valid integer value\n", 1, 0},
     };
     for (const auto &c : cases) {

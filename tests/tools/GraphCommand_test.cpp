@@ -39,13 +39,13 @@ Session showcase()
     Session session = sessionOfDefaultSegments(PulsedSession, 4);
     session.name = u"showcase"_s;
     SessionGrid &cells = session.cells;
-    cells.setCell(0, 5, u"12.0"_s);
-    cells.setCell(1, 3, u"20.0"_s);
-    cells.setCell(1, 13, u"2"_s);
-    cells.setCell(1, 14, u"3"_s);
-    cells.setCell(2, 14, u"3"_s);
-    cells.setCell(2, 3, u"4.0"_s);
-    cells.setCell(3, 1, u"5:00.0"_s);
+    cells.setCell(0, TargetFreqRow, u"12.0"_s);
+    cells.setCell(1, StartFreqRow, u"20.0"_s);
+    cells.setCell(1, LoopSegsRow, u"2"_s);
+    cells.setCell(1, LoopTimesRow, u"3"_s);
+    cells.setCell(2, LoopTimesRow, u"3"_s);
+    cells.setCell(2, StartFreqRow, u"4.0"_s);
+    cells.setCell(3, TimeRow, u"5:00.0"_s);
     return session;
 }
 } // namespace
@@ -133,7 +133,7 @@ TEST_F(GraphCommand, RefusesArgumentsOutsideItsUsage)
 TEST_F(GraphCommand, FailuresWriteNoPicture)
 {
     const QString good = writeSession(sessionOfDefaultSegments(PulsedSession, 2));
-    const QString badLoop = writeSession(sessionOfDefaultSegments(PulsedSession, 2, {{13, u"x"_s}}));
+    const QString badLoop = writeSession(sessionOfDefaultSegments(PulsedSession, 2, {{LoopSegsRow, u"x"_s}}));
     const QString png = output(u"out.png"_s);
     const struct
     {

@@ -56,7 +56,7 @@ struct PacedDevice
     PacedDevice()
         : devsim({u"--baud"_s, QString::number(TestBaud)})
         , port(namesFor(devsim.devicePath()))
-        , link(port, image)
+        , link(port)
     {
         port.setBaudRate(TestBaud);
         link.setProgress(&progress);
@@ -74,7 +74,6 @@ struct PacedDevice
 
     DevsimProcess devsim;
     SerialLink port;
-    SessionImage image;
     DeviceLink link;
     ScriptedPrompter prompter;
     RecordedProgress progress;

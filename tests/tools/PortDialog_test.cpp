@@ -2,7 +2,6 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/SerialLink.h"
 #include "device/Settings.h"
@@ -28,7 +27,7 @@ class PortDialogTest : public ::testing::Test
 protected:
     PortDialogTest()
         : port(portNames(devsim.devicePath()))
-        , link(port, image)
+        , link(port)
         , settingsFile(dir.filePath(u"MIRANDEL.INI"_s))
     {
     }
@@ -62,7 +61,6 @@ protected:
 
     DevsimProcess devsim;
     SerialLink port;
-    SessionImage image;
     DeviceLink link;
     ScriptedPrompter prompter;
     PortDialog dialog;

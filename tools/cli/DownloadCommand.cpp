@@ -4,7 +4,6 @@
 #include "StderrPrompter.h"
 #include "TerminalProgress.h"
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"

@@ -82,9 +82,12 @@ int runEncode(const QStringList &arguments)
     image.setDownloadMode(options->mode);
     image.setDeviceModel(options->model);
     const int segments = session.cells.columnCount();
-    if (encodeSession(session, prompter, image, segments) != 0)
+    std::optional<SessionImage> image = encodeSession(session, prompter, segments);
+    if (!image)
         return 1;
-    printRecords(image.downloadBytes(segments));
+    image->setDownloadMode(options->mode);
+    image->setDeviceModel(options->model);
+    printRecords(image->downloadBytes(segments));
     return 0;
 }
 } // namespace

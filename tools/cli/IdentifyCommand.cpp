@@ -2,7 +2,6 @@
 #include "CliDeviceOption.h"
 #include "StderrPrompter.h"
 
-#include "compiler/SessionImage.h"
 #include "device/DeviceLink.h"
 #include "device/QtSerialDevice.h"
 #include "device/SerialLink.h"
@@ -30,8 +29,7 @@ int runIdentify(const QStringList &arguments)
     if (!device.take(rest) || !rest.isEmpty())
         return usageError(IdentifyCommand);
     SerialLink port(device.names, QtSerialDevice::create);
-    SessionImage image;
-    DeviceLink link(port, image);
+    DeviceLink link(port);
     StderrPrompter prompter;
     if (!link.checkSystem(device.port, prompter))
         return 1;

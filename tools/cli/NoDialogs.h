@@ -6,7 +6,7 @@
 class NoDialogs : public SessionDialogs
 {
 public:
-    int askSessionKind() override { return 0; }
+    SessionKind askSessionKind() override { return PulsedSession; }
     QString askOpenFileName(const FileDialogRequest &) override { return {}; }
     QString askSaveFileName(const FileDialogRequest &) override { return {}; }
     std::optional<QString> askSessionName(const QString &) override { return std::nullopt; }

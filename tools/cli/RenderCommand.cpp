@@ -72,7 +72,7 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments)
             options.path = argument;
         }
     }
-    const std::optional<AudioFileType> type = AudioFileTypeOf(options.output);
+    const std::optional<AudioFileType> type = audioFileTypeOf(options.output);
     if (options.path.isEmpty() || options.output.isEmpty() || !type)
         return std::nullopt;
     options.type = *type;
@@ -98,7 +98,7 @@ int runRender(const QStringList &arguments)
     SessionSynth synth(session.cells, options->rate, options->from.value_or(1) - 1);
     if (options->seconds)
         synth.setLimit(std::llround(std::min(*options->seconds * options->rate, 1e18)));
-    const AudioExportResult result = ExportAudio(synth, options->output, options->type);
+    const AudioExportResult result = exportAudio(synth, options->output, options->type);
     if (result.outcome != AudioExportResult::Written) {
         printError(result.error);
         return 1;

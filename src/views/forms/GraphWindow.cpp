@@ -209,7 +209,7 @@ void GraphWindow::setPlayCursor(double seconds)
     }
     int x = 0;
     try {
-        x = TimeGraphX(mCells, mTotalSeconds, mScaleWidth, seconds);
+        x = timeGraphX(mCells, mTotalSeconds, mScaleWidth, seconds);
     } catch (const ConversionError &) {
         mPlayCursor->hide();
         return;
