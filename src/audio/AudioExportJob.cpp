@@ -29,7 +29,7 @@ void AudioExportJob::start()
 void AudioExportJob::run()
 {
     qint64 shownPerMille = -1;
-    const AudioExportResult result = ExportAudio(*mSynth, mPath, mType, [&](qint64 done, qint64 total) {
+    const AudioExportResult result = exportAudio(*mSynth, mPath, mType, [&](qint64 done, qint64 total) {
         const qint64 perMille = total > 0 ? done * 1000 / total : 1000;
         if (perMille != shownPerMille) {
             shownPerMille = perMille;

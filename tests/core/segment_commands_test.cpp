@@ -224,7 +224,7 @@ TEST(SegmentCommands, InsertAfterLoopKeepsTheLoop)
 
 TEST(SegmentCommands, PasteWithNothingCopiedInserts)
 {
-    for (const int kind : {PulsedSession, DualBinauralSession}) {
+    for (const SessionKind kind : {PulsedSession, DualBinauralSession}) {
         Session pasted = sessionOfDefaultSegments(kind, 4, {{1, u"0:10.0"_s}});
         pasted.cells.setCell(0, 12, u"jump"_s);
         SessionDocument pastedInto(pasted);

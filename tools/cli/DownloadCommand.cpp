@@ -38,8 +38,7 @@ int runDownload(const QStringList &arguments)
     StderrPrompter prompter;
     SessionDocument document;
     SerialLink port(device.names, QtSerialDevice::create);
-    SessionImage image;
-    DeviceLink link(port, image);
+    DeviceLink link(port);
     if (!loadSessionFile(rest.first(), document, prompter))
         return 1;
     const Session &session = document.session();

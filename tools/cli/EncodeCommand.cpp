@@ -78,9 +78,6 @@ int runEncode(const QStringList &arguments)
     if (!loadSessionFile(options->path, document, prompter))
         return 1;
     const Session &session = document.session();
-    SessionImage image;
-    image.setDownloadMode(options->mode);
-    image.setDeviceModel(options->model);
     const int segments = session.cells.columnCount();
     std::optional<SessionImage> image = encodeSession(session, prompter, segments);
     if (!image)
