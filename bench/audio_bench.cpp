@@ -1,7 +1,7 @@
 #include "audio/AudioExport.h"
 #include "audio/SessionSynth.h"
-#include "session/NewSession.h"
-#include "session/Session.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

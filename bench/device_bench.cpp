@@ -1,10 +1,10 @@
 #include "support/SilentPrompter.h"
 
-#include "compiler/SessionImage.h"
-#include "device/DeviceLink.h"
-#include "device/SerialLink.h"
-#include "session/NewSession.h"
-#include "session/Session.h"
+#include "core/compiler/SessionImage.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/SerialLink.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

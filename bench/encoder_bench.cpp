@@ -1,9 +1,9 @@
 #include "support/SilentPrompter.h"
 #include "support/WalkingSession.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
-#include "session/Session.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/compiler/SessionImage.h"
+#include "core/session/Session.h"
 
 #include <benchmark/benchmark.h>
 

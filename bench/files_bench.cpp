@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "files/SessionFileParser.h"
-#include "files/SessionFileReader.h"
-#include "files/SessionFileWriter.h"
-#include "session/NewSession.h"
-#include "session/ValueLists.h"
-#include "session/forms/QtPrompter.h"
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileReader.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/NewSession.h"
+#include "core/session/ValueLists.h"
+#include "app/QtPrompter.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>

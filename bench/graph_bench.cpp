@@ -3,12 +3,12 @@
 // (drawn, and the part the scroll box shows painted), and the memory a
 // segment graph 30001 pixels wide takes at its peak. The whole bitmap, as
 // drawGraph() paints it, for comparison.
-#include "session/NewSession.h"
-#include "session/Session.h"
-#include "session/TimingSummary.h"
-#include "session/ValueLists.h"
-#include "views/GraphCanvas.h"
-#include "views/GraphDrawing.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
+#include "core/session/TimingSummary.h"
+#include "core/session/ValueLists.h"
+#include "gui/graph/GraphCanvas.h"
+#include "gui/graph/GraphDrawing.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #include "support/SilentPrompter.h"
 
-#include "session/NewSession.h"
-#include "session/Session.h"
-#include "views/SessionListing.h"
-#include "views/forms/SessionListingPrinter.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
+#include "core/listing/SessionListing.h"
+#include "app/printing/SessionListingPrinter.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

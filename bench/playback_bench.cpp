@@ -1,6 +1,6 @@
 #include "playback/SessionPlayer.h"
-#include "session/NewSession.h"
-#include "session/Session.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
 
 #include <QTest>
 #include <benchmark/benchmark.h>

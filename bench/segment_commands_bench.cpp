@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "session/NewSession.h"
+#include "core/session/NewSession.h"
 #include "support/SilentPrompter.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "support/WalkingSession.h"
 
-#include "device/DeviceInfo.h"
-#include "device/SessionCheck.h"
-#include "session/SessionGrid.h"
-#include "session/SessionRows.h"
+#include "core/device/DeviceInfo.h"
+#include "core/check/SessionCheck.h"
+#include "core/session/SessionGrid.h"
+#include "core/session/SessionRows.h"
 
 #include <benchmark/benchmark.h>
 

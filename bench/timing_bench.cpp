@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "session/NewSession.h"
-#include "session/TimingSummary.h"
-#include "session/ValueLists.h"
+#include "core/session/NewSession.h"
+#include "core/session/TimingSummary.h"
+#include "core/session/ValueLists.h"
 
 #include <QMainWindow>
 #include <QTableView>

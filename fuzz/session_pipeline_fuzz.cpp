@@ -4,17 +4,17 @@
 // promise of the reader: the session read is complete and well formed, and
 // writing it and reading it again changes nothing more (reading normalises
 // once).
-#include "compiler/SegmentEncoder.h"
-#include "files/SessionFileParser.h"
-#include "files/SessionFileWriter.h"
-#include "files/Windows1252.h"
-#include "session/ConversionError.h"
-#include "session/Prompter.h"
-#include "session/Session.h"
-#include "session/TimingSummary.h"
-#include "session/ValueLists.h"
-#include "views/GraphDrawing.h"
-#include "views/SessionListing.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/files/Windows1252.h"
+#include "core/session/ConversionError.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/TimingSummary.h"
+#include "core/session/ValueLists.h"
+#include "gui/graph/GraphDrawing.h"
+#include "core/listing/SessionListing.h"
 
 #include <QGuiApplication>
 

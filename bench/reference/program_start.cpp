@@ -2,7 +2,7 @@
 // shown.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "session/ProgramName.h"
+#include "core/settings/ProgramName.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Prompter.h"
+#include "core/session/Prompter.h"
 
 #include <cstdlib>
 

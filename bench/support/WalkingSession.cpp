@@ -1,7 +1,7 @@
 #include "WalkingSession.h"
 
-#include "session/NewSession.h"
-#include "session/ValueLists.h"
+#include "core/session/NewSession.h"
+#include "core/session/ValueLists.h"
 
 using namespace ValueLists;
 

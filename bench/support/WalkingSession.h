@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "core/session/Session.h"
 
 // A session of the given kind and length whose values walk through their
 // lists, so that lookups land all over them. Every value is valid.

@@ -7,11 +7,11 @@
 #include "app/SessionCellDelegate.h"
 #include "app/SessionFileDrop.h"
 #include "app/SessionGridModel.h"
-#include "files/FileCommands.h"
-#include "session/CommandError.h"
-#include "session/NewSession.h"
-#include "session/RowDescriptions.h"
-#include "views/forms/IntroductionWindow.h"
+#include "core/files/FileCommands.h"
+#include "core/session/CommandError.h"
+#include "core/session/NewSession.h"
+#include "core/session/RowDescriptions.h"
+#include "app/windows/IntroductionWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "device/DeviceLink.h"
-#include "device/SerialLink.h"
-#include "device/Settings.h"
-#include "files/RecoveryCopy.h"
-#include "session/SegmentClipboard.h"
-#include "session/Session.h"
-#include "session/SessionDocument.h"
-#include "session/SessionContext.h"
-#include "session/SessionDialogs.h"
-#include "session/TimingPanel.h"
-#include "session/ValueStepping.h"
-#include "session/forms/QtPrompter.h"
-#include "views/GraphKind.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/SerialLink.h"
+#include "core/settings/Settings.h"
+#include "core/files/RecoveryCopy.h"
+#include "core/session/SegmentClipboard.h"
+#include "core/session/Session.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDialogs.h"
+#include "core/session/TimingPanel.h"
+#include "core/session/ValueStepping.h"
+#include "app/QtPrompter.h"
+#include "core/graph/GraphKind.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,9 +1,9 @@
 // The session check in the status bar and the problems list, and the
 // download's progress.
 #include "app/MainWindow.h"
-#include "device/SessionCheck.h"
-#include "device/forms/DownloadProgressDialog.h"
-#include "device/forms/SessionProblemsDialog.h"
+#include "core/check/SessionCheck.h"
+#include "app/dialogs/DownloadProgressDialog.h"
+#include "app/dialogs/SessionProblemsDialog.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -1,7 +1,7 @@
 // Port selection and downloads.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "device/forms/PortDialog.h"
+#include "app/dialogs/PortDialog.h"
 
 #include <QStatusBar>
 

@@ -1,9 +1,9 @@
 // Segment and value commands of the main window, each one undo step.
 #include "app/MainWindow.h"
 
-#include "session/SegmentCommands.h"
-#include "session/SessionText.h"
-#include "session/ValueStepping.h"
+#include "core/session/SegmentCommands.h"
+#include "core/session/SessionText.h"
+#include "core/session/ValueStepping.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

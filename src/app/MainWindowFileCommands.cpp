@@ -2,10 +2,10 @@
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
-#include "files/FileCommands.h"
-#include "files/forms/SessionDescriptionDialog.h"
-#include "files/forms/SessionNameDialog.h"
-#include "session/forms/SessionKindDialog.h"
+#include "core/files/FileCommands.h"
+#include "app/dialogs/SessionDescriptionDialog.h"
+#include "app/dialogs/SessionNameDialog.h"
+#include "app/dialogs/SessionKindDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The graph window commands.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
-#include "views/forms/GraphWindow.h"
+#include "app/windows/GraphWindow.h"
 
 void MainWindow::showSegmentGraph()
 {

@@ -1,9 +1,9 @@
 // Printing and help.
 #include "app/MainWindow.h"
 
-#include "views/HelpTopics.h"
-#include "views/forms/HelpViewer.h"
-#include "views/forms/SessionListingPrinter.h"
+#include "core/help/HelpTopics.h"
+#include "app/windows/HelpViewer.h"
+#include "app/printing/SessionListingPrinter.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,9 +1,9 @@
 // Undo and redo, and the recovery copy that keeps unsaved changes safe.
 #include "app/MainWindow.h"
 
-#include "files/SessionFileParser.h"
-#include "files/SessionFileReader.h"
-#include "files/SessionFileWriter.h"
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileReader.h"
+#include "core/files/SessionFileWriter.h"
 
 #include <QMenu>
 

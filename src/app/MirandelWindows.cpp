@@ -3,12 +3,12 @@
 #include "app/DeferredIconStyle.h"
 #include "app/MainWindow.h"
 #include "app/PreviewController.h"
-#include "device/forms/PortDialog.h"
-#include "files/forms/SessionDescriptionDialog.h"
-#include "files/forms/SessionNameDialog.h"
-#include "session/forms/SessionKindDialog.h"
-#include "views/forms/GraphWindow.h"
-#include "views/forms/IntroductionWindow.h"
+#include "app/dialogs/PortDialog.h"
+#include "app/dialogs/SessionDescriptionDialog.h"
+#include "app/dialogs/SessionNameDialog.h"
+#include "app/dialogs/SessionKindDialog.h"
+#include "app/windows/GraphWindow.h"
+#include "app/windows/IntroductionWindow.h"
 
 MirandelWindows::MirandelWindows(const QStringList &arguments)
 {

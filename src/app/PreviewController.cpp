@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/SessionGridModel.h"
 #include "playback/PlaybackPosition.h"
-#include "views/forms/GraphWindow.h"
+#include "app/windows/GraphWindow.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #include "app/RecentFilesMenu.h"
 
-#include "device/Settings.h"
+#include "core/settings/Settings.h"
 
 #include <QDir>
 

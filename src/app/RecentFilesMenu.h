@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/RecentFiles.h"
+#include "core/files/RecentFiles.h"
 
 #include <QMenu>
 

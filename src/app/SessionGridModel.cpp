@@ -1,6 +1,6 @@
 #include "app/SessionGridModel.h"
 
-#include "session/SessionDocument.h"
+#include "core/session/SessionDocument.h"
 
 #include <QBrush>
 #include <QGuiApplication>

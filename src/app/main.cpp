@@ -1,5 +1,5 @@
 #include "app/MirandelWindows.h"
-#include "session/ProgramName.h"
+#include "core/settings/ProgramName.h"
 
 #include <QApplication>
 #include <QIcon>

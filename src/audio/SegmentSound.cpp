@@ -1,8 +1,8 @@
 #include "audio/SegmentSound.h"
 
-#include "session/SessionGrid.h"
-#include "session/TextNumbers.h"
-#include "session/ValueLists.h"
+#include "core/session/SessionGrid.h"
+#include "core/session/TextNumbers.h"
+#include "core/session/ValueLists.h"
 
 #include <algorithm>
 #include <cmath>

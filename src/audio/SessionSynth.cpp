@@ -1,7 +1,7 @@
 #include "audio/SessionSynth.h"
 
-#include "session/ConversionError.h"
-#include "session/SegmentStarts.h"
+#include "core/session/ConversionError.h"
+#include "core/session/SegmentStarts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include "audio/Oscillator.h"
 #include "audio/SegmentSound.h"
-#include "session/PlayedWalk.h"
-#include "session/SessionGrid.h"
-#include "views/GraphFrequencies.h"
+#include "core/session/PlayedWalk.h"
+#include "core/session/SessionGrid.h"
+#include "core/graph/GraphFrequencies.h"
 
 #include <algorithm>
 #include <optional>

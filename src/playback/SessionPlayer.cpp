@@ -3,7 +3,7 @@
 #include "audio/SessionSynth.h"
 #include "playback/MediaAudioOutput.h"
 #include "playback/SynthSource.h"
-#include "session/ConversionError.h"
+#include "core/session/ConversionError.h"
 
 #include <QDateTime>
 #include <QMediaDevices>

@@ -1,7 +1,7 @@
 #include "SoundProbe.h"
 
 #include "audio/SessionSynth.h"
-#include "session/NewSession.h"
+#include "core/session/NewSession.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/SessionGrid.h"
-#include "session/SessionKind.h"
+#include "core/session/SessionGrid.h"
+#include "core/session/SessionKind.h"
 
 #include <initializer_list>
 #include <utility>

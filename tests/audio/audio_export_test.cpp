@@ -3,7 +3,7 @@
 
 #include "audio/AudioExport.h"
 #include "audio/SessionSynth.h"
-#include "session/Session.h"
+#include "core/session/Session.h"
 #include "SoundFiles.h"
 #include "TestSupport.h"
 

@@ -12,10 +12,10 @@
 #include "app/MirandelWindows.h"
 #include "app/PreviewController.h"
 #include "app/SessionGridModel.h"
-#include "views/TimeGraph.h"
-#include "views/GraphGeometry.h"
-#include "views/forms/GraphLegend.h"
-#include "views/forms/GraphWindow.h"
+#include "gui/graph/TimeGraph.h"
+#include "gui/graph/GraphGeometry.h"
+#include "app/windows/GraphLegend.h"
+#include "app/windows/GraphWindow.h"
 
 #include <QAction>
 #include <QApplication>

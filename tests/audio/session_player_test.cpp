@@ -4,7 +4,7 @@
 
 #include "playback/PlaybackPosition.h"
 #include "playback/SessionPlayer.h"
-#include "session/Session.h"
+#include "core/session/Session.h"
 
 #include <QSignalSpy>
 #include <QTest>

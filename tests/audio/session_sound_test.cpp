@@ -2,7 +2,7 @@
 #include "SoundProbe.h"
 
 #include "audio/SessionSynth.h"
-#include "session/Session.h"
+#include "core/session/Session.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "device/ComPortNames.h"
+#include "core/device/ComPortNames.h"
 
 #include <QFile>
 #include <QTemporaryDir>

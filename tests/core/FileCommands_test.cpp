@@ -3,12 +3,12 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "files/FileCommands.h"
-#include "files/SessionFileWriter.h"
-#include "session/NewSession.h"
-#include "session/Session.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
+#include "core/files/FileCommands.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "ScriptedPrompter.h"
 
-#include "session/NearestValueIndex.h"
-#include "session/QuarterUnitList.h"
-#include "session/ValueLists.h"
+#include "core/session/NearestValueIndex.h"
+#include "core/session/QuarterUnitList.h"
+#include "core/session/ValueLists.h"
 
 #include <gtest/gtest.h>
 

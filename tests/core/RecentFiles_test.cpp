@@ -1,4 +1,4 @@
-#include "files/RecentFiles.h"
+#include "core/files/RecentFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "session/RowDescriptions.h"
-#include "session/Session.h"
-#include "session/ValueStepping.h"
+#include "core/session/RowDescriptions.h"
+#include "core/session/Session.h"
+#include "core/session/ValueStepping.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
-#include "session/ConversionError.h"
-#include "session/ValueLists.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/compiler/SessionImage.h"
+#include "core/session/ConversionError.h"
+#include "core/session/ValueLists.h"
 
 #include <gtest/gtest.h>
 

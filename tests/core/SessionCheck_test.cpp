@@ -2,10 +2,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "device/DeviceInfo.h"
-#include "device/SessionCheck.h"
-#include "session/ConversionError.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/device/DeviceInfo.h"
+#include "core/check/SessionCheck.h"
+#include "core/session/ConversionError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The modified flag follows the document, steps of one cell merge, and every
 // edit, undo and redo says what it changed.
-#include "session/SessionDocument.h"
+#include "core/session/SessionDocument.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "files/SessionFileReader.h"
-#include "files/SessionFileParser.h"
-#include "session/Session.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "session/ValueLists.h"
+#include "core/files/SessionFileReader.h"
+#include "core/files/SessionFileParser.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/ValueLists.h"
 
 #include <QFile>
 #include <QTemporaryDir>

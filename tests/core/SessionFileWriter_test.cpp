@@ -2,14 +2,14 @@
 #include "ScriptedPrompter.h"
 #include "SmallDisk.h"
 #include "TestSupport.h"
-#include "files/SessionFileReader.h"
-#include "files/SessionFileWriter.h"
-#include "session/NewSession.h"
-#include "session/Session.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
+#include "core/files/SessionFileReader.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
 
-#include "session/ValueLists.h"
+#include "core/session/ValueLists.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "DefaultSegments.h"
 #include "ScriptedPrompter.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/compiler/SessionImage.h"
 
 #include <gtest/gtest.h>
 

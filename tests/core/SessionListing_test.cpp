@@ -1,8 +1,8 @@
 #include "ListingHeaders.h"
 #include "TestSupport.h"
 
-#include "session/NewSession.h"
-#include "views/SessionListing.h"
+#include "core/session/NewSession.h"
+#include "core/listing/SessionListing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "SmallDisk.h"
 #include "TestSupport.h"
-#include "device/Settings.h"
-#include "session/ProgramFiles.h"
+#include "core/settings/Settings.h"
+#include "core/settings/ProgramFiles.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "session/ValueStepping.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/ValueStepping.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "session/NearestValueIndex.h"
-#include "session/ValueLists.h"
+#include "core/session/NearestValueIndex.h"
+#include "core/session/ValueLists.h"
 
 #include <QLocale>
 #include <clocale>

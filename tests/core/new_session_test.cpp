@@ -1,9 +1,9 @@
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
-#include "session/NewSession.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
+#include "core/session/NewSession.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "session/ProgramFiles.h"
-#include "views/HelpTopics.h"
+#include "core/settings/ProgramFiles.h"
+#include "core/help/HelpTopics.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,14 +3,14 @@
 #include "RecordingView.h"
 #include "TestSupport.h"
 
-#include "session/ConversionError.h"
-#include "session/Prompter.h"
-#include "session/SegmentClipboard.h"
-#include "session/SegmentCommands.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "session/ValueLists.h"
-#include "session/ValueStepping.h"
+#include "core/session/ConversionError.h"
+#include "core/session/Prompter.h"
+#include "core/session/SegmentClipboard.h"
+#include "core/session/SegmentCommands.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/ValueLists.h"
+#include "core/session/ValueStepping.h"
 
 #include <gtest/gtest.h>
 #include <random>

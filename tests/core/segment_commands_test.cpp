@@ -4,11 +4,11 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "session/NewSession.h"
-#include "session/SegmentClipboard.h"
-#include "session/SegmentCommands.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
+#include "core/session/NewSession.h"
+#include "core/session/SegmentClipboard.h"
+#include "core/session/SegmentCommands.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The timing keeps what it converted between refreshes: every edit must
 // still show, whichever way the cells changed.
 #include "TestSupport.h"
-#include "session/SegmentStarts.h"
-#include "session/TimingSummary.h"
+#include "core/session/SegmentStarts.h"
+#include "core/session/TimingSummary.h"
 
 #include <gtest/gtest.h>
 #include <functional>

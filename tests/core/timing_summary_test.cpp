@@ -1,7 +1,7 @@
-#include "session/TimingPanel.h"
+#include "core/session/TimingPanel.h"
 #include "TestSupport.h"
-#include "session/ConversionError.h"
-#include "session/TimingSummary.h"
+#include "core/session/ConversionError.h"
+#include "core/session/TimingSummary.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

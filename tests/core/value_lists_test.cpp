@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "session/ConversionError.h"
-#include "session/TextNumbers.h"
-#include "session/ValueLists.h"
+#include "core/session/ConversionError.h"
+#include "core/session/TextNumbers.h"
+#include "core/session/ValueLists.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "session/ValueLists.h"
-#include "session/ValueStepping.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/ValueLists.h"
+#include "core/session/ValueStepping.h"
 
 #include <gtest/gtest.h>
 

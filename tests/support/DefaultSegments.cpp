@@ -1,6 +1,6 @@
 #include "DefaultSegments.h"
 
-#include "session/NewSession.h"
+#include "core/session/NewSession.h"
 
 Session sessionOfDefaultSegments(SessionKind kind, int segments, const CellChanges &changes)
 {

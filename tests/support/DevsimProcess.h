@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/ComPortNames.h"
+#include "core/device/ComPortNames.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/SessionGrid.h"
+#include "core/session/SessionGrid.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "session/SessionDialogs.h"
-#include "session/SessionDocument.h"
-#include "session/TimingPanel.h"
+#include "core/session/SessionDialogs.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TimingPanel.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,6 +1,6 @@
 #include "SessionFileFolder.h"
 
-#include "files/SessionFileWriter.h"
+#include "core/files/SessionFileWriter.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "session/NewSession.h"
+#include "core/session/NewSession.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
-// Every test program runs with a (headless) application object, so that
-// fonts and images work, and windows too where the suite has them. The core
-// suite has no widgets to link.
-#ifdef QT_WIDGETS_LIB
+// Every test program runs with a (headless) application object of the
+// kind its suite links: windows where it has them, fonts and images where it
+// draws, and an event loop alone for the core.
+#if defined(QT_WIDGETS_LIB)
 #include <QApplication>
 using TestApplication = QApplication;
-#else
+#elif defined(QT_GUI_LIB)
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
 #endif
 
 int main(int argc, char **argv)

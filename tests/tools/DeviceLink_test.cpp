@@ -3,10 +3,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
-#include "device/DeviceLink.h"
-#include "device/SerialLink.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/compiler/SessionImage.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/SerialLink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

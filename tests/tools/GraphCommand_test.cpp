@@ -5,11 +5,11 @@
 #include "SessionFileFolder.h"
 #include "TestSupport.h"
 
-#include "files/SessionFileReader.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "views/GraphDrawing.h"
-#include "views/GraphGeometry.h"
+#include "core/files/SessionFileReader.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "gui/graph/GraphDrawing.h"
+#include "gui/graph/GraphGeometry.h"
 
 #include <QFile>
 #include <QImage>

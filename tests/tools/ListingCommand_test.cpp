@@ -3,7 +3,7 @@
 #include "ListingHeaders.h"
 #include "TestSupport.h"
 
-#include "views/SessionListing.h"
+#include "core/listing/SessionListing.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "compiler/SessionImage.h"
-#include "device/DeviceLink.h"
-#include "device/DownloadProgress.h"
-#include "device/SerialLink.h"
+#include "core/compiler/SessionImage.h"
+#include "gui/device/DeviceLink.h"
+#include "core/device/DownloadProgress.h"
+#include "gui/device/SerialLink.h"
 
 #include <QElapsedTimer>
 #include <functional>

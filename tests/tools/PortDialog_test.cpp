@@ -2,10 +2,10 @@
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 
-#include "device/DeviceLink.h"
-#include "device/SerialLink.h"
-#include "device/Settings.h"
-#include "device/forms/PortDialog.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/SerialLink.h"
+#include "core/settings/Settings.h"
+#include "app/dialogs/PortDialog.h"
 
 #include <QFile>
 #include <QLabel>

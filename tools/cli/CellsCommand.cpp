@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "session/Session.h"
-#include "session/SessionText.h"
+#include "core/session/Session.h"
+#include "core/session/SessionText.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 
-#include "device/SessionCheck.h"
+#include "core/check/SessionCheck.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "CliDeviceOption.h"
 
-#include "session/TextNumbers.h"
+#include "core/session/TextNumbers.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -2,8 +2,8 @@
 
 #include "CliCommand.h"
 #include "StderrPrompter.h"
-#include "session/CommandError.h"
-#include "session/ProgramName.h"
+#include "core/session/CommandError.h"
+#include "core/settings/ProgramName.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 #include "CliCommand.h"
 #include "NoDialogs.h"
 #include "StderrPrompter.h"
-#include "files/SessionFileReader.h"
-#include "session/SessionContext.h"
-#include "session/SessionDocument.h"
-#include "session/TimingPanel.h"
+#include "core/files/SessionFileReader.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TimingPanel.h"
 
 #include <QFileInfo>
 

@@ -4,11 +4,11 @@
 #include "StderrPrompter.h"
 #include "TerminalProgress.h"
 
-#include "device/DeviceLink.h"
-#include "device/QtSerialDevice.h"
-#include "device/SerialLink.h"
-#include "session/Session.h"
-#include "session/SessionDocument.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/QtSerialDevice.h"
+#include "gui/device/SerialLink.h"
+#include "core/session/Session.h"
+#include "core/session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -3,10 +3,10 @@
 #include "CliSession.h"
 #include "StderrPrompter.h"
 
-#include "compiler/SegmentEncoder.h"
-#include "compiler/SessionImage.h"
-#include "session/Session.h"
-#include "session/SessionDocument.h"
+#include "core/compiler/SegmentEncoder.h"
+#include "core/compiler/SessionImage.h"
+#include "core/session/Session.h"
+#include "core/session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 

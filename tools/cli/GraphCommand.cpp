@@ -3,13 +3,13 @@
 #include "CliSession.h"
 #include "StderrPrompter.h"
 
-#include "files/SafeFileWriter.h"
-#include "session/Session.h"
-#include "session/SessionDocument.h"
-#include "session/TimingPanel.h"
-#include "views/GraphCanvas.h"
-#include "views/GraphDrawing.h"
-#include "views/GraphPicture.h"
+#include "core/files/SafeFileWriter.h"
+#include "core/session/Session.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TimingPanel.h"
+#include "gui/graph/GraphCanvas.h"
+#include "gui/graph/GraphDrawing.h"
+#include "gui/graph/GraphPicture.h"
 
 #include <algorithm>
 #include <csetjmp>

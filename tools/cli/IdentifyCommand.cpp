@@ -2,9 +2,9 @@
 #include "CliDeviceOption.h"
 #include "StderrPrompter.h"
 
-#include "device/DeviceLink.h"
-#include "device/QtSerialDevice.h"
-#include "device/SerialLink.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/QtSerialDevice.h"
+#include "gui/device/SerialLink.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "session/TimingPanel.h"
-#include "session/Session.h"
+#include "core/session/TimingPanel.h"
+#include "core/session/Session.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "session/TimingPanel.h"
-#include "session/Session.h"
-#include "views/SessionListing.h"
+#include "core/session/TimingPanel.h"
+#include "core/session/Session.h"
+#include "core/listing/SessionListing.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/SessionDialogs.h"
+#include "core/session/SessionDialogs.h"
 
 // Nobody to ask on the command line: every dialog is cancelled.
 class NoDialogs : public SessionDialogs

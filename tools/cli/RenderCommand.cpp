@@ -5,9 +5,9 @@
 
 #include "audio/AudioExport.h"
 #include "audio/SessionSynth.h"
-#include "session/Session.h"
-#include "session/SessionDocument.h"
-#include "session/TextNumbers.h"
+#include "core/session/Session.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TextNumbers.h"
 
 #include <cmath>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "session/SessionDocument.h"
+#include "core/session/SessionDocument.h"
 #include "StderrPrompter.h"
-#include "files/SessionFileWriter.h"
-#include "session/Session.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/Session.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Prompter.h"
+#include "core/session/Prompter.h"
 
 // The command line has no one to ask: every message goes to stderr, one per
 // line; questions take their safe answer (No, Cancel, the initial text).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DownloadProgress.h"
+#include "core/device/DownloadProgress.h"
 
 #include <QString>
 

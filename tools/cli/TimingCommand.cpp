@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
-#include "session/CommandError.h"
-#include "session/SessionDocument.h"
-#include "session/TextNumbers.h"
-#include "session/TimingPanel.h"
+#include "core/session/CommandError.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TextNumbers.h"
+#include "core/session/TimingPanel.h"
 
 using namespace Qt::Literals::StringLiterals;
 

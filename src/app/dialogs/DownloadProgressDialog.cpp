@@ -1,0 +1,56 @@
+#include "app/dialogs/DownloadProgressDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+DownloadProgressDialog::DownloadProgressDialog(QWidget *parent)
+    : QDialog(parent)
+    , mText(new QLabel(this))
+    , mBar(new QProgressBar(this))
+    , mCancel(new QPushButton(u"Cancel"_s, this))
+{
+    setWindowTitle(u"Download"_s);
+    setWindowModality(Qt::WindowModal);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(mCancel, QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(u"Sending the session to the device."_s, this));
+    layout->addWidget(mBar);
+    layout->addWidget(mText);
+    layout->addWidget(buttons);
+    setFixedWidth(360);
+}
+
+void DownloadProgressDialog::sendingStarted(int totalBytes)
+{
+    mSending = true;
+    mBar->setRange(0, totalBytes);
+    mBar->setValue(0);
+    mText->clear();
+    show();
+    raise();
+}
+
+void DownloadProgressDialog::sendingProgressed(int bytesSent, int totalBytes, int msLeft)
+{
+    mBar->setValue(bytesSent);
+    mText->setText(u"%1 of %2 bytes sent, %3 s left"_s.arg(bytesSent).arg(totalBytes).arg((msLeft + 999) / 1000));
+}
+
+void DownloadProgressDialog::sendingEnded()
+{
+    mSending = false;
+    hide();
+}
+
+void DownloadProgressDialog::reject()
+{
+    if (mSending)
+        emit cancelRequested();
+}

@@ -1,0 +1,156 @@
+#include "app/dialogs/PortDialog.h"
+
+#include "gui/device/DeviceLink.h"
+#include "core/settings/Settings.h"
+#include "core/session/Prompter.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int DeviceColumnLeft = 248;
+constexpr int DeviceColumnWidth = 180;
+} // namespace
+
+PortDialog::PortDialog(QWidget *parent)
+    : QDialog(parent)
+    , mPorts(new QButtonGroup(this))
+{
+    setWindowTitle(u"COM Port Selection"_s);
+    // Widened for the devices beside the buttons; the controls keep their places.
+    setFixedSize(293 + DeviceColumnWidth, 292);
+    // Where the dialog's own face is missing, one of the same width keeps
+    // the texts inside their controls.
+    QFont dialogFont;
+    dialogFont.setFamilies({u"MS Sans Serif"_s, u"Arial"_s, u"Helvetica"_s, u"Nimbus Sans"_s, u"Liberation Sans"_s});
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+
+    for (int n = 1; n <= 4; ++n) {
+        auto *radio = new QRadioButton(u"COM %1"_s.arg(n), this);
+        radio->setGeometry(40, 4 + 20 * n, 113, 17);
+        mPorts->addButton(radio, n);
+        connect(radio, &QRadioButton::clicked, this, [this, n] { tryPort(n); });
+        auto *device = new QLabel(this);
+        device->setGeometry(DeviceColumnLeft, 4 + 20 * n, DeviceColumnWidth - 12, 17);
+        device->setForegroundRole(QPalette::PlaceholderText);
+        mDeviceLabels.append(device);
+    }
+
+    mOkButton = new QPushButton(u"OK"_s, this);
+    mOkButton->setGeometry(160, 32, 75, 25);
+    mOkButton->setDefault(true);
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    mCancelButton = new QPushButton(u"Cancel"_s, this);
+    mCancelButton->setGeometry(160, 72, 75, 25);
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    mCheckButton = new QPushButton(u"Check System Connection"_s, this);
+    mCheckButton->setGeometry(64, 120, 145, 25);
+    connect(mCheckButton, &QPushButton::clicked, this, &PortDialog::checkConnection);
+
+    mInstructions = new QTextEdit(this);
+    mInstructions->setGeometry(40, 168, 201, 81);
+    mInstructions->setReadOnly(true);
+    mInstructions->setFocusPolicy(Qt::NoFocus);
+    mInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mInstructions->document()->setDocumentMargin(2);
+    const QStringList lines = {u"Select the COM port that the "_s, u"Light/Sound system is connected to."_s,
+                               u"With the system turned on, use "_s, u"\"Check System Connection\" to verify."_s,
+                               u"When selection works, press OK. "_s};
+    mInstructions->setPlainText(lines.join(u'\n'));
+    QTextCursor all(mInstructions->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(centred);
+}
+
+bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNumber, Settings &settings)
+{
+    mLink = &link;
+    mPrompter = &prompter;
+    mPortInForce = comPortNumber;
+    startSelection();
+    if (exec() != QDialog::Accepted)
+        return false;
+    comPortNumber = mPendingPort;
+    if (!settings.setPort(comPortNumber))
+        prompter.error(u"Unable to write to %1"_s.arg(settings.path()));
+    return true;
+}
+
+QRadioButton *PortDialog::portButton(int n) const
+{
+    return qobject_cast<QRadioButton *>(mPorts->button(n));
+}
+
+void PortDialog::showDevices()
+{
+    // The mapping is read at every open, so it is shown afresh too.
+    for (int n = 1; n <= 4; ++n) {
+        QLabel *label = deviceLabel(n);
+        const QString device = mLink->portDevice(n);
+        label->setText(label->fontMetrics().elidedText(device, Qt::ElideMiddle, label->width()));
+        label->setToolTip(device);
+    }
+}
+
+void PortDialog::startSelection()
+{
+    showDevices();
+    for (QAbstractButton *radio : mPorts->buttons())
+        radio->setFocusPolicy(Qt::StrongFocus);
+    showSelection();
+}
+
+void PortDialog::showSelection()
+{
+    mPorts->setExclusive(false);
+    for (QAbstractButton *radio : mPorts->buttons())
+        radio->setChecked(false);
+    mPorts->setExclusive(true);
+    mPendingPort = mPortInForce;
+    if (QRadioButton *inForce = portButton(mPortInForce)) {
+        inForce->setChecked(true);
+        // Marking counts as a click on the port in force: no test, but the
+        // focus goes to OK.
+        tryPort(mPortInForce);
+    }
+}
+
+void PortDialog::tryPort(int n)
+{
+    if (n == mPortInForce) {
+        mPendingPort = n;
+    } else if (mLink->checkPort(n, *mPrompter)) {
+        mPendingPort = n;
+        mLink->closePort();
+    } else {
+        showSelection();
+    }
+    mOkButton->setFocus();
+    if (QRadioButton *clicked = portButton(n))
+        clicked->setFocusPolicy(Qt::ClickFocus);
+}
+
+void PortDialog::checkConnection()
+{
+    // The identification wait keeps the window alive; its buttons must wait.
+    setEnabled(false);
+    mPrompter->setBusy(true);
+    if (mLink->checkSystem(mPendingPort, *mPrompter)) {
+        mPrompter->setBusy(false);
+        mPrompter->information(mLink->info().summary());
+        mLink->closePort();
+    }
+    mPrompter->setBusy(false);
+    setEnabled(true);
+}

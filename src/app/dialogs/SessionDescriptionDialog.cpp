@@ -1,0 +1,61 @@
+#include "app/dialogs/SessionDescriptionDialog.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+SessionDescriptionDialog::SessionDescriptionDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(u"Session Description"_s);
+    setFixedSize(543, 271);
+
+    mText = new QPlainTextEdit(this);
+    mText->setGeometry(8, 8, 527, 209);
+    mText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mText->setTabChangesFocus(true);
+    mCancelButton = new QPushButton(u"Cancel"_s, this);
+    mCancelButton->setGeometry(336, 228, 89, 33);
+    mCancelButton->setAutoDefault(false);
+    mOkButton = new QPushButton(u"OK"_s, this);
+    mOkButton->setGeometry(446, 228, 89, 33);
+    mOkButton->setAutoDefault(false);
+    mOkButton->setFocusPolicy(Qt::ClickFocus);
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void SessionDescriptionDialog::setLines(const QStringList &lines)
+{
+    // Appending would swallow leading empty lines: an empty document takes
+    // an empty line as no line at all.
+    mText->setPlainText(lines.join(u'\n'));
+    mText->document()->setModified(false);
+}
+
+QStringList SessionDescriptionDialog::lines() const
+{
+    QString text = mText->toPlainText();
+    if (text.isEmpty())
+        return {};
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
+bool SessionDescriptionDialog::isChanged() const
+{
+    return mText->document()->isModified();
+}
+
+void SessionDescriptionDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    focusText();
+}
+
+void SessionDescriptionDialog::focusText()
+{
+    mText->setFocus();
+}

@@ -1,0 +1,55 @@
+#include "app/dialogs/SessionProblemsDialog.h"
+
+#include <QHeaderView>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+enum Column { SegmentColumn, RowColumn, MessageColumn };
+} // namespace
+
+SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)
+    : QDialog(parent)
+    , mList(new QTreeWidget(this))
+{
+    setWindowTitle(u"Check Session"_s);
+    mList->setRootIsDecorated(false);
+    mList->setUniformRowHeights(true);
+    mList->setHeaderLabels({u"Segment"_s, u"Row"_s, u"Message"_s});
+    mList->header()->setStretchLastSection(true);
+    mList->setColumnWidth(SegmentColumn, 80);
+    mList->setColumnWidth(RowColumn, 110);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(mList);
+    resize(560, 260);
+    connect(mList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { choose(item); });
+    connect(mList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) { choose(item); });
+}
+
+void SessionProblemsDialog::setProblems(const QList<SessionProblem> &problems, const QStringList &rowLabels)
+{
+    mProblems = problems;
+    mList->clear();
+    const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(problems.size());
+    for (const SessionProblem &problem : problems) {
+        const bool whole = problem.segment == 0;
+        auto *item = new QTreeWidgetItem({whole ? u"Session"_s : QString::number(problem.segment),
+                                          whole ? QString() : rowLabels.value(problem.row), problem.text});
+        item->setIcon(SegmentColumn, problem.severity == SessionProblem::Error ? errorIcon : warningIcon);
+        items.append(item);
+    }
+    mList->addTopLevelItems(items);
+}
+
+void SessionProblemsDialog::choose(QTreeWidgetItem *item)
+{
+    const SessionProblem &problem = mProblems.at(mList->indexOfTopLevelItem(item));
+    if (problem.segment > 0)
+        emit cellChosen(problem.segment - 1, problem.row);
+}

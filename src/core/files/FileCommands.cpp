@@ -1,0 +1,116 @@
+#include "core/files/FileCommands.h"
+
+#include "core/files/SessionFileReader.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/Prompter.h"
+#include "core/session/SessionDialogs.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+
+#include <QFileInfo>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace FileCommands {
+namespace {
+FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
+{
+    return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
+}
+} // namespace
+
+bool maybeSave(const SessionContext &context)
+{
+    SessionDocument &document = context.document;
+    if (!document.isModified())
+        return true;
+    const QString fileName = QFileInfo(document.session().fileName).fileName();
+    if (context.prompter.confirmYesNo(u"Session %1 has been modified. Save it?"_s.arg(fileName)))
+        saveFileAs(context);
+    else
+        document.dropChanges();
+    return !document.isModified();
+}
+
+void saveFile(const SessionContext &context)
+{
+    SessionDocument &document = context.document;
+    if (document.session().fileName.isEmpty()) {
+        saveFileAs(context);
+        return;
+    }
+    if (writeSessionFile(document.session(), context.prompter))
+        document.markSaved();
+}
+
+void saveFileAs(const SessionContext &context)
+{
+    SessionDocument &document = context.document;
+    const QString name = context.dialogs.askSaveFileName(sessionFileDialog(u"Save File As"_s, document.session()));
+    if (name.isEmpty()) {
+        document.markModified();
+        return;
+    }
+    if (name != document.session().fileName && QFileInfo::exists(name)) {
+        context.prompter.error(u"File Exists"_s);
+        document.markModified();
+        return;
+    }
+    document.setFileName(name);
+    saveFile(context);
+}
+
+bool openFile(const SessionContext &context)
+{
+    if (!maybeSave(context))
+        return false;
+    const QString name =
+        context.dialogs.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.document.session()));
+    if (name.isEmpty())
+        return false;
+    if (QFileInfo::exists(name))
+        return readSessionFile(context, name);
+    context.prompter.error(u"No Such File"_s);
+    return false;
+}
+
+bool openNamedFile(const SessionContext &context, const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        context.prompter.error(u"No Such File"_s);
+        return false;
+    }
+    return maybeSave(context) && readSessionFile(context, path);
+}
+
+bool openStartupFile(const SessionContext &context, QString &startupFileName)
+{
+    if (startupFileName.isEmpty())
+        return false;
+    return readSessionFile(context, std::exchange(startupFileName, QString()));
+}
+
+void renameSession(const SessionContext &context)
+{
+    SessionDocument &document = context.document;
+    document.edit({u"Name Session"_s}, [&](Session &session) {
+        if (const std::optional<QString> name = context.dialogs.askSessionName(session.name)) {
+            session.name = *name;
+            document.markModified();
+        }
+    });
+}
+
+void editDescription(const SessionContext &context)
+{
+    SessionDocument &document = context.document;
+    document.edit({u"Session Description"_s}, [&](Session &session) {
+        const SessionDescriptionAnswer answer = context.dialogs.askSessionDescription(session.descriptionLines);
+        if (answer.accepted && answer.changed) {
+            document.markModified();
+            session.descriptionLines = answer.lines;
+        }
+    });
+}
+} // namespace FileCommands

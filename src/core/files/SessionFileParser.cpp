@@ -1,0 +1,251 @@
+#include "core/files/SessionFileParser.h"
+
+#include "core/files/SegmentLine.h"
+#include "core/files/Windows1252.h"
+#include "core/session/NearestValueIndex.h"
+#include "core/session/NewSession.h"
+#include "core/session/Session.h"
+#include "core/session/TextNumbers.h"
+#include "core/session/ValueLists.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int NameLimit = 40;
+constexpr int DescriptionLimit = 256;
+
+// The entry paired with the value nearest to number. A number beyond every
+// value (the lookup gives -1) takes the nearer end of the list.
+QString snapped(const QString &number, const QStringList &values, const QStringList &entries, Prompter &prompter)
+{
+    int index = nearestValueIndex(number, values, prompter);
+    if (index < 0) {
+        const auto value = TextNumbers::tryDecimal(number);
+        const auto first = TextNumbers::tryDecimal(values.first());
+        index = value && first && *value > *first ? int(values.size()) - 1 : 0;
+    }
+    return entries.at(index);
+}
+
+QString replaced(QStringView field, QStringView old, const QString &current)
+{
+    return field == old ? current : field.toString();
+}
+
+// Only the letters A to Z change.
+QString asciiLower(QStringView text)
+{
+    QString lower = text.toString();
+    for (QChar &c : lower) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return lower;
+}
+
+// Fields 1 to 11 of a segment line hold rows 1 to 11; field 12 is reserved,
+// fields 13 to 15 hold rows 12 to 14.
+constexpr int ReservedField = 12;
+
+int rowOfField(int field)
+{
+    return field < ReservedField ? field : field - 1;
+}
+
+QString textAfterSemicolon(QByteArrayView line, qsizetype limit)
+{
+    return Windows1252::decode(line.sliced(1, std::min(line.size() - 1, limit)));
+}
+
+struct ReadLine
+{
+    explicit ReadLine(QStringView text)
+        : line(SegmentLine::split(text))
+        , halfSeconds(TextNumbers::tryHalfSecondsOfTime(line.fields[TimeRow]))
+    {
+    }
+    SegmentLine line;
+    std::optional<qint64> halfSeconds;
+    bool faulty() const { return line.formatError || !halfSeconds; }
+};
+
+SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kind, Prompter &prompter)
+{
+    const SegmentLine &line = read.line;
+    const bool dual = kind == DualBinauralSession;
+    SessionGrid::Column column = newSessionColumn(kind);
+    column[SegmentNumberRow] = QString::number(number);
+    if (read.halfSeconds)
+        column[TimeRow] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList,
+                                  ValueLists::TimeList, prompter);
+    const QStringView tone = line.has(ToneRow) ? line.fields[ToneRow] : QStringView(column[ToneRow]);
+    for (int f = ToneRow; f <= line.lastFound; ++f) {
+        if (f == ReservedField)
+            continue;
+        const int row = rowOfField(f);
+        const QStringView field = line.fields[size_t(f)];
+        switch (row) {
+        case ToneRow:
+            column[ToneRow] = field == u"bbP" ? u"bb"_s : replaced(field, u"F-S", u"PSu"_s);
+            break;
+        case StartFreqRow:
+        case TargetFreqRow:
+            column[size_t(row)] = replaced(field, u"21.0", u"20.0"_s);
+            break;
+        case PitchRow:
+            column[PitchRow] = field == u"FSL" ? u"256"_s : replaced(field, u"136", u"144"_s);
+            break;
+        case ChordRow:
+            if (dual)
+                column[Pitch2Row] = replaced(asciiLower(field), u"136", u"144"_s);
+            break;
+        case PhaseRow:
+        case VolumeRow:
+        case IntensityRow:
+        case LoopSegsRow:
+        case LoopTimesRow:
+            column[size_t(row)] = field.toString();
+            break;
+        case DutyCycleRow:
+            column[DutyCycleRow] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
+                                           ValueLists::DutyList, prompter);
+            break;
+        case VIRampRow:
+            column[VIRampRow] = replaced(field, u"8 sec", u"seg"_s);
+            break;
+        case DbbRampRow:
+            column[DbbRampRow] = dual ? field.toString() : QString();
+            break;
+        }
+    }
+    // A chord means something only with "PCh", which always has one: also
+    // in a faulty line that ends before its chord.
+    if (!dual) {
+        const QStringView chord = line.has(ChordRow) ? line.fields[ChordRow] : QStringView();
+        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
+    }
+    return column;
+}
+} // namespace
+
+SessionFileParser::SessionFileParser(SessionKind kindBefore, Prompter &prompter)
+    : mPrompter(prompter)
+    , mKindBefore(kindBefore)
+{
+    mContent.name = u"unnamed"_s;
+}
+
+bool SessionFileParser::feed(QByteArrayView bytes)
+{
+    if (mContent.endedAtNul)
+        return false;
+    const char *next = bytes.data();
+    const char *const end = next + bytes.size();
+    while (next < end) {
+        if (std::exchange(mSkipLineFeed, false) && *next == '\n') {
+            ++next;
+            continue;
+        }
+        const char *stop = next;
+        while (stop < end && *stop != '\r' && *stop != '\n' && *stop != 0)
+            ++stop;
+        // A line keeps its first bytes only; a longer one is never sound.
+        const qsizetype room = LineLengthLimit - mLine.size();
+        mLineTooLong = mLineTooLong || stop - next > room;
+        mLine.append(next, std::min<qsizetype>(stop - next, room));
+        if (stop == end)
+            break;
+        if (*stop == 0) {
+            mContent.endedAtNul = true;
+            return false;
+        }
+        endLine();
+        mSkipLineFeed = *stop == '\r';
+        next = stop + 1;
+    }
+    return true;
+}
+
+void SessionFileParser::endLine()
+{
+    if (!mLine.isEmpty())
+        takeLine(mLine);
+    mLine.truncate(0);
+    mLineTooLong = false;
+}
+
+// The same verdict as a split of the decoded line, without decoding it: a
+// line is sound with a TAB after each of fields 0 to 14 and a time of
+// integer minutes and seconds.
+bool SessionFileParser::isSoundSegmentLine(QByteArrayView line) const
+{
+    if (mLineTooLong || std::count(line.begin(), line.end(), '\t') < SegmentLine::LastField)
+        return false;
+    const qsizetype timeStart = line.indexOf('\t') + 1;
+    const QByteArrayView time = line.sliced(timeStart, line.indexOf('\t', timeStart) - timeStart);
+    return TextNumbers::tryHalfSecondsOfTime(Windows1252::decode(time)).has_value();
+}
+
+void SessionFileParser::takeLine(QByteArrayView line)
+{
+    const bool first = std::exchange(mFirstLine, false);
+    if (line.startsWith(';')) {
+        if (first)
+            mContent.name = textAfterSemicolon(line, NameLimit);
+        else if (mContent.descriptionLines.size() < DescriptionLineLimit)
+            mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLimit));
+        else
+            mContent.descriptionCut = true;
+        return;
+    }
+    const bool firstSegment = !std::exchange(mAnySegment, true);
+    // Once both reports are due, later segment lines change nothing.
+    if (mKept.size() == SessionGrid::MaxSegments && mContent.formatErrors && mContent.cut)
+        return;
+    if (!isSoundSegmentLine(line)) {
+        mContent.formatErrors = true;
+        if (firstSegment)
+            mFirstFaulty = line.toByteArray();
+    } else if (mKept.size() == SessionGrid::MaxSegments) {
+        mContent.cut = true;
+    } else {
+        mKept.append(line.toByteArray());
+    }
+}
+
+SessionFileContent SessionFileParser::finish()
+{
+    endLine();
+    if (!mAnySegment)
+        mContent.formatErrors = true;
+    else if (mKept.isEmpty())
+        mKept.append(mFirstFaulty);
+
+    QStringList texts;
+    texts.reserve(mKept.size());
+    for (const QByteArray &line : std::as_const(mKept))
+        texts.append(Windows1252::decode(line));
+    std::vector<ReadLine> kept(texts.cbegin(), texts.cend());
+
+    mContent.kind = mKindBefore;
+    if (!kept.empty() && kept.front().line.has(ToneRow))
+        mContent.kind = ValueLists::isDualTone(kept.front().line.fields[ToneRow].toString()) ? DualBinauralSession
+                                                                                             : PulsedSession;
+    mContent.cells.setColumnCount(int(kept.size()));
+    mContent.cells.setColumn(0, newSessionColumn(mContent.kind));
+    for (int k = 0; k < int(kept.size()); ++k)
+        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.kind, mPrompter));
+    return std::move(mContent);
+}
+
+SessionFileContent parseSessionFile(QByteArrayView bytes, SessionKind kindBefore, Prompter &prompter)
+{
+    SessionFileParser parser(kindBefore, prompter);
+    parser.feed(bytes);
+    return parser.finish();
+}

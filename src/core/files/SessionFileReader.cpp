@@ -1,0 +1,93 @@
+#include "core/files/SessionFileReader.h"
+
+#include "core/files/SessionFileParser.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TimingSummary.h"
+
+#include <QFile>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// Far beyond any session (1000 segments and their description take well
+// under a megabyte), so that a file that is no session is refused in
+// bounded time and memory.
+constexpr qint64 FileSizeLimit = 64 * 1024 * 1024;
+constexpr qint64 ChunkSize = 64 * 1024;
+
+QString tooLargeReason()
+{
+    return u"The file is larger than %1 MB, far larger than any session file."_s.arg(FileSizeLimit / (1024 * 1024));
+}
+
+// Reads the file into the parser piece by piece. The reason why it cannot be
+// read, or nothing.
+std::optional<QString> readInto(QFile &file, SessionFileParser &parser)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    if (file.size() > FileSizeLimit)
+        return tooLargeReason();
+    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 count = file.read(chunk.data(), ChunkSize);
+        if (count < 0)
+            return file.errorString();
+        if (count == 0 || !parser.feed(QByteArrayView(chunk.constData(), count)))
+            return std::nullopt;
+        // Devices and pipes tell no size beforehand.
+        if ((total += count) > FileSizeLimit)
+            return tooLargeReason();
+    }
+}
+} // namespace
+
+bool readSessionFile(const SessionContext &context, const QString &path)
+{
+    SessionFileParser parser(context.document.session().kind, context.prompter);
+    QFile file(path);
+    if (const auto reason = readInto(file, parser)) {
+        context.prompter.error(u"Cannot open file \"%1\". %2"_s.arg(path, *reason));
+        return false;
+    }
+    file.close();
+
+    SessionFileContent content = parser.finish();
+    if (content.endedAtNul)
+        context.prompter.error(u"The file holds a NUL byte; the text after it was not read."_s);
+    if (content.formatErrors)
+        context.prompter.error(u"Format errors in file"_s);
+    if (content.cut) {
+        context.prompter.error(u"The file holds more than %1 segments; only the first %1 were read."_s.arg(
+            SessionGrid::MaxSegments));
+    }
+    if (content.descriptionCut) {
+        context.prompter.error(u"The file holds more than %1 description lines; only the first %1 were read."_s.arg(
+            SessionFileParser::DescriptionLineLimit));
+    }
+
+    showSessionFileContent(context, std::move(content), path);
+    context.document.markSaved();
+    return true;
+}
+
+void showSessionFileContent(const SessionContext &context, SessionFileContent content, const QString &path)
+{
+    Session session;
+    session.fileName = path;
+    session.name = content.name;
+    session.descriptionLines = content.descriptionLines;
+    session.kind = content.kind;
+    session.cells = std::move(content.cells);
+    context.document.replace(std::move(session), false);
+    // Loop fields are taken as they stand; one that is no number is reported
+    // once the session is shown.
+    const QString timingError = computeTimingSummary(context.document.cells(), 1).error;
+    if (!timingError.isEmpty())
+        context.prompter.error(timingError);
+}

@@ -1,0 +1,82 @@
+#include "core/files/SessionFileWriter.h"
+
+#include "core/files/SafeFileWriter.h"
+#include "core/files/Windows1252.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/ValueLists.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The name line and the description lines: ";" and the text, which must stay
+// one line and must not end the file early when read back.
+void appendSemicolonLine(QString &text, QStringView line)
+{
+    text += u';';
+    const qsizetype start = text.size();
+    text += line;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n' || c == QChar(0))
+            text[i] = u' ';
+    }
+    text += u"\r\n";
+}
+
+void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
+{
+    const SessionGrid::Column &cell = cells.column(column);
+    const QString &tone = cell[ToneRow];
+    const bool dual = ValueLists::isDualTone(tone);
+    const QString none = u"none"_s;
+    const QString empty;
+    const std::array<const QString *, 15> fields = {
+        &cell[TimeRow],
+        &cell[ToneRow],
+        &cell[StartFreqRow],
+        &cell[PitchRow],
+        !dual && cell[TargetFreqRow] == cell[StartFreqRow] ? &empty : &cell[TargetFreqRow],
+        dual || tone == u"PCh" ? &cell[ChordRow] : &empty,
+        &cell[PhaseRow],
+        &cell[DutyCycleRow],
+        &cell[VolumeRow],
+        &cell[IntensityRow],
+        &cell[VIRampRow],
+        &none, // reserved
+        dual ? &cell[DbbRampRow] : &empty,
+        &cell[LoopSegsRow],
+        &cell[LoopTimesRow]};
+    text += QString::number(column + 1);
+    text += u'\t';
+    for (const QString *field : fields) {
+        text += *field;
+        text += u'\t';
+    }
+    text += u"\r\n";
+}
+} // namespace
+
+QByteArray sessionFileBytes(const Session &session)
+{
+    QString text;
+    text.reserve(80 * (session.cells.columnCount() + 1));
+    appendSemicolonLine(text, session.name);
+    for (int column = 0; column < session.cells.columnCount(); ++column)
+        appendSegmentLine(text, session.cells, column);
+    for (const QString &line : session.descriptionLines)
+        appendSemicolonLine(text, line);
+    return Windows1252::encode(text);
+}
+
+bool writeSessionFile(const Session &session, Prompter &prompter)
+{
+    const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
+    if (!failure)
+        return true;
+    if (failure->stage == FileWriteFailure::Create)
+        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
+    else
+        prompter.error(u"Stream write error"_s);
+    return false;
+}

@@ -1,0 +1,61 @@
+#include "core/help/HelpTopics.h"
+
+#include "core/settings/ProgramFiles.h"
+#include "core/session/SessionGrid.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace HelpTopics {
+
+namespace {
+// The frequency rows, the pitch rows, Volume and Intensity, and the loop rows
+// share their explanation, so both session kinds meet the same page for the
+// same kind of value. By row.
+const std::array<QString, SessionGrid::RowCount> &rowTopics()
+{
+    static const std::array<QString, SessionGrid::RowCount> topics{
+        QString(),           u"Segment_time"_s, u"Tone_selection"_s,         u"Frequency"_s,
+        u"Pitch"_s,          u"Frequency"_s,    u"Pitch"_s,                  u"Phase"_s,
+        u"Duty_Cycle"_s,     u"Volume_and_intensity"_s, u"Volume_and_intensity"_s, u"pviramp"_s,
+        u"Ramps"_s,          u"Loops"_s,        u"Loops"_s,
+    };
+    return topics;
+}
+} // namespace
+
+QString contextTopic(int row)
+{
+    if (row < 0 || row >= SessionGrid::RowCount)
+        return QString();
+    return rowTopics()[size_t(row)];
+}
+
+QStringList programTopics()
+{
+    QStringList topics{Contents, About};
+    for (const QString &topic : rowTopics()) {
+        if (!topic.isEmpty() && !topics.contains(topic))
+            topics.append(topic);
+    }
+    return topics;
+}
+
+QString helpFolder(const QString &programFolder)
+{
+    const QString beside = QDir(programFolder).filePath(u"help"_s);
+    const QString installed = installedDataFolder(programFolder);
+    if (QFileInfo(beside).isDir() || installed.isEmpty())
+        return beside;
+    return installed + u"/help"_s;
+}
+
+QString topicFile(const QString &folder, const QString &topic)
+{
+    return folder + u'/' + topic + u".html"_s;
+}
+
+} // namespace HelpTopics

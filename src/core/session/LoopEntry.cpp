@@ -1,0 +1,126 @@
+#include "core/session/LoopEntry.h"
+
+#include "core/session/LoopPasses.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionRows.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TextNumbers.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int MaxLoopLength = 15;
+constexpr int MinLoopTimes = 2;
+const QString LoopSegsCaption = u"Enter Loop Segments"_s;
+const QString LoopTimesCaption = u"Enter Loop Times"_s;
+
+// The integer typed into a loop dialog, limited to low..high. Digits beyond
+// 32 bits still say which end they mean. No value for text that is not an
+// integer.
+std::optional<int> enteredInteger(const QString &entry, int low, int high)
+{
+    const QString text = entry.trimmed();
+    if (const auto value = TextNumbers::tryInteger(text))
+        return std::clamp(*value, low, high);
+    static const QRegularExpression longInteger(u"^[+-]?[0-9]+$"_s);
+    if (longInteger.match(text).hasMatch())
+        return text.startsWith(u'-') ? low : high;
+    return std::nullopt;
+}
+
+// Loop Times of columns first..last that exist: a loop read from a file may
+// claim more segments than the session has.
+void writeLoopTimes(SessionGrid &cells, int first, int last, int times)
+{
+    const QString text = QString::number(times);
+    for (int column = std::max(first, 0); column <= std::min(last, cells.columnCount() - 1); ++column)
+        cells.setCell(column, LoopTimesRow, text);
+}
+
+// A loop dialog's edit refreshes the timing at its segment.
+EditStep loopStep(const SessionContext &context, int k, int row)
+{
+    const CellPos cell{k, row};
+    return {cellChangeText(context.document.session().kind, cell), cell, k + 1};
+}
+} // namespace
+
+bool enterLoopSegs(const SessionContext &context, int k)
+{
+    const SessionGrid &current = context.document.cells();
+    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
+    if (n == 0 && t > 0) {
+        context.prompter.error(u"In Existing loop"_s);
+        return false;
+    }
+    t = std::max(t, MinLoopTimes);
+    context.document.edit(loopStep(context, k, LoopSegsRow), [&](Session &session) {
+        context.document.markModified();
+        SessionGrid &cells = session.cells;
+
+        const QString entry = context.prompter.inputBox(LoopSegsCaption, u"Range 0-15"_s, QString::number(n));
+        int m = 0;
+        if (!entry.trimmed().isEmpty()) {
+            if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
+                m = *value;
+            else
+                context.prompter.error(u"Integer 0-15 needed"_s);
+        }
+
+        if (m < n) {
+            writeLoopTimes(cells, k + m, k + n - 1, 0);
+        } else if (m > n) {
+            if (k + m > cells.columnCount() - 1) {
+                context.prompter.error(u"Loop includes last segment"_s);
+                m = n;
+            } else {
+                // Every loop in the way is named, not only the first.
+                const int end = k + m;
+                for (int column = std::max(k + n, 0); column < end; ++column) {
+                    if (cells.cell(column, LoopSegsRow) != u"0") {
+                        context.prompter.error(u"Loop overlap"_s);
+                        m = n;
+                    }
+                }
+            }
+            if (m > n)
+                writeLoopTimes(cells, k + n, k + m - 1, t);
+        }
+        cells.setCell(k, LoopSegsRow, QString::number(m));
+    });
+    return true;
+}
+
+bool enterLoopTimes(const SessionContext &context, int k)
+{
+    const SessionGrid &current = context.document.cells();
+    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
+    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
+    if (n == 0) {
+        context.prompter.error(u"Not at loop start"_s);
+        return false;
+    }
+    context.document.edit(loopStep(context, k, LoopTimesRow), [&](Session &session) {
+        context.document.markModified();
+        const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
+        if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
+            t = *value;
+        writeLoopTimes(session.cells, k, k + n - 1, t);
+    });
+    return true;
+}
+
+QString loopEntryExplanation(const QString &caption)
+{
+    if (caption == LoopSegsCaption)
+        return u"Number of segments in the loop (0\u201315); 0 removes the loop."_s;
+    if (caption == LoopTimesCaption)
+        return u"How many times the loop plays (2\u201315)."_s;
+    return QString();
+}

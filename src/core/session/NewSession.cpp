@@ -1,0 +1,44 @@
+#include "core/session/NewSession.h"
+
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/Prompter.h"
+#include "core/session/SessionDialogs.h"
+#include "core/session/SessionDocument.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+SessionGrid::Column newSessionColumn(SessionKind kind)
+{
+    if (kind == DualBinauralSession) {
+        return {u"1"_s,  u"1:00.0"_s, u"dbb"_s,  u"7.83"_s, u"240"_s,  u"15.0"_s, u"480"_s, u"IRH"_s,
+                u"50"_s, u"100"_s,    u"100"_s,  u"none"_s, u"jump"_s, u"0"_s,    u"0"_s};
+    }
+    return {u"1"_s,  u"1:00.0"_s, u"PFr"_s, u"7.83"_s, u"240"_s, QString(), QString(), u"IN"_s,
+            u"50"_s, u"100"_s,    u"100"_s, u"none"_s, QString(), u"0"_s,   u"0"_s};
+}
+
+void fillNewSegment(Session &session, int k)
+{
+    SessionGrid::Column column = session.cells.column(k - 1);
+    column[SegmentNumberRow] = QString::number(k + 1);
+    column[VIRampRow] = u"none"_s;
+    column[DbbRampRow] = session.kind == DualBinauralSession ? u"ramp"_s : QString();
+    column[LoopSegsRow] = u"0"_s;
+    column[LoopTimesRow] = u"0"_s;
+    session.cells.setColumn(k, column);
+}
+
+void newSession(const SessionContext &context)
+{
+    // The old session goes before the kind is asked: the window shows the
+    // new name and no segment of the old one meanwhile.
+    Session session;
+    session.name = u"unnamed"_s;
+    session.kind = context.document.session().kind;
+    session.cells.setColumn(0, context.document.cells().column(0));
+    context.document.replace(session, true);
+    session.kind = context.dialogs.askSessionKind();
+    session.cells.setColumn(0, newSessionColumn(session.kind));
+    context.document.replace(std::move(session), true);
+}

@@ -1,0 +1,113 @@
+#include "core/session/ValueStepping.h"
+
+#include "core/session/LoopEntry.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionRows.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/ValueLists.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+bool isDual(const Session &session)
+{
+    return session.kind == DualBinauralSession;
+}
+
+bool isChordSegment(const Session &session, int column)
+{
+    return session.cells.cell(column, ToneRow) == u"PCh";
+}
+
+// Rows whose cell has no meaning in this segment are emptied by any step.
+bool stepEmptiesCell(const Session &session, const CellPos &cell)
+{
+    if (isDual(session))
+        return false;
+    if (cell.row == ChordRow)
+        return !isChordSegment(session, cell.column);
+    return cell.row == DbbRampRow;
+}
+
+qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
+{
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+QStringList workingList(const Session &session, const CellPos &cell)
+{
+    using namespace ValueLists;
+    const bool dual = isDual(session);
+    switch (cell.row) {
+    case TimeRow:
+        return TimeList;
+    case ToneRow:
+        return dual ? DualToneList : PulsedToneList;
+    case StartFreqRow:
+        return FreqList;
+    case PitchRow:
+        return PitchList;
+    case TargetFreqRow:
+        return dual ? FreqList : TargetFreqList;
+    case ChordRow:
+        if (dual)
+            return Pitch2List;
+        return isChordSegment(session, cell.column) ? ChordList : QStringList();
+    case PhaseRow:
+        return dual ? DualPhaseList : PulsedPhaseList;
+    case DutyCycleRow:
+        return DutyList;
+    case VolumeRow:
+    case IntensityRow:
+        return LevelList;
+    case VIRampRow:
+        return VIRampList;
+    case DbbRampRow:
+        return dual && cell.column > 0 ? DbbRampList : QStringList();
+    default:
+        return {};
+    }
+}
+
+void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction)
+{
+    SessionDocument &document = context.document;
+    // A loop row opens its dialog; one that refuses still marks the session.
+    if (cell.row == LoopSegsRow || cell.row == LoopTimesRow) {
+        const bool entered = cell.row == LoopSegsRow ? enterLoopSegs(context, cell.column)
+                                                               : enterLoopTimes(context, cell.column);
+        if (!entered)
+            document.markModified();
+        return;
+    }
+    const EditStep step{cellChangeText(document.session().kind, cell), cell, 0, EditStep::ValueStep};
+    document.edit(step, [&](Session &session) {
+        document.markModified();
+        if (stepEmptiesCell(session, cell)) {
+            session.cells.setCell(cell.column, cell.row, QString());
+            return;
+        }
+        const QStringList list = workingList(session, cell);
+        if (list.isEmpty())
+            return;
+        QString current = session.cells.cell(cell.column, cell.row);
+        // An unset chord plays as the first chord.
+        if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
+            current = list.first();
+        qsizetype position = positionIgnoringCase(list, current);
+        if (position < 0) {
+            context.prompter.error(u"Starting value not in list - step to desired value"_s);
+            position = 0;
+        }
+        const qsizetype target = direction == StepDirection::Up ? position + 1 : position - 1;
+        if (target >= 0 && target < list.size())
+            session.cells.setCell(cell.column, cell.row, list.at(target));
+    });
+}

@@ -1,0 +1,178 @@
+// Undo and redo in the real window: every edit, through its key, button or
+// menu, is taken back and done again with the session as it was, byte for byte.
+#include "DefaultSegments.h"
+#include "MenuCommands.h"
+#include "ScriptedPrompter.h"
+#include "TestSupport.h"
+#include "UserInput.h"
+
+#include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
+#include "core/files/RecoveryCopy.h"
+#include "core/files/SessionFileWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class UndoWindowTest : public ::testing::Test
+{
+public:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    void SetUp() override
+    {
+        RecoveryCopy().remove();
+        window.setPrompter(prompter);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        Session session = sessionOfDefaultSegments(PulsedSession, 6);
+        session.cells.setCell(4, LoopSegsRow, u"2"_s); // a loop over segments 5 and 6, played twice
+        session.cells.setCell(4, LoopTimesRow, u"2"_s);
+        session.cells.setCell(5, LoopTimesRow, u"2"_s);
+        session.name = u"Theta"_s;
+        window.document().replace(session, false);
+        window.setSessionShown(true);
+    }
+
+    QByteArray bytes() { return sessionFileBytes(window.session()); }
+    CellPos selected() const
+    {
+        const QModelIndex index = window.sessionTable()->currentIndex();
+        return {index.column(), index.row()};
+    }
+    QString panel() const { return window.timingPanel()->toPlainText(); }
+    QString totalLine() const
+    {
+        const QStringList lines = panel().split(u'\n');
+        return lines.value(lines.indexOf(QRegularExpression(u"^Session total time"_s)));
+    }
+
+    MirandelWindows windows{QStringList()};
+    MainWindow &window = *windows.mainWindow;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(UndoWindowTest, EveryEditIsUndoneAndRedoneAsItWasShown)
+{
+    const struct
+    {
+        const char *name;
+        CellPos cell;
+        std::function<void(UndoWindowTest &)> edit;
+        QString undoText;
+        CellPos shown; // the cell undo selects: the edit's own, on a segment that exists
+    } cases[] = {
+        {"three + presses are one step", {1, PitchRow},
+         [](UndoWindowTest &t) {
+             for (int i = 0; i < 3; ++i)
+                 typeKey(&t.window, '+');
+         },
+         u"Change Pitch of Segment 2"_s, {1, PitchRow}},
+        {"Down button", {2, StartFreqRow}, [](UndoWindowTest &t) { t.window.downButton()->click(); },
+         u"Change Start Freq of Segment 3"_s, {2, StartFreqRow}},
+        {"New Segment key", {0, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.window, Qt::Key_N); }, u"New Segment"_s,
+         {5, TimeRow}},
+        {"Cut from the menu", {2, TimeRow},
+         [](UndoWindowTest &t) {
+             t.prompter.answerOkCancel(true);
+             menuCommand(t.window, u"Cu&t Segment"_s)->trigger();
+         },
+         u"Cut Segment 3"_s, {2, TimeRow}},
+        {"Paste key", {1, TimeRow},
+         [](UndoWindowTest &t) {
+             typeKey(&t.window, Qt::Key_C, Qt::ControlModifier);
+             typeKey(&t.window, Qt::Key_V, Qt::ControlModifier);
+         },
+         u"Paste Segment 2"_s, {1, TimeRow}},
+        {"Insert key", {3, TimeRow}, [](UndoWindowTest &t) { typeKey(&t.window, Qt::Key_Insert, Qt::ControlModifier); },
+         u"Insert Segment 4"_s, {3, TimeRow}},
+        {"Loop Segs entry", {1, LoopSegsRow},
+         [](UndoWindowTest &t) {
+             t.prompter.answerInput(u"3"_s);
+             typeKey(&t.window, '+');
+         },
+         u"Change Loop Segs of Segment 2"_s, {1, LoopSegsRow}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        const QByteArray before = bytes();
+        window.selectCell(c.cell);
+        const QString totalBefore = totalLine();
+        c.edit(*this);
+        const QByteArray after = bytes();
+        const QString panelAfter = panel();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(menuCommand(window, u"&Undo "_s + c.undoText)->isEnabled(), true);
+        const int logged = int(prompter.log.size());
+
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(window.document().isModified(), 0);
+        EXPECT_EQ(selected(), c.shown);
+        EXPECT_EQ(totalLine(), totalBefore);
+        typeKey(&window, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(window.document().isModified(), 1);
+        EXPECT_EQ(panel(), panelAfter);
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
+        typeKey(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(prompter.log.size(), logged) << "undo and redo ask nothing";
+    }
+}
+
+TEST_F(UndoWindowTest, UndoIsInertWithoutASession)
+{
+    window.selectCell({0, 4});
+    typeKey(&window, '+');
+    const QByteArray stepped = bytes();
+    window.setSessionShown(false);
+    EXPECT_FALSE(menuCommand(window, u"&Undo Change Pitch of Segment 1"_s)->isEnabled());
+    typeKey(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(bytes(), stepped);
+}
+
+TEST_F(UndoWindowTest, UnsavedChangesComeBackFromTheRecoveryCopy)
+{
+    window.setRecoveryInterval(1);
+    window.selectCell({2, 4});
+    typeKey(&window, '+');
+    typeKey(&window, Qt::Key_N);
+    const QByteArray edited = bytes();
+    ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopy().exists(); }));
+
+    // The program ends without a save, as a crash would end it.
+    MirandelWindows next{QStringList()};
+    ScriptedPrompter nextPrompter;
+    nextPrompter.answerYesNo(true);
+    next.mainWindow->setPrompter(nextPrompter);
+    next.mainWindow->openStartupFile();
+    EXPECT_EQ(nextPrompter.log,
+              QStringList(u"confirm: Mirandel closed without saving session Theta. Restore the unsaved changes?"_s));
+    EXPECT_EQ(sessionFileBytes(next.mainWindow->session()), edited);
+    EXPECT_EQ(next.mainWindow->document().isModified(), 1);
+
+    // Saved or dropped, the copy goes; one that cannot be read is kept aside.
+    next.mainWindow->document().markSaved();
+    EXPECT_FALSE(RecoveryCopy().exists());
+    writeFileBytes(RecoveryCopy().filePath(), "damaged");
+    QString aside;
+    EXPECT_FALSE(RecoveryCopy().read(&aside));
+    EXPECT_FALSE(RecoveryCopy().exists());
+    EXPECT_EQ(readFileBytes(aside), "damaged");
+    QFile::remove(aside);
+}
+} // namespace
