@@ -567,8 +567,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::newSession()
 {
-    if (maybeSave())
-        ::newSession(context());
+    if (!maybeSave())
+        return;
+    // Named before the kind is asked, as the new session will be.
+    setWindowTitle(sessionCaption(newSessionName(), true));
+    ::newSession(context());
 }
 
 void MainWindow::quit()

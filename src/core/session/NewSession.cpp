@@ -29,15 +29,18 @@ void fillNewSegment(Session &session, int k)
     session.cells.setColumn(k, column);
 }
 
+QString newSessionName()
+{
+    return u"unnamed"_s;
+}
+
 void newSession(const SessionContext &context)
 {
-    // The old session goes before the kind is asked: the window shows the
-    // new name and no segment of the old one meanwhile.
+    // The old session's segments go before the kind is asked: the grid
+    // shows no more than one meanwhile.
+    context.document.edit({}, [](Session &old) { old.cells.setColumnCount(1); });
     Session session;
-    session.name = u"unnamed"_s;
-    session.kind = context.document.session().kind;
-    session.cells.setColumn(0, context.document.cells().column(0));
-    context.document.replace(session, true);
+    session.name = newSessionName();
     session.kind = context.dialogs.askSessionKind();
     session.cells.setColumn(0, newSessionColumn(session.kind));
     context.document.replace(std::move(session), true);

@@ -13,6 +13,8 @@ SessionGrid::Column newSessionColumn(SessionKind kind);
 // row 0 = k + 1, VI ramp "none" and dbb ramp "ramp" (dual) or empty.
 void fillNewSegment(Session &session, int k);
 
+QString newSessionName();
+
 // File > New after the save prompt: asks the kind and puts a session of one
 // default segment in the document's place, modified.
 void newSession(const SessionContext &context);
