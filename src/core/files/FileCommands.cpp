@@ -40,6 +40,12 @@ void saveFile(const SessionContext &context)
         saveFileAs(context);
         return;
     }
+    const QString &path = document.session().fileName;
+    if (const QString question = document.overwriteQuestion(path);
+        !question.isEmpty() && !context.prompter.confirmYesNo(question)) {
+        document.markModified();
+        return;
+    }
     if (writeSessionFile(document.session(), context.prompter))
         document.markSaved();
 }

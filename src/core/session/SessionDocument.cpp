@@ -100,6 +100,7 @@ void SessionDocument::replace(Session session, bool modified)
 {
     const QString oldFileName = mSession.fileName;
     mSession = std::move(session);
+    guardFile(QString(), QString());
     clearHistory();
     mMarkedModified = modified;
     syncModified();
@@ -115,8 +116,20 @@ void SessionDocument::setFileName(const QString &fileName)
         emit fileNameChanged(fileName);
 }
 
+void SessionDocument::guardFile(const QString &path, const QString &question)
+{
+    mGuardedFile = path;
+    mOverwriteQuestion = question;
+}
+
+QString SessionDocument::overwriteQuestion(const QString &path) const
+{
+    return path == mGuardedFile ? mOverwriteQuestion : QString();
+}
+
 void SessionDocument::markSaved()
 {
+    guardFile(QString(), QString());
     dropChanges();
     emit saved(mSession.fileName);
 }

@@ -50,8 +50,15 @@ public:
     void replace(Session session, bool modified);
     void setFileName(const QString &fileName);
 
-    // The session now is what its file holds (just read or written).
+    // The session now is what its file holds (just read or written); a
+    // guard on the file ends.
     void markSaved();
+    // Save must ask question, and have a yes, before it replaces the file at
+    // path (a file read with errors, or changed since a recovery copy). Ends
+    // with another session or when the file is written.
+    void guardFile(const QString &path, const QString &question);
+    // The question to ask before path is replaced; empty when none.
+    QString overwriteQuestion(const QString &path) const;
     // The user chose to keep the session as unmodified (changes dropped).
     void dropChanges();
     bool isModified() const;
@@ -95,6 +102,8 @@ private:
     void clearHistory();
 
     Session mSession;
+    QString mGuardedFile;
+    QString mOverwriteQuestion;
     std::vector<std::unique_ptr<Step>> mHistory;
     int mIndex = 0;      // steps done; undo takes back mHistory[mIndex - 1]
     int mCleanIndex = 0; // the index that matches the file; -1 when none does
