@@ -1,13 +1,16 @@
 #include "audio/AudioExport.h"
 
 #include "audio/SessionSynth.h"
+#include "core/files/FileKind.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr qint64 BlockFrames = 4096;
+constexpr qint64 BytesPerFrame = 4; // stereo, 16 bits
 // A WAV file counts its bytes in 32 bits.
 constexpr qint64 WavDataLimit = 0xFFFFFFFFLL - 1024;
 
@@ -92,7 +96,33 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Encodes everything into the open temporary file.
+// The most the file can take. WAV holds the samples as they are. A FLAC
+// frame at worst holds them verbatim behind its headers, and Vorbis at any
+// quality stays below 16-bit samples; headers and codebooks fit the margin.
+qint64 largestFileSize(qint64 frames, AudioFileType type)
+{
+    const qint64 samples = frames * BytesPerFrame;
+    if (type == AudioFileType::Wav)
+        return samples + 4 * 1024;
+    return samples + samples / 16 + 256 * 1024;
+}
+
+// Why the disk that would take path cannot hold size bytes, or nothing: a
+// disk filled by the export itself would fail only at its end, and would
+// fail everyone else's writes meanwhile.
+std::optional<QString> roomShortfall(const QString &path, qint64 size)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const qint64 free = QStorageInfo(target.isEmpty() ? QFileInfo(path).absolutePath() : target).bytesAvailable();
+    if (free < 0 || free >= size)
+        return std::nullopt;
+    constexpr qint64 MB = 1024 * 1024;
+    return u"Cannot write \"%1\": the sound may take up to %2 MB, and the disk has only %3 MB free"_s.arg(path)
+        .arg((size + MB - 1) / MB)
+        .arg(free / MB);
+}
+
+// Encodes everything into the open file.
 AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, const QString &path,
                          const AudioExportProgress &progress)
 {
@@ -134,30 +164,50 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, error));
     return {AudioExportResult::Written, QString()};
 }
+// A device takes the sound as it comes; there is nothing to replace.
+AudioExportResult exportToDevice(SessionSynth &synth, const QString &path, AudioFileType type,
+                                 const AudioExportProgress &progress)
+{
+    Sink sink{::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC), 0};
+    if (sink.fd < 0)
+        return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
+    const AudioExportResult result = encode(synth, sink, type, path, progress);
+    ::close(sink.fd);
+    return result;
+}
 } // namespace
 
 AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                               const AudioExportProgress &progress)
 {
-    if (type == AudioFileType::Wav && (synth.endFrame() - synth.position()) * 4 > WavDataLimit)
+    const qint64 frames = synth.endFrame() - synth.position();
+    if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
         return failure(u"Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
                        u"choose FLAC or Ogg Vorbis"_s.arg(path));
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + u"/."_s + target.fileName() + u".XXXXXX"_s);
-    if (!temporary.open())
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, temporary.errorString()));
-    Sink sink{temporary.handle(), 0};
+    switch (fileKindOf(path)) {
+    case FileKind::Other:
+        return failure(u"Cannot write \"%1\": %2"_s.arg(path, unusableFileKindReason()));
+    case FileKind::CharacterDevice:
+        return exportToDevice(synth, path, type, progress);
+    case FileKind::Missing:
+    case FileKind::Regular:
+        break;
+    }
+    if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type)))
+        return failure(*shortfall);
+
+    // As a session's save: a link is followed, a file that is replaced keeps
+    // its permissions, a new one has those the umask leaves.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
+    Sink sink{file.handle(), 0};
     const AudioExportResult result = encode(synth, sink, type, path, progress);
     if (result.outcome != AudioExportResult::Written)
         return result;
-
-    // A file that is replaced keeps its permissions; a new one is readable by all.
-    struct stat existing;
-    const mode_t mode = stat(QFile::encodeName(path).constData(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-    if (fchmod(sink.fd, mode) != 0 || fsync(sink.fd) != 0)
+    if (fsync(sink.fd) != 0)
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
-    temporary.setAutoRemove(false);
+    if (!file.commit())
+        return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
     return result;
 }

@@ -5,8 +5,11 @@
 class SessionSynth;
 
 // Writes all the synthesizer renders, stereo, 16-bit for WAV and FLAC, into
-// a temporary file beside `path` and renames it to `path` only when every
-// byte has reached the disk. A cancel or a failure removes the temporary
-// file and leaves an existing file at `path` as it was.
+// a temporary file beside `path` (a link followed) and renames it to `path`
+// only when every byte has reached the disk. A cancel or a failure removes
+// the temporary file and leaves an existing file at `path` as it was. A
+// character device is written as it is; anything else that is no regular
+// file, and a disk that may not hold the file, are refused before a byte is
+// written.
 AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
                               const AudioExportProgress &progress = {});

@@ -196,6 +196,30 @@ TEST_F(FileCommandsTest, SaveAsThatCannotWriteKeepsTheNewNameAndTheFlag)
     EXPECT_EQ(document.isModified(), 0);
 }
 
+TEST_F(FileCommandsTest, AFileReadWithFormatErrorsIsReplacedOnlyAfterAYes)
+{
+    const QByteArray faulty = readFileBytes(testDataPath(u"format_errors.LSS"_s));
+    const QString question = u"confirm: faulty.LSS was read with format errors; saving replaces it with what could "
+                             u"be read. Replace it?"_s;
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        writeFileBytes(path(u"faulty.LSS"_s), faulty);
+        QString file = path(u"faulty.LSS"_s);
+        ASSERT_TRUE(FileCommands::openStartupFile(context(), file));
+        prompter.log.clear();
+        prompter.answerYesNo(yes);
+        FileCommands::saveFile(context());
+        EXPECT_EQ(prompter.log, QStringList(question));
+        EXPECT_EQ(readFileBytes(path(u"faulty.LSS"_s)), yes ? sessionFileBytes(document.session()) : faulty);
+        EXPECT_EQ(document.isModified(), yes ? 0 : 1);
+        // Another name, or the same file once replaced, is saved unasked.
+        view.saveFileNames.push_back(path(yes ? u"faulty.LSS"_s : u"rescued.LSS"_s));
+        FileCommands::saveFileAs(context());
+        EXPECT_EQ(prompter.log, QStringList(question));
+        EXPECT_EQ(document.isModified(), 0);
+    }
+}
+
 TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
 {
     document.dropChanges();

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 #include <tuple>
 #include <vector>
 
@@ -233,6 +234,9 @@ TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
     QFile sparse(huge);
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(65 * 1024 * 1024));
     sparse.close();
+    // Opened, a FIFO would wait for a writer.
+    const QString fifo = dir.filePath(u"fifo.LSS"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct
     {
         QString path;
@@ -242,6 +246,7 @@ TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
         {huge, false,
          {u"Cannot open file \"%1\". The file is larger than 64 MB, far larger than any session file."_s.arg(huge)}},
         {u"/dev/zero"_s, true, {NulByte, FormatErrors}},
+        {fifo, false, {u"Cannot open file \"%1\". It is neither a regular file nor a character device."_s.arg(fifo)}},
     };
     for (const auto &c : cases) {
         ReadResult result;

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -236,10 +237,11 @@ TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
         bool full;
         int segments;
         bool saved;
+        bool noTemporaryFile; // refused: in place, a crash could tear the old file
     } cases[] = {
-        {"full disk", "size=64k", true, 1, false},
-        {"no room for a temporary file", "size=64k,nr_inodes=3", false, 200, true},
-        {"no room for a temporary file nor for the new text", "size=64k,nr_inodes=3", true, 200, false},
+        {"full disk", "size=64k", true, 1, false, false},
+        {"no room for a temporary file", "size=64k,nr_inodes=3", false, 200, false, true},
+        {"no room for a temporary file nor for the new text", "size=64k,nr_inodes=3", true, 200, false, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,7 +258,11 @@ TEST(SessionFileWriter, AFullDiskNeverCostsTheOldFile)
 
         EXPECT_EQ(writeSessionFile(session, prompter), c.saved);
         EXPECT_EQ(readFileBytes(path), c.saved ? sessionFileBytes(session) : old);
-        EXPECT_EQ(prompter.errors, c.saved ? QStringList() : QStringList(u"Stream write error"_s));
+        const QString refusal = u"Cannot save \"%1\" safely: no temporary file can be made in the folder %2 (%3). "
+                                u"Save it under another name with File > Save As."_s
+                                    .arg(path, disk.dir.path(), u"No space left on device"_s);
+        EXPECT_EQ(prompter.errors, c.saved ? QStringList()
+                                           : QStringList(c.noTemporaryFile ? refusal : u"Stream write error"_s));
         EXPECT_EQ(QFile::permissions(path), permissions);
     }
 }
@@ -269,4 +275,17 @@ TEST(SessionFileWriter, ADeviceIsWrittenNeverReplaced)
     EXPECT_FALSE(writeSessionFile(session, prompter));
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
     EXPECT_FALSE(QFileInfo(u"/dev/full"_s).isFile());
+}
+
+TEST(SessionFileWriter, AFifoIsRefusedWithoutWaitingForAReader)
+{
+    QTemporaryDir dir;
+    Session session = newSession(PulsedSession);
+    session.fileName = dir.filePath(u"fifo.LSS"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.fileName).constData(), 0600), 0);
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(writeSessionFile(session, prompter));
+    EXPECT_EQ(prompter.errors,
+              QStringList(u"Cannot create file \"%1\". It is neither a regular file nor a character device."_s.arg(
+                  session.fileName)));
 }

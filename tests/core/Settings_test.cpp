@@ -115,7 +115,7 @@ TEST(Settings, AFailedWriteKeepsTheOldFile)
         bool written;
     } cases[] = {
         {"full disk", "size=64k", true, false},
-        {"no room for a temporary file", "size=64k,nr_inodes=3", false, true},
+        {"no room for a temporary file", "size=64k,nr_inodes=3", false, false}, // in place a crash could tear it
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

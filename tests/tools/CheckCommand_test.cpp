@@ -72,3 +72,11 @@ TEST(CheckCommand, UsageAndFilesThatCannotBeOpened)
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_EQ(missing.errLines().size(), 1);
 }
+
+TEST(CheckCommand, AFileReadWithFormatErrorsIsAnErrorOfTheWholeSession)
+{
+    const CliRun check = runCli({u"check"_s, testDataPath(u"format_errors.LSS"_s)});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.outLines().value(0), u"error\t0\t0\tFormat errors in file"_s);
+    EXPECT_TRUE(check.errLines().contains(u"Format errors in file"_s)) << check.err;
+}

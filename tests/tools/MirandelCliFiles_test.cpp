@@ -1,8 +1,10 @@
 // mirandel-cli info, cells, timing and resave, run as a separate program.
 #include "CliProcess.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,4 +104,53 @@ TEST(MirandelCliFiles, HelpForTheToolAndEachCommand)
         EXPECT_EQ(help.exitCode, 0) << usage;
         EXPECT_EQ(help.outLines().value(0), u"usage: mirandel-cli "_s + usage);
     }
+}
+
+TEST(MirandelCliFiles, WhatIsNoFileIsRefusedAtOnceWithTheProgramsOwnMessage)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(u"fifo.LSS"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString notAFile = u"It is neither a regular file nor a character device."_s;
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {"an empty name", {u"info"_s, QString()}, u"Cannot open file \"\". No file name specified"_s},
+        {"a FIFO to read", {u"info"_s, fifo}, u"Cannot open file \"%1\". %2"_s.arg(fifo, notAFile)},
+        {"a FIFO to write", {u"resave"_s, Described, fifo}, u"Cannot create file \"%1\". %2"_s.arg(fifo, notAFile)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, c.err + u'\n');
+    }
+}
+
+TEST(MirandelCliFiles, ResaveLeavesAFileReadWithFormatErrorsAsItWas)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"faulty.LSS"_s);
+    const QByteArray faulty = readFileBytes(testDataPath(u"format_errors.LSS"_s));
+    writeFileBytes(file, faulty);
+    const CliRun run = runCli({u"resave"_s, file, file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errLines().value(run.errLines().size() - 1),
+              u"faulty.LSS was read with format errors; saving replaces it with what could be read. Replace it?"_s);
+    EXPECT_EQ(readFileBytes(file), faulty);
+}
+
+TEST(MirandelCliFiles, ANameThatIsNotUtf8IsRefusedNeverWrittenUnderAnother)
+{
+    QTemporaryDir dir;
+    // The name's bytes go through the shell: Qt would pass them as UTF-8.
+    const CliRun run = runCli({u"-c"_s, u"exec \"$0\" resave \"$1\" \"$2/$(printf 'bad\\377.LSS')\""_s,
+                               builtProgramPath(u"mirandel-cli"_s), Described, dir.path()},
+                              u"/bin/sh"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"is not valid UTF-8"_s)) << run.err;
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }

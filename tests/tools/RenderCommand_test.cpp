@@ -1,16 +1,25 @@
 // mirandel-cli render, run as a separate program.
 #include "CliProcess.h"
+#include "SmallDisk.h"
 #include "SoundFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString Described = testDataPath(u"described.LSS"_s); // 6:30, from segment 2 6:00
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
 } // namespace
 
 TEST(RenderCommand, WritesThePlayedLengthInTheFormatOfTheExtension)
@@ -48,6 +57,9 @@ TEST(RenderCommand, FailuresAndWrongUsageLeaveOutAsItWas)
     QTemporaryDir folder;
     const QString out = folder.filePath(u"old.wav"_s);
     const QString missing = folder.filePath(u"missing.LSS"_s);
+    QTemporaryDir fifoFolder;
+    const QString fifo = fifoFolder.filePath(u"fifo.wav"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct
     {
         const char *name;
@@ -61,6 +73,8 @@ TEST(RenderCommand, FailuresAndWrongUsageLeaveOutAsItWas)
          u"mirandel-cli: the session has no segment 4 (it has 3)"_s},
         {"unwritable folder", {Described, u"-o"_s, folder.filePath(u"no folder/x.wav"_s)}, 1,
          u"Cannot write \"%1\": "_s.arg(folder.filePath(u"no folder/x.wav"_s))},
+        {"a FIFO", {Described, u"-o"_s, fifo}, 1,
+         u"Cannot write \"%1\": It is neither a regular file nor a character device."_s.arg(fifo)},
         {"unknown extension", {Described, u"-o"_s, folder.filePath(u"old.mp3"_s)}, 2, u"usage: mirandel-cli render"_s},
         {"no output", {Described}, 2, u"usage: mirandel-cli render"_s},
         {"rate too low", {Described, u"-o"_s, out, u"--rate"_s, u"100"_s}, 2, u"usage: mirandel-cli render"_s},
@@ -77,5 +91,56 @@ TEST(RenderCommand, FailuresAndWrongUsageLeaveOutAsItWas)
         EXPECT_TRUE(run.errLines().value(0).startsWith(c.err)) << run.err;
         EXPECT_EQ(readFileBytes(out), "keep me");
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"old.wav"_s});
+    }
+}
+
+TEST(RenderCommand, ALinkIsFollowedAndANewFileHasTheModeTheUmaskLeaves)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(u"target.wav"_s);
+    const QString link = folder.filePath(u"link.wav"_s);
+    const QString fresh = folder.filePath(u"new.wav"_s);
+    writeFileBytes(target, "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(target, link));
+    const QStringList options{u"--seconds"_s, u"1"_s, u"--rate"_s, u"8000"_s};
+    const mode_t umaskBefore = ::umask(027);
+    const CliRun toLink = runCli(QStringList{u"render"_s, Described, u"-o"_s, link} + options);
+    const CliRun toNew = runCli(QStringList{u"render"_s, Described, u"-o"_s, fresh} + options);
+    ::umask(umaskBefore);
+    EXPECT_EQ(toLink.exitCode, 0) << toLink.err;
+    EXPECT_EQ(toNew.exitCode, 0) << toNew.err;
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readSoundFile(target).frames, 8000);
+    EXPECT_EQ(modeOf(target), 0600u);
+    EXPECT_EQ(modeOf(fresh), 0640u);
+}
+
+TEST(RenderCommand, ASoundTheDiskMayNotHoldIsRefusedBeforeAByteIsWritten)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const struct
+    {
+        const char *out;
+        QStringList options;
+        bool written;
+    } cases[] = {
+        {"long.wav", {}, false}, // 6:30 at 8000 Hz: 12.5 MB of samples
+        {"long.flac", {}, false},
+        {"long.ogg", {}, false},
+        {"short.flac", {u"--seconds"_s, u"5"_s}, true},
+    };
+    SmallDisk disk("size=2m");
+    ASSERT_TRUE(disk.mounted);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.out);
+        const QString out = disk.dir.filePath(QString::fromLatin1(c.out));
+        const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out, u"--rate"_s, u"8000"_s} + c.options);
+        EXPECT_EQ(run.exitCode, c.written ? 0 : 1);
+        if (!c.written) {
+            EXPECT_TRUE(run.err.startsWith(u"Cannot write \"%1\": the sound may take up to "_s.arg(out))) << run.err;
+        }
+        EXPECT_EQ(QFile::exists(out), c.written);
     }
 }

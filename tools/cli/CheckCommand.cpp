@@ -1,8 +1,10 @@
 // mirandel-cli check: every problem a download of a session file would meet.
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "StderrPrompter.h"
 
 #include "core/check/SessionCheck.h"
+#include "core/session/SessionDocument.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,22 +17,35 @@ const CliCommand command{
     u"Reads a session file as File > Open does and lists what would stop or spoil its download."_s,
     u"One line per problem, in the encoder's order: \"error\" or \"warning\", TAB, the segment,\n"
     u"TAB, the row, TAB, the message the program would show (segment and row 0 for the whole\n"
-    u"session). Messages of reading the file go to stderr. Exit status 0 when there is no error\n"
-    u"(warnings allowed), 1 when there is one or FILE cannot be opened."_s,
+    u"session; a file read with format errors is such an error). Messages of reading the file go\n"
+    u"to stderr. Exit status 0 when there is no error (warnings allowed), 1 when there is one or\n"
+    u"FILE cannot be opened."_s,
     &run};
 const CliCommandRegistration registration(command);
 
+void printProblem(bool error, int segment, int row, const QString &text)
+{
+    printLine(u"%1\t%2\t%3\t%4"_s.arg(error ? u"error"_s : u"warning"_s, QString::number(segment),
+                                         QString::number(row), text));
+}
+
 int run(const QStringList &arguments)
 {
-    bool anyError = false;
-    const int read = runOnSessionFile(command, arguments, [&anyError](const Session &session, const TimingPanel &) {
-        for (const SessionProblem &problem : checkSession(session)) {
-            const bool error = problem.severity == SessionProblem::Error;
-            anyError = anyError || error;
-            printLine(u"%1\t%2\t%3\t%4"_s.arg(error ? u"error"_s : u"warning"_s, QString::number(problem.segment),
-                                                 QString::number(problem.row), problem.text));
-        }
-    });
-    return read != 0 ? read : (anyError ? 1 : 0);
+    if (arguments.size() != 1)
+        return usageError(command);
+    SessionDocument document;
+    StderrPrompter prompter;
+    if (!loadSessionFile(arguments.at(0), document, prompter))
+        return 1;
+    // What could not be read would be missing from the download.
+    bool anyError = readWithFormatErrors(document);
+    if (anyError)
+        printProblem(true, 0, 0, u"Format errors in file"_s);
+    for (const SessionProblem &problem : checkSession(document.session())) {
+        const bool error = problem.severity == SessionProblem::Error;
+        anyError = anyError || error;
+        printProblem(error, problem.segment, problem.row, problem.text);
+    }
+    return anyError ? 1 : 0;
 }
 } // namespace

@@ -39,6 +39,27 @@ const CliCommand *cliCommandNamed(const char *name)
     return nullptr;
 }
 
+// Qt's own notes (a file name left empty, a font it misses) are none of the
+// program's messages; only a fatal one, which ends the run, is kept.
+void keepQtMessagesOffStderr(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        printError(message);
+}
+
+// Qt decodes a name that is not UTF-8 with replacement characters, which
+// would read or write a file of another name: such an argument, or nothing.
+std::optional<QString> undecodableArgument(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString decoded = QFile::decodeName(raw);
+        if (QFile::encodeName(decoded) != raw)
+            return decoded;
+    }
+    return std::nullopt;
+}
+
 // Outlives the application: removed after main returns.
 std::optional<QTemporaryDir> runtimeDir;
 
@@ -68,6 +89,12 @@ int runCli(int argc, char **argv)
         printLine(ProgramName);
         return 0;
     }
+    if (const std::optional<QString> argument = undecodableArgument(argc, argv)) {
+        printError(u"mirandel-cli: \"%1\" is not valid UTF-8: no file of that name can be read or written"_s.arg(
+            *argument));
+        return 1;
+    }
+    qInstallMessageHandler(keepQtMessagesOffStderr);
     const CliCommand *command = argc > 1 ? cliCommandNamed(argv[1]) : nullptr;
     const auto app = makeApplication(argc, argv, command);
     const QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -18,6 +18,12 @@ bool loadSessionFile(const QString &path, SessionDocument &document, Prompter &p
     return readSessionFile(SessionContext{document, prompter, dialogs}, QFileInfo(path).absoluteFilePath());
 }
 
+bool readWithFormatErrors(const SessionDocument &document)
+{
+    // The command line restores no recovery copy: reading alone guards a file.
+    return !document.overwriteQuestion(document.session().fileName).isEmpty();
+}
+
 int runOnSessionFile(const CliCommand &command, const QStringList &arguments,
                      const std::function<void(const Session &, const TimingPanel &)> &print)
 {

@@ -14,6 +14,10 @@ struct Session;
 // be opened; its message has gone to the prompter.
 bool loadSessionFile(const QString &path, SessionDocument &document, Prompter &prompter, TimingPanel *timing = nullptr);
 
+// True when the file just read into document had format errors, so that
+// the session lacks what could not be read.
+bool readWithFormatErrors(const SessionDocument &document);
+
 // The run of a command of the form "NAME FILE": checks for the one argument,
 // reads FILE (messages to stderr) and hands the session and its timing panel
 // to print. Exit status

@@ -1,5 +1,6 @@
 #include "core/files/SessionFileReader.h"
 
+#include "core/files/FileKind.h"
 #include "core/files/SessionFileParser.h"
 #include "core/session/Prompter.h"
 #include "core/session/Session.h"
@@ -8,6 +9,7 @@
 #include "core/session/TimingSummary.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,6 +30,8 @@ QString tooLargeReason()
 // read, or nothing.
 std::optional<QString> readInto(QFile &file, SessionFileParser &parser)
 {
+    if (fileKindOf(file.fileName()) == FileKind::Other)
+        return unusableFileKindReason();
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.size() > FileSizeLimit)
@@ -71,8 +75,15 @@ bool readSessionFile(const SessionContext &context, const QString &path)
             SessionFileParser::DescriptionLineLimit));
     }
 
+    const bool formatErrors = content.formatErrors;
     showSessionFileContent(context, std::move(content), path);
     context.document.markSaved();
+    // What could not be read would be lost: the file may be a newer
+    // program's session, or one damaged that the user wants to rescue.
+    if (formatErrors) {
+        context.document.guardFile(path, u"%1 was read with format errors; saving replaces it with what could be "
+                                         u"read. Replace it?"_s.arg(QFileInfo(path).fileName()));
+    }
     return true;
 }
 

@@ -8,7 +8,8 @@ struct SessionFileContent;
 // Reads the session file at path into the document in place of its session,
 // not modified, as a session that matches its file. False when the file
 // cannot be opened: that is reported and nothing has changed. Faulty content
-// is reported ("Format errors in file") but still gives a complete session.
+// is reported ("Format errors in file") but still gives a complete session,
+// whose file Save then replaces only after a yes.
 bool readSessionFile(const SessionContext &context, const QString &path);
 
 // Puts content read from path in place of the document's session, as a

@@ -6,6 +6,8 @@
 #include "core/session/Session.h"
 #include "core/session/ValueLists.h"
 
+#include <QDir>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -74,9 +76,18 @@ bool writeSessionFile(const Session &session, Prompter &prompter)
     const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
     if (!failure)
         return true;
-    if (failure->stage == FileWriteFailure::Create)
+    switch (failure->stage) {
+    case FileWriteFailure::Create:
         prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
-    else
+        break;
+    case FileWriteFailure::NoTemporaryFile:
+        prompter.error(u"Cannot save \"%1\" safely: no temporary file can be made in the folder %2 (%3). "
+                       u"Save it under another name with File > Save As."_s.arg(
+                           session.fileName, QDir::toNativeSeparators(failure->folder), failure->reason));
+        break;
+    case FileWriteFailure::Write:
         prompter.error(u"Stream write error"_s);
+        break;
+    }
     return false;
 }

@@ -1,0 +1,34 @@
+#include "core/files/FileKind.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+FileKind fileKindOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return FileKind::Missing;
+    if (S_ISREG(status.st_mode))
+        return FileKind::Regular;
+    return S_ISCHR(status.st_mode) ? FileKind::CharacterDevice : FileKind::Other;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileKind::Missing;
+    if (info.isFile())
+        return FileKind::Regular;
+    return info.isDir() ? FileKind::Other : FileKind::CharacterDevice;
+#endif
+}
+
+QString unusableFileKindReason()
+{
+    return u"It is neither a regular file nor a character device."_s;
+}
