@@ -10,6 +10,7 @@ packages=(
   xvfb xauth poppler-utils
   libsndfile1-dev libpng-dev qt6-multimedia-dev pulseaudio
   qt6-svg-dev
+  strace
   librsvg2-bin dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info mmdebstrap
 )
 missing=()
