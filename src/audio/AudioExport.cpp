@@ -164,6 +164,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, error));
     return {AudioExportResult::Written, QString()};
 }
+
 // A device takes the sound as it comes; there is nothing to replace.
 AudioExportResult exportToDevice(SessionSynth &synth, const QString &path, AudioFileType type,
                                  const AudioExportProgress &progress)

@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -275,17 +274,4 @@ TEST(SessionFileWriter, ADeviceIsWrittenNeverReplaced)
     EXPECT_FALSE(writeSessionFile(session, prompter));
     EXPECT_EQ(prompter.errors, QStringList(u"Stream write error"_s));
     EXPECT_FALSE(QFileInfo(u"/dev/full"_s).isFile());
-}
-
-TEST(SessionFileWriter, AFifoIsRefusedWithoutWaitingForAReader)
-{
-    QTemporaryDir dir;
-    Session session = newSession(PulsedSession);
-    session.fileName = dir.filePath(u"fifo.LSS"_s);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(session.fileName).constData(), 0600), 0);
-    ScriptedPrompter prompter;
-    EXPECT_FALSE(writeSessionFile(session, prompter));
-    EXPECT_EQ(prompter.errors,
-              QStringList(u"Cannot create file \"%1\". It is neither a regular file nor a character device."_s.arg(
-                  session.fileName)));
 }

@@ -15,29 +15,27 @@ namespace {
 const char *const SaveCalls[] = {"openat", "write",  "fchmod",    "ftruncate", "fallocate", "fsync",
                                  "fdatasync", "linkat", "rename", "renameat2", "unlink",    "close"};
 
-struct KilledRun
+// The exit status, or nothing when strace killed the program at the nth
+// call of call. A folder's permissions stop no root: as root it runs as nobody.
+std::optional<int> resaveKilledAt(const char *call, int nth, const QString &in, const QString &out)
 {
-    bool killed = false;
-    int exitCode = -1;
-};
-
-// strace kills the program at the nth call of call. A folder's permissions
-// stop no root: as root the program runs as nobody.
-KilledRun resaveKilledAt(const QString &call, int nth, const QString &in, const QString &out)
-{
-    QString program = u"strace"_s;
-    QStringList arguments{u"-f"_s, u"-qq"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s, u"trace="_s + call, u"-e"_s,
-                          u"inject=%1:signal=SIGKILL:when=%2"_s.arg(call).arg(nth),
-                          builtProgramPath(u"mirandel-cli"_s), u"resave"_s, in, out};
-    if (::getuid() == 0) {
-        arguments = QStringList{u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, program} + arguments;
-        program = u"setpriv"_s;
-    }
+    QStringList command{u"strace"_s, u"-f"_s, u"-qq"_s, u"-o"_s, u"/dev/null"_s,
+                        u"-e"_s, u"trace=%1"_s.arg(QLatin1String(call)), u"-e"_s,
+                        u"inject=%1:signal=SIGKILL:when=%2"_s.arg(QLatin1String(call)).arg(nth),
+                        builtProgramPath(u"mirandel-cli"_s), u"resave"_s, in, out};
+    if (::getuid() == 0)
+        command = QStringList{u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s} + command;
     QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::CrashExit, process.exitCode()};
+    process.start(command.first(), command.mid(1));
+    const bool finished = process.waitForFinished(30000);
+    if (finished && process.exitStatus() == QProcess::CrashExit)
+        return std::nullopt;
+    return finished ? process.exitCode() : -1;
+}
+
+void setMode(const QString &path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path;
 }
 } // namespace
 
@@ -55,38 +53,34 @@ TEST(KilledSave, AKillAtAnyFileCallLeavesTheOldOrTheNewFile)
         const char *name;
         mode_t folderMode;
         int exitCode; // when no kill came
-    } cases[] = {
-        {"a read-only folder holding a writable file", 0555, 1},
-        {"a writable folder", 0777, 0},
-    };
+    } cases[] = {{"a read-only folder holding a writable file", 0555, 1}, {"a writable folder", 0777, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
+        setMode(dir.path(), 0755);
         const QString folder = dir.filePath(u"folder"_s);
         const QString out = folder + u"/out.LSS"_s;
         ASSERT_TRUE(QDir().mkdir(folder));
-        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
         int kills = 0;
         for (const char *call : SaveCalls) {
-            for (int nth = 1;; ++nth) {
-                ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+            for (int nth = 1;; ++nth, ++kills) {
+                setMode(folder, 0777);
                 QFile::remove(out);
                 writeFileBytes(out, oldBytes);
-                ASSERT_EQ(::chmod(QFile::encodeName(out).constData(), 0666), 0);
-                ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), c.folderMode), 0);
+                setMode(out, 0666);
+                setMode(folder, c.folderMode);
 
-                const KilledRun run = resaveKilledAt(QString::fromLatin1(call), nth, in, out);
+                const std::optional<int> exitCode = resaveKilledAt(call, nth, in, out);
                 const QByteArray bytes = readFileBytes(out);
                 ASSERT_TRUE(bytes == oldBytes || bytes == newBytes) << call << " #" << nth << ": " << bytes.size();
-                if (!run.killed) {
-                    EXPECT_EQ(run.exitCode, c.exitCode) << call;
+                if (exitCode) {
+                    EXPECT_EQ(*exitCode, c.exitCode) << call;
                     EXPECT_EQ(bytes, c.exitCode == 0 ? newBytes : oldBytes) << call;
                     break;
                 }
-                ++kills;
             }
         }
         EXPECT_GT(kills, 0) << "strace killed nothing";
-        ::chmod(QFile::encodeName(folder).constData(), 0777);
+        setMode(folder, 0777);
     }
 }

@@ -136,7 +136,8 @@ TEST(RenderCommand, ASoundTheDiskMayNotHoldIsRefusedBeforeAByteIsWritten)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.out);
         const QString out = disk.dir.filePath(QString::fromLatin1(c.out));
-        const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out, u"--rate"_s, u"8000"_s} + c.options);
+        const CliRun run =
+            runCli(QStringList{u"render"_s, Described, u"-o"_s, out, u"--rate"_s, u"8000"_s} + c.options);
         EXPECT_EQ(run.exitCode, c.written ? 0 : 1);
         if (!c.written) {
             EXPECT_TRUE(run.err.startsWith(u"Cannot write \"%1\": the sound may take up to "_s.arg(out))) << run.err;
