@@ -70,6 +70,8 @@ TEST(FlashRateCheck, BandEdgesRampsDarknessAndDualBeats)
         EXPECT_EQ(findings(session), c.expected);
     }
     EXPECT_TRUE(findings(sessionOfDefaultSegments(PulsedSession, 2, {{StartFreqRow, u"10.0"_s}})).isEmpty());
+    // The finding points at the beat that flashes there.
+    EXPECT_EQ(flashRateFindings(sessionOfDefaultSegments(DualBinauralSession, 1)).first().row, Freq2Row);
 }
 
 TEST(FlashRateCheck, EveryRepeatCountsAndTheFindingsFollowTheCheck)

@@ -62,13 +62,17 @@ struct Exposure
     double lowest = std::numeric_limits<double>::infinity();
     double highest = -std::numeric_limits<double>::infinity();
 
+    int row = 0; // of the first beat that reached the band
+
     bool reached() const { return lowest <= highest; }
-    void reach(const FrequencyRun &run, const Band &band)
+    void reach(const FrequencyRun &run, const Band &band, int beatRow)
     {
         const double low = std::max(band.low, std::min(run.start, run.end));
         const double high = std::min(band.high, std::max(run.start, run.end));
         if (low > high)
             return;
+        if (!reached())
+            row = beatRow;
         lowest = std::min(lowest, low);
         highest = std::max(highest, high);
     }
@@ -123,9 +127,9 @@ QList<SessionProblem> flashRateFindings(const Session &session)
             // The time is when either beat is in the band.
             exposure.seconds += seconds * coveredLength(firstPeak, secondPeak);
             if (!firstPeak.isEmpty())
-                exposure.reach(first, PeakBand);
+                exposure.reach(first, PeakBand, StartFreqRow);
             if (!secondPeak.isEmpty())
-                exposure.reach(second, PeakBand);
+                exposure.reach(second, PeakBand, Freq2Row);
         }
     } catch (const ConversionError &) {
         // The session check reports the text; the light is judged up to it.
@@ -139,7 +143,7 @@ QList<SessionProblem> flashRateFindings(const Session &session)
         const QString range = exposure.lowest == exposure.highest
             ? hertzText(exposure.lowest)
             : u"%1\u2013%2"_s.arg(hertzText(exposure.lowest), hertzText(exposure.highest));
-        findings.append({SessionProblem::Warning, int(column) + 1, StartFreqRow,
+        findings.append({SessionProblem::Warning, int(column) + 1, exposure.row,
                          u"Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke seizures "
                          u"in people with photosensitive epilepsy"_s.arg(range, durationText(exposure.seconds))
                              .arg(column + 1)});
