@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/FirstRunHint.h"
+#include "app/SafetyNotice.h"
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
@@ -10,6 +11,7 @@
 #include "core/files/FileCommands.h"
 #include "core/session/CommandError.h"
 #include "core/session/NewSession.h"
+#include "core/settings/UserNotices.h"
 #include "core/session/RowDescriptions.h"
 #include "app/windows/IntroductionWindow.h"
 
@@ -81,6 +83,8 @@ void MainWindow::createControls()
     auto *client = new QWidget(this);
     setCentralWidget(client);
     mFirstRunHint = new FirstRunHint(client);
+    if (!UserNotices::wasShown(UserNotices::Safety))
+        mSafetyNotice = new SafetyNotice(client);
 }
 
 void MainWindow::ensureSessionArea()
@@ -236,6 +240,7 @@ void MainWindow::createMenus()
     mActionHelpContents =
         addCommand(mHelpMenu, u"&Contents"_s, &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
     mActionContextHelp = addCommand(mHelpMenu, u"Conte&xt"_s, &MainWindow::showContextHelp);
+    mActionSafety = addCommand(mHelpMenu, u"&Safety"_s, &MainWindow::showSafety);
     mActionAbout = addCommand(mHelpMenu, u"&About"_s, &MainWindow::showAbout);
 
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
@@ -383,6 +388,8 @@ void MainWindow::setSessionShown(bool shown)
             control->setVisible(shown);
     }
     mFirstRunHint->setVisible(!shown);
+    if (mSafetyNotice)
+        mSafetyNotice->setVisible(!shown);
     updateSessionCommands();
     refreshCheck();
     emit sessionShownChanged(shown);
@@ -500,6 +507,10 @@ bool MainWindow::event(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The safety notice is in view once the introduction has gone.
+    if (event->type() == QEvent::Hide && mSafetyNotice && watched == mWindows.introductionWindow.get()
+        && !mSafetyNotice->isHidden())
+        UserNotices::markShown(UserNotices::Safety);
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this) {

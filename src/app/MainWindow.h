@@ -29,6 +29,7 @@ class QTableView;
 class QTableWidget;
 class DownloadProgressDialog;
 class FirstRunHint;
+class SafetyNotice;
 class HelpViewer;
 class RecentFilesMenu;
 class SessionProblemsDialog;
@@ -107,6 +108,7 @@ public:
     void showHelpContents();
     void showContextHelp();
     void showAbout();
+    void showSafety();
     void newSegment();
     void stepUp();
     void stepDown();
@@ -224,6 +226,7 @@ private:
     QPushButton *mDownButton = nullptr;
     QPlainTextEdit *mTimingPanel = nullptr;
     FirstRunHint *mFirstRunHint;
+    SafetyNotice *mSafetyNotice = nullptr; // at a user's first start only
     QLabel *mCheckSummary;
     SessionProblemsDialog *mProblemsDialog = nullptr;
     DownloadProgressDialog *mDownloadProgress;
@@ -257,6 +260,7 @@ private:
     QAction *mActionCheckSession;
     QAction *mActionHelpContents;
     QAction *mActionContextHelp;
+    QAction *mActionSafety;
     QAction *mActionAbout;
 
     int mPortNumber = 0;

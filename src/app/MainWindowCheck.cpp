@@ -51,6 +51,7 @@ void MainWindow::refreshCheck()
     }
     const QList<SessionProblem> problems = checkSession(mSession, mDeviceLink.identifiedDevice());
     const QString summary = problemSummary(problems);
+    // Notes alone are no problems, but the list has them.
     mCheckSummary->setText(problems.isEmpty() ? summary : summary + u" \u2014 press F8"_s);
     if (mProblemsDialog)
         mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));

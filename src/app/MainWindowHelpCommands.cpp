@@ -32,6 +32,11 @@ void MainWindow::showHelpContents()
     showHelpTopic(HelpTopics::Contents);
 }
 
+void MainWindow::showSafety()
+{
+    showHelpTopic(HelpTopics::Safety);
+}
+
 void MainWindow::showContextHelp()
 {
     const QString topic = HelpTopics::contextTopic(readSelection().top);

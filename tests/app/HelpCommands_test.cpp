@@ -145,7 +145,7 @@ TEST(HelpTopics, RowsWithoutATopicGiveNone)
 
 TEST(HelpTopics, EveryTopicTheProgramAsksForIsAPageOfTheHelpFile)
 {
-    const QStringList expected{u"contents"_s,  u"About_Mirandel"_s,       u"Segment_time"_s, u"Tone_selection"_s,
+    const QStringList expected{u"contents"_s,  u"About_Mirandel"_s, u"Safety"_s, u"Segment_time"_s, u"Tone_selection"_s,
                                u"Frequency"_s, u"Pitch"_s,                u"Phase"_s,        u"Duty_Cycle"_s,
                                u"Volume_and_intensity"_s, u"pviramp"_s,   u"Ramps"_s,        u"Loops"_s};
     EXPECT_EQ(HelpTopics::programTopics(), expected);
@@ -180,6 +180,9 @@ TEST(HelpTopics, MessagesPageNamesEveryMessage)
         "Loop at segment N repeats T times; the device takes 0 to 15", "Unable to write to \u2026",
         "Error loading program data. Aborting.", "Error loading intro dialog", "Help topic not found",
         "No audio output is available: \u2026", "Cannot write \"\u2026\": \u2026",
+        "Light flashes at N\u2013N Hz for m:ss in segment N: the range most likely to provoke seizures in people with "
+        "photosensitive epilepsy",
+        "The light flashes at 3 to 30 Hz, the range that can provoke seizures, for m:ss of the session",
     };
     QFile page(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Messages"_s));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));

@@ -267,3 +267,27 @@ TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
     EXPECT_FALSE(hint()->isVisible());
     EXPECT_FALSE(window->rowLabelTable()->item(StartFreqRow, 0)->toolTip().isEmpty());
 }
+
+// A user's first start shows the safety notice under the hint once the
+// introduction is gone; the next start does not.
+TEST_F(MainWindowTest, SafetyNoticeShowsAtAUsersFirstStartOnly)
+{
+    QTemporaryDir config;
+    const QByteArray configBefore = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const auto notice = [this] { return window->findChild<QLabel *>(u"safetyNotice"_s); };
+
+    start();
+    ASSERT_NE(notice(), nullptr);
+    EXPECT_TRUE(windows->introductionWindow->isVisible()) << "the introduction comes first";
+    closeIntroduction();
+    EXPECT_TRUE(notice()->isVisible());
+    EXPECT_TRUE(notice()->text().contains(u"guidance, not medical advice"_s));
+    newSession(PulsedSession);
+    EXPECT_FALSE(notice()->isVisible());
+
+    windows.reset();
+    start();
+    EXPECT_EQ(notice(), nullptr);
+    qputenv("XDG_CONFIG_HOME", configBefore);
+}

@@ -35,13 +35,17 @@ void SessionProblemsDialog::setProblems(const QList<SessionProblem> &problems, c
     mList->clear();
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon noteIcon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     QList<QTreeWidgetItem *> items;
     items.reserve(problems.size());
     for (const SessionProblem &problem : problems) {
         const bool whole = problem.segment == 0;
         auto *item = new QTreeWidgetItem({whole ? u"Session"_s : QString::number(problem.segment),
                                           whole ? QString() : rowLabels.value(problem.row), problem.text});
-        item->setIcon(SegmentColumn, problem.severity == SessionProblem::Error ? errorIcon : warningIcon);
+        const SessionProblem::Severity severity = problem.severity;
+        item->setIcon(SegmentColumn, severity == SessionProblem::Error     ? errorIcon
+                                     : severity == SessionProblem::Warning ? warningIcon
+                                                                           : noteIcon);
         items.append(item);
     }
     mList->addTopLevelItems(items);

@@ -1,5 +1,6 @@
 #include "core/check/SessionCheck.h"
 
+#include "core/check/FlashRateCheck.h"
 #include "core/compiler/SegmentEncoder.h"
 #include "core/device/DeviceInfo.h"
 #include "core/session/Session.h"
@@ -109,16 +110,19 @@ QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *dev
         for (const QString &text : device->appendRefusals(segmentCount))
             list.add(SessionProblem::Warning, 0, 0, text);
     }
+    list.problems.append(flashRateFindings(session));
     return list.problems;
 }
 
 QString problemSummary(const QList<SessionProblem> &problems)
 {
     qsizetype errors = 0;
-    for (const SessionProblem &problem : problems)
+    qsizetype warnings = 0;
+    for (const SessionProblem &problem : problems) {
         errors += problem.severity == SessionProblem::Error ? 1 : 0;
-    const qsizetype warnings = problems.size() - errors;
-    if (problems.isEmpty())
+        warnings += problem.severity == SessionProblem::Warning ? 1 : 0;
+    }
+    if (errors == 0 && warnings == 0)
         return u"No problems"_s;
     QStringList parts;
     if (errors > 0)

@@ -6,11 +6,11 @@
 struct DeviceInfo;
 struct Session;
 
-// One thing that stops or spoils a download of the session, with the text
-// the program shows for it.
+// One thing that stops or spoils a download of the session, or that its user
+// should know of it, with the text the program shows for it.
 struct SessionProblem
 {
-    enum Severity { Error, Warning };
+    enum Severity { Error, Warning, Note };
     Severity severity = Error;
     int segment = 0; // from 1; 0 for the whole session
     int row = 0;     // 1 to 14; 0 for the whole session
@@ -31,8 +31,9 @@ struct SessionProblem
 // and, given the device of the last identification, an append it would
 // refuse (warnings: a clear download makes no such check). Unlike a
 // download, it goes on past a refusal or a text that is not a number, so
-// that every segment is examined.
+// that every segment is examined. The light's flash rates follow
+// (flashRateFindings()).
 QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *device = nullptr);
 
-// "No problems", or "2 errors, 1 warning".
+// "No problems", or "2 errors, 1 warning"; notes are no problems.
 QString problemSummary(const QList<SessionProblem> &problems);

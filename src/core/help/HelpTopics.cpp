@@ -36,7 +36,7 @@ QString contextTopic(int row)
 
 QStringList programTopics()
 {
-    QStringList topics{Contents, About};
+    QStringList topics{Contents, About, Safety};
     for (const QString &topic : rowTopics()) {
         if (!topic.isEmpty() && !topics.contains(topic))
             topics.append(topic);

@@ -10,6 +10,7 @@ namespace HelpTopics {
 
 inline const QString Contents = QStringLiteral("contents");
 inline const QString About = QStringLiteral("About_Mirandel");
+inline const QString Safety = QStringLiteral("Safety");
 
 // The topic explaining a spreadsheet row (1 to 14); empty for any other row.
 QString contextTopic(int row);

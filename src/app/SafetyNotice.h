@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// Who should not use light stimulation, under the first-run hint of a user's
+// first start. It asks nothing and takes no focus, so nothing waits for it.
+class SafetyNotice : public QLabel
+{
+public:
+    // Along the bottom of the parent, also after it is resized.
+    explicit SafetyNotice(QWidget *parent);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+};
