@@ -99,7 +99,8 @@ void AudioExportCommand::exportTo(const QString &path)
                 mJob->cancel();
         });
     }
-    mProgress->setLabelText(u"Writing %1\u2026"_s.arg(QFileInfo(path).fileName()));
+    mFileName = QFileInfo(path).fileName();
+    mProgress->setLabelText(u"Writing %1\u2026"_s.arg(mFileName));
     mProgress->setValue(0);
 
     connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this](qint64 done, qint64 total) {
@@ -117,5 +118,7 @@ void AudioExportCommand::finish(const AudioExportResult &result)
     mProgress->hide();
     if (result.outcome == AudioExportResult::Failed)
         mMain.prompter().error(result.error);
+    else if (result.outcome == AudioExportResult::Written)
+        mMain.showConfirmation(u"Exported %1"_s.arg(mFileName));
     emit finished(result.outcome);
 }

@@ -36,5 +36,6 @@ private:
 
     MainWindow &mMain;
     QProgressDialog *mProgress = nullptr;
+    QString mFileName; // of the export running or last run
     std::unique_ptr<AudioExportJob> mJob;
 };

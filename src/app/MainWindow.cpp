@@ -42,12 +42,18 @@ constexpr int RowLabelWidth = 91;
 // The window's height follows the row of buttons under the grid.
 constexpr QRect UpButtonPlace(138, 392, 88, 33);
 constexpr int ButtonRowBottom = UpButtonPlace.y() + UpButtonPlace.height();
+constexpr int ConfirmationMilliseconds = 5000;
 } // namespace
 
 QString sessionCaption(const QString &sessionName, bool squareBrackets)
 {
     return squareBrackets ? u"Mirandel for Ambrion/Calidor - [%1]"_s.arg(sessionName)
                           : u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(sessionName);
+}
+
+QString segmentCountText(int count)
+{
+    return count == 1 ? u"1 segment"_s : u"%1 segments"_s.arg(count);
 }
 
 MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent)
@@ -203,15 +209,15 @@ void MainWindow::createMenus()
 {
     mFileMenu = menuBar()->addMenu(u"&File"_s);
     mActionNew = addCommand(mFileMenu, u"&New"_s, &MainWindow::newSession);
-    mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile);
+    mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile, QKeySequence(u"Ctrl+O"_s));
     mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
     mFileMenu->addMenu(mRecentFilesMenu);
     connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
     connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
-    mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile);
-    mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs);
-    mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing);
-    mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit);
+    mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
+    mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
+    mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
+    mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
 
     mEditMenu = menuBar()->addMenu(u"&Edit"_s);
     mActionCopySegment = addCommand(mEditMenu, u"&Copy Segment"_s, &MainWindow::copySegment, QKeySequence(u"Ctrl+C"_s));
@@ -223,6 +229,9 @@ void MainWindow::createMenus()
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
     mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
                                         QKeySequence(u"Ctrl+Shift+C"_s));
+    mEditMenu->addSeparator();
+    mActionGlide = addCommand(mEditMenu, u"&Glide Across Selection\u2026"_s, &MainWindow::glideAcrossSelection);
+    mActionPreferences = addCommand(mEditMenu, u"Pr&eferences\u2026"_s, &MainWindow::editPreferences);
     createUndoActions();
 
     mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
@@ -246,7 +255,7 @@ void MainWindow::createMenus()
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
-                        mActionCheckSession,  mActionCopySessionText};
+                        mActionCheckSession,  mActionCopySessionText, mActionGlide};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -588,4 +597,9 @@ void MainWindow::newSession()
 void MainWindow::quit()
 {
     close();
+}
+
+void MainWindow::showConfirmation(const QString &text)
+{
+    statusBar()->showMessage(text, ConfirmationMilliseconds);
 }

@@ -3,6 +3,7 @@
 #include "gui/device/DeviceLink.h"
 #include "gui/device/SerialLink.h"
 #include "core/settings/Settings.h"
+#include "core/settings/UserPreferences.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/session/SegmentClipboard.h"
 #include "core/session/Session.h"
@@ -40,6 +41,8 @@ struct MirandelWindows;
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round
 // brackets after show, resize and Name Session.
 QString sessionCaption(const QString &sessionName, bool squareBrackets);
+// "6 segments", "1 segment".
+QString segmentCountText(int count);
 
 // The main window: owns the session's document, shows it in the spreadsheet
 // and dispatches every command.
@@ -110,6 +113,9 @@ public:
     void showAbout();
     void showSafety();
     void newSegment();
+    // Edit > Glide Across Selection and Edit > Preferences.
+    void glideAcrossSelection();
+    void editPreferences();
     void stepUp();
     void stepDown();
     // Reads the file named on the command line, once.
@@ -121,6 +127,8 @@ public:
     void openRecentFile(const QString &path);
     void undo();
     void redo();
+    // A short note in the status bar that a command did its work.
+    void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
     void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
 
@@ -181,6 +189,8 @@ private:
     // Edits
     void stepSelectedCell(StepDirection direction);
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
+    // Runs a command that may save, and confirms a file it wrote.
+    void confirmSaving(const std::function<void()> &command);
     void createUndoActions();
     void updateUndoActions();
     // Recovery copy
@@ -201,6 +211,7 @@ private:
 
     // Device link
     Settings mSettings;
+    UserPreferences mPreferences;
     SerialLink mSerialLink;
     DeviceLink mDeviceLink{mSerialLink};
 
@@ -251,6 +262,8 @@ private:
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
     QAction *mActionCopySessionText;
+    QAction *mActionGlide;
+    QAction *mActionPreferences;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;
     QAction *mActionDownloadClear;

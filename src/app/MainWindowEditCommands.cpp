@@ -1,6 +1,9 @@
 // Segment and value commands of the main window, each one undo step.
 #include "app/MainWindow.h"
 
+#include "app/dialogs/GlideDialog.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "core/session/GlideAcross.h"
 #include "core/session/SegmentCommands.h"
 #include "core/session/SessionText.h"
 #include "core/session/ValueStepping.h"
@@ -13,7 +16,26 @@ void MainWindow::newSegment()
 {
     // Also when refused, and when the timing refresh finds a bad number.
     const auto scroll = qScopeGuard([this] { scrollToLastSegment(); });
-    ::newSegment(context());
+    ::newSegment(context(), mPreferences.newSegmentContinuesGlide() ? NewSegmentStart::WhereGlideEnded
+                                                                    : NewSegmentStart::AsCopied);
+}
+
+void MainWindow::glideAcrossSelection()
+{
+    const CellRange range = readSelection();
+    if (range.right <= range.left) {
+        mPrompter->error(GlideNeedsTwoSegments);
+        return;
+    }
+    GlideDialog dialog(this);
+    dialog.setGlide(currentGlide(mSession, range.left, range.right));
+    if (dialog.exec() == QDialog::Accepted)
+        glideAcross(context(), dialog.glide());
+}
+
+void MainWindow::editPreferences()
+{
+    PreferencesDialog(mPreferences, this).exec();
 }
 
 void MainWindow::stepUp()

@@ -9,6 +9,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,12 +31,22 @@ void MainWindow::openFile()
 
 void MainWindow::saveFile()
 {
-    FileCommands::saveFile(context());
+    confirmSaving([this] { FileCommands::saveFile(context()); });
 }
 
 void MainWindow::saveFileAs()
 {
-    FileCommands::saveFileAs(context());
+    confirmSaving([this] { FileCommands::saveFileAs(context()); });
+}
+
+void MainWindow::confirmSaving(const std::function<void()> &command)
+{
+    // The document says "saved" after a read as well: only this command's count.
+    const QMetaObject::Connection written = connect(&mDocument, &SessionDocument::saved, this, [this](const QString &path) {
+        showConfirmation(u"Saved %1, %2"_s.arg(QFileInfo(path).fileName(), segmentCountText(mSession.cells.columnCount())));
+    });
+    const auto disconnect = qScopeGuard([written] { QObject::disconnect(written); });
+    command();
 }
 
 void MainWindow::renameSession()

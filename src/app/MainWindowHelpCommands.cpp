@@ -9,7 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 
 void MainWindow::printListing()
 {
-    listingPrinter().printListing(mSession, mTiming.lines().value(1), *mPrompter);
+    if (listingPrinter().printListing(mSession, mTiming.lines().value(1), *mPrompter))
+        showConfirmation(u"Printed %1, %2"_s.arg(mSession.name, segmentCountText(mSession.cells.columnCount())));
 }
 
 ListingPrinter &MainWindow::listingPrinter()

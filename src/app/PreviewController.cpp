@@ -21,6 +21,11 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     mActionPause = addCommand(u"P&ause"_s, QKeySequence(Qt::Key_F6), &PreviewController::togglePause);
     mActionPause->setCheckable(true);
     mActionStop = addCommand(u"&Stop"_s, QKeySequence(Qt::Key_F7), &PreviewController::stop);
+    // In no menu, so that the menus keep their keys. A focused text field
+    // claims Space before a window shortcut sees it.
+    mActionPlayOrPause = addCommand(u"Play or Pause"_s, QKeySequence(Qt::Key_Space), &PreviewController::playOrPause);
+    mMain.addAction(mActionPlayOrPause);
+    mGraph.addAction(mActionPlayOrPause);
 
     mMain.menuBar()->insertMenu(mMain.helpMenu()->menuAction(), createMenu(&mMain));
     // After the graph window's own entries, which keep their places.
@@ -93,6 +98,14 @@ void PreviewController::togglePause()
     else if (mPlayer.state() == SessionPlayer::State::Paused)
         mPlayer.resume();
     updateCommands();
+}
+
+void PreviewController::playOrPause()
+{
+    if (mPlayer.state() == SessionPlayer::State::Stopped)
+        playFromSelection();
+    else
+        togglePause();
 }
 
 void PreviewController::stop()

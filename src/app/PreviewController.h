@@ -25,6 +25,9 @@ public:
     void playFromSelection();
     // Pauses while playing, resumes while paused.
     void togglePause();
+    // The Space key: plays from the selected segment when stopped, else
+    // pauses or resumes.
+    void playOrPause();
     void stop();
     void exportAudio();
 
@@ -49,5 +52,6 @@ private:
     QAction *mActionPause;
     QAction *mActionStop;
     QAction *mActionExport;
+    QAction *mActionPlayOrPause;
     QLabel *mPosition;
 };

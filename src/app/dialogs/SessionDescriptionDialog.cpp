@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,6 +25,11 @@ SessionDescriptionDialog::SessionDescriptionDialog(QWidget *parent)
     mOkButton->setFocusPolicy(Qt::ClickFocus);
     connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    // OK stays out of the Tab order; these reach it from the text. Alt+O
+    // would otherwise type an "o" where Alt gives text.
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                                     QKeySequence(Qt::ALT | Qt::Key_O)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, mOkButton, &QPushButton::click);
 }
 
 void SessionDescriptionDialog::setLines(const QStringList &lines)

@@ -15,6 +15,6 @@ public:
 
     virtual QPrinter &printer() = 0;
     // The print dialog, then the session listing with the timing panel's
-    // total line; cancelling prints nothing.
-    virtual void printListing(const Session &session, const QString &totalLine, Prompter &prompter) = 0;
+    // total line; cancelling prints nothing. True when it was printed.
+    virtual bool printListing(const Session &session, const QString &totalLine, Prompter &prompter) = 0;
 };

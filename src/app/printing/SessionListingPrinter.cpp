@@ -15,12 +15,12 @@ SessionListingPrinter::SessionListingPrinter(QWidget *window)
 {
 }
 
-void SessionListingPrinter::printListing(const Session &session, const QString &totalLine, Prompter &prompter)
+bool SessionListingPrinter::printListing(const Session &session, const QString &totalLine, Prompter &prompter)
 {
     QPrintDialog PrintDialog1(&mPrinter, mWindow);
     if (PrintDialog1.exec() != QDialog::Accepted)
-        return;
-    printLines(mPrinter, SessionListing::lines(session, totalLine, SessionListing::shortDate()), prompter);
+        return false;
+    return printLines(mPrinter, SessionListing::lines(session, totalLine, SessionListing::shortDate()), prompter);
 }
 
 bool SessionListingPrinter::printLines(QPrinter &printer, const QStringList &lines, Prompter &prompter)

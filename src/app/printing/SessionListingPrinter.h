@@ -13,7 +13,7 @@ public:
     explicit SessionListingPrinter(QWidget *window);
 
     QPrinter &printer() override { return mPrinter; }
-    void printListing(const Session &session, const QString &totalLine, Prompter &prompter) override;
+    bool printListing(const Session &session, const QString &totalLine, Prompter &prompter) override;
 
     // Prints the lines on a landscape page in "courier" 12 pt under the
     // hourglass. A failed write is reported, ends the job and stops the

@@ -1,5 +1,6 @@
 #include "core/session/SegmentCommands.h"
 
+#include "core/session/GlideAcross.h"
 #include "core/session/NewSession.h"
 #include "core/session/Prompter.h"
 #include "core/session/SegmentClipboard.h"
@@ -58,14 +59,16 @@ void insertNewSegmentBefore(const SessionContext &context, const QString &verb, 
 }
 } // namespace
 
-bool newSegment(const SessionContext &context)
+bool newSegment(const SessionContext &context, NewSegmentStart start)
 {
     if (refuseWhenFull(context))
         return false;
     const int k = context.document.cells().columnCount();
-    context.document.edit({u"New Segment"_s, {k, 1}, k + 1}, [k](Session &session) {
+    context.document.edit({u"New Segment"_s, {k, 1}, k + 1}, [k, start](Session &session) {
         session.cells.setColumnCount(k + 1);
         fillNewSegment(session, k);
+        if (start == NewSegmentStart::WhereGlideEnded)
+            startWhereGlideEnded(session, k);
     });
     return true;
 }

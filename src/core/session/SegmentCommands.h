@@ -9,9 +9,11 @@ struct SessionContext;
 // `column`. None of them splits or shifts part of a loop, and the segments stay
 // numbered 1, 2, 3, ... from the left. Refusals leave the session as it was.
 
+enum class NewSegmentStart { AsCopied, WhereGlideEnded };
+
 // Adds a copy of the last segment, outside any loop; false when the session
-// is full.
-bool newSegment(const SessionContext &context);
+// is full. WhereGlideEnded starts it at the last segment's Target Freq.
+bool newSegment(const SessionContext &context, NewSegmentStart start = NewSegmentStart::AsCopied);
 
 // Copies the segment to the clipboard, without its loop rows.
 void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboard);

@@ -7,9 +7,8 @@ class SessionDocument;
 class SessionGrid;
 
 // The timing panel under the session table: its two lines and the total of
-// the last refresh that came to the end. It is not the session's: stepping
-// a time leaves it as it was, and Print and the time graph use it as it
-// stands.
+// the last refresh that came to the end. Print and the time graph use it as
+// it stands; every edit that can change a time refreshes it.
 class TimingPanel : public QObject
 {
     Q_OBJECT

@@ -87,7 +87,9 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
             document.markModified();
         return;
     }
-    const EditStep step{cellChangeText(document.session().kind, cell), cell, 0, EditStep::ValueStep};
+    // The timing panel follows at the stepped segment, so that Print and the
+    // time graph never use the total from before the step.
+    const EditStep step{cellChangeText(document.session().kind, cell), cell, cell.column + 1, EditStep::ValueStep};
     document.edit(step, [&](Session &session) {
         document.markModified();
         if (stepEmptiesCell(session, cell)) {

@@ -17,5 +17,5 @@ QStringList workingList(const Session &session, const CellPos &cell);
 // row, matching its text without regard to case. Rows that are not stepped
 // are emptied or open their loop dialog instead. One undo step; steps of one
 // cell in a row merge. The session counts as modified even when nothing
-// changed; the timing panel is left alone.
+// changed; the timing panel is refreshed at the cell's segment.
 void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction);

@@ -1,0 +1,75 @@
+#include "app/dialogs/GlideDialog.h"
+
+#include "core/session/TextNumbers.h"
+#include "core/session/ValueLists.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QComboBox *frequencyBox(QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(ValueLists::FreqList);
+    return box;
+}
+
+void selectNearest(QComboBox *box, double hertz)
+{
+    box->setCurrentIndex(nearestFreqIndex(hertz));
+}
+
+double hertzOf(const QComboBox *box)
+{
+    return TextNumbers::tryDecimal(box->currentText()).value_or(0);
+}
+} // namespace
+
+GlideDialog::GlideDialog(QWidget *parent)
+    : QDialog(parent)
+    , mSegments(new QLabel(this))
+    , mFrom(frequencyBox(this))
+    , mTo(frequencyBox(this))
+    , mLinear(new QRadioButton(u"&Linear steps"_s, this))
+    , mRatio(new QRadioButton(u"Steps by &ratio"_s, this))
+{
+    setWindowTitle(u"Glide Across Selection"_s);
+    auto *form = new QFormLayout;
+    form->addRow(u"&From (Hz):"_s, mFrom);
+    form->addRow(u"&To (Hz):"_s, mTo);
+    form->addRow(u"Spacing:"_s, mLinear);
+    form->addRow(QString(), mRatio);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(mSegments);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    mLinear->setChecked(true);
+}
+
+void GlideDialog::setGlide(const Glide &glide)
+{
+    mGlide = glide;
+    mSegments->setText(u"Beat frequency across segments %1 to %2"_s.arg(glide.firstColumn + 1).arg(glide.lastColumn + 1));
+    selectNearest(mFrom, glide.from);
+    selectNearest(mTo, glide.to);
+    (glide.spacing == GlideSpacing::Ratio ? mRatio : mLinear)->setChecked(true);
+    mFrom->setFocus();
+}
+
+Glide GlideDialog::glide() const
+{
+    Glide glide = mGlide;
+    glide.from = hertzOf(mFrom);
+    glide.to = hertzOf(mTo);
+    glide.spacing = mRatio->isChecked() ? GlideSpacing::Ratio : GlideSpacing::Linear;
+    return glide;
+}

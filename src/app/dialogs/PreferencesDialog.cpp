@@ -1,0 +1,32 @@
+#include "app/dialogs/PreferencesDialog.h"
+
+#include "core/settings/UserPreferences.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *parent)
+    : QDialog(parent)
+    , mPreferences(preferences)
+    , mContinueGlide(new QCheckBox(u"A &new segment starts where the previous one's glide ended"_s, this))
+{
+    setWindowTitle(u"Preferences"_s);
+    mContinueGlide->setToolTip(u"New Segment sets its Start Freq to the previous segment's Target Freq"_s);
+    mContinueGlide->setChecked(preferences.newSegmentContinuesGlide());
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(mContinueGlide);
+    layout->addWidget(buttons);
+}
+
+void PreferencesDialog::accept()
+{
+    if (mContinueGlide->isChecked() != mPreferences.newSegmentContinuesGlide())
+        mPreferences.setNewSegmentContinuesGlide(mContinueGlide->isChecked());
+    QDialog::accept();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class UserPreferences;
+
+// Edit > Preferences: the user's choices, stored when OK is pressed.
+class PreferencesDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PreferencesDialog(UserPreferences &preferences, QWidget *parent = nullptr);
+
+    void accept() override;
+
+    // Controls, for tests
+    QCheckBox *continueGlideBox() const { return mContinueGlide; }
+
+private:
+    UserPreferences &mPreferences;
+    QCheckBox *mContinueGlide;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The user's choices of Edit > Preferences, in preferences.ini beside the
+// user's notices.ini: MIRANDEL.INI keeps only the device's settings.
+class UserPreferences
+{
+public:
+    static QString defaultPath();
+
+    // Reads the file at path; a missing file gives the defaults.
+    explicit UserPreferences(QString path = defaultPath());
+
+    // A new segment starts where the previous one's glide ended. Off by
+    // default: New Segment then copies the previous segment as it is.
+    bool newSegmentContinuesGlide() const { return mNewSegmentContinuesGlide; }
+    // Stored at once; a file that cannot be written keeps the choice for
+    // this run only.
+    void setNewSegmentContinuesGlide(bool on);
+
+private:
+    QString mPath;
+    bool mNewSegmentContinuesGlide = false;
+};
