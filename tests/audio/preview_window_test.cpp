@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -183,3 +184,32 @@ TEST(PreviewWindows, ExportAudioWritesOrLeavesNothingAndKeepsTheWindowAnswering)
         EXPECT_TRUE(f.prompter.errors.isEmpty());
     }
 }
+
+namespace {
+TEST(PreviewWindows, SpacePlaysPausesAndResumesFromTheSelectedSegment)
+{
+    needSoundServer();
+    PreviewFixture f({"0:10.0", "0:10.0"});
+    f.main.selectCell({1, 1});
+    const SessionPlayer &player = f.preview.player();
+
+    typeKey(f.main.sessionTable(), Qt::Key_Space);
+    ASSERT_EQ(player.state(), SessionPlayer::State::Playing) << f.prompter.errors.join(u'\n');
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.playingColumn() == 1; }, 3000));
+    typeKey(f.main.sessionTable(), Qt::Key_Space);
+    EXPECT_EQ(player.state(), SessionPlayer::State::Paused);
+    typeKey(f.main.sessionTable(), Qt::Key_Space);
+    EXPECT_EQ(player.state(), SessionPlayer::State::Playing);
+    f.preview.stop();
+}
+
+TEST(PreviewWindows, AWrittenExportSaysSoInTheStatusBar)
+{
+    QTemporaryDir folder;
+    PreviewFixture f({"0:01.0"});
+    QSignalSpy finished(&f.preview.exportCommand(), &AudioExportCommand::finished);
+    f.preview.exportCommand().exportTo(folder.filePath(u"short.wav"_s));
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(f.main.statusBar()->currentMessage(), u"Exported short.wav"_s);
+}
+} // namespace

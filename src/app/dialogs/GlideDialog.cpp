@@ -5,24 +5,34 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+// Any number may be typed; it is snapped to the list as the glide is made.
 QComboBox *frequencyBox(QWidget *parent)
 {
     auto *box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(ValueLists::FreqList);
+    auto *validator = new QDoubleValidator(0, 99, 2, box);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    validator->setLocale(QLocale::c());
+    box->setValidator(validator);
     return box;
 }
 
 void selectNearest(QComboBox *box, double hertz)
 {
     box->setCurrentIndex(nearestFreqIndex(hertz));
+    box->lineEdit()->selectAll();
 }
 
 double hertzOf(const QComboBox *box)
@@ -53,6 +63,9 @@ GlideDialog::GlideDialog(QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     mLinear->setChecked(true);
+    // An editable box keeps Enter for itself.
+    for (QComboBox *box : {mFrom, mTo})
+        connect(box->lineEdit(), &QLineEdit::returnPressed, this, &QDialog::accept);
 }
 
 void GlideDialog::setGlide(const Glide &glide)

@@ -22,6 +22,7 @@ PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *pare
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mContinueGlide);
     layout->addWidget(buttons);
+    mContinueGlide->setFocus();
 }
 
 void PreferencesDialog::accept()
