@@ -47,6 +47,30 @@ TEST(RecoveryCopyTest, EveryPathAndFileComeBackAsWritten)
     }
 }
 
+TEST(RecoveryCopyTest, OnlyAWholeCopyIsRead)
+{
+    const QByteArray whole = recoveryCopyBytes({u"/tmp/\u00e9.LSS"_s, SomeFile, "NAME=x"});
+    const qsizetype pathStart = 25 + 4;
+    const qsizetype fingerprintStart = pathStart + 11;
+    const struct
+    {
+        const char *fault;
+        QByteArray bytes;
+    } cases[] = {
+        {"another signature", QByteArray(whole).replace("copy 2", "copy 3")},
+        {"path cut inside a character",
+         whole.first(pathStart - 1) + '\x06' + whole.sliced(pathStart, 6) + whole.sliced(fingerprintStart)},
+        {"path longer than the copy", whole.first(pathStart - 1) + '\x7f'},
+        {"fingerprint neither there nor not", QByteArray(whole).replace(fingerprintStart, 1, "\x02")},
+        {"fingerprint cut", whole.first(fingerprintStart + 1 + 16 + 31)},
+    };
+    ASSERT_EQ(parseRecoveryCopy(whole)->path, u"/tmp/\u00e9.LSS"_s);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fault);
+        EXPECT_EQ(parseRecoveryCopy(c.bytes), std::nullopt);
+    }
+}
+
 TEST(RecoveryCopyTest, ACopyIsTakenOverOnlyOnceItsInstanceHasEnded)
 {
     const struct

@@ -46,8 +46,10 @@ private:
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
-    // A byte order mark at the start belongs to the path.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // A byte order mark at the start belongs to the path; a character cut
+    // at the end is an error, not one left for a next call.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     return decoder.hasError() ? std::nullopt : std::optional<QString>(std::move(text));
 }
