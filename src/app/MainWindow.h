@@ -123,6 +123,9 @@ public:
     void redo();
     // How long unsaved changes wait before their recovery copy is written.
     void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
+    // Where recovery copies are kept and looked for: the user's data folder
+    // unless set, before the start offers what it finds there.
+    void setRecoveryFolder(const QString &folder);
 
     // Menus that other parts add their commands to.
     QMenu *fileMenu() const { return mFileMenu; }
@@ -187,8 +190,11 @@ private:
     void setUpRecovery();
     void scheduleRecoveryCopy();
     void writeRecoveryCopy();
-    // Offers the copy a previous run left; true when it was restored.
+    // A reason: unsaved changes are not safe; none: they are again.
+    void showRecoveryFailure(const std::optional<QString> &reason);
+    // Offers the copies instances that ended left; true when one was restored.
     bool offerRecovery();
+    bool restoreRecoveryCopy(RecoveryCopy &copy);
     void refreshLayout();
     bool handleKeyDown(QKeyEvent *event);
     bool handleKeyPress(QKeyEvent *event);
@@ -275,7 +281,9 @@ private:
     TimingPanel mTiming;
     SegmentClipboard mSegmentClipboard;
     RecoveryCopy mRecoveryCopy;
+    FileFingerprint mSessionFile; // the session's file when last read or saved
     QTimer mRecoveryTimer;
+    QLabel *mRecoveryFailure = nullptr;
     bool mRecoveryOffered = false;
     QtPrompter mQtPrompter;
     Prompter *mPrompter;
