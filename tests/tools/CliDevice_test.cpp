@@ -51,6 +51,30 @@ TEST(CliDevice, ClearDownloadSendsTheSessionFile)
     EXPECT_EQ(devsim.nextReport(u"download"_s).value(u"bytes"_s).toString(), u"00010100000000000d00771813001b80b4"_s);
 }
 
+TEST(CliDevice, ADeviceThatHangsUpAfterTheWholeBlockHasIt)
+{
+    const struct
+    {
+        const char *fault;
+        const char16_t *file;
+        int exitCode;
+        QString out;
+        QString err;
+    } cases[] = {
+        {"hangup-after-download", u"new_pulsed.LSS", 0, u"downloaded 1 segments (17 bytes)\n"_s, QString()},
+        {"hangup-in-download", u"described.LSS", 1, QString(),
+         u"Download incomplete: the COM port stopped sending\nDownload aborted\n"_s},
+    };
+    for (const auto &c : cases) {
+        DevsimProcess devsim({u"--fault"_s, QString::fromLatin1(c.fault)});
+        const CliRun run = runCli({u"download"_s, testDataPath(QString::fromUtf16(c.file)), u"--device"_s,
+                                   devsim.devicePath(), u"--clear"_s});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.fault;
+        EXPECT_EQ(run.out, c.out) << c.fault;
+        EXPECT_EQ(run.err, c.err) << c.fault;
+    }
+}
+
 TEST(CliDevice, PortNumberGoesThroughThePortsSectionBesideTheProgram)
 {
     DevsimProcess devsim;

@@ -43,7 +43,7 @@ SerialLink::SerialLink(const ComPortNames &names, DeviceMaker makeDevice)
 {
     mFlushTimer.setSingleShot(true);
     mFlushTimer.setInterval(0);
-    QObject::connect(&mFlushTimer, &QTimer::timeout, &mFlushTimer, [this] { flushQueue(); });
+    QObject::connect(&mFlushTimer, &QTimer::timeout, &mFlushTimer, [this] { flush(); });
 }
 
 SerialDevice &SerialLink::device()
@@ -99,7 +99,7 @@ void SerialLink::sendByte(quint8 byte)
         mFlushTimer.start();
 }
 
-void SerialLink::flushQueue()
+void SerialLink::flush()
 {
     mFlushTimer.stop();
     if (mQueue.isEmpty() || !isOpen())
@@ -158,7 +158,7 @@ void SerialLink::discardOutput()
 
 bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
 {
-    flushQueue();
+    flush();
     const qint64 endMs = (clockMs() / TickMs + ticks + 1) * TickMs;
     if (!keepUIAlive || !QCoreApplication::instance()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(0, endMs - clockMs())));

@@ -44,6 +44,8 @@ public:
     // piece when the program next waits, or when control returns to the
     // event loop.
     void sendByte(quint8 byte);
+    // Hands the queued bytes to the system now.
+    void flush();
     bool inputReady();
     // Throws ComPortError::EBufferIsEmpty when nothing is waiting.
     quint8 receiveByte();
@@ -67,7 +69,6 @@ public:
     static int lineTimeMs(int byteCount, int baud = Baud);
 
 private:
-    void flushQueue();
     SerialDevice &device();
     // Ours and Qt's.
     int queued() const;
