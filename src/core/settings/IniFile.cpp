@@ -125,9 +125,12 @@ QString unescapedKey(const QByteArray &bytes)
 QByteArray escapedKey(const QString &key)
 {
     QByteArray bytes;
-    for (const QChar qch : key) {
-        const char16_t ch = qch.unicode();
-        if (ch == u'/')
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t ch = key.at(i).unicode();
+        // A backslash before the '=' would escape it and leave a line
+        // without a key: a key written by hand as "COM1/" keeps its slash as
+        // "%2F".
+        if (ch == u'/' && i < key.size() - 1)
             bytes += '\\';
         else if ((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_'
                  || ch == u'-' || ch == u'.')
