@@ -95,11 +95,10 @@ public:
         return mIni;
     }
 
-    // Applies edit and writes the file when a value changed. False when the
-    // file could not be written, or could not be read whole: a write never
-    // drops what it could not see.
-    // The edit applies to the file as it is now: another program's change
-    // of a moment ago is kept, whatever its time stamp tells.
+    // Applies edit to the file as it is now (another program's change of a
+    // moment ago is kept, whatever its time stamp tells) and writes the file
+    // when a value changed. False when the file could not be written, or
+    // could not be read whole: a write never drops what it could not see.
     bool change(const std::function<void(IniFile &)> &edit)
     {
         read(FileStamp::of(mPath));
