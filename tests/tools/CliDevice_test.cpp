@@ -1,6 +1,9 @@
 #include "CliProcess.h"
+#include "DefaultSegments.h"
 #include "DevsimProcess.h"
 #include "TestSupport.h"
+
+#include "core/files/SessionFileWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -53,22 +56,25 @@ TEST(CliDevice, ClearDownloadSendsTheSessionFile)
 
 TEST(CliDevice, ADeviceThatHangsUpAfterTheWholeBlockHasIt)
 {
+    // Long enough that the line drops with most of it still to send.
+    QTemporaryDir dir;
+    const QString longFile = dir.filePath(u"long.LSS"_s);
+    writeFileBytes(longFile, sessionFileBytes(sessionOfDefaultSegments(PulsedSession, 40)));
     const struct
     {
         const char *fault;
-        const char16_t *file;
+        QString file;
         int exitCode;
         QString out;
         QString err;
     } cases[] = {
-        {"hangup-after-download", u"new_pulsed.LSS", 0, u"downloaded 1 segments (17 bytes)\n"_s, QString()},
-        {"hangup-in-download", u"described.LSS", 1, QString(),
+        {"hangup-after-download", testDataPath(u"new_pulsed.LSS"_s), 0, u"downloaded 1 segments (17 bytes)\n"_s, QString()},
+        {"hangup-in-download", longFile, 1, QString(),
          u"Download incomplete: the COM port stopped sending\nDownload aborted\n"_s},
     };
     for (const auto &c : cases) {
         DevsimProcess devsim({u"--fault"_s, QString::fromLatin1(c.fault)});
-        const CliRun run = runCli({u"download"_s, testDataPath(QString::fromUtf16(c.file)), u"--device"_s,
-                                   devsim.devicePath(), u"--clear"_s});
+        const CliRun run = runCli({u"download"_s, c.file, u"--device"_s, devsim.devicePath(), u"--clear"_s});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.fault;
         EXPECT_EQ(run.out, c.out) << c.fault;
         EXPECT_EQ(run.err, c.err) << c.fault;

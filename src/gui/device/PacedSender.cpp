@@ -90,10 +90,10 @@ void PacedSender::tick()
     for (; mWritten < allowed; ++mWritten)
         mPort.sendByte(quint8(mBytes.at(mWritten)));
     if (mWritten == total && !mAllLeft) {
-        // The last bytes go now and the queue is read at once: a peer that
+        // The last bytes go now and are looked after at once: a peer that
         // has them may hang up before the next tick.
         mPort.flush();
-        mAllLeft = mPort.pendingOnLine() == 0;
+        mAllLeft = mPort.outputLeft();
     }
     // What the queue says has left, and no more than the line can have
     // carried by now.

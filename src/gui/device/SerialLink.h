@@ -53,6 +53,10 @@ public:
     int outputPending();
     // The same, or nothing when the line has gone away (hung up, unplugged).
     std::optional<int> pendingOnLine();
+    // Every byte handed over has left: none queued, and the system's queue
+    // reads empty. A pseudo-terminal keeps no queue: what it accepts is with
+    // the program at its other end at once, even one that exits right away.
+    bool outputLeft();
     // Drops the queued bytes not yet sent, the system's included.
     void discardOutput();
 
@@ -78,6 +82,7 @@ private:
     ComPortNames mNames;
     DeviceMaker mMakeDevice;
     std::unique_ptr<SerialDevice> mDevice;
+    bool mPseudoTerminal = false;
     int mBaudRate = Baud;
     QTimer mFlushTimer;
     QByteArray mQueue;
