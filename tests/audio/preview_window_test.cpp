@@ -19,14 +19,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -181,5 +184,38 @@ TEST(PreviewWindows, ExportAudioWritesOrLeavesNothingAndKeepsTheWindowAnswering)
             EXPECT_EQ(readSoundFile(folder.filePath(QString::fromLatin1(c.written))).frames, 4 * 30 * 44100);
         }
         EXPECT_TRUE(f.prompter.errors.isEmpty());
+    }
+}
+
+TEST(PreviewWindows, ExportAudioNormalisesWhenAskedAndTellsTheLoudness)
+{
+    const struct
+    {
+        bool normalise;
+        const char *message; // its start
+    } cases[] = {{false, "Audio exported to x.wav: -1"}, {true, "Audio exported to x.wav: -20.0 LUFS, peak -"}};
+    for (const auto &c : cases) {
+        QTemporaryDir folder;
+        PreviewFixture f({"0:05.0"});
+        QSignalSpy finished(&f.preview.exportCommand(), &AudioExportCommand::finished);
+        QTimer::singleShot(0, [&] {
+            const auto dialogShown = [] { return qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); };
+            ASSERT_TRUE(QTest::qWaitFor(dialogShown, 3000));
+            QFileDialog *dialog = dialogShown();
+            auto *target = dialog->findChild<QDoubleSpinBox *>();
+            EXPECT_EQ(target->value(), -23.0);
+            EXPECT_FALSE(target->isEnabled());
+            if (c.normalise) {
+                clickMouse(dialog->findChild<QCheckBox *>(), Qt::LeftButton);
+                target->setValue(-20);
+            }
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(u"x.wav"_s);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        menuCommand(f.main, u"&Export Audio\u2026"_s)->trigger();
+        ASSERT_TRUE(finished.wait(60000)) << f.prompter.errors.join(u'\n').toStdString();
+        EXPECT_TRUE(f.main.statusBar()->currentMessage().startsWith(QString::fromLatin1(c.message)))
+            << f.main.statusBar()->currentMessage().toStdString();
     }
 }
