@@ -177,12 +177,15 @@ TEST(Settings, StartsAndChangesWriteTheseBytes)
         Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
         if (c.before)
             writeFileBytes(settings.path(), c.before);
-        if (c.start && !settings.holdsPort())
+        if (c.start && !settings.holdsPort()) {
             EXPECT_TRUE(settings.setPort(settings.port()));
-        if (c.port >= 0)
+        }
+        if (c.port >= 0) {
             EXPECT_TRUE(settings.setPort(c.port));
-        if (c.recent)
+        }
+        if (c.recent) {
             EXPECT_TRUE(settings.setRecentFiles(*c.recent));
+        }
         EXPECT_EQ(readFileBytes(settings.path()), QByteArray(c.after)) << (c.before ? c.before : "no file");
     }
 }
