@@ -226,7 +226,7 @@ void MainWindow::createMenus()
                                         QKeySequence(u"Ctrl+Shift+C"_s));
     // Text and selections
     mActionPasteText =
-        addCommand(mEditMenu, u"Paste &Text"_s, &MainWindow::pasteText, QKeySequence(u"Ctrl+Shift+V"_s));
+        addCommand(mEditMenu, u"P&aste Text"_s, &MainWindow::pasteText, QKeySequence(u"Ctrl+Shift+V"_s));
     mActionStepSelectionUp = addCommand(mEditMenu, u"Step &Selection Up"_s, &MainWindow::stepSelectionUp,
                                         QKeySequence(u"Ctrl+Up"_s));
     mActionStepSelectionDown = addCommand(mEditMenu, u"Step Selection &Down"_s, &MainWindow::stepSelectionDown,

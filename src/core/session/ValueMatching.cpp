@@ -19,7 +19,7 @@ bool isCodeRow(const Session &session, int row)
     return row == ToneRow || row == PhaseRow || row == VIRampRow || row == DbbRampRow || (row == ChordRow && !dual);
 }
 
-// Why a cell without a list takes no text but the empty one.
+// Why a cell without a list takes no other text.
 QString emptyByRule(const Session &session, const CellPos &cell)
 {
     if (session.kind == DualBinauralSession)
@@ -115,14 +115,16 @@ ValueMatch matchValue(const Session &session, const CellPos &cell, const QString
 {
     if (isLoopRow(cell.row))
         return matchLoop(session, cell, text);
+    const QString typed = text.trimmed();
     const QStringList list = workingList(session, cell);
     if (list.isEmpty()) {
+        // Only the dbb Ramp of segment 1 holds a value without a list.
+        const bool keeps = session.kind == DualBinauralSession;
         const QString &current = session.cells.cell(cell.column, cell.row);
-        if (text.trimmed().compare(current, Qt::CaseInsensitive) == 0)
-            return {current, {}};
+        if (keeps ? typed.compare(current, Qt::CaseInsensitive) == 0 : typed.isEmpty())
+            return {keeps ? current : QString(), {}};
         return {{}, emptyByRule(session, cell)};
     }
-    const QString typed = text.trimmed();
     for (const QString &entry : list) {
         if (entry.compare(typed, Qt::CaseInsensitive) == 0)
             return {entry, {}};

@@ -19,5 +19,5 @@ struct ValueMatch
 // times; on the code rows (Tone, Phase, the ramps, the pulsed Chord) the first
 // entry it begins, regardless of case. Loop rows take what their dialogs take.
 // A cell empty by rule takes only an empty text; the dbb Ramp of segment 1
-// only its own value.
+// of a Dual Binaural Beats session only its own value.
 ValueMatch matchValue(const Session &session, const CellPos &cell, const QString &text);
