@@ -112,6 +112,14 @@ public:
     void newSegment();
     void stepUp();
     void stepDown();
+    // Ctrl+Up, Ctrl+Down: every selected cell of one row one step.
+    void stepSelectionUp();
+    void stepSelectionDown();
+    // Segments as text from the system clipboard, from the selected segment on.
+    void pasteText();
+    // A value typed into the cell's editor: for the selection when the cell
+    // is part of a selection within one row, else for the cell.
+    void enterTypedValue(const CellPos &cell, const QString &text);
     // Reads the file named on the command line, once.
     void openStartupFile();
     // The save prompt; true when no unsaved change remains.
@@ -257,6 +265,9 @@ private:
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
     QAction *mActionCopySessionText;
+    QAction *mActionPasteText;
+    QAction *mActionStepSelectionUp;
+    QAction *mActionStepSelectionDown;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;
     QAction *mActionDownloadClear;
