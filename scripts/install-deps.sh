@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils
-  libsndfile1-dev libpng-dev qt6-multimedia-dev pulseaudio
+  libsndfile1-dev libebur128-dev libpng-dev qt6-multimedia-dev pulseaudio
   qt6-svg-dev
   strace
   librsvg2-bin dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info mmdebstrap

@@ -4,9 +4,14 @@
 #include "audio/AudioExportJob.h"
 #include "audio/SessionSynth.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QProgressDialog>
+#include <QStatusBar>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -34,15 +39,32 @@ void AudioExportCommand::run()
 {
     if (isRunning())
         return;
-    const QString path = askFileName();
-    if (!path.isEmpty())
-        exportTo(path);
+    const Choice choice = askFileName();
+    if (!choice.path.isEmpty())
+        exportTo(choice.path, choice.targetLoudness);
 }
 
-QString AudioExportCommand::askFileName()
+AudioExportCommand::Choice AudioExportCommand::askFileName()
 {
     QFileDialog dialog(&mMain, u"Export Audio"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog, which takes the loudness option below its fields.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *normalise = new QCheckBox(u"&Normalise loudness to"_s);
+    auto *target = new QDoubleSpinBox;
+    target->setRange(-60, 0);
+    target->setDecimals(1);
+    target->setSingleStep(0.5);
+    target->setSuffix(u" LUFS"_s);
+    target->setValue(Loudness::ProgrammeLevel);
+    target->setEnabled(false);
+    connect(normalise, &QCheckBox::toggled, target, &QWidget::setEnabled);
+    auto *option = new QHBoxLayout;
+    option->addWidget(normalise);
+    option->addWidget(target);
+    option->addStretch();
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addLayout(option, grid->rowCount(), 0, 1, -1);
     QStringList filters;
     for (const SoundFileKind &kind : SoundFileKinds)
         filters << kind.filter;
@@ -65,10 +87,10 @@ QString AudioExportCommand::askFileName()
         const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += u'.' + SoundFileKinds[chosen].suffix;
     }
-    return path;
+    return {path, normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt};
 }
 
-void AudioExportCommand::exportTo(const QString &path)
+void AudioExportCommand::exportTo(const QString &path, std::optional<double> targetLoudness)
 {
     if (isRunning())
         return;
@@ -80,7 +102,8 @@ void AudioExportCommand::exportTo(const QString &path)
     // A cell that is not a number ends the command before anything is written.
     mMain.runCommand([&] {
         mJob = std::make_unique<AudioExportJob>(
-            std::make_unique<SessionSynth>(mMain.session().cells, SampleRate), path, *type);
+            std::make_unique<SessionSynth>(mMain.session().cells, SampleRate), path, *type,
+            LoudnessChoice{true, targetLoudness});
     });
     if (!mJob)
         return;
@@ -118,7 +141,7 @@ void AudioExportCommand::finish(const AudioExportResult &result)
     mProgress->hide();
     if (result.outcome == AudioExportResult::Failed)
         mMain.prompter().error(result.error);
-    else if (result.outcome == AudioExportResult::Written)
-        mMain.showConfirmation(u"Exported %1"_s.arg(mFileName));
+    if (result.outcome == AudioExportResult::Written)
+        mMain.statusBar()->showMessage(u"Audio exported to %1: %2"_s.arg(mFileName, result.loudness.text()));
     emit finished(result.outcome);
 }

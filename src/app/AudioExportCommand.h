@@ -4,13 +4,15 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class AudioExportJob;
 class MainWindow;
 class QProgressDialog;
 
-// File > Export Audio: asks for a sound file, then writes the session's
-// sound on a thread of its own behind a progress dialog with Cancel.
+// File > Export Audio: asks for a sound file (and whether to normalise its
+// loudness), then writes the session's sound on a thread of its own behind a
+// progress dialog with Cancel. The status bar then tells the loudness.
 class AudioExportCommand : public QObject
 {
     Q_OBJECT
@@ -22,8 +24,9 @@ public:
 
     // The file dialog, then the export.
     void run();
-    // Starts writing the session to path, its format by the extension.
-    void exportTo(const QString &path);
+    // Starts writing the session to path, its format by the extension,
+    // brought to targetLoudness (LUFS) when given.
+    void exportTo(const QString &path, std::optional<double> targetLoudness = std::nullopt);
     bool isRunning() const { return mJob != nullptr; }
     QProgressDialog *progressDialog() const { return mProgress; }
 
@@ -31,11 +34,16 @@ signals:
     void finished(AudioExportResult::Outcome outcome);
 
 private:
-    QString askFileName();
+    struct Choice
+    {
+        QString path; // empty when cancelled
+        std::optional<double> targetLoudness;
+    };
+    Choice askFileName();
     void finish(const AudioExportResult &result);
 
     MainWindow &mMain;
     QProgressDialog *mProgress = nullptr;
-    QString mFileName; // of the export running or last run
     std::unique_ptr<AudioExportJob> mJob;
+    QString mFileName; // of the export running
 };

@@ -5,9 +5,10 @@
 #include "app/MainWindowLayout.h"
 #include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
-#include "app/SessionCellDelegate.h"
+#include "app/CellEditDelegate.h"
 #include "app/SessionFileDrop.h"
 #include "app/SessionGridModel.h"
+#include "app/SessionTableView.h"
 #include "core/files/FileCommands.h"
 #include "core/session/CommandError.h"
 #include "core/session/NewSession.h"
@@ -123,10 +124,11 @@ void MainWindow::createSessionArea()
     labelPalette.setColor(QPalette::Disabled, QPalette::Text, labelPalette.color(QPalette::Active, QPalette::Text));
     mRowLabels->setPalette(labelPalette);
 
-    mSessionTable = new QTableView(client);
+    mSessionTable = new SessionTableView(client);
     mSessionTable->setGeometry(RowLabelWidth, 0, mGridWidth, 385);
     mSessionTable->setModel(mGridModel);
-    mSessionTable->setItemDelegate(new SessionCellDelegate(mSessionTable));
+    mSessionTable->setItemDelegate(new CellEditDelegate(
+        mDocument, [this](const CellPos &cell, const QString &text) { enterTypedValue(cell, text); }, mSessionTable));
     mSessionTable->setFrameShape(QFrame::NoFrame);
     mSessionTable->horizontalHeader()->hide();
     mSessionTable->verticalHeader()->hide();
@@ -140,7 +142,6 @@ void MainWindow::createSessionArea()
     mSessionTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mSessionTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     mSessionTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    mSessionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mSessionTable->setTabKeyNavigation(false);
     connect(mSessionTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
@@ -229,6 +230,13 @@ void MainWindow::createMenus()
     mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
     mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
                                         QKeySequence(u"Ctrl+Shift+C"_s));
+    // Text and selections
+    mActionPasteText =
+        addCommand(mEditMenu, u"P&aste Text"_s, &MainWindow::pasteText, QKeySequence(u"Ctrl+Shift+V"_s));
+    mActionStepSelectionUp = addCommand(mEditMenu, u"Step &Selection Up"_s, &MainWindow::stepSelectionUp,
+                                        QKeySequence(u"Ctrl+Up"_s));
+    mActionStepSelectionDown = addCommand(mEditMenu, u"Step Selection &Down"_s, &MainWindow::stepSelectionDown,
+                                          QKeySequence(u"Ctrl+Down"_s));
     mEditMenu->addSeparator();
     mActionGlide = addCommand(mEditMenu, u"&Glide Across Selection\u2026"_s, &MainWindow::glideAcrossSelection);
     mActionPreferences = addCommand(mEditMenu, u"Pr&eferences\u2026"_s, &MainWindow::editPreferences);
@@ -255,7 +263,8 @@ void MainWindow::createMenus()
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
-                        mActionCheckSession,  mActionCopySessionText, mActionGlide};
+                        mActionCheckSession,  mActionCopySessionText, mActionPasteText, mActionStepSelectionUp,
+                        mActionStepSelectionDown, mActionGlide};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }
@@ -357,6 +366,12 @@ void MainWindow::showEdit(const EditStep &step)
     if (cell.row == 0)
         cell.row = selectedCell().row;
     selectCell(cell);
+    if (step.columns > 1) {
+        const int last = std::min(cell.column + step.columns, mSession.cells.columnCount()) - 1;
+        mSessionTable->selectionModel()->select(
+            QItemSelection(mGridModel->index(cell.row, cell.column), mGridModel->index(cell.row, last)),
+            QItemSelectionModel::Select);
+    }
 }
 
 void MainWindow::showReplacedSession()
@@ -522,7 +537,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         UserNotices::markShown(UserNotices::Safety);
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this) {
+        // Keys typed into a cell's editor are the editor's.
+        const bool inCellEditor = widget && mSessionTable && widget != mSessionTable->viewport()
+            && mSessionTable->viewport()->isAncestorOf(widget);
+        if (widget && widget->window() == this && !inCellEditor) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (handleKeyDown(key) || handleKeyPress(key))
                 return true;

@@ -118,6 +118,14 @@ public:
     void editPreferences();
     void stepUp();
     void stepDown();
+    // Ctrl+Up, Ctrl+Down: every selected cell of one row one step.
+    void stepSelectionUp();
+    void stepSelectionDown();
+    // Segments as text from the system clipboard, from the selected segment on.
+    void pasteText();
+    // A value typed into the cell's editor: for the selection when the cell
+    // is part of a selection within one row, else for the cell.
+    void enterTypedValue(const CellPos &cell, const QString &text);
     // Reads the file named on the command line, once.
     void openStartupFile();
     // The save prompt; true when no unsaved change remains.
@@ -131,6 +139,9 @@ public:
     void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
     void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
+    // Where recovery copies are kept and looked for: the user's data folder
+    // unless set, before the start offers what it finds there.
+    void setRecoveryFolder(const QString &folder);
 
     // Menus that other parts add their commands to.
     QMenu *fileMenu() const { return mFileMenu; }
@@ -197,8 +208,11 @@ private:
     void setUpRecovery();
     void scheduleRecoveryCopy();
     void writeRecoveryCopy();
-    // Offers the copy a previous run left; true when it was restored.
+    // A reason: unsaved changes are not safe; none: they are again.
+    void showRecoveryFailure(const std::optional<QString> &reason);
+    // Offers the copies instances that ended left; true when one was restored.
     bool offerRecovery();
+    bool restoreRecoveryCopy(RecoveryCopy &copy);
     void refreshLayout();
     bool handleKeyDown(QKeyEvent *event);
     bool handleKeyPress(QKeyEvent *event);
@@ -262,6 +276,9 @@ private:
     QAction *mActionInsertSegment;
     QAction *mActionNameSession;
     QAction *mActionCopySessionText;
+    QAction *mActionPasteText;
+    QAction *mActionStepSelectionUp;
+    QAction *mActionStepSelectionDown;
     QAction *mActionGlide;
     QAction *mActionPreferences;
     QAction *mActionSelectPort;
@@ -288,7 +305,9 @@ private:
     TimingPanel mTiming;
     SegmentClipboard mSegmentClipboard;
     RecoveryCopy mRecoveryCopy;
+    FileFingerprint mSessionFile; // the session's file when last read or saved
     QTimer mRecoveryTimer;
+    QLabel *mRecoveryFailure = nullptr;
     bool mRecoveryOffered = false;
     QtPrompter mQtPrompter;
     Prompter *mPrompter;

@@ -6,11 +6,14 @@
 #include "core/session/GlideAcross.h"
 #include "core/session/SegmentCommands.h"
 #include "core/session/SessionText.h"
+#include "core/session/TextPaste.h"
+#include "core/session/ValueEntry.h"
 #include "core/session/ValueStepping.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <QTimer>
 
 void MainWindow::newSegment()
 {
@@ -58,6 +61,27 @@ void MainWindow::stepSelectedCell(StepDirection direction)
     focusGrid();
 }
 
+void MainWindow::stepSelectionUp()
+{
+    stepValues(context(), readSelection(), StepDirection::Up);
+    focusGrid();
+}
+
+void MainWindow::stepSelectionDown()
+{
+    stepValues(context(), readSelection(), StepDirection::Down);
+    focusGrid();
+}
+
+void MainWindow::enterTypedValue(const CellPos &cell, const QString &text)
+{
+    CellRange range = readSelection();
+    if (range.top != range.bottom || range.top != cell.row || cell.column < range.left || cell.column > range.right)
+        range = {cell.column, cell.row, cell.column, cell.row};
+    // Once the editor has gone: a message box must not find it still open.
+    QTimer::singleShot(0, this, [this, range, text] { runCommand([&] { enterValue(context(), range, text); }); });
+}
+
 void MainWindow::copySegment()
 {
     const int column = selectedCell().column;
@@ -84,4 +108,9 @@ void MainWindow::cutSegment()
 void MainWindow::insertSegment()
 {
     ::insertSegment(context(), selectedCell().column);
+}
+
+void MainWindow::pasteText()
+{
+    ::pasteText(context(), readSelection().left, QGuiApplication::clipboard()->text());
 }

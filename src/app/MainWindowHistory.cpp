@@ -5,7 +5,9 @@
 #include "core/files/SessionFileReader.h"
 #include "core/files/SessionFileWriter.h"
 
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -61,8 +63,19 @@ void MainWindow::setUpRecovery()
         } else {
             mRecoveryTimer.stop();
             mRecoveryCopy.remove();
+            showRecoveryFailure(std::nullopt);
         }
     });
+    // The copy tells what the session's file held when the session was
+    // read or saved there, so that a restore can see whether it changed.
+    const auto takeFingerprint = [this](const QString &path) { mSessionFile = FileFingerprint::of(path); };
+    connect(&mDocument, &SessionDocument::saved, this, takeFingerprint);
+    connect(&mDocument, &SessionDocument::fileNameChanged, this, takeFingerprint);
+}
+
+void MainWindow::setRecoveryFolder(const QString &folder)
+{
+    mRecoveryCopy = RecoveryCopy(folder);
 }
 
 // At most one copy per interval, written from the timer, never from a key.
@@ -74,27 +87,70 @@ void MainWindow::scheduleRecoveryCopy()
 
 void MainWindow::writeRecoveryCopy()
 {
-    if (mDocument.isModified())
-        mRecoveryCopy.write(mSession.fileName, sessionFileBytes(mSession));
+    if (!mDocument.isModified())
+        return;
+    const std::optional<QString> failure =
+        mRecoveryCopy.write({mSession.fileName, mSessionFile, sessionFileBytes(mSession)});
+    showRecoveryFailure(failure);
+    if (failure)
+        mRecoveryTimer.start();
 }
 
+// Stays in the status bar, whatever else it shows, until a copy is written.
+void MainWindow::showRecoveryFailure(const std::optional<QString> &reason)
+{
+    if (!reason) {
+        if (mRecoveryFailure)
+            mRecoveryFailure->hide();
+        return;
+    }
+    if (!mRecoveryFailure) {
+        mRecoveryFailure = new QLabel(this);
+        statusBar()->addPermanentWidget(mRecoveryFailure);
+    }
+    mRecoveryFailure->setText(u"Unsaved changes could not be kept safe: %1 \u2014 retrying"_s.arg(*reason));
+    mRecoveryFailure->show();
+}
+
+// Newest first, as the last session worked on is the likeliest wanted; one
+// after another until one is restored. A declined copy is removed; those
+// not asked about stay for the next start.
 bool MainWindow::offerRecovery()
 {
+    std::vector<RecoveryCopy> offered; // locked until the end, so none comes twice
+    while (std::optional<RecoveryCopy> copy = RecoveryCopy::takeOverLeftBehind(mRecoveryCopy.folder())) {
+        offered.push_back(std::move(*copy));
+        if (restoreRecoveryCopy(offered.back())) {
+            mRecoveryCopy = std::move(offered.back());
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::restoreRecoveryCopy(RecoveryCopy &copy)
+{
     QString asideName;
-    const std::optional<RecoveredSession> copy = mRecoveryCopy.read(&asideName);
-    if (!copy) {
+    const std::optional<RecoveredSession> recovered = copy.read(&asideName);
+    if (!recovered) {
         if (!asideName.isEmpty())
             mPrompter->error(u"The unsaved changes of the last session could not be read; they were kept in %1."_s.arg(
                 asideName));
         return false;
     }
-    SessionFileContent content = parseSessionFile(copy->bytes, mSession.kind, *mPrompter);
+    SessionFileContent content = parseSessionFile(recovered->bytes, mSession.kind, *mPrompter);
     if (!mPrompter->confirmYesNo(
             u"Mirandel closed without saving session %1. Restore the unsaved changes?"_s.arg(content.name))) {
-        mRecoveryCopy.remove();
+        copy.remove();
         return false;
     }
-    showSessionFileContent(context(), std::move(content), copy->path);
+    showSessionFileContent(context(), std::move(content), recovered->path);
     mDocument.markModified();
+    mSessionFile = recovered->file;
+    if (!recovered->path.isEmpty() && FileFingerprint::of(recovered->path) != recovered->file) {
+        mDocument.guardFile(recovered->path,
+                            u"The file %1 was changed or removed since the unsaved changes were kept. Save the "
+                            "restored session in its place?"_s.arg(recovered->path));
+    }
     return true;
 }

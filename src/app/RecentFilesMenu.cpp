@@ -33,21 +33,23 @@ void RecentFilesMenu::addFile(const QString &path)
 {
     ensureLoaded();
     mFiles.add(path);
-    store();
+    stored(mSettings.addRecentFile(path));
 }
 
 void RecentFilesMenu::removeFile(const QString &path)
 {
     ensureLoaded();
     mFiles.remove(path);
-    store();
+    stored(mSettings.removeRecentFile(path));
 }
 
-void RecentFilesMenu::store()
+void RecentFilesMenu::stored(bool written)
 {
-    // The list is a convenience: when the settings cannot be written it
-    // still serves this run, and the next start shows the last one stored.
-    mSettings.setRecentFiles(mFiles.paths());
+    // The file's list holds what other instances added too. The list is a
+    // convenience: when the settings cannot be written it still serves this
+    // run, and the next start shows the last one stored.
+    if (written)
+        mFiles = RecentFiles(mSettings.recentFiles());
     rebuild();
 }
 
@@ -64,7 +66,8 @@ void RecentFilesMenu::rebuild()
     QAction *clearList = addAction(u"&Clear List"_s);
     connect(clearList, &QAction::triggered, this, [this] {
         mFiles.clear();
-        store();
+        mSettings.setRecentFiles({});
+        rebuild();
     });
     menuAction()->setEnabled(!mFiles.isEmpty());
 }

@@ -26,7 +26,7 @@ signals:
     void fileChosen(const QString &path);
 
 private:
-    void store();
+    void stored(bool written);
     void rebuild();
 
     Settings &mSettings;

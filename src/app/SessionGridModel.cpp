@@ -64,7 +64,7 @@ Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid() || index.row() == SegmentNumberRow)
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 void SessionGridModel::follow(int firstChanged)

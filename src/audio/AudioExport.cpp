@@ -1,5 +1,6 @@
 #include "audio/AudioExport.h"
 
+#include "audio/LoudnessMeter.h"
 #include "audio/SessionSynth.h"
 #include "core/files/FileKind.h"
 
@@ -9,6 +10,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <sndfile.h>
@@ -88,7 +90,7 @@ int sndfileFormat(AudioFileType type)
 
 AudioExportResult failure(const QString &error)
 {
-    return {AudioExportResult::Failed, error};
+    return {AudioExportResult::Failed, error, {}};
 }
 
 QString systemError(int error)
@@ -122,9 +124,43 @@ std::optional<QString> roomShortfall(const QString &path, qint64 size)
         .arg(free / MB);
 }
 
+// Where a pass over the sound stands in the whole export, for its progress.
+struct Passes
+{
+    AudioExportProgress progress;
+    qint64 doneBefore = 0;
+    qint64 total = 0;
+
+    bool report(qint64 done) const { return !progress || progress(doneBefore + done, total); }
+};
+
+// How the rendered sound goes to the file.
+struct Shaping
+{
+    float gain = 1;
+    LoudnessMeter *meter = nullptr;
+};
+
+// The loudness of the sound as it comes, rendered to its end and not kept;
+// nothing when cancelled.
+std::optional<Loudness> measure(SessionSynth &synth, const Passes &passes)
+{
+    LoudnessMeter meter(synth.sampleRate());
+    std::vector<float> block(size_t(2 * BlockFrames));
+    qint64 done = 0;
+    while (!synth.atEnd()) {
+        const qint64 frames = synth.render(block.data(), BlockFrames);
+        meter.add(block.data(), frames);
+        done += frames;
+        if (!passes.report(done))
+            return std::nullopt;
+    }
+    return meter.loudness();
+}
+
 // Encodes everything into the open file.
 AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, const QString &path,
-                         const AudioExportProgress &progress)
+                         const Shaping &shaping, const Passes &passes)
 {
     SF_INFO info{};
     info.samplerate = synth.sampleRate();
@@ -136,79 +172,112 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, QString::fromUtf8(sf_strerror(nullptr))));
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
-    const qint64 total = synth.endFrame() - synth.position();
     std::vector<float> block(size_t(2 * BlockFrames));
     qint64 done = 0;
     bool cancelled = false;
     QString error;
     while (!synth.atEnd()) {
         const qint64 frames = synth.render(block.data(), BlockFrames);
+        if (shaping.gain != 1) {
+            for (qint64 i = 0; i < 2 * frames; ++i)
+                block[size_t(i)] *= shaping.gain;
+        }
+        if (shaping.meter)
+            shaping.meter->add(block.data(), frames);
         if (sf_writef_float(file, block.data(), frames) != frames || sink.error != 0) {
             error = QString::fromUtf8(sf_strerror(file));
             break;
         }
         done += frames;
-        if (progress && !progress(done, total)) {
+        if (!passes.report(done)) {
             cancelled = true;
             break;
         }
     }
     const int closed = sf_close(file);
     if (cancelled)
-        return {AudioExportResult::Cancelled, QString()};
+        return {AudioExportResult::Cancelled, QString(), {}};
     if (sink.error != 0)
         error = systemError(sink.error);
     else if (error.isEmpty() && closed != 0)
         error = QString::fromUtf8(sf_error_number(closed));
     if (!error.isEmpty())
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, error));
-    return {AudioExportResult::Written, QString()};
+    return {AudioExportResult::Written, QString(), {}};
 }
 
 // A device takes the sound as it comes; there is nothing to replace.
 AudioExportResult exportToDevice(SessionSynth &synth, const QString &path, AudioFileType type,
-                                 const AudioExportProgress &progress)
+                                 const Shaping &shaping, const Passes &passes)
 {
     Sink sink{::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC), 0};
     if (sink.fd < 0)
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
-    const AudioExportResult result = encode(synth, sink, type, path, progress);
+    const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     ::close(sink.fd);
     return result;
 }
-} // namespace
 
-AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
-                              const AudioExportProgress &progress)
+// As a session's save: a link is followed, a file that is replaced keeps its
+// permissions, a new one has those the umask leaves.
+AudioExportResult exportToFile(SessionSynth &synth, const QString &path, AudioFileType type,
+                               const Shaping &shaping, const Passes &passes)
 {
-    const qint64 frames = synth.endFrame() - synth.position();
-    if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
-        return failure(u"Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
-                       u"choose FLAC or Ogg Vorbis"_s.arg(path));
-    switch (fileKindOf(path)) {
-    case FileKind::Other:
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, unusableFileKindReason()));
-    case FileKind::CharacterDevice:
-        return exportToDevice(synth, path, type, progress);
-    case FileKind::Missing:
-    case FileKind::Regular:
-        break;
-    }
-    if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type)))
-        return failure(*shortfall);
-
-    // As a session's save: a link is followed, a file that is replaced keeps
-    // its permissions, a new one has those the umask leaves.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
     Sink sink{file.handle(), 0};
-    const AudioExportResult result = encode(synth, sink, type, path, progress);
+    const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     if (result.outcome != AudioExportResult::Written)
         return result;
     if (fsync(sink.fd) != 0)
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
     if (!file.commit())
         return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
+    return result;
+}
+} // namespace
+
+AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
+                              const AudioExportProgress &progress, const LoudnessChoice &loudness)
+{
+    const qint64 frames = synth.endFrame() - synth.position();
+    if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
+        return failure(u"Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
+                       u"choose FLAC or Ogg Vorbis"_s.arg(path));
+    const FileKind kind = fileKindOf(path);
+    if (kind == FileKind::Other)
+        return failure(u"Cannot write \"%1\": %2"_s.arg(path, unusableFileKindReason()));
+    if (kind != FileKind::CharacterDevice) {
+        if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type)))
+            return failure(*shortfall);
+    }
+
+    // The gain needs the loudness of the whole sound first. The sound is
+    // rendered twice rather than kept: an hour of it would take 600 MB. The
+    // written pass is not measured again: the gain moves both figures by
+    // itself, and measuring costs several times what rendering does.
+    Passes passes{progress, 0, loudness.target ? 2 * frames : frames};
+    Shaping shaping;
+    std::optional<Loudness> measured;
+    if (loudness.target) {
+        measured = measure(synth, passes);
+        if (!measured)
+            return {AudioExportResult::Cancelled, QString(), {}};
+        const double gain = measured->gainTo(*loudness.target);
+        shaping.gain = float(std::pow(10.0, gain / 20));
+        measured = measured->gained(gain);
+        synth.rewind();
+        passes.doneBefore = frames;
+    }
+    std::optional<LoudnessMeter> meter;
+    if (loudness.measured && !measured)
+        shaping.meter = &meter.emplace(synth.sampleRate());
+
+    AudioExportResult result = kind == FileKind::CharacterDevice
+        ? exportToDevice(synth, path, type, shaping, passes)
+        : exportToFile(synth, path, type, shaping, passes);
+    if (result.outcome == AudioExportResult::Written)
+        result.loudness = meter ? meter->loudness() : measured.value_or(Loudness());
     return result;
 }

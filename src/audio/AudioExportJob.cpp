@@ -6,8 +6,8 @@
 #include <QThread>
 
 AudioExportJob::AudioExportJob(std::unique_ptr<SessionSynth> synth, const QString &path, AudioFileType type,
-                               QObject *parent)
-    : QObject(parent), mSynth(std::move(synth)), mPath(path), mType(type)
+                               const LoudnessChoice &loudness, QObject *parent)
+    : QObject(parent), mSynth(std::move(synth)), mPath(path), mType(type), mLoudness(loudness)
 {
 }
 
@@ -36,7 +36,7 @@ void AudioExportJob::run()
             QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); });
         }
         return !mCancelled;
-    });
+    }, mLoudness);
     QMetaObject::invokeMethod(this, [this, result] {
         mThread->wait();
         emit finished(result);

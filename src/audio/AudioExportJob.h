@@ -16,7 +16,7 @@ class AudioExportJob : public QObject
     Q_OBJECT
 public:
     AudioExportJob(std::unique_ptr<SessionSynth> synth, const QString &path, AudioFileType type,
-                   QObject *parent = nullptr);
+                   const LoudnessChoice &loudness = {}, QObject *parent = nullptr);
     // Cancels a running export and waits until its temporary file is gone.
     ~AudioExportJob() override;
 
@@ -34,6 +34,7 @@ private:
     std::unique_ptr<SessionSynth> mSynth;
     const QString mPath;
     const AudioFileType mType;
+    const LoudnessChoice mLoudness;
     std::atomic_bool mCancelled{false};
     QThread *mThread = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/Loudness.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -16,6 +18,15 @@ struct AudioExportResult
     enum Outcome { Written, Cancelled, Failed };
     Outcome outcome = Failed;
     QString error; // why it failed, for a person to read
+    Loudness loudness; // of the sound written, when measured
+};
+
+// What an export does about loudness: measures it, and may first bring it to
+// a target.
+struct LoudnessChoice
+{
+    bool measured = true;
+    std::optional<double> target; // LUFS; the true peak stays under Loudness::TruePeakCeiling
 };
 
 // Called now and then with the frames written and the frames to write;

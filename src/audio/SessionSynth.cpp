@@ -87,6 +87,20 @@ void SessionSynth::fadeIn()
     mEndFrame = naturalEnd();
 }
 
+void SessionSynth::rewind()
+{
+    mFrame = 0;
+    mFadeStart = 0;
+    mFadingOut = false;
+    mEndFrame = naturalEnd();
+    mLevel = 0;
+    for (Oscillator *oscillator : {&mLeft, &mRight, &mLeft2, &mRight2, &mPulse})
+        *oscillator = Oscillator();
+    for (Oscillator &oscillator : mChord)
+        oscillator = Oscillator();
+    restartWalk();
+}
+
 void SessionSynth::restartWalk()
 {
     mWalk.emplace(mCells, LoopRule::LatestStart);

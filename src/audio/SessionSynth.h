@@ -40,6 +40,10 @@ public:
     // Up to `frames` frames, left and right interleaved; fewer only at the end.
     qint64 render(float *stereo, qint64 frames);
 
+    // Back to the start as constructed (the limit kept): what follows
+    // renders exactly as the first time.
+    void rewind();
+
     // Takes edited cells; the sound goes on from the same position with them.
     // Raises ConversionError (and keeps the old cells) as the constructor does.
     void setCells(const SessionGrid &cells);

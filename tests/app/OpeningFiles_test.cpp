@@ -138,3 +138,41 @@ TEST(RecentFilesMenu, StoresItsListForTheNextStart)
     EXPECT_FALSE(next.menuAction()->isEnabled());
     EXPECT_TRUE(settings.recentFiles().isEmpty());
 }
+
+// Two instances, each with the settings file read at its start, change the
+// list in turn: neither drops what the other added.
+TEST(RecentFilesMenu, InstancesTakingTurnsKeepEachOthersEntries)
+{
+    QTemporaryDir dir;
+    Settings first(dir.filePath(u"MIRANDEL.INI"_s));
+    Settings second(first.path());
+    RecentFilesMenu one(first);
+    RecentFilesMenu two(second);
+    one.ensureLoaded();
+    two.ensureLoaded();
+    const struct
+    {
+        RecentFilesMenu *menu;
+        bool add;
+        const char16_t *name;
+        QStringList expected;
+    } steps[] = {
+        {&one, true, u"a1.LSS", {u"a1.LSS"_s}},
+        {&two, true, u"b1.LSS", {u"b1.LSS"_s, u"a1.LSS"_s}},
+        {&one, true, u"a2.LSS", {u"a2.LSS"_s, u"b1.LSS"_s, u"a1.LSS"_s}},
+        {&two, false, u"a1.LSS", {u"a2.LSS"_s, u"b1.LSS"_s}},
+        {&one, true, u"b1.LSS", {u"b1.LSS"_s, u"a2.LSS"_s}},
+    };
+    for (const auto &step : steps) {
+        const QString path = dir.filePath(QString::fromUtf16(step.name));
+        step.add ? step.menu->addFile(path) : step.menu->removeFile(path);
+        QStringList expected;
+        for (const QString &name : step.expected)
+            expected << dir.filePath(name);
+        EXPECT_EQ(Settings(first.path()).recentFiles(), expected) << QString::fromUtf16(step.name).toStdString();
+        EXPECT_EQ(step.menu->files().paths(), expected);
+    }
+    for (int i = 0; i < 10; ++i)
+        (i % 2 ? one : two).addFile(dir.filePath(u"c%1.LSS"_s.arg(i)));
+    EXPECT_EQ(Settings(first.path()).recentFiles().size(), RecentFiles::MaxCount);
+}

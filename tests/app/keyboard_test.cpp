@@ -7,6 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/PreviewController.h"
 #include "app/dialogs/InputBoxDialog.h"
 #include "app/printing/ListingPrinter.h"
 #include "core/session/SessionRows.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -211,6 +213,20 @@ TEST_F(KeyboardTest, FileKeysRunTheirCommands)
         QTest::keySequence(&window, c.keys);
         EXPECT_EQ(triggered, 1);
     }
+}
+
+// Space plays only where no text field wants it.
+TEST_F(KeyboardTest, AnOpenCellEditorKeepsItsSpace)
+{
+    showSession(sessionOfDefaultSegments(PulsedSession, 2));
+    window.selectCell({1, ToneRow});
+    typeKey(window.sessionTable(), Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keySequence(editor, QKeySequence(Qt::Key_Space));
+    EXPECT_EQ(editor->text(), u" "_s);
+    EXPECT_EQ(windows.preview->player().state(), SessionPlayer::State::Stopped);
 }
 
 TEST_F(KeyboardTest, SaveAndPrintSayInTheStatusBarThatTheyHappened)

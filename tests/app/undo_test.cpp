@@ -13,18 +13,40 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+QStringList recoveryCopiesIn(const QString &folder)
+{
+    return QDir(folder).entryList({u"recovery-*.mirandel"_s}, QDir::Files);
+}
+
+// A program whose copies go to folder, asked by prompter.
+struct NextProgram
+{
+    NextProgram(const QString &folder, ScriptedPrompter &prompter)
+    {
+        window.setPrompter(prompter);
+        window.setRecoveryFolder(folder);
+    }
+
+    MirandelWindows windows{QStringList()};
+    MainWindow &window = *windows.mainWindow;
+};
+
 class UndoWindowTest : public ::testing::Test
 {
 public:
@@ -32,7 +54,6 @@ public:
 
     void SetUp() override
     {
-        RecoveryCopy().remove();
         window.setPrompter(prompter);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -59,8 +80,8 @@ public:
         return lines.value(lines.indexOf(QRegularExpression(u"^Session total time"_s)));
     }
 
-    MirandelWindows windows{QStringList()};
-    MainWindow &window = *windows.mainWindow;
+    std::optional<MirandelWindows> windows{std::in_place, QStringList()};
+    MainWindow &window = *windows->mainWindow;
     ScriptedPrompter prompter;
 };
 
@@ -147,32 +168,118 @@ TEST_F(UndoWindowTest, UndoIsInertWithoutASession)
 
 TEST_F(UndoWindowTest, UnsavedChangesComeBackFromTheRecoveryCopy)
 {
+    QTemporaryDir data;
+    window.setRecoveryFolder(data.path());
     window.setRecoveryInterval(1);
     window.selectCell({2, 4});
     typeKey(&window, '+');
     typeKey(&window, Qt::Key_N);
     const QByteArray edited = bytes();
-    ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopy().exists(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recoveryCopiesIn(data.path()).isEmpty(); }));
+
+    // A second program started meanwhile neither offers nor removes it.
+    ScriptedPrompter secondPrompter;
+    {
+        NextProgram second(data.path(), secondPrompter);
+        second.window.openStartupFile();
+        second.window.close();
+    }
+    EXPECT_EQ(secondPrompter.log, QStringList());
+    EXPECT_EQ(recoveryCopiesIn(data.path()).size(), 1);
 
     // The program ends without a save, as a crash would end it.
-    MirandelWindows next{QStringList()};
+    windows.reset();
     ScriptedPrompter nextPrompter;
     nextPrompter.answerYesNo(true);
-    next.mainWindow->setPrompter(nextPrompter);
-    next.mainWindow->openStartupFile();
+    NextProgram next(data.path(), nextPrompter);
+    next.window.openStartupFile();
     EXPECT_EQ(nextPrompter.log,
               QStringList(u"confirm: Mirandel closed without saving session Theta. Restore the unsaved changes?"_s));
-    EXPECT_EQ(sessionFileBytes(next.mainWindow->session()), edited);
-    EXPECT_EQ(next.mainWindow->document().isModified(), 1);
+    EXPECT_EQ(sessionFileBytes(next.window.session()), edited);
+    EXPECT_EQ(next.window.document().isModified(), 1);
 
     // Saved or dropped, the copy goes; one that cannot be read is kept aside.
-    next.mainWindow->document().markSaved();
-    EXPECT_FALSE(RecoveryCopy().exists());
-    writeFileBytes(RecoveryCopy().filePath(), "damaged");
+    next.window.document().markSaved();
+    EXPECT_EQ(recoveryCopiesIn(data.path()), QStringList());
+    RecoveryCopy damaged(data.path());
+    writeFileBytes(damaged.filePath(), "damaged");
     QString aside;
-    EXPECT_FALSE(RecoveryCopy().read(&aside));
-    EXPECT_FALSE(RecoveryCopy().exists());
+    EXPECT_FALSE(damaged.read(&aside));
+    EXPECT_FALSE(damaged.exists());
     EXPECT_EQ(readFileBytes(aside), "damaged");
-    QFile::remove(aside);
+}
+
+TEST_F(UndoWindowTest, ARestoredSessionAsksBeforeItReplacesAFileChangedSince)
+{
+    const QString question = u"confirm: The file %1 was changed or removed since the unsaved changes were kept. "
+                             "Save the restored session in its place?"_s;
+    const struct
+    {
+        const char *change;
+        std::function<void(const QString &)> changeFile;
+        std::vector<bool> answers; // to the question, at each Save
+    } cases[] = {
+        {"none", [](const QString &) {}, {}},
+        {"rewritten", [](const QString &path) { writeFileBytes(path, "newer session"); }, {false, true}},
+        {"removed", [](const QString &path) { QFile::remove(path); }, {false, true}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.change);
+        QTemporaryDir data;
+        const QString path = data.filePath(u"a\nb.LSS"_s);
+        std::optional<MirandelWindows> first{std::in_place, QStringList()};
+        MainWindow &crashed = *first->mainWindow;
+        crashed.setRecoveryFolder(data.path());
+        crashed.setRecoveryInterval(1);
+        crashed.document().replace(sessionOfDefaultSegments(PulsedSession, 2), false);
+        crashed.document().setFileName(path);
+        writeFileBytes(path, sessionFileBytes(crashed.session()));
+        crashed.document().markSaved();
+        crashed.document().edit({u"Name Session"_s}, [](Session &session) { session.name = u"Edited"_s; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !recoveryCopiesIn(data.path()).isEmpty(); }));
+        const QByteArray edited = sessionFileBytes(crashed.session());
+        first.reset();
+
+        c.changeFile(path);
+        const QByteArray changed = QFile::exists(path) ? readFileBytes(path) : QByteArray();
+        ScriptedPrompter nextPrompter;
+        nextPrompter.answerYesNo(true);
+        NextProgram next(data.path(), nextPrompter);
+        next.window.openStartupFile();
+        QStringList expected = nextPrompter.log;
+        for (const bool yes : c.answers) {
+            nextPrompter.answerYesNo(yes);
+            next.window.saveFile();
+            expected << question.arg(path);
+            EXPECT_EQ(QFile::exists(path) ? readFileBytes(path) : QByteArray(), yes ? edited : changed);
+        }
+        next.window.saveFile();
+        EXPECT_EQ(nextPrompter.log, expected);
+        EXPECT_EQ(readFileBytes(path), edited);
+    }
+}
+
+TEST_F(UndoWindowTest, AFailedRecoveryCopyIsShownUntilARetryWorks)
+{
+    QTemporaryDir data;
+    const QString folder = data.filePath(u"data"_s);
+    writeFileBytes(folder, "a file where the folder would be made");
+    window.setRecoveryFolder(folder);
+    window.setRecoveryInterval(1);
+    const auto warningShown = [this] {
+        for (const QLabel *label : window.statusBar()->findChildren<QLabel *>()) {
+            if (label->isVisible() && label->text().startsWith(u"Unsaved changes could not be kept safe: "_s))
+                return true;
+        }
+        return false;
+    };
+    window.selectCell({2, 4});
+    typeKey(&window, '+');
+    ASSERT_TRUE(QTest::qWaitFor(warningShown));
+
+    QFile::remove(folder);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !warningShown(); }));
+    EXPECT_EQ(recoveryCopiesIn(folder).size(), 1);
+    windows.reset(); // before its folder goes
 }
 } // namespace

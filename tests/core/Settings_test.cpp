@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -176,12 +177,15 @@ TEST(Settings, StartsAndChangesWriteTheseBytes)
         Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
         if (c.before)
             writeFileBytes(settings.path(), c.before);
-        if (c.start && !settings.holdsPort())
+        if (c.start && !settings.holdsPort()) {
             EXPECT_TRUE(settings.setPort(settings.port()));
-        if (c.port >= 0)
+        }
+        if (c.port >= 0) {
             EXPECT_TRUE(settings.setPort(c.port));
-        if (c.recent)
+        }
+        if (c.recent) {
             EXPECT_TRUE(settings.setRecentFiles(*c.recent));
+        }
         EXPECT_EQ(readFileBytes(settings.path()), QByteArray(c.after)) << (c.before ? c.before : "no file");
     }
 }
@@ -204,4 +208,60 @@ TEST(Settings, NothingIsWrittenWhenNothingChanges)
     writeFileBytes(settings.path(), "[Ports]\nCOM2=/dev/ttyUSB1\n");
     EXPECT_EQ(settings.portDevice(2), u"/dev/ttyUSB1"_s);
     EXPECT_FALSE(settings.holdsPort());
+}
+
+// Keys the program never writes itself come back as they were read, and the
+// file they are rewritten into takes every later change.
+TEST(Settings, HandWrittenKeysSurviveARewrite)
+{
+    const struct
+    {
+        const char *before;
+        const char *after;
+    } cases[] = {
+        {"[Ports]\nCOM1/=/dev/ttyS4\n", "[Ports]\nCOM1%2F=/dev/ttyS4\n\n[RecentFiles]\nFile1=/a.LSS\n"},
+        {"[Ports]\nCOM1%2F=/dev/ttyS4\n", "[Ports]\nCOM1%2F=/dev/ttyS4\n\n[RecentFiles]\nFile1=/a.LSS\n"},
+        {"key/=1\n", "[RecentFiles]\nFile1=/a.LSS\n\n[key]\n=1\n"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+        writeFileBytes(settings.path(), c.before);
+        EXPECT_TRUE(settings.setRecentFiles({u"/a.LSS"_s})) << c.before;
+        EXPECT_EQ(readFileBytes(settings.path()), QByteArray(c.after)) << c.before;
+        EXPECT_TRUE(settings.setPort(2)) << c.before;
+        EXPECT_EQ(Settings(settings.path()).port(), 2) << c.before;
+    }
+}
+
+TEST(Settings, TheFileIsForItsOwnerAloneAndSoIsAFolderMadeForIt)
+{
+    const struct
+    {
+        const char *folder;                   // below the temporary folder
+        std::optional<QFile::Permissions> old; // an existing file's
+    } cases[] = {
+        {"config/Mirandel 2.0", std::nullopt},
+        {"", std::nullopt},
+        {"", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther},
+    };
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.folder);
+        QTemporaryDir dir;
+        const QString folder = *c.folder ? dir.filePath(QString::fromLatin1(c.folder)) : dir.path();
+        // A folder that exists, as the program's own, keeps its permissions.
+        const QFile::Permissions shared = ownerOnly | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), shared));
+        Settings settings(QDir(folder).filePath(u"MIRANDEL.INI"_s));
+        if (c.old) {
+            writeFileBytes(settings.path(), "[Mirandel]\nPort=1\n");
+            ASSERT_TRUE(QFile::setPermissions(settings.path(), *c.old));
+        }
+        ASSERT_TRUE(settings.setPort(3));
+        EXPECT_EQ(QFileInfo(settings.path()).permissions() & 0x7077, ownerOnly);
+        for (QString made = folder; made != dir.path(); made = QFileInfo(made).path())
+            EXPECT_EQ(QFileInfo(made).permissions() & 0x7077, ownerOnly | QFile::ExeOwner) << made.toStdString();
+        EXPECT_EQ(QFileInfo(dir.path()).permissions() & 0x7077, shared);
+    }
 }

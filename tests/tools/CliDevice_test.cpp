@@ -1,6 +1,9 @@
 #include "CliProcess.h"
+#include "DefaultSegments.h"
 #include "DevsimProcess.h"
 #include "TestSupport.h"
+
+#include "core/files/SessionFileWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,6 +52,33 @@ TEST(CliDevice, ClearDownloadSendsTheSessionFile)
     EXPECT_TRUE(run.err.isEmpty()) << run.err;
     EXPECT_EQ(run.out, u"downloaded 1 segments (17 bytes)\n"_s);
     EXPECT_EQ(devsim.nextReport(u"download"_s).value(u"bytes"_s).toString(), u"00010100000000000d00771813001b80b4"_s);
+}
+
+TEST(CliDevice, ADeviceThatHangsUpAfterTheWholeBlockHasIt)
+{
+    // Long enough that the line drops with most of it still to send.
+    QTemporaryDir dir;
+    const QString longFile = dir.filePath(u"long.LSS"_s);
+    writeFileBytes(longFile, sessionFileBytes(sessionOfDefaultSegments(PulsedSession, 40)));
+    const struct
+    {
+        const char *fault;
+        QString file;
+        int exitCode;
+        QString out;
+        QString err;
+    } cases[] = {
+        {"hangup-after-download", testDataPath(u"new_pulsed.LSS"_s), 0, u"downloaded 1 segments (17 bytes)\n"_s, QString()},
+        {"hangup-in-download", longFile, 1, QString(),
+         u"Download incomplete: the COM port stopped sending\nDownload aborted\n"_s},
+    };
+    for (const auto &c : cases) {
+        DevsimProcess devsim({u"--fault"_s, QString::fromLatin1(c.fault)});
+        const CliRun run = runCli({u"download"_s, c.file, u"--device"_s, devsim.devicePath(), u"--clear"_s});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.fault;
+        EXPECT_EQ(run.out, c.out) << c.fault;
+        EXPECT_EQ(run.err, c.err) << c.fault;
+    }
 }
 
 TEST(CliDevice, PortNumberGoesThroughThePortsSectionBesideTheProgram)

@@ -221,6 +221,34 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// A peer that hangs up once it has the whole block has it all: only a line
+// gone while bytes were still to leave fails the download.
+TEST(DeviceLink, AHangUpCountsOnlyWhileBytesAreStillToLeave)
+{
+    const struct
+    {
+        const char *fault;
+        int segments;
+        QStringList messages; // empty: the download succeeds
+        QString outcome;
+    } cases[] = {
+        {"hangup-after-download", 1, {}, u"stored"_s},
+        {"hangup-after-download", 40, {}, u"stored"_s},
+        {"hangup-in-download", 10, {Incomplete, DownloadAborted}, u"incomplete"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fault);
+        LinkedDevice device({u"--fault"_s, QString::fromLatin1(c.fault)});
+        EXPECT_EQ(device.download(true, c.segments), c.messages.isEmpty());
+        EXPECT_EQ(device.prompter.errors, c.messages);
+        EXPECT_FALSE(device.prompter.busy);
+        EXPECT_FALSE(device.port.isOpen());
+        EXPECT_EQ(device.link.lastDownloadBytes(), c.messages.isEmpty() ? 8 * c.segments + 9 : 0);
+        EXPECT_EQ(device.devsim.nextReport(u"download"_s).value(u"outcome"_s).toString(), c.outcome);
+        EXPECT_FALSE(device.devsim.nextReport(u"hangup"_s).isEmpty());
+    }
+}
+
 struct AnswerCase
 {
     const char *model;

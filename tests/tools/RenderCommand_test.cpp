@@ -4,6 +4,7 @@
 #include "SoundFiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -137,5 +138,36 @@ TEST(RenderCommand, ASoundTheDiskMayNotHoldIsRefusedBeforeAByteIsWritten)
             EXPECT_TRUE(run.err.startsWith(u"Cannot write \"%1\": the sound may take up to "_s.arg(out))) << run.err;
         }
         EXPECT_EQ(QFile::exists(out), c.written);
+    }
+}
+
+TEST(RenderCommand, TellsTheLoudnessAndBringsItToATarget)
+{
+    const struct
+    {
+        QStringList options;
+        int exitCode;
+        double loudness; // LUFS on stderr, when written
+    } cases[] = {
+        {{}, 0, -10.4},
+        {{u"--loudness"_s, u"-23"_s}, 0, -23.0},
+        {{u"--loudness"_s, u"-30.5"_s}, 0, -30.5},
+        {{u"--loudness"_s, u"1"_s}, 2, 0},
+        {{u"--loudness"_s, u"loud"_s}, 2, 0},
+    };
+    QTemporaryDir folder;
+    const QString out = folder.filePath(u"sound.wav"_s);
+    const QRegularExpression figures(u"^(-\\d+\\.\\d) LUFS, peak -\\d+\\.\\d dBTP$"_s);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.options.join(u' ').toStdString());
+        const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out, u"--rate"_s, u"8000"_s} + c.options);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        if (c.exitCode == 0) {
+            const QRegularExpressionMatch match = figures.match(run.errLines().value(0));
+            ASSERT_TRUE(match.hasMatch()) << run.err;
+            EXPECT_NEAR(match.captured(1).toDouble(), c.loudness, 0.15);
+        } else {
+            EXPECT_TRUE(run.err.startsWith(u"usage: mirandel-cli render"_s)) << run.err;
+        }
     }
 }

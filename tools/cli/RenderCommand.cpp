@@ -19,13 +19,16 @@ int runRender(const QStringList &arguments);
 
 const CliCommand renderCommand{
     u"render"_s,
-    u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S]"_s,
+    u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS]"_s,
     u"Render FILE as the preview plays it into a sound file."_s,
     u"OUT's extension chooses the format: .wav (16-bit), .flac (16-bit) or .ogg (Ogg Vorbis),\n"
     u"always stereo, 44100 samples a second unless --rate says otherwise (8000 to 192000).\n"
     u"The sound lasts the session's played length, loops played out, from the first pass of\n"
     u"segment SEGMENT when given, cut to S seconds when given. OUT is replaced only when\n"
-    u"the file is complete. Exit status 1 when FILE cannot be read or OUT cannot be\n"
+    u"the file is complete. stderr then tells the sound's integrated loudness (EBU R128)\n"
+    u"and true peak, as in \"-23.4 LUFS, peak -6.1 dBTP\". --loudness brings the sound to\n"
+    u"LUFS (-60 to 0; -23 is the EBU R128 programme level), as far as a true peak of\n"
+    u"-1 dBTP allows. Exit status 1 when FILE cannot be read or OUT cannot be\n"
     u"written (the reason goes to stderr, OUT is left as it was), 2 on wrong usage."_s,
     runRender};
 
@@ -34,6 +37,8 @@ const CliCommandRegistration registration(renderCommand);
 constexpr int DefaultRate = 44100;
 constexpr int LowestRate = 8000;
 constexpr int HighestRate = 192000;
+constexpr double QuietestTarget = -60;
+constexpr double LoudestTarget = 0;
 
 struct RenderOptions
 {
@@ -43,6 +48,7 @@ struct RenderOptions
     int rate = DefaultRate;
     std::optional<int> from;
     std::optional<double> seconds;
+    std::optional<double> loudness;
 };
 
 std::optional<RenderOptions> parseOptions(const QStringList &arguments)
@@ -65,6 +71,10 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments)
         } else if (argument == u"--seconds"_s && hasValue && !options.seconds) {
             options.seconds = TextNumbers::tryDecimal(arguments.at(++i));
             if (!options.seconds || !(*options.seconds > 0))
+                return std::nullopt;
+        } else if (argument == u"--loudness"_s && hasValue && !options.loudness) {
+            options.loudness = TextNumbers::tryDecimal(arguments.at(++i));
+            if (!options.loudness || !(*options.loudness >= QuietestTarget && *options.loudness <= LoudestTarget))
                 return std::nullopt;
         } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
             return std::nullopt;
@@ -98,11 +108,13 @@ int runRender(const QStringList &arguments)
     SessionSynth synth(session.cells, options->rate, options->from.value_or(1) - 1);
     if (options->seconds)
         synth.setLimit(std::llround(std::min(*options->seconds * options->rate, 1e18)));
-    const AudioExportResult result = exportAudio(synth, options->output, options->type);
+    const AudioExportResult result =
+        exportAudio(synth, options->output, options->type, {}, {true, options->loudness});
     if (result.outcome != AudioExportResult::Written) {
         printError(result.error);
         return 1;
     }
+    printError(result.loudness.text());
     return 0;
 }
 } // namespace

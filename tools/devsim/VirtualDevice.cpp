@@ -9,7 +9,7 @@ namespace {
 constexpr quint8 IdentificationRequest = '?';
 constexpr int HeaderSize = 8;
 
-const std::array<std::pair<DeviceFault, const char16_t *>, 8> FaultNames = {{
+const std::array<std::pair<DeviceFault, const char16_t *>, 10> FaultNames = {{
     {DeviceFault::None, u"none"},
     {DeviceFault::Silent, u"silent"},
     {DeviceFault::WrongSignature, u"wrong-signature"},
@@ -18,6 +18,8 @@ const std::array<std::pair<DeviceFault, const char16_t *>, 8> FaultNames = {{
     {DeviceFault::LateAnswer, u"late-answer"},
     {DeviceFault::HangUp, u"hangup"},
     {DeviceFault::Stall, u"stall"},
+    {DeviceFault::HangUpInDownload, u"hangup-in-download"},
+    {DeviceFault::HangUpAfterDownload, u"hangup-after-download"},
 }};
 
 QString modeName(quint8 mode)
@@ -93,8 +95,13 @@ VirtualDevice::Reaction VirtualDevice::receive(quint8 byte)
         }
     }
     mBlock.append(char(byte));
-    if (blockComplete())
+    if (blockComplete()) {
         reaction.report = finishDownload();
+        reaction.hangUp = mSettings.fault == DeviceFault::HangUpAfterDownload;
+    } else if (mSettings.fault == DeviceFault::HangUpInDownload && mBlock.size() == HeaderSize + RecordSize) {
+        reaction.report = abandonDownload();
+        reaction.hangUp = true;
+    }
     return reaction;
 }
 

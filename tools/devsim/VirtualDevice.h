@@ -14,7 +14,9 @@ enum class DeviceFault {
     ShortAnswer,    // sends only the first three answer bytes
     LateAnswer,     // answers after the host has stopped waiting
     HangUp,         // answers, then hangs up the line before the download
-    Stall           // answers, then stops the host's output for good
+    Stall,          // answers, then stops the host's output for good
+    HangUpInDownload,   // hangs up once a download's header and first record have come
+    HangUpAfterDownload // hangs up as soon as a download block is complete, as a device that restarts
 };
 
 struct DeviceSettings
@@ -40,6 +42,7 @@ public:
     {
         bool identificationRequested = false;
         std::optional<QJsonObject> report;
+        bool hangUp = false; // the line drops now, after the report
     };
     Reaction receive(quint8 byte);
 

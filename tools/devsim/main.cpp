@@ -111,9 +111,20 @@ private:
             const VirtualDevice::Reaction reaction = mDevice.receive(quint8(byte));
             if (reaction.report)
                 report(*reaction.report);
+            if (reaction.hangUp) {
+                hangUp();
+                return;
+            }
             if (reaction.identificationRequested)
                 answerIdentification();
         }
+    }
+
+    void hangUp()
+    {
+        mLine.hangUp();
+        report({{u"event"_s, u"hangup"_s}});
+        mHungUp = true;
     }
 
     void answerIdentification()
@@ -147,11 +158,8 @@ private:
         }
         if (mDevice.downloadInProgress() && now >= mLastByteAt + DownloadIdleMs)
             report(mDevice.abandonDownload());
-        if (mHangUpAt >= 0 && now >= mHangUpAt) {
-            mLine.hangUp();
-            report({{u"event"_s, u"hangup"_s}});
-            mHungUp = true;
-        }
+        if (mHangUpAt >= 0 && now >= mHangUpAt)
+            hangUp();
     }
 
     PseudoTerminal &mLine;

@@ -1,24 +1,70 @@
 #include "core/files/RecoveryCopy.h"
 
-#include "core/files/SafeFileWriter.h"
-
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// First line of a copy; the second is the session's path in UTF-8, then the
-// session file's bytes.
-constexpr QByteArrayView Signature = "Mirandel recovery copy 1\n";
+constexpr QFileDevice::Permissions OwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFileDevice::ExeOwner;
+const QString CopySuffix = u".mirandel"_s;
+
+QString lockPathOf(const QString &copyPath)
+{
+    return copyPath.chopped(CopySuffix.size()) + u".lock"_s;
+}
+
+QString folderOrDataFolder(const QString &folder)
+{
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : folder;
+}
+
+std::unique_ptr<QLockFile> newLock(const QString &copyPath)
+{
+    auto lock = std::make_unique<QLockFile>(lockPathOf(copyPath));
+    // Only an owner that has ended leaves a stale lock, however old it is.
+    lock->setStaleLockTime(0);
+    return lock;
+}
 } // namespace
 
 RecoveryCopy::RecoveryCopy(const QString &folder)
+    : mFolder(folderOrDataFolder(folder))
+    , mDataFolder(folder.isEmpty())
+    , mFilePath(QDir(mFolder).filePath(
+          u"recovery-%1"_s.arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0')) + CopySuffix))
 {
-    const QString where = folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : folder;
-    mFilePath = QDir(where).filePath(u"recovery.mirandel"_s);
+}
+
+RecoveryCopy::RecoveryCopy(const QString &folder, const QString &filePath, std::unique_ptr<QLockFile> lock)
+    : mFolder(folder)
+    , mFilePath(filePath)
+    , mLock(std::move(lock))
+{
+}
+
+RecoveryCopy::RecoveryCopy(RecoveryCopy &&other) noexcept = default;
+RecoveryCopy &RecoveryCopy::operator=(RecoveryCopy &&other) noexcept = default;
+RecoveryCopy::~RecoveryCopy() = default;
+
+std::optional<RecoveryCopy> RecoveryCopy::takeOverLeftBehind(const QString &folder)
+{
+    const QString where = folderOrDataFolder(folder);
+    const QFileInfoList copies =
+        QDir(where).entryInfoList({u"recovery-*"_s + CopySuffix}, QDir::Files | QDir::Hidden, QDir::Time);
+    for (const QFileInfo &copy : copies) {
+        std::unique_ptr<QLockFile> lock = newLock(copy.filePath());
+        // A copy removed meanwhile by its owner is gone for good.
+        if (lock->tryLock(0) && QFile::exists(copy.filePath()))
+            return RecoveryCopy(where, copy.filePath(), std::move(lock));
+    }
+    return std::nullopt;
 }
 
 bool RecoveryCopy::exists() const
@@ -26,20 +72,52 @@ bool RecoveryCopy::exists() const
     return QFile::exists(mFilePath);
 }
 
-bool RecoveryCopy::write(const QString &sessionPath, const QByteArray &sessionBytes) const
+std::optional<QString> RecoveryCopy::makeFolder() const
 {
-    if (!QDir().mkpath(QFileInfo(mFilePath).path()))
-        return false;
-    QByteArray copy = Signature.toByteArray();
-    copy += sessionPath.toUtf8();
-    copy += '\n';
-    copy += sessionBytes;
-    return !writeFileSafely(mFilePath, copy);
+    if (QFileInfo(mFolder).isDir()) {
+        // Older versions made the data folder readable by everyone.
+        if (mDataFolder)
+            QFile::setPermissions(mFolder, OwnerOnlyFolder);
+        return std::nullopt;
+    }
+    const QString parent = QFileInfo(mFolder).path();
+    if ((QDir().mkpath(parent) && QDir().mkdir(mFolder, OwnerOnlyFolder)) || QFileInfo(mFolder).isDir())
+        return std::nullopt;
+    return u"the folder %1 cannot be made"_s.arg(QDir::toNativeSeparators(mFolder));
 }
 
-void RecoveryCopy::remove() const
+std::optional<QString> RecoveryCopy::lock()
 {
+    if (mLock)
+        return std::nullopt;
+    std::unique_ptr<QLockFile> lock = newLock(mFilePath);
+    if (!lock->tryLock(0))
+        return u"%1 cannot be made"_s.arg(QDir::toNativeSeparators(lock->fileName()));
+    mLock = std::move(lock);
+    return std::nullopt;
+}
+
+std::optional<QString> RecoveryCopy::write(const RecoveredSession &session)
+{
+    if (const auto reason = makeFolder())
+        return reason;
+    // The lock comes first: a copy without one would be taken for a
+    // copy left behind.
+    if (const auto reason = lock())
+        return reason;
+    QSaveFile file(mFilePath);
+    const QByteArray copy = recoveryCopyBytes(session);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(OwnerOnlyFile) || file.write(copy) != copy.size()
+        || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+void RecoveryCopy::remove()
+{
+    // The copy goes before its lock, so that it is never found unlocked.
     QFile::remove(mFilePath);
+    mLock.reset();
 }
 
 std::optional<RecoveredSession> RecoveryCopy::read(QString *asideName) const
@@ -49,17 +127,16 @@ std::optional<RecoveredSession> RecoveryCopy::read(QString *asideName) const
         return std::nullopt;
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray copy = file.readAll();
-        const qsizetype pathEnd = copy.indexOf('\n', Signature.size());
-        if (file.error() == QFileDevice::NoError && copy.startsWith(Signature) && pathEnd >= 0) {
-            const QByteArrayView path = QByteArrayView(copy).sliced(Signature.size(), pathEnd - Signature.size());
-            return RecoveredSession{QString::fromUtf8(path), copy.sliced(pathEnd + 1)};
+        if (file.error() == QFileDevice::NoError) {
+            if (std::optional<RecoveredSession> session = parseRecoveryCopy(copy))
+                return session;
         }
         file.close();
     }
     const QString aside =
         mFilePath + u".unreadable-"_s + QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"_s);
-    QFile::rename(mFilePath, aside);
+    const bool setAside = QFile::rename(mFilePath, aside);
     if (asideName)
-        *asideName = aside;
+        *asideName = setAside ? aside : mFilePath;
     return std::nullopt;
 }

@@ -50,49 +50,77 @@ EditStep loopStep(const SessionContext &context, int k, int row)
 }
 } // namespace
 
+QString loopEntryRefusal(const SessionGrid &cells, int k, int row)
+{
+    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
+    const int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
+    if (row == LoopSegsRow)
+        return n == 0 && t > 0 ? u"In Existing loop"_s : QString();
+    return n == 0 ? u"Not at loop start"_s : QString();
+}
+
+std::optional<int> loopEntryValue(int row, const QString &text)
+{
+    return row == LoopSegsRow ? enteredInteger(text, 0, MaxLoopLength)
+                              : enteredInteger(text, MinLoopTimes, MostLoopPasses);
+}
+
+QString loopEntryNeeded(int row)
+{
+    return row == LoopSegsRow ? u"Integer 0-15 needed"_s : u"Integer 2-15 needed"_s;
+}
+
+void setLoopSegs(SessionGrid &cells, int k, int m, Prompter &prompter)
+{
+    const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
+    const int t = std::max(TextNumbers::integer(cells.cell(k, LoopTimesRow)), MinLoopTimes);
+    if (m < n) {
+        writeLoopTimes(cells, k + m, k + n - 1, 0);
+    } else if (m > n) {
+        if (k + m > cells.columnCount() - 1) {
+            prompter.error(u"Loop includes last segment"_s);
+            m = n;
+        } else {
+            // Every loop in the way is named, not only the first.
+            const int end = k + m;
+            for (int column = std::max(k + n, 0); column < end; ++column) {
+                if (cells.cell(column, LoopSegsRow) != u"0") {
+                    prompter.error(u"Loop overlap"_s);
+                    m = n;
+                }
+            }
+        }
+        if (m > n)
+            writeLoopTimes(cells, k + n, k + m - 1, t);
+    }
+    cells.setCell(k, LoopSegsRow, QString::number(m));
+}
+
+void setLoopTimes(SessionGrid &cells, int k, int t)
+{
+    writeLoopTimes(cells, k, k + TextNumbers::integer(cells.cell(k, LoopSegsRow)) - 1, t);
+}
+
 bool enterLoopSegs(const SessionContext &context, int k)
 {
     const SessionGrid &current = context.document.cells();
-    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
-    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
-    if (n == 0 && t > 0) {
-        context.prompter.error(u"In Existing loop"_s);
+    const QString refusal = loopEntryRefusal(current, k, LoopSegsRow);
+    if (!refusal.isEmpty()) {
+        context.prompter.error(refusal);
         return false;
     }
-    t = std::max(t, MinLoopTimes);
+    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
     context.document.edit(loopStep(context, k, LoopSegsRow), [&](Session &session) {
         context.document.markModified();
-        SessionGrid &cells = session.cells;
-
         const QString entry = context.prompter.inputBox(LoopSegsCaption, u"Range 0-15"_s, QString::number(n));
         int m = 0;
         if (!entry.trimmed().isEmpty()) {
-            if (const auto value = enteredInteger(entry, 0, MaxLoopLength))
+            if (const auto value = loopEntryValue(LoopSegsRow, entry))
                 m = *value;
             else
-                context.prompter.error(u"Integer 0-15 needed"_s);
+                context.prompter.error(loopEntryNeeded(LoopSegsRow));
         }
-
-        if (m < n) {
-            writeLoopTimes(cells, k + m, k + n - 1, 0);
-        } else if (m > n) {
-            if (k + m > cells.columnCount() - 1) {
-                context.prompter.error(u"Loop includes last segment"_s);
-                m = n;
-            } else {
-                // Every loop in the way is named, not only the first.
-                const int end = k + m;
-                for (int column = std::max(k + n, 0); column < end; ++column) {
-                    if (cells.cell(column, LoopSegsRow) != u"0") {
-                        context.prompter.error(u"Loop overlap"_s);
-                        m = n;
-                    }
-                }
-            }
-            if (m > n)
-                writeLoopTimes(cells, k + n, k + m - 1, t);
-        }
-        cells.setCell(k, LoopSegsRow, QString::number(m));
+        setLoopSegs(session.cells, k, m, context.prompter);
     });
     return true;
 }
@@ -100,18 +128,16 @@ bool enterLoopSegs(const SessionContext &context, int k)
 bool enterLoopTimes(const SessionContext &context, int k)
 {
     const SessionGrid &current = context.document.cells();
-    const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
-    int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
-    if (n == 0) {
-        context.prompter.error(u"Not at loop start"_s);
+    const QString refusal = loopEntryRefusal(current, k, LoopTimesRow);
+    if (!refusal.isEmpty()) {
+        context.prompter.error(refusal);
         return false;
     }
+    const int t = TextNumbers::integer(current.cell(k, LoopTimesRow));
     context.document.edit(loopStep(context, k, LoopTimesRow), [&](Session &session) {
         context.document.markModified();
         const QString entry = context.prompter.inputBox(LoopTimesCaption, u"Range 2-15"_s, QString::number(t));
-        if (const auto value = enteredInteger(entry, MinLoopTimes, MostLoopPasses))
-            t = *value;
-        writeLoopTimes(session.cells, k, k + n - 1, t);
+        setLoopTimes(session.cells, k, loopEntryValue(LoopTimesRow, entry).value_or(t));
     });
     return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
+class Prompter;
+class SessionGrid;
 struct SessionContext;
 
 // The two loop rows are not stepped: they open a small dialog instead. Both
@@ -19,6 +22,20 @@ bool enterLoopSegs(const SessionContext &context, int k);
 // Loop Times: asks for the repeat count (2 to 15) of the loop starting at
 // the segment. False when the segment starts no loop.
 bool enterLoopTimes(const SessionContext &context, int k);
+
+// The parts of the dialogs that a typed value goes through as well.
+// Why the loop row of segment k takes no entry ("In Existing loop", "Not at
+// loop start"); empty when it does.
+QString loopEntryRefusal(const SessionGrid &cells, int k, int row);
+// The entry in text, limited to the row's range as the dialogs limit it;
+// nothing when it is not an integer.
+std::optional<int> loopEntryValue(int row, const QString &text);
+// What the row takes, said when a text is not an integer.
+QString loopEntryNeeded(int row);
+// The answer m to the Loop Segs dialog, with its checks and messages.
+void setLoopSegs(SessionGrid &cells, int k, int m, Prompter &prompter);
+// The answer t to the Loop Times dialog.
+void setLoopTimes(SessionGrid &cells, int k, int t);
 
 // What the input box of a loop dialog counts, shown under its prompt; empty
 // for any other box.

@@ -18,6 +18,7 @@ struct EditStep
     CellPos cell{};        // row 0: the segment, whichever row is selected
     int timingSegment = 0; // 0: the edit does not refresh the timing panel
     int mergeId = NoMerge; // consecutive steps with the same id and cell merge into one
+    int columns = 1;       // the cells from `cell` rightwards that the edit concerns, shown selected
 };
 
 // The session being edited and its history. Every change goes through here,

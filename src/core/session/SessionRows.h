@@ -24,3 +24,9 @@ enum SessionRow : int {
     Freq2Row = TargetFreqRow,
     Pitch2Row = ChordRow
 };
+
+// The rows that hold a loop; they open dialogs instead of being stepped.
+constexpr bool isLoopRow(int row)
+{
+    return row == LoopSegsRow || row == LoopTimesRow;
+}

@@ -8,6 +8,8 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/ValueLists.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -30,6 +32,8 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
         return !isChordSegment(session, cell.column);
     return cell.row == DbbRampRow;
 }
+
+const QString StartNotInList = u"Starting value not in list - step to desired value"_s;
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
 {
@@ -76,11 +80,33 @@ QStringList workingList(const Session &session, const CellPos &cell)
     }
 }
 
+bool stepCellValue(Session &session, const CellPos &cell, StepDirection direction)
+{
+    if (stepEmptiesCell(session, cell)) {
+        session.cells.setCell(cell.column, cell.row, QString());
+        return true;
+    }
+    const QStringList list = workingList(session, cell);
+    if (list.isEmpty())
+        return true;
+    QString current = session.cells.cell(cell.column, cell.row);
+    // An unset chord plays as the first chord.
+    if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
+        current = list.first();
+    qsizetype position = positionIgnoringCase(list, current);
+    const bool inList = position >= 0;
+    position = std::max<qsizetype>(position, 0);
+    const qsizetype target = direction == StepDirection::Up ? position + 1 : position - 1;
+    if (target >= 0 && target < list.size())
+        session.cells.setCell(cell.column, cell.row, list.at(target));
+    return inList;
+}
+
 void stepValue(const SessionContext &context, const CellPos &cell, StepDirection direction)
 {
     SessionDocument &document = context.document;
     // A loop row opens its dialog; one that refuses still marks the session.
-    if (cell.row == LoopSegsRow || cell.row == LoopTimesRow) {
+    if (isLoopRow(cell.row)) {
         const bool entered = cell.row == LoopSegsRow ? enterLoopSegs(context, cell.column)
                                                                : enterLoopTimes(context, cell.column);
         if (!entered)
@@ -92,24 +118,36 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
     const EditStep step{cellChangeText(document.session().kind, cell), cell, cell.column + 1, EditStep::ValueStep};
     document.edit(step, [&](Session &session) {
         document.markModified();
-        if (stepEmptiesCell(session, cell)) {
-            session.cells.setCell(cell.column, cell.row, QString());
-            return;
-        }
-        const QStringList list = workingList(session, cell);
-        if (list.isEmpty())
-            return;
-        QString current = session.cells.cell(cell.column, cell.row);
-        // An unset chord plays as the first chord.
-        if (cell.row == ChordRow && current.isEmpty() && !isDual(session))
-            current = list.first();
-        qsizetype position = positionIgnoringCase(list, current);
-        if (position < 0) {
-            context.prompter.error(u"Starting value not in list - step to desired value"_s);
-            position = 0;
-        }
-        const qsizetype target = direction == StepDirection::Up ? position + 1 : position - 1;
-        if (target >= 0 && target < list.size())
-            session.cells.setCell(cell.column, cell.row, list.at(target));
+        if (!stepCellValue(session, cell, direction))
+            context.prompter.error(StartNotInList);
     });
+}
+
+void stepValues(const SessionContext &context, const CellRange &cells, StepDirection direction)
+{
+    if (cells.top != cells.bottom)
+        return;
+    if (isLoopRow(cells.top)) {
+        stepValue(context, cells.topLeft(), direction);
+        return;
+    }
+    SessionDocument &document = context.document;
+    const EditStep step = rangeEditStep(u"Step"_s, document.session().kind, cells);
+    bool allInList = true;
+    document.edit(step, [&](Session &session) {
+        document.markModified();
+        for (int column = cells.left; column <= cells.right; ++column)
+            allInList = stepCellValue(session, {column, cells.top}, direction) && allInList;
+    });
+    if (!allInList)
+        context.prompter.error(StartNotInList);
+}
+
+EditStep rangeEditStep(const QString &verb, SessionKind kind, const CellRange &cells)
+{
+    const CellPos cell = cells.topLeft();
+    const QString what = cells.left == cells.right
+        ? u"%1 of Segment %2"_s.arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
+        : u"%1 of Segments %2-%3"_s.arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1).arg(cells.right + 1);
+    return {verb + u' ' + what, cell, cells.left + 1, EditStep::NoMerge, cells.right - cells.left + 1};
 }

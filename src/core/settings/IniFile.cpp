@@ -1,5 +1,7 @@
 #include "core/settings/IniFile.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <iterator>
 
@@ -26,6 +28,14 @@ int hexValue(char16_t ch)
     if (ch >= u'A' && ch <= u'F')
         return ch - u'A' + 10;
     return -1;
+}
+
+// UTF-8 as it stands: a byte order mark after an escape is part of the text
+// and must not be dropped as the start of a string.
+QString utf8Text(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 int octValue(char ch)
@@ -125,9 +135,12 @@ QString unescapedKey(const QByteArray &bytes)
 QByteArray escapedKey(const QString &key)
 {
     QByteArray bytes;
-    for (const QChar qch : key) {
-        const char16_t ch = qch.unicode();
-        if (ch == u'/')
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t ch = key.at(i).unicode();
+        // A backslash before the '=' would escape it and leave a line
+        // without a key: a key written by hand as "COM1/" keeps its slash as
+        // "%2F".
+        if (ch == u'/' && i < key.size() - 1)
             bytes += '\\';
         else if ((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_'
                  || ch == u'-' || ch == u'.')
@@ -234,7 +247,7 @@ ParsedValue unescapedValue(const QByteArray &bytes)
             qsizetype end = i + 1;
             while (end < bytes.size() && bytes.at(end) != '\\' && bytes.at(end) != '"' && bytes.at(end) != ',')
                 ++end;
-            value.text += QString::fromUtf8(bytes.sliced(i, end - i));
+            value.text += utf8Text(bytes.sliced(i, end - i));
             i = end;
         }
     }
@@ -262,8 +275,13 @@ QByteArray escapedString(const QString &text)
     };
     bool needsQuotes = false;
     bool escapeNextIfHex = false;
-    for (const QChar qch : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar qch = text.at(i);
         const char16_t ch = qch.unicode();
+        // Half a surrogate pair has no UTF-8: only an escape keeps it.
+        const bool loneSurrogate = qch.isSurrogate()
+                                && !(qch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                                && !(qch.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate());
         if (ch == u';' || ch == u',' || ch == u'=')
             needsQuotes = true;
         if (escapeNextIfHex && hexValue(ch) >= 0) {
@@ -285,7 +303,7 @@ QByteArray escapedString(const QString &text)
             flush();
             bytes += '\\';
             bytes += (*named)[1];
-        } else if (ch <= 0x1f || (ch >= 0x7f && plainBytes)) {
+        } else if (ch <= 0x1f || (ch >= 0x7f && plainBytes) || loneSurrogate) {
             flush();
             bytes += "\\x" + QByteArray::number(ch, 16);
             escapeNextIfHex = true;
@@ -395,8 +413,8 @@ void IniFile::readSection(const QString &prefix, const QByteArray &data)
             continue;
         }
         QByteArray written;
-        for (const QString &item : parsed.list)
-            written += (written.isEmpty() ? "" : ", ") + typedText(item).written;
+        for (qsizetype i = 0; i < parsed.list.size(); ++i)
+            written += (i == 0 ? "" : ", ") + typedText(parsed.list.at(i)).written;
         mEntries[key] = Entry{QString(), written};
     }
 }
@@ -428,8 +446,10 @@ QByteArray IniFile::bytes() const
 {
     std::map<QString, std::map<QString, QByteArray>> sections;
     for (const auto &[key, entry] : mEntries) {
+        // A key that starts with a slash has no section of its own: it stays
+        // in General, its slash escaped.
         const qsizetype slash = key.indexOf(u'/');
-        sections[slash < 0 ? QString() : key.left(slash)][slash < 0 ? key : key.sliced(slash + 1)] = entry.written;
+        sections[slash <= 0 ? QString() : key.left(slash)][slash <= 0 ? key : key.sliced(slash + 1)] = entry.written;
     }
     QByteArray bytes;
     for (const auto &[section, keys] : sections) {
@@ -439,7 +459,7 @@ QByteArray IniFile::bytes() const
         if (name.isEmpty())
             bytes += "[General]";
         else if (name.compare("general", Qt::CaseInsensitive) == 0)
-            bytes += "[%General]";
+            bytes += "[%" + name + ']'; // in its own case, which a rewrite keeps
         else
             bytes += '[' + name + ']';
         bytes += LineEnd;

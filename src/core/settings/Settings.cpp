@@ -1,6 +1,7 @@
 #include "core/settings/Settings.h"
 
 #include "core/settings/IniFile.h"
+#include "core/files/RecentFiles.h"
 #include "core/files/SafeFileWriter.h"
 #include "core/settings/ProgramFiles.h"
 #include "core/session/TextNumbers.h"
@@ -18,6 +19,37 @@ namespace {
 const QString FileName = u"MIRANDEL.INI"_s;
 const QString PortKey = u"Mirandel/Port"_s;
 const QString RecentGroup = u"RecentFiles"_s;
+
+constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Makes the folders missing on the way to folder, each for its owner alone.
+bool makePrivateFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return true;
+    if (info.absolutePath() == info.absoluteFilePath() || !makePrivateFolder(info.absolutePath()))
+        return false;
+    return QDir().mkdir(folder, PrivateFile | QFileDevice::ExeOwner) || QFileInfo(folder).isDir();
+}
+
+QStringList recentFilesIn(const IniFile &ini)
+{
+    QStringList paths;
+    for (int number = 1;; ++number) {
+        const QString key = u"%1/File%2"_s.arg(RecentGroup).arg(number);
+        if (!ini.contains(key))
+            return paths;
+        paths << ini.value(key);
+    }
+}
+
+void storeRecentFiles(IniFile &ini, const QStringList &paths)
+{
+    ini.remove(RecentGroup);
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        ini.setValue(u"%1/File%2"_s.arg(RecentGroup).arg(i + 1), paths.at(i));
+}
 
 // What tells a file changed by someone else: its time and size.
 struct FileStamp
@@ -63,19 +95,20 @@ public:
         return mIni;
     }
 
-    // Applies edit and writes the file when a value changed. False when the
-    // file could not be written, or could not be read whole: a write never
-    // drops what it could not see.
+    // Applies edit to the file as it is now (another program's change of a
+    // moment ago is kept, whatever its time stamp tells) and writes the file
+    // when a value changed. False when the file could not be written, or
+    // could not be read whole: a write never drops what it could not see.
     bool change(const std::function<void(IniFile &)> &edit)
     {
-        IniFile changed = ini();
+        read(FileStamp::of(mPath));
         if (!mWritable)
             return false;
+        IniFile changed = mIni;
         edit(changed);
         if (changed == mIni)
             return true;
-        // The user's configuration folder may not exist yet.
-        if (!QDir().mkpath(QFileInfo(mPath).absolutePath()) || writeFileSafely(mPath, changed.bytes()))
+        if (!write(changed.bytes()))
             return false;
         mIni = changed;
         mStamp = FileStamp::of(mPath);
@@ -83,6 +116,26 @@ public:
     }
 
 private:
+    // The file holds the user's paths: it is for the user alone, and so is
+    // the configuration folder when it is made for it. A replacement keeps
+    // the permissions of the file it replaces, so a new file is made private
+    // before it is filled.
+    bool write(const QByteArray &bytes)
+    {
+        if (!makePrivateFolder(QFileInfo(mPath).absolutePath()))
+            return false;
+        QFile file(mPath);
+        const bool created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFile);
+        file.close();
+        if (!created)
+            file.setPermissions(PrivateFile);
+        if (!writeFileSafely(mPath, bytes))
+            return true;
+        if (created)
+            file.remove();
+        return false;
+    }
+
     void read(const FileStamp &stamp)
     {
         mRead = true;
@@ -159,21 +212,29 @@ QString Settings::portDevice(int comNumber) const
 
 QStringList Settings::recentFiles() const
 {
-    const IniFile &ini = mFile->ini();
-    QStringList paths;
-    for (int number = 1;; ++number) {
-        const QString key = u"%1/File%2"_s.arg(RecentGroup).arg(number);
-        if (!ini.contains(key))
-            return paths;
-        paths << ini.value(key);
-    }
+    return recentFilesIn(mFile->ini());
 }
 
 bool Settings::setRecentFiles(const QStringList &paths)
 {
-    return mFile->change([&paths](IniFile &ini) {
-        ini.remove(RecentGroup);
-        for (qsizetype i = 0; i < paths.size(); ++i)
-            ini.setValue(u"%1/File%2"_s.arg(RecentGroup).arg(i + 1), paths.at(i));
+    return mFile->change([&paths](IniFile &ini) { storeRecentFiles(ini, paths); });
+}
+
+bool Settings::editRecentFiles(const std::function<void(RecentFiles &)> &edit)
+{
+    return mFile->change([&edit](IniFile &ini) {
+        RecentFiles files(recentFilesIn(ini));
+        edit(files);
+        storeRecentFiles(ini, files.paths());
     });
+}
+
+bool Settings::addRecentFile(const QString &path)
+{
+    return editRecentFiles([&path](RecentFiles &files) { files.add(path); });
+}
+
+bool Settings::removeRecentFile(const QString &path)
+{
+    return editRecentFiles([&path](RecentFiles &files) { files.remove(path); });
 }

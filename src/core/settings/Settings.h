@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <memory>
+
+class RecentFiles;
 
 // MIRANDEL.INI, the program's settings file: the COM port in force (key
 // "Port" of section "Mirandel", 0 = none), section "Ports", which can name
@@ -40,8 +43,15 @@ public:
     // Newest first; true when the file holds the list afterwards.
     QStringList recentFiles() const;
     bool setRecentFiles(const QStringList &paths);
+    // Put path first in the list, or drop it, as the file holds the list
+    // now: what another program added meanwhile stays. True when the file
+    // holds the list afterwards.
+    bool addRecentFile(const QString &path);
+    bool removeRecentFile(const QString &path);
 
 private:
+    bool editRecentFiles(const std::function<void(RecentFiles &)> &edit);
+
     class File;
     std::shared_ptr<File> mFile;
 };

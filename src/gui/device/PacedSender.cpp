@@ -61,12 +61,17 @@ void PacedSender::tick()
 {
     if (mOver)
         return;
+    const int total = int(mBytes.size());
     const std::optional<int> queued = mPort.pendingOnLine();
+    mAllLeft = mAllLeft || (mWritten == total && queued == 0);
     if (!queued) {
-        finish(Outcome::Stopped);
+        // A device that restarts once it has the whole block, or an adapter
+        // pulled then, took every byte that had left.
+        if (mAllLeft)
+            report(total);
+        finish(mAllLeft ? Outcome::Sent : Outcome::Stopped);
         return;
     }
-    const int total = int(mBytes.size());
     const int byTime = bytesByTime();
     const int left = mWritten - *queued;
     if (mWritten == total && *queued == 0 && byTime == total) {
@@ -84,6 +89,12 @@ void PacedSender::tick()
     const int allowed = std::min(total, std::min(byTime, left) + leadBytes);
     for (; mWritten < allowed; ++mWritten)
         mPort.sendByte(quint8(mBytes.at(mWritten)));
+    if (mWritten == total && !mAllLeft) {
+        // The last bytes go now and are looked after at once: a peer that
+        // has them may hang up before the next tick.
+        mPort.flush();
+        mAllLeft = mPort.outputLeft();
+    }
     // What the queue says has left, and no more than the line can have
     // carried by now.
     report(std::clamp(std::min(left, byTime), 0, total));

@@ -17,7 +17,7 @@ class PacedSender
 public:
     enum class Outcome {
         Sent,       // every byte has left
-        Stopped,    // the line stalled beyond its deadline or went away
+        Stopped,    // the line stalled beyond its deadline or went away before every byte had left
         Cancelled,  // cancel() was called
         Interrupted // a quit request ended the wait
     };
@@ -47,6 +47,8 @@ private:
     QElapsedTimer mClock;
     QEventLoop *mLoop = nullptr;
     int mWritten = 0;
+    // Every byte written and the system's queue seen empty.
+    bool mAllLeft = false;
     bool mOver = false;
     Outcome mOutcome = Outcome::Interrupted;
 };

@@ -9,7 +9,9 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <cstring>
 #include <sys/ioctl.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,6 +21,17 @@ qint64 clockMs()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool isPseudoTerminal(int handle)
+{
+#ifdef Q_OS_UNIX
+    char name[64];
+    return ::ttyname_r(handle, name, sizeof name) == 0 && std::strncmp(name, "/dev/pts/", 9) == 0;
+#else
+    Q_UNUSED(handle);
+    return false;
+#endif
 }
 
 ComPortError::Kind openErrorKind(SerialDevice::OpenError error)
@@ -43,7 +56,7 @@ SerialLink::SerialLink(const ComPortNames &names, DeviceMaker makeDevice)
 {
     mFlushTimer.setSingleShot(true);
     mFlushTimer.setInterval(0);
-    QObject::connect(&mFlushTimer, &QTimer::timeout, &mFlushTimer, [this] { flushQueue(); });
+    QObject::connect(&mFlushTimer, &QTimer::timeout, &mFlushTimer, [this] { flush(); });
 }
 
 SerialDevice &SerialLink::device()
@@ -86,6 +99,7 @@ void SerialLink::setOpen(bool open)
     if (!port.open(device, mBaudRate, BufferSize))
         throw ComPortError(openErrorKind(port.openError()), u"%1: %2"_s.arg(device, port.errorString()));
     port.raiseModemLines();
+    mPseudoTerminal = isPseudoTerminal(port.handle());
 }
 
 void SerialLink::sendByte(quint8 byte)
@@ -99,7 +113,7 @@ void SerialLink::sendByte(quint8 byte)
         mFlushTimer.start();
 }
 
-void SerialLink::flushQueue()
+void SerialLink::flush()
 {
     mFlushTimer.stop();
     if (mQueue.isEmpty() || !isOpen())
@@ -148,6 +162,14 @@ std::optional<int> SerialLink::pendingOnLine()
     return queued() + system;
 }
 
+bool SerialLink::outputLeft()
+{
+    if (!isOpen())
+        return true;
+    int system = 0;
+    return queued() == 0 && (mPseudoTerminal || (systemOutputPending(system) && system == 0));
+}
+
 void SerialLink::discardOutput()
 {
     mFlushTimer.stop();
@@ -158,7 +180,7 @@ void SerialLink::discardOutput()
 
 bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
 {
-    flushQueue();
+    flush();
     const qint64 endMs = (clockMs() / TickMs + ticks + 1) * TickMs;
     if (!keepUIAlive || !QCoreApplication::instance()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(0, endMs - clockMs())));

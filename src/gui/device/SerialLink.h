@@ -44,6 +44,8 @@ public:
     // piece when the program next waits, or when control returns to the
     // event loop.
     void sendByte(quint8 byte);
+    // Hands the queued bytes to the system now.
+    void flush();
     bool inputReady();
     // Throws ComPortError::EBufferIsEmpty when nothing is waiting.
     quint8 receiveByte();
@@ -51,6 +53,10 @@ public:
     int outputPending();
     // The same, or nothing when the line has gone away (hung up, unplugged).
     std::optional<int> pendingOnLine();
+    // Every byte handed over has left: none queued, and the system's queue
+    // reads empty. A pseudo-terminal keeps no queue: what it accepts is with
+    // the program at its other end at once, even one that exits right away.
+    bool outputLeft();
     // Drops the queued bytes not yet sent, the system's included.
     void discardOutput();
 
@@ -67,7 +73,6 @@ public:
     static int lineTimeMs(int byteCount, int baud = Baud);
 
 private:
-    void flushQueue();
     SerialDevice &device();
     // Ours and Qt's.
     int queued() const;
@@ -77,6 +82,7 @@ private:
     ComPortNames mNames;
     DeviceMaker mMakeDevice;
     std::unique_ptr<SerialDevice> mDevice;
+    bool mPseudoTerminal = false;
     int mBaudRate = Baud;
     QTimer mFlushTimer;
     QByteArray mQueue;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTableView>
+
+// The session table: a cell is edited after F2, Enter, a double-click, or a
+// letter or digit typed on it (which starts the text). Tab in an editor
+// applies and moves one cell right without editing there.
+class SessionTableView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit SessionTableView(QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+};

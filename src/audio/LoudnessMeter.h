@@ -1,0 +1,24 @@
+#pragma once
+
+#include "audio/Loudness.h"
+
+#include <QtGlobal>
+#include <ebur128.h>
+
+// Measures a stereo sound fed to it block by block: its integrated loudness
+// and true peak (four times oversampled below 96 kHz), as libebur128 does.
+class LoudnessMeter
+{
+public:
+    explicit LoudnessMeter(int sampleRate);
+    ~LoudnessMeter();
+    LoudnessMeter(const LoudnessMeter &) = delete;
+    LoudnessMeter &operator=(const LoudnessMeter &) = delete;
+
+    // Left and right interleaved.
+    void add(const float *stereo, qint64 frames);
+    Loudness loudness() const;
+
+private:
+    ebur128_state *mState;
+};
