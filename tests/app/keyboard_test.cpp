@@ -193,28 +193,6 @@ TEST_F(KeyboardTest, EveryMenuItemHasAnAccessLetter)
     EXPECT_EQ(without, QStringList());
 }
 
-TEST_F(KeyboardTest, FileKeysRunTheirCommands)
-{
-    const struct
-    {
-        const char *caption;
-        QKeySequence keys;
-    } cases[] = {{"&Open", QKeySequence(u"Ctrl+O"_s)},         {"&Save", QKeySequence(u"Ctrl+S"_s)},
-                 {"Save &As", QKeySequence(u"Ctrl+Shift+S"_s)}, {"&Print", QKeySequence(u"Ctrl+P"_s)},
-                 {"E&xit", QKeySequence(u"Ctrl+Q"_s)}};
-    showSession(sessionOfDefaultSegments(PulsedSession, 2));
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.caption);
-        QAction *command = menuCommand(window, QString::fromLatin1(c.caption));
-        int triggered = 0;
-        // The command itself is not run: its dialogs are tested elsewhere.
-        command->disconnect();
-        QObject::connect(command, &QAction::triggered, [&triggered] { ++triggered; });
-        QTest::keySequence(&window, c.keys);
-        EXPECT_EQ(triggered, 1);
-    }
-}
-
 // Space plays only where no text field wants it.
 TEST_F(KeyboardTest, AnOpenCellEditorKeepsItsSpace)
 {
