@@ -88,7 +88,7 @@ TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
     EXPECT_EQ(shown.pixel(p + p / 2, y20), qRgb(0, 0, 0));
     EXPECT_EQ(shown.pixel(p / 2, y783 - 3), graph.bitmap().pixel(p / 2, y783 - 3));
 
-    menuCommand(graph, u"Time Graph"_s)->trigger();
+    menuCommand(graph, u"&Time Graph"_s)->trigger();
     EXPECT_EQ(graph.windowTitle(), u"Time Graph of [wired]"_s);
     EXPECT_EQ(graph.mode(), GraphKind::Time);
     // Six minutes played, the two-minute loop twice: M = 6 + 5.
@@ -98,7 +98,7 @@ TEST(GraphWindow, OpensFromTheMainWindowSwitchesModeAndReturns)
     EXPECT_EQ(graph.bitmap().pixel(4 * k, y20), qRgb(0, 0, 0));
     EXPECT_EQ(graph.bitmap().pixel(5 * k + k / 2, y783), qRgb(0, 0, 0));
 
-    menuCommand(graph, u"Spreadsheet"_s)->trigger();
+    menuCommand(graph, u"Sp&readsheet"_s)->trigger();
     EXPECT_TRUE(graph.isHidden());
     EXPECT_TRUE(f.main.isVisible());
     EXPECT_TRUE(graph.bitmap().isNull());
@@ -142,7 +142,7 @@ TEST(GraphWindow, ATimeThatIsNotANumberIsReportedOnce)
     f.waitForGraph();
     const QImage segmentGraph = f.graph.bitmap();
     f.main.document().edit({}, [&](Session &edited) { edited.cells.setCell(2, 1, u"1:0x.0"_s); });
-    menuCommand(f.graph, u"Time Graph"_s)->trigger();
+    menuCommand(f.graph, u"&Time Graph"_s)->trigger();
     QTest::qWait(50);
     EXPECT_EQ(f.prompter.errors, QStringList{u"'0x' is not a valid integer value"_s});
     // Nothing of the time graph was drawn: the window keeps its picture.

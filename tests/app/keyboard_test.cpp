@@ -36,7 +36,7 @@ struct Key
 {
     Qt::Key key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    QString text;
+    QString text = {};
 };
 
 // Types the keys into the next modal dialog, each where the focus is then.

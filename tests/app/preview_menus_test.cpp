@@ -48,7 +48,7 @@ TEST(PreviewMenus, BothWindowsOfferThePreviewWithFreeKeys)
         const QMainWindow &window;
         const char *menus; // the menu bar's entries, in order
     } cases[] = {{*windows.mainWindow, "&File|&Edit|&Download|&View|&Preview|&Help"},
-                 {*windows.graphWindow, "Graphic Control|Spreadsheet|&Preview"}};
+                 {*windows.graphWindow, "&Graphic Control|Sp&readsheet|&Preview"}};
     for (const auto &c : cases) {
         QStringList menus;
         for (const QAction *entry : c.window.menuBar()->actions())

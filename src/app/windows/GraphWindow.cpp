@@ -66,10 +66,10 @@ void GraphWindow::createControls()
 
 void GraphWindow::createMenus()
 {
-    mGraphMenu = menuBar()->addMenu(u"Graphic Control"_s);
-    mActionTimeGraph = mGraphMenu->addAction(u"Time Graph"_s, this, &GraphWindow::showTimeGraph);
-    mActionSegmentGraph = mGraphMenu->addAction(u"Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
-    mActionSpreadsheet = menuBar()->addAction(u"Spreadsheet"_s, this, &GraphWindow::showSpreadsheet);
+    mGraphMenu = menuBar()->addMenu(u"&Graphic Control"_s);
+    mActionTimeGraph = mGraphMenu->addAction(u"&Time Graph"_s, this, &GraphWindow::showTimeGraph);
+    mActionSegmentGraph = mGraphMenu->addAction(u"&Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
+    mActionSpreadsheet = menuBar()->addAction(u"Sp&readsheet"_s, this, &GraphWindow::showSpreadsheet);
     mActionSpreadsheet->setShortcut(Qt::Key_Escape);
     mGraphMenu->addSeparator();
     mActionSavePicture = mGraphMenu->addAction(u"Save &Picture\u2026"_s, this, &GraphWindow::askPictureFileName);
