@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth poppler-utils
+  xvfb xauth x11-utils xdotool openbox poppler-utils
   libsndfile1-dev libebur128-dev libpng-dev qt6-multimedia-dev pulseaudio
   qt6-svg-dev
   strace

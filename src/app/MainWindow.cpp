@@ -425,7 +425,8 @@ void MainWindow::selectCell(const CellPos &cell)
     const QModelIndex index = mGridModel->index(cell.row, cell.column);
     {
         const QScopedValueRollback selectionByCommand(mSelectionByCommand, true);
-        mSessionTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        // Through the view, so that Shift and an arrow extend from this cell.
+        mSessionTable->setCurrentIndex(index);
     }
     mSessionTable->scrollTo(index);
     focusGrid();
