@@ -45,3 +45,11 @@ void SessionTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEd
             selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
     });
 }
+
+QItemSelectionModel::SelectionFlags SessionTableView::selectionCommand(const QModelIndex &index,
+                                                                       const QEvent *event) const
+{
+    if (!event)
+        return QItemSelectionModel::ClearAndSelect;
+    return QTableView::selectionCommand(index, event);
+}
