@@ -14,6 +14,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
