@@ -4,9 +4,12 @@
 #include "core/check/SessionCheck.h"
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/SessionProblemsDialog.h"
+#include "app/WindowPlacement.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +63,13 @@ void MainWindow::refreshCheck()
 void MainWindow::showProblems()
 {
     SessionProblemsDialog *dialog = problemsDialog();
+    // Beside the window, where it leaves the cells it selects in sight.
+    if (!dialog->isVisible()) {
+        const QTableView *grid = sessionTable();
+        const QRect gridArea(grid->mapToGlobal(QPoint(0, 0)), grid->size());
+        dialog->move(placeBeside(frameGeometry(), dialog->frameGeometry().size(), gridArea,
+                                 screen()->availableGeometry()));
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -12,9 +12,22 @@ using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    // Answered before the GUI starts: it needs no display.
+    // Answered before the GUI starts: they need no display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::puts(ProgramName.data());
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs("usage: mirandel [FILE.LSS]\n"
+                   "\n"
+                   "Designs sessions for the Ambrion and Calidor light-and-sound devices. FILE.LSS, when\n"
+                   "given, opens as the window first shows.\n"
+                   "\n"
+                   "  --help      print this and end\n"
+                   "  --version   print the version and end\n"
+                   "\n"
+                   "mirandel-cli does the same work on the command line (mirandel-cli --help).\n",
+                   stdout);
         return 0;
     }
     QApplication app(argc, argv);

@@ -19,6 +19,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTableView>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -116,4 +118,20 @@ TEST(SessionCheckWindow, DownloadShowsItsProgressAndEndsInTheStatusBar)
     // The next edit brings the check back.
     shown.window.upButton()->click();
     EXPECT_TRUE(shown.window.statusBar()->currentMessage().isEmpty());
+}
+
+TEST(SessionCheckWindow, ProblemsWindowStandsBesideTheGridReadsNoProblemsAndEscapeClosesIt)
+{
+    ShownSession shown(sessionOfDefaultSegments(PulsedSession, 2));
+    shown.window.show();
+    menuCommand(shown.window, u"&Check Session"_s)->trigger();
+    SessionProblemsDialog *dialog = shown.window.problemsDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    const QTableView *grid = shown.window.sessionTable();
+    EXPECT_FALSE(dialog->frameGeometry().intersects(QRect(grid->mapToGlobal(QPoint()), grid->size())));
+    EXPECT_EQ(dialog->list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(dialog->emptyNote()->isVisible());
+    EXPECT_EQ(dialog->emptyNote()->text(), u"No problems"_s);
+    QTest::keyClick(dialog->list(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
 }

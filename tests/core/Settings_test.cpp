@@ -210,6 +210,30 @@ TEST(Settings, NothingIsWrittenWhenNothingChanges)
     EXPECT_FALSE(settings.holdsPort());
 }
 
+// A device named for a COM port goes under [Ports]; none drops the entry.
+TEST(Settings, PortDevicesAreWrittenUnderPortsAndDroppedWhenNone)
+{
+    const struct
+    {
+        const char *before;
+        int comNumber;
+        QString device;
+        const char *after;
+    } cases[] = {
+        {"[Mirandel]\nPort=2\n", 2, u"/dev/ttyUSB0"_s, "[Mirandel]\nPort=2\n\n[Ports]\nCOM2=/dev/ttyUSB0\n"},
+        {"[Ports]\nCOM1=/dev/ttyACM0\nCOM2=/dev/ttyUSB0\n", 1, QString(), "[Ports]\nCOM2=/dev/ttyUSB0\n"},
+        {"[Ports]\nCOM4=/dev/ttyS9\n", 4, u"/tmp/my device, 2"_s, "[Ports]\nCOM4=\"/tmp/my device, 2\"\n"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+        writeFileBytes(settings.path(), c.before);
+        EXPECT_TRUE(settings.setPortDevice(c.comNumber, c.device)) << c.before;
+        EXPECT_EQ(readFileBytes(settings.path()), QByteArray(c.after)) << c.before;
+        EXPECT_EQ(Settings(settings.path()).portDevice(c.comNumber), c.device) << c.before;
+    }
+}
+
 // Keys the program never writes itself come back as they were read, and the
 // file they are rewritten into takes every later change.
 TEST(Settings, HandWrittenKeysSurviveARewrite)

@@ -1,3 +1,4 @@
+#include "DefaultSegments.h"
 #include "DevsimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
@@ -5,10 +6,12 @@
 #include "gui/device/DeviceLink.h"
 #include "gui/device/SerialLink.h"
 #include "core/settings/Settings.h"
+#include "app/dialogs/PortDeviceDialog.h"
 #include "app/dialogs/PortDialog.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -201,4 +204,42 @@ TEST_F(PortDialogTest, SettingsFileThatCannotBeWrittenIsReportedAndTheChoiceStil
         unwritable);
     EXPECT_EQ(prompter.errors, QStringList{u"Unable to write to "_s + unwritable});
     EXPECT_EQ(comPort, 3);
+}
+
+// The virtual device is no port the system lists: its path, typed into the
+// device chooser of COM 4, is saved as the port's device, and COM 4 then
+// opens it for a download.
+TEST(PortDialogDevice, ADeviceChosenForAPortIsSavedAndTheDownloadReachesIt)
+{
+    DevsimProcess devsim;
+    QTemporaryDir dir;
+    Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
+    SerialLink port{ComPortNames(settings)};
+    DeviceLink link(port);
+    ScriptedPrompter prompter;
+    PortDialog dialog;
+    PortDeviceDialog *chooser = dialog.deviceDialog();
+    QString offered;
+    int pending = -1;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, chooser, [&] {
+            offered = chooser->pathEdit()->text();
+            chooser->pathEdit()->setText(devsim.devicePath());
+            chooser->okButton()->click();
+        });
+        dialog.deviceButton(4)->click();
+        pending = dialog.pendingPort();
+        dialog.okButton()->click();
+    });
+    int comPort = 0;
+    ASSERT_TRUE(dialog.choosePort(link, prompter, comPort, settings));
+    EXPECT_EQ(offered, ComPortNames::standardName(4));
+    EXPECT_EQ(pending, 4);
+    EXPECT_EQ(comPort, 4);
+    EXPECT_EQ(Settings(settings.path()).portDevice(4), devsim.devicePath());
+    EXPECT_EQ(dialog.deviceLabel(4)->toolTip(), devsim.devicePath());
+
+    EXPECT_TRUE(link.download(true, sessionOfDefaultSegments(PulsedSession, 1), comPort, prompter));
+    EXPECT_EQ(devsim.nextReport(u"download"_s).value(u"outcome"_s).toString(), u"stored"_s);
+    EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u" / "_s);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,6 +40,11 @@ void printError(const QString &line)
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fputc('\n', stderr);
+}
+
+bool stderrIsTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
 }
 
 int usageError(const CliCommand &command)

@@ -24,5 +24,8 @@ struct CliCommandRegistration
 // Output helpers: text written as UTF-8 lines.
 void printLine(const QString &line);
 void printError(const QString &line);
+// Notes for a person, such as progress, go to stderr only while it is a
+// terminal, so that logs and pipes stay clean.
+bool stderrIsTerminal();
 // "usage: mirandel-cli <usage>" on stderr; returns the exit code 2.
 int usageError(const CliCommand &command);

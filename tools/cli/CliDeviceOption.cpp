@@ -6,7 +6,8 @@ using namespace Qt::Literals::StringLiterals;
 
 QString CliDeviceOption::help()
 {
-    return u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI\n"
+    return u"--port N       COM port 1 to 4, through the [Ports] mapping of MIRANDEL.INI (mirandel-cli ports\n"
+           "               lists it); a port that cannot be opened is named, with the system's reason\n"
            "--device PATH  the serial device itself, e.g. /dev/ttyUSB0\n"_s;
 }
 
@@ -49,5 +50,6 @@ bool CliDeviceOption::take(QStringList &arguments)
     if (!number || *number < 0 || *number > 4)
         return false;
     port = *number;
+    namesDeviceOnFailure = true;
     return true;
 }

@@ -10,6 +10,9 @@ struct CliDeviceOption
 {
     int port = 0;
     ComPortNames names;
+    // The device comes from "--port": a failure to open it names the device
+    // and the system's reason, which "--device" leaves to the user who named it.
+    bool namesDeviceOnFailure = false;
 
     // Takes the option out of arguments. False when neither or both are
     // given, or the port is not 0 to 4.

@@ -38,6 +38,7 @@ int runDownload(const QStringList &arguments)
     if (!device.take(rest) || rest.size() != 1 || rest.first().startsWith(u"--"_s))
         return usageError(DownloadCommand);
     StderrPrompter prompter;
+    prompter.showsDetails = device.namesDeviceOnFailure;
     SessionDocument document;
     SerialLink port(device.names, QtSerialDevice::create);
     DeviceLink link(port);

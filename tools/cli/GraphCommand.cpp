@@ -29,8 +29,10 @@ const CliCommand graphCommand{
     u"The picture is the bitmap the graph window shows in a scroll box of W x H pixels,\n"
     u"each 1 to 16384. --with-scale adds the frequency scale strip left of it, with its\n"
     u"units, as the window shows it; without it the scale is not part of it. The time graph\n"
-    u"spaces its minutes by the session's total time. Exit status 1 when the session\n"
-    u"cannot be read or drawn or OUT.png cannot be written; the message goes to stderr."_s,
+    u"spaces its minutes by the session's total time. The picture is as high as whole frequency\n"
+    u"steps fit into H and as wide as the session: at a terminal, stderr tells a size other than\n"
+    u"W x H. Exit status 1 when the session cannot be read or drawn or OUT.png cannot be\n"
+    u"written; the message goes to stderr."_s,
     runGraph,
     true};
 
@@ -135,6 +137,18 @@ std::optional<QByteArray> pngOf(const GraphCanvas &canvas)
     return bytes;
 }
 
+// The picture is the bitmap the window shows inside its scroll box: as high
+// as whole frequency units allow, as wide as the session is long.
+QString sizeNote(const GraphOptions &options, QSize size)
+{
+    return u"mirandel-cli: %1 is %2 x %3 pixels, the graph as a scroll box of %4 x %5 shows it: as high as whole "
+           u"frequency steps fit, as wide as the session"_s.arg(options.output)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(options.width)
+        .arg(options.height);
+}
+
 int runGraph(const QStringList &arguments)
 {
     const std::optional<GraphOptions> options = parseOptions(arguments);
@@ -155,9 +169,11 @@ int runGraph(const QStringList &arguments)
     // With the scale the picture is composed whole; the bare bitmap is
     // painted and compressed band by band.
     std::optional<QByteArray> png;
+    QSize size(sketch.canvas->width(), sketch.canvas->height());
     if (options->withScale) {
         const QImage picture = GraphPicture::image(paintWhole(sketch), GraphGeometry(options->width, options->height),
                                                    *options->mode);
+        size = picture.size();
         if (!picture.isNull())
             png = GraphPicture::png(picture);
     } else {
@@ -173,6 +189,8 @@ int runGraph(const QStringList &arguments)
         printError(u"mirandel-cli: cannot write %1"_s.arg(options->output));
         return 1;
     }
+    if (size != QSize(options->width, options->height) && stderrIsTerminal())
+        printError(sizeNote(*options, size));
     return 0;
 }
 } // namespace

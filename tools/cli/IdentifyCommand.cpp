@@ -31,6 +31,7 @@ int runIdentify(const QStringList &arguments)
     SerialLink port(device.names, QtSerialDevice::create);
     DeviceLink link(port);
     StderrPrompter prompter;
+    prompter.showsDetails = device.namesDeviceOnFailure;
     if (!link.checkSystem(device.port, prompter))
         return 1;
     link.closePort();

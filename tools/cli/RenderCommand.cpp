@@ -51,7 +51,9 @@ struct RenderOptions
     std::optional<double> loudness;
 };
 
-std::optional<RenderOptions> parseOptions(const QStringList &arguments)
+// Nothing on wrong usage; refusal then names what was refused, when that
+// tells more than the usage line.
+std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString &refusal)
 {
     RenderOptions options;
     std::optional<int> rate;
@@ -83,6 +85,8 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments)
         }
     }
     const std::optional<AudioFileType> type = audioFileTypeOf(options.output);
+    if (!options.output.isEmpty() && !type)
+        refusal = u"mirandel-cli: render writes .wav, .flac or .ogg files, not \"%1\""_s.arg(options.output);
     if (options.path.isEmpty() || options.output.isEmpty() || !type)
         return std::nullopt;
     options.type = *type;
@@ -92,9 +96,14 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments)
 
 int runRender(const QStringList &arguments)
 {
-    const std::optional<RenderOptions> options = parseOptions(arguments);
-    if (!options)
-        return usageError(renderCommand);
+    QString refusal;
+    const std::optional<RenderOptions> options = parseOptions(arguments, refusal);
+    if (!options) {
+        const int status = usageError(renderCommand);
+        if (!refusal.isEmpty())
+            printError(refusal);
+        return status;
+    }
     SessionDocument document;
     StderrPrompter prompter;
     if (!loadSessionFile(options->path, document, prompter))

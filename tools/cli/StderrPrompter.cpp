@@ -8,6 +8,13 @@ void StderrPrompter::error(const QString &text)
     printError(text);
 }
 
+void StderrPrompter::errorWithDetails(const QString &text, const QString &details)
+{
+    error(text);
+    if (showsDetails && !details.isEmpty())
+        printError(details);
+}
+
 void StderrPrompter::information(const QString &text)
 {
     printError(text);

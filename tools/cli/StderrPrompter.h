@@ -8,6 +8,8 @@ class StderrPrompter : public Prompter
 {
 public:
     void error(const QString &text) override;
+    // The details on a line of their own after the text, when showsDetails.
+    void errorWithDetails(const QString &text, const QString &details) override;
     void information(const QString &text) override;
     bool confirmYesNo(const QString &text) override;
     bool confirmOkCancel(const QString &text) override;
@@ -16,4 +18,5 @@ public:
     void setBusy(bool) override {}
 
     int errorCount = 0;
+    bool showsDetails = false;
 };

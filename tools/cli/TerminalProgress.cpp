@@ -1,13 +1,14 @@
 #include "TerminalProgress.h"
 
+#include "CliCommand.h"
+
 #include <cstdio>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 bool TerminalProgress::isWanted()
 {
-    return ::isatty(STDERR_FILENO) == 1;
+    return stderrIsTerminal();
 }
 
 void TerminalProgress::sendingStarted(int)

@@ -5,7 +5,7 @@
 #include <QString>
 
 // A download's progress on one line of stderr, rewritten in place; only
-// while stderr is a terminal, so that logs and pipes stay clean.
+// while stderr is a terminal.
 class TerminalProgress : public DownloadProgress
 {
 public:

@@ -1,8 +1,11 @@
 #include "app/dialogs/PortDialog.h"
 
-#include "gui/device/DeviceLink.h"
-#include "core/settings/Settings.h"
+#include "app/dialogs/PortDeviceDialog.h"
+#include "core/device/ComPortNames.h"
 #include "core/session/Prompter.h"
+#include "core/settings/Settings.h"
+#include "gui/device/DeviceLink.h"
+#include "gui/device/SystemSerialPorts.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -11,12 +14,18 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int DeviceColumnLeft = 248;
-constexpr int DeviceColumnWidth = 180;
+// The devices and their buttons right of the specified controls, which keep
+// their places.
+constexpr int DeviceLabelLeft = 248;
+constexpr int DeviceLabelWidth = 168;
+constexpr int DeviceButtonLeft = DeviceLabelLeft + DeviceLabelWidth + 4;
+constexpr int DeviceButtonWidth = 60;
+constexpr int DialogWidth = DeviceButtonLeft + DeviceButtonWidth + 8;
 } // namespace
 
 PortDialog::PortDialog(QWidget *parent)
@@ -24,8 +33,7 @@ PortDialog::PortDialog(QWidget *parent)
     , mPorts(new QButtonGroup(this))
 {
     setWindowTitle(u"COM Port Selection"_s);
-    // Widened for the devices beside the buttons; the controls keep their places.
-    setFixedSize(293 + DeviceColumnWidth, 292);
+    setFixedSize(DialogWidth, 292);
     // Where the dialog's own face is missing, one of the same width keeps
     // the texts inside their controls.
     QFont dialogFont;
@@ -39,7 +47,7 @@ PortDialog::PortDialog(QWidget *parent)
         mPorts->addButton(radio, n);
         connect(radio, &QRadioButton::clicked, this, [this, n] { tryPort(n); });
         auto *device = new QLabel(this);
-        device->setGeometry(DeviceColumnLeft, 4 + 20 * n, DeviceColumnWidth - 12, 17);
+        device->setGeometry(DeviceLabelLeft, 4 + 20 * n, DeviceLabelWidth, 17);
         device->setForegroundRole(QPalette::PlaceholderText);
         mDeviceLabels.append(device);
     }
@@ -54,6 +62,14 @@ PortDialog::PortDialog(QWidget *parent)
     mCheckButton = new QPushButton(u"Check System Connection"_s, this);
     mCheckButton->setGeometry(64, 120, 145, 25);
     connect(mCheckButton, &QPushButton::clicked, this, &PortDialog::checkConnection);
+    // Made after the specified controls: last in the tab order.
+    for (int n = 1; n <= 4; ++n) {
+        auto *button = new QPushButton(u"Device\u2026"_s, this);
+        button->setGeometry(DeviceButtonLeft, 3 + 20 * n, DeviceButtonWidth, 19);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, n] { chooseDevice(n); });
+        mDeviceButtons.append(button);
+    }
 
     mInstructions = new QTextEdit(this);
     mInstructions->setGeometry(40, 168, 201, 81);
@@ -77,6 +93,7 @@ bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNu
 {
     mLink = &link;
     mPrompter = &prompter;
+    mSettings = &settings;
     mPortInForce = comPortNumber;
     startSelection();
     if (exec() != QDialog::Accepted)
@@ -92,15 +109,43 @@ QRadioButton *PortDialog::portButton(int n) const
     return qobject_cast<QRadioButton *>(mPorts->button(n));
 }
 
+PortDeviceDialog *PortDialog::deviceDialog()
+{
+    if (!mDeviceDialog)
+        mDeviceDialog = new PortDeviceDialog(this);
+    return mDeviceDialog;
+}
+
 void PortDialog::showDevices()
 {
-    // The mapping is read at every open, so it is shown afresh too.
+    // The mapping is read at every open, so it is shown afresh too, with what
+    // the system tells of each device it lists.
+    const QList<SystemSerialPort> system = systemSerialPorts();
     for (int n = 1; n <= 4; ++n) {
         QLabel *label = deviceLabel(n);
         const QString device = mLink->portDevice(n);
         label->setText(label->fontMetrics().elidedText(device, Qt::ElideMiddle, label->width()));
-        label->setToolTip(device);
+        const auto listed = std::find_if(system.cbegin(), system.cend(),
+                                         [&](const SystemSerialPort &port) { return port.device == device; });
+        label->setToolTip(listed == system.cend() || listed->about().isEmpty()
+                              ? device
+                              : u"%1 \u2014 %2"_s.arg(device, listed->about()));
     }
+}
+
+void PortDialog::chooseDevice(int n)
+{
+    const QString standard = ComPortNames::standardName(n);
+    const std::optional<QString> device = deviceDialog()->chooseDevice(n, mLink->portDevice(n), standard);
+    if (!device)
+        return;
+    if (!mSettings->setPortDevice(n, *device == standard ? QString() : *device)) {
+        mPrompter->error(u"Unable to write to %1"_s.arg(mSettings->path()));
+        return;
+    }
+    showDevices();
+    // As a click on the port: it is tried at once.
+    portButton(n)->click();
 }
 
 void PortDialog::startSelection()

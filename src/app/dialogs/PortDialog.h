@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class DeviceLink;
+class PortDeviceDialog;
 class Prompter;
 class Settings;
 class QButtonGroup;
@@ -12,7 +13,9 @@ class QRadioButton;
 class QTextEdit;
 
 // "COM Port Selection": the user picks the port the device hangs on. Each
-// pick is tried at once; only OK makes it the port in force.
+// pick is tried at once; only OK makes it the port in force. Beside each port
+// stands the device it opens, and "Device…" chooses another: that choice is
+// saved in the settings at once, and the port is picked.
 class PortDialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +35,9 @@ public:
     QRadioButton *portButton(int n) const;
     // The device that COM port n opens here, beside its button.
     QLabel *deviceLabel(int n) const { return mDeviceLabels.at(n - 1); }
+    QPushButton *deviceButton(int n) const { return mDeviceButtons.at(n - 1); }
+    // Made when first wanted.
+    PortDeviceDialog *deviceDialog();
     QPushButton *okButton() const { return mOkButton; }
     QPushButton *cancelButton() const { return mCancelButton; }
     QPushButton *checkButton() const { return mCheckButton; }
@@ -44,6 +50,7 @@ private:
     void checkConnection();
     void startSelection();
     void showDevices();
+    void chooseDevice(int n);
 
     int mPortInForce = 0; // while the dialog is open
     int mPendingPort = 0;
@@ -52,8 +59,11 @@ private:
     QPushButton *mCheckButton;
     QTextEdit *mInstructions;
     QList<QLabel *> mDeviceLabels;
+    QList<QPushButton *> mDeviceButtons;
+    PortDeviceDialog *mDeviceDialog = nullptr;
 
     QButtonGroup *mPorts;
     DeviceLink *mLink = nullptr;
     Prompter *mPrompter = nullptr;
+    Settings *mSettings = nullptr;
 };

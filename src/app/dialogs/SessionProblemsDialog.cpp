@@ -1,6 +1,8 @@
 #include "app/dialogs/SessionProblemsDialog.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QShortcut>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -14,6 +16,7 @@ enum Column { SegmentColumn, RowColumn, MessageColumn };
 SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)
     : QDialog(parent)
     , mList(new QTreeWidget(this))
+    , mEmptyNote(new QLabel(u"No problems"_s, mList->viewport()))
 {
     setWindowTitle(u"Check Session"_s);
     mList->setRootIsDecorated(false);
@@ -22,9 +25,15 @@ SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)
     mList->header()->setStretchLastSection(true);
     mList->setColumnWidth(SegmentColumn, 80);
     mList->setColumnWidth(RowColumn, 110);
+    mEmptyNote->setAlignment(Qt::AlignCenter);
+    mEmptyNote->setForegroundRole(QPalette::PlaceholderText);
+    (new QVBoxLayout(mList->viewport()))->addWidget(mEmptyNote);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mList);
     resize(560, 260);
+    // A window-wide key: the list would otherwise decide what Escape does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(mList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { choose(item); });
     connect(mList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) { choose(item); });
 }
@@ -49,6 +58,7 @@ void SessionProblemsDialog::setProblems(const QList<SessionProblem> &problems, c
         items.append(item);
     }
     mList->addTopLevelItems(items);
+    mEmptyNote->setVisible(problems.isEmpty());
 }
 
 void SessionProblemsDialog::choose(QTreeWidgetItem *item)

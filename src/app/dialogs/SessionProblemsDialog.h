@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // "Check Session": the problems a download of the session would meet, one a
-// line, kept up to date while it stays open beside the main window.
+// line, kept up to date while it stays open beside the main window; "No
+// problems" when there are none. Escape closes it, whatever in it has the focus.
 class SessionProblemsDialog : public QDialog
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
     // rowLabels names rows 1 to 14 of the session's kind.
     void setProblems(const QList<SessionProblem> &problems, const QStringList &rowLabels);
     QTreeWidget *list() const { return mList; }
+    // "No problems", shown in the list while it is empty.
+    QLabel *emptyNote() const { return mEmptyNote; }
 
 signals:
     // A problem of one segment was chosen: select its cell (column from 0).
@@ -27,5 +31,6 @@ private:
     void choose(QTreeWidgetItem *item);
 
     QTreeWidget *mList;
+    QLabel *mEmptyNote;
     QList<SessionProblem> mProblems;
 };

@@ -20,6 +20,11 @@ QString ComPortNames::systemPortName(int comNumber) const
     const QString configured = mSettings.portDevice(comNumber);
     if (!configured.isEmpty())
         return configured;
+    return standardName(comNumber);
+}
+
+QString ComPortNames::standardName(int comNumber)
+{
 #ifdef Q_OS_WIN
     return u"COM%1"_s.arg(comNumber);
 #else

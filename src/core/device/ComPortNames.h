@@ -15,6 +15,8 @@ public:
 
     void assign(int comNumber, const QString &device);
     QString systemPortName(int comNumber) const;
+    // What COM port comNumber opens when nothing names another device.
+    static QString standardName(int comNumber);
 
 private:
     Settings mSettings;

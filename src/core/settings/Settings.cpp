@@ -20,6 +20,11 @@ const QString FileName = u"MIRANDEL.INI"_s;
 const QString PortKey = u"Mirandel/Port"_s;
 const QString RecentGroup = u"RecentFiles"_s;
 
+QString portDeviceKey(int comNumber)
+{
+    return u"Ports/COM%1"_s.arg(comNumber);
+}
+
 constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 // Makes the folders missing on the way to folder, each for its owner alone.
@@ -207,7 +212,18 @@ bool Settings::setPort(int port)
 
 QString Settings::portDevice(int comNumber) const
 {
-    return mFile->ini().value(u"Ports/COM%1"_s.arg(comNumber)).trimmed();
+    return mFile->ini().value(portDeviceKey(comNumber)).trimmed();
+}
+
+bool Settings::setPortDevice(int comNumber, const QString &device)
+{
+    const QString key = portDeviceKey(comNumber);
+    return mFile->change([&](IniFile &ini) {
+        if (device.isEmpty())
+            ini.remove(key);
+        else
+            ini.setValue(key, device);
+    });
 }
 
 QStringList Settings::recentFiles() const

@@ -39,6 +39,10 @@ public:
 
     // The device section "Ports" names for COM port comNumber; empty when none.
     QString portDevice(int comNumber) const;
+    // Names device for COM port comNumber; an empty device drops the entry,
+    // so that the port opens the system's own again. True when the file
+    // holds the mapping afterwards.
+    bool setPortDevice(int comNumber, const QString &device);
 
     // Newest first; true when the file holds the list afterwards.
     QStringList recentFiles() const;

@@ -104,7 +104,8 @@ DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
         return Identification::Interrupted; // the program is quitting: no more messages
     if (readAnswer())
         return Identification::Found;
-    showError(prompter, u"System not found."_s);
+    showError(prompter, u"System not found."_s,
+              u"%1: no answer to the identification request"_s.arg(mPort.systemPortName()));
     return Identification::NotFound;
 }
 
