@@ -58,6 +58,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     target->setSuffix(u" LUFS"_s);
     target->setValue(Loudness::ProgrammeLevel);
     target->setEnabled(false);
+    target->setAccessibleName(u"Loudness target"_s);
     connect(normalise, &QCheckBox::toggled, target, &QWidget::setEnabled);
     auto *option = new QHBoxLayout;
     option->addWidget(normalise);

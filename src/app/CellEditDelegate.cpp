@@ -1,6 +1,7 @@
 #include "app/CellEditDelegate.h"
 
 #include "app/CellValueEditor.h"
+#include "app/SessionGridModel.h"
 #include "core/session/CommandError.h"
 #include "core/session/SessionDocument.h"
 #include "core/session/ValueStepping.h"
@@ -26,6 +27,9 @@ QWidget *CellEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         }
     };
     auto *editor = new CellValueEditor(workingList(mDocument.session(), cell), matcher, parent);
+    if (const auto *grid = qobject_cast<const SessionGridModel *>(index.model()))
+        editor->setAccessibleName(grid->cellPlace(index));
+    editor->setAccessibleDescription(index.data(Qt::AccessibleDescriptionRole).toString());
     // The editor reports back to the delegate that made it.
     auto *self = const_cast<CellEditDelegate *>(this);
     connect(editor, &CellValueEditor::submitted, self,

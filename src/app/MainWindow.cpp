@@ -123,6 +123,7 @@ void MainWindow::createSessionArea()
     QPalette labelPalette = mRowLabels->palette();
     labelPalette.setColor(QPalette::Disabled, QPalette::Text, labelPalette.color(QPalette::Active, QPalette::Text));
     mRowLabels->setPalette(labelPalette);
+    mRowLabels->setAccessibleName(u"Row labels"_s);
 
     mSessionTable = new SessionTableView(client);
     mSessionTable->setGeometry(RowLabelWidth, 0, mGridWidth, 385);
@@ -143,6 +144,9 @@ void MainWindow::createSessionArea()
     mSessionTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     mSessionTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
     mSessionTable->setTabKeyNavigation(false);
+    mSessionTable->setAccessibleName(u"Session table"_s);
+    mSessionTable->setAccessibleDescription(u"One column for each segment; the rows are its settings"_s);
+    mSessionTable->horizontalScrollBar()->setAccessibleName(u"Segments"_s);
     connect(mSessionTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
@@ -160,6 +164,10 @@ void MainWindow::createSessionArea()
     mNewSegmentButton->setToolTip(u"Adds a segment after the last one (key N)"_s);
     mUpButton->setToolTip(u"Steps the selected cell to its next value (key +)"_s);
     mDownButton->setToolTip(u"Steps the selected cell to its previous value (key -)"_s);
+    // Read aloud, the key in brackets would be spelled out; the tooltip says it.
+    mNewSegmentButton->setAccessibleName(u"New Segment"_s);
+    mUpButton->setAccessibleName(u"Up"_s);
+    mDownButton->setAccessibleName(u"Down"_s);
     // Through runCommand, like the keys: bad cell text must not end the program.
     connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
     connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
@@ -172,12 +180,16 @@ void MainWindow::createSessionArea()
     mTimingPanel->setFocusPolicy(Qt::NoFocus);
     mTimingPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mTimingPanel->setAccessibleName(u"Timing"_s);
+    mTimingPanel->setAccessibleDescription(u"Times of the selected segment and of the whole session"_s);
 
     const QStringList labels = rowLabels(PulsedSession);
     for (int row = SegmentNumberRow; row < SessionGrid::RowCount; ++row) {
         mRowLabels->setRowHeight(row, RowHeight);
         mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     }
+    // The label of the segment numbers' row is blank, not nameless.
+    mRowLabels->item(SegmentNumberRow, 0)->setData(Qt::AccessibleTextRole, u"Segment"_s);
     for (QWidget *control : sessionControls())
         control->hide();
     // Made after the window was shown, the hidden grid would lay out its

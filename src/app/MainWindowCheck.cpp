@@ -17,6 +17,9 @@ void MainWindow::createCheckViews()
 {
     mCheckSummary = new QLabel(this);
     statusBar()->addWidget(mCheckSummary, 1);
+    // The summary keeps its text as its accessible name, which follows each change.
+    mCheckSummary->setAccessibleDescription(u"Session check"_s);
+    statusBar()->setAccessibleName(u"Status"_s);
     statusBar()->setSizeGripEnabled(false);
 
     mDownloadProgress = new DownloadProgressDialog(this);

@@ -44,6 +44,8 @@ void SessionCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(option);
         focus.backgroundColor = background.color();
+        // The frame shows after a click or a command too, not only after keys.
+        focus.state |= QStyle::State_KeyboardFocusChange;
         const QStyle *style = option.widget ? option.widget->style() : nullptr;
         if (style)
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);

@@ -1,5 +1,6 @@
 #include "app/SessionGridModel.h"
 
+#include "core/session/RowDescriptions.h"
 #include "core/session/SessionDocument.h"
 
 #include <QBrush>
@@ -7,6 +8,8 @@
 #include <QPalette>
 #include <QScopedValueRollback>
 #include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 // A soft amber: apart from the selection's colour, dark text stays readable.
@@ -44,6 +47,10 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return cells.cell(index.column(), index.row());
+    case Qt::AccessibleTextRole:
+        return accessibleText(index);
+    case Qt::AccessibleDescriptionRole:
+        return index.row() == SegmentNumberRow ? QVariant() : rowDescription(mDocument.session().kind, index.row());
     case Qt::TextAlignmentRole:
         return index.row() == SegmentNumberRow ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
@@ -58,6 +65,23 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QString SessionGridModel::cellPlace(const QModelIndex &index) const
+{
+    const QString segment = u"Segment %1"_s.arg(index.column() + 1);
+    if (index.row() == SegmentNumberRow)
+        return segment;
+    return u"%1, %2"_s.arg(segment, rowLabels(mDocument.session().kind).value(index.row()));
+}
+
+// What a screen reader says of a cell: its segment, its row and its text.
+QString SessionGridModel::accessibleText(const QModelIndex &index) const
+{
+    if (index.row() == SegmentNumberRow)
+        return cellPlace(index);
+    const QString value = mDocument.cells().cell(index.column(), index.row());
+    return u"%1, %2"_s.arg(cellPlace(index), value.isEmpty() ? u"empty"_s : value);
 }
 
 Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const

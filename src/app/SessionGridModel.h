@@ -27,10 +27,14 @@ public:
     void setPlayingColumn(int column);
     int playingColumn() const { return mPlayingColumn; }
 
+    // A cell's segment and row as a screen reader names them: "Segment 3, Pitch".
+    QString cellPlace(const QModelIndex &index) const;
+
 private:
     // Columns are added or removed at the end, so that the selection stays
     // on its column, and the cells from the first changed column on refresh.
     void follow(int firstChanged);
+    QString accessibleText(const QModelIndex &index) const;
     void shadeColumn(int column);
 
     const SessionDocument &mDocument;

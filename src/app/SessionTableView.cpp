@@ -1,5 +1,6 @@
 #include "app/SessionTableView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -52,4 +53,29 @@ QItemSelectionModel::SelectionFlags SessionTableView::selectionCommand(const QMo
     if (!event)
         return QItemSelectionModel::ClearAndSelect;
     return QTableView::selectionCommand(index, event);
+}
+
+void SessionTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (QAccessible::isActive())
+        mCurrentText = current.data(Qt::AccessibleTextRole).toString();
+}
+
+void SessionTableView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                   const QList<int> &roles)
+{
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+    const QModelIndex current = currentIndex();
+    if (!QAccessible::isActive() || !current.isValid())
+        return;
+    const QString text = current.data(Qt::AccessibleTextRole).toString();
+    if (text == mCurrentText)
+        return;
+    mCurrentText = text;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    if (QAccessibleInterface *cell = table->tableInterface()->cellAt(current.row(), current.column())) {
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -19,4 +19,12 @@ protected:
     // keys are held, and Shift and an arrow extend from it.
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
+    // A screen reader hears the current cell again when its value changes
+    // under it, as it hears a cell the cursor moves to.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
+
+private:
+    QString mCurrentText;
 };

@@ -16,6 +16,7 @@ DownloadProgressDialog::DownloadProgressDialog(QWidget *parent)
 {
     setWindowTitle(u"Download"_s);
     setWindowModality(Qt::WindowModal);
+    mBar->setAccessibleName(u"Download progress"_s);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(mCancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

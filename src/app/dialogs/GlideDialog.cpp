@@ -50,6 +50,11 @@ GlideDialog::GlideDialog(QWidget *parent)
     , mRatio(new QRadioButton(u"Steps by &ratio"_s, this))
 {
     setWindowTitle(u"Glide Across Selection"_s);
+    // Where the box's name is its text, its typing field carries the name.
+    for (const auto &[box, name] : {std::pair(mFrom, u"From (Hz)"_s), std::pair(mTo, u"To (Hz)"_s)}) {
+        box->setAccessibleName(name);
+        box->lineEdit()->setAccessibleName(name);
+    }
     auto *form = new QFormLayout;
     form->addRow(u"&From (Hz):"_s, mFrom);
     form->addRow(u"&To (Hz):"_s, mTo);

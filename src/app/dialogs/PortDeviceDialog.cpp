@@ -22,6 +22,8 @@ PortDeviceDialog::PortDeviceDialog(QWidget *parent)
 {
     auto *listLabel = new QLabel(u"&Serial ports of this computer:"_s, this);
     listLabel->setBuddy(mList);
+    // A list takes no name from its label.
+    mList->setAccessibleName(u"Serial ports"_s);
     auto *pathLabel = new QLabel(u"De&vice:"_s, this);
     pathLabel->setBuddy(mPath);
     auto *browseButton = new QPushButton(u"&Browse\u2026"_s, this);

@@ -49,6 +49,7 @@ PortDialog::PortDialog(QWidget *parent)
         auto *device = new QLabel(this);
         device->setGeometry(DeviceLabelLeft, 4 + 20 * n, DeviceLabelWidth, 17);
         device->setForegroundRole(QPalette::PlaceholderText);
+        device->setAccessibleDescription(u"Device of COM %1"_s.arg(n));
         mDeviceLabels.append(device);
     }
 
@@ -67,6 +68,8 @@ PortDialog::PortDialog(QWidget *parent)
         auto *button = new QPushButton(u"Device\u2026"_s, this);
         button->setGeometry(DeviceButtonLeft, 3 + 20 * n, DeviceButtonWidth, 19);
         button->setAutoDefault(false);
+        // Four buttons of the same text: the name tells them apart.
+        button->setAccessibleName(u"Device for COM %1"_s.arg(n));
         connect(button, &QPushButton::clicked, this, [this, n] { chooseDevice(n); });
         mDeviceButtons.append(button);
     }
@@ -74,6 +77,7 @@ PortDialog::PortDialog(QWidget *parent)
     mInstructions = new QTextEdit(this);
     mInstructions->setGeometry(40, 168, 201, 81);
     mInstructions->setReadOnly(true);
+    mInstructions->setAccessibleName(u"Instructions"_s);
     mInstructions->setFocusPolicy(Qt::NoFocus);
     mInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

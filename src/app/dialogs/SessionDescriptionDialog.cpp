@@ -16,6 +16,7 @@ SessionDescriptionDialog::SessionDescriptionDialog(QWidget *parent)
     mText->setGeometry(8, 8, 527, 209);
     mText->setLineWrapMode(QPlainTextEdit::NoWrap);
     mText->setTabChangesFocus(true);
+    mText->setAccessibleName(u"Session description"_s);
     mCancelButton = new QPushButton(u"Cancel"_s, this);
     mCancelButton->setGeometry(336, 228, 89, 33);
     mCancelButton->setAutoDefault(false);

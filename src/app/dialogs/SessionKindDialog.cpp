@@ -22,6 +22,7 @@ SessionKindDialog::SessionKindDialog(QWidget *parent)
 
 void SessionKindDialog::addDescription(QPushButton *button, const QString &text)
 {
+    button->setAccessibleDescription(text);
     auto *label = new QLabel(text, this);
     QFont small = label->font();
     small.setPixelSize(11);

@@ -37,6 +37,7 @@ void SessionNameDialog::ensureControls()
     mNameEdit = new QLineEdit(this);
     mNameEdit->setGeometry(32, 80, 276, 27);
     mNameEdit->setMaxLength(std::numeric_limits<int>::max());
+    mNameEdit->setAccessibleName(u"Session name"_s);
 
     mOkButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
     mOkButton->setGeometry(83, 199, 83, 31);

@@ -20,6 +20,8 @@ SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)
 {
     setWindowTitle(u"Check Session"_s);
     mList->setRootIsDecorated(false);
+    mList->setAccessibleName(u"Problems"_s);
+    mList->setAccessibleDescription(u"Enter or a click selects the problem's cell"_s);
     mList->setUniformRowHeights(true);
     mList->setHeaderLabels({u"Segment"_s, u"Row"_s, u"Message"_s});
     mList->header()->setStretchLastSection(true);

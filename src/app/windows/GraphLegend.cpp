@@ -19,6 +19,7 @@ GraphLegend::GraphLegend(QWidget *parent)
     for (const FrequencyBand &band : frequencyBands())
         lines.append(u"%1: %2 to %3 Hz"_s.arg(band.name).arg(band.fromHertz).arg(band.toHertz));
     setToolTip(u"Frequency bands of the graph\n"_s + lines.join(u'\n'));
+    setAccessibleName(u"Frequency bands"_s);
 }
 
 void GraphLegend::fitInto(int width)

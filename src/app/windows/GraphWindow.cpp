@@ -54,6 +54,7 @@ void GraphWindow::createControls()
     // as wide as the range.
     auto *page = new QWidget;
     mImage = new GraphImage(page);
+    mImage->setAccessibleName(u"Session graph"_s);
     mPlayCursor = new QWidget(page);
     mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     mPlayCursor->setAutoFillBackground(true);
