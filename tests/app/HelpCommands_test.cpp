@@ -217,6 +217,25 @@ TEST(HelpTopics, EveryLinkBetweenPagesResolves)
     EXPECT_GT(links, 100);
 }
 
+// Every page can be found from the contents by following links.
+TEST(HelpTopics, EveryPageIsReachableFromTheContents)
+{
+    const QDir folder(HelpTopics::helpFolder());
+    const QRegularExpression link(u"<a\\s[^>]*href=\"([^\"#]+)"_s);
+    QStringList reached{u"contents.html"_s};
+    for (qsizetype i = 0; i < reached.size(); ++i) {
+        QFile file(folder.filePath(reached.at(i)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << reached.at(i);
+        for (const QRegularExpressionMatch &match : link.globalMatch(QString::fromUtf8(file.readAll()))) {
+            const QString target = match.captured(1);
+            if (QUrl(target).scheme().isEmpty() && !reached.contains(target))
+                reached.append(target);
+        }
+    }
+    for (const QString &page : folder.entryList({u"*.html"_s}, QDir::Files))
+        EXPECT_TRUE(reached.contains(page)) << page;
+}
+
 // Clicks the first link of the page shown that leads to href.
 bool clickLink(QTextBrowser *browser, const QString &href)
 {

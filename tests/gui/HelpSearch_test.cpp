@@ -39,3 +39,22 @@ TEST(HelpSearch, FindsPagesHoldingEveryWordInAnyCase)
     EXPECT_TRUE(search.find(u"   "_s).isEmpty());
     EXPECT_TRUE(search.find(u"zqxwvk"_s).isEmpty());
 }
+
+// The words a user looks for first lead to the page that explains them.
+TEST(HelpSearch, FindsThePagesOfTheNewerFeatures)
+{
+    struct Case
+    {
+        const char *word;
+        const char *topic;
+    };
+    const Case cases[] = {
+        {"undo", "Undo_and_recovery"},
+        {"recovery", "Undo_and_recovery"},
+        {"export", "What_the_preview_plays"},
+        {"check", "Checking_a_session"},
+    };
+    const HelpSearch search(HelpTopics::helpFolder());
+    for (const Case &c : cases)
+        EXPECT_TRUE(topics(search.find(QString::fromLatin1(c.word))).contains(QString::fromLatin1(c.topic))) << c.word;
+}
