@@ -344,10 +344,11 @@ CellRange MainWindow::readSelection()
 // bad number may stop.
 void MainWindow::followDocument()
 {
-    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
-                        &SessionDocument::segmentsRemoved})
-        connect(&mDocument, signal, this, &MainWindow::showCells);
-    connect(&mDocument, &SessionDocument::kindChanged, this, &MainWindow::showCells);
+    connect(&mDocument, &SessionDocument::gridChanged, this, &MainWindow::refreshCheck);
+    connect(&mDocument, &SessionDocument::kindChanged, this, [this] {
+        showRowLabels();
+        refreshCheck();
+    });
     connect(&mDocument, &SessionDocument::nameChanged, this,
             [this](const QString &name) { setWindowTitle(sessionCaption(name, false)); });
     connect(&mDocument, &SessionDocument::historyChanged, this, &MainWindow::updateUndoActions);
@@ -358,7 +359,7 @@ void MainWindow::followDocument()
     connect(&mDocument, &SessionDocument::replaced, this, &MainWindow::showReplacedSession);
 }
 
-void MainWindow::showCells()
+void MainWindow::showRowLabels()
 {
     ensureSessionArea();
     const QStringList labels = rowLabels(mSession.kind);
@@ -366,7 +367,6 @@ void MainWindow::showCells()
         mRowLabels->item(row, 0)->setText(labels.at(row));
     for (int row = TimeRow; row < SessionGrid::RowCount; ++row)
         mRowLabels->item(row, 0)->setToolTip(rowDescription(mSession.kind, row));
-    refreshCheck();
 }
 
 // An edit, its undo or its redo shows its cell, on a segment that exists;
@@ -388,8 +388,8 @@ void MainWindow::showEdit(const EditStep &step)
 
 void MainWindow::showReplacedSession()
 {
-    showCells();
-    setSessionShown(true);
+    showRowLabels();
+    setSessionShown(true); // and the check
     setWindowTitle(sessionCaption(mSession.name, true));
     selectCell({0, 1});
 }

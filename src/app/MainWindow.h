@@ -193,7 +193,7 @@ private:
     void updateSessionCommands();
     // What shows the session follows its document.
     void followDocument();
-    void showCells();
+    void showRowLabels();
     void showEdit(const EditStep &step);
     void showReplacedSession();
     void showTiming();

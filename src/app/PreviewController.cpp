@@ -44,9 +44,7 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
     connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mMain.prompter().error(message); });
     const SessionDocument &document = mMain.document();
-    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
-                        &SessionDocument::segmentsRemoved})
-        connect(&document, signal, this, &PreviewController::followCells);
+    connect(&document, &SessionDocument::gridChanged, this, &PreviewController::followCells);
     // Another session is not what was playing.
     connect(&document, &SessionDocument::replaced, &mPlayer, &SessionPlayer::stop);
     connect(&mMain, &MainWindow::sessionShownChanged, this, &PreviewController::followCells);

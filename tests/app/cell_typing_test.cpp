@@ -1,7 +1,7 @@
 // Typing values into the session table, through keys in the real window.
 #include "DefaultSegments.h"
 #include "MenuCommands.h"
-#include "ScriptedPrompter.h"
+#include "ActiveWindowTest.h"
 #include "TestSupport.h"
 #include "UserInput.h"
 
@@ -19,17 +19,13 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-class CellTypingTest : public ::testing::Test
+class CellTypingTest : public ActiveWindowTest
 {
 protected:
     void SetUp() override
     {
-        window.setPrompter(prompter);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.document().replace(sessionOfDefaultSegments(PulsedSession, 4), false);
-        window.setSessionShown(true);
+        ActiveWindowTest::SetUp();
+        showSession(sessionOfDefaultSegments(PulsedSession, 4));
     }
 
     // Keys go where the user's would: to the focused widget.
@@ -53,9 +49,6 @@ protected:
     }
     QString cell(int column, int row) { return window.session().cells.cell(column, row); }
 
-    MirandelWindows windows{QStringList()};
-    MainWindow &window = *windows.mainWindow;
-    ScriptedPrompter prompter;
 };
 
 struct TypingCase

@@ -1,7 +1,7 @@
 #include "CliProcess.h"
 #include "DefaultSegments.h"
 #include "MenuCommands.h"
-#include "ScriptedPrompter.h"
+#include "ActiveWindowTest.h"
 #include "SessionFileFolder.h"
 #include "TestSupport.h"
 #include "UserInput.h"
@@ -24,25 +24,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// The real main window, offscreen and active, answering through a script.
-class EditWindowTest : public ::testing::Test
+class EditWindowTest : public ActiveWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        window.setPrompter(prompter);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    void showSession(const Session &session)
-    {
-        window.document().replace(session, false);
-        window.setSessionShown(true);
-        window.selectCell({0, 1});
-    }
-
     void select(int column, int row) { window.selectCell({column, row}); }
 
     void selectRange(int left, int top, int right, int bottom)
@@ -55,9 +39,6 @@ protected:
 
     const SessionGrid &cells() { return window.session().cells; }
 
-    MirandelWindows windows{QStringList()};
-    MainWindow &window = *windows.mainWindow;
-    ScriptedPrompter prompter;
 };
 
 QString cellText(MainWindow &window, int column, int row)

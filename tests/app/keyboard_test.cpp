@@ -2,7 +2,7 @@
 // the confirmations in the status bar.
 #include "DefaultSegments.h"
 #include "MenuCommands.h"
-#include "ScriptedPrompter.h"
+#include "ActiveWindowTest.h"
 #include "UserInput.h"
 
 #include "app/MainWindow.h"
@@ -69,26 +69,12 @@ Key text(const QString &typed)
     return {Qt::Key_unknown, Qt::NoModifier, typed};
 }
 
-class KeyboardTest : public ::testing::Test
+class KeyboardTest : public ActiveWindowTest
 {
 public:
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
     static void TearDownTestSuite() { QFile::remove(UserPreferences::defaultPath()); }
 
-    void SetUp() override
-    {
-        window.setPrompter(prompter);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    void showSession(const Session &session)
-    {
-        window.document().replace(session, false);
-        window.setSessionShown(true);
-        window.selectCell({0, TimeRow});
-    }
 
     void selectSegments(int left, int right, int row)
     {
@@ -106,9 +92,6 @@ public:
         return texts;
     }
 
-    MirandelWindows windows{QStringList()};
-    MainWindow &window = *windows.mainWindow;
-    ScriptedPrompter prompter;
 };
 
 TEST_F(KeyboardTest, EveryDialogCompletesFromTheKeyboard)

@@ -119,6 +119,9 @@ TEST(SessionDocument, EveryChangeIsAnnounced)
         QObject::connect(&document, &SessionDocument::descriptionChanged, [&] { heard << u"description"_s; });
         QObject::connect(&document, &SessionDocument::kindChanged, [&](int kind) { heard << u"kind %1"_s.arg(kind); });
         QObject::connect(&document, &SessionDocument::edited, [&](const EditStep &step) { heard << u"edited "_s + step.text; });
+        QSignalSpy grid(&document, &SessionDocument::gridChanged);
+        const bool cellsMove = !c.done.isEmpty() && !c.done.first().startsWith(u"name"_s)
+            && !c.done.first().startsWith(u"description"_s) && !c.done.first().startsWith(u"kind"_s);
 
         const QStringList edited = c.done + QStringList(u"edited e"_s);
         document.edit({u"e"_s}, c.change);
@@ -129,6 +132,7 @@ TEST(SessionDocument, EveryChangeIsAnnounced)
         heard.clear();
         document.redo();
         EXPECT_EQ(heard, c.done.isEmpty() ? QStringList() : edited);
+        EXPECT_EQ(grid.count(), cellsMove ? 3 : 0) << "once for the edit, its undo and its redo";
     }
 }
 

@@ -34,10 +34,8 @@ GraphWindow::GraphWindow(QWidget &mainWindow, const SessionDocument &document, Q
     setGeometry(298, 105, 433, 474);
     createControls();
     createMenus();
-    for (auto signal : {&SessionDocument::cellsChanged, &SessionDocument::segmentsInserted,
-                        &SessionDocument::segmentsRemoved})
+    for (auto signal : {&SessionDocument::gridChanged, &SessionDocument::replaced})
         connect(&document, signal, this, &GraphWindow::queueRedraw);
-    connect(&document, &SessionDocument::replaced, this, &GraphWindow::queueRedraw);
 }
 
 void GraphWindow::createControls()

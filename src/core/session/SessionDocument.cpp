@@ -211,8 +211,11 @@ void SessionDocument::announce(const Session &before)
     else if (newCount < oldCount)
         emit segmentsRemoved(head, head + oldCount - newCount - 1);
     const int firstChanged = newCount > oldCount ? head + newCount - oldCount : head;
-    if (firstChanged <= newCount - 1 - tail)
+    const bool cellsDiffer = firstChanged <= newCount - 1 - tail;
+    if (cellsDiffer)
         emit cellsChanged(firstChanged, newCount - 1 - tail);
+    if (cellsDiffer || newCount != oldCount)
+        emit gridChanged();
 
     if (before.kind != mSession.kind)
         emit kindChanged(mSession.kind);

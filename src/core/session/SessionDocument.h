@@ -80,6 +80,8 @@ signals:
     // moving those after them.
     void segmentsInserted(int first, int last);
     void segmentsRemoved(int first, int last);
+    // After any of the three above: the cells changed somewhere.
+    void gridChanged();
     void kindChanged(int kind);
     void nameChanged(const QString &name);
     void descriptionChanged(const QStringList &lines);
