@@ -94,11 +94,16 @@ QString durationText(double seconds)
     return u"%1:%2"_s.arg(whole / 60).arg(whole % 60, 2, 10, QChar(u'0'));
 }
 
-bool lightIsOn(const SessionGrid &cells, int column)
+// Whether each segment's light is on, read once for all its passes.
+std::vector<bool> lightsOn(const SessionGrid &cells)
 {
     static const QuarterUnitList levels(ValueLists::LevelList);
-    const NearestValue level = findNearestValue(cells.cell(column, IntensityRow), levels);
-    return level.converted && level.index > 0;
+    std::vector<bool> on(size_t(cells.columnCount()));
+    for (int column = 0; column < cells.columnCount(); ++column) {
+        const NearestValue level = findNearestValue(cells.cell(column, IntensityRow), levels);
+        on[size_t(column)] = level.converted && level.index > 0;
+    }
+    return on;
 }
 } // namespace
 
@@ -107,6 +112,7 @@ QList<SessionProblem> flashRateFindings(const Session &session)
     const SessionGrid &cells = session.cells;
     const bool dual = session.kind == DualBinauralSession;
     std::vector<Exposure> peak(size_t(cells.columnCount()));
+    const std::vector<bool> lit = lightsOn(cells);
     double flickerSeconds = 0;
     PlayedWalk walk(cells, LoopRule::LatestStart);
     FrequencyWalk firstBeat(Freq1Row);
@@ -116,7 +122,7 @@ QList<SessionProblem> flashRateFindings(const Session &session)
         while (walk.next(pass)) {
             const FrequencyRun first = firstBeat.nextHertz(cells, pass.column);
             const FrequencyRun second = dual ? secondBeat.nextHertz(cells, pass.column) : FrequencyRun{};
-            if (!lightIsOn(cells, pass.column))
+            if (!lit[size_t(pass.column)])
                 continue;
             const double seconds = pass.halfSeconds / 2.0;
             const Stretch otherFlicker = dual ? stretchInBand(second, FlickerBand) : Stretch{};
