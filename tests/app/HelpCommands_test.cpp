@@ -12,6 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -291,6 +294,46 @@ TEST(HelpViewer, MissingTopicIsReportedInTheWindow)
         EXPECT_TRUE(viewer.browser()->toPlainText().contains(u"Help topic not found"_s));
         EXPECT_TRUE(viewer.browser()->toPlainText().contains(c.topic));
     }
+}
+
+// The help speaks the user's language where a page is translated, and its
+// search looks through the pages it shows.
+TEST(HelpViewer, ShowsAndSearchesThePagesOfTheUsersLanguage)
+{
+    QTemporaryDir untranslated;
+    QDir(untranslated.path()).mkdir(u"de"_s);
+    QFile::copy(HelpTopics::topicFile(HelpTopics::helpFolder(), u"Loops"_s),
+                HelpTopics::topicFile(untranslated.path(), u"Loops"_s));
+    struct Case
+    {
+        QString folder;
+        const char *locale;
+        const char *topic;
+        const char *title;
+        const char *word;
+    };
+    const Case cases[] = {
+        {HelpTopics::helpFolder(), "de_DE", "Undo_and_recovery", "R\u00fcckg\u00e4ngig und die Wiederherstellungskopie",
+         "Wiederherstellungskopie"},
+        {HelpTopics::helpFolder(), "de_CH", "Loops", "Schleifen", "Wiederholungen"},
+        {HelpTopics::helpFolder(), "fr_FR", "Undo_and_recovery", "Annulation et copie de secours", "secours"},
+        {HelpTopics::helpFolder(), "fr_CA", "contents", "Sommaire", "sommaire"},
+        {HelpTopics::helpFolder(), "es_ES", "Loops", "Loops", "passes"},
+        {HelpTopics::helpFolder(), "C", "Undo_and_recovery", "Undo and the recovery copy", "recovery"},
+        {untranslated.path(), "de_DE", "Loops", "Loops", "passes"},
+    };
+    for (const Case &c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        HelpViewer viewer(c.folder);
+        viewer.showTopic(QString::fromLatin1(c.topic));
+        EXPECT_EQ(viewer.browser()->documentTitle(), QString::fromUtf8(c.title)) << c.locale << " " << c.topic;
+        viewer.searchBox()->setText(QString::fromUtf8(c.word));
+        QStringList found;
+        for (int i = 0; i < viewer.searchResults()->count(); ++i)
+            found.append(viewer.searchResults()->item(i)->data(Qt::UserRole).toString());
+        EXPECT_TRUE(found.contains(QString::fromLatin1(c.topic))) << c.locale << " " << c.word;
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 } // namespace

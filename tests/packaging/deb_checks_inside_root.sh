@@ -15,6 +15,9 @@ for program in mirandel mirandel-cli mirandel-devsim; do
 done
 # One command program runs every command, with nothing installed beside it.
 "/usr/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli does not list every command"
+for language in "" de/ fr/; do
+  [[ -f /usr/share/mirandel/help/${language}contents.html ]] || fail "no help pages in ${language:-en}"
+done
 
 useradd --create-home user
 ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"

@@ -26,7 +26,9 @@ for size in 16 22 24 32 48 64 128 256; do
   [[ $(png_size "$icon") == "${size}x${size}" ]] || fail "icon $size is $(png_size "$icon")"
 done
 [[ -f $share/icons/hicolor/scalable/apps/$id.svg ]] || fail "no scalable icon"
-[[ -f $share/mirandel/help/contents.html ]] || fail "no help pages"
+for language in "" de/ fr/; do
+  [[ -f $share/mirandel/help/${language}contents.html ]] || fail "no help pages in ${language:-en}"
+done
 
 for program in mirandel mirandel-cli mirandel-devsim; do
   [[ -x $prefix/bin/$program ]] || fail "no $program"

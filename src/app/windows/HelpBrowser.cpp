@@ -5,17 +5,20 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-HelpBrowser::HelpBrowser(QWidget *parent)
+HelpBrowser::HelpBrowser(const QString &englishFolder, QWidget *parent)
     : QTextBrowser(parent)
+    , mEnglishFolder(englishFolder)
 {
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 {
-    const QVariant page = QTextBrowser::loadResource(type, name);
+    const QFileInfo file(name.isLocalFile() ? name.toLocalFile() : name.path());
+    QVariant page = QTextBrowser::loadResource(type, name);
+    if (!page.isValid())
+        page = QTextBrowser::loadResource(type, QUrl::fromLocalFile(mEnglishFolder + u'/' + file.fileName()));
     if (type != QTextDocument::HtmlResource || page.isValid())
         return page;
-    const QFileInfo file(name.isLocalFile() ? name.toLocalFile() : name.path());
     return u"<html><head><title>Help topic not found</title></head><body><h2>Help topic not found</h2>"
            "<p>The help topic <b>%1</b> is not in the help folder <tt>%2</tt>. Installing Mirandel again "
            "puts the help pages back beside the program.</p></body></html>"_s.arg(

@@ -3,11 +3,15 @@
 #include <QTextBrowser>
 
 // The page area of the help viewer: a page missing from the help folder, by
-// its identifier or by a link, shows a note instead of staying blank.
+// its identifier or by a link, shows a note instead of staying blank. A page
+// not yet translated is taken from the English help folder.
 class HelpBrowser : public QTextBrowser
 {
 public:
-    explicit HelpBrowser(QWidget *parent = nullptr);
+    explicit HelpBrowser(const QString &englishFolder, QWidget *parent = nullptr);
 
     QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    QString mEnglishFolder;
 };

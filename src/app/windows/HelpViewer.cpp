@@ -19,6 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 HelpViewer::HelpViewer(const QString &helpFolder, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , mHelpFolder(helpFolder)
+    , mPageFolder(HelpTopics::languageFolder(helpFolder))
 {
     setWindowTitle(u"Mirandel Help"_s);
     resize(640, 560);
@@ -26,8 +27,8 @@ HelpViewer::HelpViewer(const QString &helpFolder, QWidget *parent)
     mContentsButton = new QPushButton(u"&Contents"_s, this);
     mBackButton = new QPushButton(u"&Back"_s, this);
     mForwardButton = new QPushButton(u"&Forward"_s, this);
-    mBrowser = new HelpBrowser(this);
-    mBrowser->setSearchPaths({helpFolder});
+    mBrowser = new HelpBrowser(helpFolder, this);
+    mBrowser->setSearchPaths({mPageFolder});
     mBrowser->setOpenExternalLinks(true);
 
     mSearchBox = new QLineEdit(this);
@@ -77,7 +78,7 @@ void HelpViewer::search(const QString &query)
     if (query.trimmed().isEmpty())
         return;
     if (!mSearch)
-        mSearch.emplace(mHelpFolder);
+        mSearch.emplace(mHelpFolder, mPageFolder);
     const QList<HelpSearch::Hit> hits = mSearch->find(query);
     for (const HelpSearch::Hit &hit : hits) {
         auto *item = new QListWidgetItem(hit.title + u"\n    "_s + hit.excerpt, mResults);
@@ -106,7 +107,7 @@ void HelpViewer::fitOnScreen()
 
 void HelpViewer::showTopic(const QString &topic)
 {
-    mBrowser->setSource(QUrl::fromLocalFile(HelpTopics::topicFile(mHelpFolder, topic)));
+    mBrowser->setSource(QUrl::fromLocalFile(HelpTopics::topicFile(mPageFolder, topic)));
     if (!isVisible())
         fitOnScreen();
     show();

@@ -10,8 +10,9 @@ class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
-// A small window that shows the help file's topics by their identifiers and
-// follows the links between them.
+// A small window that shows the help file's topics by their identifiers, in
+// the user's language where they are translated, and follows the links
+// between them.
 class HelpViewer : public QWidget
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     void fitOnScreen();
 
     QString mHelpFolder;
+    QString mPageFolder; // the pages in the user's language
     QTextBrowser *mBrowser;
     QPushButton *mContentsButton;
     QPushButton *mBackButton;

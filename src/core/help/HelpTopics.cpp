@@ -53,6 +53,12 @@ QString helpFolder(const QString &programFolder)
     return installed + u"/help"_s;
 }
 
+QString languageFolder(const QString &helpFolder, const QLocale &locale)
+{
+    const QString translated = QDir(helpFolder).filePath(locale.name().section(u'_', 0, 0));
+    return QFileInfo(translated).isDir() ? translated : helpFolder;
+}
+
 QString topicFile(const QString &folder, const QString &topic)
 {
     return folder + u'/' + topic + u".html"_s;

@@ -2,6 +2,7 @@
 
 #include "core/settings/ProgramFiles.h"
 
+#include <QLocale>
 #include <QStringList>
 
 // The help file's topics as the Help menu asks for them. The help file is a
@@ -20,6 +21,10 @@ QStringList programTopics();
 // The application's help file: the "help" folder beside the program, or
 // the installed one when there is none beside it.
 QString helpFolder(const QString &programFolder = exeDirectory());
+// The folder of a help folder's pages in the locale's language (a subfolder
+// named by the language code, "de" or "fr"), or the help folder itself, whose
+// pages are in English, when there is no such translation.
+QString languageFolder(const QString &helpFolder, const QLocale &locale = QLocale());
 // The page of a topic inside a help folder.
 QString topicFile(const QString &folder, const QString &topic);
 

@@ -25,18 +25,27 @@ QString excerptAround(const QString &text, qsizetype at, qsizetype length)
 }
 } // namespace
 
-HelpSearch::HelpSearch(const QString &helpFolder)
+HelpSearch::HelpSearch(const QString &helpFolder, const QString &languageFolder)
 {
-    const QFileInfoList files = QDir(helpFolder).entryInfoList({u"*.html"_s}, QDir::Files, QDir::Name);
+    if (!languageFolder.isEmpty())
+        readPages(languageFolder);
+    readPages(helpFolder);
+}
+
+void HelpSearch::readPages(const QString &folder)
+{
+    const QFileInfoList files = QDir(folder).entryInfoList({u"*.html"_s}, QDir::Files, QDir::Name);
     for (const QFileInfo &file : files) {
+        const QString topic = file.completeBaseName();
+        if (std::any_of(mPages.cbegin(), mPages.cend(), [&](const Page &page) { return page.topic == topic; }))
+            continue;
         QFile page(file.filePath());
         if (!page.open(QIODevice::ReadOnly))
             continue;
         QTextDocument document;
         document.setHtml(QString::fromUtf8(page.readAll()));
         const QString title = document.metaInformation(QTextDocument::DocumentTitle);
-        mPages.append({file.completeBaseName(), title.isEmpty() ? file.completeBaseName() : title,
-                       document.toPlainText()});
+        mPages.append({topic, title.isEmpty() ? topic : title, document.toPlainText()});
     }
 }
 
