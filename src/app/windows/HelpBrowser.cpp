@@ -15,6 +15,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 {
     const QFileInfo file(name.isLocalFile() ? name.toLocalFile() : name.path());
     QVariant page = QTextBrowser::loadResource(type, name);
+    // A page not translated yet, and the style sheet, come from the English folder.
     if (!page.isValid())
         page = QTextBrowser::loadResource(type, QUrl::fromLocalFile(mEnglishFolder + u'/' + file.fileName()));
     if (type != QTextDocument::HtmlResource || page.isValid())
