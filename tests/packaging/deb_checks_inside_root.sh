@@ -15,6 +15,7 @@ for program in mirandel mirandel-cli mirandel-devsim; do
 done
 # One command program runs every command, with nothing installed beside it.
 "/usr/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli does not list every command"
+(($(/usr/bin/mirandel-cli templates | wc -l) >= 12)) || fail "the shipped templates are not found"
 
 useradd --create-home user
 ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"
