@@ -45,6 +45,7 @@ TemplateDialog::TemplateDialog(TemplateLibrary &library, Prompter &prompter, QWi
     mList->setColumnWidth(NameColumn, PictureSize.width() + 190);
     mList->setColumnWidth(KindColumn, 150);
     mList->setColumnWidth(LengthColumn, 80);
+    mDescription->setAccessibleName(tr("Description of the template"));
     mDescription->setWordWrap(true);
     mDescription->setMinimumHeight(mDescription->fontMetrics().lineSpacing() * 5);
     mDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -9,7 +9,6 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/TimingSummary.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -22,11 +21,6 @@ namespace {
 // The reader keeps no more of a name line.
 constexpr qsizetype NameLimit = 40;
 const QString TemplateSuffix = u".LSS"_s;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TemplateLibrary", text);
-}
 
 // Listing a folder shows nothing: a faulty file is simply no template.
 class SilentPrompter : public Prompter
@@ -168,9 +162,11 @@ bool TemplateLibrary::saveAsTemplate(const Session &session, Prompter &prompter)
 
 bool TemplateLibrary::rename(const SessionTemplate &ownTemplate, Prompter &prompter)
 {
+    if (!ownTemplate.own)
+        return false;
     const QString name =
         prompter.inputBox(tr("Rename Template"), tr("New name of the template:"), ownTemplate.name).trimmed();
-    if (!ownTemplate.own || name.isEmpty() || name == ownTemplate.name)
+    if (name.isEmpty() || name == ownTemplate.name)
         return false;
     if (const QString reason = refusal(name, &ownTemplate); !reason.isEmpty()) {
         prompter.error(reason);

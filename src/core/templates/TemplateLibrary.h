@@ -3,6 +3,7 @@
 #include "core/settings/ProgramFiles.h"
 #include "core/templates/SessionTemplate.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 class Prompter;
@@ -20,6 +21,7 @@ QString ownTemplateFolder();
 // prompter and read the folders again after a change.
 class TemplateLibrary
 {
+    Q_DECLARE_TR_FUNCTIONS(TemplateLibrary)
 public:
     explicit TemplateLibrary(const QString &shippedFolder = shippedTemplateFolder(),
                              const QString &ownFolder = ownTemplateFolder());
