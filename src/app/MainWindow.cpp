@@ -222,6 +222,7 @@ void MainWindow::createMenus()
 {
     mFileMenu = menuBar()->addMenu(u"&File"_s);
     mActionNew = addCommand(mFileMenu, u"&New"_s, &MainWindow::newSession);
+    mActionNewFromTemplate = addCommand(mFileMenu, tr("New from &Template\u2026"), &MainWindow::newFromTemplate);
     mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile, QKeySequence(u"Ctrl+O"_s));
     mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
     mFileMenu->addMenu(mRecentFilesMenu);
@@ -229,6 +230,7 @@ void MainWindow::createMenus()
     connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
     mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
     mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
+    mActionSaveAsTemplate = addCommand(mFileMenu, tr("Save as Te&mplate\u2026"), &MainWindow::saveAsTemplate);
     mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
     mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
 
@@ -276,7 +278,7 @@ void MainWindow::createMenus()
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
                         mActionCheckSession,  mActionCopySessionText, mActionPasteText, mActionStepSelectionUp,
-                        mActionStepSelectionDown, mActionGlide};
+                        mActionStepSelectionDown, mActionGlide, mActionSaveAsTemplate};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }

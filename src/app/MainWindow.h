@@ -88,9 +88,11 @@ public:
 
     // The commands of the menus, buttons and keys.
     void newSession();
+    void newFromTemplate();
     void openFile();
     void saveFile();
     void saveFileAs();
+    void saveAsTemplate();
     void printListing();
     void quit();
     void copySegment();
@@ -263,9 +265,11 @@ private:
     QMenu *mViewMenu;
     QMenu *mHelpMenu;
     QAction *mActionNew;
+    QAction *mActionNewFromTemplate;
     QAction *mActionOpen;
     QAction *mActionSave;
     QAction *mActionSaveAs;
+    QAction *mActionSaveAsTemplate;
     QAction *mActionPrint;
     QAction *mActionQuit;
     QAction *mActionUndo;

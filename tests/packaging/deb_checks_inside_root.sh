@@ -18,6 +18,7 @@ done
 for language in "" de/ fr/; do
   [[ -f /usr/share/mirandel/help/${language}contents.html ]] || fail "no help pages in ${language:-en}"
 done
+(($(/usr/bin/mirandel-cli templates | wc -l) >= 12)) || fail "the shipped templates are not found"
 
 useradd --create-home user
 ini="/home/user/.config/Mirandel 2.0/MIRANDEL.INI"

@@ -44,6 +44,9 @@ done
 [[ ! -e $prefix/lib/mirandel && ! -e $prefix/libexec ]] || fail "program parts outside bin/"
 # One command program runs every command, with nothing installed beside it.
 "$prefix/bin/mirandel-cli" --help | grep -q "^  render FILE" || fail "mirandel-cli does not list every command"
+# The shipped templates are found from the installed program.
+(($(env XDG_DATA_HOME="$work/data" "$prefix/bin/mirandel-cli" templates | wc -l) >= 12)) \
+  || fail "the installed templates are not found"
 
 # Installed, it keeps its settings in the user's folder, never beside itself.
 rc=0

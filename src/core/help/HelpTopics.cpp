@@ -3,8 +3,6 @@
 #include "core/settings/ProgramFiles.h"
 #include "core/session/SessionGrid.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,11 +44,7 @@ QStringList programTopics()
 
 QString helpFolder(const QString &programFolder)
 {
-    const QString beside = QDir(programFolder).filePath(u"help"_s);
-    const QString installed = installedDataFolder(programFolder);
-    if (QFileInfo(beside).isDir() || installed.isEmpty())
-        return beside;
-    return installed + u"/help"_s;
+    return programDataFolder(u"help"_s, programFolder);
 }
 
 QString languageFolder(const QString &helpFolder, const QLocale &locale)

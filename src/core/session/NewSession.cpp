@@ -34,14 +34,19 @@ QString newSessionName()
     return u"unnamed"_s;
 }
 
+Session defaultSession(SessionKind kind)
+{
+    Session session;
+    session.name = newSessionName();
+    session.kind = kind;
+    session.cells.setColumn(0, newSessionColumn(kind));
+    return session;
+}
+
 void newSession(const SessionContext &context)
 {
     // The old session's segments go before the kind is asked: the grid
     // shows no more than one meanwhile.
     context.document.edit({}, [](Session &old) { old.cells.setColumnCount(1); });
-    Session session;
-    session.name = newSessionName();
-    session.kind = context.dialogs.askSessionKind();
-    session.cells.setColumn(0, newSessionColumn(session.kind));
-    context.document.replace(std::move(session), true);
+    context.document.replace(defaultSession(context.dialogs.askSessionKind()), true);
 }

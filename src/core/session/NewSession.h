@@ -15,6 +15,9 @@ void fillNewSegment(Session &session, int k);
 
 QString newSessionName();
 
+// The session File > New makes of a kind: unnamed, one default segment.
+Session defaultSession(SessionKind kind);
+
 // File > New after the save prompt: asks the kind and puts a session of one
 // default segment in the document's place, modified.
 void newSession(const SessionContext &context);

@@ -29,3 +29,12 @@ QString installedDataFolder(const QString &programFolder)
     const QString folder = QDir::cleanPath(programFolder + u'/' + QStringLiteral(MIRANDEL_DATA_FROM_BIN));
     return QFileInfo(folder).isDir() ? folder : QString();
 }
+
+QString programDataFolder(const QString &name, const QString &programFolder)
+{
+    const QString beside = QDir(programFolder).filePath(name);
+    const QString installed = installedDataFolder(programFolder);
+    if (QFileInfo(beside).isDir() || installed.isEmpty())
+        return beside;
+    return installed + u'/' + name;
+}

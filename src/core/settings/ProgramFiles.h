@@ -14,3 +14,7 @@ QString exeDirectory();
 // folder); empty when the program in programFolder runs from elsewhere, such
 // as its build folder.
 QString installedDataFolder(const QString &programFolder = exeDirectory());
+
+// A folder of the program's data (help pages, templates): the one named
+// name beside the program, or the installed one when there is none beside it.
+QString programDataFolder(const QString &name, const QString &programFolder = exeDirectory());

@@ -1,0 +1,21 @@
+// File > New from Template and Save as Template.
+#include "app/MainWindow.h"
+#include "app/dialogs/TemplateDialog.h"
+#include "core/templates/TemplateLibrary.h"
+
+void MainWindow::newFromTemplate()
+{
+    TemplateLibrary library;
+    TemplateDialog dialog(library, *mPrompter, this);
+    // The template first: Cancel there leaves the session unasked.
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen() || !maybeSave())
+        return;
+    newSessionFromTemplate(context(), *dialog.chosen());
+}
+
+void MainWindow::saveAsTemplate()
+{
+    TemplateLibrary library;
+    if (library.saveAsTemplate(mSession, *mPrompter))
+        showConfirmation(tr("Kept as a template: File > New from Template offers it under My templates"));
+}

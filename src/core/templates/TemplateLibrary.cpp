@@ -1,0 +1,205 @@
+#include "core/templates/TemplateLibrary.h"
+
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileWriter.h"
+#include "core/session/NewSession.h"
+#include "core/session/Prompter.h"
+#include "core/session/Session.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/session/TimingSummary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The reader keeps no more of a name line.
+constexpr qsizetype NameLimit = 40;
+const QString TemplateSuffix = u".LSS"_s;
+
+// Listing a folder shows nothing: a faulty file is simply no template.
+class SilentPrompter : public Prompter
+{
+public:
+    void error(const QString &) override {}
+    void information(const QString &) override {}
+    bool confirmYesNo(const QString &) override { return false; }
+    bool confirmOkCancel(const QString &) override { return false; }
+    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+std::optional<SessionTemplate> readTemplate(const QString &path, bool own)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    SilentPrompter prompter;
+    SessionFileParser parser(PulsedSession, prompter);
+    while (!file.atEnd() && parser.feed(file.read(64 * 1024))) {
+    }
+    SessionFileContent content = parser.finish();
+    if (content.formatErrors || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    SessionTemplate result;
+    result.name = content.name;
+    result.filePath = path;
+    result.own = own;
+    result.kind = content.kind;
+    result.descriptionLines = content.descriptionLines;
+    result.cells = std::move(content.cells);
+    result.totalSeconds = computeTimingSummary(result.cells, 1).totalSeconds;
+    return result;
+}
+
+QList<SessionTemplate> readFolder(const QString &folder, bool own)
+{
+    QList<SessionTemplate> found;
+    const QFileInfoList files = QDir(folder).entryInfoList({u"*"_s + TemplateSuffix}, QDir::Files, QDir::Name);
+    for (const QFileInfo &file : files) {
+        if (std::optional<SessionTemplate> read = readTemplate(file.filePath(), own))
+            found.append(std::move(*read));
+    }
+    std::stable_sort(found.begin(), found.end(), [](const SessionTemplate &a, const SessionTemplate &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return found;
+}
+
+// A file name any system takes, made from the template's name; the name
+// itself lives in the file.
+QString newFilePath(const QString &folder, const QString &name)
+{
+    QString base;
+    for (const QChar ch : name)
+        base += ch.isLetterOrNumber() || ch == u' ' || ch == u'-' ? ch : u'_';
+    const QDir dir(folder);
+    QString path = dir.filePath(base + TemplateSuffix);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.filePath(u"%1 %2"_s.arg(base).arg(n) + TemplateSuffix);
+    return path;
+}
+} // namespace
+
+QString shippedTemplateFolder(const QString &programFolder)
+{
+    return programDataFolder(u"templates"_s, programFolder);
+}
+
+QString ownTemplateFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/templates"_s;
+}
+
+TemplateLibrary::TemplateLibrary(const QString &shippedFolder, const QString &ownFolder)
+    : mShippedFolder(shippedFolder)
+    , mOwnFolder(ownFolder)
+{
+    reload();
+}
+
+void TemplateLibrary::reload()
+{
+    mTemplates = readFolder(mShippedFolder, false) + readFolder(mOwnFolder, true);
+}
+
+const SessionTemplate *TemplateLibrary::find(const QString &name) const
+{
+    const auto found = std::find_if(mTemplates.cbegin(), mTemplates.cend(), [&name](const SessionTemplate &t) {
+        return t.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == mTemplates.cend() ? nullptr : &*found;
+}
+
+QString TemplateLibrary::refusal(const QString &name, const SessionTemplate *renamed) const
+{
+    if (name.size() > NameLimit)
+        return tr("A template name has at most %1 characters.").arg(NameLimit);
+    const SessionTemplate *same = find(name);
+    if (same && !same->own)
+        return tr("%1 is the name of a template that comes with Mirandel.").arg(same->name);
+    if (same && renamed && same->filePath != renamed->filePath)
+        return tr("There is a template named %1 already.").arg(same->name);
+    return QString();
+}
+
+bool TemplateLibrary::write(const Session &session, const QString &path, Prompter &prompter)
+{
+    Session kept = session;
+    kept.fileName = path;
+    if (!QDir().mkpath(mOwnFolder)) {
+        prompter.error(tr("Cannot create the folder %1").arg(mOwnFolder));
+        return false;
+    }
+    const bool written = writeSessionFile(kept, prompter);
+    reload();
+    return written;
+}
+
+bool TemplateLibrary::saveAsTemplate(const Session &session, Prompter &prompter)
+{
+    // Cancel gives back the empty text: nothing is kept.
+    const QString name = prompter.inputBox(tr("Save as Template"), tr("Name of the template:"), QString()).trimmed();
+    if (name.isEmpty())
+        return false;
+    if (const QString reason = refusal(name, nullptr); !reason.isEmpty()) {
+        prompter.error(reason);
+        return false;
+    }
+    const SessionTemplate *replaced = find(name);
+    if (replaced && !prompter.confirmYesNo(tr("Replace your template %1?").arg(replaced->name)))
+        return false;
+    Session kept = session;
+    kept.name = name;
+    return write(kept, replaced ? replaced->filePath : newFilePath(mOwnFolder, name), prompter);
+}
+
+bool TemplateLibrary::rename(const SessionTemplate &ownTemplate, Prompter &prompter)
+{
+    if (!ownTemplate.own)
+        return false;
+    const QString name =
+        prompter.inputBox(tr("Rename Template"), tr("New name of the template:"), ownTemplate.name).trimmed();
+    if (name.isEmpty() || name == ownTemplate.name)
+        return false;
+    if (const QString reason = refusal(name, &ownTemplate); !reason.isEmpty()) {
+        prompter.error(reason);
+        return false;
+    }
+    Session renamed = sessionFromTemplate(ownTemplate);
+    renamed.name = name;
+    return write(renamed, ownTemplate.filePath, prompter);
+}
+
+bool TemplateLibrary::remove(const SessionTemplate &ownTemplate, Prompter &prompter)
+{
+    if (!ownTemplate.own || !prompter.confirmYesNo(tr("Delete your template %1?").arg(ownTemplate.name)))
+        return false;
+    const QString path = ownTemplate.filePath; // the reference goes with the list
+    const bool removed = QFile::remove(path);
+    reload();
+    if (!removed)
+        prompter.error(tr("Cannot delete %1").arg(path));
+    return removed;
+}
+
+Session sessionFromTemplate(const SessionTemplate &sessionTemplate)
+{
+    Session session;
+    session.name = newSessionName();
+    session.kind = sessionTemplate.kind;
+    session.descriptionLines = sessionTemplate.descriptionLines;
+    session.cells = sessionTemplate.cells;
+    return session;
+}
+
+void newSessionFromTemplate(const SessionContext &context, const SessionTemplate &sessionTemplate)
+{
+    context.document.replace(sessionFromTemplate(sessionTemplate), true);
+}

@@ -1,0 +1,111 @@
+// The user's own templates: kept, found again by a new library (as after a
+// restart), renamed and deleted, with the questions the user answers.
+#include "RecordingView.h"
+#include "ScriptedPrompter.h"
+#include "core/session/NewSession.h"
+#include "core/session/SessionContext.h"
+#include "core/session/SessionDocument.h"
+#include "core/templates/TemplateLibrary.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+class TemplateLibraryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Session shipped = defaultSession(PulsedSession);
+        shipped.name = u"Shipped"_s;
+        ASSERT_TRUE(library().saveAsTemplate(shipped, answering(u"Shipped"_s)));
+        ASSERT_TRUE(QFile::rename(own.filePath(u"templates/Shipped.LSS"_s), this->shipped.filePath(u"Shipped.LSS"_s)));
+        mine = defaultSession(DualBinauralSession);
+        mine.descriptionLines = {u"Line one"_s, QString(), u"Line three"_s};
+        prompter.log.clear();
+    }
+
+    TemplateLibrary library() const { return TemplateLibrary(shipped.path(), own.path() + u"/templates"_s); }
+    ScriptedPrompter &answering(const QString &name)
+    {
+        prompter.answerInput(name);
+        return prompter;
+    }
+
+    QTemporaryDir shipped;
+    QTemporaryDir own;
+    ScriptedPrompter prompter;
+    Session mine;
+};
+} // namespace
+
+TEST_F(TemplateLibraryTest, OwnTemplateSurvivesARestartIsRenamedAndDeleted)
+{
+    ASSERT_TRUE(library().saveAsTemplate(mine, answering(u"Mine"_s)));
+    const TemplateLibrary restarted = library();
+    ASSERT_EQ(restarted.templates().size(), 2);
+    const SessionTemplate *kept = restarted.find(u"mine"_s);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(kept->own);
+    EXPECT_FALSE(restarted.find(u"Shipped"_s)->own);
+    EXPECT_EQ(kept->kind, DualBinauralSession);
+    EXPECT_EQ(kept->totalSeconds, 60);
+    EXPECT_EQ(kept->cells.column(0), mine.cells.column(0));
+    EXPECT_EQ(kept->summary(), u"Line one"_s);
+    EXPECT_EQ(kept->oneLineDescription(), u"Line one Line three"_s);
+
+    TemplateLibrary renaming = library();
+    ASSERT_TRUE(renaming.rename(*renaming.find(u"Mine"_s), answering(u"Ours"_s)));
+    EXPECT_EQ(library().find(u"Mine"_s), nullptr);
+
+    TemplateLibrary deleting = library();
+    prompter.answerYesNo(false);
+    EXPECT_FALSE(deleting.remove(*deleting.find(u"Ours"_s), prompter));
+    prompter.answerYesNo(true);
+    EXPECT_TRUE(deleting.remove(*deleting.find(u"Ours"_s), prompter));
+    EXPECT_EQ(library().find(u"Ours"_s), nullptr);
+    EXPECT_TRUE(QDir(own.path() + u"/templates"_s).isEmpty());
+    EXPECT_EQ(prompter.log, QStringList({u"input: Save as Template|Name of the template:|"_s,
+                                         u"input: Rename Template|New name of the template:|Mine"_s,
+                                         u"confirm: Delete your template Ours?"_s,
+                                         u"confirm: Delete your template Ours?"_s}));
+}
+
+TEST_F(TemplateLibraryTest, NamesThatCannotBeTaken)
+{
+    ASSERT_TRUE(library().saveAsTemplate(mine, answering(u"Mine"_s)));
+    prompter.log.clear();
+    const struct
+    {
+        QString name;
+        QString shown; // after the input box
+    } cases[] = {
+        {QString(), QString()}, // Cancel
+        {u"shipped"_s, u"error: Shipped is the name of a template that comes with Mirandel."_s},
+        {QString(41, u'x'), u"error: A template name has at most 40 characters."_s},
+        {u"MINE"_s, u"confirm: Replace your template Mine?"_s}, // answered No
+    };
+    prompter.answerYesNo(false);
+    for (const auto &c : cases) {
+        EXPECT_FALSE(library().saveAsTemplate(mine, answering(c.name))) << c.name.toStdString();
+        EXPECT_EQ(prompter.log.mid(1), c.shown.isEmpty() ? QStringList() : QStringList{c.shown});
+        prompter.log.clear();
+    }
+    EXPECT_EQ(library().templates().size(), 2);
+}
+
+TEST_F(TemplateLibraryTest, OpensAsANewModifiedSession)
+{
+    const TemplateLibrary templates = library();
+    Session session = defaultSession(DualBinauralSession);
+    session.fileName = u"/somewhere/old.LSS"_s;
+    SessionDocument document(session);
+    RecordingView view(document);
+    newSessionFromTemplate({document, prompter, view}, *templates.find(u"Shipped"_s));
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.session().name, u"unnamed"_s);
+    EXPECT_TRUE(document.session().fileName.isEmpty());
+    EXPECT_EQ(document.session().kind, PulsedSession);
+}
