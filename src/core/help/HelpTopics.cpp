@@ -3,6 +3,9 @@
 #include "core/settings/ProgramFiles.h"
 #include "core/session/SessionGrid.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
