@@ -27,6 +27,9 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 [[ -f $share/icons/hicolor/scalable/apps/$id.svg ]] || fail "no scalable icon"
 [[ -f $share/mirandel/help/contents.html ]] || fail "no help pages"
+for lang in de fr; do
+  [[ -s $share/mirandel/translations/mirandel_$lang.qm ]] || fail "no $lang translation"
+done
 
 for program in mirandel mirandel-cli mirandel-devsim; do
   [[ -x $prefix/bin/$program ]] || fail "no $program"

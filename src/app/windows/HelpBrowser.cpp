@@ -16,8 +16,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
     if (type != QTextDocument::HtmlResource || page.isValid())
         return page;
     const QFileInfo file(name.isLocalFile() ? name.toLocalFile() : name.path());
-    return u"<html><head><title>Help topic not found</title></head><body><h2>Help topic not found</h2>"
-           "<p>The help topic <b>%1</b> is not in the help folder <tt>%2</tt>. Installing Mirandel again "
-           "puts the help pages back beside the program.</p></body></html>"_s.arg(
+    return tr("<html><head><title>Help topic not found</title></head><body><h2>Help topic not found</h2>"
+              "<p>The help topic <b>%1</b> is not in the help folder <tt>%2</tt>. Installing Mirandel again "
+              "puts the help pages back beside the program.</p></body></html>")
+        .arg(
                file.completeBaseName().toHtmlEscaped(), file.absolutePath().toHtmlEscaped());
 }

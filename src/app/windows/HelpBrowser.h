@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QTextBrowser>
+#include <QCoreApplication>
 
 // The page area of the help viewer: a page missing from the help folder, by
 // its identifier or by a link, shows a note instead of staying blank.
 class HelpBrowser : public QTextBrowser
 {
+    Q_DECLARE_TR_FUNCTIONS(HelpBrowser)
 public:
     explicit HelpBrowser(QWidget *parent = nullptr);
 
