@@ -1,17 +1,18 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AudioExport</name>
     <message>
-        <source>Cannot write "%1": the sound may take up to %2 MB, and the disk has only %3 MB free</source>
+        <source>Cannot write &quot;%1&quot;: the sound may take up to %2 MB, and the disk has only %3 MB free</source>
         <translation>„%1“ kann nicht geschrieben werden: Der Ton kann bis zu %2 MB belegen, auf dem Datenträger sind nur %3 MB frei</translation>
     </message>
     <message>
-        <source>Cannot write "%1": %2</source>
+        <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>Cannot write "%1": the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
+        <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
         <translation>„%1“ kann nicht geschrieben werden: Die Sitzung ist zu lang für eine WAV-Datei (höchstens 4 GB); wählen Sie FLAC oder Ogg Vorbis</translation>
     </message>
 </context>
@@ -42,7 +43,7 @@
         <translation>Ziel-Lautheit</translation>
     </message>
     <message>
-        <source>Cannot write "%1": choose a name ending in .wav, .flac or .ogg.</source>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac or .ogg.</source>
         <translation>„%1“ kann nicht geschrieben werden: Wählen Sie einen Namen, der auf .wav, .flac oder .ogg endet.</translation>
     </message>
     <message>
@@ -61,7 +62,7 @@
         <translation>Keine Tonausgabe verfügbar: Es wurde kein Tongerät und kein Sound-Server gefunden.</translation>
     </message>
     <message>
-        <source>No audio output is available: "%1" cannot play 16-bit stereo at %2 Hz.</source>
+        <source>No audio output is available: &quot;%1&quot; cannot play 16-bit stereo at %2 Hz.</source>
         <translation>Keine Tonausgabe verfügbar: „%1“ kann kein 16-Bit-Stereo mit %2 Hz abspielen.</translation>
     </message>
     <message>
@@ -296,7 +297,7 @@
         <translation>Das Bild ist zu groß, um erstellt zu werden.</translation>
     </message>
     <message>
-        <source>Cannot write the picture to "%1". %2</source>
+        <source>Cannot write the picture to &quot;%1&quot;. %2</source>
         <translation>Das Bild kann nicht nach „%1“ geschrieben werden. %2</translation>
     </message>
 </context>
@@ -377,7 +378,7 @@
         <translation>&amp;Suchen:</translation>
     </message>
     <message>
-        <source>No help page holds "%1".</source>
+        <source>No help page holds &quot;%1&quot;.</source>
         <translation>Keine Hilfeseite enthält „%1“.</translation>
     </message>
     <message>
@@ -865,7 +866,7 @@
         <translation>Prüfen Sie bei eingeschaltetem Gerät </translation>
     </message>
     <message>
-        <source>"Check System Connection" to verify.</source>
+        <source>&quot;Check System Connection&quot; to verify.</source>
         <translation>mit „Verbindung prüfen“.</translation>
     </message>
     <message>
@@ -880,7 +881,7 @@
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <source>A &amp;new segment starts where the previous one's glide ended</source>
+        <source>A &amp;new segment starts where the previous one&apos;s glide ended</source>
         <translation>Ein &amp;neues Segment beginnt, wo das Gleiten des vorigen endete</translation>
     </message>
     <message>
@@ -888,7 +889,7 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>New Segment sets its Start Freq to the previous segment's Target Freq</source>
+        <source>New Segment sets its Start Freq to the previous segment&apos;s Target Freq</source>
         <translation>Neues Segment setzt seine Startfrequenz auf die Zielfrequenz des vorigen Segments</translation>
     </message>
     <message>
@@ -1055,7 +1056,7 @@
         <translation>Nur in Sitzungen „Doppelt binaural“; bleibt hier leer.</translation>
     </message>
     <message>
-        <source>How the beat reaches this segment's frequency: jump, or ramp from the segment before (not for segment 1).</source>
+        <source>How the beat reaches this segment&apos;s frequency: jump, or ramp from the segment before (not for segment 1).</source>
         <translation>Wie die Schwebung die Frequenz dieses Segments erreicht: jump, oder ramp vom vorigen Segment aus (nicht für Segment 1).</translation>
     </message>
     <message>
@@ -1335,7 +1336,7 @@
         <translation>Die Datei ist größer als %1 MB, viel größer als jede Sitzungsdatei.</translation>
     </message>
     <message>
-        <source>Cannot open file "%1". %2</source>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
@@ -1362,11 +1363,11 @@
 <context>
     <name>SessionFileWriter</name>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1" safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
+        <source>Cannot save &quot;%1&quot; safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
         <translation>„%1“ kann nicht sicher gespeichert werden: Im Ordner %2 kann keine temporäre Datei angelegt werden (%3). Speichern Sie mit Datei &gt; Speichern unter unter einem anderen Namen.</translation>
     </message>
     <message>
@@ -1422,7 +1423,7 @@
 <context>
     <name>SessionListingPrinter</name>
     <message>
-        <source>I/O error while printing to "%1". The printout was stopped.</source>
+        <source>I/O error while printing to &quot;%1&quot;. The printout was stopped.</source>
         <translation>Ein-/Ausgabefehler beim Drucken nach „%1“. Der Ausdruck wurde abgebrochen.</translation>
     </message>
 </context>
@@ -1464,7 +1465,7 @@
         <translation>Probleme</translation>
     </message>
     <message>
-        <source>Enter or a click selects the problem's cell</source>
+        <source>Enter or a click selects the problem&apos;s cell</source>
         <translation>Eingabetaste oder ein Klick wählt die Zelle des Problems</translation>
     </message>
     <message>
@@ -1487,7 +1488,7 @@
 <context>
     <name>TextNumbers</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
 </context>
@@ -1520,7 +1521,7 @@
         <translation>Text bei Segment %1 einfügen</translation>
     </message>
     <message>
-        <source>Segment %1 %2 "%3": %4</source>
+        <source>Segment %1 %2 &quot;%3&quot;: %4</source>
         <translation>Segment %1 %2 „%3“: %4</translation>
     </message>
 </context>

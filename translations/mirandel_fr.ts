@@ -1,17 +1,18 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>AudioExport</name>
     <message>
-        <source>Cannot write "%1": the sound may take up to %2 MB, and the disk has only %3 MB free</source>
+        <source>Cannot write &quot;%1&quot;: the sound may take up to %2 MB, and the disk has only %3 MB free</source>
         <translation>Impossible d’écrire « %1 » : le son peut occuper jusqu’à %2 Mo, et le disque n’a que %3 Mo de libre</translation>
     </message>
     <message>
-        <source>Cannot write "%1": %2</source>
+        <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Impossible d’écrire « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot write "%1": the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
+        <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
         <translation>Impossible d’écrire « %1 » : la séance est trop longue pour un fichier WAV (4 Go au plus) ; choisissez FLAC ou Ogg Vorbis</translation>
     </message>
 </context>
@@ -42,7 +43,7 @@
         <translation>Volume perçu visé</translation>
     </message>
     <message>
-        <source>Cannot write "%1": choose a name ending in .wav, .flac or .ogg.</source>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac or .ogg.</source>
         <translation>Impossible d’écrire « %1 » : choisissez un nom se terminant par .wav, .flac ou .ogg.</translation>
     </message>
     <message>
@@ -61,7 +62,7 @@
         <translation>Aucune sortie audio disponible : aucun périphérique ni serveur de son n’a été trouvé.</translation>
     </message>
     <message>
-        <source>No audio output is available: "%1" cannot play 16-bit stereo at %2 Hz.</source>
+        <source>No audio output is available: &quot;%1&quot; cannot play 16-bit stereo at %2 Hz.</source>
         <translation>Aucune sortie audio disponible : « %1 » ne peut pas lire de stéréo 16 bits à %2 Hz.</translation>
     </message>
     <message>
@@ -296,7 +297,7 @@
         <translation>L’image est trop grande pour être créée.</translation>
     </message>
     <message>
-        <source>Cannot write the picture to "%1". %2</source>
+        <source>Cannot write the picture to &quot;%1&quot;. %2</source>
         <translation>Impossible d’écrire l’image dans « %1 ». %2</translation>
     </message>
 </context>
@@ -377,7 +378,7 @@
         <translation>&amp;Rechercher :</translation>
     </message>
     <message>
-        <source>No help page holds "%1".</source>
+        <source>No help page holds &quot;%1&quot;.</source>
         <translation>Aucune page d’aide ne contient « %1 ».</translation>
     </message>
     <message>
@@ -538,7 +539,7 @@
     </message>
     <message>
         <source>New Segment(N)</source>
-        <translation>Nouv. segment(N)</translation>
+        <translation>Nouveau(N)</translation>
     </message>
     <message>
         <source>Up(+)</source>
@@ -842,7 +843,7 @@
     </message>
     <message>
         <source>Device…</source>
-        <translation>Périph…</translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Device for COM %1</source>
@@ -865,7 +866,7 @@
         <translation>L’appareil allumé, vérifiez avec </translation>
     </message>
     <message>
-        <source>"Check System Connection" to verify.</source>
+        <source>&quot;Check System Connection&quot; to verify.</source>
         <translation>« Vérifier la connexion ».</translation>
     </message>
     <message>
@@ -880,7 +881,7 @@
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <source>A &amp;new segment starts where the previous one's glide ended</source>
+        <source>A &amp;new segment starts where the previous one&apos;s glide ended</source>
         <translation>Un &amp;nouveau segment commence là où s’est arrêté le glissement du précédent</translation>
     </message>
     <message>
@@ -888,7 +889,7 @@
         <translation>Préférences</translation>
     </message>
     <message>
-        <source>New Segment sets its Start Freq to the previous segment's Target Freq</source>
+        <source>New Segment sets its Start Freq to the previous segment&apos;s Target Freq</source>
         <translation>Nouveau segment prend comme fréquence de début la fréquence cible du segment précédent</translation>
     </message>
     <message>
@@ -1055,7 +1056,7 @@
         <translation>Utilisé seulement par les séances à double battement binaural ; reste vide ici.</translation>
     </message>
     <message>
-        <source>How the beat reaches this segment's frequency: jump, or ramp from the segment before (not for segment 1).</source>
+        <source>How the beat reaches this segment&apos;s frequency: jump, or ramp from the segment before (not for segment 1).</source>
         <translation>Comment le battement atteint la fréquence de ce segment : jump, ou ramp depuis le segment précédent (pas pour le segment 1).</translation>
     </message>
     <message>
@@ -1251,11 +1252,11 @@
     </message>
     <message>
         <source>Loop Segs</source>
-        <translation>Segm. boucle</translation>
+        <translation>Bcl. segm.</translation>
     </message>
     <message>
         <source>Loop Times</source>
-        <translation>Tours boucle</translation>
+        <translation>Bcl. tours</translation>
     </message>
     <message>
         <source>Change %1 of Segment %2</source>
@@ -1335,7 +1336,7 @@
         <translation>Le fichier dépasse %1 Mo, bien plus que tout fichier de séance.</translation>
     </message>
     <message>
-        <source>Cannot open file "%1". %2</source>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
     </message>
     <message>
@@ -1362,11 +1363,11 @@
 <context>
     <name>SessionFileWriter</name>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier « %1 ». %2</translation>
     </message>
     <message>
-        <source>Cannot save "%1" safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
+        <source>Cannot save &quot;%1&quot; safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
         <translation>Impossible d’enregistrer « %1 » en sécurité : aucun fichier temporaire ne peut être créé dans le dossier %2 (%3). Enregistrez-le sous un autre nom avec Fichier &gt; Enregistrer sous.</translation>
     </message>
     <message>
@@ -1422,7 +1423,7 @@
 <context>
     <name>SessionListingPrinter</name>
     <message>
-        <source>I/O error while printing to "%1". The printout was stopped.</source>
+        <source>I/O error while printing to &quot;%1&quot;. The printout was stopped.</source>
         <translation>Erreur d’entrée/sortie à l’impression vers « %1 ». L’impression a été arrêtée.</translation>
     </message>
 </context>
@@ -1464,7 +1465,7 @@
         <translation>Problèmes</translation>
     </message>
     <message>
-        <source>Enter or a click selects the problem's cell</source>
+        <source>Enter or a click selects the problem&apos;s cell</source>
         <translation>Entrée ou un clic sélectionne la cellule du problème</translation>
     </message>
     <message>
@@ -1487,7 +1488,7 @@
 <context>
     <name>TextNumbers</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>« %1 » n’est pas un nombre entier valide</translation>
     </message>
 </context>
@@ -1520,7 +1521,7 @@
         <translation>Coller du texte au segment %1</translation>
     </message>
     <message>
-        <source>Segment %1 %2 "%3": %4</source>
+        <source>Segment %1 %2 &quot;%3&quot;: %4</source>
         <translation>Segment %1 %2 « %3 » : %4</translation>
     </message>
 </context>
