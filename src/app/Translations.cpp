@@ -25,6 +25,9 @@ QLocale chosenLocale(const QString &language)
 void installTranslations(const QLocale &locale, const QString &folder)
 {
     QLocale::setDefault(locale);
+    // The C locale keeps the texts as written, whatever LANGUAGE lists.
+    if (locale.language() == QLocale::C)
+        return;
     const std::pair<QString, QString> catalogs[] = {
         {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
         {u"mirandel"_s, folder},
