@@ -5,15 +5,15 @@
     <name>AudioExport</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the sound may take up to %2 MB, and the disk has only %3 MB free</source>
-        <translation>Impossible d’écrire « %1 » : le son peut occuper jusqu’à %2 Mo, et le disque n’a que %3 Mo de libre</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: le son peut occuper jusqu’à %2 Mo, et le disque n’a que %3 Mo de libre</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation>Impossible d’écrire « %1 » : %2</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
-        <translation>Impossible d’écrire « %1 » : la séance est trop longue pour un fichier WAV (4 Go au plus) ; choisissez FLAC ou Ogg Vorbis</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: la séance est trop longue pour un fichier WAV (4 Go au plus)&#xa0;; choisissez FLAC ou Ogg Vorbis</translation>
     </message>
 </context>
 <context>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac or .ogg.</source>
-        <translation>Impossible d’écrire « %1 » : choisissez un nom se terminant par .wav, .flac ou .ogg.</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom se terminant par .wav, .flac ou .ogg.</translation>
     </message>
     <message>
         <source>Writing %1…</source>
@@ -52,22 +52,22 @@
     </message>
     <message>
         <source>Audio exported to %1: %2</source>
-        <translation>Son exporté vers %1 : %2</translation>
+        <translation>Son exporté vers %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>AudioOutput</name>
     <message>
         <source>No audio output is available: no sound device or sound server was found.</source>
-        <translation>Aucune sortie audio disponible : aucun périphérique ni serveur de son n’a été trouvé.</translation>
+        <translation>Aucune sortie audio disponible&#xa0;: aucun périphérique ni serveur de son n’a été trouvé.</translation>
     </message>
     <message>
         <source>No audio output is available: &quot;%1&quot; cannot play 16-bit stereo at %2 Hz.</source>
-        <translation>Aucune sortie audio disponible : « %1 » ne peut pas lire de stéréo 16 bits à %2 Hz.</translation>
+        <translation>Aucune sortie audio disponible&#xa0;: «&#xa0;%1&#xa0;» ne peut pas lire de stéréo 16 bits à %2 Hz.</translation>
     </message>
     <message>
         <source>No audio output is available: the sound device stopped (%1).</source>
-        <translation>Aucune sortie audio disponible : le périphérique de son s’est arrêté (%1).</translation>
+        <translation>Aucune sortie audio disponible&#xa0;: le périphérique de son s’est arrêté (%1).</translation>
     </message>
     <message>
         <source>it cannot be opened</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>%1: no answer to the identification request</source>
-        <translation>%1 : aucune réponse à la demande d’identification</translation>
+        <translation>%1&#xa0;: aucune réponse à la demande d’identification</translation>
     </message>
     <message>
         <source>Download aborted</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Download incomplete: the COM port stopped sending</source>
-        <translation>Transfert incomplet : le port COM a cessé d’envoyer</translation>
+        <translation>Transfert incomplet&#xa0;: le port COM a cessé d’envoyer</translation>
     </message>
     <message>
         <source>Download cancelled</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Session %1 has been modified. Save it?</source>
-        <translation>La séance %1 a été modifiée. L’enregistrer ?</translation>
+        <translation>La séance %1 a été modifiée. L’enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Save File As</source>
@@ -258,15 +258,15 @@
     </message>
     <message>
         <source>&amp;From (Hz):</source>
-        <translation>&amp;De (Hz) :</translation>
+        <translation>&amp;De (Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To (Hz):</source>
-        <translation>&amp;À (Hz) :</translation>
+        <translation>&amp;À (Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>Spacing:</source>
-        <translation>Espacement :</translation>
+        <translation>Espacement&#xa0;:</translation>
     </message>
     <message>
         <source>Beat frequency across segments %1 to %2</source>
@@ -277,7 +277,7 @@
     <name>GraphLegend</name>
     <message>
         <source>%1: %2 to %3 Hz</source>
-        <translation>%1 : %2 à %3 Hz</translation>
+        <translation>%1&#xa0;: %2 à %3 Hz</translation>
     </message>
     <message>
         <source>Frequency bands of the graph
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Cannot write the picture to &quot;%1&quot;. %2</source>
-        <translation>Impossible d’écrire l’image dans « %1 ». %2</translation>
+        <translation>Impossible d’écrire l’image dans «&#xa0;%1&#xa0;». %2</translation>
     </message>
 </context>
 <context>
@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>No help page holds &quot;%1&quot;.</source>
-        <translation>Aucune page d’aide ne contient « %1 ».</translation>
+        <translation>Aucune page d’aide ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Mirandel Help - %1</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Number of segments in the loop (0–15); 0 removes the loop.</source>
-        <translation>Nombre de segments de la boucle (0–15) ; 0 supprime la boucle.</translation>
+        <translation>Nombre de segments de la boucle (0–15)&#xa0;; 0 supprime la boucle.</translation>
     </message>
     <message>
         <source>How many times the loop plays (2–15).</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>One column for each segment; the rows are its settings</source>
-        <translation>Une colonne par segment ; les lignes sont ses réglages</translation>
+        <translation>Une colonne par segment&#xa0;; les lignes sont ses réglages</translation>
     </message>
     <message>
         <source>Segments</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Session downloaded: %1 segments, %2 bytes</source>
-        <translation>Séance transférée : %1 segments, %2 octets</translation>
+        <translation>Séance transférée&#xa0;: %1 segments, %2 octets</translation>
     </message>
     <message>
         <source>Saved %1, %2</source>
@@ -751,23 +751,23 @@
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unsaved changes could not be kept safe: %1 — retrying</source>
-        <translation>Les modifications non enregistrées n’ont pas pu être mises à l’abri : %1 — nouvel essai</translation>
+        <translation>Les modifications non enregistrées n’ont pas pu être mises à l’abri&#xa0;: %1 — nouvel essai</translation>
     </message>
     <message>
         <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
-        <translation>Les modifications non enregistrées de la dernière séance n’ont pas pu être lues ; elles ont été conservées dans %1.</translation>
+        <translation>Les modifications non enregistrées de la dernière séance n’ont pas pu être lues&#xa0;; elles ont été conservées dans %1.</translation>
     </message>
     <message>
         <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
-        <translation>Mirandel s’est fermé sans enregistrer la séance %1. Restaurer les modifications non enregistrées ?</translation>
+        <translation>Mirandel s’est fermé sans enregistrer la séance %1. Restaurer les modifications non enregistrées&#xa0;?</translation>
     </message>
     <message>
         <source>Error loading program data.  Aborting.</source>
@@ -792,7 +792,7 @@
     <name>PortDeviceDialog</name>
     <message>
         <source>&amp;Serial ports of this computer:</source>
-        <translation>Ports &amp;série de cet ordinateur :</translation>
+        <translation>Ports &amp;série de cet ordinateur&#xa0;:</translation>
     </message>
     <message>
         <source>Serial ports</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>De&amp;vice:</source>
-        <translation>&amp;Périphérique :</translation>
+        <translation>&amp;Périphérique&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>&quot;Check System Connection&quot; to verify.</source>
-        <translation>« Vérifier la connexion ».</translation>
+        <translation>«&#xa0;Vérifier la connexion&#xa0;».</translation>
     </message>
     <message>
         <source>When selection works, press OK. </source>
@@ -902,7 +902,7 @@
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>The kind of tone the segment plays: %1.</source>
-        <translation>Le type de son que joue le segment : %1.</translation>
+        <translation>Le type de son que joue le segment&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Beat frequency of the first binaural beat, in Hz. %1 Hz.</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Beat frequency the segment ramps to, in Hz; empty for a steady beat. %1 Hz.</source>
-        <translation>Fréquence de battement que le segment atteint en rampe, en Hz ; vide pour un battement constant. %1 Hz.</translation>
+        <translation>Fréquence de battement que le segment atteint en rampe, en Hz&#xa0;; vide pour un battement constant. %1 Hz.</translation>
     </message>
     <message>
         <source>Pitch of the second tone, in Hz (16 to 960), or r-15 to r15 relative to the first.</source>
@@ -1029,11 +1029,11 @@
     </message>
     <message>
         <source>Chord number of a PCh tone, %1; empty for other tones.</source>
-        <translation>Numéro d’accord d’un son PCh, %1 ; vide pour les autres sons.</translation>
+        <translation>Numéro d’accord d’un son PCh, %1&#xa0;; vide pour les autres sons.</translation>
     </message>
     <message>
         <source>How the lights alternate: %1.</source>
-        <translation>Alternance des lumières : %1.</translation>
+        <translation>Alternance des lumières&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Share of each flash the lights are on, in percent. %1 %.</source>
@@ -1049,19 +1049,19 @@
     </message>
     <message>
         <source>Volume and intensity ramp: none, or seg to ramp over the segment.</source>
-        <translation>Rampe de volume et d’intensité : none, ou seg pour une rampe sur tout le segment.</translation>
+        <translation>Rampe de volume et d’intensité&#xa0;: none, ou seg pour une rampe sur tout le segment.</translation>
     </message>
     <message>
         <source>Used by Dual Binaural Beats sessions only; stays empty here.</source>
-        <translation>Utilisé seulement par les séances à double battement binaural ; reste vide ici.</translation>
+        <translation>Utilisé seulement par les séances à double battement binaural&#xa0;; reste vide ici.</translation>
     </message>
     <message>
         <source>How the beat reaches this segment&apos;s frequency: jump, or ramp from the segment before (not for segment 1).</source>
-        <translation>Comment le battement atteint la fréquence de ce segment : jump, ou ramp depuis le segment précédent (pas pour le segment 1).</translation>
+        <translation>Comment le battement atteint la fréquence de ce segment&#xa0;: jump, ou ramp depuis le segment précédent (pas pour le segment 1).</translation>
     </message>
     <message>
         <source>Number of segments in a loop that starts here (0 to 15); 0 = no loop. </source>
-        <translation>Nombre de segments d’une boucle qui commence ici (0 à 15) ; 0 = pas de boucle. </translation>
+        <translation>Nombre de segments d’une boucle qui commence ici (0 à 15)&#xa0;; 0 = pas de boucle. </translation>
     </message>
     <message>
         <source>How many times the loop plays (2 to 15), entered at its first segment. </source>
@@ -1072,7 +1072,7 @@
     <name>SafetyNotice</name>
     <message>
         <source>&lt;b&gt;Before you use light stimulation&lt;/b&gt;&lt;br&gt;Do not use it if you have epilepsy or have ever had a seizure, if you have migraine with visual aura, a heart condition or a pacemaker, if you are pregnant, or if you take medication or drugs that affect the nervous system, unless a doctor has advised you. Stop at once if you feel unwell. The session check warns of flash rates most likely to provoke seizures; its findings are guidance, not medical advice. Help &amp;gt; Safety tells more.</source>
-        <translation>&lt;b&gt;Avant d’utiliser la stimulation lumineuse&lt;/b&gt;&lt;br&gt;Ne l’utilisez pas si vous êtes épileptique ou avez déjà eu une crise, si vous souffrez de migraine avec aura visuelle, d’une maladie cardiaque ou portez un stimulateur cardiaque, si vous êtes enceinte, ou si vous prenez des médicaments ou des drogues qui agissent sur le système nerveux, sauf avis d’un médecin. Arrêtez aussitôt si vous vous sentez mal. La vérification de la séance signale les fréquences d’éclairs les plus susceptibles de provoquer des crises ; ses constats sont des repères, pas un avis médical. Aide &amp;gt; Sécurité en dit plus.</translation>
+        <translation>&lt;b&gt;Avant d’utiliser la stimulation lumineuse&lt;/b&gt;&lt;br&gt;Ne l’utilisez pas si vous êtes épileptique ou avez déjà eu une crise, si vous souffrez de migraine avec aura visuelle, d’une maladie cardiaque ou portez un stimulateur cardiaque, si vous êtes enceinte, ou si vous prenez des médicaments ou des drogues qui agissent sur le système nerveux, sauf avis d’un médecin. Arrêtez aussitôt si vous vous sentez mal. La vérification de la séance signale les fréquences d’éclairs les plus susceptibles de provoquer des crises&#xa0;; ses constats sont des repères, pas un avis médical. Aide &amp;gt; Sécurité en dit plus.</translation>
     </message>
     <message>
         <source>Safety notice</source>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Delete segment %1 ?</source>
-        <translation>Supprimer le segment %1 ?</translation>
+        <translation>Supprimer le segment %1&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot paste inside loop</source>
@@ -1130,7 +1130,7 @@
     <name>SegmentEncoder</name>
     <message>
         <source>No match segment %1 %2</source>
-        <translation>Aucune valeur correspondante au segment %1 : %2</translation>
+        <translation>Aucune valeur correspondante au segment %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>tone</source>
@@ -1162,7 +1162,7 @@
     </message>
     <message>
         <source>Session has %1 segments; a download holds 1 to %2</source>
-        <translation>La séance a %1 segments ; un transfert en contient de 1 à %2</translation>
+        <translation>La séance a %1 segments&#xa0;; un transfert en contient de 1 à %2</translation>
     </message>
 </context>
 <context>
@@ -1267,7 +1267,7 @@
     <name>SessionCheck</name>
     <message>
         <source>Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke seizures in people with photosensitive epilepsy</source>
-        <translation>La lumière clignote à %1 Hz pendant %2 au segment %3 : la plage la plus susceptible de provoquer des crises chez les personnes atteintes d’épilepsie photosensible</translation>
+        <translation>La lumière clignote à %1 Hz pendant %2 au segment %3&#xa0;: la plage la plus susceptible de provoquer des crises chez les personnes atteintes d’épilepsie photosensible</translation>
     </message>
     <message>
         <source>The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 of the session</source>
@@ -1283,11 +1283,11 @@
     </message>
     <message>
         <source>Loop at segment %1 is %2 segments long; the device takes 0 to 15</source>
-        <translation>La boucle du segment %1 compte %2 segments ; l’appareil en accepte de 0 à 15</translation>
+        <translation>La boucle du segment %1 compte %2 segments&#xa0;; l’appareil en accepte de 0 à 15</translation>
     </message>
     <message>
         <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
-        <translation>La boucle du segment %1 se répète %2 fois ; l’appareil accepte de 0 à 15</translation>
+        <translation>La boucle du segment %1 se répète %2 fois&#xa0;; l’appareil accepte de 0 à 15</translation>
     </message>
     <message>
         <source>No problems</source>
@@ -1337,11 +1337,11 @@
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The file holds a NUL byte; the text after it was not read.</source>
-        <translation>Le fichier contient un octet NUL ; le texte qui suit n’a pas été lu.</translation>
+        <translation>Le fichier contient un octet NUL&#xa0;; le texte qui suit n’a pas été lu.</translation>
     </message>
     <message>
         <source>Format errors in file</source>
@@ -1349,26 +1349,26 @@
     </message>
     <message>
         <source>The file holds more than %1 segments; only the first %1 were read.</source>
-        <translation>Le fichier contient plus de %1 segments ; seuls les %1 premiers ont été lus.</translation>
+        <translation>Le fichier contient plus de %1 segments&#xa0;; seuls les %1 premiers ont été lus.</translation>
     </message>
     <message>
         <source>The file holds more than %1 description lines; only the first %1 were read.</source>
-        <translation>Le fichier contient plus de %1 lignes de description ; seules les %1 premières ont été lues.</translation>
+        <translation>Le fichier contient plus de %1 lignes de description&#xa0;; seules les %1 premières ont été lues.</translation>
     </message>
     <message>
         <source>%1 was read with format errors; saving replaces it with what could be read. Replace it?</source>
-        <translation>%1 a été lu avec des erreurs de format ; l’enregistrer le remplace par ce qui a pu être lu. Le remplacer ?</translation>
+        <translation>%1 a été lu avec des erreurs de format&#xa0;; l’enregistrer le remplace par ce qui a pu être lu. Le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>SessionFileWriter</name>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot; safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
-        <translation>Impossible d’enregistrer « %1 » en sécurité : aucun fichier temporaire ne peut être créé dans le dossier %2 (%3). Enregistrez-le sous un autre nom avec Fichier &gt; Enregistrer sous.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» en sécurité&#xa0;: aucun fichier temporaire ne peut être créé dans le dossier %2 (%3). Enregistrez-le sous un autre nom avec Fichier &gt; Enregistrer sous.</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1424,7 +1424,7 @@
     <name>SessionListingPrinter</name>
     <message>
         <source>I/O error while printing to &quot;%1&quot;. The printout was stopped.</source>
-        <translation>Erreur d’entrée/sortie à l’impression vers « %1 ». L’impression a été arrêtée.</translation>
+        <translation>Erreur d’entrée/sortie à l’impression vers «&#xa0;%1&#xa0;». L’impression a été arrêtée.</translation>
     </message>
 </context>
 <context>
@@ -1489,14 +1489,14 @@
     <name>TextNumbers</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n’est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
     <name>TextPaste</name>
     <message>
         <source>Line %1: %2 cells, 14 or 15 needed</source>
-        <translation>Ligne %1 : %2 cellules, 14 ou 15 requises</translation>
+        <translation>Ligne %1&#xa0;: %2 cellules, 14 ou 15 requises</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -1505,7 +1505,7 @@
     <message>
         <source>Not pasted:
 </source>
-        <translation>Non collé :
+        <translation>Non collé&#xa0;:
 </translation>
     </message>
     <message>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>Max 1000 Segments: %1 lines left out</source>
-        <translation>1000 segments au maximum : %1 lignes omises</translation>
+        <translation>1000 segments au maximum&#xa0;: %1 lignes omises</translation>
     </message>
     <message>
         <source>Paste Text at Segment %1</source>
@@ -1522,7 +1522,7 @@
     </message>
     <message>
         <source>Segment %1 %2 &quot;%3&quot;: %4</source>
-        <translation>Segment %1 %2 « %3 » : %4</translation>
+        <translation>Segment %1 %2 «&#xa0;%3&#xa0;»&#xa0;: %4</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +1555,7 @@
     </message>
     <message>
         <source>dbb Ramp is empty in a Pulsed/Binaural Beats session</source>
-        <translation>La rampe dbb reste vide dans une séance « Pulsé/Battement binaural »</translation>
+        <translation>La rampe dbb reste vide dans une séance «&#xa0;Pulsé/Battement binaural&#xa0;»</translation>
     </message>
     <message>
         <source> or </source>
@@ -1603,7 +1603,7 @@
     <message>
         <source>%1 %2</source>
         <comment>a verb, then the cells it changes</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
