@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Download cancelled</source>
-        <translation>Übertragung abgebrochen</translation>
+        <translation>Übertragung auf Wunsch abgebrochen</translation>
     </message>
 </context>
 <context>
