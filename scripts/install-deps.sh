@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils xdotool openbox poppler-utils
   libsndfile1-dev libebur128-dev libpng-dev qt6-multimedia-dev pulseaudio
   qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   strace
   librsvg2-bin dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info mmdebstrap
 )

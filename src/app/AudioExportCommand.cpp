@@ -20,12 +20,14 @@ constexpr int ProgressSteps = 1000;
 
 struct SoundFileKind
 {
-    QString filter;
+    const char *filter; // translated where shown
     QString suffix;
 };
-const SoundFileKind SoundFileKinds[] = {{u"WAV sound, 16-bit (*.wav)"_s, u"wav"_s},
-                                        {u"FLAC sound, 16-bit (*.flac)"_s, u"flac"_s},
-                                        {u"Ogg Vorbis sound (*.ogg)"_s, u"ogg"_s}};
+const SoundFileKind SoundFileKinds[] = {
+    {QT_TRANSLATE_NOOP("AudioExportCommand", "WAV sound, 16-bit (*.wav)"), u"wav"_s},
+    {QT_TRANSLATE_NOOP("AudioExportCommand", "FLAC sound, 16-bit (*.flac)"), u"flac"_s},
+    {QT_TRANSLATE_NOOP("AudioExportCommand", "Ogg Vorbis sound (*.ogg)"), u"ogg"_s},
+};
 } // namespace
 
 AudioExportCommand::AudioExportCommand(MainWindow &mainWindow, QObject *parent)
@@ -46,11 +48,11 @@ void AudioExportCommand::run()
 
 AudioExportCommand::Choice AudioExportCommand::askFileName()
 {
-    QFileDialog dialog(&mMain, u"Export Audio"_s);
+    QFileDialog dialog(&mMain, tr("Export Audio"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Qt's own dialog, which takes the loudness option below its fields.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    auto *normalise = new QCheckBox(u"&Normalise loudness to"_s);
+    auto *normalise = new QCheckBox(tr("&Normalise loudness to"));
     auto *target = new QDoubleSpinBox;
     target->setRange(-60, 0);
     target->setDecimals(1);
@@ -58,7 +60,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     target->setSuffix(u" LUFS"_s);
     target->setValue(Loudness::ProgrammeLevel);
     target->setEnabled(false);
-    target->setAccessibleName(u"Loudness target"_s);
+    target->setAccessibleName(tr("Loudness target"));
     connect(normalise, &QCheckBox::toggled, target, &QWidget::setEnabled);
     auto *option = new QHBoxLayout;
     option->addWidget(normalise);
@@ -68,7 +70,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         grid->addLayout(option, grid->rowCount(), 0, 1, -1);
     QStringList filters;
     for (const SoundFileKind &kind : SoundFileKinds)
-        filters << kind.filter;
+        filters << tr(kind.filter);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(SoundFileKinds[0].suffix);
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
@@ -97,7 +99,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         return;
     const std::optional<AudioFileType> type = audioFileTypeOf(path);
     if (!type) {
-        mMain.prompter().error(u"Cannot write \"%1\": choose a name ending in .wav, .flac or .ogg."_s.arg(path));
+        mMain.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac or .ogg.").arg(path));
         return;
     }
     // A cell that is not a number ends the command before anything is written.
@@ -111,7 +113,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
 
     if (!mProgress) {
         mProgress = new QProgressDialog(&mMain);
-        mProgress->setWindowTitle(u"Export Audio"_s);
+        mProgress->setWindowTitle(tr("Export Audio"));
         mProgress->setWindowModality(Qt::WindowModal);
         mProgress->setRange(0, ProgressSteps);
         mProgress->setAutoClose(false);
@@ -124,7 +126,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         });
     }
     mFileName = QFileInfo(path).fileName();
-    mProgress->setLabelText(u"Writing %1\u2026"_s.arg(mFileName));
+    mProgress->setLabelText(tr("Writing %1\u2026").arg(mFileName));
     mProgress->setValue(0);
 
     connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this](qint64 done, qint64 total) {
@@ -143,6 +145,6 @@ void AudioExportCommand::finish(const AudioExportResult &result)
     if (result.outcome == AudioExportResult::Failed)
         mMain.prompter().error(result.error);
     if (result.outcome == AudioExportResult::Written)
-        mMain.statusBar()->showMessage(u"Audio exported to %1: %2"_s.arg(mFileName, result.loudness.text()));
+        mMain.statusBar()->showMessage(tr("Audio exported to %1: %2").arg(mFileName, result.loudness.text()));
     emit finished(result.outcome);
 }

@@ -5,7 +5,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 FirstRunHint::FirstRunHint(QWidget *parent)
-    : QLabel(u"File > New to design a session, File > Open to read one"_s, parent)
+    : QLabel(tr("File > New to design a session, File > Open to read one"), parent)
 {
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);

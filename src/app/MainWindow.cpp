@@ -48,13 +48,13 @@ constexpr int ConfirmationMilliseconds = 5000;
 
 QString sessionCaption(const QString &sessionName, bool squareBrackets)
 {
-    return squareBrackets ? u"Mirandel for Ambrion/Calidor - [%1]"_s.arg(sessionName)
-                          : u"Mirandel for Ambrion/Calidor - (%1)"_s.arg(sessionName);
+    return squareBrackets ? MainWindow::tr("Mirandel for Ambrion/Calidor - [%1]").arg(sessionName)
+                          : MainWindow::tr("Mirandel for Ambrion/Calidor - (%1)").arg(sessionName);
 }
 
 QString segmentCountText(int count)
 {
-    return count == 1 ? u"1 segment"_s : u"%1 segments"_s.arg(count);
+    return count == 1 ? MainWindow::tr("1 segment") : MainWindow::tr("%1 segments").arg(count);
 }
 
 MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent)
@@ -123,7 +123,7 @@ void MainWindow::createSessionArea()
     QPalette labelPalette = mRowLabels->palette();
     labelPalette.setColor(QPalette::Disabled, QPalette::Text, labelPalette.color(QPalette::Active, QPalette::Text));
     mRowLabels->setPalette(labelPalette);
-    mRowLabels->setAccessibleName(u"Row labels"_s);
+    mRowLabels->setAccessibleName(tr("Row labels"));
 
     mSessionTable = new SessionTableView(client);
     mSessionTable->setGeometry(RowLabelWidth, 0, mGridWidth, 385);
@@ -144,30 +144,30 @@ void MainWindow::createSessionArea()
     mSessionTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     mSessionTable->setSelectionMode(QAbstractItemView::ContiguousSelection);
     mSessionTable->setTabKeyNavigation(false);
-    mSessionTable->setAccessibleName(u"Session table"_s);
-    mSessionTable->setAccessibleDescription(u"One column for each segment; the rows are its settings"_s);
-    mSessionTable->horizontalScrollBar()->setAccessibleName(u"Segments"_s);
+    mSessionTable->setAccessibleName(tr("Session table"));
+    mSessionTable->setAccessibleDescription(tr("One column for each segment; the rows are its settings"));
+    mSessionTable->horizontalScrollBar()->setAccessibleName(tr("Segments"));
     connect(mSessionTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
                     currentCellChanged(current.column(), current.row());
             });
 
-    mNewSegmentButton = new QPushButton(u"New Segment(N)"_s, client);
+    mNewSegmentButton = new QPushButton(tr("New Segment(N)"), client);
     mNewSegmentButton->setGeometry(13, 392, 113, 33);
-    mUpButton = new QPushButton(u"Up(+)"_s, client);
+    mUpButton = new QPushButton(tr("Up(+)"), client);
     mUpButton->setGeometry(UpButtonPlace);
-    mDownButton = new QPushButton(u"Down(-)"_s, client);
+    mDownButton = new QPushButton(tr("Down(-)"), client);
     mDownButton->setGeometry(238, 392, 89, 33);
     for (QPushButton *button : {mNewSegmentButton, mUpButton, mDownButton})
         button->setFocusPolicy(Qt::ClickFocus);
-    mNewSegmentButton->setToolTip(u"Adds a segment after the last one (key N)"_s);
-    mUpButton->setToolTip(u"Steps the selected cell to its next value (key +)"_s);
-    mDownButton->setToolTip(u"Steps the selected cell to its previous value (key -)"_s);
+    mNewSegmentButton->setToolTip(tr("Adds a segment after the last one (key N)"));
+    mUpButton->setToolTip(tr("Steps the selected cell to its next value (key +)"));
+    mDownButton->setToolTip(tr("Steps the selected cell to its previous value (key -)"));
     // Read aloud, the key in brackets would be spelled out; the tooltip says it.
-    mNewSegmentButton->setAccessibleName(u"New Segment"_s);
-    mUpButton->setAccessibleName(u"Up"_s);
-    mDownButton->setAccessibleName(u"Down"_s);
+    mNewSegmentButton->setAccessibleName(tr("New Segment"));
+    mUpButton->setAccessibleName(tr("Up"));
+    mDownButton->setAccessibleName(tr("Down"));
     // Through runCommand, like the keys: bad cell text must not end the program.
     connect(mNewSegmentButton, &QPushButton::clicked, this, [this] { runCommand([this] { newSegment(); }); });
     connect(mUpButton, &QPushButton::clicked, this, [this] { runCommand([this] { stepUp(); }); });
@@ -180,8 +180,8 @@ void MainWindow::createSessionArea()
     mTimingPanel->setFocusPolicy(Qt::NoFocus);
     mTimingPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mTimingPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mTimingPanel->setAccessibleName(u"Timing"_s);
-    mTimingPanel->setAccessibleDescription(u"Times of the selected segment and of the whole session"_s);
+    mTimingPanel->setAccessibleName(tr("Timing"));
+    mTimingPanel->setAccessibleDescription(tr("Times of the selected segment and of the whole session"));
 
     const QStringList labels = rowLabels(PulsedSession);
     for (int row = SegmentNumberRow; row < SessionGrid::RowCount; ++row) {
@@ -189,7 +189,7 @@ void MainWindow::createSessionArea()
         mRowLabels->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     }
     // The label of the segment numbers' row is blank, not nameless.
-    mRowLabels->item(SegmentNumberRow, 0)->setData(Qt::AccessibleTextRole, u"Segment"_s);
+    mRowLabels->item(SegmentNumberRow, 0)->setData(Qt::AccessibleTextRole, tr("Segment"));
     for (QWidget *control : sessionControls())
         control->hide();
     // Made after the window was shown, the hidden grid would lay out its
@@ -220,59 +220,61 @@ QAction *MainWindow::addCommand(QMenu *menu, const QString &caption, void (MainW
 
 void MainWindow::createMenus()
 {
-    mFileMenu = menuBar()->addMenu(u"&File"_s);
-    mActionNew = addCommand(mFileMenu, u"&New"_s, &MainWindow::newSession);
+    mFileMenu = menuBar()->addMenu(tr("&File"));
+    mActionNew = addCommand(mFileMenu, tr("&New"), &MainWindow::newSession);
     mActionNewFromTemplate = addCommand(mFileMenu, tr("New from &Template\u2026"), &MainWindow::newFromTemplate);
-    mActionOpen = addCommand(mFileMenu, u"&Open"_s, &MainWindow::openFile, QKeySequence(u"Ctrl+O"_s));
+    mActionOpen = addCommand(mFileMenu, tr("&Open"), &MainWindow::openFile, QKeySequence(u"Ctrl+O"_s));
     mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
     mFileMenu->addMenu(mRecentFilesMenu);
     connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
     connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
-    mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
-    mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
+    mActionSave = addCommand(mFileMenu, tr("&Save"), &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
+    mActionSaveAs = addCommand(mFileMenu, tr("Save &As"), &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
     mActionSaveAsTemplate = addCommand(mFileMenu, tr("Save as Te&mplate\u2026"), &MainWindow::saveAsTemplate);
-    mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
-    mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
+    mActionPrint = addCommand(mFileMenu, tr("&Print"), &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
+    mActionQuit = addCommand(mFileMenu, tr("E&xit"), &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
 
-    mEditMenu = menuBar()->addMenu(u"&Edit"_s);
-    mActionCopySegment = addCommand(mEditMenu, u"&Copy Segment"_s, &MainWindow::copySegment, QKeySequence(u"Ctrl+C"_s));
+    mEditMenu = menuBar()->addMenu(tr("&Edit"));
+    mActionCopySegment =
+        addCommand(mEditMenu, tr("&Copy Segment"), &MainWindow::copySegment, QKeySequence(u"Ctrl+C"_s));
     mActionPasteSegment =
-        addCommand(mEditMenu, u"&Paste Segment"_s, &MainWindow::pasteSegment, QKeySequence(u"Ctrl+V"_s));
-    mActionCutSegment = addCommand(mEditMenu, u"Cu&t Segment"_s, &MainWindow::cutSegment, QKeySequence(u"Ctrl+X"_s));
-    mActionInsertSegment = addCommand(mEditMenu, u"&Insert Segment"_s, &MainWindow::insertSegment,
+        addCommand(mEditMenu, tr("&Paste Segment"), &MainWindow::pasteSegment, QKeySequence(u"Ctrl+V"_s));
+    mActionCutSegment = addCommand(mEditMenu, tr("Cu&t Segment"), &MainWindow::cutSegment, QKeySequence(u"Ctrl+X"_s));
+    mActionInsertSegment = addCommand(mEditMenu, tr("&Insert Segment"), &MainWindow::insertSegment,
                                 QKeySequence(u"Ctrl+Ins"_s));
-    mActionNameSession = addCommand(mEditMenu, u"&Name Session"_s, &MainWindow::renameSession);
-    mActionCopySessionText = addCommand(mEditMenu, u"Copy Session as Te&xt"_s, &MainWindow::copySessionText,
+    mActionNameSession = addCommand(mEditMenu, tr("&Name Session"), &MainWindow::renameSession);
+    mActionCopySessionText = addCommand(mEditMenu, tr("Copy Session as Te&xt"), &MainWindow::copySessionText,
                                         QKeySequence(u"Ctrl+Shift+C"_s));
     // Text and selections
     mActionPasteText =
-        addCommand(mEditMenu, u"P&aste Text"_s, &MainWindow::pasteText, QKeySequence(u"Ctrl+Shift+V"_s));
-    mActionStepSelectionUp = addCommand(mEditMenu, u"Step &Selection Up"_s, &MainWindow::stepSelectionUp,
+        addCommand(mEditMenu, tr("P&aste Text"), &MainWindow::pasteText, QKeySequence(u"Ctrl+Shift+V"_s));
+    mActionStepSelectionUp = addCommand(mEditMenu, tr("Step &Selection Up"), &MainWindow::stepSelectionUp,
                                         QKeySequence(u"Ctrl+Up"_s));
-    mActionStepSelectionDown = addCommand(mEditMenu, u"Step Selection &Down"_s, &MainWindow::stepSelectionDown,
+    mActionStepSelectionDown = addCommand(mEditMenu, tr("Step Selection &Down"), &MainWindow::stepSelectionDown,
                                           QKeySequence(u"Ctrl+Down"_s));
     mEditMenu->addSeparator();
-    mActionGlide = addCommand(mEditMenu, u"&Glide Across Selection\u2026"_s, &MainWindow::glideAcrossSelection);
-    mActionPreferences = addCommand(mEditMenu, u"Pr&eferences\u2026"_s, &MainWindow::editPreferences);
+    mActionGlide = addCommand(mEditMenu, tr("&Glide Across Selection\u2026"), &MainWindow::glideAcrossSelection);
+    mActionPreferences = addCommand(mEditMenu, tr("Pr&eferences\u2026"), &MainWindow::editPreferences);
     createUndoActions();
 
-    mDownloadMenu = menuBar()->addMenu(u"&Download"_s);
-    mActionSelectPort = addCommand(mDownloadMenu, u"Set Comm &Port"_s, &MainWindow::selectPort);
-    mActionDownloadAppend = addCommand(mDownloadMenu, u"Download (&Append)"_s, &MainWindow::downloadAppend);
-    mActionDownloadClear = addCommand(mDownloadMenu, u"Download (&Clear)"_s, &MainWindow::downloadClear);
+    mDownloadMenu = menuBar()->addMenu(tr("&Download"));
+    mActionSelectPort = addCommand(mDownloadMenu, tr("Set Comm &Port"), &MainWindow::selectPort);
+    mActionDownloadAppend = addCommand(mDownloadMenu, tr("Download (&Append)"), &MainWindow::downloadAppend);
+    mActionDownloadClear = addCommand(mDownloadMenu, tr("Download (&Clear)"), &MainWindow::downloadClear);
 
-    mViewMenu = menuBar()->addMenu(u"&View"_s);
-    mActionSegmentGraph = addCommand(mViewMenu, u"Graph by &Segments"_s, &MainWindow::showSegmentGraph);
-    mActionTimeGraph = addCommand(mViewMenu, u"Graph by &Time"_s, &MainWindow::showTimeGraph);
-    mActionDescription = addCommand(mViewMenu, u"Session &Description"_s, &MainWindow::editDescription);
-    mActionCheckSession = addCommand(mViewMenu, u"&Check Session"_s, &MainWindow::showProblems, QKeySequence(Qt::Key_F8));
+    mViewMenu = menuBar()->addMenu(tr("&View"));
+    mActionSegmentGraph = addCommand(mViewMenu, tr("Graph by &Segments"), &MainWindow::showSegmentGraph);
+    mActionTimeGraph = addCommand(mViewMenu, tr("Graph by &Time"), &MainWindow::showTimeGraph);
+    mActionDescription = addCommand(mViewMenu, tr("Session &Description"), &MainWindow::editDescription);
+    mActionCheckSession =
+        addCommand(mViewMenu, tr("&Check Session"), &MainWindow::showProblems, QKeySequence(Qt::Key_F8));
 
-    mHelpMenu = menuBar()->addMenu(u"&Help"_s);
+    mHelpMenu = menuBar()->addMenu(tr("&Help"));
     mActionHelpContents =
-        addCommand(mHelpMenu, u"&Contents"_s, &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
-    mActionContextHelp = addCommand(mHelpMenu, u"Conte&xt"_s, &MainWindow::showContextHelp);
-    mActionSafety = addCommand(mHelpMenu, u"&Safety"_s, &MainWindow::showSafety);
-    mActionAbout = addCommand(mHelpMenu, u"&About"_s, &MainWindow::showAbout);
+        addCommand(mHelpMenu, tr("&Contents"), &MainWindow::showHelpContents, QKeySequence(Qt::Key_F1));
+    mActionContextHelp = addCommand(mHelpMenu, tr("Conte&xt"), &MainWindow::showContextHelp);
+    mActionSafety = addCommand(mHelpMenu, tr("&Safety"), &MainWindow::showSafety);
+    mActionAbout = addCommand(mHelpMenu, tr("&About"), &MainWindow::showAbout);
 
     mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,

@@ -18,8 +18,8 @@ void MainWindow::createCheckViews()
     mCheckSummary = new QLabel(this);
     statusBar()->addWidget(mCheckSummary, 1);
     // The summary keeps its text as its accessible name, which follows each change.
-    mCheckSummary->setAccessibleDescription(u"Session check"_s);
-    statusBar()->setAccessibleName(u"Status"_s);
+    mCheckSummary->setAccessibleDescription(tr("Session check"));
+    statusBar()->setAccessibleName(tr("Status"));
     statusBar()->setSizeGripEnabled(false);
 
     mDownloadProgress = new DownloadProgressDialog(this);
@@ -58,7 +58,7 @@ void MainWindow::refreshCheck()
     const QList<SessionProblem> problems = checkSession(mSession, mDeviceLink.identifiedDevice());
     const QString summary = problemSummary(problems);
     // Notes alone are no problems, but the list has them.
-    mCheckSummary->setText(problems.isEmpty() ? summary : summary + u" \u2014 press F8"_s);
+    mCheckSummary->setText(problems.isEmpty() ? summary : summary + tr(" \u2014 press F8"));
     if (mProblemsDialog)
         mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));
 }

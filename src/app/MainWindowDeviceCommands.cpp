@@ -34,7 +34,7 @@ void MainWindow::download(bool clear)
     const bool sent = mDeviceLink.download(clear, mSession, mPortNumber, *mPrompter);
     refreshCheck();
     if (sent) {
-        statusBar()->showMessage(u"Session downloaded: %1 segments, %2 bytes"_s.arg(mSession.cells.columnCount())
+        statusBar()->showMessage(tr("Session downloaded: %1 segments, %2 bytes").arg(mSession.cells.columnCount())
                                      .arg(mDeviceLink.lastDownloadBytes()));
     }
 }

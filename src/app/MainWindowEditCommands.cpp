@@ -27,7 +27,7 @@ void MainWindow::glideAcrossSelection()
 {
     const CellRange range = readSelection();
     if (range.right <= range.left) {
-        mPrompter->error(GlideNeedsTwoSegments);
+        mPrompter->error(glideNeedsTwoSegmentsMessage());
         return;
     }
     GlideDialog dialog(this);

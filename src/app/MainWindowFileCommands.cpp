@@ -43,7 +43,8 @@ void MainWindow::confirmSaving(const std::function<void()> &command)
 {
     // The document says "saved" after a read as well: only this command's count.
     const QMetaObject::Connection written = connect(&mDocument, &SessionDocument::saved, this, [this](const QString &path) {
-        showConfirmation(u"Saved %1, %2"_s.arg(QFileInfo(path).fileName(), segmentCountText(mSession.cells.columnCount())));
+        showConfirmation(
+            tr("Saved %1, %2").arg(QFileInfo(path).fileName(), segmentCountText(mSession.cells.columnCount())));
     });
     const auto disconnect = qScopeGuard([written] { QObject::disconnect(written); });
     command();

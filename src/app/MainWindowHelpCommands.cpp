@@ -10,7 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 void MainWindow::printListing()
 {
     if (listingPrinter().printListing(mSession, mTiming.lines().value(1), *mPrompter))
-        showConfirmation(u"Printed %1, %2"_s.arg(mSession.name, segmentCountText(mSession.cells.columnCount())));
+        showConfirmation(tr("Printed %1, %2").arg(mSession.name, segmentCountText(mSession.cells.columnCount())));
 }
 
 ListingPrinter &MainWindow::listingPrinter()

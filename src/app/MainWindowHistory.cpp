@@ -18,9 +18,9 @@ constexpr int RecoveryInterval = 30 * 1000;
 void MainWindow::createUndoActions()
 {
     QAction *first = mEditMenu->actions().value(0);
-    mActionUndo = new QAction(u"&Undo"_s, this);
+    mActionUndo = new QAction(tr("&Undo"), this);
     mActionUndo->setShortcut(QKeySequence(u"Ctrl+Z"_s));
-    mActionRedo = new QAction(u"&Redo"_s, this);
+    mActionRedo = new QAction(tr("&Redo"), this);
     mActionRedo->setShortcuts({QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)});
     mEditMenu->insertAction(first, mActionUndo);
     mEditMenu->insertAction(first, mActionRedo);
@@ -34,9 +34,9 @@ void MainWindow::updateUndoActions()
 {
     const bool shown = isSessionShown();
     mActionUndo->setEnabled(shown && mDocument.canUndo());
-    mActionUndo->setText(mDocument.canUndo() ? u"&Undo %1"_s.arg(mDocument.undoText()) : u"&Undo"_s);
+    mActionUndo->setText(mDocument.canUndo() ? tr("&Undo %1").arg(mDocument.undoText()) : tr("&Undo"));
     mActionRedo->setEnabled(shown && mDocument.canRedo());
-    mActionRedo->setText(mDocument.canRedo() ? u"&Redo %1"_s.arg(mDocument.redoText()) : u"&Redo"_s);
+    mActionRedo->setText(mDocument.canRedo() ? tr("&Redo %1").arg(mDocument.redoText()) : tr("&Redo"));
 }
 
 void MainWindow::undo()
@@ -108,7 +108,7 @@ void MainWindow::showRecoveryFailure(const std::optional<QString> &reason)
         mRecoveryFailure = new QLabel(this);
         statusBar()->addPermanentWidget(mRecoveryFailure);
     }
-    mRecoveryFailure->setText(u"Unsaved changes could not be kept safe: %1 \u2014 retrying"_s.arg(*reason));
+    mRecoveryFailure->setText(tr("Unsaved changes could not be kept safe: %1 \u2014 retrying").arg(*reason));
     mRecoveryFailure->show();
 }
 
@@ -134,13 +134,13 @@ bool MainWindow::restoreRecoveryCopy(RecoveryCopy &copy)
     const std::optional<RecoveredSession> recovered = copy.read(&asideName);
     if (!recovered) {
         if (!asideName.isEmpty())
-            mPrompter->error(u"The unsaved changes of the last session could not be read; they were kept in %1."_s.arg(
+            mPrompter->error(tr("The unsaved changes of the last session could not be read; they were kept in %1.").arg(
                 asideName));
         return false;
     }
     SessionFileContent content = parseSessionFile(recovered->bytes, mSession.kind, *mPrompter);
     if (!mPrompter->confirmYesNo(
-            u"Mirandel closed without saving session %1. Restore the unsaved changes?"_s.arg(content.name))) {
+            tr("Mirandel closed without saving session %1. Restore the unsaved changes?").arg(content.name))) {
         copy.remove();
         return false;
     }

@@ -16,14 +16,14 @@ using namespace Qt::Literals::StringLiterals;
 PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphWindow)
     : mMain(mainWindow), mGraph(graphWindow), mExport(new AudioExportCommand(mainWindow, this))
 {
-    mActionPlay = addCommand(u"&Play from Selected Segment"_s, QKeySequence(Qt::Key_F5),
+    mActionPlay = addCommand(tr("&Play from Selected Segment"), QKeySequence(Qt::Key_F5),
                              &PreviewController::playFromSelection);
-    mActionPause = addCommand(u"P&ause"_s, QKeySequence(Qt::Key_F6), &PreviewController::togglePause);
+    mActionPause = addCommand(tr("P&ause"), QKeySequence(Qt::Key_F6), &PreviewController::togglePause);
     mActionPause->setCheckable(true);
-    mActionStop = addCommand(u"&Stop"_s, QKeySequence(Qt::Key_F7), &PreviewController::stop);
+    mActionStop = addCommand(tr("&Stop"), QKeySequence(Qt::Key_F7), &PreviewController::stop);
     // In no menu, so that the menus keep their keys. A focused text field
     // claims Space before a window shortcut sees it.
-    mActionPlayOrPause = addCommand(u"Play or Pause"_s, QKeySequence(Qt::Key_Space), &PreviewController::playOrPause);
+    mActionPlayOrPause = addCommand(tr("Play or Pause"), QKeySequence(Qt::Key_Space), &PreviewController::playOrPause);
     mMain.addAction(mActionPlayOrPause);
     mGraph.addAction(mActionPlayOrPause);
 
@@ -31,7 +31,7 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     // After the graph window's own entries, which keep their places.
     mGraph.menuBar()->addMenu(createMenu(&mGraph));
 
-    mActionExport = new QAction(u"&Export Audio\u2026"_s, &mMain);
+    mActionExport = new QAction(tr("&Export Audio\u2026"), &mMain);
     connect(mActionExport, &QAction::triggered, this, &PreviewController::exportAudio);
     mMain.fileMenu()->insertAction(mMain.quitAction(), mActionExport);
     connect(mMain.fileMenu(), &QMenu::aboutToShow, this, &PreviewController::updateCommands);
@@ -65,7 +65,7 @@ QAction *PreviewController::addCommand(const QString &caption, const QKeySequenc
 
 QMenu *PreviewController::createMenu(QWidget *parent)
 {
-    auto *menu = new QMenu(u"&Preview"_s, parent);
+    auto *menu = new QMenu(tr("&Preview"), parent);
     menu->addActions({mActionPlay, mActionPause, mActionStop});
     connect(menu, &QMenu::aboutToShow, this, &PreviewController::updateCommands);
     return menu;

@@ -50,22 +50,22 @@ void QtPrompter::errorWithDetails(const QString &text, const QString &details)
     // A message that ends a busy command is read with the normal arrow.
     const bool wasBusy = mBusy;
     setBusy(false);
-    showMessage(boxParent(), QMessageBox::Critical, u"Error"_s, text, QMessageBox::Ok, QMessageBox::Ok, details);
+    showMessage(boxParent(), QMessageBox::Critical, tr("Error"), text, QMessageBox::Ok, QMessageBox::Ok, details);
     setBusy(wasBusy);
 }
 
 void QtPrompter::information(const QString &text)
 {
-    showMessage(boxParent(), QMessageBox::Information, u"Information"_s, text, QMessageBox::Ok, QMessageBox::Ok);
+    showMessage(boxParent(), QMessageBox::Information, tr("Information"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtPrompter::confirmYesNo(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, u"Confirm"_s, text, QMessageBox::NoButton, boxParent());
-    QPushButton *yes = box.addButton(u"&Yes"_s, QMessageBox::YesRole);
+    QMessageBox box(QMessageBox::Question, tr("Confirm"), text, QMessageBox::NoButton, boxParent());
+    QPushButton *yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
     // Not the No role: that would make Escape and the close box answer No,
     // and No discards the changes. The question takes one of its two buttons.
-    box.addButton(u"&No"_s, QMessageBox::ActionRole);
+    box.addButton(tr("&No"), QMessageBox::ActionRole);
     box.setDefaultButton(yes);
     execOnTop(box);
     return box.clickedButton() == yes;
@@ -73,7 +73,7 @@ bool QtPrompter::confirmYesNo(const QString &text)
 
 bool QtPrompter::confirmOkCancel(const QString &text)
 {
-    return showMessage(boxParent(), QMessageBox::Question, u"Confirm"_s, text, QMessageBox::Ok | QMessageBox::Cancel,
+    return showMessage(boxParent(), QMessageBox::Question, tr("Confirm"), text, QMessageBox::Ok | QMessageBox::Cancel,
                        QMessageBox::Ok)
            == QMessageBox::Ok;
 }

@@ -2,11 +2,14 @@
 
 #include "core/session/Prompter.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 // Message boxes, input box, beep and cursor with Qt's standard dialogs.
 class QtPrompter : public Prompter
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompter)
 public:
     explicit QtPrompter(QWidget *parent = nullptr);
     void setParent(QWidget *parent) { mParent = parent; }

@@ -7,7 +7,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 RecentFilesMenu::RecentFilesMenu(Settings &settings, QWidget *parent)
-    : QMenu(u"&Recent Files"_s, parent)
+    : QMenu(tr("&Recent Files"), parent)
     , mSettings(settings)
 {
     setToolTipsVisible(true);
@@ -63,7 +63,7 @@ void RecentFilesMenu::rebuild()
         connect(action, &QAction::triggered, this, [this, path] { emit fileChosen(path); });
     }
     addSeparator();
-    QAction *clearList = addAction(u"&Clear List"_s);
+    QAction *clearList = addAction(tr("&Clear List"));
     connect(clearList, &QAction::triggered, this, [this] {
         mFiles.clear();
         mSettings.setRecentFiles({});

@@ -5,11 +5,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 SafetyNotice::SafetyNotice(QWidget *parent)
-    : QLabel(u"<b>Before you use light stimulation</b><br>Do not use it if you have epilepsy or have ever had a "
-             u"seizure, if you have migraine with visual aura, a heart condition or a pacemaker, if you are "
-             u"pregnant, or if you take medication or drugs that affect the nervous system, unless a doctor has "
-             u"advised you. Stop at once if you feel unwell. The session check warns of flash rates most likely "
-             u"to provoke seizures; its findings are guidance, not medical advice. Help &gt; Safety tells more."_s,
+    : QLabel(tr("<b>Before you use light stimulation</b><br>Do not use it if you have epilepsy or have ever had a "
+             "seizure, if you have migraine with visual aura, a heart condition or a pacemaker, if you are "
+             "pregnant, or if you take medication or drugs that affect the nervous system, unless a doctor has "
+             "advised you. Stop at once if you feel unwell. The session check warns of flash rates most likely "
+             "to provoke seizures; its findings are guidance, not medical advice. Help &gt; Safety tells more."),
              parent)
 {
     setObjectName(u"safetyNotice"_s);
@@ -18,7 +18,7 @@ SafetyNotice::SafetyNotice(QWidget *parent)
     setFrameShape(QFrame::StyledPanel);
     setMargin(8);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(u"Safety notice"_s);
+    setAccessibleName(tr("Safety notice"));
     parent->installEventFilter(this);
     place();
 }

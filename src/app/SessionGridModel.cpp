@@ -69,7 +69,7 @@ QVariant SessionGridModel::data(const QModelIndex &index, int role) const
 
 QString SessionGridModel::cellPlace(const QModelIndex &index) const
 {
-    const QString segment = u"Segment %1"_s.arg(index.column() + 1);
+    const QString segment = tr("Segment %1").arg(index.column() + 1);
     if (index.row() == SegmentNumberRow)
         return segment;
     return u"%1, %2"_s.arg(segment, rowLabels(mDocument.session().kind).value(index.row()));
@@ -81,7 +81,7 @@ QString SessionGridModel::accessibleText(const QModelIndex &index) const
     if (index.row() == SegmentNumberRow)
         return cellPlace(index);
     const QString value = mDocument.cells().cell(index.column(), index.row());
-    return u"%1, %2"_s.arg(cellPlace(index), value.isEmpty() ? u"empty"_s : value);
+    return u"%1, %2"_s.arg(cellPlace(index), value.isEmpty() ? tr("empty") : value);
 }
 
 Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const

@@ -1,7 +1,10 @@
 #include "app/MirandelWindows.h"
+#include "app/Translations.h"
+#include "core/settings/UserPreferences.h"
 #include "core/settings/ProgramName.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -37,12 +40,14 @@ int main(int argc, char *argv[])
     const QString appId = u"org.mirandel.Mirandel"_s;
     QGuiApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
+    installTranslations(chosenLocale(UserPreferences().language()));
 
     std::unique_ptr<MirandelWindows> windows;
     try {
         windows = std::make_unique<MirandelWindows>(QApplication::arguments().mid(1));
     } catch (const std::exception &) {
-        QMessageBox::critical(nullptr, QString(), u"Error loading program data.  Aborting."_s);
+        QMessageBox::critical(nullptr, QString(),
+                              QCoreApplication::translate("MainWindow", "Error loading program data.  Aborting."));
         return 1;
     }
     windows->showAtStart();

@@ -4,6 +4,7 @@
 #include "audio/SessionSynth.h"
 #include "core/files/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,6 +22,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AudioExport)
+};
+
 constexpr qint64 BlockFrames = 4096;
 constexpr qint64 BytesPerFrame = 4; // stereo, 16 bits
 // A WAV file counts its bytes in 32 bits.
@@ -119,7 +125,7 @@ std::optional<QString> roomShortfall(const QString &path, qint64 size)
     if (free < 0 || free >= size)
         return std::nullopt;
     constexpr qint64 MB = 1024 * 1024;
-    return u"Cannot write \"%1\": the sound may take up to %2 MB, and the disk has only %3 MB free"_s.arg(path)
+    return Texts::tr("Cannot write \"%1\": the sound may take up to %2 MB, and the disk has only %3 MB free").arg(path)
         .arg((size + MB - 1) / MB)
         .arg(free / MB);
 }
@@ -169,7 +175,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     SF_VIRTUAL_IO io{sinkLength, sinkSeek, sinkRead, sinkWrite, sinkTell};
     SNDFILE *file = sf_open_virtual(&io, SFM_WRITE, &info, &sink);
     if (!file)
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, QString::fromUtf8(sf_strerror(nullptr))));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, QString::fromUtf8(sf_strerror(nullptr))));
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
     std::vector<float> block(size_t(2 * BlockFrames));
@@ -202,7 +208,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     else if (error.isEmpty() && closed != 0)
         error = QString::fromUtf8(sf_error_number(closed));
     if (!error.isEmpty())
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, error));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, error));
     return {AudioExportResult::Written, QString(), {}};
 }
 
@@ -212,7 +218,7 @@ AudioExportResult exportToDevice(SessionSynth &synth, const QString &path, Audio
 {
     Sink sink{::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC), 0};
     if (sink.fd < 0)
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
     const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     ::close(sink.fd);
     return result;
@@ -225,15 +231,15 @@ AudioExportResult exportToFile(SessionSynth &synth, const QString &path, AudioFi
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
     Sink sink{file.handle(), 0};
     const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     if (result.outcome != AudioExportResult::Written)
         return result;
     if (fsync(sink.fd) != 0)
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, systemError(errno)));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
     if (!file.commit())
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, file.errorString()));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
     return result;
 }
 } // namespace
@@ -243,11 +249,11 @@ AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFil
 {
     const qint64 frames = synth.endFrame() - synth.position();
     if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
-        return failure(u"Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
-                       u"choose FLAC or Ogg Vorbis"_s.arg(path));
+        return failure(Texts::tr("Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
+                       "choose FLAC or Ogg Vorbis").arg(path));
     const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Other)
-        return failure(u"Cannot write \"%1\": %2"_s.arg(path, unusableFileKindReason()));
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, unusableFileKindReason()));
     if (kind != FileKind::CharacterDevice) {
         if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type)))
             return failure(*shortfall);

@@ -1,10 +1,16 @@
 #include "audio/Loudness.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Loudness)
+};
+
 // Room for the rounding to 16-bit samples, which may lift a peak by a fraction of a step.
 constexpr double QuantisingMargin = 0.01;
 } // namespace
@@ -19,9 +25,9 @@ double Loudness::gainTo(double target) const
 QString Loudness::text() const
 {
     if (!std::isfinite(truePeak))
-        return u"silent"_s;
-    const QString peak = u"peak %1 dBTP"_s.arg(truePeak, 0, 'f', 1);
+        return Texts::tr("silent");
+    const QString peak = Texts::tr("peak %1 dBTP").arg(truePeak, 0, 'f', 1);
     if (!std::isfinite(integrated))
-        return u"below -70 LUFS, "_s + peak;
-    return u"%1 LUFS, "_s.arg(integrated, 0, 'f', 1) + peak;
+        return Texts::tr("below -70 LUFS, ") + peak;
+    return Texts::tr("%1 LUFS, ").arg(integrated, 0, 'f', 1) + peak;
 }

@@ -1,16 +1,24 @@
 #include "playback/MediaAudioOutput.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AudioOutput)
+};
+} // namespace
 
 std::unique_ptr<AudioOutput> MediaAudioOutput::openDefault(int sampleRate, int bufferMs,
                                                            const std::function<void()> &stateChanged, QString &error)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
-        error = u"No audio output is available: no sound device or sound server was found."_s;
+        error = Texts::tr("No audio output is available: no sound device or sound server was found.");
         return nullptr;
     }
     QAudioFormat format;
@@ -18,7 +26,7 @@ std::unique_ptr<AudioOutput> MediaAudioOutput::openDefault(int sampleRate, int b
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) {
-        error = u"No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz."_s
+        error = Texts::tr("No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz.")
                     .arg(device.description())
                     .arg(sampleRate);
         return nullptr;

@@ -1,10 +1,16 @@
 #include "playback/PlaybackPosition.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PlaybackPosition)
+};
+
 QString clock(double seconds)
 {
     const auto whole = qint64(std::floor(std::max(seconds, 0.0)));
@@ -14,5 +20,5 @@ QString clock(double seconds)
 
 QString playbackPositionText(double seconds, double totalSeconds, int segment)
 {
-    return u"%1 / %2, segment %3"_s.arg(clock(seconds), clock(totalSeconds)).arg(segment);
+    return Texts::tr("%1 / %2, segment %3").arg(clock(seconds), clock(totalSeconds)).arg(segment);
 }

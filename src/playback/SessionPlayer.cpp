@@ -5,6 +5,7 @@
 #include "playback/SynthSource.h"
 #include "core/session/ConversionError.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QMediaDevices>
 #include <algorithm>
@@ -12,6 +13,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AudioOutput)
+};
+
 constexpr int Rate = 44100;
 constexpr int BufferMs = 80;
 constexpr int FadeMs = 10;
@@ -85,8 +91,8 @@ void SessionPlayer::onSinkState()
         mStartLatencyMs = QDateTime::currentMSecsSinceEpoch() - mPlayStarted;
     const AudioOutput::Error error = mSink->error();
     if (error != AudioOutput::Error::None && error != AudioOutput::Error::Underrun) {
-        const QString message = u"No audio output is available: the sound device stopped (%1)."_s.arg(
-            error == AudioOutput::Error::Open ? u"it cannot be opened"_s : u"it failed"_s);
+        const QString message = Texts::tr("No audio output is available: the sound device stopped (%1).").arg(
+            error == AudioOutput::Error::Open ? Texts::tr("it cannot be opened") : Texts::tr("it failed"));
         stop();
         emit failed(message);
         return;

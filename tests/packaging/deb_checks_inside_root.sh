@@ -6,6 +6,7 @@ fail() { echo "deb_checks: $*" >&2; exit 1; }
 
 apt-get install -y -q --no-install-recommends "$deb" >/dev/null
 mapfile -t owned < <(dpkg -L mirandel)
+printf '%s\n' "${owned[@]}" | grep -q '/usr/share/mirandel/translations/mirandel_de.qm$' || fail "no translations"
 
 for program in mirandel mirandel-cli; do
   [[ $(/usr/bin/$program --version) == "Mirandel 2.0" ]] || fail "$program --version"

@@ -29,6 +29,9 @@ done
 for language in "" de/ fr/; do
   [[ -f $share/mirandel/help/${language}contents.html ]] || fail "no help pages in ${language:-en}"
 done
+for lang in de fr; do
+  [[ -s $share/mirandel/translations/mirandel_$lang.qm ]] || fail "no $lang translation"
+done
 
 for program in mirandel mirandel-cli mirandel-devsim; do
   [[ -x $prefix/bin/$program ]] || fail "no $program"

@@ -12,16 +12,16 @@ DownloadProgressDialog::DownloadProgressDialog(QWidget *parent)
     : QDialog(parent)
     , mText(new QLabel(this))
     , mBar(new QProgressBar(this))
-    , mCancel(new QPushButton(u"Cancel"_s, this))
+    , mCancel(new QPushButton(tr("Cancel"), this))
 {
-    setWindowTitle(u"Download"_s);
+    setWindowTitle(tr("Download"));
     setWindowModality(Qt::WindowModal);
-    mBar->setAccessibleName(u"Download progress"_s);
+    mBar->setAccessibleName(tr("Download progress"));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(mCancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(u"Sending the session to the device."_s, this));
+    layout->addWidget(new QLabel(tr("Sending the session to the device."), this));
     layout->addWidget(mBar);
     layout->addWidget(mText);
     layout->addWidget(buttons);
@@ -41,7 +41,7 @@ void DownloadProgressDialog::sendingStarted(int totalBytes)
 void DownloadProgressDialog::sendingProgressed(int bytesSent, int totalBytes, int msLeft)
 {
     mBar->setValue(bytesSent);
-    mText->setText(u"%1 of %2 bytes sent, %3 s left"_s.arg(bytesSent).arg(totalBytes).arg((msLeft + 999) / 1000));
+    mText->setText(tr("%1 of %2 bytes sent, %3 s left").arg(bytesSent).arg(totalBytes).arg((msLeft + 999) / 1000));
 }
 
 void DownloadProgressDialog::sendingEnded()

@@ -46,19 +46,19 @@ GlideDialog::GlideDialog(QWidget *parent)
     , mSegments(new QLabel(this))
     , mFrom(frequencyBox(this))
     , mTo(frequencyBox(this))
-    , mLinear(new QRadioButton(u"&Linear steps"_s, this))
-    , mRatio(new QRadioButton(u"Steps by &ratio"_s, this))
+    , mLinear(new QRadioButton(tr("&Linear steps"), this))
+    , mRatio(new QRadioButton(tr("Steps by &ratio"), this))
 {
-    setWindowTitle(u"Glide Across Selection"_s);
+    setWindowTitle(tr("Glide Across Selection"));
     // Where the box's name is its text, its typing field carries the name.
-    for (const auto &[box, name] : {std::pair(mFrom, u"From (Hz)"_s), std::pair(mTo, u"To (Hz)"_s)}) {
+    for (const auto &[box, name] : {std::pair(mFrom, tr("From (Hz)")), std::pair(mTo, tr("To (Hz)"))}) {
         box->setAccessibleName(name);
         box->lineEdit()->setAccessibleName(name);
     }
     auto *form = new QFormLayout;
-    form->addRow(u"&From (Hz):"_s, mFrom);
-    form->addRow(u"&To (Hz):"_s, mTo);
-    form->addRow(u"Spacing:"_s, mLinear);
+    form->addRow(tr("&From (Hz):"), mFrom);
+    form->addRow(tr("&To (Hz):"), mTo);
+    form->addRow(tr("Spacing:"), mLinear);
     form->addRow(QString(), mRatio);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -76,7 +76,8 @@ GlideDialog::GlideDialog(QWidget *parent)
 void GlideDialog::setGlide(const Glide &glide)
 {
     mGlide = glide;
-    mSegments->setText(u"Beat frequency across segments %1 to %2"_s.arg(glide.firstColumn + 1).arg(glide.lastColumn + 1));
+    mSegments->setText(
+        tr("Beat frequency across segments %1 to %2").arg(glide.firstColumn + 1).arg(glide.lastColumn + 1));
     selectNearest(mFrom, glide.from);
     selectNearest(mTo, glide.to);
     (glide.spacing == GlideSpacing::Ratio ? mRatio : mLinear)->setChecked(true);

@@ -20,13 +20,13 @@ PortDeviceDialog::PortDeviceDialog(QWidget *parent)
     , mList(new QListWidget(this))
     , mPath(new QLineEdit(this))
 {
-    auto *listLabel = new QLabel(u"&Serial ports of this computer:"_s, this);
+    auto *listLabel = new QLabel(tr("&Serial ports of this computer:"), this);
     listLabel->setBuddy(mList);
     // A list takes no name from its label.
-    mList->setAccessibleName(u"Serial ports"_s);
-    auto *pathLabel = new QLabel(u"De&vice:"_s, this);
+    mList->setAccessibleName(tr("Serial ports"));
+    auto *pathLabel = new QLabel(tr("De&vice:"), this);
     pathLabel->setBuddy(mPath);
-    auto *browseButton = new QPushButton(u"&Browse\u2026"_s, this);
+    auto *browseButton = new QPushButton(tr("&Browse\u2026"), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     mOkButton = buttons->button(QDialogButtonBox::Ok);
 
@@ -55,7 +55,7 @@ PortDeviceDialog::PortDeviceDialog(QWidget *parent)
 
 std::optional<QString> PortDeviceDialog::chooseDevice(int comNumber, const QString &current, const QString &standard)
 {
-    setWindowTitle(u"Device for COM %1"_s.arg(comNumber));
+    setWindowTitle(tr("Device for COM %1").arg(comNumber));
     listDevices(current, standard);
     mPath->setText(current);
     mPath->setFocus();
@@ -86,7 +86,7 @@ void PortDeviceDialog::listDevices(const QString &current, const QString &standa
         if (!port.about().isEmpty())
             text += u"  \u2014  "_s + port.about();
         if (port.device == standard)
-            text += u"  (standard)"_s;
+            text += tr("  (standard)");
         auto *item = new QListWidgetItem(text, mList);
         item->setData(Qt::UserRole, port.device);
     }

@@ -32,7 +32,7 @@ PortDialog::PortDialog(QWidget *parent)
     : QDialog(parent)
     , mPorts(new QButtonGroup(this))
 {
-    setWindowTitle(u"COM Port Selection"_s);
+    setWindowTitle(tr("COM Port Selection"));
     setFixedSize(DialogWidth, 292);
     // Where the dialog's own face is missing, one of the same width keeps
     // the texts inside their controls.
@@ -42,34 +42,34 @@ PortDialog::PortDialog(QWidget *parent)
     setFont(dialogFont);
 
     for (int n = 1; n <= 4; ++n) {
-        auto *radio = new QRadioButton(u"COM %1"_s.arg(n), this);
+        auto *radio = new QRadioButton(tr("COM %1").arg(n), this);
         radio->setGeometry(40, 4 + 20 * n, 113, 17);
         mPorts->addButton(radio, n);
         connect(radio, &QRadioButton::clicked, this, [this, n] { tryPort(n); });
         auto *device = new QLabel(this);
         device->setGeometry(DeviceLabelLeft, 4 + 20 * n, DeviceLabelWidth, 17);
         device->setForegroundRole(QPalette::PlaceholderText);
-        device->setAccessibleDescription(u"Device of COM %1"_s.arg(n));
+        device->setAccessibleDescription(tr("Device of COM %1").arg(n));
         mDeviceLabels.append(device);
     }
 
-    mOkButton = new QPushButton(u"OK"_s, this);
+    mOkButton = new QPushButton(tr("OK"), this);
     mOkButton->setGeometry(160, 32, 75, 25);
     mOkButton->setDefault(true);
     connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
-    mCancelButton = new QPushButton(u"Cancel"_s, this);
+    mCancelButton = new QPushButton(tr("Cancel"), this);
     mCancelButton->setGeometry(160, 72, 75, 25);
     connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    mCheckButton = new QPushButton(u"Check System Connection"_s, this);
+    mCheckButton = new QPushButton(tr("Check System Connection"), this);
     mCheckButton->setGeometry(64, 120, 145, 25);
     connect(mCheckButton, &QPushButton::clicked, this, &PortDialog::checkConnection);
     // Made after the specified controls: last in the tab order.
     for (int n = 1; n <= 4; ++n) {
-        auto *button = new QPushButton(u"Device\u2026"_s, this);
+        auto *button = new QPushButton(tr("Device\u2026"), this);
         button->setGeometry(DeviceButtonLeft, 3 + 20 * n, DeviceButtonWidth, 19);
         button->setAutoDefault(false);
         // Four buttons of the same text: the name tells them apart.
-        button->setAccessibleName(u"Device for COM %1"_s.arg(n));
+        button->setAccessibleName(tr("Device for COM %1").arg(n));
         connect(button, &QPushButton::clicked, this, [this, n] { chooseDevice(n); });
         mDeviceButtons.append(button);
     }
@@ -77,14 +77,14 @@ PortDialog::PortDialog(QWidget *parent)
     mInstructions = new QTextEdit(this);
     mInstructions->setGeometry(40, 168, 201, 81);
     mInstructions->setReadOnly(true);
-    mInstructions->setAccessibleName(u"Instructions"_s);
+    mInstructions->setAccessibleName(tr("Instructions"));
     mInstructions->setFocusPolicy(Qt::NoFocus);
     mInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mInstructions->document()->setDocumentMargin(2);
-    const QStringList lines = {u"Select the COM port that the "_s, u"Light/Sound system is connected to."_s,
-                               u"With the system turned on, use "_s, u"\"Check System Connection\" to verify."_s,
-                               u"When selection works, press OK. "_s};
+    const QStringList lines = {tr("Select the COM port that the "), tr("Light/Sound system is connected to."),
+                               tr("With the system turned on, use "), tr("\"Check System Connection\" to verify."),
+                               tr("When selection works, press OK. ")};
     mInstructions->setPlainText(lines.join(u'\n'));
     QTextCursor all(mInstructions->document());
     all.select(QTextCursor::Document);
@@ -104,7 +104,7 @@ bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNu
         return false;
     comPortNumber = mPendingPort;
     if (!settings.setPort(comPortNumber))
-        prompter.error(u"Unable to write to %1"_s.arg(settings.path()));
+        prompter.error(tr("Unable to write to %1").arg(settings.path()));
     return true;
 }
 
@@ -144,7 +144,7 @@ void PortDialog::chooseDevice(int n)
     if (!device)
         return;
     if (!mSettings->setPortDevice(n, *device == standard ? QString() : *device)) {
-        mPrompter->error(u"Unable to write to %1"_s.arg(mSettings->path()));
+        mPrompter->error(tr("Unable to write to %1").arg(mSettings->path()));
         return;
     }
     showDevices();

@@ -3,24 +3,42 @@
 #include "core/settings/UserPreferences.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *parent)
     : QDialog(parent)
     , mPreferences(preferences)
-    , mContinueGlide(new QCheckBox(u"A &new segment starts where the previous one's glide ended"_s, this))
+    , mContinueGlide(new QCheckBox(tr("A &new segment starts where the previous one's glide ended"), this))
+    , mLanguage(new QComboBox(this))
 {
-    setWindowTitle(u"Preferences"_s);
-    mContinueGlide->setToolTip(u"New Segment sets its Start Freq to the previous segment's Target Freq"_s);
+    setWindowTitle(tr("Preferences"));
+    mContinueGlide->setToolTip(tr("New Segment sets its Start Freq to the previous segment's Target Freq"));
     mContinueGlide->setChecked(preferences.newSegmentContinuesGlide());
+    // Each language by its own name, so that a user who cannot read the
+    // present one still finds theirs.
+    mLanguage->addItem(tr("System default"), QString());
+    mLanguage->addItem(u"English"_s, u"en"_s);
+    mLanguage->addItem(u"Deutsch"_s, u"de"_s);
+    mLanguage->addItem(u"Fran\u00e7ais"_s, u"fr"_s);
+    mLanguage->setCurrentIndex(std::max(0, mLanguage->findData(preferences.language())));
+    auto *languageNote = new QLabel(tr("The language changes at the next start of Mirandel."), this);
+    languageNote->setWordWrap(true);
+    auto *form = new QFormLayout;
+    form->addRow(tr("&Language:"), mLanguage);
+    form->addRow(QString(), languageNote);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mContinueGlide);
+    layout->addLayout(form);
     layout->addWidget(buttons);
     mContinueGlide->setFocus();
 }
@@ -29,5 +47,8 @@ void PreferencesDialog::accept()
 {
     if (mContinueGlide->isChecked() != mPreferences.newSegmentContinuesGlide())
         mPreferences.setNewSegmentContinuesGlide(mContinueGlide->isChecked());
+    const QString language = mLanguage->currentData().toString();
+    if (language != mPreferences.language())
+        mPreferences.setLanguage(language);
     QDialog::accept();
 }

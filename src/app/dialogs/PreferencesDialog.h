@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class UserPreferences;
 
 // Edit > Preferences: the user's choices, stored when OK is pressed.
@@ -16,8 +17,10 @@ public:
 
     // Controls, for tests
     QCheckBox *continueGlideBox() const { return mContinueGlide; }
+    QComboBox *languageBox() const { return mLanguage; }
 
 private:
     UserPreferences &mPreferences;
     QCheckBox *mContinueGlide;
+    QComboBox *mLanguage;
 };

@@ -9,18 +9,18 @@ using namespace Qt::Literals::StringLiterals;
 SessionDescriptionDialog::SessionDescriptionDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(u"Session Description"_s);
+    setWindowTitle(tr("Session Description"));
     setFixedSize(543, 271);
 
     mText = new QPlainTextEdit(this);
     mText->setGeometry(8, 8, 527, 209);
     mText->setLineWrapMode(QPlainTextEdit::NoWrap);
     mText->setTabChangesFocus(true);
-    mText->setAccessibleName(u"Session description"_s);
-    mCancelButton = new QPushButton(u"Cancel"_s, this);
+    mText->setAccessibleName(tr("Session description"));
+    mCancelButton = new QPushButton(tr("Cancel"), this);
     mCancelButton->setGeometry(336, 228, 89, 33);
     mCancelButton->setAutoDefault(false);
-    mOkButton = new QPushButton(u"OK"_s, this);
+    mOkButton = new QPushButton(tr("OK"), this);
     mOkButton->setGeometry(446, 228, 89, 33);
     mOkButton->setAutoDefault(false);
     mOkButton->setFocusPolicy(Qt::ClickFocus);

@@ -8,14 +8,14 @@ using namespace Qt::Literals::StringLiterals;
 SessionKindDialog::SessionKindDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(u"New Session Type"_s);
+    setWindowTitle(tr("New Session Type"));
     setFixedSize(319, 196);
-    mPulsedButton = new QPushButton(u"Pulsed/Binaural Beats"_s, this);
+    mPulsedButton = new QPushButton(tr("Pulsed/Binaural Beats"), this);
     mPulsedButton->setGeometry(64, 40, 185, 33);
-    mDualButton = new QPushButton(u"Dual Binaural Beats"_s, this);
+    mDualButton = new QPushButton(tr("Dual Binaural Beats"), this);
     mDualButton->setGeometry(64, 104, 185, 33);
-    addDescription(mPulsedButton, u"Pulsed tones or a binaural beat, with ramps"_s);
-    addDescription(mDualButton, u"Two binaural beats at once, each with its own pitch"_s);
+    addDescription(mPulsedButton, tr("Pulsed tones or a binaural beat, with ramps"));
+    addDescription(mDualButton, tr("Two binaural beats at once, each with its own pitch"));
     connect(mPulsedButton, &QPushButton::clicked, this, [this] { done(ResultNo); });
     connect(mDualButton, &QPushButton::clicked, this, [this] { done(ResultYes); });
 }

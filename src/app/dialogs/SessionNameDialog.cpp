@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 SessionNameDialog::SessionNameDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(u"Enter Session Name"_s);
+    setWindowTitle(tr("Enter Session Name"));
     setFixedSize(340, 243);
     QFont boldFont = font();
     boldFont.setBold(true);
@@ -37,14 +37,14 @@ void SessionNameDialog::ensureControls()
     mNameEdit = new QLineEdit(this);
     mNameEdit->setGeometry(32, 80, 276, 27);
     mNameEdit->setMaxLength(std::numeric_limits<int>::max());
-    mNameEdit->setAccessibleName(u"Session name"_s);
+    mNameEdit->setAccessibleName(tr("Session name"));
 
-    mOkButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"OK"_s, this);
+    mOkButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     mOkButton->setGeometry(83, 199, 83, 31);
     mOkButton->setDefault(true);
-    mCancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Cancel"_s, this);
+    mCancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     mCancelButton->setGeometry(174, 199, 83, 31);
-    mHelpButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), u"Help"_s, this);
+    mHelpButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("Help"), this);
     mHelpButton->setGeometry(265, 199, 67, 31);
     mHelpButton->hide();
     connect(mOkButton, &QPushButton::clicked, this, &SessionNameDialog::takeName);

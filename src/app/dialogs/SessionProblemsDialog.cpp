@@ -16,14 +16,14 @@ enum Column { SegmentColumn, RowColumn, MessageColumn };
 SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)
     : QDialog(parent)
     , mList(new QTreeWidget(this))
-    , mEmptyNote(new QLabel(u"No problems"_s, mList->viewport()))
+    , mEmptyNote(new QLabel(tr("No problems"), mList->viewport()))
 {
-    setWindowTitle(u"Check Session"_s);
+    setWindowTitle(tr("Check Session"));
     mList->setRootIsDecorated(false);
-    mList->setAccessibleName(u"Problems"_s);
-    mList->setAccessibleDescription(u"Enter or a click selects the problem's cell"_s);
+    mList->setAccessibleName(tr("Problems"));
+    mList->setAccessibleDescription(tr("Enter or a click selects the problem's cell"));
     mList->setUniformRowHeights(true);
-    mList->setHeaderLabels({u"Segment"_s, u"Row"_s, u"Message"_s});
+    mList->setHeaderLabels({tr("Segment"), tr("Row"), tr("Message")});
     mList->header()->setStretchLastSection(true);
     mList->setColumnWidth(SegmentColumn, 80);
     mList->setColumnWidth(RowColumn, 110);
@@ -51,7 +51,7 @@ void SessionProblemsDialog::setProblems(const QList<SessionProblem> &problems, c
     items.reserve(problems.size());
     for (const SessionProblem &problem : problems) {
         const bool whole = problem.segment == 0;
-        auto *item = new QTreeWidgetItem({whole ? u"Session"_s : QString::number(problem.segment),
+        auto *item = new QTreeWidgetItem({whole ? tr("Session") : QString::number(problem.segment),
                                           whole ? QString() : rowLabels.value(problem.row), problem.text});
         const SessionProblem::Severity severity = problem.severity;
         item->setIcon(SegmentColumn, severity == SessionProblem::Error     ? errorIcon

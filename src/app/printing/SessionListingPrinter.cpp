@@ -41,6 +41,6 @@ bool SessionListingPrinter::printLines(QPrinter &printer, const QStringList &lin
         output.abort();
     prompter.setBusy(false);
     if (!written)
-        prompter.error(u"I/O error while printing to \"%1\". The printout was stopped."_s.arg(output.destination()));
+        prompter.error(tr("I/O error while printing to \"%1\". The printout was stopped.").arg(output.destination()));
     return written;
 }

@@ -2,6 +2,7 @@
 
 #include "app/printing/ListingPrinter.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPrinter>
 
@@ -9,6 +10,7 @@
 // chosen printer.
 class SessionListingPrinter : public QObject, public ListingPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(SessionListingPrinter)
 public:
     explicit SessionListingPrinter(QWidget *window);
 

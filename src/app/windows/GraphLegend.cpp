@@ -10,6 +10,11 @@ namespace {
 constexpr int Swatch = 12;
 constexpr int Gap = 4;
 constexpr int Spacing = 10;
+
+QString bandName(const FrequencyBand &band)
+{
+    return QCoreApplication::translate("FrequencyBand", band.name);
+}
 } // namespace
 
 GraphLegend::GraphLegend(QWidget *parent)
@@ -17,9 +22,9 @@ GraphLegend::GraphLegend(QWidget *parent)
 {
     QStringList lines;
     for (const FrequencyBand &band : frequencyBands())
-        lines.append(u"%1: %2 to %3 Hz"_s.arg(band.name).arg(band.fromHertz).arg(band.toHertz));
-    setToolTip(u"Frequency bands of the graph\n"_s + lines.join(u'\n'));
-    setAccessibleName(u"Frequency bands"_s);
+        lines.append(tr("%1: %2 to %3 Hz").arg(bandName(band)).arg(band.fromHertz).arg(band.toHertz));
+    setToolTip(tr("Frequency bands of the graph\n") + lines.join(u'\n'));
+    setAccessibleName(tr("Frequency bands"));
 }
 
 void GraphLegend::fitInto(int width)
@@ -46,9 +51,9 @@ QStringList GraphLegend::entries(Detail detail) const
     for (qsizetype i = 0; i < frequencyBands().size(); ++i) {
         const FrequencyBand &band = frequencyBands().at(i);
         if (detail == NamesAndRanges)
-            texts.append(u"%1 %2\u2013%3"_s.arg(band.name).arg(band.fromHertz).arg(band.toHertz));
+            texts.append(u"%1 %2\u2013%3"_s.arg(bandName(band)).arg(band.fromHertz).arg(band.toHertz));
         else
-            texts.append(detail == Names ? band.name : letters.at(i));
+            texts.append(detail == Names ? bandName(band) : letters.at(i));
     }
     if (detail == NamesAndRanges)
         texts.last() += u" Hz"_s;

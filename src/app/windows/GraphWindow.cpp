@@ -52,7 +52,7 @@ void GraphWindow::createControls()
     // as wide as the range.
     auto *page = new QWidget;
     mImage = new GraphImage(page);
-    mImage->setAccessibleName(u"Session graph"_s);
+    mImage->setAccessibleName(tr("Session graph"));
     mPlayCursor = new QWidget(page);
     mPlayCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     mPlayCursor->setAutoFillBackground(true);
@@ -65,13 +65,13 @@ void GraphWindow::createControls()
 
 void GraphWindow::createMenus()
 {
-    mGraphMenu = menuBar()->addMenu(u"&Graphic Control"_s);
-    mActionTimeGraph = mGraphMenu->addAction(u"&Time Graph"_s, this, &GraphWindow::showTimeGraph);
-    mActionSegmentGraph = mGraphMenu->addAction(u"&Segment Graph"_s, this, &GraphWindow::showSegmentGraph);
-    mActionSpreadsheet = menuBar()->addAction(u"Sp&readsheet"_s, this, &GraphWindow::showSpreadsheet);
+    mGraphMenu = menuBar()->addMenu(tr("&Graphic Control"));
+    mActionTimeGraph = mGraphMenu->addAction(tr("&Time Graph"), this, &GraphWindow::showTimeGraph);
+    mActionSegmentGraph = mGraphMenu->addAction(tr("&Segment Graph"), this, &GraphWindow::showSegmentGraph);
+    mActionSpreadsheet = menuBar()->addAction(tr("Sp&readsheet"), this, &GraphWindow::showSpreadsheet);
     mActionSpreadsheet->setShortcut(Qt::Key_Escape);
     mGraphMenu->addSeparator();
-    mActionSavePicture = mGraphMenu->addAction(u"Save &Picture\u2026"_s, this, &GraphWindow::askPictureFileName);
+    mActionSavePicture = mGraphMenu->addAction(tr("Save &Picture\u2026"), this, &GraphWindow::askPictureFileName);
     mActionSavePicture->setShortcut(QKeySequence::Save);
     mActionSavePicture->setEnabled(false);
     // In the menu bar, right of the menus: it takes no height from the graph.
@@ -111,9 +111,9 @@ void GraphWindow::askPictureFileName()
 {
     QString name = mSessionName.isEmpty() ? u"graph"_s : mSessionName;
     name.replace(u'/', u'-').replace(u'\\', u'-');
-    name += mMode == GraphKind::Time ? u" time graph.png"_s : u" segment graph.png"_s;
-    const QString path = QFileDialog::getSaveFileName(this, u"Save Picture"_s, name,
-                                                      u"PNG picture (*.png);;SVG drawing (*.svg)"_s);
+    name += mMode == GraphKind::Time ? tr(" time graph.png") : tr(" segment graph.png");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Picture"), name,
+                                                      tr("PNG picture (*.png);;SVG drawing (*.svg)"));
     if (!path.isEmpty())
         savePicture(path);
 }

@@ -20,8 +20,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
         page = QTextBrowser::loadResource(type, QUrl::fromLocalFile(mEnglishFolder + u'/' + file.fileName()));
     if (type != QTextDocument::HtmlResource || page.isValid())
         return page;
-    return u"<html><head><title>Help topic not found</title></head><body><h2>Help topic not found</h2>"
-           "<p>The help topic <b>%1</b> is not in the help folder <tt>%2</tt>. Installing Mirandel again "
-           "puts the help pages back beside the program.</p></body></html>"_s.arg(
+    return tr("<html><head><title>Help topic not found</title></head><body><h2>Help topic not found</h2>"
+              "<p>The help topic <b>%1</b> is not in the help folder <tt>%2</tt>. Installing Mirandel again "
+              "puts the help pages back beside the program.</p></body></html>")
+        .arg(
                file.completeBaseName().toHtmlEscaped(), file.absolutePath().toHtmlEscaped());
 }

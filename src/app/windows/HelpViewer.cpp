@@ -21,20 +21,20 @@ HelpViewer::HelpViewer(const QString &helpFolder, QWidget *parent)
     , mHelpFolder(helpFolder)
     , mPageFolder(HelpTopics::languageFolder(helpFolder))
 {
-    setWindowTitle(u"Mirandel Help"_s);
+    setWindowTitle(tr("Mirandel Help"));
     resize(640, 560);
 
-    mContentsButton = new QPushButton(u"&Contents"_s, this);
-    mBackButton = new QPushButton(u"&Back"_s, this);
-    mForwardButton = new QPushButton(u"&Forward"_s, this);
+    mContentsButton = new QPushButton(tr("&Contents"), this);
+    mBackButton = new QPushButton(tr("&Back"), this);
+    mForwardButton = new QPushButton(tr("&Forward"), this);
     mBrowser = new HelpBrowser(helpFolder, this);
     mBrowser->setSearchPaths({mPageFolder});
     mBrowser->setOpenExternalLinks(true);
 
     mSearchBox = new QLineEdit(this);
-    mSearchBox->setPlaceholderText(u"Words to find in every page"_s);
+    mSearchBox->setPlaceholderText(tr("Words to find in every page"));
     mSearchBox->setClearButtonEnabled(true);
-    auto *searchLabel = new QLabel(u"&Search:"_s, this);
+    auto *searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(mSearchBox);
     mResults = new QListWidget(this);
     mResults->setWordWrap(true);
@@ -85,7 +85,7 @@ void HelpViewer::search(const QString &query)
         item->setData(Qt::UserRole, hit.topic);
     }
     if (hits.isEmpty())
-        new QListWidgetItem(u"No help page holds \"%1\"."_s.arg(query.simplified()), mResults);
+        new QListWidgetItem(tr("No help page holds \"%1\".").arg(query.simplified()), mResults);
 }
 
 void HelpViewer::fitOnScreen()
@@ -123,5 +123,5 @@ QString HelpViewer::currentTopic() const
 void HelpViewer::updateTitle()
 {
     const QString title = mBrowser->documentTitle();
-    setWindowTitle(title.isEmpty() ? u"Mirandel Help"_s : u"Mirandel Help - "_s + title);
+    setWindowTitle(title.isEmpty() ? tr("Mirandel Help") : tr("Mirandel Help - %1").arg(title));
 }

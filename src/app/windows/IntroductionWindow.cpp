@@ -13,7 +13,7 @@ IntroductionWindow::IntroductionWindow(QWidget *parent)
     , mQtPrompter(this)
     , mPrompter(&mQtPrompter)
 {
-    setWindowTitle(u"Introduction"_s);
+    setWindowTitle(tr("Introduction"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Outer borders are the window manager's; the client gets the size.
     move(103, 82);
@@ -60,16 +60,16 @@ QStringList IntroductionWindow::introLines()
 {
     return {QString(28, u' ') + u"MIRANDEL 2.0"_s,
             u" "_s,
-            u"Welcome to Veltrano Mirandel"_s,
-            u"Mirandel 2.0 allows you to create, edit, and view"_s,
-            u"Ambrion and Calidor sessions in a spreadsheet format, operating"_s,
-            u"with familiar Windows operations. The HELP system is complete"_s,
-            u"and should answer most of your questions. You can call up an"_s,
-            u"existing session design with FILE OPEN, or start a new one"_s,
-            u"with FILE NEW. The session spreadsheet navigation and"_s,
-            u"editing tools are intuitive and described in HELP."_s,
+            tr("Welcome to Veltrano Mirandel"),
+            tr("Mirandel 2.0 allows you to create, edit, and view"),
+            tr("Ambrion and Calidor sessions in a spreadsheet format, operating"),
+            tr("with familiar Windows operations. The HELP system is complete"),
+            tr("and should answer most of your questions. You can call up an"),
+            tr("existing session design with FILE OPEN, or start a new one"),
+            tr("with FILE NEW. The session spreadsheet navigation and"),
+            tr("editing tools are intuitive and described in HELP."),
             u" "_s,
-            u"Press any key to continue..."_s};
+            tr("Press any key to continue...")};
 }
 
 void IntroductionWindow::fillText()
@@ -78,7 +78,7 @@ void IntroductionWindow::fillText()
         // One layout of the whole text rather than one per line.
         mText->setPlainText(introLines().join(u'\n'));
     } catch (const std::exception &) {
-        mPrompter->error(u"Error loading intro dialog"_s);
+        mPrompter->error(tr("Error loading intro dialog"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/session/Session.h"
 #include "core/session/ValueLists.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <limits>
@@ -17,6 +18,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionCheck)
+};
+
 struct Band
 {
     double low;
@@ -150,15 +156,17 @@ QList<SessionProblem> flashRateFindings(const Session &session)
             ? hertzText(exposure.lowest)
             : u"%1\u2013%2"_s.arg(hertzText(exposure.lowest), hertzText(exposure.highest));
         findings.append({SessionProblem::Warning, int(column) + 1, exposure.row,
-                         u"Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke seizures "
-                         u"in people with photosensitive epilepsy"_s.arg(range, durationText(exposure.seconds))
+                         Texts::tr("Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke "
+                                   "seizures in people with photosensitive epilepsy")
+                             .arg(range, durationText(exposure.seconds))
                              .arg(column + 1)});
     }
     // The whole session's time in the wider band, where it has a warning.
     if (!findings.isEmpty()) {
         findings.append({SessionProblem::Note, 0, 0,
-                         u"The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 of the "
-                         u"session"_s.arg(durationText(flickerSeconds))});
+                         Texts::tr("The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 "
+                                   "of the session")
+                             .arg(durationText(flickerSeconds))});
     }
     return findings;
 }

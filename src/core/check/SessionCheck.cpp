@@ -7,11 +7,17 @@
 #include "core/session/SessionRows.h"
 #include "core/session/TextNumbers.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionCheck)
+};
+
 class ProblemList : public EncoderFindings
 {
 public:
@@ -67,23 +73,27 @@ public:
             const int next = mNextStart[size_t(column)];
             if (next >= 0 && next <= last) {
                 list.add(SessionProblem::Warning, segment, LoopSegsRow,
-                         u"Loop at segment %1 overlaps the loop at segment %2"_s.arg(segment).arg(next + 1));
+                         Texts::tr("Loop at segment %1 overlaps the loop at segment %2").arg(segment).arg(next + 1));
             }
             if (last >= qint64(mLengths.size())) {
                 list.add(SessionProblem::Warning, segment, LoopSegsRow,
-                         u"Loop at segment %1 runs past the last segment"_s.arg(segment));
+                         Texts::tr("Loop at segment %1 runs past the last segment").arg(segment));
             }
         }
         if (written < 0 || written > MostLoopCount) {
             list.add(SessionProblem::Warning, segment, LoopSegsRow,
-                     u"Loop at segment %1 is %2 segments long; the device takes 0 to 15"_s.arg(segment).arg(written));
+                     Texts::tr("Loop at segment %1 is %2 segments long; the device takes 0 to 15")
+                         .arg(segment)
+                         .arg(written));
         }
         if ((written & MostLoopCount) == 0)
             return;
         const int times = loopNumber(cells, column, LoopTimesRow);
         if (times < 0 || times > MostLoopCount) {
             list.add(SessionProblem::Warning, segment, LoopTimesRow,
-                     u"Loop at segment %1 repeats %2 times; the device takes 0 to 15"_s.arg(segment).arg(times));
+                     Texts::tr("Loop at segment %1 repeats %2 times; the device takes 0 to 15")
+                         .arg(segment)
+                         .arg(times));
         }
     }
 
@@ -123,11 +133,11 @@ QString problemSummary(const QList<SessionProblem> &problems)
         warnings += problem.severity == SessionProblem::Warning ? 1 : 0;
     }
     if (errors == 0 && warnings == 0)
-        return u"No problems"_s;
+        return Texts::tr("No problems");
     QStringList parts;
     if (errors > 0)
-        parts.append(errors == 1 ? u"1 error"_s : u"%1 errors"_s.arg(errors));
+        parts.append(errors == 1 ? Texts::tr("1 error") : Texts::tr("%1 errors").arg(errors));
     if (warnings > 0)
-        parts.append(warnings == 1 ? u"1 warning"_s : u"%1 warnings"_s.arg(warnings));
+        parts.append(warnings == 1 ? Texts::tr("1 warning") : Texts::tr("%1 warnings").arg(warnings));
     return parts.join(u", "_s);
 }

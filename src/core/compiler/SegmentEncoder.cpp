@@ -10,12 +10,18 @@
 #include "core/session/TextNumbers.h"
 #include "core/session/ValueLists.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SegmentEncoder)
+};
+
 constexpr int PSuToneCode = 1;
 constexpr int PChToneCode = 2;
 constexpr int BbToneCode = 3;
@@ -99,10 +105,11 @@ private:
         return found.index;
     }
 
-    void noMatch(int row, const QString &field)
+    void noMatch(int row, const char *field)
     {
-        // Built in one piece: a hand-made file may hold a problem in every segment.
-        tell(EncoderFinding::NoMatch, row, u"No match segment "_s % QString::number(mSegment) % u' ' % field);
+        tell(EncoderFinding::NoMatch, row,
+             Texts::tr("No match segment %1 %2")
+                 .arg(QString::number(mSegment), Texts::tr(field)));
     }
 
     // Wraps as the 32-bit count does for minutes beyond reason.
@@ -136,7 +143,7 @@ private:
     {
         int code = indexByName(cell(ToneRow), ToneCodeList);
         if (code < 0)
-            noMatch(ToneRow, u"tone"_s);
+            noMatch(ToneRow, QT_TRANSLATE_NOOP("SegmentEncoder", "tone"));
         // "F-S" and "bbP" are other names of "PSu" and "bb".
         if (code == FSAliasCode)
             code = PSuToneCode;
@@ -144,7 +151,8 @@ private:
             code = BbToneCode;
         const bool outOfGroup = mDual ? code < FirstDualToneCode : code >= FirstDualToneCode;
         if (outOfGroup)
-            tell(EncoderFinding::ToneGroupChange, ToneRow, u"Tone group change segment "_s % QString::number(mSegment));
+            tell(EncoderFinding::ToneGroupChange, ToneRow,
+                 Texts::tr("Tone group change segment %1").arg(mSegment));
         return code;
     }
 
@@ -158,7 +166,7 @@ private:
         const QString &text = cell(ChordRow);
         const int code = text.isEmpty() ? 0 : indexByName(text.toLower(), ChordList);
         if (code < 0)
-            noMatch(ChordRow, u"chord"_s);
+            noMatch(ChordRow, QT_TRANSLATE_NOOP("SegmentEncoder", "chord"));
         return code;
     }
 
@@ -176,7 +184,7 @@ private:
         else if (tone < FirstDualToneCode)
             code = 0;
         if (code < 0)
-            noMatch(ChordRow, u"pitch2"_s);
+            noMatch(ChordRow, QT_TRANSLATE_NOOP("SegmentEncoder", "pitch2"));
         return code;
     }
 
@@ -184,7 +192,7 @@ private:
     {
         const int phase = indexByName(cell(PhaseRow), mDual ? DualPhaseList : PulsedPhaseList);
         if (phase < 0)
-            noMatch(PhaseRow, u"phase"_s);
+            noMatch(PhaseRow, QT_TRANSLATE_NOOP("SegmentEncoder", "phase"));
         mRecord[3] = quint8(phase & 7);
         const QString &duty = cell(DutyCycleRow);
         const int dutyCode = nearest(DutyCycleRow, duty.isEmpty() ? u"50"_s : duty, mLists.duties);
@@ -201,14 +209,14 @@ private:
     {
         const int viRamp = indexByName(cell(VIRampRow), VIRampList);
         if (viRamp < 0)
-            noMatch(VIRampRow, u"viramp"_s);
+            noMatch(VIRampRow, QT_TRANSLATE_NOOP("SegmentEncoder", "viramp"));
         if (viRamp != 0)
             mRecord[3] = quint8(mRecord[3] + 128);
         if (!mDual)
             return;
         const int dbbRamp = indexByName(cell(DbbRampRow), DbbRampList);
         if (dbbRamp < 0)
-            noMatch(DbbRampRow, u"freq ramp"_s);
+            noMatch(DbbRampRow, QT_TRANSLATE_NOOP("SegmentEncoder", "freq ramp"));
         if (dbbRamp != 0)
             mRecord[3] = quint8(mRecord[3] + 64);
     }
@@ -274,7 +282,9 @@ QString sessionLengthRefusal(int segmentCount)
 {
     if (segmentCount >= 1 && segmentCount <= SessionImage::MaxSegments)
         return {};
-    return u"Session has %1 segments; a download holds 1 to %2"_s.arg(segmentCount).arg(SessionImage::MaxSegments);
+    return Texts::tr("Session has %1 segments; a download holds 1 to %2")
+        .arg(segmentCount)
+        .arg(SessionImage::MaxSegments);
 }
 
 std::optional<SessionImage> encodeSession(const Session &session, Prompter &prompter, int segmentCount)

@@ -1,10 +1,19 @@
 #include "core/device/DeviceInfo.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceInfo)
+};
+} // namespace
 
 QString DeviceInfo::summary() const
 {
-    return u"%1, rev %2 has %3 sessions and %4 segments available"_s.arg(modelName, revision)
+    return Texts::tr("%1, rev %2 has %3 sessions and %4 segments available").arg(modelName, revision)
         .arg(sessionsAvailable)
         .arg(segmentsAvailable);
 }
@@ -18,8 +27,8 @@ QStringList DeviceInfo::appendRefusals(int segmentCount) const
 {
     QStringList refusals;
     if (segmentCount > segmentsAvailable)
-        refusals.append(u"Download capacity of %1 segments exceeded"_s.arg(segmentsAvailable));
+        refusals.append(Texts::tr("Download capacity of %1 segments exceeded").arg(segmentsAvailable));
     if (sessionsAvailable == 0)
-        refusals.append(u"System has max sessions downloaded"_s);
+        refusals.append(Texts::tr("System has max sessions downloaded"));
     return refusals;
 }

@@ -7,6 +7,7 @@
 #include "core/session/SessionContext.h"
 #include "core/session/SessionDocument.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <utility>
 
@@ -14,9 +15,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
-    return {title, u"Light/Sound Source (LSS)|*.LSS"_s, u"LSS"_s, session.fileName};
+    return {title, Texts::tr("Light/Sound Source (LSS)|*.LSS"), u"LSS"_s, session.fileName};
 }
 } // namespace
 
@@ -26,7 +32,7 @@ bool maybeSave(const SessionContext &context)
     if (!document.isModified())
         return true;
     const QString fileName = QFileInfo(document.session().fileName).fileName();
-    if (context.prompter.confirmYesNo(u"Session %1 has been modified. Save it?"_s.arg(fileName)))
+    if (context.prompter.confirmYesNo(Texts::tr("Session %1 has been modified. Save it?").arg(fileName)))
         saveFileAs(context);
     else
         document.dropChanges();
@@ -53,13 +59,14 @@ void saveFile(const SessionContext &context)
 void saveFileAs(const SessionContext &context)
 {
     SessionDocument &document = context.document;
-    const QString name = context.dialogs.askSaveFileName(sessionFileDialog(u"Save File As"_s, document.session()));
+    const QString name =
+        context.dialogs.askSaveFileName(sessionFileDialog(Texts::tr("Save File As"), document.session()));
     if (name.isEmpty()) {
         document.markModified();
         return;
     }
     if (name != document.session().fileName && QFileInfo::exists(name)) {
-        context.prompter.error(u"File Exists"_s);
+        context.prompter.error(Texts::tr("File Exists"));
         document.markModified();
         return;
     }
@@ -72,19 +79,20 @@ bool openFile(const SessionContext &context)
     if (!maybeSave(context))
         return false;
     const QString name =
-        context.dialogs.askOpenFileName(sessionFileDialog(u"Select File to Read"_s, context.document.session()));
+        context.dialogs.askOpenFileName(
+            sessionFileDialog(Texts::tr("Select File to Read"), context.document.session()));
     if (name.isEmpty())
         return false;
     if (QFileInfo::exists(name))
         return readSessionFile(context, name);
-    context.prompter.error(u"No Such File"_s);
+    context.prompter.error(Texts::tr("No Such File"));
     return false;
 }
 
 bool openNamedFile(const SessionContext &context, const QString &path)
 {
     if (!QFileInfo::exists(path)) {
-        context.prompter.error(u"No Such File"_s);
+        context.prompter.error(Texts::tr("No Such File"));
         return false;
     }
     return maybeSave(context) && readSessionFile(context, path);
@@ -100,7 +108,7 @@ bool openStartupFile(const SessionContext &context, QString &startupFileName)
 void renameSession(const SessionContext &context)
 {
     SessionDocument &document = context.document;
-    document.edit({u"Name Session"_s}, [&](Session &session) {
+    document.edit({Texts::tr("Name Session")}, [&](Session &session) {
         if (const std::optional<QString> name = context.dialogs.askSessionName(session.name)) {
             session.name = *name;
             document.markModified();
@@ -111,7 +119,7 @@ void renameSession(const SessionContext &context)
 void editDescription(const SessionContext &context)
 {
     SessionDocument &document = context.document;
-    document.edit({u"Session Description"_s}, [&](Session &session) {
+    document.edit({Texts::tr("Session Description")}, [&](Session &session) {
         const SessionDescriptionAnswer answer = context.dialogs.askSessionDescription(session.descriptionLines);
         if (answer.accepted && answer.changed) {
             document.markModified();

@@ -1,5 +1,6 @@
 #include "core/files/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,6 +9,13 @@
 #endif
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FileKind)
+};
+} // namespace
 
 FileKind fileKindOf(const QString &path)
 {
@@ -30,5 +38,5 @@ FileKind fileKindOf(const QString &path)
 
 QString unusableFileKindReason()
 {
-    return u"It is neither a regular file nor a character device."_s;
+    return Texts::tr("It is neither a regular file nor a character device.");
 }

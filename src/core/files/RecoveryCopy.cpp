@@ -1,5 +1,6 @@
 #include "core/files/RecoveryCopy.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RecoveryCopy)
+};
+
 constexpr QFileDevice::Permissions OwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFileDevice::ExeOwner;
 const QString CopySuffix = u".mirandel"_s;
@@ -83,7 +89,7 @@ std::optional<QString> RecoveryCopy::makeFolder() const
     const QString parent = QFileInfo(mFolder).path();
     if ((QDir().mkpath(parent) && QDir().mkdir(mFolder, OwnerOnlyFolder)) || QFileInfo(mFolder).isDir())
         return std::nullopt;
-    return u"the folder %1 cannot be made"_s.arg(QDir::toNativeSeparators(mFolder));
+    return Texts::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(mFolder));
 }
 
 std::optional<QString> RecoveryCopy::lock()
@@ -92,7 +98,7 @@ std::optional<QString> RecoveryCopy::lock()
         return std::nullopt;
     std::unique_ptr<QLockFile> lock = newLock(mFilePath);
     if (!lock->tryLock(0))
-        return u"%1 cannot be made"_s.arg(QDir::toNativeSeparators(lock->fileName()));
+        return Texts::tr("%1 cannot be made").arg(QDir::toNativeSeparators(lock->fileName()));
     mLock = std::move(lock);
     return std::nullopt;
 }

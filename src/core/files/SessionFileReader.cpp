@@ -8,6 +8,7 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/TimingSummary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
@@ -15,6 +16,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionFileReader)
+};
+
 // Far beyond any session (1000 segments and their description take well
 // under a megabyte), so that a file that is no session is refused in
 // bounded time and memory.
@@ -23,7 +29,8 @@ constexpr qint64 ChunkSize = 64 * 1024;
 
 QString tooLargeReason()
 {
-    return u"The file is larger than %1 MB, far larger than any session file."_s.arg(FileSizeLimit / (1024 * 1024));
+    return Texts::tr("The file is larger than %1 MB, far larger than any session file.")
+        .arg(FileSizeLimit / (1024 * 1024));
 }
 
 // Reads the file into the parser piece by piece. The reason why it cannot be
@@ -56,23 +63,23 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     SessionFileParser parser(context.document.session().kind, context.prompter);
     QFile file(path);
     if (const auto reason = readInto(file, parser)) {
-        context.prompter.error(u"Cannot open file \"%1\". %2"_s.arg(path, *reason));
+        context.prompter.error(Texts::tr("Cannot open file \"%1\". %2").arg(path, *reason));
         return false;
     }
     file.close();
 
     SessionFileContent content = parser.finish();
     if (content.endedAtNul)
-        context.prompter.error(u"The file holds a NUL byte; the text after it was not read."_s);
+        context.prompter.error(Texts::tr("The file holds a NUL byte; the text after it was not read."));
     if (content.formatErrors)
-        context.prompter.error(u"Format errors in file"_s);
+        context.prompter.error(Texts::tr("Format errors in file"));
     if (content.cut) {
-        context.prompter.error(u"The file holds more than %1 segments; only the first %1 were read."_s.arg(
-            SessionGrid::MaxSegments));
+        context.prompter.error(
+            Texts::tr("The file holds more than %1 segments; only the first %1 were read.").arg(SessionGrid::MaxSegments));
     }
     if (content.descriptionCut) {
-        context.prompter.error(u"The file holds more than %1 description lines; only the first %1 were read."_s.arg(
-            SessionFileParser::DescriptionLineLimit));
+        context.prompter.error(Texts::tr("The file holds more than %1 description lines; only the first %1 were read.")
+                                   .arg(SessionFileParser::DescriptionLineLimit));
     }
 
     const bool formatErrors = content.formatErrors;
@@ -81,8 +88,9 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     // What could not be read would be lost: the file may be a newer
     // program's session, or one damaged that the user wants to rescue.
     if (formatErrors) {
-        context.document.guardFile(path, u"%1 was read with format errors; saving replaces it with what could be "
-                                         u"read. Replace it?"_s.arg(QFileInfo(path).fileName()));
+        context.document.guardFile(path, Texts::tr("%1 was read with format errors; saving replaces it with what "
+                                                   "could be read. Replace it?")
+                                             .arg(QFileInfo(path).fileName()));
     }
     return true;
 }

@@ -6,11 +6,17 @@
 #include "core/session/Session.h"
 #include "core/session/ValueLists.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionFileWriter)
+};
+
 // The name line and the description lines: ";" and the text, which must stay
 // one line and must not end the file early when read back.
 void appendSemicolonLine(QString &text, QStringView line)
@@ -78,15 +84,17 @@ bool writeSessionFile(const Session &session, Prompter &prompter)
         return true;
     switch (failure->stage) {
     case FileWriteFailure::Create:
-        prompter.error(u"Cannot create file \"%1\". %2"_s.arg(session.fileName, failure->reason));
+        prompter.error(Texts::tr("Cannot create file \"%1\". %2").arg(session.fileName, failure->reason));
         break;
     case FileWriteFailure::NoTemporaryFile:
-        prompter.error(u"Cannot save \"%1\" safely: no temporary file can be made in the folder %2 (%3). "
-                       u"Save it under another name with File > Save As."_s.arg(
+        prompter.error(QCoreApplication::translate("SessionFileWriter",
+                                                   "Cannot save \"%1\" safely: no temporary file can be made in the "
+                                                   "folder %2 (%3). Save it under another name with File > Save As.")
+                           .arg(
                            session.fileName, QDir::toNativeSeparators(failure->folder), failure->reason));
         break;
     case FileWriteFailure::Write:
-        prompter.error(u"Stream write error"_s);
+        prompter.error(Texts::tr("Stream write error"));
         break;
     }
     return false;

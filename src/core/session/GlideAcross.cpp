@@ -10,11 +10,17 @@
 #include "core/session/TextNumbers.h"
 #include "core/session/ValueLists.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GlideAcross)
+};
+
 const QuarterUnitList &freqQuarters()
 {
     static const QuarterUnitList list(ValueLists::FreqList);
@@ -70,13 +76,15 @@ bool glideAcross(const SessionContext &context, const Glide &glide)
 {
     const int count = glide.lastColumn - glide.firstColumn + 1;
     if (count < 2) {
-        context.prompter.error(GlideNeedsTwoSegments);
+        context.prompter.error(glideNeedsTwoSegmentsMessage());
         return false;
     }
     SessionDocument &document = context.document;
     const bool dual = document.session().kind == DualBinauralSession;
     const QList<int> points = glidePoints(glide.from, glide.to, dual ? count - 1 : count, glide.spacing);
-    const EditStep step{u"Glide Across Segments %1 to %2"_s.arg(glide.firstColumn + 1).arg(glide.lastColumn + 1),
+    const EditStep step{Texts::tr("Glide Across Segments %1 to %2")
+                            .arg(glide.firstColumn + 1)
+                            .arg(glide.lastColumn + 1),
                         {glide.firstColumn, StartFreqRow}};
     document.edit(step, [&](Session &session) {
         for (int i = 0; i < count; ++i) {
@@ -98,4 +106,9 @@ void startWhereGlideEnded(Session &session, int k)
         return;
     const qsizetype index = ValueLists::TargetFreqList.indexOf(target);
     session.cells.setCell(k, StartFreqRow, index > 0 ? ValueLists::FreqList.at(index - 1) : target);
+}
+
+QString glideNeedsTwoSegmentsMessage()
+{
+    return Texts::tr(GlideNeedsTwoSegmentsText);
 }

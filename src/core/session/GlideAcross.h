@@ -18,7 +18,12 @@ struct Glide
     GlideSpacing spacing = GlideSpacing::Linear;
 };
 
-inline const QString GlideNeedsTwoSegments = QStringLiteral("Select two or more segments to glide across");
+// The refusal of a glide over fewer than two segments, in English.
+inline constexpr char GlideNeedsTwoSegmentsText[] =
+    QT_TRANSLATE_NOOP("GlideAcross", "Select two or more segments to glide across");
+inline const QString GlideNeedsTwoSegments = QString::fromUtf8(GlideNeedsTwoSegmentsText);
+// The same in the user's language.
+QString glideNeedsTwoSegmentsMessage();
 
 // The FreqList entry nearest to hertz, by the program's nearest-value lookup.
 int nearestFreqIndex(double hertz);

@@ -3,11 +3,17 @@
 #include "core/session/Prompter.h"
 #include "core/session/QuarterUnitList.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NearestValueIndex)
+};
+
 constexpr double Reach = 10000; // quarter units
 
 // The scan that defines the lookup. entryAt(i) gives entry i in quarter
@@ -94,5 +100,5 @@ NearestValue findNearestValue(double quarters, const QuarterUnitList &list)
 
 QString floatConvertErrorText(const QString &text)
 {
-    return u"Float convert error on %1"_s.arg(text);
+    return Texts::tr("Float convert error on %1").arg(text);
 }

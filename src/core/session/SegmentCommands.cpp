@@ -8,9 +8,16 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/SessionRows.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SegmentCommands)
+};
+
 bool isInsideLoop(const SessionGrid &cells, int column)
 {
     return cells.cell(column, LoopTimesRow) != u"0";
@@ -18,9 +25,9 @@ bool isInsideLoop(const SessionGrid &cells, int column)
 
 // A segment command at the selected segment, which refreshes the timing
 // there. Its cell names the segment alone: the selection keeps its row.
-EditStep segmentStep(const QString &verb, int column)
+EditStep segmentStep(const QString &text, int column)
 {
-    return {u"%1 Segment %2"_s.arg(verb).arg(column + 1), {column, 0}, column + 1};
+    return {text.arg(column + 1), {column, 0}, column + 1};
 }
 
 // Refuses a command that would add a segment when the session is full.
@@ -29,7 +36,7 @@ bool refuseWhenFull(const SessionContext &context)
     if (context.document.cells().columnCount() < SessionGrid::MaxSegments)
         return false;
     context.prompter.beep();
-    context.prompter.error(u"Max 1000 Segments"_s);
+    context.prompter.error(Texts::tr("Max 1000 Segments"));
     return true;
 }
 
@@ -40,7 +47,7 @@ bool refuseInsertBefore(const SessionContext &context, int k, const QString &ins
     if (refuseWhenFull(context))
         return true;
     if (k == 0) {
-        context.prompter.error(u"Cannot insert segment 1"_s);
+        context.prompter.error(Texts::tr("Cannot insert segment 1"));
         return true;
     }
     if (isInsideLoop(context.document.cells(), k)) {
@@ -50,9 +57,9 @@ bool refuseInsertBefore(const SessionContext &context, int k, const QString &ins
     return false;
 }
 
-void insertNewSegmentBefore(const SessionContext &context, const QString &verb, int k)
+void insertNewSegmentBefore(const SessionContext &context, const QString &text, int k)
 {
-    context.document.edit(segmentStep(verb, k), [k](Session &session) {
+    context.document.edit(segmentStep(text, k), [k](Session &session) {
         session.cells.shiftRightFrom(k);
         fillNewSegment(session, k);
     });
@@ -64,7 +71,7 @@ bool newSegment(const SessionContext &context, NewSegmentStart start)
     if (refuseWhenFull(context))
         return false;
     const int k = context.document.cells().columnCount();
-    context.document.edit({u"New Segment"_s, {k, 1}, k + 1}, [k, start](Session &session) {
+    context.document.edit({Texts::tr("New Segment"), {k, 1}, k + 1}, [k, start](Session &session) {
         session.cells.setColumnCount(k + 1);
         fillNewSegment(session, k);
         if (start == NewSegmentStart::WhereGlideEnded)
@@ -84,12 +91,12 @@ void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboa
 void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)
 {
     // A refusal is an edit too: it refreshes the timing like a cut.
-    context.document.edit(segmentStep(u"Cut"_s, k), [&](Session &session) {
+    context.document.edit(segmentStep(Texts::tr("Cut Segment %1"), k), [&](Session &session) {
         if (k == 0) {
-            context.prompter.error(u"Cannot delete segment 1"_s);
+            context.prompter.error(Texts::tr("Cannot delete segment 1"));
         } else if (isInsideLoop(session.cells, k)) {
-            context.prompter.error(u"Cannot delete inside loop"_s);
-        } else if (context.prompter.confirmOkCancel(u"Delete segment %1 ?"_s.arg(k + 1))) {
+            context.prompter.error(Texts::tr("Cannot delete inside loop"));
+        } else if (context.prompter.confirmOkCancel(Texts::tr("Delete segment %1 ?").arg(k + 1))) {
             const SessionGrid::Column &column = session.cells.column(k);
             clipboard.cells = QStringList(column.begin(), column.end());
             session.cells.shiftLeftOnto(k);
@@ -99,13 +106,13 @@ void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboar
 
 void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &clipboard)
 {
-    if (refuseInsertBefore(context, k, u"Cannot paste inside loop"_s))
+    if (refuseInsertBefore(context, k, Texts::tr("Cannot paste inside loop")))
         return;
     if (clipboard.isEmpty()) {
-        insertNewSegmentBefore(context, u"Paste"_s, k);
+        insertNewSegmentBefore(context, Texts::tr("Paste Segment %1"), k);
         return;
     }
-    context.document.edit(segmentStep(u"Paste"_s, k), [&](Session &session) {
+    context.document.edit(segmentStep(Texts::tr("Paste Segment %1"), k), [&](Session &session) {
         session.cells.shiftRightFrom(k);
         for (int row = 1; row < SessionGrid::RowCount; ++row)
             session.cells.setCell(k, row, clipboard.cells.value(row));
@@ -114,6 +121,6 @@ void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &
 
 void insertSegment(const SessionContext &context, int k)
 {
-    if (!refuseInsertBefore(context, k, u"Cannot insert inside loop"_s))
-        insertNewSegmentBefore(context, u"Insert"_s, k);
+    if (!refuseInsertBefore(context, k, Texts::tr("Cannot insert inside loop")))
+        insertNewSegmentBefore(context, Texts::tr("Insert Segment %1"), k);
 }

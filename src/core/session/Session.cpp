@@ -1,28 +1,55 @@
 #include "core/session/Session.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Session)
+};
+
+QList<const char *> rowNameTexts(SessionKind kind)
+{
+    const bool dual = kind == DualBinauralSession;
+    return {nullptr,
+            QT_TRANSLATE_NOOP("Session", "Time m:s"),
+            QT_TRANSLATE_NOOP("Session", "Tone"),
+            dual ? QT_TRANSLATE_NOOP("Session", "Freq 1") : QT_TRANSLATE_NOOP("Session", "Start Freq"),
+            dual ? QT_TRANSLATE_NOOP("Session", "Pitch 1") : QT_TRANSLATE_NOOP("Session", "Pitch"),
+            dual ? QT_TRANSLATE_NOOP("Session", "Freq 2") : QT_TRANSLATE_NOOP("Session", "Target Freq"),
+            dual ? QT_TRANSLATE_NOOP("Session", "Pitch 2") : QT_TRANSLATE_NOOP("Session", "Chord"),
+            QT_TRANSLATE_NOOP("Session", "Phase"),
+            QT_TRANSLATE_NOOP("Session", "Duty Cycle"),
+            QT_TRANSLATE_NOOP("Session", "Volume"),
+            QT_TRANSLATE_NOOP("Session", "Intensity"),
+            QT_TRANSLATE_NOOP("Session", "VI Ramp"),
+            QT_TRANSLATE_NOOP("Session", "dbb Ramp"),
+            QT_TRANSLATE_NOOP("Session", "Loop Segs"),
+            QT_TRANSLATE_NOOP("Session", "Loop Times")};
+}
+
+QStringList rowTexts(SessionKind kind, QString (*text)(const char *))
+{
+    QStringList texts;
+    for (const char *name : rowNameTexts(kind))
+        texts.append(name ? text(name) : QString());
+    return texts;
+}
+} // namespace
 
 QStringList rowLabels(SessionKind kind)
 {
-    const bool dual = kind == DualBinauralSession;
-    return {QString(),
-            u"Time m:s"_s,
-            u"Tone"_s,
-            dual ? u"Freq 1"_s : u"Start Freq"_s,
-            dual ? u"Pitch 1"_s : u"Pitch"_s,
-            dual ? u"Freq 2"_s : u"Target Freq"_s,
-            dual ? u"Pitch 2"_s : u"Chord"_s,
-            u"Phase"_s,
-            u"Duty Cycle"_s,
-            u"Volume"_s,
-            u"Intensity"_s,
-            u"VI Ramp"_s,
-            u"dbb Ramp"_s,
-            u"Loop Segs"_s,
-            u"Loop Times"_s};
+    return rowTexts(kind, [](const char *name) { return Texts::tr(name); });
+}
+
+QStringList rowNames(SessionKind kind)
+{
+    return rowTexts(kind, [](const char *name) { return QString::fromUtf8(name); });
 }
 
 QString cellChangeText(SessionKind kind, const CellPos &cell)
 {
-    return u"Change %1 of Segment %2"_s.arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
+    return Texts::tr("Change %1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
 }

@@ -33,8 +33,11 @@ struct Session
     SessionKind kind = PulsedSession;
 };
 
-// Labels of the rows beside the session table for a session kind.
+// Labels of the rows beside the session table for a session kind, in the
+// user's language.
 QStringList rowLabels(SessionKind kind);
+// The same in English, as a pasted text's heading line may name the rows.
+QStringList rowNames(SessionKind kind);
 
 // The Edit menu's name for a change of one cell: "Change Pitch of Segment 2".
 QString cellChangeText(SessionKind kind, const CellPos &cell);

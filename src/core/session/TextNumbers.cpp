@@ -2,11 +2,19 @@
 
 #include "core/session/ConversionError.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TextNumbers)
+};
+} // namespace
 
 namespace TextNumbers {
 
@@ -45,7 +53,7 @@ int integer(QStringView text)
 
 QString notIntegerMessage(QStringView text)
 {
-    return u"'%1' is not a valid integer value"_s.arg(text);
+    return Texts::tr("'%1' is not a valid integer value").arg(text);
 }
 
 namespace {

@@ -6,23 +6,34 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/ValueMatching.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TextPaste)
+};
+
 constexpr int MostListed = 12;
 
 bool isLabelLine(QStringList fields)
 {
     if (fields.value(0).isEmpty())
         fields.removeFirst();
-    const auto sameLabels = [&fields](SessionKind kind) {
-        const QStringList labels = rowLabels(kind).mid(TimeRow);
-        return std::equal(fields.begin(), fields.end(), labels.begin(), labels.end(),
-                          [](const QString &a, const QString &b) { return a.trimmed().compare(b, Qt::CaseInsensitive) == 0; });
+    const auto sameLabels = [&fields](const QStringList &rows) {
+        const QStringList labels = rows.mid(TimeRow);
+        return std::equal(fields.begin(), fields.end(), labels.begin(), labels.end(), [](const QString &a, const QString &b) {
+            return a.trimmed().compare(b, Qt::CaseInsensitive) == 0;
+        });
     };
-    return sameLabels(PulsedSession) || sameLabels(DualBinauralSession);
+    // English as other programs write it, or as the user reads it here.
+    const auto sameForKind = [&sameLabels](SessionKind kind) {
+        return sameLabels(rowNames(kind)) || sameLabels(rowLabels(kind));
+    };
+    return sameForKind(PulsedSession) || sameForKind(DualBinauralSession);
 }
 
 // The cells of rows 1 to 14 of each segment line; what cannot be read is
@@ -43,7 +54,7 @@ QList<QStringList> segmentLines(const QString &text, QStringList &problems)
         if (fields.size() == SessionGrid::RowCount)
             fields.removeFirst();
         if (fields.size() != SessionGrid::RowCount - 1) {
-            problems.append(u"Line %1: %2 cells, 14 or 15 needed"_s.arg(i + 1).arg(fields.size()));
+            problems.append(Texts::tr("Line %1: %2 cells, 14 or 15 needed").arg(i + 1).arg(fields.size()));
             continue;
         }
         segments.append(fields);
@@ -57,8 +68,8 @@ void report(Prompter &prompter, const QStringList &problems)
         return;
     QStringList shown = problems.first(std::min<qsizetype>(problems.size(), MostListed));
     if (problems.size() > MostListed)
-        shown.append(u"and %1 more"_s.arg(problems.size() - MostListed));
-    prompter.error(u"Not pasted:\n"_s + shown.join(u'\n'));
+        shown.append(Texts::tr("and %1 more").arg(problems.size() - MostListed));
+    prompter.error(Texts::tr("Not pasted:\n") + shown.join(u'\n'));
 }
 } // namespace
 
@@ -67,18 +78,18 @@ void pasteText(const SessionContext &context, int column, const QString &text)
     QStringList problems;
     QList<QStringList> segments = segmentLines(text, problems);
     if (segments.isEmpty()) {
-        problems.prepend(u"No segment lines in the text"_s);
+        problems.prepend(Texts::tr("No segment lines in the text"));
         report(context.prompter, problems);
         return;
     }
     const int room = SessionGrid::MaxSegments - column;
     if (segments.size() > room) {
-        problems.append(u"Max 1000 Segments: %1 lines left out"_s.arg(segments.size() - room));
+        problems.append(Texts::tr("Max 1000 Segments: %1 lines left out").arg(segments.size() - room));
         segments.resize(room);
     }
     const int count = int(segments.size());
-    const EditStep step{u"Paste Text at Segment %1"_s.arg(column + 1), {column, 0}, column + 1, EditStep::NoMerge,
-                        count};
+    const EditStep step{Texts::tr("Paste Text at Segment %1").arg(column + 1), {column, 0}, column + 1,
+                        EditStep::NoMerge, count};
     context.document.edit(step, [&](Session &session) {
         const QStringList labels = rowLabels(session.kind);
         for (int i = 0; i < count; ++i) {
@@ -93,7 +104,8 @@ void pasteText(const SessionContext &context, int column, const QString &text)
                 if (match.matched())
                     session.cells.setCell(k, row, match.entry);
                 else
-                    problems.append(u"Segment %1 %2 \"%3\": %4"_s.arg(k + 1).arg(labels.at(row), field, match.problem));
+                    problems.append(
+                        Texts::tr("Segment %1 %2 \"%3\": %4").arg(k + 1).arg(labels.at(row), field, match.problem));
             }
         }
     });

@@ -7,12 +7,18 @@
 #include "core/session/ValueMatching.h"
 #include "core/session/ValueStepping.h"
 
+#include <QCoreApplication>
 #include <utility>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ValueEntry)
+};
+
 void enterLoopValue(const SessionContext &context, const CellPos &cell, const QString &text)
 {
     SessionDocument &document = context.document;
@@ -22,7 +28,8 @@ void enterLoopValue(const SessionContext &context, const CellPos &cell, const QS
         return;
     }
     const int value = match.entry.toInt();
-    document.edit(rangeEditStep(u"Change"_s, document.session().kind, {cell.column, cell.row, cell.column, cell.row}),
+    const CellRange single{cell.column, cell.row, cell.column, cell.row};
+    document.edit(rangeEditStep(Texts::tr("Change"), document.session().kind, single),
                   [&](Session &session) {
                       if (cell.row == LoopSegsRow)
                           setLoopSegs(session.cells, cell.column, value, context.prompter);
@@ -52,7 +59,7 @@ void enterValue(const SessionContext &context, const CellRange &cells, const QSt
             refusal = match.problem;
     }
     if (!entries.empty()) {
-        document.edit(rangeEditStep(u"Change"_s, document.session().kind, cells), [&](Session &session) {
+        document.edit(rangeEditStep(Texts::tr("Change"), document.session().kind, cells), [&](Session &session) {
             for (const auto &[column, entry] : entries)
                 session.cells.setCell(column, cells.top, entry);
         });

@@ -8,11 +8,17 @@
 #include "core/session/ValueLists.h"
 #include "core/session/ValueStepping.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ValueMatching)
+};
+
 bool isCodeRow(const Session &session, int row)
 {
     const bool dual = session.kind == DualBinauralSession;
@@ -23,17 +29,17 @@ bool isCodeRow(const Session &session, int row)
 QString emptyByRule(const Session &session, const CellPos &cell)
 {
     if (session.kind == DualBinauralSession)
-        return cell.row == DbbRampRow ? u"dbb Ramp of segment 1 does not change"_s : QString();
+        return cell.row == DbbRampRow ? Texts::tr("dbb Ramp of segment 1 does not change") : QString();
     if (cell.row == ChordRow)
-        return u"Chord is empty unless the Tone is PCh"_s;
-    return u"dbb Ramp is empty in a Pulsed/Binaural Beats session"_s;
+        return Texts::tr("Chord is empty unless the Tone is PCh");
+    return Texts::tr("dbb Ramp is empty in a Pulsed/Binaural Beats session");
 }
 
 QString joinedChoices(const QStringList &entries)
 {
     if (entries.size() < 2)
         return entries.join(QString());
-    return entries.first(entries.size() - 1).join(u", "_s) + u" or "_s + entries.last();
+    return entries.first(entries.size() - 1).join(u", "_s) + Texts::tr(" or ") + entries.last();
 }
 
 // The entries of a list that are numbers, with their places in it.
@@ -82,20 +88,21 @@ ValueMatch matchTime(const QString &text)
     using namespace ValueLists;
     const auto halfSeconds = typedHalfSeconds(text);
     if (!halfSeconds)
-        return {{}, u"Time m:s takes a time m:ss or m:ss.d from %1 to %2"_s.arg(TimeList.first(), TimeList.last())};
+        return {{}, Texts::tr("Time m:s takes a time m:ss or m:ss.d from %1 to %2")
+                        .arg(TimeList.first(), TimeList.last())};
     return {TimeList.at(nearestPlace(*halfSeconds * 4.0, HalfSecondList)), {}};
 }
 
 QString accepted(const QString &label, const QStringList &list, const NumericEntries &numeric)
 {
     if (numeric.texts.isEmpty())
-        return u"%1 takes %2"_s.arg(label, joinedChoices(list));
-    QString text = u"%1 takes a number from %2 to %3"_s.arg(label, numeric.texts.first(), numeric.texts.last());
+        return Texts::tr("%1 takes %2").arg(label, joinedChoices(list));
+    QString text = Texts::tr("%1 takes a number from %2 to %3").arg(label, numeric.texts.first(), numeric.texts.last());
     const QStringList others = list.mid(numeric.places.last() + 1);
     if (!others.isEmpty())
-        text += u" or %1 to %2"_s.arg(others.first(), others.last());
+        text += Texts::tr(" or %1 to %2").arg(others.first(), others.last());
     if (list.contains(QString()))
-        text += u" or nothing"_s;
+        text += Texts::tr(" or nothing");
     return text;
 }
 

@@ -8,11 +8,17 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/ValueLists.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ValueStepping)
+};
+
 bool isDual(const Session &session)
 {
     return session.kind == DualBinauralSession;
@@ -33,7 +39,10 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
     return cell.row == DbbRampRow;
 }
 
-const QString StartNotInList = u"Starting value not in list - step to desired value"_s;
+QString startNotInList()
+{
+    return Texts::tr("Starting value not in list - step to desired value");
+}
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
 {
@@ -119,7 +128,7 @@ void stepValue(const SessionContext &context, const CellPos &cell, StepDirection
     document.edit(step, [&](Session &session) {
         document.markModified();
         if (!stepCellValue(session, cell, direction))
-            context.prompter.error(StartNotInList);
+            context.prompter.error(startNotInList());
     });
 }
 
@@ -132,7 +141,7 @@ void stepValues(const SessionContext &context, const CellRange &cells, StepDirec
         return;
     }
     SessionDocument &document = context.document;
-    const EditStep step = rangeEditStep(u"Step"_s, document.session().kind, cells);
+    const EditStep step = rangeEditStep(Texts::tr("Step"), document.session().kind, cells);
     bool allInList = true;
     document.edit(step, [&](Session &session) {
         document.markModified();
@@ -140,14 +149,18 @@ void stepValues(const SessionContext &context, const CellRange &cells, StepDirec
             allInList = stepCellValue(session, {column, cells.top}, direction) && allInList;
     });
     if (!allInList)
-        context.prompter.error(StartNotInList);
+        context.prompter.error(startNotInList());
 }
 
 EditStep rangeEditStep(const QString &verb, SessionKind kind, const CellRange &cells)
 {
     const CellPos cell = cells.topLeft();
     const QString what = cells.left == cells.right
-        ? u"%1 of Segment %2"_s.arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
-        : u"%1 of Segments %2-%3"_s.arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1).arg(cells.right + 1);
-    return {verb + u' ' + what, cell, cells.left + 1, EditStep::NoMerge, cells.right - cells.left + 1};
+        ? Texts::tr("%1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
+        : Texts::tr("%1 of Segments %2-%3")
+              .arg(rowLabels(kind).value(cell.row))
+              .arg(cells.left + 1)
+              .arg(cells.right + 1);
+    return {Texts::tr("%1 %2", "a verb, then the cells it changes").arg(verb, what), cell, cells.left + 1,
+            EditStep::NoMerge, cells.right - cells.left + 1};
 }

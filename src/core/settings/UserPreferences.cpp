@@ -9,6 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString ContinueGlideKey = u"NewSegment/ContinueGlide"_s;
+const QString LanguageKey = u"Interface/Language"_s;
 } // namespace
 
 QString UserPreferences::defaultPath()
@@ -19,11 +20,19 @@ QString UserPreferences::defaultPath()
 UserPreferences::UserPreferences(QString path)
     : mPath(std::move(path))
 {
-    mNewSegmentContinuesGlide = QSettings(mPath, QSettings::IniFormat).value(ContinueGlideKey, false).toBool();
+    const QSettings file(mPath, QSettings::IniFormat);
+    mNewSegmentContinuesGlide = file.value(ContinueGlideKey, false).toBool();
+    mLanguage = file.value(LanguageKey).toString();
 }
 
 void UserPreferences::setNewSegmentContinuesGlide(bool on)
 {
     mNewSegmentContinuesGlide = on;
     QSettings(mPath, QSettings::IniFormat).setValue(ContinueGlideKey, on);
+}
+
+void UserPreferences::setLanguage(const QString &language)
+{
+    mLanguage = language;
+    QSettings(mPath, QSettings::IniFormat).setValue(LanguageKey, language);
 }

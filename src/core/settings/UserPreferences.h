@@ -18,8 +18,13 @@ public:
     // Stored at once; a file that cannot be written keeps the choice for
     // this run only.
     void setNewSegmentContinuesGlide(bool on);
+    // The language of the windows from the next start on: empty for the
+    // system's, else a language code such as "de".
+    const QString &language() const { return mLanguage; }
+    void setLanguage(const QString &language);
 
 private:
     QString mPath;
     bool mNewSegmentContinuesGlide = false;
+    QString mLanguage;
 };

@@ -7,10 +7,17 @@
 #include "core/session/Prompter.h"
 #include "core/session/Session.h"
 
+#include <QCoreApplication>
+
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceLink)
+};
+
 constexpr quint8 IdentificationRequest = '?';
 constexpr quint8 AnswerSignature = '6';
 constexpr int IdentificationWaitTicks = 10;
@@ -78,7 +85,7 @@ void DeviceLink::closePort()
 bool DeviceLink::openPort(int port, Prompter &prompter)
 {
     if (port == 0) {
-        showError(prompter, u"No COM port is selected"_s);
+        showError(prompter, Texts::tr("No COM port is selected"));
         return false;
     }
     try {
@@ -88,7 +95,7 @@ bool DeviceLink::openPort(int port, Prompter &prompter)
         if (!failure.isOpenError())
             throw;
         // The details name the device and the system's reason.
-        showError(prompter, u"COM port could not be opened"_s, failure.message());
+        showError(prompter, Texts::tr("COM port could not be opened"), failure.message());
         return false;
     }
     return true;
@@ -104,8 +111,8 @@ DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
         return Identification::Interrupted; // the program is quitting: no more messages
     if (readAnswer())
         return Identification::Found;
-    showError(prompter, u"System not found."_s,
-              u"%1: no answer to the identification request"_s.arg(mPort.systemPortName()));
+    showError(prompter, Texts::tr("System not found."),
+              Texts::tr("%1: no answer to the identification request").arg(mPort.systemPortName()));
     return Identification::NotFound;
 }
 
@@ -168,7 +175,7 @@ bool DeviceLink::download(bool clear, const Session &session, int comPortNumber,
         }
     }
     if (aborted) {
-        showError(prompter, u"Download aborted"_s);
+        showError(prompter, Texts::tr("Download aborted"));
         return false;
     }
     image->setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
@@ -203,11 +210,11 @@ bool DeviceLink::sendImage(const SessionImage &image, int segmentCount, Prompter
         mLastDownloadBytes = int(bytes.size());
         return true;
     case PacedSender::Outcome::Stopped:
-        prompter.error(u"Download incomplete: the COM port stopped sending"_s);
-        prompter.error(u"Download aborted"_s);
+        prompter.error(Texts::tr("Download incomplete: the COM port stopped sending"));
+        prompter.error(Texts::tr("Download aborted"));
         return false;
     case PacedSender::Outcome::Cancelled:
-        prompter.information(u"Download cancelled"_s);
+        prompter.information(Texts::tr("Download cancelled"));
         return false;
     case PacedSender::Outcome::Interrupted:
         return false; // the program is quitting: no more messages

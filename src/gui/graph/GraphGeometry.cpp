@@ -41,12 +41,14 @@ QList<ScaleTick> GraphGeometry::frequencyScale() const
 
 const QList<FrequencyBand> &frequencyBands()
 {
-    static const QList<FrequencyBand> bands{{0, 3, QColor(0, 255, 255), u"Delta"_s},
-                                            {3, 7, QColor(255, 255, 255), u"Theta"_s},
-                                            {7, 12, QColor(192, 192, 192), u"Alpha"_s},
-                                            {12, 18, QColor(255, 0, 0), u"Low Beta"_s},
-                                            {18, 35, QColor(255, 0, 255), u"High Beta"_s},
-                                            {35, 42, QColor(128, 0, 128), u"Gamma"_s}};
+    static const QList<FrequencyBand> bands{
+        {0, 3, QColor(0, 255, 255), QT_TRANSLATE_NOOP("FrequencyBand", "Delta")},
+        {3, 7, QColor(255, 255, 255), QT_TRANSLATE_NOOP("FrequencyBand", "Theta")},
+        {7, 12, QColor(192, 192, 192), QT_TRANSLATE_NOOP("FrequencyBand", "Alpha")},
+        {12, 18, QColor(255, 0, 0), QT_TRANSLATE_NOOP("FrequencyBand", "Low Beta")},
+        {18, 35, QColor(255, 0, 255), QT_TRANSLATE_NOOP("FrequencyBand", "High Beta")},
+        {35, 42, QColor(128, 0, 128), QT_TRANSLATE_NOOP("FrequencyBand", "Gamma")},
+    };
     return bands;
 }
 

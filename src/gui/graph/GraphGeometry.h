@@ -29,7 +29,7 @@ struct FrequencyBand
     int fromHertz;
     int toHertz;
     QColor colour;
-    QString name;
+    const char *name; // in English; shown translated in the context "FrequencyBand"
 };
 
 // The bands from 0 Hz upwards.

@@ -5,6 +5,7 @@
 #include "gui/graph/GraphDrawing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
@@ -14,6 +15,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace GraphPicture {
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GraphPicture)
+};
+
 QFont unitFont(const QFont &labelFont)
 {
     QFont font = labelFont;
@@ -107,9 +113,9 @@ std::optional<QString> save(const QString &path, const GraphDrawing &drawing, co
                                  ? svg(drawing, geometry, mode, title)
                                  : png(image(drawing, geometry, mode));
     if (bytes.isEmpty())
-        return u"The picture is too large to be made."_s;
+        return Texts::tr("The picture is too large to be made.");
     if (const auto failure = writeFileSafely(path, bytes))
-        return u"Cannot write the picture to \"%1\". %2"_s.arg(path, failure->reason);
+        return Texts::tr("Cannot write the picture to \"%1\". %2").arg(path, failure->reason);
     return std::nullopt;
 }
 } // namespace GraphPicture

@@ -4,9 +4,17 @@
 #include "gui/graph/GraphCanvas.h"
 #include "core/graph/GraphFrequencies.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionGraph)
+};
+} // namespace
 
 int segmentWidth(int scrollBoxWidth, int segments)
 {
@@ -16,7 +24,7 @@ int segmentWidth(int scrollBoxWidth, int segments)
 GraphSketch sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
 {
     GraphSketch drawing;
-    drawing.caption = u"Segment Graph of [%1]"_s.arg(sessionName);
+    drawing.caption = Texts::tr("Segment Graph of [%1]").arg(sessionName);
     const int segments = cells.columnCount();
     const int p = segmentWidth(geometry.width, segments);
     drawing.scrollRange = segments * p + 50;

@@ -5,12 +5,18 @@
 #include "gui/graph/GraphCanvas.h"
 #include "core/graph/GraphFrequencies.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionGraph)
+};
+
 int roundHalfEven(double value)
 {
     return int(std::nearbyint(value));
@@ -71,7 +77,7 @@ GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName
     const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
-        drawing.caption = u"Time Graph of [%1]"_s.arg(sessionName);
+        drawing.caption = Texts::tr("Time Graph of [%1]").arg(sessionName);
         drawing.scrollRange = finalX;
         auto canvas = std::make_shared<GraphCanvas>(geometry, finalX + 1);
         walkTimeGraph(cells, scale, geometry, canvas.get());

@@ -1,0 +1,1609 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AudioExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the sound may take up to %2 MB, and the disk has only %3 MB free</source>
+        <translation>„%1“ kann nicht geschrieben werden: Der Ton kann bis zu %2 MB belegen, auf dem Datenträger sind nur %3 MB frei</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
+        <translation>„%1“ kann nicht geschrieben werden: Die Sitzung ist zu lang für eine WAV-Datei (höchstens 4 GB); wählen Sie FLAC oder Ogg Vorbis</translation>
+    </message>
+</context>
+<context>
+    <name>AudioExportCommand</name>
+    <message>
+        <source>WAV sound, 16-bit (*.wav)</source>
+        <translation>WAV-Ton, 16 Bit (*.wav)</translation>
+    </message>
+    <message>
+        <source>FLAC sound, 16-bit (*.flac)</source>
+        <translation>FLAC-Ton, 16 Bit (*.flac)</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound (*.ogg)</source>
+        <translation>Ogg-Vorbis-Ton (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Export Audio</source>
+        <translation>Ton exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Normalise loudness to</source>
+        <translation>&amp;Lautheit normalisieren auf</translation>
+    </message>
+    <message>
+        <source>Loudness target</source>
+        <translation>Ziel-Lautheit</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac or .ogg.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Wählen Sie einen Namen, der auf .wav, .flac oder .ogg endet.</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>%1 wird geschrieben…</translation>
+    </message>
+    <message>
+        <source>Audio exported to %1: %2</source>
+        <translation>Ton exportiert nach %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AudioOutput</name>
+    <message>
+        <source>No audio output is available: no sound device or sound server was found.</source>
+        <translation>Keine Tonausgabe verfügbar: Es wurde kein Tongerät und kein Sound-Server gefunden.</translation>
+    </message>
+    <message>
+        <source>No audio output is available: &quot;%1&quot; cannot play 16-bit stereo at %2 Hz.</source>
+        <translation>Keine Tonausgabe verfügbar: „%1“ kann kein 16-Bit-Stereo mit %2 Hz abspielen.</translation>
+    </message>
+    <message>
+        <source>No audio output is available: the sound device stopped (%1).</source>
+        <translation>Keine Tonausgabe verfügbar: Das Tongerät hat aufgehört (%1).</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>es lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>it failed</source>
+        <translation>es ist ausgefallen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceInfo</name>
+    <message>
+        <source>%1, rev %2 has %3 sessions and %4 segments available</source>
+        <translation>%1, Rev. %2 hat %3 Sitzungen und %4 Segmente frei</translation>
+    </message>
+    <message>
+        <source>Download capacity of %1 segments exceeded</source>
+        <translation>Übertragungskapazität von %1 Segmenten überschritten</translation>
+    </message>
+    <message>
+        <source>System has max sessions downloaded</source>
+        <translation>Das Gerät enthält bereits die Höchstzahl an Sitzungen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLink</name>
+    <message>
+        <source>No COM port is selected</source>
+        <translation>Kein COM-Port gewählt</translation>
+    </message>
+    <message>
+        <source>COM port could not be opened</source>
+        <translation>Der COM-Port konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>System not found.</source>
+        <translation>Gerät nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the identification request</source>
+        <translation>%1: keine Antwort auf die Kennungsanfrage</translation>
+    </message>
+    <message>
+        <source>Download aborted</source>
+        <translation>Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the COM port stopped sending</source>
+        <translation>Übertragung unvollständig: Der COM-Port hat aufgehört zu senden</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Übertragung auf Wunsch abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Sending the session to the device.</source>
+        <translation>Die Sitzung wird an das Gerät gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, %3 s left</source>
+        <translation>%1 von %2 Bytes gesendet, noch %3 s</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Light/Sound Source (LSS)|*.LSS</source>
+        <translation>Licht-/Tonquelle (LSS)|*.LSS</translation>
+    </message>
+    <message>
+        <source>Session %1 has been modified. Save it?</source>
+        <translation>Die Sitzung %1 wurde geändert. Speichern?</translation>
+    </message>
+    <message>
+        <source>Save File As</source>
+        <translation>Datei speichern unter</translation>
+    </message>
+    <message>
+        <source>File Exists</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Select File to Read</source>
+        <translation>Datei zum Lesen wählen</translation>
+    </message>
+    <message>
+        <source>No Such File</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Name Session</source>
+        <translation>Sitzung benennen</translation>
+    </message>
+    <message>
+        <source>Session Description</source>
+        <translation>Sitzungsbeschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>FileKind</name>
+    <message>
+        <source>It is neither a regular file nor a character device.</source>
+        <translation>Es ist weder eine gewöhnliche Datei noch ein zeichenorientiertes Gerät.</translation>
+    </message>
+</context>
+<context>
+    <name>FirstRunHint</name>
+    <message>
+        <source>File &gt; New to design a session, File &gt; Open to read one</source>
+        <translation>Datei &gt; Neu entwirft eine Sitzung, Datei &gt; Öffnen liest eine</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyBand</name>
+    <message>
+        <source>Delta</source>
+        <translation>Delta</translation>
+    </message>
+    <message>
+        <source>Theta</source>
+        <translation>Theta</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>Low Beta</source>
+        <translation>Niedriges Beta</translation>
+    </message>
+    <message>
+        <source>High Beta</source>
+        <translation>Hohes Beta</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+</context>
+<context>
+    <name>GlideAcross</name>
+    <message>
+        <source>Glide Across Segments %1 to %2</source>
+        <translation>Gleiten über die Segmente %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Select two or more segments to glide across</source>
+        <translation>Wählen Sie zwei oder mehr Segmente für das Gleiten</translation>
+    </message>
+</context>
+<context>
+    <name>GlideDialog</name>
+    <message>
+        <source>&amp;Linear steps</source>
+        <translation>&amp;Lineare Schritte</translation>
+    </message>
+    <message>
+        <source>Steps by &amp;ratio</source>
+        <translation>Schritte im gleichen &amp;Verhältnis</translation>
+    </message>
+    <message>
+        <source>Glide Across Selection</source>
+        <translation>Über die Auswahl gleiten</translation>
+    </message>
+    <message>
+        <source>From (Hz)</source>
+        <translation>Von (Hz)</translation>
+    </message>
+    <message>
+        <source>To (Hz)</source>
+        <translation>Bis (Hz)</translation>
+    </message>
+    <message>
+        <source>&amp;From (Hz):</source>
+        <translation>V&amp;on (Hz):</translation>
+    </message>
+    <message>
+        <source>&amp;To (Hz):</source>
+        <translation>&amp;Bis (Hz):</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Abstufung:</translation>
+    </message>
+    <message>
+        <source>Beat frequency across segments %1 to %2</source>
+        <translation>Schwebungsfrequenz über die Segmente %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphLegend</name>
+    <message>
+        <source>%1: %2 to %3 Hz</source>
+        <translation>%1: %2 bis %3 Hz</translation>
+    </message>
+    <message>
+        <source>Frequency bands of the graph
+</source>
+        <translation>Frequenzbänder der Grafik
+</translation>
+    </message>
+    <message>
+        <source>Frequency bands</source>
+        <translation>Frequenzbänder</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPicture</name>
+    <message>
+        <source>The picture is too large to be made.</source>
+        <translation>Das Bild ist zu groß, um erstellt zu werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture to &quot;%1&quot;. %2</source>
+        <translation>Das Bild kann nicht nach „%1“ geschrieben werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Session graph</source>
+        <translation>Sitzungsgrafik</translation>
+    </message>
+    <message>
+        <source>&amp;Graphic Control</source>
+        <translation>&amp;Grafik</translation>
+    </message>
+    <message>
+        <source>&amp;Time Graph</source>
+        <translation>&amp;Zeitgrafik</translation>
+    </message>
+    <message>
+        <source>&amp;Segment Graph</source>
+        <translation>&amp;Segmentgrafik</translation>
+    </message>
+    <message>
+        <source>Sp&amp;readsheet</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture…</source>
+        <translation>&amp;Bild speichern…</translation>
+    </message>
+    <message>
+        <source> time graph.png</source>
+        <translation> Zeitgrafik.png</translation>
+    </message>
+    <message>
+        <source> segment graph.png</source>
+        <translation> Segmentgrafik.png</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Help topic not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Help topic not found&lt;/h2&gt;&lt;p&gt;The help topic &lt;b&gt;%1&lt;/b&gt; is not in the help folder &lt;tt&gt;%2&lt;/tt&gt;. Installing Mirandel again puts the help pages back beside the program.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Hilfethema nicht gefunden&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Hilfethema nicht gefunden&lt;/h2&gt;&lt;p&gt;Das Hilfethema &lt;b&gt;%1&lt;/b&gt; ist nicht im Hilfeordner &lt;tt&gt;%2&lt;/tt&gt;. Wenn Sie Mirandel neu installieren, liegen die Hilfeseiten wieder beim Programm.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Mirandel Help</source>
+        <translation>Mirandel-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>Words to find in every page</source>
+        <translation>Wörter, die in allen Seiten gesucht werden</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>No help page holds &quot;%1&quot;.</source>
+        <translation>Keine Hilfeseite enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>Mirandel Help - %1</source>
+        <translation>Mirandel-Hilfe - %1</translation>
+    </message>
+</context>
+<context>
+    <name>IntroductionWindow</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Welcome to Veltrano Mirandel</source>
+        <translation>Willkommen bei Veltrano Mirandel</translation>
+    </message>
+    <message>
+        <source>Mirandel 2.0 allows you to create, edit, and view</source>
+        <translation>Mit Mirandel 2.0 erstellen, bearbeiten und betrachten Sie</translation>
+    </message>
+    <message>
+        <source>Ambrion and Calidor sessions in a spreadsheet format, operating</source>
+        <translation>Ambrion- und Calidor-Sitzungen in Tabellenform, mit den</translation>
+    </message>
+    <message>
+        <source>with familiar Windows operations. The HELP system is complete</source>
+        <translation>vertrauten Windows-Bedienschritten. Die HILFE ist vollständig</translation>
+    </message>
+    <message>
+        <source>and should answer most of your questions. You can call up an</source>
+        <translation>und sollte die meisten Ihrer Fragen beantworten. Eine</translation>
+    </message>
+    <message>
+        <source>existing session design with FILE OPEN, or start a new one</source>
+        <translation>vorhandene Sitzung rufen Sie mit DATEI ÖFFNEN auf, eine neue</translation>
+    </message>
+    <message>
+        <source>with FILE NEW. The session spreadsheet navigation and</source>
+        <translation>beginnen Sie mit DATEI NEU. Die Navigation in der Tabelle und</translation>
+    </message>
+    <message>
+        <source>editing tools are intuitive and described in HELP.</source>
+        <translation>die Bearbeitungswerkzeuge sind intuitiv und in der HILFE erklärt.</translation>
+    </message>
+    <message>
+        <source>Press any key to continue...</source>
+        <translation>Weiter mit einer beliebigen Taste...</translation>
+    </message>
+    <message>
+        <source>Error loading intro dialog</source>
+        <translation>Fehler beim Laden der Einführung</translation>
+    </message>
+</context>
+<context>
+    <name>LoopEntry</name>
+    <message>
+        <source>Enter Loop Segments</source>
+        <translation>Schleifensegmente eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Loop Times</source>
+        <translation>Schleifendurchläufe eingeben</translation>
+    </message>
+    <message>
+        <source>In Existing loop</source>
+        <translation>In einer bestehenden Schleife</translation>
+    </message>
+    <message>
+        <source>Not at loop start</source>
+        <translation>Nicht am Schleifenanfang</translation>
+    </message>
+    <message>
+        <source>Integer 0-15 needed</source>
+        <translation>Ganze Zahl 0-15 nötig</translation>
+    </message>
+    <message>
+        <source>Integer 2-15 needed</source>
+        <translation>Ganze Zahl 2-15 nötig</translation>
+    </message>
+    <message>
+        <source>Loop includes last segment</source>
+        <translation>Die Schleife schließt das letzte Segment ein</translation>
+    </message>
+    <message>
+        <source>Loop overlap</source>
+        <translation>Schleifen überschneiden sich</translation>
+    </message>
+    <message>
+        <source>Range 0-15</source>
+        <translation>Bereich 0-15</translation>
+    </message>
+    <message>
+        <source>Range 2-15</source>
+        <translation>Bereich 2-15</translation>
+    </message>
+    <message>
+        <source>Number of segments in the loop (0–15); 0 removes the loop.</source>
+        <translation>Zahl der Segmente in der Schleife (0–15); 0 entfernt die Schleife.</translation>
+    </message>
+    <message>
+        <source>How many times the loop plays (2–15).</source>
+        <translation>Wie oft die Schleife abläuft (2–15).</translation>
+    </message>
+</context>
+<context>
+    <name>Loudness</name>
+    <message>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
+        <source>peak %1 dBTP</source>
+        <translation>Spitze %1 dBTP</translation>
+    </message>
+    <message>
+        <source>below -70 LUFS, </source>
+        <translation>unter -70 LUFS, </translation>
+    </message>
+    <message>
+        <source>%1 LUFS, </source>
+        <translation>%1 LUFS, </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Mirandel for Ambrion/Calidor - [%1]</source>
+        <translation>Mirandel für Ambrion/Calidor - [%1]</translation>
+    </message>
+    <message>
+        <source>Mirandel for Ambrion/Calidor - (%1)</source>
+        <translation>Mirandel für Ambrion/Calidor - (%1)</translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 Segment</translation>
+    </message>
+    <message>
+        <source>%1 segments</source>
+        <translation>%1 Segmente</translation>
+    </message>
+    <message>
+        <source>Row labels</source>
+        <translation>Zeilenbeschriftungen</translation>
+    </message>
+    <message>
+        <source>Session table</source>
+        <translation>Sitzungstabelle</translation>
+    </message>
+    <message>
+        <source>One column for each segment; the rows are its settings</source>
+        <translation>Eine Spalte je Segment; die Zeilen sind seine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>New Segment(N)</source>
+        <translation>Neu. Segment(N)</translation>
+    </message>
+    <message>
+        <source>Up(+)</source>
+        <translation>Hoch(+)</translation>
+    </message>
+    <message>
+        <source>Down(-)</source>
+        <translation>Runter(-)</translation>
+    </message>
+    <message>
+        <source>Adds a segment after the last one (key N)</source>
+        <translation>Fügt nach dem letzten ein Segment an (Taste N)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its next value (key +)</source>
+        <translation>Setzt die gewählte Zelle auf ihren nächsten Wert (Taste +)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its previous value (key -)</source>
+        <translation>Setzt die gewählte Zelle auf ihren vorigen Wert (Taste -)</translation>
+    </message>
+    <message>
+        <source>New Segment</source>
+        <translation>Neues Segment</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Times of the selected segment and of the whole session</source>
+        <translation>Zeiten des gewählten Segments und der ganzen Sitzung</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Segment</source>
+        <translation>Segment &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Segment</source>
+        <translation>Segment &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Segment</source>
+        <translation>Segment &amp;ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Segment</source>
+        <translation>Segment e&amp;inschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Name Session</source>
+        <translation>Sitzung &amp;benennen</translation>
+    </message>
+    <message>
+        <source>Copy Session as Te&amp;xt</source>
+        <translation>Sitzung als Te&amp;xt kopieren</translation>
+    </message>
+    <message>
+        <source>P&amp;aste Text</source>
+        <translation>&amp;Text einfügen</translation>
+    </message>
+    <message>
+        <source>Step &amp;Selection Up</source>
+        <translation>Auswahl einen Schritt &amp;höher</translation>
+    </message>
+    <message>
+        <source>Step Selection &amp;Down</source>
+        <translation>Auswahl einen Schritt tie&amp;fer</translation>
+    </message>
+    <message>
+        <source>&amp;Glide Across Selection…</source>
+        <translation>Über die Auswahl &amp;gleiten…</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>Einste&amp;llungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>Über&amp;tragen</translation>
+    </message>
+    <message>
+        <source>Set Comm &amp;Port</source>
+        <translation>COM-&amp;Port wählen</translation>
+    </message>
+    <message>
+        <source>Download (&amp;Append)</source>
+        <translation>Übertragen (&amp;anhängen)</translation>
+    </message>
+    <message>
+        <source>Download (&amp;Clear)</source>
+        <translation>Übertragen (&amp;Gerät leeren)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Graph by &amp;Segments</source>
+        <translation>Grafik nach &amp;Segmenten</translation>
+    </message>
+    <message>
+        <source>Graph by &amp;Time</source>
+        <translation>Grafik nach &amp;Zeit</translation>
+    </message>
+    <message>
+        <source>Session &amp;Description</source>
+        <translation>Sitzungs&amp;beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Check Session</source>
+        <translation>Sitzung &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Conte&amp;xt</source>
+        <translation>&amp;Kontext</translation>
+    </message>
+    <message>
+        <source>&amp;Safety</source>
+        <translation>&amp;Sicherheit</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Session check</source>
+        <translation>Sitzungsprüfung</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source> — press F8</source>
+        <translation> — F8 drücken</translation>
+    </message>
+    <message>
+        <source>Session downloaded: %1 segments, %2 bytes</source>
+        <translation>Sitzung übertragen: %1 Segmente, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>%1 gespeichert, %2</translation>
+    </message>
+    <message>
+        <source>Printed %1, %2</source>
+        <translation>%1 gedruckt, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept safe: %1 — retrying</source>
+        <translation>Ungespeicherte Änderungen konnten nicht gesichert werden: %1 — neuer Versuch folgt</translation>
+    </message>
+    <message>
+        <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
+        <translation>Die ungespeicherten Änderungen der letzten Sitzung konnten nicht gelesen werden; sie wurden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
+        <translation>Mirandel wurde beendet, ohne die Sitzung %1 zu speichern. Die ungespeicherten Änderungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Error loading program data.  Aborting.</source>
+        <translation>Fehler beim Laden der Programmdaten.  Abbruch.</translation>
+    </message>
+</context>
+<context>
+    <name>NearestValueIndex</name>
+    <message>
+        <source>Float convert error on %1</source>
+        <translation>Fehler beim Umwandeln von %1 in eine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPosition</name>
+    <message>
+        <source>%1 / %2, segment %3</source>
+        <translation>%1 / %2, Segment %3</translation>
+    </message>
+</context>
+<context>
+    <name>PortDeviceDialog</name>
+    <message>
+        <source>&amp;Serial ports of this computer:</source>
+        <translation>&amp;Serielle Schnittstellen dieses Computers:</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>De&amp;vice:</source>
+        <translation>&amp;Gerät:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Device for COM %1</source>
+        <translation>Gerät für COM %1</translation>
+    </message>
+    <message>
+        <source>  (standard)</source>
+        <translation>  (Standard)</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>COM Port Selection</source>
+        <translation>COM-Port-Auswahl</translation>
+    </message>
+    <message>
+        <source>COM %1</source>
+        <translation>COM %1</translation>
+    </message>
+    <message>
+        <source>Device of COM %1</source>
+        <translation>Gerät von COM %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Check System Connection</source>
+        <translation>Verbindung prüfen</translation>
+    </message>
+    <message>
+        <source>Device…</source>
+        <translation>Gerät…</translation>
+    </message>
+    <message>
+        <source>Device for COM %1</source>
+        <translation>Gerät für COM %1</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Select the COM port that the </source>
+        <translation>Wählen Sie den COM-Port, an dem </translation>
+    </message>
+    <message>
+        <source>Light/Sound system is connected to.</source>
+        <translation>das Licht-/Tongerät angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>With the system turned on, use </source>
+        <translation>Prüfen Sie bei eingeschaltetem Gerät </translation>
+    </message>
+    <message>
+        <source>&quot;Check System Connection&quot; to verify.</source>
+        <translation>mit „Verbindung prüfen“.</translation>
+    </message>
+    <message>
+        <source>When selection works, press OK. </source>
+        <translation>Wenn die Auswahl stimmt, OK drücken. </translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>A &amp;new segment starts where the previous one&apos;s glide ended</source>
+        <translation>Ein &amp;neues Segment beginnt, wo das Gleiten des vorigen endete</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>New Segment sets its Start Freq to the previous segment&apos;s Target Freq</source>
+        <translation>Neues Segment setzt seine Startfrequenz auf die Zielfrequenz des vorigen Segments</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemvorgabe</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start of Mirandel.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Mirandel.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewController</name>
+    <message>
+        <source>&amp;Play from Selected Segment</source>
+        <translation>Ab gewähltem Segment &amp;abspielen</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Play or Pause</source>
+        <translation>Abspielen oder Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Export Audio…</source>
+        <translation>Ton e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>RowDescriptions</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Up(+) and Down(-) step it through its values.</source>
+        <translation>Hoch(+) und Runter(-) gehen schrittweise durch seine Werte.</translation>
+    </message>
+    <message>
+        <source>Up(+) or Down(-) opens a box to enter it.</source>
+        <translation>Hoch(+) oder Runter(-) öffnet ein Eingabefeld dafür.</translation>
+    </message>
+    <message>
+        <source>How long the segment plays, in minutes:seconds.tenths (m:ss.t). %1.</source>
+        <translation>Wie lange das Segment läuft, in Minuten:Sekunden.Zehntel (m:ss.z). %1.</translation>
+    </message>
+    <message>
+        <source>The kind of tone the segment plays: %1.</source>
+        <translation>Die Art des Tons, den das Segment spielt: %1.</translation>
+    </message>
+    <message>
+        <source>Beat frequency of the first binaural beat, in Hz. %1 Hz.</source>
+        <translation>Schwebungsfrequenz der ersten binauralen Schwebung, in Hz. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Beat frequency at the start of the segment, in Hz. %1 Hz.</source>
+        <translation>Schwebungsfrequenz am Anfang des Segments, in Hz. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Pitch of the first tone, in Hz. %1 Hz.</source>
+        <translation>Tonhöhe des ersten Tons, in Hz. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Pitch of the tone, in Hz. %1 Hz.</source>
+        <translation>Tonhöhe des Tons, in Hz. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Beat frequency of the second binaural beat, in Hz. %1 Hz.</source>
+        <translation>Schwebungsfrequenz der zweiten binauralen Schwebung, in Hz. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Beat frequency the segment ramps to, in Hz; empty for a steady beat. %1 Hz.</source>
+        <translation>Schwebungsfrequenz, zu der das Segment gleitet, in Hz; leer für eine gleichbleibende Schwebung. %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Pitch of the second tone, in Hz (16 to 960), or r-15 to r15 relative to the first.</source>
+        <translation>Tonhöhe des zweiten Tons, in Hz (16 bis 960), oder r-15 bis r15 relativ zum ersten.</translation>
+    </message>
+    <message>
+        <source>Chord number of a PCh tone, %1; empty for other tones.</source>
+        <translation>Akkordnummer eines PCh-Tons, %1; leer für andere Töne.</translation>
+    </message>
+    <message>
+        <source>How the lights alternate: %1.</source>
+        <translation>Wie die Lichter wechseln: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each flash the lights are on, in percent. %1 %.</source>
+        <translation>Anteil jedes Blitzes, in dem die Lichter an sind, in Prozent. %1 %.</translation>
+    </message>
+    <message>
+        <source>Sound volume, in percent. %1 %.</source>
+        <translation>Lautstärke, in Prozent. %1 %.</translation>
+    </message>
+    <message>
+        <source>Light intensity, in percent. %1 %.</source>
+        <translation>Lichtintensität, in Prozent. %1 %.</translation>
+    </message>
+    <message>
+        <source>Volume and intensity ramp: none, or seg to ramp over the segment.</source>
+        <translation>Rampe für Lautstärke und Lichtintensität: none, oder seg für eine Rampe über das Segment.</translation>
+    </message>
+    <message>
+        <source>Used by Dual Binaural Beats sessions only; stays empty here.</source>
+        <translation>Nur in Sitzungen „Doppelt binaural“; bleibt hier leer.</translation>
+    </message>
+    <message>
+        <source>How the beat reaches this segment&apos;s frequency: jump, or ramp from the segment before (not for segment 1).</source>
+        <translation>Wie die Schwebung die Frequenz dieses Segments erreicht: jump, oder ramp vom vorigen Segment aus (nicht für Segment 1).</translation>
+    </message>
+    <message>
+        <source>Number of segments in a loop that starts here (0 to 15); 0 = no loop. </source>
+        <translation>Zahl der Segmente einer hier beginnenden Schleife (0 bis 15); 0 = keine Schleife. </translation>
+    </message>
+    <message>
+        <source>How many times the loop plays (2 to 15), entered at its first segment. </source>
+        <translation>Wie oft die Schleife abläuft (2 bis 15), eingegeben an ihrem ersten Segment. </translation>
+    </message>
+</context>
+<context>
+    <name>SafetyNotice</name>
+    <message>
+        <source>&lt;b&gt;Before you use light stimulation&lt;/b&gt;&lt;br&gt;Do not use it if you have epilepsy or have ever had a seizure, if you have migraine with visual aura, a heart condition or a pacemaker, if you are pregnant, or if you take medication or drugs that affect the nervous system, unless a doctor has advised you. Stop at once if you feel unwell. The session check warns of flash rates most likely to provoke seizures; its findings are guidance, not medical advice. Help &amp;gt; Safety tells more.</source>
+        <translation>&lt;b&gt;Bevor Sie Lichtstimulation nutzen&lt;/b&gt;&lt;br&gt;Nutzen Sie sie nicht, wenn Sie Epilepsie haben oder je einen Krampfanfall hatten, wenn Sie Migräne mit visueller Aura, eine Herzerkrankung oder einen Herzschrittmacher haben, wenn Sie schwanger sind oder Medikamente oder Drogen nehmen, die auf das Nervensystem wirken, außer ein Arzt hat es Ihnen geraten. Hören Sie sofort auf, wenn Sie sich unwohl fühlen. Die Sitzungsprüfung warnt vor Blitzfrequenzen, die am ehesten Anfälle auslösen; ihre Hinweise sind eine Orientierung, keine ärztliche Beratung. Mehr unter Hilfe &amp;gt; Sicherheit.</translation>
+    </message>
+    <message>
+        <source>Safety notice</source>
+        <translation>Sicherheitshinweis</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentCommands</name>
+    <message>
+        <source>Max 1000 Segments</source>
+        <translation>Höchstens 1000 Segmente</translation>
+    </message>
+    <message>
+        <source>Cannot insert segment 1</source>
+        <translation>Segment 1 kann nicht eingeschoben werden</translation>
+    </message>
+    <message>
+        <source>New Segment</source>
+        <translation>Neues Segment</translation>
+    </message>
+    <message>
+        <source>Cut Segment %1</source>
+        <translation>Segment %1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cannot delete segment 1</source>
+        <translation>Segment 1 kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Cannot delete inside loop</source>
+        <translation>Innerhalb einer Schleife kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Delete segment %1 ?</source>
+        <translation>Segment %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Cannot paste inside loop</source>
+        <translation>Innerhalb einer Schleife kann nicht eingefügt werden</translation>
+    </message>
+    <message>
+        <source>Paste Segment %1</source>
+        <translation>Segment %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Cannot insert inside loop</source>
+        <translation>Innerhalb einer Schleife kann nicht eingeschoben werden</translation>
+    </message>
+    <message>
+        <source>Insert Segment %1</source>
+        <translation>Segment %1 einschieben</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentEncoder</name>
+    <message>
+        <source>No match segment %1 %2</source>
+        <translation>Kein passender Wert in Segment %1: %2</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tone group change segment %1</source>
+        <translation>Wechsel der Tongruppe in Segment %1</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>pitch2</source>
+        <translation>Tonhöhe 2</translation>
+    </message>
+    <message>
+        <source>phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>viramp</source>
+        <translation>VI-Rampe</translation>
+    </message>
+    <message>
+        <source>freq ramp</source>
+        <translation>Frequenzrampe</translation>
+    </message>
+    <message>
+        <source>Session has %1 segments; a download holds 1 to %2</source>
+        <translation>Die Sitzung hat %1 Segmente; eine Übertragung fasst 1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>COM%1 does not exist</source>
+        <translation>COM%1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>COM%1 is not open</source>
+        <translation>COM%1 ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Output buffer too small</source>
+        <translation>Ausgabepuffer zu klein</translation>
+    </message>
+    <message>
+        <source>Receive buffer is empty</source>
+        <translation>Empfangspuffer ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Time m:s</source>
+        <translation>Zeit m:s</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Freq 1</source>
+        <translation>Freq. 1</translation>
+    </message>
+    <message>
+        <source>Start Freq</source>
+        <translation>Startfreq.</translation>
+    </message>
+    <message>
+        <source>Pitch 1</source>
+        <translation>Tonhöhe 1</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>Freq 2</source>
+        <translation>Freq. 2</translation>
+    </message>
+    <message>
+        <source>Target Freq</source>
+        <translation>Zielfreq.</translation>
+    </message>
+    <message>
+        <source>Pitch 2</source>
+        <translation>Tonhöhe 2</translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>Tastgrad</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>VI Ramp</source>
+        <translation>VI-Rampe</translation>
+    </message>
+    <message>
+        <source>dbb Ramp</source>
+        <translation>dbb-Rampe</translation>
+    </message>
+    <message>
+        <source>Loop Segs</source>
+        <translation>Schl.-Segm.</translation>
+    </message>
+    <message>
+        <source>Loop Times</source>
+        <translation>Schl.-Wdh.</translation>
+    </message>
+    <message>
+        <source>Change %1 of Segment %2</source>
+        <translation>%1 von Segment %2 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCheck</name>
+    <message>
+        <source>Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke seizures in people with photosensitive epilepsy</source>
+        <translation>In Segment %3 blitzt das Licht %2 lang mit %1 Hz, dem Bereich, der bei Menschen mit fotosensibler Epilepsie am ehesten Anfälle auslöst</translation>
+    </message>
+    <message>
+        <source>The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 of the session</source>
+        <translation>Während %1 der Sitzung blitzt das Licht mit 3 bis 30 Hz, dem Bereich, der Anfälle auslösen kann</translation>
+    </message>
+    <message>
+        <source>Loop at segment %1 overlaps the loop at segment %2</source>
+        <translation>Die Schleife bei Segment %1 überschneidet die Schleife bei Segment %2</translation>
+    </message>
+    <message>
+        <source>Loop at segment %1 runs past the last segment</source>
+        <translation>Die Schleife bei Segment %1 reicht über das letzte Segment hinaus</translation>
+    </message>
+    <message>
+        <source>Loop at segment %1 is %2 segments long; the device takes 0 to 15</source>
+        <translation>Die Schleife bei Segment %1 ist %2 Segmente lang; das Gerät nimmt 0 bis 15</translation>
+    </message>
+    <message>
+        <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
+        <translation>Die Schleife bei Segment %1 läuft %2-mal; das Gerät nimmt 0 bis 15</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Keine Probleme</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+</context>
+<context>
+    <name>SessionDescriptionDialog</name>
+    <message>
+        <source>Session Description</source>
+        <translation>Sitzungsbeschreibung</translation>
+    </message>
+    <message>
+        <source>Session description</source>
+        <translation>Sitzungsbeschreibung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFileReader</name>
+    <message>
+        <source>The file is larger than %1 MB, far larger than any session file.</source>
+        <translation>Die Datei ist größer als %1 MB, viel größer als jede Sitzungsdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL byte; the text after it was not read.</source>
+        <translation>Die Datei enthält ein NUL-Byte; der Text danach wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Format errors in file</source>
+        <translation>Formatfehler in der Datei</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 segments; only the first %1 were read.</source>
+        <translation>Die Datei enthält mehr als %1 Segmente; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 description lines; only the first %1 were read.</source>
+        <translation>Die Datei enthält mehr als %1 Beschreibungszeilen; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 was read with format errors; saving replaces it with what could be read. Replace it?</source>
+        <translation>%1 wurde mit Formatfehlern gelesen; Speichern ersetzt die Datei durch das, was gelesen werden konnte. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFileWriter</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot; safely: no temporary file can be made in the folder %2 (%3). Save it under another name with File &gt; Save As.</source>
+        <translation>„%1“ kann nicht sicher gespeichert werden: Im Ordner %2 kann keine temporäre Datei angelegt werden (%3). Speichern Sie mit Datei &gt; Speichern unter unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>SessionGraph</name>
+    <message>
+        <source>Segment Graph of [%1]</source>
+        <translation>Segmentgrafik von [%1]</translation>
+    </message>
+    <message>
+        <source>Time Graph of [%1]</source>
+        <translation>Zeitgrafik von [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>SessionGridModel</name>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>SessionKindDialog</name>
+    <message>
+        <source>New Session Type</source>
+        <translation>Art der neuen Sitzung</translation>
+    </message>
+    <message>
+        <source>Pulsed/Binaural Beats</source>
+        <translation>Gepulst/Binaural</translation>
+    </message>
+    <message>
+        <source>Dual Binaural Beats</source>
+        <translation>Doppelt binaural</translation>
+    </message>
+    <message>
+        <source>Pulsed tones or a binaural beat, with ramps</source>
+        <translation>Gepulste Töne oder eine Schwebung, mit Rampen</translation>
+    </message>
+    <message>
+        <source>Two binaural beats at once, each with its own pitch</source>
+        <translation>Zwei binaurale Schwebungen, je mit eigener Tonhöhe</translation>
+    </message>
+</context>
+<context>
+    <name>SessionListingPrinter</name>
+    <message>
+        <source>I/O error while printing to &quot;%1&quot;. The printout was stopped.</source>
+        <translation>Ein-/Ausgabefehler beim Drucken nach „%1“. Der Ausdruck wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionNameDialog</name>
+    <message>
+        <source>Enter Session Name</source>
+        <translation>Sitzungsnamen eingeben</translation>
+    </message>
+    <message>
+        <source>Session name</source>
+        <translation>Sitzungsname</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>SessionProblemsDialog</name>
+    <message>
+        <source>No problems</source>
+        <translation>Keine Probleme</translation>
+    </message>
+    <message>
+        <source>Check Session</source>
+        <translation>Sitzung prüfen</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Enter or a click selects the problem&apos;s cell</source>
+        <translation>Eingabetaste oder ein Klick wählt die Zelle des Problems</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>TextNumbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>TextPaste</name>
+    <message>
+        <source>Line %1: %2 cells, 14 or 15 needed</source>
+        <translation>Zeile %1: %2 Zellen, 14 oder 15 nötig</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Not pasted:
+</source>
+        <translation>Nicht eingefügt:
+</translation>
+    </message>
+    <message>
+        <source>No segment lines in the text</source>
+        <translation>Keine Segmentzeilen im Text</translation>
+    </message>
+    <message>
+        <source>Max 1000 Segments: %1 lines left out</source>
+        <translation>Höchstens 1000 Segmente: %1 Zeilen ausgelassen</translation>
+    </message>
+    <message>
+        <source>Paste Text at Segment %1</source>
+        <translation>Text bei Segment %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Segment %1 %2 &quot;%3&quot;: %4</source>
+        <translation>Segment %1 %2 „%3“: %4</translation>
+    </message>
+</context>
+<context>
+    <name>TimingSummary</name>
+    <message>
+        <source>Segment %1 start time %2:%3</source>
+        <translation>Segment %1 Startzeit %2:%3</translation>
+    </message>
+    <message>
+        <source>Session total time %1:%2</source>
+        <translation>Sitzung Gesamtzeit %1:%2</translation>
+    </message>
+</context>
+<context>
+    <name>ValueEntry</name>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ValueMatching</name>
+    <message>
+        <source>dbb Ramp of segment 1 does not change</source>
+        <translation>Die dbb-Rampe von Segment 1 ändert sich nicht</translation>
+    </message>
+    <message>
+        <source>Chord is empty unless the Tone is PCh</source>
+        <translation>Akkord bleibt leer, außer der Ton ist PCh</translation>
+    </message>
+    <message>
+        <source>dbb Ramp is empty in a Pulsed/Binaural Beats session</source>
+        <translation>Die dbb-Rampe bleibt in einer Sitzung „Gepulst/Binaural“ leer</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Time m:s takes a time m:ss or m:ss.d from %1 to %2</source>
+        <translation>Zeit m:s nimmt eine Zeit m:ss oder m:ss.z von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <translation>%1 nimmt %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 nimmt eine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source> or %1 to %2</source>
+        <translation> oder %1 bis %2</translation>
+    </message>
+    <message>
+        <source> or nothing</source>
+        <translation> oder nichts</translation>
+    </message>
+</context>
+<context>
+    <name>ValueStepping</name>
+    <message>
+        <source>Starting value not in list - step to desired value</source>
+        <translation>Startwert nicht in der Liste - schrittweise zum gewünschten Wert gehen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>%1 of Segment %2</source>
+        <translation>%1 von Segment %2</translation>
+    </message>
+    <message>
+        <source>%1 of Segments %2-%3</source>
+        <translation>%1 der Segmente %2-%3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a verb, then the cells it changes</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+</TS>
