@@ -146,6 +146,7 @@ public:
     // Menus that other parts add their commands to.
     QMenu *fileMenu() const { return mFileMenu; }
     QMenu *helpMenu() const { return mHelpMenu; }
+    QMenu *viewMenu() const { return mViewMenu; }
     QAction *quitAction() const { return mActionQuit; }
     SessionGridModel *gridModel() const { return mGridModel; }
 
