@@ -7,6 +7,7 @@
 #include "core/timeline/TimelineGrip.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,6 +35,8 @@ TEST_F(TimelineWindowTest, DraggingABeatPointSetsTheSheetsCellAndUndoRestoresIt)
     const QModelIndex cell = window.sessionTable()->model()->index(StartFreqRow, 1);
     EXPECT_EQ(cell.data().toString(), u"19.0"_s);
     EXPECT_EQ(view->selectedColumn(), 1);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     typeKey(window.sessionTable(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cell.data().toString(), u"7.83"_s);
 }

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -73,7 +74,7 @@ TEST(TimelineCommand, SizesFromTheSmallestToTheLargest)
         const CliRun run = runCli({u"timeline"_s, file, u"-o"_s, png, u"--width"_s, c.width, u"--height"_s, c.height});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.width.toStdString() << "x" << c.height.toStdString();
         if (c.exitCode == 0)
-            EXPECT_EQ(QImage(png).size(), QSize(c.width.toInt(), c.height.toInt()));
+            EXPECT_EQ(QImageReader(png).size(), QSize(c.width.toInt(), c.height.toInt()));
         else
             EXPECT_EQ(run.err, Usage);
     }
