@@ -63,7 +63,8 @@ TimelineWindow::TimelineWindow(MainWindow &mainWindow, PreviewController &previe
 
     // Space plays and pauses here as in the other windows.
     addAction(preview.playOrPauseAction());
-    mActionTimeline = new QAction(tr("&Timeline"), this);
+    // "Graph by &Time" holds the T of this menu.
+    mActionTimeline = new QAction(tr("Time&line"), this);
     mActionTimeline->setCheckable(true);
     connect(mActionTimeline, &QAction::triggered, this, &TimelineWindow::setShown);
     mainWindow.viewMenu()->addAction(mActionTimeline);
