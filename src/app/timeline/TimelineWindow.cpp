@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -61,8 +62,8 @@ TimelineWindow::TimelineWindow(MainWindow &mainWindow, PreviewController &previe
     layout->addWidget(mView, 1);
     resize(preferences().value(SizeKey, DefaultSize).toSize());
 
-    // Space plays and pauses here as in the other windows.
-    addAction(preview.playOrPauseAction());
+    // Space plays and pauses here as in the other windows; a drag is undone here too.
+    addActions({preview.playOrPauseAction(), mainWindow.undoAction(), mainWindow.redoAction()});
     // "Graph by &Time" holds the T of this menu.
     mActionTimeline = new QAction(tr("Time&line"), this);
     mActionTimeline->setCheckable(true);
@@ -74,8 +75,14 @@ TimelineWindow::~TimelineWindow() = default;
 
 void TimelineWindow::restore()
 {
-    if (preferences().value(ShownKey, false).toBool())
-        setShown(true);
+    if (!preferences().value(ShownKey, false).toBool())
+        return;
+    // Beside the main window, leaving the start's windows where they are.
+    place();
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    mActionTimeline->setChecked(true);
 }
 
 void TimelineWindow::setShown(bool shown)
@@ -103,7 +110,11 @@ void TimelineWindow::place()
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    const QRect main = mMain.frameGeometry();
+    QRect main = mMain.frameGeometry();
+    // Before the window manager has framed the main window its title bar is
+    // not counted yet.
+    if (main == mMain.geometry())
+        main.setBottom(main.bottom() + style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
     QSize size = this->size().boundedTo(available.size());
     const int below = available.bottom() - main.bottom() - 30;
     if (below >= 200)

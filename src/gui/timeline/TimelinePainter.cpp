@@ -44,6 +44,8 @@ const QColor ScaleFill(246, 246, 246);
 constexpr int LabelRoom = 70; // a pass narrower than this gets no labels
 constexpr int NumberRoom = 14;
 constexpr int PointRoom = 8;
+// More passes than this are drawn without smoothing.
+constexpr int ManyPasses = 400;
 
 QColor lightColour(double level)
 {
@@ -87,8 +89,7 @@ public:
             p.setClipRect(area);
             paintBands(area);
             const auto [first, last] = passesBetween(layout, g, area.left(), area.right());
-            for (int i = first; i < last; ++i)
-                paintPass(i);
+            paintPasses(first, last);
             paintSelection(first, last);
             paintLoops(area);
             paintAxis(area);
@@ -126,39 +127,57 @@ private:
             p.drawLine(area.left(), lane.top(), area.right(), lane.top());
     }
 
-    void paintPass(int index)
+    // Each layer in as few calls as it takes: a fitted session has far more
+    // passes than pixels.
+    void paintPasses(int first, int last)
     {
-        const TimelinePass &pass = layout.passes()[size_t(index)];
-        const double x0 = x(pass.start);
-        const double x1 = x(pass.end());
-        const double width = x1 - x0;
-        paintLight(pass, x0, x1);
-        paintSound(pass, x0, x1);
-        paintBeat(pass, x0, x1);
-        if (width >= 3) {
-            p.setPen(BoundaryColour);
-            p.drawLine(QPointF(x1, g.beatLane().top()), QPointF(x1, g.lightLane().bottom()));
+        const std::vector<TimelinePass> &passes = layout.passes();
+        const bool few = last - first <= ManyPasses;
+        paintLight(first, last);
+        std::vector<QLineF> volume, intensity, pitch, beat, beat2, boundaries;
+        for (int i = first; i < last; ++i) {
+            const TimelinePass &pass = passes[size_t(i)];
+            const double x0 = x(pass.start);
+            const double x1 = x(pass.end());
+            volume.emplace_back(x0, g.volumeY(pass.volumeFrom), x1, g.volumeY(pass.volumeTo));
+            intensity.emplace_back(x0, g.intensityY(pass.intensityFrom), x1, g.intensityY(pass.intensityTo));
+            const double pitchY = g.pitchY(session.cells.cell(pass.column, PitchRow).toDouble());
+            pitch.emplace_back(x0, pitchY, x1, pitchY);
+            beat.emplace_back(x0, g.beatY(pass.beat.start), x1, g.beatY(pass.beat.end));
+            if (layout.isDual())
+                beat2.emplace_back(x0, g.beatY(pass.beat2.start), x1, g.beatY(pass.beat2.end));
+            if (x1 - x0 >= 3)
+                boundaries.emplace_back(x1, g.beatLane().top(), x1, g.lightLane().bottom());
         }
-        if (width >= NumberRoom) {
-            p.setPen(pass.firstPass ? Qt::black : RepeatText);
-            p.drawText(QRectF(x0, g.beatLane().top(), width, 14), Qt::AlignCenter, QString::number(pass.column + 1));
-        }
-        if (width >= LabelRoom)
-            paintLabels(pass, x0, x1);
-    }
-
-    void paintBeat(const TimelinePass &pass, double x0, double x1)
-    {
-        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(IntensityLine, 1));
+        p.drawLines(intensity.data(), int(intensity.size()));
+        paintVolume(first, last);
+        p.setPen(QPen(VolumeLine, 1));
+        p.drawLines(volume.data(), int(volume.size()));
+        p.setPen(QPen(PitchColour, 1, Qt::DotLine));
+        p.drawLines(pitch.data(), int(pitch.size()));
+        p.setPen(BoundaryColour);
+        p.drawLines(boundaries.data(), int(boundaries.size()));
+        p.setRenderHint(QPainter::Antialiasing, few);
         p.setPen(QPen(BeatColour, 2));
-        p.drawLine(QPointF(x0, g.beatY(pass.beat.start)), QPointF(x1, g.beatY(pass.beat.end)));
-        if (layout.isDual()) {
-            p.setPen(QPen(Beat2Colour, 2, Qt::DashLine));
-            p.drawLine(QPointF(x0, g.beatY(pass.beat2.start)), QPointF(x1, g.beatY(pass.beat2.end)));
-        }
+        p.drawLines(beat.data(), int(beat.size()));
+        p.setPen(QPen(Beat2Colour, 2, Qt::DashLine));
+        p.drawLines(beat2.data(), int(beat2.size()));
         p.setRenderHint(QPainter::Antialiasing, false);
-        if (x1 - x0 >= PointRoom)
-            paintPoints(pass, x0, x1);
+        for (int i = first; i < last; ++i) {
+            const TimelinePass &pass = passes[size_t(i)];
+            const double x0 = x(pass.start);
+            const double width = x(pass.end()) - x0;
+            if (width >= PointRoom)
+                paintPoints(pass, x0, x0 + width);
+            if (width >= NumberRoom) {
+                p.setPen(pass.firstPass ? Qt::black : RepeatText);
+                p.drawText(QRectF(x0, g.beatLane().top(), width, 14), Qt::AlignCenter,
+                           QString::number(pass.column + 1));
+            }
+            if (width >= LabelRoom)
+                paintLabels(pass, x0, x0 + width);
+        }
     }
 
     void paintPoints(const TimelinePass &pass, double x0, double x1)
@@ -177,63 +196,106 @@ private:
         p.setBrush(Qt::NoBrush);
     }
 
-    void paintSound(const TimelinePass &pass, double x0, double x1)
+    // The area under the volume, one rectangle for a run of passes of the
+    // same level.
+    void paintVolume(int first, int last)
     {
-        const double bottom = g.soundLane().bottom();
-        const double y0 = g.volumeY(pass.volumeFrom);
-        const double y1 = g.volumeY(pass.volumeTo);
-        const QPointF area[] = {{x0, bottom}, {x0, y0}, {x1, y1}, {x1, bottom}};
+        const std::vector<TimelinePass> &passes = layout.passes();
+        const double bottom = g.soundLane().bottom() + 1;
         p.setPen(Qt::NoPen);
         p.setBrush(VolumeColour);
-        p.drawPolygon(area, 4);
+        int i = first;
+        while (i < last) {
+            const TimelinePass &pass = passes[size_t(i)];
+            const double x0 = x(pass.start);
+            double x1 = x(pass.end());
+            int next = i + 1;
+            if (pass.volumeFrom == pass.volumeTo) {
+                while (next < last && passes[size_t(next)].volumeFrom == pass.volumeTo
+                       && passes[size_t(next)].volumeTo == pass.volumeTo)
+                    x1 = x(passes[size_t(next++)].end());
+                const double top = g.volumeY(pass.volumeTo);
+                p.fillRect(QRectF(x0, top, x1 - x0, bottom - top), VolumeColour);
+            } else {
+                const QPointF area[] = {{x0, bottom}, {x0, g.volumeY(pass.volumeFrom)},
+                                        {x1, g.volumeY(pass.volumeTo)}, {x1, bottom}};
+                p.drawPolygon(area, 4);
+            }
+            i = next;
+        }
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(VolumeLine, 1));
-        p.drawLine(QPointF(x0, y0), QPointF(x1, y1));
-        const double pitch = session.cells.cell(pass.column, PitchRow).toDouble();
-        p.setPen(QPen(PitchColour, 1, Qt::DotLine));
-        p.drawLine(QPointF(x0, g.pitchY(pitch)), QPointF(x1, g.pitchY(pitch)));
     }
 
-    void paintLight(const TimelinePass &pass, double x0, double x1)
+    // Brightness, one rectangle for a run of passes of the same level.
+    void paintLight(int first, int last)
     {
         const QRect lane = g.lightLane();
-        const QRectF rect(x0, lane.top(), x1 - x0, lane.height());
-        if (pass.intensityFrom == pass.intensityTo) {
-            p.fillRect(rect, lightColour(pass.intensityTo));
-        } else {
-            QLinearGradient glide(rect.topLeft(), rect.topRight());
-            glide.setColorAt(0, lightColour(pass.intensityFrom));
-            glide.setColorAt(1, lightColour(pass.intensityTo));
-            p.fillRect(rect, glide);
+        const std::vector<TimelinePass> &passes = layout.passes();
+        int i = first;
+        while (i < last) {
+            const TimelinePass &pass = passes[size_t(i)];
+            const double x0 = x(pass.start);
+            double x1 = x(pass.end());
+            const bool level = pass.intensityFrom == pass.intensityTo;
+            int next = i + 1;
+            while (level && next < last && passes[size_t(next)].intensityFrom == pass.intensityTo
+                   && passes[size_t(next)].intensityTo == pass.intensityTo)
+                x1 = x(passes[size_t(next++)].end());
+            const QRectF rect(x0, lane.top(), x1 - x0, lane.height());
+            if (level) {
+                p.fillRect(rect, lightColour(pass.intensityTo));
+            } else {
+                QLinearGradient glide(rect.topLeft(), rect.topRight());
+                glide.setColorAt(0, lightColour(pass.intensityFrom));
+                glide.setColorAt(1, lightColour(pass.intensityTo));
+                p.fillRect(rect, glide);
+            }
+            i = next;
         }
-        if (pass.intensityTo > 0 || pass.intensityFrom > 0)
-            paintFlashWarning(pass, rect);
-        p.setPen(QPen(IntensityLine, 1));
-        p.drawLine(QPointF(x0, g.intensityY(pass.intensityFrom)), QPointF(x1, g.intensityY(pass.intensityTo)));
+        paintFlashWarnings(first, last);
     }
 
     // Hatching where the light flashes at rates the session check flags: the
-    // wider band lightly, the band of its warnings densely.
-    void paintFlashWarning(const TimelinePass &pass, const QRectF &rect)
+    // wider band lightly, the band of its warnings densely. Neighbouring
+    // stretches are hatched as one.
+    void paintFlashWarnings(int first, int last)
     {
-        const auto hatch = [&](const FlashBand &band, Qt::BrushStyle style, const QColor &colour, double top) {
-            FlashStretch stretch = stretchInBand(pass.beat, band);
-            if (layout.isDual()) {
-                const FlashStretch other = stretchInBand(pass.beat2, band);
-                if (!other.isEmpty()) {
-                    stretch = stretch.isEmpty() ? other
-                                                : FlashStretch{std::min(stretch.from, other.from),
-                                                               std::max(stretch.to, other.to)};
+        const QRect lane = g.lightLane();
+        const double top = lane.top() + lane.height() / 2.0;
+        const auto hatch = [&](const FlashBand &band, Qt::BrushStyle style, const QColor &colour) {
+            const QBrush brush(colour, style);
+            double left = 0;
+            double right = -1;
+            for (int i = first; i < last; ++i) {
+                const TimelinePass &pass = layout.passes()[size_t(i)];
+                if (pass.intensityTo <= 0 && pass.intensityFrom <= 0)
+                    continue;
+                FlashStretch stretch = stretchInBand(pass.beat, band);
+                if (layout.isDual()) {
+                    const FlashStretch other = stretchInBand(pass.beat2, band);
+                    if (!other.isEmpty()) {
+                        stretch = stretch.isEmpty() ? other
+                                                    : FlashStretch{std::min(stretch.from, other.from),
+                                                                   std::max(stretch.to, other.to)};
+                    }
                 }
+                if (stretch.isEmpty())
+                    continue;
+                const double x0 = x(pass.start);
+                const double width = x(pass.end()) - x0;
+                const double from = x0 + stretch.from * width;
+                if (from > right + 0.5) {
+                    if (right > left)
+                        p.fillRect(QRectF(left, top, right - left, lane.bottom() + 1 - top), brush);
+                    left = from;
+                }
+                right = x0 + stretch.to * width;
             }
-            if (stretch.isEmpty())
-                return;
-            const double left = rect.left() + stretch.from * rect.width();
-            const double right = rect.left() + stretch.to * rect.width();
-            p.fillRect(QRectF(left, top, right - left, rect.bottom() - top), QBrush(colour, style));
+            if (right > left)
+                p.fillRect(QRectF(left, top, right - left, lane.bottom() + 1 - top), brush);
         };
-        hatch(FlashFlickerBand, Qt::BDiagPattern, FlickerHatch, rect.top() + rect.height() / 2);
-        hatch(FlashPeakBand, Qt::DiagCrossPattern, PeakHatch, rect.top() + rect.height() / 2);
+        hatch(FlashFlickerBand, Qt::BDiagPattern, FlickerHatch);
+        hatch(FlashPeakBand, Qt::DiagCrossPattern, PeakHatch);
     }
 
     void paintLabels(const TimelinePass &pass, double x0, double x1)
