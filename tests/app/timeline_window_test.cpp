@@ -40,3 +40,29 @@ TEST_F(TimelineWindowTest, DraggingABeatPointSetsTheSheetsCellAndUndoRestoresIt)
     typeKey(window.sessionTable(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cell.data().toString(), u"7.83"_s);
 }
+
+TEST_F(TimelineWindowTest, KeysSelectAndStepEscapeDropsADragAndTheSheetSelects)
+{
+    showSession(sessionOfDefaultSegments(PulsedSession, 3));
+    TimelineWindow &timeline = *windows.timelineWindow;
+    timeline.setShown(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&timeline));
+    TimelineView *view = timeline.view();
+    const QTableView &sheet = *window.sessionTable();
+
+    window.selectCell({2, VolumeRow});
+    EXPECT_EQ(view->selectedColumn(), 2);
+    typeKey(view, Qt::Key_Left);
+    EXPECT_EQ(view->selectedColumn(), 1);
+    EXPECT_EQ(sheet.currentIndex().column(), 1);
+    typeKey(view, Qt::Key_Down); // the point selected with the Volume cell
+    EXPECT_EQ(window.session().cells.cell(1, VolumeRow), u"85"_s);
+
+    const QPoint from = gripPoint(view->layout(), view->geometry(), 2, StartFreqRow).toPoint();
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(view, from - QPoint(0, 40));
+    typeKey(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isDragging());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, from - QPoint(0, 40));
+    EXPECT_EQ(window.session().cells.cell(2, StartFreqRow), u"7.83"_s);
+}

@@ -5,6 +5,7 @@
 #include "core/session/SessionDocument.h"
 #include "core/timeline/TimelineDrag.h"
 #include "core/timeline/TimelineGeometry.h"
+#include "core/timeline/TimelineGrip.h"
 #include "core/timeline/TimelineLayout.h"
 
 #include <gtest/gtest.h>
@@ -133,4 +134,58 @@ TEST(TimelineDrag, OneUndoStepOrNothing)
     EXPECT_EQ(document.undoText(), u"Drag Start Freq of Segment 2"_s);
     document.undo();
     EXPECT_EQ(document.session().cells.cell(1, StartFreqRow), u"7.83"_s);
+}
+
+TEST(TimelineGrip, ThePointerTakesTheNearestGrip)
+{
+    // Segment 1 glides 10 to 4 Hz over 0:10; segments 2 to 4 as above.
+    Session session = loopedSession();
+    session.cells.setCell(0, StartFreqRow, u"10.0"_s);
+    session.cells.setCell(0, TargetFreqRow, u"4.0"_s);
+    session.cells.setCell(2, VolumeRow, u"42"_s);
+    const TimelineLayout layout(session);
+    // Half a second a pixel.
+    const TimelineGeometry g(TimelineGeometry::ScaleWidth + 330, 400, 165);
+    struct Case
+    {
+        QPointF point;
+        TimelineGrip grip; // column -1: none
+    } cases[] = {
+        {{g.x(0) + 2, g.beatY(10) - 2}, {0, StartFreqRow, 0}},
+        {{g.x(10) - 2, g.beatY(4) + 3}, {0, TargetFreqRow, 0}},
+        {{g.x(10) + 1, g.beatY(7.83)}, {1, StartFreqRow, 1}},  // segment 2's start, beside segment 1's end
+        {{g.x(110) + 2, g.beatY(7.83)}, {1, StartFreqRow, 5}}, // its third pass
+        {{g.x(10) + 3, g.beatY(1)}, {0, TimeRow, 0}},          // the boundary after segment 1
+        {{g.x(30) - 3, g.lightLane().center().y()}, {1, TimeRow, 1}},
+        {{g.x(45), g.volumeY(42) + 2}, {2, VolumeRow, 2}},
+        {{g.x(45), g.intensityY(100)}, {2, IntensityRow, 2}},
+        {{g.x(45), g.beatY(1)}, {}},
+        {{g.x(170), g.beatY(7.83)}, {}}, // after the end
+    };
+    for (const Case &c : cases) {
+        const TimelineGrip grip = gripAt(layout, g, c.point);
+        EXPECT_EQ(grip.column, c.grip.column) << c.point.x() << "," << c.point.y();
+        EXPECT_EQ(grip.row, c.grip.row) << c.point.x() << "," << c.point.y();
+        if (c.grip.isValid())
+            EXPECT_EQ(grip.pass, c.grip.pass) << c.point.x() << "," << c.point.y();
+    }
+}
+
+TEST(TimelineLayout, DualBeatsAndRampsStartWhereThePassBeforeEnded)
+{
+    Session session = sessionOfDefaultSegments(DualBinauralSession, 2);
+    session.cells.setCell(1, Freq1Row, u"4.0"_s);
+    session.cells.setCell(1, Freq2Row, u"20.0"_s);
+    session.cells.setCell(1, VolumeRow, u"42"_s);
+    session.cells.setCell(1, VIRampRow, u"seg"_s);
+    session.cells.setCell(1, DbbRampRow, u"ramp"_s);
+    const TimelinePass pass = TimelineLayout(session).passes().at(1);
+    // From where segment 1 ended.
+    EXPECT_EQ(pass.beat.start, 7.83);
+    EXPECT_EQ(pass.beat.end, 4.0);
+    EXPECT_EQ(pass.beat2.start, 15.0);
+    EXPECT_EQ(pass.beat2.end, 20.0);
+    EXPECT_EQ(pass.volumeFrom, 100);
+    EXPECT_EQ(pass.volumeTo, 42);
+    EXPECT_EQ(pass.intensityFrom, 100);
 }
