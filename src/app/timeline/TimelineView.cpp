@@ -17,6 +17,8 @@ constexpr double ZoomStep = 1.5;
 constexpr int ScrollStep = 60;     // pixels for one notch of the wheel
 constexpr int DragLabelRoom = 320; // right of a dragged point: its value
 constexpr int CursorRoom = 8;
+// Points and the selected point's ring reach this far past their segment.
+constexpr int PointOverhang = 8;
 
 bool isDraggable(int row)
 {
@@ -146,8 +148,8 @@ void TimelineView::followPlayer()
 
 QRect TimelineView::spanRect(qint64 first, qint64 last) const
 {
-    const int left = int(std::floor(mGeometry.x(first / 2.0))) - 2;
-    const int right = int(std::ceil(mGeometry.x(last / 2.0))) + 2;
+    const int left = int(std::floor(mGeometry.x(first / 2.0))) - PointOverhang;
+    const int right = int(std::ceil(mGeometry.x(last / 2.0))) + PointOverhang;
     return QRect(left, 0, right - left + 1, height()) & rect();
 }
 

@@ -8,6 +8,7 @@
 #include "core/timeline/TimelineLayout.h"
 #include "core/timeline/TimelineReadout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -54,7 +55,7 @@ QString TimelineDrag::valueText() const
     if (!mProposal.matched())
         return mProposal.problem;
     if (mGrip.row == StartFreqRow || mGrip.row == TargetFreqRow)
-        return u"%1 Hz"_s.arg(mProposal.entry);
+        return QCoreApplication::translate("Timeline", "%1 Hz").arg(mProposal.entry);
     return mProposal.entry;
 }
 

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
