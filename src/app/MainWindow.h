@@ -148,6 +148,9 @@ public:
     // Menus that other parts add their commands to.
     QMenu *fileMenu() const { return mFileMenu; }
     QMenu *helpMenu() const { return mHelpMenu; }
+    QMenu *viewMenu() const { return mViewMenu; }
+    QAction *undoAction() const { return mActionUndo; }
+    QAction *redoAction() const { return mActionRedo; }
     QAction *quitAction() const { return mActionQuit; }
     SessionGridModel *gridModel() const { return mGridModel; }
 

@@ -8,6 +8,7 @@
 #include "app/dialogs/SessionNameDialog.h"
 #include "app/dialogs/SessionKindDialog.h"
 #include "app/windows/GraphWindow.h"
+#include "app/timeline/TimelineWindow.h"
 #include "app/windows/IntroductionWindow.h"
 
 MirandelWindows::MirandelWindows(const QStringList &arguments)
@@ -21,6 +22,7 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
     sessionDescriptionDialog = std::make_unique<SessionDescriptionDialog>();
     portDialog = std::make_unique<PortDialog>();
     preview = std::make_unique<PreviewController>(*mainWindow, *graphWindow);
+    timelineWindow = std::make_unique<TimelineWindow>(*mainWindow, *preview);
 }
 
 MirandelWindows::~MirandelWindows() = default;
@@ -28,6 +30,7 @@ MirandelWindows::~MirandelWindows() = default;
 void MirandelWindows::showAtStart()
 {
     mainWindow->show();
+    timelineWindow->restore();
     introductionWindow->show();
     introductionWindow->raise();
 }

@@ -11,8 +11,9 @@ class IntroductionWindow;
 class PortDialog;
 class PreviewController;
 class SessionDescriptionDialog;
+class TimelineWindow;
 
-// The program's seven windows, created once in their fixed order and kept
+// The program's windows, created once in their fixed order and kept
 // until the end.
 struct MirandelWindows
 {
@@ -31,4 +32,6 @@ struct MirandelWindows
     std::unique_ptr<PortDialog> portDialog;
     // Play and Export Audio, in the main and the graph window.
     std::unique_ptr<PreviewController> preview;
+    // Beside the spreadsheet: the session over time.
+    std::unique_ptr<TimelineWindow> timelineWindow;
 };

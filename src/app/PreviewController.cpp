@@ -111,6 +111,13 @@ void PreviewController::stop()
     mPlayer.stop();
 }
 
+void PreviewController::seek(double seconds)
+{
+    if (mMain.isSessionShown() && !mPlayer.seek(mMain.session().cells, seconds)
+        && mPlayer.state() == SessionPlayer::State::Stopped && !mPlayer.lastError().isEmpty())
+        mMain.prompter().error(mPlayer.lastError());
+}
+
 void PreviewController::exportAudio()
 {
     if (mMain.isSessionShown())

@@ -29,10 +29,14 @@ public:
     // pauses or resumes.
     void playOrPause();
     void stop();
+    // While playing or paused: goes on from there.
+    void seek(double seconds);
     void exportAudio();
 
     const SessionPlayer &player() const { return mPlayer; }
     AudioExportCommand &exportCommand() { return *mExport; }
+    // Space, for every window that shows the session.
+    QAction *playOrPauseAction() const { return mActionPlayOrPause; }
     // The position in the main window's status bar.
     QLabel *positionLabel() const { return mPosition; }
 

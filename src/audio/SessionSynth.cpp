@@ -101,6 +101,12 @@ void SessionSynth::rewind()
     restartWalk();
 }
 
+void SessionSynth::startAt(qint64 frame)
+{
+    mFadeStart = frame;
+    locate(frame);
+}
+
 void SessionSynth::restartWalk()
 {
     mWalk.emplace(mCells, LoopRule::LatestStart);

@@ -40,6 +40,9 @@ public:
     // Up to `frames` frames, left and right interleaved; fewer only at the end.
     qint64 render(float *stereo, qint64 frames);
 
+    // Starts the sound this many frames after the start segment's start
+    // instead, fading in there; before the first render.
+    void startAt(qint64 frame);
     // Back to the start as constructed (the limit kept): what follows
     // renders exactly as the first time.
     void rewind();

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QMediaDevices>
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -70,6 +71,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
     mSource = new SynthSource(std::move(synth), this);
     mSink = std::move(output);
     mPausedAt = -1;
+    mStartFrame = 0;
     mPlayStarted = playPressed;
     mStartLatencyMs = -1;
     setState(State::Playing);
@@ -127,6 +129,8 @@ void SessionPlayer::resume()
     setState(State::Playing);
     if (mSink->state() == AudioOutput::State::Suspended)
         mSink->resume();
+    else
+        startSink();
 }
 
 void SessionPlayer::stop()
@@ -169,6 +173,24 @@ void SessionPlayer::setCells(const SessionGrid &cells)
     }
 }
 
+bool SessionPlayer::seek(const SessionGrid &cells, double seconds)
+{
+    if (mState == State::Stopped)
+        return false;
+    const bool paused = mState == State::Paused;
+    // A new stream from the session's start, begun at the time: what the
+    // output still holds of the old place is not heard.
+    if (!play(cells, 0))
+        return false;
+    mStartFrame = std::max<qint64>(0, std::llround(seconds * Rate));
+    mSource->synth().startAt(mStartFrame);
+    if (paused) {
+        mPausedAt = mStartFrame;
+        setState(State::Paused);
+    }
+    return true;
+}
+
 void SessionPlayer::setState(State state)
 {
     mState = state;
@@ -187,7 +209,7 @@ qint64 SessionPlayer::heardFrames() const
     const SessionSynth &synth = mSource->synth();
     if (mPausedAt >= 0)
         return mPausedAt;
-    const qint64 played = mSink ? mSink->processedUSecs() * Rate / 1000000 : 0;
+    const qint64 played = mStartFrame + (mSink ? mSink->processedUSecs() * Rate / 1000000 : 0);
     return std::min(played, synth.position());
 }
 

@@ -30,6 +30,10 @@ public:
     void resume();
     void stop();
     void setCells(const SessionGrid &cells);
+    // While playing or paused: goes on from `seconds` into the session, with
+    // these cells, as it was (playing or paused). False when stopped or when
+    // the sound cannot start (lastError()).
+    bool seek(const SessionGrid &cells, double seconds);
 
     State state() const { return mState; }
     // Where the sound that is heard now is in the session, in seconds.
@@ -66,4 +70,5 @@ private:
     qint64 mPlayStarted = 0;
     qint64 mStartLatencyMs = -1;
     qint64 mPausedAt = -1; // frames heard when paused
+    qint64 mStartFrame = 0; // the synthesizer's frame the output started at
 };

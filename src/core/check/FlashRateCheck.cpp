@@ -23,32 +23,11 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(SessionCheck)
 };
 
-struct Band
-{
-    double low;
-    double high;
-};
-constexpr Band PeakBand{15, 25};
-constexpr Band FlickerBand{3, 30};
+using Band = FlashBand;
+constexpr Band PeakBand = FlashPeakBand;
+constexpr Band FlickerBand = FlashFlickerBand;
 
-// A part of a segment's course, from 0 (its start) to 1 (its end).
-struct Stretch
-{
-    double from = 1;
-    double to = 0;
-    bool isEmpty() const { return to <= from; }
-};
-
-// When a beat that glides straight from run.start to run.end is in the band.
-Stretch stretchInBand(const FrequencyRun &run, const Band &band)
-{
-    const double slope = run.end - run.start;
-    if (slope == 0)
-        return run.start >= band.low && run.start <= band.high ? Stretch{0, 1} : Stretch{};
-    const double a = (band.low - run.start) / slope;
-    const double b = (band.high - run.start) / slope;
-    return {std::max(0.0, std::min(a, b)), std::min(1.0, std::max(a, b))};
-}
+using Stretch = FlashStretch;
 
 // How much of the course two stretches cover together.
 double coveredLength(Stretch a, Stretch b)
@@ -112,6 +91,16 @@ std::vector<bool> lightsOn(const SessionGrid &cells)
     return on;
 }
 } // namespace
+
+FlashStretch stretchInBand(const FrequencyRun &run, const FlashBand &band)
+{
+    const double slope = run.end - run.start;
+    if (slope == 0)
+        return run.start >= band.low && run.start <= band.high ? FlashStretch{0, 1} : FlashStretch{};
+    const double a = (band.low - run.start) / slope;
+    const double b = (band.high - run.start) / slope;
+    return {std::max(0.0, std::min(a, b)), std::min(1.0, std::max(a, b))};
+}
 
 QList<SessionProblem> flashRateFindings(const Session &session)
 {

@@ -1,9 +1,32 @@
 #pragma once
 
+#include "core/graph/GraphFrequencies.h"
+
 #include <QList>
 
 struct Session;
 struct SessionProblem;
+
+// A range of flash rates in hertz, ends included.
+struct FlashBand
+{
+    double low;
+    double high;
+};
+// The rates whose segments the check warns of, and the wider range whose
+// time it adds up.
+constexpr FlashBand FlashPeakBand{15, 25};
+constexpr FlashBand FlashFlickerBand{3, 30};
+
+// A part of a segment's course, from 0 (its start) to 1 (its end).
+struct FlashStretch
+{
+    double from = 1;
+    double to = 0;
+    bool isEmpty() const { return to <= from; }
+};
+// When a beat that glides straight from run.start to run.end is in the band.
+FlashStretch stretchInBand(const FrequencyRun &run, const FlashBand &band);
 
 // What the session's light does in the flicker bands that most often provoke
 // seizures in people with photosensitive epilepsy: a warning for every

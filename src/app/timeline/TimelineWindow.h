@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class MainWindow;
+class PreviewController;
+class QAction;
+class QLabel;
+class TimelineView;
+
+// The timeline's own window, beside or below the main window so that both
+// show at once; View > Timeline shows and hides it. Whether it was open and
+// its size are kept for the next start.
+class TimelineWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    TimelineWindow(MainWindow &mainWindow, PreviewController &preview);
+    ~TimelineWindow() override;
+
+    // Opens it again at start when it was open at the last end.
+    void restore();
+    void setShown(bool shown);
+
+    TimelineView *view() const { return mView; }
+    QAction *toggleAction() const { return mActionTimeline; }
+    QLabel *readout() const { return mReadout; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void place();
+    void remember() const;
+
+    MainWindow &mMain;
+    TimelineView *mView;
+    QLabel *mReadout;
+    QAction *mActionTimeline;
+    bool mPlaced = false;
+};
