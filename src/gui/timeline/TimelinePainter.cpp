@@ -117,7 +117,7 @@ private:
             // A name only where its band has room for it.
             if (bottom - top >= 12)
                 p.drawText(QRectF(g.timeLeft() + 4, top, 120, bottom - top), Qt::AlignLeft | Qt::AlignVCenter,
-                           bands.at(i).name);
+                           QCoreApplication::translate("FrequencyBand", bands.at(i).name));
         }
         // The light lane starts dark; each pass paints its own light.
         p.fillRect(QRect(area.left(), g.lightLane().top(), area.width(), g.lightLane().height()), DarkLight);
