@@ -71,6 +71,7 @@ private:
 
     QStringList mDescription;
     QHash<QString, ToneSet> mToneSets;
+    QHash<QString, int> mToneSetLines;
     QHash<QString, QList<SourceLine>> mBlocks;
     QList<SourceLine> mTimeLines;
     QString mOpenBlock;
@@ -169,6 +170,7 @@ void SbgParser::readLine(int line, const QString &text)
         return;
     }
     mToneSets.insert(name, readToneSet(line, rest));
+    mToneSetLines.insert(name, line);
 }
 
 void SbgParser::readOptions(int line, const QString &text)
@@ -425,6 +427,7 @@ Schedule SbgParser::periods()
         SchedulePeriod period;
         period.seconds = next.at - entry.at;
         period.line = entry.line;
+        period.toneLine = mToneSetLines.value(entry.toneSet);
         period.start = tonesOf(entry.toneSet);
         const bool slides = entry.slides && entry.fadeOut == u'=' && next.fadeIn == u'=';
         period.end = slides ? tonesOf(next.toneSet) : period.start;

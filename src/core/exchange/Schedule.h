@@ -28,6 +28,7 @@ struct SchedulePeriod
     ToneSet start;
     ToneSet end; // the same tones, in the same order, at the period's end
     int line = 0; // the source's line that sets it; 0 when made from a session
+    int toneLine = 0; // the line that defines its tones, where that is another
 };
 
 // A schedule as the peer formats hold it: periods one after the other.

@@ -320,8 +320,10 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
                 break;
             }
             const qint64 take = std::min<qint64>(LongestHalfSeconds, halfSeconds - done);
-            if (!firstSegmentOfLine.contains(period.line))
-                firstSegmentOfLine.insert(period.line, maker.count() + 1);
+            for (const int line : {period.line, period.toneLine}) {
+                if (!firstSegmentOfLine.contains(line))
+                    firstSegmentOfLine.insert(line, maker.count() + 1);
+            }
             maker.add(int(take), between(period.start, end, double(done) / double(halfSeconds)),
                       between(period.start, end, double(done + take) / double(halfSeconds)), period.line, done > 0);
         }
@@ -334,7 +336,7 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
         return {std::nullopt, tr("the schedule has no time to import"), {}};
 
     for (ExchangeNote &note : notes) {
-        if (note.segment == 0)
+        if (note.segment == 0 && note.line > 0)
             note.segment = firstSegmentOfLine.value(note.line, 0);
     }
     notes += madeNotes;
