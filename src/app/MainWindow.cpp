@@ -227,8 +227,10 @@ void MainWindow::createMenus()
     mFileMenu->addMenu(mRecentFilesMenu);
     connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
     connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
+    mActionImport = addCommand(mFileMenu, tr("&Import\u2026"), &MainWindow::importSession);
     mActionSave = addCommand(mFileMenu, u"&Save"_s, &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
     mActionSaveAs = addCommand(mFileMenu, u"Save &As"_s, &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
+    mActionExport = addCommand(mFileMenu, tr("Expor&t Session As\u2026"), &MainWindow::exportSession);
     mActionPrint = addCommand(mFileMenu, u"&Print"_s, &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
     mActionQuit = addCommand(mFileMenu, u"E&xit"_s, &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
 
@@ -272,7 +274,7 @@ void MainWindow::createMenus()
     mActionSafety = addCommand(mHelpMenu, u"&Safety"_s, &MainWindow::showSafety);
     mActionAbout = addCommand(mHelpMenu, u"&About"_s, &MainWindow::showAbout);
 
-    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
+    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionExport,         mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
                         mActionCheckSession,  mActionCopySessionText, mActionPasteText, mActionStepSelectionUp,

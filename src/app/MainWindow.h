@@ -91,6 +91,9 @@ public:
     void openFile();
     void saveFile();
     void saveFileAs();
+    // Other programs' schedules, and cells as text.
+    void importSession();
+    void exportSession();
     void printListing();
     void quit();
     void copySegment();
@@ -266,6 +269,8 @@ private:
     QAction *mActionOpen;
     QAction *mActionSave;
     QAction *mActionSaveAs;
+    QAction *mActionImport;
+    QAction *mActionExport;
     QAction *mActionPrint;
     QAction *mActionQuit;
     QAction *mActionUndo;

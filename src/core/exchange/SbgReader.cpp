@@ -51,6 +51,12 @@ struct TimeEntry
     int line = 0;
 };
 
+QStringList words(const QString &text)
+{
+    static const QRegularExpression space(u"\\s+"_s);
+    return text.split(space, Qt::SkipEmptyParts);
+}
+
 const QString Number = u"(\\d+(?:\\.\\d*)?|\\.\\d+)"_s;
 
 class SbgParser
@@ -77,6 +83,7 @@ private:
     QString mOpenBlock;
     int mOpenBlockLine = 0;
     QList<TimeEntry> mEntries;
+    int mTimeLinesRead = 0; // blocks' lines counted at each call
     QList<ExchangeNote> mNotes;
     QSet<QString> mNoted;
     double mVolume = 1;
@@ -175,7 +182,7 @@ void SbgParser::readLine(int line, const QString &text)
 
 void SbgParser::readOptions(int line, const QString &text)
 {
-    const QStringList tokens = text.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
+    const QStringList tokens = words(text);
     static const QString WithArgument = u"TLmMVwobrcFR"_s;
     static const QString WithOptionalArgument = u"IHA"_s;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
@@ -239,7 +246,7 @@ void SbgParser::readOptions(int line, const QString &text)
 
 ToneSet SbgParser::readToneSet(int line, const QString &text)
 {
-    const QStringList tokens = text.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
+    const QStringList tokens = words(text);
     if (tokens.isEmpty())
         throw SbgError{line, tr("a tone-set needs at least one tone, or \"-\"")};
     if (tokens.size() > MostTones)
@@ -344,7 +351,9 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
 
 void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> blockStart, int depth)
 {
-    const QStringList tokens = source.text.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
+    if (++mTimeLinesRead > MostTimeLines)
+        throw SbgError{source.line, tr("more than 100000 time-sequence lines")};
+    const QStringList tokens = words(source.text);
     const TimeSpec spec = readTime(source.line, tokens.first());
     double at = 0;
     if (blockStart) {
@@ -403,8 +412,6 @@ void SbgParser::addEntry(const TimeEntry &entry)
 {
     if (!mEntries.isEmpty() && entry.at < mEntries.last().at)
         throw SbgError{entry.line, tr("this time comes before the time of the line before")};
-    if (mEntries.size() >= MostTimeLines)
-        throw SbgError{entry.line, tr("more than 100000 time-sequence lines")};
     mEntries.append(entry);
 }
 
