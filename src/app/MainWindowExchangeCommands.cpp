@@ -47,8 +47,10 @@ void MainWindow::exportSession()
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter.contains(u".gnaural"_s) ? u"gnaural"_s : u"sbg"_s);
     });
-    if (!mSession.fileName.isEmpty())
+    if (!mSession.fileName.isEmpty()) {
+        dialog.setDirectory(QFileInfo(mSession.fileName).absolutePath());
         dialog.selectFile(QFileInfo(mSession.fileName).completeBaseName());
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString path = dialog.selectedFiles().value(0);

@@ -67,6 +67,7 @@ LossReportDialog::LossReportDialog(const QString &title, const QString &intro, c
             new QTreeWidgetItem(item, {where, what});
         }
     }
+    mList->expandAll();
     mList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     mList->setCurrentItem(mList->topLevelItem(0));
 
