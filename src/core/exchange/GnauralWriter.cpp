@@ -27,11 +27,6 @@ ScheduleTone toneAt(const ToneSet &tones, ScheduleTone::Kind kind, qsizetype n)
     }
     return {kind, 0, 0, 0};
 }
-
-void writeElement(QXmlStreamWriter &xml, const QString &name, const QString &text)
-{
-    xml.writeTextElement(name, text);
-}
 } // namespace
 
 QByteArray gnauralBytes(const Schedule &schedule)
@@ -51,32 +46,32 @@ QByteArray gnauralBytes(const Schedule &schedule)
     xml.setAutoFormattingIndent(0);
     xml.writeStartDocument();
     xml.writeStartElement(u"schedule"_s);
-    writeElement(xml, u"gnauralfile_version"_s, u"1.20101006"_s);
-    writeElement(xml, u"gnaural_version"_s, u"Mirandel 2.0"_s);
-    writeElement(xml, u"title"_s, schedule.description.value(0));
-    writeElement(xml, u"schedule_description"_s, schedule.description.mid(1).join(u'\n'));
-    writeElement(xml, u"author"_s, u"[none]"_s);
-    writeElement(xml, u"totaltime"_s, exchangeDecimal(total));
-    writeElement(xml, u"voicecount"_s, QString::number(binaural + isochronic));
-    writeElement(xml, u"totalentrycount"_s, QString::number((binaural + isochronic) * keyframes.size()));
-    writeElement(xml, u"loops"_s, u"1"_s);
-    writeElement(xml, u"overallvolume_left"_s, u"1"_s);
-    writeElement(xml, u"overallvolume_right"_s, u"1"_s);
-    writeElement(xml, u"stereoswap"_s, u"0"_s);
-    writeElement(xml, u"graphview"_s, u"0"_s);
+    xml.writeTextElement(u"gnauralfile_version"_s, u"1.20101006"_s);
+    xml.writeTextElement(u"gnaural_version"_s, u"Mirandel 2.0"_s);
+    xml.writeTextElement(u"title"_s, schedule.description.value(0));
+    xml.writeTextElement(u"schedule_description"_s, schedule.description.mid(1).join(u'\n'));
+    xml.writeTextElement(u"author"_s, u"[none]"_s);
+    xml.writeTextElement(u"totaltime"_s, exchangeDecimal(total));
+    xml.writeTextElement(u"voicecount"_s, QString::number(binaural + isochronic));
+    xml.writeTextElement(u"totalentrycount"_s, QString::number((binaural + isochronic) * keyframes.size()));
+    xml.writeTextElement(u"loops"_s, u"1"_s);
+    xml.writeTextElement(u"overallvolume_left"_s, u"1"_s);
+    xml.writeTextElement(u"overallvolume_right"_s, u"1"_s);
+    xml.writeTextElement(u"stereoswap"_s, u"0"_s);
+    xml.writeTextElement(u"graphview"_s, u"0"_s);
 
     for (qsizetype voice = 0; voice < binaural + isochronic; ++voice) {
         const bool isBinaural = voice < binaural;
         const ScheduleTone::Kind kind = isBinaural ? ScheduleTone::Binaural : ScheduleTone::Isochronic;
         const qsizetype place = isBinaural ? voice : voice - binaural;
         xml.writeStartElement(u"voice"_s);
-        writeElement(xml, u"description"_s,
+        xml.writeTextElement(u"description"_s,
                      (isBinaural ? u"Binaural %1"_s : u"Isochronic %1"_s).arg(place + 1));
-        writeElement(xml, u"id"_s, QString::number(voice));
-        writeElement(xml, u"type"_s, QString::number(isBinaural ? BinauralVoice : IsochronicVoice));
+        xml.writeTextElement(u"id"_s, QString::number(voice));
+        xml.writeTextElement(u"type"_s, QString::number(isBinaural ? BinauralVoice : IsochronicVoice));
         for (const QString &flag : {u"voice_state"_s, u"voice_hide"_s, u"voice_mute"_s, u"voice_mono"_s})
-            writeElement(xml, flag, u"0"_s);
-        writeElement(xml, u"entrycount"_s, QString::number(keyframes.size()));
+            xml.writeTextElement(flag, u"0"_s);
+        xml.writeTextElement(u"entrycount"_s, QString::number(keyframes.size()));
         xml.writeStartElement(u"entries"_s);
         for (qsizetype k = 0; k < keyframes.size(); ++k) {
             const ScheduleKeyframe &keyframe = keyframes.at(k);

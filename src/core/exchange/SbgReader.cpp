@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
