@@ -222,15 +222,17 @@ void MainWindow::createMenus()
 {
     mFileMenu = menuBar()->addMenu(tr("&File"));
     mActionNew = addCommand(mFileMenu, tr("&New"), &MainWindow::newSession);
-    mActionNewFromTemplate = addCommand(mFileMenu, tr("New from &Template\u2026"), &MainWindow::newFromTemplate);
+    mActionNewFromTemplate = addCommand(mFileMenu, tr("New &from Template\u2026"), &MainWindow::newFromTemplate);
     mActionOpen = addCommand(mFileMenu, tr("&Open"), &MainWindow::openFile, QKeySequence(u"Ctrl+O"_s));
     mRecentFilesMenu = new RecentFilesMenu(mSettings, this);
     mFileMenu->addMenu(mRecentFilesMenu);
     connect(mRecentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
     connect(mFileMenu, &QMenu::aboutToShow, mRecentFilesMenu, &RecentFilesMenu::ensureLoaded);
+    mActionImport = addCommand(mFileMenu, tr("&Import\u2026"), &MainWindow::importSession);
     mActionSave = addCommand(mFileMenu, tr("&Save"), &MainWindow::saveFile, QKeySequence(u"Ctrl+S"_s));
     mActionSaveAs = addCommand(mFileMenu, tr("Save &As"), &MainWindow::saveFileAs, QKeySequence(u"Ctrl+Shift+S"_s));
     mActionSaveAsTemplate = addCommand(mFileMenu, tr("Save as Te&mplate\u2026"), &MainWindow::saveAsTemplate);
+    mActionExport = addCommand(mFileMenu, tr("Expor&t Session As\u2026"), &MainWindow::exportSession);
     mActionPrint = addCommand(mFileMenu, tr("&Print"), &MainWindow::printListing, QKeySequence(u"Ctrl+P"_s));
     mActionQuit = addCommand(mFileMenu, tr("E&xit"), &MainWindow::quit, QKeySequence(u"Ctrl+Q"_s));
 
@@ -276,7 +278,7 @@ void MainWindow::createMenus()
     mActionSafety = addCommand(mHelpMenu, tr("&Safety"), &MainWindow::showSafety);
     mActionAbout = addCommand(mHelpMenu, tr("&About"), &MainWindow::showAbout);
 
-    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionPrint,          mActionCopySegment,
+    mSessionCommands = {mActionSave,          mActionSaveAs,       mActionExport,         mActionPrint,          mActionCopySegment,
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
                         mActionCheckSession,  mActionCopySessionText, mActionPasteText, mActionStepSelectionUp,

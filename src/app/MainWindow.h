@@ -93,6 +93,9 @@ public:
     void saveFile();
     void saveFileAs();
     void saveAsTemplate();
+    // Other programs' schedules, and cells as text.
+    void importSession();
+    void exportSession();
     void printListing();
     void quit();
     void copySegment();
@@ -273,6 +276,8 @@ private:
     QAction *mActionSave;
     QAction *mActionSaveAs;
     QAction *mActionSaveAsTemplate;
+    QAction *mActionImport;
+    QAction *mActionExport;
     QAction *mActionPrint;
     QAction *mActionQuit;
     QAction *mActionUndo;

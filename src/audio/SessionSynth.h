@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/Oscillator.h"
-#include "audio/SegmentSound.h"
+#include "core/session/SegmentSound.h"
 #include "core/session/PlayedWalk.h"
 #include "core/session/SessionGrid.h"
 #include "core/graph/GraphFrequencies.h"

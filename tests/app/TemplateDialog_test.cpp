@@ -40,7 +40,7 @@ TEST(TemplateDialogTest, ShowsTheTemplatesWithPicturesAndOpensOne)
         }
         QTest::keyClick(dialog->list(), Qt::Key_Return);
     });
-    menuCommand(*window, u"New from &Template\u2026"_s)->trigger();
+    menuCommand(*window, u"New &from Template\u2026"_s)->trigger();
     EXPECT_GE(pictures, 12);
     EXPECT_EQ(window->session().cells.columnCount(), 4);
     EXPECT_EQ(window->session().cells.cell(1, LoopSegsRow), u"2"_s);

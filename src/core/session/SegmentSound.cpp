@@ -1,4 +1,4 @@
-#include "audio/SegmentSound.h"
+#include "core/session/SegmentSound.h"
 
 #include "core/session/SessionGrid.h"
 #include "core/session/TextNumbers.h"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/exchange/SessionImport.h"
+
+#include <QByteArrayView>
+
+// Reads the cells as `mirandel-cli cells` prints them (UTF-8, one line per
+// segment of the 15 cell texts of rows 0 to 14 joined by TAB) into a new
+// unnamed session that holds every cell as it stands; row 0 is the
+// segment's place. Segment 1's tone gives the kind. Empty lines are passed
+// over; a line of another number of fields is an error.
+SessionImport readCellsText(QByteArrayView bytes);

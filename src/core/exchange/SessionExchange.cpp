@@ -1,0 +1,84 @@
+#include "core/exchange/SessionExchange.h"
+
+#include "core/exchange/CellsTextReader.h"
+#include "core/exchange/GnauralReader.h"
+#include "core/exchange/GnauralWriter.h"
+#include "core/exchange/SbgReader.h"
+#include "core/exchange/SbgWriter.h"
+#include "core/exchange/ScheduleOfSession.h"
+#include "core/exchange/SessionOfSchedule.h"
+#include "core/files/FileKind.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr qint64 LargestFile = 16 * 1024 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SessionExchange", text);
+}
+
+SessionImport sessionOf(const ScheduleRead &read)
+{
+    if (!read.schedule)
+        return {std::nullopt, read.error, {}};
+    return sessionOfSchedule(*read.schedule, read.notes);
+}
+} // namespace
+
+ExchangeFormat exchangeFormatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"sbg"_s)
+        return ExchangeFormat::Sbg;
+    if (suffix == u"gnaural"_s)
+        return ExchangeFormat::Gnaural;
+    if (suffix == u"tsv"_s || suffix == u"txt"_s)
+        return ExchangeFormat::CellsText;
+    return ExchangeFormat::Unknown;
+}
+
+SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
+{
+    switch (format) {
+    case ExchangeFormat::Sbg:
+        return sessionOf(readSbgSchedule(bytes));
+    case ExchangeFormat::Gnaural:
+        return sessionOf(readGnauralSchedule(bytes));
+    case ExchangeFormat::CellsText:
+        return readCellsText(bytes);
+    case ExchangeFormat::Unknown:
+        break;
+    }
+    return {std::nullopt, tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
+}
+
+SessionImport importSessionFile(const QString &path)
+{
+    const ExchangeFormat format = exchangeFormatOf(path);
+    if (format == ExchangeFormat::Unknown)
+        return importSession({}, format);
+    if (fileKindOf(path) == FileKind::Other)
+        return {std::nullopt, unusableFileKindReason(), {}};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, tr("cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString()), {}};
+    const QByteArray bytes = file.read(LargestFile + 1);
+    if (bytes.size() > LargestFile)
+        return {std::nullopt, tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
+    return importSession(bytes, format);
+}
+
+SessionExport exportSession(const Session &session, ExchangeFormat format)
+{
+    const ScheduleFormat scheduleFormat = format == ExchangeFormat::Gnaural ? ScheduleFormat::Gnaural : ScheduleFormat::Sbg;
+    const ExportedSchedule exported = scheduleOfSession(session, scheduleFormat);
+    const QByteArray bytes = scheduleFormat == ScheduleFormat::Gnaural ? gnauralBytes(exported.schedule)
+                                                                       : sbgBytes(exported.schedule);
+    return {bytes, exported.losses};
+}

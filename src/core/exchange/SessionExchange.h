@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/exchange/ExchangeNote.h"
+#include "core/exchange/SessionImport.h"
+
+#include <QByteArray>
+
+struct Session;
+
+// The files a session is imported from or exported to, by extension.
+enum class ExchangeFormat { Unknown, Sbg, Gnaural, CellsText };
+
+// ".sbg", ".gnaural", ".tsv" and ".txt", in any letter case.
+ExchangeFormat exchangeFormatOf(const QString &path);
+
+// Import: a new unnamed session, or the error that names the line.
+SessionImport importSession(QByteArrayView bytes, ExchangeFormat format);
+// The same from a file: an error too when it cannot be read, or is larger
+// than any schedule (16 MiB).
+SessionImport importSessionFile(const QString &path);
+
+// Export to .sbg or .gnaural: the file's bytes, and what they lose.
+struct SessionExport
+{
+    QByteArray bytes;
+    QList<ExchangeNote> losses;
+};
+SessionExport exportSession(const Session &session, ExchangeFormat format);

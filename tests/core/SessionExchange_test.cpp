@@ -1,0 +1,188 @@
+// Round trips through the peer formats and through cells as text.
+#include "DefaultSegments.h"
+#include "EditingFixtures.h"
+
+#include "core/exchange/CellsTextReader.h"
+#include "core/exchange/SessionExchange.h"
+#include "core/graph/GraphFrequencies.h"
+#include "core/session/PlayedWalk.h"
+#include "core/session/SegmentSound.h"
+#include "core/session/SessionText.h"
+#include "core/session/ValueLists.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString pick(std::mt19937 &random, const QStringList &list)
+{
+    return list.at(qsizetype(random() % unsigned(list.size())));
+}
+
+// Values from the lists, cells empty where their rows are empty by rule,
+// loops anywhere but over the last segment.
+Session randomSession(std::mt19937 &random)
+{
+    using namespace ValueLists;
+    const SessionKind kind = SessionKind(random() % 2);
+    const bool dual = kind == DualBinauralSession;
+    const int count = 1 + int(random() % 30);
+    Session session = sessionOfDefaultSegments(kind, count);
+    SessionGrid &cells = session.cells;
+    for (int column = 0; column < count; ++column) {
+        auto set = [&](int row, const QStringList &list) { cells.setCell(column, row, pick(random, list)); };
+        set(TimeRow, TimeList);
+        set(ToneRow, dual ? DualToneList : PulsedToneList);
+        set(StartFreqRow, FreqList);
+        set(PitchRow, PitchList);
+        set(TargetFreqRow, dual ? FreqList : TargetFreqList);
+        if (dual)
+            set(Pitch2Row, Pitch2List);
+        else if (cells.cell(column, ToneRow) == u"PCh"_s)
+            set(ChordRow, ChordList);
+        set(PhaseRow, dual ? DualPhaseList : PulsedPhaseList);
+        set(DutyCycleRow, random() % 2 ? DutyList : QStringList{u"50"_s});
+        set(VolumeRow, LevelList);
+        set(IntensityRow, random() % 2 ? LevelList : QStringList{u"0"_s});
+        set(VIRampRow, VIRampList);
+        if (dual)
+            set(DbbRampRow, DbbRampList);
+    }
+    for (int column = 0; column + 1 < count;) {
+        const int n = 1 + int(random() % 4);
+        if (random() % 3 == 0 && column + n < count) {
+            putLoop(cells, column, n, 2 + int(random() % 4));
+            column += n;
+        } else {
+            ++column;
+        }
+    }
+    return session;
+}
+
+// One pass of a segment as it sounds, with the rows the formats lose.
+struct Played
+{
+    int column = 0;
+    int halfSeconds = 0;
+    QString tone;
+    FrequencyRun beat;
+    FrequencyRun beat2;
+    double pitch = 0;
+    int pitch2 = 0; // its nearest entry of the pitch list: "86" and "85" sound alike
+    double levelFrom = 0;
+    double levelTo = 0;
+    QString phase, duty, intensity;
+};
+
+int nearestPitch(double hertz)
+{
+    int nearest = 0;
+    for (int i = 1; i < ValueLists::PitchList.size(); ++i) {
+        if (std::abs(ValueLists::PitchList.at(i).toDouble() - hertz)
+            < std::abs(ValueLists::PitchList.at(nearest).toDouble() - hertz))
+            nearest = i;
+    }
+    return nearest;
+}
+
+QList<Played> playedSchedule(const Session &session)
+{
+    const SessionGrid &cells = session.cells;
+    QList<Played> passes;
+    PlayedWalk walk(cells, LoopRule::LatestStart);
+    FrequencyWalk beats(Freq1Row);
+    FrequencyWalk beats2(Freq2Row);
+    double previousLevel = 0;
+    PlayedSegment segment;
+    while (walk.next(segment)) {
+        const SegmentSound sound = readSegmentSound(cells, segment.column);
+        Played played;
+        played.column = segment.column;
+        played.halfSeconds = segment.halfSeconds;
+        played.tone = cells.cell(segment.column, ToneRow);
+        played.beat = beats.nextHertz(cells, segment.column);
+        played.beat2 = beats2.nextHertz(cells, segment.column);
+        played.pitch = sound.pitch;
+        played.pitch2 = sound.kind == ToneKind::Dual ? nearestPitch(sound.pitch2) : 0;
+        played.levelFrom = sound.levelRamp ? previousLevel : sound.level;
+        played.levelTo = previousLevel = sound.level;
+        played.phase = cells.cell(segment.column, PhaseRow);
+        played.duty = cells.cell(segment.column, DutyCycleRow);
+        played.intensity = cells.cell(segment.column, IntensityRow);
+        passes.append(played);
+    }
+    return passes;
+}
+
+bool same(double a, double b)
+{
+    return std::abs(a - b) < 1e-6;
+}
+
+// (segment, row) of every value that a pass of the imported session plays
+// otherwise than the session's own pass.
+std::set<std::pair<int, int>> changedRows(const QList<Played> &before, const QList<Played> &after)
+{
+    std::set<std::pair<int, int>> changed;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const Played &b = before.at(i);
+        const Played &a = after.at(i);
+        auto mark = [&](bool differs, int row) {
+            if (differs)
+                changed.insert({b.column + 1, row});
+        };
+        mark(a.halfSeconds != b.halfSeconds, TimeRow);
+        mark(a.tone != b.tone, ToneRow);
+        mark(!same(a.beat.start, b.beat.start) || !same(a.beat.end, b.beat.end), StartFreqRow);
+        mark(!same(a.beat2.start, b.beat2.start) || !same(a.beat2.end, b.beat2.end), Freq2Row);
+        mark(!same(a.pitch, b.pitch), PitchRow);
+        mark(a.pitch2 != b.pitch2, Pitch2Row);
+        mark(!same(a.levelFrom, b.levelFrom) || !same(a.levelTo, b.levelTo), VolumeRow);
+        mark(a.phase != b.phase, PhaseRow);
+        mark(a.duty != b.duty, DutyCycleRow);
+        mark(a.intensity != b.intensity, IntensityRow);
+    }
+    return changed;
+}
+} // namespace
+
+TEST(SessionExchange, RoundTripsKeepThePlayedScheduleAndReportExactlyWhatTheyLose)
+{
+    for (const ExchangeFormat format : {ExchangeFormat::Sbg, ExchangeFormat::Gnaural}) {
+        std::mt19937 random(26);
+        for (int run = 0; run < 200; ++run) {
+            SCOPED_TRACE(testing::Message() << (format == ExchangeFormat::Sbg ? "sbg" : "gnaural") << " run " << run);
+            const Session session = randomSession(random);
+            const SessionExport exported = exportSession(session, format);
+            const SessionImport imported = importSession(exported.bytes, format);
+            ASSERT_TRUE(imported.session) << imported.error.toStdString();
+            EXPECT_TRUE(imported.notes.isEmpty()) << exchangeNoteText(imported.notes.value(0)).toStdString();
+            EXPECT_EQ(imported.session->kind, session.kind);
+
+            const QList<Played> before = playedSchedule(session);
+            const QList<Played> after = playedSchedule(*imported.session);
+            ASSERT_EQ(after.size(), before.size());
+            std::set<std::pair<int, int>> reported;
+            for (const ExchangeNote &loss : exported.losses)
+                reported.insert({loss.segment, loss.row});
+            EXPECT_EQ(changedRows(before, after), reported);
+        }
+    }
+}
+
+TEST(SessionExchange, CellsAsTextGiveBackEveryCell)
+{
+    std::mt19937 random(1026);
+    for (int run = 0; run < 200; ++run) {
+        SCOPED_TRACE(run);
+        const Session session = randomSession(random);
+        const SessionImport imported = readCellsText(SessionText::session(session.cells).toUtf8());
+        ASSERT_TRUE(imported.session) << imported.error.toStdString();
+        EXPECT_EQ(imported.session->cells, session.cells);
+        EXPECT_EQ(imported.session->kind, session.kind);
+    }
+}
