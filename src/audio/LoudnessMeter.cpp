@@ -20,6 +20,11 @@ void LoudnessMeter::add(const float *stereo, qint64 frames)
     ebur128_add_frames_float(mState, stereo, size_t(frames));
 }
 
+void LoudnessMeter::add(const qint16 *stereo, qint64 frames)
+{
+    ebur128_add_frames_short(mState, stereo, size_t(frames));
+}
+
 Loudness LoudnessMeter::loudness() const
 {
     Loudness result;

@@ -17,6 +17,7 @@ public:
 
     // Left and right interleaved.
     void add(const float *stereo, qint64 frames);
+    void add(const qint16 *stereo, qint64 frames);
     Loudness loudness() const;
 
 private:
