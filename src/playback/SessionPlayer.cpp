@@ -60,6 +60,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
         mError = e.message();
         return false;
     }
+    synth->setNoise(mNoise);
     delete mSource;
     mSource = new SynthSource(std::move(synth), this);
     mSink = std::move(output);
@@ -161,6 +162,13 @@ void SessionPlayer::setCells(const SessionGrid &cells)
     } catch (const ConversionError &) {
         // The sound goes on with the cells it had until the text is a number.
     }
+}
+
+void SessionPlayer::setNoise(const NoiseChoice &noise)
+{
+    mNoise = noise;
+    if (mSource)
+        mSource->synth().setNoise(noise);
 }
 
 void SessionPlayer::setState(State state)

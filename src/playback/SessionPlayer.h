@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "audio/NoiseBed.h"
+
 class AudioOutput;
 class QMediaDevices;
 class SessionGrid;
@@ -30,6 +32,8 @@ public:
     void resume();
     void stop();
     void setCells(const SessionGrid &cells);
+    // The noise under the tones, from the next block on.
+    void setNoise(const NoiseChoice &noise);
 
     State state() const { return mState; }
     // Where the sound that is heard now is in the session, in seconds.
@@ -61,6 +65,7 @@ private:
     SynthSource *mSource = nullptr;
     State mState = State::Stopped;
     QString mError;
+    NoiseChoice mNoise;
     QTimer mTicker;
     QTimer mFadeTimer;
     qint64 mPlayStarted = 0;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class NoiseBedEditor;
 class QCheckBox;
 class UserPreferences;
 
@@ -20,4 +21,5 @@ public:
 private:
     UserPreferences &mPreferences;
     QCheckBox *mContinueGlide;
+    NoiseBedEditor *mNoiseBed;
 };

@@ -9,6 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString ContinueGlideKey = u"NewSegment/ContinueGlide"_s;
+const QString NoiseBedKey = u"Sound/NoiseBed"_s;
 } // namespace
 
 QString UserPreferences::defaultPath()
@@ -19,11 +20,19 @@ QString UserPreferences::defaultPath()
 UserPreferences::UserPreferences(QString path)
     : mPath(std::move(path))
 {
-    mNewSegmentContinuesGlide = QSettings(mPath, QSettings::IniFormat).value(ContinueGlideKey, false).toBool();
+    const QSettings settings(mPath, QSettings::IniFormat);
+    mNewSegmentContinuesGlide = settings.value(ContinueGlideKey, false).toBool();
+    mNoiseBed = settings.value(NoiseBedKey, u"none"_s).toString();
 }
 
 void UserPreferences::setNewSegmentContinuesGlide(bool on)
 {
     mNewSegmentContinuesGlide = on;
     QSettings(mPath, QSettings::IniFormat).setValue(ContinueGlideKey, on);
+}
+
+void UserPreferences::setNoiseBed(const QString &noise)
+{
+    mNoiseBed = noise;
+    QSettings(mPath, QSettings::IniFormat).setValue(NoiseBedKey, noise);
 }

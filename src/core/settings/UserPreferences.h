@@ -19,7 +19,13 @@ public:
     // this run only.
     void setNewSegmentContinuesGlide(bool on);
 
+    // The noise the preview and audio exports mix under the tones, as
+    // "none" or "pink:-20" (kind and level in dBFS).
+    QString noiseBed() const { return mNoiseBed; }
+    void setNoiseBed(const QString &noise);
+
 private:
     QString mPath;
     bool mNewSegmentContinuesGlide = false;
+    QString mNoiseBed;
 };
