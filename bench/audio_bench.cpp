@@ -99,7 +99,9 @@ const ExportCase ExportCases[] = {
     {"hour.wav", {false, std::nullopt}}, // the reference: the file alone
     {"hour.wav", {true, std::nullopt}},  // measured, as the window and render do
     {"hour.wav", {true, -23.0}},         // normalised: measured in a pass of its own, then written
+    {"hour.flac", {false, std::nullopt}},
     {"hour.flac", {true, std::nullopt}},
+    {"hour.mp3", {false, std::nullopt}},
     {"hour.mp3", {true, std::nullopt}},
 };
 
@@ -129,6 +131,7 @@ void exportOneHour(benchmark::State &state)
     state.counters["x_real_time"] = benchmark::Counter(HourSeconds * double(state.iterations()),
                                                        benchmark::Counter::kIsRate);
 }
-BENCHMARK(exportOneHour)->DenseRange(0, 4)->ArgName("wav_wavMeasured_wavNormalised_flac_mp3")
+BENCHMARK(exportOneHour)->DenseRange(0, 6)
+    ->ArgName("wav_wavMeasured_wavNormalised_flac_flacMeasured_mp3_mp3Measured")
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3);
 } // namespace

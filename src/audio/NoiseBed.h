@@ -12,7 +12,9 @@ struct NoiseChoice
 {
     enum Kind { None, White, Pink, Brown };
     static constexpr double QuietestLevel = -60; // dBFS, the noise's RMS in each ear
-    static constexpr double LoudestLevel = -6;
+    // Noise peaks at about five times its RMS: at this level it still fits
+    // under full scale beside tones at Volume 100.
+    static constexpr double LoudestLevel = -20;
 
     Kind kind = None;
     double level = -30;

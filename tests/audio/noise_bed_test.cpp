@@ -59,8 +59,8 @@ TEST(NoiseBed, ChoicesReadFromText)
         const char *text;
         std::optional<NoiseChoice::Kind> kind;
         double level;
-    } cases[] = {{"pink:-20", NoiseChoice::Pink, -20}, {"brown:-6", NoiseChoice::Brown, -6}, {"white", NoiseChoice::White, -30},
-                 {"none", NoiseChoice::None, -30}, {"pink:-5", std::nullopt, 0}, {"pink:-61", std::nullopt, 0},
+    } cases[] = {{"pink:-20", NoiseChoice::Pink, -20}, {"brown:-20", NoiseChoice::Brown, -20}, {"white", NoiseChoice::White, -30},
+                 {"none", NoiseChoice::None, -30}, {"pink:-19", std::nullopt, 0}, {"pink:-61", std::nullopt, 0},
                  {"none:-20", std::nullopt, 0}, {"grey:-20", std::nullopt, 0}, {"pink:loud", std::nullopt, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

@@ -212,7 +212,7 @@ TEST(RenderCommand, RefusedEncodingOptionsNameTheReason)
         {"x.mp3", {u"--bitrate"_s, u"100"_s}, "--bitrate takes 32, 64"},
         {"x.wav", {u"--bitrate"_s, u"128"_s}, "--bitrate is for .mp3 files"},
         {"x.mp3", {u"--flac-level"_s, u"1"_s}, "--flac-level is for .flac files"},
-        {"x.wav", {u"--noise"_s, u"pink:-3"_s}, "--noise takes white, pink or brown"},
+        {"x.wav", {u"--noise"_s, u"pink:-19"_s}, "--noise takes white, pink or brown"},
     };
     QTemporaryDir folder;
     for (const auto &c : cases) {

@@ -31,7 +31,7 @@ const CliCommand renderCommand{
     u"--bitrate sets MP3's constant bit rate in kbit/s: 32, 64, 96, 128, 160, 192 (the\n"
     u"default), 224, 256 or 320 (at most 160 below 32000 samples a second, 64 below 16000).\n"
     u"--noise mixes noise under the tones: KIND white, pink or brown, LEVEL its RMS in\n"
-    u"dBFS from -60 to -6, as in --noise pink:-20 (none by default).\n"
+    u"dBFS from -60 to -20, as in --noise pink:-20 (none by default).\n"
     u"The sound lasts the session's played length, loops played out, from the first pass of\n"
     u"segment SEGMENT when given, cut to S seconds when given. OUT is replaced only when\n"
     u"the file is complete. stderr then tells the sound's integrated loudness (EBU R128)\n"
@@ -112,7 +112,7 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString 
         } else if (argument == u"--noise"_s && hasValue && !options.noise) {
             options.noise = NoiseChoice::parse(arguments.at(++i));
             if (!options.noise) {
-                refusal = u"mirandel-cli: --noise takes white, pink or brown and a level from -60 to -6 dBFS, "
+                refusal = u"mirandel-cli: --noise takes white, pink or brown and a level from -60 to -20 dBFS, "
                           u"as in pink:-20, or none"_s;
                 return std::nullopt;
             }

@@ -20,7 +20,7 @@ NoiseBedEditor::NoiseBedEditor(QWidget *parent)
     mLevel->setSuffix(tr(" dBFS"));
     mLevel->setAccessibleName(tr("Noise level"));
     mLevel->setToolTip(tr("The noise's RMS level in each ear; the tones peak at about -6 dBFS"));
-    auto *label = new QLabel(tr("&Noise under the tones:"), this);
+    auto *label = new QLabel(tr("Noise under the &tones:"), this);
     label->setBuddy(mKind);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
