@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
-#include <future>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <type_traits>
@@ -218,24 +217,17 @@ std::optional<Loudness> measure(SessionSynth &synth, const Passes &passes)
     return meter.loudness();
 }
 
-// Writes a block after another; false on a failed write. The meter reads
-// each block on a thread of its own while it is encoded and the next one
-// rendered: measuring costs about what encoding does.
+// Writes a block after another; false on a failed write.
 template <typename Sample>
 bool writeBlocks(SessionSynth &synth, SNDFILE *file, Sink &sink, LoudnessMeter *meter, const Passes &passes,
                  bool &cancelled)
 {
-    std::vector<Sample> blocks[2] = {std::vector<Sample>(size_t(2 * BlockFrames)),
-                                     std::vector<Sample>(size_t(2 * BlockFrames))};
-    std::future<void> measuring; // waits for the meter when it goes
+    std::vector<Sample> block(size_t(2 * BlockFrames));
     qint64 done = 0;
-    for (size_t turn = 0; !synth.atEnd(); turn ^= 1) {
-        std::vector<Sample> &block = blocks[turn];
+    while (!synth.atEnd()) {
         const qint64 frames = synth.render(block.data(), BlockFrames);
-        if (measuring.valid())
-            measuring.get();
         if (meter)
-            measuring = std::async(std::launch::async, [meter, &block, frames] { meter->add(block.data(), frames); });
+            meter->add(block.data(), frames);
         sf_count_t written = 0;
         if constexpr (std::is_same_v<Sample, float>)
             written = sf_writef_float(file, block.data(), frames);
