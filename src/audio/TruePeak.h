@@ -34,6 +34,10 @@ private:
     float mMostGain = 1; // the largest any phase can give a sample
     std::vector<float> mBlock;
     std::vector<float> mSamples; // the block after the samples before it
+    static constexpr size_t Stretch = 1024;
+    static constexpr size_t Lanes = 8;
+    static_assert(Stretch % Lanes == 0);
+    std::array<float, Stretch> mPoints{}; // of one phase, over a stretch
     std::array<float, Taps - 1> mBefore{};
     double mPeak = 0;
 };
