@@ -6,8 +6,8 @@
 
 // The true peak of one channel, as EBU R128 measures it: the largest
 // magnitude of the sound four times oversampled. A block whose samples cannot
-// reach the peak found so far between them is not oversampled at all, so
-// that a steady sound costs a scan for its largest sample.
+// reach the peak found so far even between them is not oversampled at all:
+// a quiet stretch after a loud one costs only a scan for its largest sample.
 class TruePeak
 {
 public:
