@@ -1,16 +1,20 @@
 #include "app/AudioExportCommand.h"
 
 #include "app/MainWindow.h"
+#include "app/dialogs/NoiseBedEditor.h"
 #include "audio/AudioExportJob.h"
 #include "audio/SessionSynth.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressDialog>
+#include <QSpinBox>
 #include <QStatusBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,6 +31,7 @@ const SoundFileKind SoundFileKinds[] = {
     {QT_TRANSLATE_NOOP("AudioExportCommand", "WAV sound, 16-bit (*.wav)"), u"wav"_s},
     {QT_TRANSLATE_NOOP("AudioExportCommand", "FLAC sound, 16-bit (*.flac)"), u"flac"_s},
     {QT_TRANSLATE_NOOP("AudioExportCommand", "Ogg Vorbis sound (*.ogg)"), u"ogg"_s},
+    {QT_TRANSLATE_NOOP("AudioExportCommand", "MP3 sound (*.mp3)"), u"mp3"_s},
 };
 } // namespace
 
@@ -43,7 +48,7 @@ void AudioExportCommand::run()
         return;
     const Choice choice = askFileName();
     if (!choice.path.isEmpty())
-        exportTo(choice.path, choice.targetLoudness);
+        exportTo(choice.path, choice.targetLoudness, choice.encoding);
 }
 
 AudioExportCommand::Choice AudioExportCommand::askFileName()
@@ -66,8 +71,35 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     option->addWidget(normalise);
     option->addWidget(target);
     option->addStretch();
-    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+    // How the compressed formats are written: each applies to its own type.
+    auto *flacLevel = new QSpinBox;
+    flacLevel->setRange(AudioEncoding::FastestFlacLevel, AudioEncoding::SmallestFlacLevel);
+    flacLevel->setValue(AudioEncoding::DefaultFlacLevel);
+    flacLevel->setAccessibleName(tr("FLAC compression level"));
+    flacLevel->setToolTip(tr("0 writes fastest, 8 makes the smallest file; the sound is the same"));
+    auto *flacLabel = new QLabel(tr("FLAC &level:"));
+    flacLabel->setBuddy(flacLevel);
+    auto *bitrate = new QComboBox;
+    for (int kbps : AudioEncoding::Mp3Bitrates)
+        bitrate->addItem(tr("%1 kbit/s").arg(kbps), kbps);
+    bitrate->setCurrentIndex(bitrate->findData(AudioEncoding::DefaultMp3Bitrate));
+    bitrate->setAccessibleName(tr("MP3 bit rate"));
+    auto *bitrateLabel = new QLabel(tr("MP3 &bit rate:"));
+    bitrateLabel->setBuddy(bitrate);
+    auto *encoding = new QHBoxLayout;
+    encoding->addWidget(flacLabel);
+    encoding->addWidget(flacLevel);
+    encoding->addSpacing(24);
+    encoding->addWidget(bitrateLabel);
+    encoding->addWidget(bitrate);
+    encoding->addStretch();
+    auto *noise = new NoiseBedEditor;
+    noise->setChoice(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
         grid->addLayout(option, grid->rowCount(), 0, 1, -1);
+        grid->addLayout(encoding, grid->rowCount(), 0, 1, -1);
+        grid->addWidget(noise, grid->rowCount(), 0, 1, -1);
+    }
     QStringList filters;
     for (const SoundFileKind &kind : SoundFileKinds)
         filters << tr(kind.filter);
@@ -90,23 +122,30 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += u'.' + SoundFileKinds[chosen].suffix;
     }
-    return {path, normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt};
+    if (noise->text() != mMain.preferences().noiseBed())
+        mMain.preferences().setNoiseBed(noise->text());
+    AudioEncoding chosen;
+    chosen.flacLevel = flacLevel->value();
+    chosen.mp3Bitrate = bitrate->currentData().toInt();
+    return {path, normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt, chosen};
 }
 
-void AudioExportCommand::exportTo(const QString &path, std::optional<double> targetLoudness)
+void AudioExportCommand::exportTo(const QString &path, std::optional<double> targetLoudness,
+                                  const AudioEncoding &encoding)
 {
     if (isRunning())
         return;
     const std::optional<AudioFileType> type = audioFileTypeOf(path);
     if (!type) {
-        mMain.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac or .ogg.").arg(path));
+        mMain.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac, .ogg or .mp3.").arg(path));
         return;
     }
     // A cell that is not a number ends the command before anything is written.
     mMain.runCommand([&] {
-        mJob = std::make_unique<AudioExportJob>(
-            std::make_unique<SessionSynth>(mMain.session().cells, SampleRate), path, *type,
-            LoudnessChoice{true, targetLoudness});
+        auto synth = std::make_unique<SessionSynth>(mMain.session().cells, SampleRate);
+        synth->setNoise(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
+        mJob = std::make_unique<AudioExportJob>(std::move(synth), path, *type, LoudnessChoice{true, targetLoudness},
+                                                encoding);
     });
     if (!mJob)
         return;

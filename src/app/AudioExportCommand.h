@@ -25,8 +25,10 @@ public:
     // The file dialog, then the export.
     void run();
     // Starts writing the session to path, its format by the extension,
-    // brought to targetLoudness (LUFS) when given.
-    void exportTo(const QString &path, std::optional<double> targetLoudness = std::nullopt);
+    // brought to targetLoudness (LUFS) when given, with the noise bed of the
+    // user's preferences.
+    void exportTo(const QString &path, std::optional<double> targetLoudness = std::nullopt,
+                  const AudioEncoding &encoding = {});
     bool isRunning() const { return mJob != nullptr; }
     QProgressDialog *progressDialog() const { return mProgress; }
 
@@ -38,6 +40,7 @@ private:
     {
         QString path; // empty when cancelled
         std::optional<double> targetLoudness;
+        AudioEncoding encoding;
     };
     Choice askFileName();
     void finish(const AudioExportResult &result);

@@ -61,6 +61,7 @@ public:
     CellPos selectedCell() { return readSelection().topLeft(); }
     SessionContext context() { return {mDocument, *mPrompter, *this}; }
     Prompter &prompter() { return *mPrompter; }
+    UserPreferences &preferences() { return mPreferences; }
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
     void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
     bool isSessionShown() const;

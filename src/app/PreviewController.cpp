@@ -85,6 +85,7 @@ void PreviewController::playFromSelection()
 {
     if (!mMain.isSessionShown())
         return;
+    mPlayer.setNoise(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
     if (!mPlayer.play(mMain.session().cells, selectedColumn()))
         mMain.prompter().error(mPlayer.lastError());
 }

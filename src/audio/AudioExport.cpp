@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 #include <vector>
 
@@ -27,7 +28,8 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(AudioExport)
 };
 
-constexpr qint64 BlockFrames = 4096;
+// Large blocks: a write call per block costs more than the samples it takes.
+constexpr qint64 BlockFrames = 65536;
 constexpr qint64 BytesPerFrame = 4; // stereo, 16 bits
 // A WAV file counts its bytes in 32 bits.
 constexpr qint64 WavDataLimit = 0xFFFFFFFFLL - 1024;
@@ -88,10 +90,64 @@ int sndfileFormat(AudioFileType type)
         return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     case AudioFileType::Flac:
         return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    case AudioFileType::Mp3:
+        return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
     case AudioFileType::Ogg:
         break;
     }
     return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+}
+
+// The sample rates MP3 knows.
+bool isMp3Rate(int rate)
+{
+    for (int known : {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000}) {
+        if (rate == known)
+            return true;
+    }
+    return false;
+}
+
+// The library takes a bit rate as a compression level from 0 (its highest
+// rate, 320, 160 or 64 kbit/s by the sample rate) to 1 (its lowest, 32, 8 or
+// 8), and truncates the rate it works out: half a kbit/s up keeps it exact.
+double mp3CompressionLevel(int rate, int kbps)
+{
+    const auto [highest, lowest] = rate >= 32000 ? std::pair(320, 32) : rate >= 16000 ? std::pair(160, 8) : std::pair(64, 8);
+    return std::clamp((highest - kbps - 0.5) / (highest - lowest), 0.0, 1.0);
+}
+
+// Sets the encoder's options; false when the library refuses one.
+bool setEncoding(SNDFILE *file, AudioFileType type, int rate, const AudioEncoding &encoding)
+{
+    if (type == AudioFileType::Flac) {
+        double level = double(encoding.flacLevel) / AudioEncoding::SmallestFlacLevel;
+        return sf_command(file, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level) == SF_TRUE;
+    }
+    if (type == AudioFileType::Mp3) {
+        double level = mp3CompressionLevel(rate, encoding.mp3Bitrate);
+        int mode = SF_BITRATE_MODE_CONSTANT;
+        return sf_command(file, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level) == SF_TRUE
+            && sf_command(file, SFC_SET_BITRATE_MODE, &mode, sizeof mode) == SF_TRUE;
+    }
+    return true;
+}
+
+// Why the format cannot be written at this rate here, or nothing.
+std::optional<QString> formatRefusal(AudioFileType type, int rate)
+{
+    if (type != AudioFileType::Mp3)
+        return std::nullopt;
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = 2;
+    info.format = sndfileFormat(type);
+    if (!sf_format_check(&info))
+        return u"this system's libsndfile cannot write MP3 files (it was built without MPEG support); "
+               u"choose WAV, FLAC or Ogg Vorbis"_s;
+    if (!isMp3Rate(rate))
+        return u"MP3 files take 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000 samples a second"_s;
+    return std::nullopt;
 }
 
 AudioExportResult failure(const QString &error)
@@ -107,11 +163,14 @@ QString systemError(int error)
 // The most the file can take. WAV holds the samples as they are. A FLAC
 // frame at worst holds them verbatim behind its headers, and Vorbis at any
 // quality stays below 16-bit samples; headers and codebooks fit the margin.
-qint64 largestFileSize(qint64 frames, AudioFileType type)
+// MP3 at a constant bit rate takes that rate.
+qint64 largestFileSize(qint64 frames, AudioFileType type, int rate, const AudioEncoding &encoding)
 {
     const qint64 samples = frames * BytesPerFrame;
     if (type == AudioFileType::Wav)
         return samples + 4 * 1024;
+    if (type == AudioFileType::Mp3)
+        return frames * encoding.mp3Bitrate * 1000 / 8 / rate + 256 * 1024;
     return samples + samples / 16 + 256 * 1024;
 }
 
@@ -143,8 +202,8 @@ struct Passes
 // How the rendered sound goes to the file.
 struct Shaping
 {
-    float gain = 1;
     LoudnessMeter *meter = nullptr;
+    AudioEncoding encoding;
 };
 
 // The loudness of the sound as it comes, rendered to its end and not kept;
@@ -164,7 +223,35 @@ std::optional<Loudness> measure(SessionSynth &synth, const Passes &passes)
     return meter.loudness();
 }
 
-// Encodes everything into the open file.
+// Writes a block after another; false on a failed write.
+template <typename Sample>
+bool writeBlocks(SessionSynth &synth, SNDFILE *file, Sink &sink, LoudnessMeter *meter, const Passes &passes,
+                 bool &cancelled)
+{
+    std::vector<Sample> block(size_t(2 * BlockFrames));
+    qint64 done = 0;
+    while (!synth.atEnd()) {
+        const qint64 frames = synth.render(block.data(), BlockFrames);
+        if (meter)
+            meter->add(block.data(), frames);
+        sf_count_t written = 0;
+        if constexpr (std::is_same_v<Sample, float>)
+            written = sf_writef_float(file, block.data(), frames);
+        else
+            written = sf_writef_short(file, block.data(), frames);
+        if (written != frames || sink.error != 0)
+            return false;
+        done += frames;
+        if (!passes.report(done)) {
+            cancelled = true;
+            return true;
+        }
+    }
+    return true;
+}
+
+// Encodes everything into the open file: 16-bit formats take the
+// synthesizer's 16-bit samples as they are, the lossy ones its floats.
 AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, const QString &path,
                          const Shaping &shaping, const Passes &passes)
 {
@@ -176,30 +263,17 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     SNDFILE *file = sf_open_virtual(&io, SFM_WRITE, &info, &sink);
     if (!file)
         return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, QString::fromUtf8(sf_strerror(nullptr))));
+        const QString error = QString::fromUtf8(sf_strerror(file));
+        sf_close(file);
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, error));
+    }
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
-    std::vector<float> block(size_t(2 * BlockFrames));
-    qint64 done = 0;
     bool cancelled = false;
-    QString error;
-    while (!synth.atEnd()) {
-        const qint64 frames = synth.render(block.data(), BlockFrames);
-        if (shaping.gain != 1) {
-            for (qint64 i = 0; i < 2 * frames; ++i)
-                block[size_t(i)] *= shaping.gain;
-        }
-        if (shaping.meter)
-            shaping.meter->add(block.data(), frames);
-        if (sf_writef_float(file, block.data(), frames) != frames || sink.error != 0) {
-            error = QString::fromUtf8(sf_strerror(file));
-            break;
-        }
-        done += frames;
-        if (!passes.report(done)) {
-            cancelled = true;
-            break;
-        }
-    }
+    const bool shorts = type == AudioFileType::Wav || type == AudioFileType::Flac;
+    const bool written = shorts ? writeBlocks<qint16>(synth, file, sink, shaping.meter, passes, cancelled)
+                                : writeBlocks<float>(synth, file, sink, shaping.meter, passes, cancelled);
+    QString error = written ? QString() : QString::fromUtf8(sf_strerror(file));
     const int closed = sf_close(file);
     if (cancelled)
         return {AudioExportResult::Cancelled, QString(), {}};
@@ -245,9 +319,12 @@ AudioExportResult exportToFile(SessionSynth &synth, const QString &path, AudioFi
 } // namespace
 
 AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
-                              const AudioExportProgress &progress, const LoudnessChoice &loudness)
+                              const AudioExportProgress &progress, const LoudnessChoice &loudness,
+                              const AudioEncoding &encoding)
 {
     const qint64 frames = synth.endFrame() - synth.position();
+    if (const std::optional<QString> refusal = formatRefusal(type, synth.sampleRate()))
+        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, *refusal));
     if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
         return failure(Texts::tr("Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
                        "choose FLAC or Ogg Vorbis").arg(path));
@@ -255,7 +332,7 @@ AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFil
     if (kind == FileKind::Other)
         return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, unusableFileKindReason()));
     if (kind != FileKind::CharacterDevice) {
-        if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type)))
+        if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type, synth.sampleRate(), encoding)))
             return failure(*shortfall);
     }
 
@@ -265,15 +342,16 @@ AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFil
     // itself, and measuring costs several times what rendering does.
     Passes passes{progress, 0, loudness.target ? 2 * frames : frames};
     Shaping shaping;
+    shaping.encoding = encoding;
     std::optional<Loudness> measured;
     if (loudness.target) {
         measured = measure(synth, passes);
         if (!measured)
             return {AudioExportResult::Cancelled, QString(), {}};
         const double gain = measured->gainTo(*loudness.target);
-        shaping.gain = float(std::pow(10.0, gain / 20));
         measured = measured->gained(gain);
         synth.rewind();
+        synth.setGain(float(std::pow(10.0, gain / 20)));
         passes.doneBefore = frames;
     }
     std::optional<LoudnessMeter> meter;

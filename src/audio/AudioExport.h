@@ -4,7 +4,8 @@
 
 class SessionSynth;
 
-// Writes all the synthesizer renders, stereo, 16-bit for WAV and FLAC, into
+// Writes all the synthesizer renders, stereo, 16-bit for WAV and FLAC, at
+// the bit rate and FLAC level `encoding` asks for, into
 // a temporary file beside `path` (a link followed) and renames it to `path`
 // only when every byte has reached the disk. A cancel or a failure removes
 // the temporary file and leaves an existing file at `path` as it was. A
@@ -18,4 +19,5 @@ class SessionSynth;
 // start with the gain that meets the target, or as much of it as the true
 // peak ceiling allows.
 AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFileType type,
-                              const AudioExportProgress &progress = {}, const LoudnessChoice &loudness = {});
+                              const AudioExportProgress &progress = {}, const LoudnessChoice &loudness = {},
+                              const AudioEncoding &encoding = {});

@@ -6,8 +6,8 @@
 #include <QThread>
 
 AudioExportJob::AudioExportJob(std::unique_ptr<SessionSynth> synth, const QString &path, AudioFileType type,
-                               const LoudnessChoice &loudness, QObject *parent)
-    : QObject(parent), mSynth(std::move(synth)), mPath(path), mType(type), mLoudness(loudness)
+                               const LoudnessChoice &loudness, const AudioEncoding &encoding, QObject *parent)
+    : QObject(parent), mSynth(std::move(synth)), mPath(path), mType(type), mLoudness(loudness), mEncoding(encoding)
 {
 }
 
@@ -36,7 +36,7 @@ void AudioExportJob::run()
             QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); });
         }
         return !mCancelled;
-    }, mLoudness);
+    }, mLoudness, mEncoding);
     QMetaObject::invokeMethod(this, [this, result] {
         mThread->wait();
         emit finished(result);

@@ -16,7 +16,8 @@ class AudioExportJob : public QObject
     Q_OBJECT
 public:
     AudioExportJob(std::unique_ptr<SessionSynth> synth, const QString &path, AudioFileType type,
-                   const LoudnessChoice &loudness = {}, QObject *parent = nullptr);
+                   const LoudnessChoice &loudness = {}, const AudioEncoding &encoding = {},
+                   QObject *parent = nullptr);
     // Cancels a running export and waits until its temporary file is gone.
     ~AudioExportJob() override;
 
@@ -35,6 +36,7 @@ private:
     const QString mPath;
     const AudioFileType mType;
     const LoudnessChoice mLoudness;
+    const AudioEncoding mEncoding;
     std::atomic_bool mCancelled{false};
     QThread *mThread = nullptr;
 };

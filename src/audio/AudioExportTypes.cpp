@@ -13,5 +13,7 @@ std::optional<AudioFileType> audioFileTypeOf(const QString &path)
         return AudioFileType::Flac;
     if (suffix == u"ogg"_s)
         return AudioFileType::Ogg;
+    if (suffix == u"mp3"_s)
+        return AudioFileType::Mp3;
     return std::nullopt;
 }

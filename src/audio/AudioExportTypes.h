@@ -9,9 +9,24 @@
 // What an export of a session's sound is told and tells.
 
 // The sound file formats an export writes, chosen by the file's extension
-// (".wav", ".flac", ".ogg", in any case).
-enum class AudioFileType { Wav, Flac, Ogg };
+// (".wav", ".flac", ".ogg", ".mp3", in any case).
+enum class AudioFileType { Wav, Flac, Ogg, Mp3 };
 std::optional<AudioFileType> audioFileTypeOf(const QString &path);
+
+// How the compressed formats are written.
+struct AudioEncoding
+{
+    static constexpr int FastestFlacLevel = 0;
+    static constexpr int SmallestFlacLevel = 8;
+    static constexpr int DefaultFlacLevel = 0;
+    static constexpr int DefaultMp3Bitrate = 192;
+    // What MP3 offers at 32000 samples a second and more; below that MP3
+    // tops out at 160, and below 16000 at 64.
+    static constexpr int Mp3Bitrates[] = {32, 64, 96, 128, 160, 192, 224, 256, 320};
+
+    int flacLevel = DefaultFlacLevel;
+    int mp3Bitrate = DefaultMp3Bitrate; // kbit/s, constant
+};
 
 struct AudioExportResult
 {

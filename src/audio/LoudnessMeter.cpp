@@ -4,7 +4,7 @@
 #include <new>
 
 LoudnessMeter::LoudnessMeter(int sampleRate)
-    : mState(ebur128_init(2, static_cast<unsigned long>(sampleRate), EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK))
+    : mState(ebur128_init(2, static_cast<unsigned long>(sampleRate), EBUR128_MODE_I))
 {
     if (!mState)
         throw std::bad_alloc();
@@ -18,18 +18,21 @@ LoudnessMeter::~LoudnessMeter()
 void LoudnessMeter::add(const float *stereo, qint64 frames)
 {
     ebur128_add_frames_float(mState, stereo, size_t(frames));
+    mLeftPeak.add(stereo, frames, 2, 1);
+    mRightPeak.add(stereo + 1, frames, 2, 1);
+}
+
+void LoudnessMeter::add(const qint16 *stereo, qint64 frames)
+{
+    ebur128_add_frames_short(mState, stereo, size_t(frames));
+    mLeftPeak.add(stereo, frames, 2, 0x1p-15f);
+    mRightPeak.add(stereo + 1, frames, 2, 0x1p-15f);
 }
 
 Loudness LoudnessMeter::loudness() const
 {
     Loudness result;
     ebur128_loudness_global(mState, &result.integrated);
-    double peak = 0;
-    for (unsigned channel = 0; channel < 2; ++channel) {
-        double channelPeak = 0;
-        ebur128_true_peak(mState, channel, &channelPeak);
-        peak = std::max(peak, channelPeak);
-    }
-    result.truePeak = 20 * std::log10(peak);
+    result.truePeak = 20 * std::log10(std::max(mLeftPeak.peak(), mRightPeak.peak()));
     return result;
 }

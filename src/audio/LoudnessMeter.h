@@ -1,12 +1,13 @@
 #pragma once
 
 #include "audio/Loudness.h"
+#include "audio/TruePeak.h"
 
 #include <QtGlobal>
 #include <ebur128.h>
 
-// Measures a stereo sound fed to it block by block: its integrated loudness
-// and true peak (four times oversampled below 96 kHz), as libebur128 does.
+// Measures a stereo sound fed to it block by block: its integrated loudness,
+// as libebur128 does, and its true peak, four times oversampled.
 class LoudnessMeter
 {
 public:
@@ -17,8 +18,11 @@ public:
 
     // Left and right interleaved.
     void add(const float *stereo, qint64 frames);
+    void add(const qint16 *stereo, qint64 frames);
     Loudness loudness() const;
 
 private:
     ebur128_state *mState;
+    TruePeak mLeftPeak;
+    TruePeak mRightPeak;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 // Peak of one voice at full volume: two voices or a chord share it, so the
@@ -14,6 +15,14 @@ constexpr double FadeSeconds = 0.010;
 constexpr double LevelGlideSeconds = 0.005; // a level step takes this long
 constexpr double PulseEdgeSeconds = 0.002;
 
+// Clipped and rounded half away from zero, in a form the compiler turns into
+// vector instructions, unlike lrint.
+inline qint16 toSample(float value)
+{
+    const float scaled = std::min(std::max(value * 32767.0f, -32767.0f), 32767.0f);
+    return qint16(int(scaled + std::copysign(0.5f, scaled)));
+}
+
 qint64 floorDiv(qint64 a, qint64 b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -21,7 +30,7 @@ qint64 floorDiv(qint64 a, qint64 b)
 } // namespace
 
 SessionSynth::SessionSynth(const SessionGrid &cells, int sampleRate, int fromColumn)
-    : mRate(sampleRate), mFromColumn(fromColumn)
+    : mRate(sampleRate), mFromColumn(fromColumn), mNoise(NoiseChoice(), sampleRate)
 {
     measure(cells);
     mCells = cells;
@@ -98,6 +107,7 @@ void SessionSynth::rewind()
         *oscillator = Oscillator();
     for (Oscillator &oscillator : mChord)
         oscillator = Oscillator();
+    mNoise.reset();
     restartWalk();
 }
 
@@ -105,6 +115,11 @@ void SessionSynth::startAt(qint64 frame)
 {
     mFadeStart = frame;
     locate(frame);
+}
+
+void SessionSynth::setNoise(const NoiseChoice &noise)
+{
+    mNoise = NoiseBed(noise, mRate);
 }
 
 void SessionSynth::restartWalk()
@@ -193,6 +208,17 @@ void SessionSynth::tune()
 
 qint64 SessionSynth::render(float *stereo, qint64 frames)
 {
+    return renderFrames(stereo, frames);
+}
+
+qint64 SessionSynth::render(qint16 *stereo, qint64 frames)
+{
+    return renderFrames(stereo, frames);
+}
+
+template <typename Sample>
+qint64 SessionSynth::renderFrames(Sample *stereo, qint64 frames)
+{
     qint64 done = 0;
     while (done < frames && mFrame < mEndFrame) {
         if (!mHavePass || mFrame >= mPass.endFrame) {
@@ -203,74 +229,156 @@ qint64 SessionSynth::render(float *stereo, qint64 frames)
         }
         const qint64 run = std::min({frames - done, mPass.endFrame - mFrame, mEndFrame - mFrame});
         tune();
-        renderRun(stereo + 2 * done, run);
+        for (qint64 at = 0; at < run;) {
+            const int block = int(std::min<qint64>(BlockFrames, run - at));
+            renderBlock(stereo + 2 * (done + at), block);
+            at += block;
+            mFrame += block;
+        }
         done += run;
-        mFrame += run;
     }
     return done;
 }
 
-void SessionSynth::renderRun(float *out, qint64 frames)
+template <typename Sample>
+void SessionSynth::renderBlock(Sample *out, int frames)
+{
+    const bool mono = synthesize(frames);
+    shapeLevel(frames);
+    const bool fading = shapeFade(frames);
+    float *left = mLeftBlock.data();
+    float *right = mono ? left : mRightBlock.data();
+    const float *gain = mGain.data();
+    const float outputGain = mOutputGain;
+    if (!mNoise.isSilent()) {
+        for (int i = 0; i < frames; ++i) {
+            left[i] *= gain[i];
+            if (!mono)
+                right[i] *= gain[i];
+        }
+        if (mono)
+            std::copy_n(left, frames, mRightBlock.data());
+        right = mRightBlock.data();
+        mNoise.add(left, right, fading ? mFade.data() : nullptr, frames);
+        std::fill_n(mGain.data(), frames, 1.0f);
+    }
+    for (int i = 0; i < frames; ++i) {
+        const float l = outputGain * gain[i] * left[i];
+        const float r = outputGain * gain[i] * right[i];
+        if constexpr (std::is_same_v<Sample, float>) {
+            out[2 * i] = l;
+            out[2 * i + 1] = r;
+        } else {
+            out[2 * i] = toSample(l);
+            out[2 * i + 1] = toSample(r);
+        }
+    }
+}
+
+// The tones of the block before their level, into mLeftBlock and
+// mRightBlock; true when both ears hear the same, in mLeftBlock alone.
+bool SessionSynth::synthesize(int frames)
+{
+    const SegmentSound &sound = mPass.sound;
+    float *left = mLeftBlock.data();
+    float *right = mRightBlock.data();
+    const auto store = [](float *to, float share) { return [to, share](int i, float v) { to[i] = share * v; }; };
+    const auto add = [](float *to, float share) { return [to, share](int i, float v) { to[i] += share * v; }; };
+    switch (sound.kind) {
+    case ToneKind::Binaural:
+        mLeft.run(frames, store(left, 1));
+        mRight.run(frames, store(right, 1));
+        return false;
+    case ToneKind::Dual:
+        mLeft.run(frames, store(left, 0.5f));
+        mLeft2.run(frames, add(left, 0.5f));
+        mRight.run(frames, store(right, 0.5f));
+        mRight2.run(frames, add(right, 0.5f));
+        return false;
+    case ToneKind::Chord: {
+        const ChordShape &chord = chordShape(sound.chord);
+        const float share = 1.0f / float(chord.tones);
+        mChord[0].run(frames, store(left, share));
+        for (int t = 1; t < chord.tones; ++t)
+            mChord[t].run(frames, add(left, share));
+        pulse(frames);
+        return true;
+    }
+    case ToneKind::Isochronic:
+        mLeft.run(frames, store(left, 1));
+        pulse(frames);
+        return true;
+    case ToneKind::Smooth:
+        mLeft.run(frames, store(left, 1));
+        if (mPass.beat.start > 0 || mPass.beat.end > 0)
+            mPulse.run(frames, [left](int i, float v) { left[i] *= 0.5f - 0.5f * v; }, Oscillator::QuarterTurn);
+        else
+            mPulse.advance(frames);
+        return true;
+    case ToneKind::Silent:
+        break;
+    }
+    std::fill_n(left, frames, 0.0f);
+    return true;
+}
+
+// Pulses the tone in mLeftBlock: on for the duty cycle, with soft edges.
+void SessionSynth::pulse(int frames)
+{
+    if (mPass.beat.start <= 0 && mPass.beat.end <= 0) {
+        mPulse.advance(frames);
+        return;
+    }
+    float *tone = mLeftBlock.data();
+    const float duty = float(mPass.sound.duty);
+    const float perEdge = float(1 / mPass.edge);
+    mPulse.runTurns(frames, [=](int i, float turn) {
+        const float envelope = std::min(1.0f, std::min(turn, duty - turn) * perEdge);
+        tone[i] *= turn < duty ? envelope : 0.0f;
+    });
+}
+
+// The level of each frame into mGain: a step glides at most 1/glide a
+// frame, a ramp follows the segment.
+void SessionSynth::shapeLevel(int frames)
 {
     const Pass &pass = mPass;
-    const SegmentSound &sound = pass.sound;
     const double length = double(pass.endFrame - pass.startFrame);
     const double levelSlope = (pass.levelTo - pass.levelFrom) / length;
-    double target = pass.levelFrom + levelSlope * double(mFrame - pass.startFrame);
     const double glide = 1.0 / (LevelGlideSeconds * mRate);
-    const double fadeSlope = 1.0 / (FadeSeconds * mRate);
-    const double duty = sound.duty;
-    const double edge = pass.edge;
-    const bool pulsing = pass.beat.start > 0 || pass.beat.end > 0;
-    const ChordShape &chord = chordShape(sound.chord);
-    const float chordShare = 1.0f / float(chord.tones);
-
-    for (qint64 i = 0; i < frames; ++i) {
-        const qint64 frame = mFrame + i;
-        mLevel += std::clamp(target - mLevel, -glide, glide);
-        target += levelSlope;
-        const double fade = std::min({1.0, double(frame - mFadeStart) * fadeSlope,
-                                      double(mEndFrame - frame) * fadeSlope});
-        const float gain = Loudness * float(mLevel * std::max(fade, 0.0));
-        float left = 0;
-        float right = 0;
-        switch (sound.kind) {
-        case ToneKind::Binaural:
-            left = mLeft.next();
-            right = mRight.next();
+    const double from = pass.levelFrom + levelSlope * double(mFrame - pass.startFrame);
+    float *gain = mGain.data();
+    int i = 0;
+    for (; i < frames; ++i) {
+        const double gap = from + levelSlope * i - mLevel;
+        if (std::abs(gap) <= glide)
             break;
-        case ToneKind::Dual:
-            left = 0.5f * (mLeft.next() + mLeft2.next());
-            right = 0.5f * (mRight.next() + mRight2.next());
-            break;
-        case ToneKind::Isochronic:
-        case ToneKind::Chord: {
-            const double turn = Oscillator::turns(mPulse.nextPhase());
-            float envelope = 1;
-            if (pulsing)
-                envelope = turn < duty ? float(std::min({1.0, turn / edge, (duty - turn) / edge})) : 0.0f;
-            float tone;
-            if (sound.kind == ToneKind::Chord) {
-                tone = 0;
-                for (int t = 0; t < chord.tones; ++t)
-                    tone += mChord[t].next();
-                tone *= chordShare;
-            } else {
-                tone = mLeft.next();
-            }
-            left = right = envelope * tone;
-            break;
-        }
-        case ToneKind::Smooth: {
-            const uint64_t phase = mPulse.nextPhase();
-            const float envelope = pulsing ? 0.5f - 0.5f * Oscillator::sine(phase + Oscillator::QuarterTurn) : 1.0f;
-            left = right = envelope * mLeft.next();
-            break;
-        }
-        case ToneKind::Silent:
-            break;
-        }
-        out[2 * i] = gain * left;
-        out[2 * i + 1] = gain * right;
+        mLevel += gap > 0 ? glide : -glide;
+        gain[i] = Loudness * float(mLevel);
     }
+    // Caught up: a ramp is always slower than the glide.
+    if (i < frames) {
+        for (int k = i; k < frames; ++k)
+            gain[k] = Loudness * float(from + levelSlope * k);
+        mLevel = from + levelSlope * (frames - 1);
+    }
+}
+
+// The fade in and out of the block into mFade, and onto mGain; false when
+// the block has none.
+bool SessionSynth::shapeFade(int frames)
+{
+    const qint64 fadeFrames = qint64(std::ceil(FadeSeconds * mRate));
+    const bool fadingIn = mFrame < mFadeStart + fadeFrames;
+    const bool fadingOut = mFrame + frames > mEndFrame - fadeFrames;
+    if (!fadingIn && !fadingOut)
+        return false;
+    const double fadeSlope = 1.0 / (FadeSeconds * mRate);
+    for (int i = 0; i < frames; ++i) {
+        const qint64 frame = mFrame + i;
+        const double fade = std::min({1.0, double(frame - mFadeStart) * fadeSlope, double(mEndFrame - frame) * fadeSlope});
+        mFade[size_t(i)] = float(std::max(fade, 0.0));
+        mGain[size_t(i)] *= mFade[size_t(i)];
+    }
+    return true;
 }

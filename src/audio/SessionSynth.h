@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/NoiseBed.h"
 #include "audio/Oscillator.h"
 #include "core/session/SegmentSound.h"
 #include "core/session/PlayedWalk.h"
@@ -7,6 +8,7 @@
 #include "core/graph/GraphFrequencies.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 // Renders a session as stereo sound, block by block: the segments in the
@@ -39,6 +41,14 @@ public:
 
     // Up to `frames` frames, left and right interleaved; fewer only at the end.
     qint64 render(float *stereo, qint64 frames);
+    // The same as 16-bit samples, clipped.
+    qint64 render(qint16 *stereo, qint64 frames);
+
+    // Mixes noise under the tones from here on (and after a rewind); it
+    // fades in and out with them but ignores their volume.
+    void setNoise(const NoiseChoice &noise);
+    // Scales everything from here on: tones and noise.
+    void setGain(float gain) { mOutputGain = gain; }
 
     // Starts the sound this many frames after the start segment's start
     // instead, fading in there; before the first render.
@@ -76,7 +86,16 @@ private:
     bool nextPass();
     void locate(qint64 frame);
     void tune();
-    void renderRun(float *stereo, qint64 frames);
+    template <typename Sample>
+    qint64 renderFrames(Sample *stereo, qint64 frames);
+    template <typename Sample>
+    void renderBlock(Sample *stereo, int frames);
+    bool synthesize(int frames);
+    void pulse(int frames);
+    void shapeLevel(int frames);
+    bool shapeFade(int frames);
+
+    static constexpr int BlockFrames = 1024;
 
     SessionGrid mCells;
     const int mRate;
@@ -100,4 +119,13 @@ private:
     double mLevel = 0; // smoothed
     Oscillator mLeft, mRight, mLeft2, mRight2, mPulse;
     Oscillator mChord[4];
+    NoiseBed mNoise;
+    float mOutputGain = 1;
+
+    // One block on its way out: the tones (the right ear empty when both
+    // ears hear the same), the gain of each frame, the fade.
+    std::array<float, BlockFrames> mLeftBlock{};
+    std::array<float, BlockFrames> mRightBlock{};
+    std::array<float, BlockFrames> mGain{};
+    std::array<float, BlockFrames> mFade{};
 };

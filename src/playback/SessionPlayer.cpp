@@ -67,6 +67,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
         mError = e.message();
         return false;
     }
+    synth->setNoise(mNoise);
     delete mSource;
     mSource = new SynthSource(std::move(synth), this);
     mSink = std::move(output);
@@ -189,6 +190,13 @@ bool SessionPlayer::seek(const SessionGrid &cells, double seconds)
         setState(State::Paused);
     }
     return true;
+}
+
+void SessionPlayer::setNoise(const NoiseChoice &noise)
+{
+    mNoise = noise;
+    if (mSource)
+        mSource->synth().setNoise(noise);
 }
 
 void SessionPlayer::setState(State state)

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "audio/NoiseBed.h"
+
 class AudioOutput;
 class QMediaDevices;
 class SessionGrid;
@@ -34,6 +36,8 @@ public:
     // these cells, as it was (playing or paused). False when stopped or when
     // the sound cannot start (lastError()).
     bool seek(const SessionGrid &cells, double seconds);
+    // The noise under the tones, from the next block on.
+    void setNoise(const NoiseChoice &noise);
 
     State state() const { return mState; }
     // Where the sound that is heard now is in the session, in seconds.
@@ -65,6 +69,7 @@ private:
     SynthSource *mSource = nullptr;
     State mState = State::Stopped;
     QString mError;
+    NoiseChoice mNoise;
     QTimer mTicker;
     QTimer mFadeTimer;
     qint64 mPlayStarted = 0;

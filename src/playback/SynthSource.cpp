@@ -1,7 +1,6 @@
 #include "playback/SynthSource.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -14,7 +13,7 @@ constexpr size_t MostMarks = 16;
 } // namespace
 
 SynthSource::SynthSource(std::unique_ptr<SessionSynth> synth, QObject *parent)
-    : QIODevice(parent), mSynth(std::move(synth)), mBlock(size_t(2 * MostFrames))
+    : QIODevice(parent), mSynth(std::move(synth))
 {
     open(QIODevice::ReadOnly);
 }
@@ -27,11 +26,12 @@ qint64 SynthSource::bytesAvailable() const
 qint64 SynthSource::readData(char *data, qint64 maxSize)
 {
     const qint64 frames = std::min(maxSize / BytesPerFrame, MostFrames);
+    auto *out = reinterpret_cast<qint16 *>(data);
     qint64 rendered = 0;
     while (rendered < frames) {
         const qint64 start = mSynth->position();
         const qint64 wanted = std::min(MarkFrames, frames - rendered);
-        const qint64 got = mSynth->render(mBlock.data() + 2 * rendered, wanted);
+        const qint64 got = mSynth->render(out + 2 * rendered, wanted);
         // A block can cross into the next segment: the mark goes where it began,
         // so the shown segment never runs ahead of the shown time.
         if (got > 0)
@@ -42,9 +42,6 @@ qint64 SynthSource::readData(char *data, qint64 maxSize)
     }
     if (mSynth->atEnd())
         markSegment(mSynth->position(), -1);
-    auto *out = reinterpret_cast<qint16 *>(data);
-    for (qint64 i = 0; i < 2 * rendered; ++i)
-        out[i] = qint16(std::lrint(std::clamp(mBlock[size_t(i)], -1.0f, 1.0f) * 32767.0f));
     std::memset(out + 2 * rendered, 0, size_t((frames - rendered) * BytesPerFrame));
     return frames * BytesPerFrame;
 }

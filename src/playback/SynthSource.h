@@ -5,7 +5,6 @@
 #include <QIODevice>
 #include <deque>
 #include <memory>
-#include <vector>
 
 // The synthesizer as a device the audio output pulls 16-bit stereo from.
 // After the end it gives silence, so that the output drains without an
@@ -37,5 +36,4 @@ private:
 
     std::unique_ptr<SessionSynth> mSynth;
     std::deque<SegmentMark> mMarks;
-    std::vector<float> mBlock;
 };

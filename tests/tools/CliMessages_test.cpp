@@ -48,7 +48,7 @@ TEST(CliMessages, RefusalsAndFailuresNameTheirReason)
                        .arg(missingDevicePath(1), silent.devicePath(), missingDevicePath(3), missingDevicePath(4))
                        .toLocal8Bit());
     const QString session = testDataPath(u"new_pulsed.LSS"_s);
-    const QString mp3 = dir.filePath(u"x.mp3"_s);
+    const QString aiff = dir.filePath(u"x.aiff"_s);
     const QString cannotOpen = u"COM port could not be opened"_s;
     const QString noSuchDevice = missingDevicePath(3) + u": No such file or directory"_s;
     const struct
@@ -60,9 +60,10 @@ TEST(CliMessages, RefusalsAndFailuresNameTheirReason)
         QStringList out; // its first lines
         QStringList err;
     } cases[] = {
-        {"render to a refused extension", cli, {u"render"_s, session, u"-o"_s, mp3}, 2, {},
-         {u"usage: mirandel-cli render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS]"_s,
-          u"mirandel-cli: render writes .wav, .flac or .ogg files, not \"%1\""_s.arg(mp3)}},
+        {"render to a refused extension", cli, {u"render"_s, session, u"-o"_s, aiff}, 2, {},
+         {u"usage: mirandel-cli render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS] "
+          u"[--flac-level N] [--bitrate KBPS] [--noise KIND:LEVEL]"_s,
+          u"mirandel-cli: render writes .wav, .flac, .ogg or .mp3 files, not \"%1\""_s.arg(aiff)}},
         {"identify on a port that cannot be opened", cli, {u"identify"_s, u"--port"_s, u"3"_s}, 1, {},
          {cannotOpen, noSuchDevice}},
         {"download to a port that cannot be opened", cli, {u"download"_s, session, u"--port"_s, u"3"_s}, 1, {},

@@ -76,7 +76,7 @@ TEST(RenderCommand, FailuresAndWrongUsageLeaveOutAsItWas)
          u"Cannot write \"%1\": "_s.arg(folder.filePath(u"no folder/x.wav"_s))},
         {"a FIFO", {Described, u"-o"_s, fifo}, 1,
          u"Cannot write \"%1\": It is neither a regular file nor a character device."_s.arg(fifo)},
-        {"unknown extension", {Described, u"-o"_s, folder.filePath(u"old.mp3"_s)}, 2, u"usage: mirandel-cli render"_s},
+        {"unknown extension", {Described, u"-o"_s, folder.filePath(u"old.aiff"_s)}, 2, u"usage: mirandel-cli render"_s},
         {"no output", {Described}, 2, u"usage: mirandel-cli render"_s},
         {"rate too low", {Described, u"-o"_s, out, u"--rate"_s, u"100"_s}, 2, u"usage: mirandel-cli render"_s},
         {"segment 0", {Described, u"-o"_s, out, u"--from"_s, u"0"_s}, 2, u"usage: mirandel-cli render"_s},
@@ -169,5 +169,58 @@ TEST(RenderCommand, TellsTheLoudnessAndBringsItToATarget)
         } else {
             EXPECT_TRUE(run.err.startsWith(u"usage: mirandel-cli render"_s)) << run.err;
         }
+    }
+}
+
+TEST(RenderCommand, WritesMp3AtTheBitRateAndTheSessionsLength)
+{
+    const struct
+    {
+        const char *out;
+        QStringList options;
+        int rate;
+        qint64 frames; // of the session; an MP3 frame either way
+        int mp3Frame;
+        int kbps;
+    } cases[] = {
+        {"cut.mp3", {u"--seconds"_s, u"20"_s, u"--bitrate"_s, u"96"_s, u"--noise"_s, u"pink:-20"_s}, 44100, 20 * 44100, 1152, 96},
+        {"all.mp3", {u"--rate"_s, u"8000"_s, u"--bitrate"_s, u"32"_s}, 8000, 390 * 8000, 576, 32},
+    };
+    QTemporaryDir folder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.out);
+        const QString out = folder.filePath(QString::fromLatin1(c.out));
+        const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out} + c.options);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const SoundFile sound = readSoundFile(out);
+        EXPECT_EQ(sound.format, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
+        EXPECT_EQ(sound.rate, c.rate);
+        EXPECT_NEAR(double(sound.frames), double(c.frames), c.mp3Frame);
+        EXPECT_NEAR(double(QFileInfo(out).size()), c.kbps * 125.0 * double(c.frames) / c.rate, 0.02 * QFileInfo(out).size());
+    }
+}
+
+TEST(RenderCommand, RefusedEncodingOptionsNameTheReason)
+{
+    const struct
+    {
+        const char *out;
+        QStringList options;
+        const char *reason;
+    } cases[] = {
+        {"x.flac", {u"--flac-level"_s, u"9"_s}, "--flac-level takes 0 to 8"},
+        {"x.mp3", {u"--bitrate"_s, u"100"_s}, "--bitrate takes 32, 64"},
+        {"x.wav", {u"--bitrate"_s, u"128"_s}, "--bitrate is for .mp3 files"},
+        {"x.mp3", {u"--flac-level"_s, u"1"_s}, "--flac-level is for .flac files"},
+        {"x.wav", {u"--noise"_s, u"pink:-19"_s}, "--noise takes white, pink or brown"},
+    };
+    QTemporaryDir folder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reason);
+        const QString out = folder.filePath(QString::fromLatin1(c.out));
+        const CliRun run = runCli(QStringList{u"render"_s, Described, u"-o"_s, out} + c.options);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errLines().value(1).startsWith(u"mirandel-cli: "_s + QString::fromLatin1(c.reason))) << run.err;
+        EXPECT_FALSE(QFile::exists(out));
     }
 }

@@ -9,7 +9,9 @@
 #include "core/session/SessionDocument.h"
 #include "core/session/TextNumbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,10 +21,17 @@ int runRender(const QStringList &arguments);
 
 const CliCommand renderCommand{
     u"render"_s,
-    u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS]"_s,
+    u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS] [--flac-level N] "
+    u"[--bitrate KBPS] [--noise KIND:LEVEL]"_s,
     u"Render FILE as the preview plays it into a sound file."_s,
-    u"OUT's extension chooses the format: .wav (16-bit), .flac (16-bit) or .ogg (Ogg Vorbis),\n"
-    u"always stereo, 44100 samples a second unless --rate says otherwise (8000 to 192000).\n"
+    u"OUT's extension chooses the format: .wav (16-bit), .flac (16-bit), .ogg (Ogg Vorbis) or\n"
+    u".mp3, always stereo, 44100 samples a second unless --rate says otherwise (8000 to\n"
+    u"192000; MP3 takes 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000).\n"
+    u"--flac-level sets FLAC's compression from 0 (fastest, the default) to 8 (smallest);\n"
+    u"--bitrate sets MP3's constant bit rate in kbit/s: 32, 64, 96, 128, 160, 192 (the\n"
+    u"default), 224, 256 or 320 (at most 160 below 32000 samples a second, 64 below 16000).\n"
+    u"--noise mixes noise under the tones: KIND white, pink or brown, LEVEL its RMS in\n"
+    u"dBFS from -60 to -20, as in --noise pink:-20 (none by default).\n"
     u"The sound lasts the session's played length, loops played out, from the first pass of\n"
     u"segment SEGMENT when given, cut to S seconds when given. OUT is replaced only when\n"
     u"the file is complete. stderr then tells the sound's integrated loudness (EBU R128)\n"
@@ -49,7 +58,16 @@ struct RenderOptions
     std::optional<int> from;
     std::optional<double> seconds;
     std::optional<double> loudness;
+    std::optional<int> flacLevel;
+    std::optional<int> bitrate;
+    std::optional<NoiseChoice> noise;
 };
+
+bool isMp3Bitrate(int kbps)
+{
+    return std::find(std::begin(AudioEncoding::Mp3Bitrates), std::end(AudioEncoding::Mp3Bitrates), kbps)
+        != std::end(AudioEncoding::Mp3Bitrates);
+}
 
 // Nothing on wrong usage; refusal then names what was refused, when that
 // tells more than the usage line.
@@ -78,6 +96,26 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString 
             options.loudness = TextNumbers::tryDecimal(arguments.at(++i));
             if (!options.loudness || !(*options.loudness >= QuietestTarget && *options.loudness <= LoudestTarget))
                 return std::nullopt;
+        } else if (argument == u"--flac-level"_s && hasValue && !options.flacLevel) {
+            options.flacLevel = TextNumbers::tryInteger(arguments.at(++i));
+            if (!options.flacLevel || *options.flacLevel < AudioEncoding::FastestFlacLevel
+                || *options.flacLevel > AudioEncoding::SmallestFlacLevel) {
+                refusal = u"mirandel-cli: --flac-level takes 0 to 8"_s;
+                return std::nullopt;
+            }
+        } else if (argument == u"--bitrate"_s && hasValue && !options.bitrate) {
+            options.bitrate = TextNumbers::tryInteger(arguments.at(++i));
+            if (!options.bitrate || !isMp3Bitrate(*options.bitrate)) {
+                refusal = u"mirandel-cli: --bitrate takes 32, 64, 96, 128, 160, 192, 224, 256 or 320"_s;
+                return std::nullopt;
+            }
+        } else if (argument == u"--noise"_s && hasValue && !options.noise) {
+            options.noise = NoiseChoice::parse(arguments.at(++i));
+            if (!options.noise) {
+                refusal = u"mirandel-cli: --noise takes white, pink or brown and a level from -60 to -20 dBFS, "
+                          u"as in pink:-20, or none"_s;
+                return std::nullopt;
+            }
         } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
             return std::nullopt;
         } else {
@@ -86,8 +124,12 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString 
     }
     const std::optional<AudioFileType> type = audioFileTypeOf(options.output);
     if (!options.output.isEmpty() && !type)
-        refusal = u"mirandel-cli: render writes .wav, .flac or .ogg files, not \"%1\""_s.arg(options.output);
-    if (options.path.isEmpty() || options.output.isEmpty() || !type)
+        refusal = u"mirandel-cli: render writes .wav, .flac, .ogg or .mp3 files, not \"%1\""_s.arg(options.output);
+    else if (options.flacLevel && type != AudioFileType::Flac)
+        refusal = u"mirandel-cli: --flac-level is for .flac files"_s;
+    else if (options.bitrate && type != AudioFileType::Mp3)
+        refusal = u"mirandel-cli: --bitrate is for .mp3 files"_s;
+    if (options.path.isEmpty() || options.output.isEmpty() || !refusal.isEmpty())
         return std::nullopt;
     options.type = *type;
     options.rate = rate.value_or(DefaultRate);
@@ -117,8 +159,12 @@ int runRender(const QStringList &arguments)
     SessionSynth synth(session.cells, options->rate, options->from.value_or(1) - 1);
     if (options->seconds)
         synth.setLimit(std::llround(std::min(*options->seconds * options->rate, 1e18)));
+    synth.setNoise(options->noise.value_or(NoiseChoice()));
+    AudioEncoding encoding;
+    encoding.flacLevel = options->flacLevel.value_or(encoding.flacLevel);
+    encoding.mp3Bitrate = options->bitrate.value_or(encoding.mp3Bitrate);
     const AudioExportResult result =
-        exportAudio(synth, options->output, options->type, {}, {true, options->loudness});
+        exportAudio(synth, options->output, options->type, {}, {true, options->loudness}, encoding);
     if (result.outcome != AudioExportResult::Written) {
         printError(result.error);
         return 1;

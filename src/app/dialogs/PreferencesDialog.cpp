@@ -1,5 +1,6 @@
 #include "app/dialogs/PreferencesDialog.h"
 
+#include "app/dialogs/NoiseBedEditor.h"
 #include "core/settings/UserPreferences.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@ PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *pare
     , mPreferences(preferences)
     , mContinueGlide(new QCheckBox(tr("A &new segment starts where the previous one's glide ended"), this))
     , mLanguage(new QComboBox(this))
+    , mNoiseBed(new NoiseBedEditor(this))
 {
     setWindowTitle(tr("Preferences"));
     mContinueGlide->setToolTip(tr("New Segment sets its Start Freq to the previous segment's Target Freq"));
@@ -33,11 +35,14 @@ PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *pare
     auto *form = new QFormLayout;
     form->addRow(tr("&Language:"), mLanguage);
     form->addRow(QString(), languageNote);
+    mNoiseBed->setChoice(NoiseChoice::parse(preferences.noiseBed()).value_or(NoiseChoice()));
+    mNoiseBed->setToolTip(tr("Heard in the preview and written into exported sound files, never sent to the device"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mContinueGlide);
+    layout->addWidget(mNoiseBed);
     layout->addLayout(form);
     layout->addWidget(buttons);
     mContinueGlide->setFocus();
@@ -50,5 +55,7 @@ void PreferencesDialog::accept()
     const QString language = mLanguage->currentData().toString();
     if (language != mPreferences.language())
         mPreferences.setLanguage(language);
+    if (mNoiseBed->text() != mPreferences.noiseBed())
+        mPreferences.setNoiseBed(mNoiseBed->text());
     QDialog::accept();
 }

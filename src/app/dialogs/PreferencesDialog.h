@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class NoiseBedEditor;
 class QCheckBox;
 class QComboBox;
 class UserPreferences;
@@ -23,4 +24,5 @@ private:
     UserPreferences &mPreferences;
     QCheckBox *mContinueGlide;
     QComboBox *mLanguage;
+    NoiseBedEditor *mNoiseBed;
 };

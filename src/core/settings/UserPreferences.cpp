@@ -10,6 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 const QString ContinueGlideKey = u"NewSegment/ContinueGlide"_s;
 const QString LanguageKey = u"Interface/Language"_s;
+const QString NoiseBedKey = u"Sound/NoiseBed"_s;
 } // namespace
 
 QString UserPreferences::defaultPath()
@@ -20,9 +21,10 @@ QString UserPreferences::defaultPath()
 UserPreferences::UserPreferences(QString path)
     : mPath(std::move(path))
 {
-    const QSettings file(mPath, QSettings::IniFormat);
-    mNewSegmentContinuesGlide = file.value(ContinueGlideKey, false).toBool();
-    mLanguage = file.value(LanguageKey).toString();
+    const QSettings settings(mPath, QSettings::IniFormat);
+    mNewSegmentContinuesGlide = settings.value(ContinueGlideKey, false).toBool();
+    mNoiseBed = settings.value(NoiseBedKey, u"none"_s).toString();
+    mLanguage = settings.value(LanguageKey).toString();
 }
 
 void UserPreferences::setNewSegmentContinuesGlide(bool on)
@@ -35,4 +37,10 @@ void UserPreferences::setLanguage(const QString &language)
 {
     mLanguage = language;
     QSettings(mPath, QSettings::IniFormat).setValue(LanguageKey, language);
+}
+
+void UserPreferences::setNoiseBed(const QString &noise)
+{
+    mNoiseBed = noise;
+    QSettings(mPath, QSettings::IniFormat).setValue(NoiseBedKey, noise);
 }

@@ -23,8 +23,14 @@ public:
     const QString &language() const { return mLanguage; }
     void setLanguage(const QString &language);
 
+    // The noise the preview and audio exports mix under the tones, as
+    // "none" or "pink:-20" (kind and level in dBFS).
+    QString noiseBed() const { return mNoiseBed; }
+    void setNoiseBed(const QString &noise);
+
 private:
     QString mPath;
     bool mNewSegmentContinuesGlide = false;
     QString mLanguage;
+    QString mNoiseBed;
 };
