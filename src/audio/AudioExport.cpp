@@ -263,6 +263,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     SNDFILE *file = sf_open_virtual(&io, SFM_WRITE, &info, &sink);
     if (!file)
         return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, QString::fromUtf8(sf_strerror(nullptr))));
+    if (!setEncoding(file, type, info.samplerate, shaping.encoding)) {
         const QString error = QString::fromUtf8(sf_strerror(file));
         sf_close(file);
         return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, error));
