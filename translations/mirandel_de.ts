@@ -1696,14 +1696,17 @@
     </message>
     <message>
         <source>Hz</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
         <translation>Hz</translation>
     </message>
     <message>
         <source>Sound</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
         <translation>Ton</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
         <translation>Licht</translation>
     </message>
 </context>

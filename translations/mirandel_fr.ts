@@ -1696,15 +1696,18 @@
     </message>
     <message>
         <source>Hz</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
         <translation>Hz</translation>
     </message>
     <message>
         <source>Sound</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
         <translation>Son</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation>Lumière</translation>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Lum.</translation>
     </message>
 </context>
 <context>
