@@ -773,6 +773,18 @@
         <source>Error loading program data.  Aborting.</source>
         <translation>Fehler beim Laden der Programmdaten.  Abbruch.</translation>
     </message>
+    <message>
+        <source>New from &amp;Template…</source>
+        <translation>Neu aus &amp;Vorlage…</translation>
+    </message>
+    <message>
+        <source>Save as Te&amp;mplate…</source>
+        <translation>&amp;Als Vorlage speichern…</translation>
+    </message>
+    <message>
+        <source>Kept as a template: File &gt; New from Template offers it under My templates</source>
+        <translation>Als Vorlage aufbewahrt: Datei &gt; Neu aus Vorlage bietet sie unter Meine Vorlagen an</translation>
+    </message>
 </context>
 <context>
     <name>NearestValueIndex</name>
@@ -1486,6 +1498,120 @@
     </message>
 </context>
 <context>
+    <name>TemplateDialog</name>
+    <message>
+        <source>%1:%2 min</source>
+        <translation>%1:%2 min</translation>
+    </message>
+    <message>
+        <source>Dual Binaural Beats</source>
+        <translation>Doppelt binaural</translation>
+    </message>
+    <message>
+        <source>Pulsed/Binaural Beats</source>
+        <translation>Gepulst/Binaural</translation>
+    </message>
+    <message>
+        <source>New from Template</source>
+        <translation>Neu aus Vorlage</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Description of the template</source>
+        <translation>Beschreibung der Vorlage</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>Mirandel templates</source>
+        <translation>Mirandel-Vorlagen</translation>
+    </message>
+    <message>
+        <source>My templates</source>
+        <translation>Meine Vorlagen</translation>
+    </message>
+    <message>
+        <source>Keep a session of your own here with File &gt; Save as Template.</source>
+        <translation>Mit Datei &gt; Als Vorlage speichern legen Sie hier eine eigene Sitzung ab.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateLibrary</name>
+    <message>
+        <source>A template name has at most %1 characters.</source>
+        <translation>Ein Vorlagenname hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a template that comes with Mirandel.</source>
+        <translation>%1 ist der Name einer Vorlage, die mit Mirandel geliefert wird.</translation>
+    </message>
+    <message>
+        <source>There is a template named %1 already.</source>
+        <translation>Es gibt bereits eine Vorlage namens %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Save as Template</source>
+        <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>Name of the template:</source>
+        <translation>Name der Vorlage:</translation>
+    </message>
+    <message>
+        <source>Replace your template %1?</source>
+        <translation>Ihre Vorlage %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Rename Template</source>
+        <translation>Vorlage umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the template:</source>
+        <translation>Neuer Name der Vorlage:</translation>
+    </message>
+    <message>
+        <source>Delete your template %1?</source>
+        <translation>Ihre Vorlage %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation>%1 kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
     <name>TextNumbers</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -1523,6 +1649,123 @@
     <message>
         <source>Segment %1 %2 &quot;%3&quot;: %4</source>
         <translation>Segment %1 %2 „%3“: %4</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <comment>the undo step of a drag on the timeline</comment>
+        <translation>Ziehen</translation>
+    </message>
+    <message>
+        <source>%1 to %2 Hz</source>
+        <translation>%1 bis %2 Hz</translation>
+    </message>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, Durchlauf %1 von %2</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> bei %1</translation>
+    </message>
+    <message>
+        <source>beats %1 and %2</source>
+        <translation>Schwebungen %1 und %2</translation>
+    </message>
+    <message>
+        <source>beat %1</source>
+        <translation>Schwebung %1</translation>
+    </message>
+    <message>
+        <source>: %1, time %2, pitch %3 Hz, volume %4, intensity %5, duty cycle %6, phase %7</source>
+        <translation>: %1, Zeit %2, Tonhöhe %3 Hz, Lautstärke %4, Intensität %5, Tastgrad %6, Phase %7</translation>
+    </message>
+    <message>
+        <source>%1 Hz  duty %2  %3</source>
+        <translation>%1 Hz  Tastgrad %2  %3</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Licht</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineView</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>The session over time as it plays, loops repeated: the beat, the sound&apos;s pitch and volume, and the light. Left and Right select a segment, Up and Down step its selected value.</source>
+        <translation>Die Sitzung im Zeitverlauf, wie sie abläuft, mit wiederholten Schleifen: die Schwebung, Tonhöhe und Lautstärke des Tons und das Licht. Links und Rechts wählen ein Segment, Auf und Ab ändern seinen gewählten Wert schrittweise.</translation>
+    </message>
+    <message>
+        <source>No session</source>
+        <translation>Keine Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Timeline window</source>
+        <translation>Zeitleistenfenster</translation>
+    </message>
+    <message>
+        <source>Value under the pointer</source>
+        <translation>Wert unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole session</source>
+        <translation>Die ganze Sitzung zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Ctrl+Plus, or Ctrl and the mouse wheel</source>
+        <translation>Strg+Plus, oder Strg und das Mausrad</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Ctrl+Minus, or Ctrl and the mouse wheel</source>
+        <translation>Strg+Minus, oder Strg und das Mausrad</translation>
+    </message>
+    <message>
+        <source>Time&amp;line</source>
+        <translation>Zeit&amp;leiste</translation>
     </message>
 </context>
 <context>

@@ -773,6 +773,18 @@
         <source>Error loading program data.  Aborting.</source>
         <translation>Erreur au chargement des données du programme.  Abandon.</translation>
     </message>
+    <message>
+        <source>New from &amp;Template…</source>
+        <translation>Nouveau à partir d’un &amp;modèle…</translation>
+    </message>
+    <message>
+        <source>Save as Te&amp;mplate…</source>
+        <translation>Enregistrer comme mo&amp;dèle…</translation>
+    </message>
+    <message>
+        <source>Kept as a template: File &gt; New from Template offers it under My templates</source>
+        <translation>Conservée comme modèle&#xa0;: Fichier &gt; Nouveau à partir d’un modèle la propose sous Mes modèles</translation>
+    </message>
 </context>
 <context>
     <name>NearestValueIndex</name>
@@ -1486,6 +1498,120 @@
     </message>
 </context>
 <context>
+    <name>TemplateDialog</name>
+    <message>
+        <source>%1:%2 min</source>
+        <translation>%1:%2 min</translation>
+    </message>
+    <message>
+        <source>Dual Binaural Beats</source>
+        <translation>Double battement binaural</translation>
+    </message>
+    <message>
+        <source>Pulsed/Binaural Beats</source>
+        <translation>Pulsé/Battement binaural</translation>
+    </message>
+    <message>
+        <source>New from Template</source>
+        <translation>Nouveau à partir d’un modèle</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Description of the template</source>
+        <translation>Description du modèle</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Mirandel templates</source>
+        <translation>Modèles de Mirandel</translation>
+    </message>
+    <message>
+        <source>My templates</source>
+        <translation>Mes modèles</translation>
+    </message>
+    <message>
+        <source>Keep a session of your own here with File &gt; Save as Template.</source>
+        <translation>Avec Fichier &gt; Enregistrer comme modèle, rangez ici une séance à vous.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateLibrary</name>
+    <message>
+        <source>A template name has at most %1 characters.</source>
+        <translation>Un nom de modèle compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a template that comes with Mirandel.</source>
+        <translation>%1 est le nom d’un modèle fourni avec Mirandel.</translation>
+    </message>
+    <message>
+        <source>There is a template named %1 already.</source>
+        <translation>Il existe déjà un modèle nommé %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Save as Template</source>
+        <translation>Enregistrer comme modèle</translation>
+    </message>
+    <message>
+        <source>Name of the template:</source>
+        <translation>Nom du modèle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replace your template %1?</source>
+        <translation>Remplacer votre modèle %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Rename Template</source>
+        <translation>Renommer le modèle</translation>
+    </message>
+    <message>
+        <source>New name of the template:</source>
+        <translation>Nouveau nom du modèle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delete your template %1?</source>
+        <translation>Supprimer votre modèle %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+</context>
+<context>
     <name>TextNumbers</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -1523,6 +1649,123 @@
     <message>
         <source>Segment %1 %2 &quot;%3&quot;: %4</source>
         <translation>Segment %1 %2 «&#xa0;%3&#xa0;»&#xa0;: %4</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <comment>the undo step of a drag on the timeline</comment>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>%1 to %2 Hz</source>
+        <translation>%1 à %2 Hz</translation>
+    </message>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, tour %1 sur %2</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> à %1</translation>
+    </message>
+    <message>
+        <source>beats %1 and %2</source>
+        <translation>battements %1 et %2</translation>
+    </message>
+    <message>
+        <source>beat %1</source>
+        <translation>battement %1</translation>
+    </message>
+    <message>
+        <source>: %1, time %2, pitch %3 Hz, volume %4, intensity %5, duty cycle %6, phase %7</source>
+        <translation>&#xa0;: %1, durée %2, hauteur %3 Hz, volume %4, intensité %5, rapport cyclique %6, phase %7</translation>
+    </message>
+    <message>
+        <source>%1 Hz  duty %2  %3</source>
+        <translation>%1 Hz  rapp. cycl. %2  %3</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>lane name, at most about 40 pixels wide</comment>
+        <translation>Lum.</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineView</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>The session over time as it plays, loops repeated: the beat, the sound&apos;s pitch and volume, and the light. Left and Right select a segment, Up and Down step its selected value.</source>
+        <translation>La séance dans le temps, telle qu’elle se joue, boucles répétées&#xa0;: le battement, la hauteur et le volume du son, et la lumière. Gauche et Droite sélectionnent un segment, Haut et Bas changent pas à pas sa valeur sélectionnée.</translation>
+    </message>
+    <message>
+        <source>No session</source>
+        <translation>Aucune séance</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Timeline window</source>
+        <translation>Fenêtre de la chronologie</translation>
+    </message>
+    <message>
+        <source>Value under the pointer</source>
+        <translation>Valeur sous le pointeur</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;juster</translation>
+    </message>
+    <message>
+        <source>Show the whole session</source>
+        <translation>Afficher toute la séance</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Ctrl+Plus, or Ctrl and the mouse wheel</source>
+        <translation>Ctrl+Plus, ou Ctrl et la molette de la souris</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Ctrl+Minus, or Ctrl and the mouse wheel</source>
+        <translation>Ctrl+Moins, ou Ctrl et la molette de la souris</translation>
+    </message>
+    <message>
+        <source>Time&amp;line</source>
+        <translation>&amp;Chronologie</translation>
     </message>
 </context>
 <context>

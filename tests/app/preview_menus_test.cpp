@@ -12,34 +12,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-// Access keys within one menu (or menu bar) and shortcuts within one window
-// that more than one entry claims.
-QStringList clashes(const QMainWindow &window)
-{
-    QStringList found;
-    QMap<QKeySequence, QString> shortcuts;
-    const auto claim = [&](const QList<QAction *> &entries) {
-        QMap<QKeySequence, QString> keys;
-        for (const QAction *entry : entries) {
-            const QKeySequence key = QKeySequence::mnemonic(entry->text());
-            if (!key.isEmpty() && keys.contains(key))
-                found << keys[key] + u" / "_s + entry->text();
-            keys[key] = entry->text();
-            if (!entry->shortcut().isEmpty() && shortcuts.contains(entry->shortcut()))
-                found << shortcuts[entry->shortcut()] + u" / "_s + entry->text();
-            if (!entry->shortcut().isEmpty())
-                shortcuts[entry->shortcut()] = entry->text();
-        }
-    };
-    claim(window.menuBar()->actions());
-    for (const QAction *bar : window.menuBar()->actions())
-        if (bar->menu())
-            claim(bar->menu()->actions());
-    return found;
-}
-} // namespace
-
 TEST(PreviewMenus, BothWindowsOfferThePreviewWithFreeKeys)
 {
     MirandelWindows windows{QStringList()};

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QAction;
+class QMainWindow;
 class QMenu;
 class QWidget;
 
@@ -11,3 +12,7 @@ class QWidget;
 // test with an exception.
 QAction *menuCommand(const QWidget &window, const QString &caption);
 QMenu *menuOf(const QWidget &window, const QString &title);
+
+// Access keys within one menu (or menu bar) and shortcuts within one window
+// that more than one entry claims.
+QStringList clashes(const QMainWindow &window);

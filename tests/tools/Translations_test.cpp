@@ -1,8 +1,12 @@
 // The window program in the language chosen; the command line in English
 // whatever the environment says.
 #include "CliProcess.h"
+#include "MenuCommands.h"
+#include "app/MainWindow.h"
+#include "app/MirandelWindows.h"
 #include "app/Translations.h"
 #include "app/dialogs/PreferencesDialog.h"
+#include "app/windows/GraphWindow.h"
 #include "core/check/SessionCheck.h"
 #include "core/session/Session.h"
 #include "core/session/SessionRows.h"
@@ -10,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -87,6 +92,25 @@ TEST(Translations, WindowTextsFollowTheLanguageAndTheCommandLineStaysEnglish)
         const CliRun check = runCli({u"check"_s, flashing});
         EXPECT_EQ(check.out, english.out);
         EXPECT_EQ(check.err, english.err);
+    }
+    QLocale::setDefault(before);
+}
+
+// A translation must keep every access key of a menu its own, as the English
+// captions do.
+TEST(Translations, MenusKeepTheirAccessKeysFreeInEveryLanguage)
+{
+    const QLocale before;
+    for (const char *language : {"de_DE", "fr_FR"}) {
+        SCOPED_TRACE(language);
+        installTranslations(QLocale(QString::fromLatin1(language)), builtProgramPath(u"translations"_s));
+        {
+            MirandelWindows windows{QStringList()};
+            EXPECT_NE(windows.mainWindow->viewMenu()->title(), u"&View"_s);
+            EXPECT_EQ(clashes(*windows.mainWindow), QStringList());
+            EXPECT_EQ(clashes(*windows.graphWindow), QStringList());
+        }
+        removeTranslations();
     }
     QLocale::setDefault(before);
 }

@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -43,7 +45,11 @@ TemplateDialog::TemplateDialog(TemplateLibrary &library, Prompter &prompter, QWi
     mList->setIconSize(PictureSize);
     mList->header()->setStretchLastSection(true);
     mList->setColumnWidth(NameColumn, PictureSize.width() + 190);
-    mList->setColumnWidth(KindColumn, 150);
+    // Wide enough for either kind in every language.
+    const QFontMetrics metrics = mList->fontMetrics();
+    const int kindWidth = std::max(metrics.horizontalAdvance(kindText(PulsedSession)),
+                                   metrics.horizontalAdvance(kindText(DualBinauralSession)));
+    mList->setColumnWidth(KindColumn, std::max(150, kindWidth + 24));
     mList->setColumnWidth(LengthColumn, 80);
     mDescription->setAccessibleName(tr("Description of the template"));
     mDescription->setWordWrap(true);

@@ -73,6 +73,7 @@ void TimelineDrag::finish(SessionDocument &document, Prompter &prompter) const
     if (!changes())
         return;
     const CellRange cell{mGrip.column, mGrip.row, mGrip.column, mGrip.row};
-    document.edit(rangeEditStep(u"Drag"_s, document.session().kind, cell),
+    const QString verb = QCoreApplication::translate("Timeline", "Drag", "the undo step of a drag on the timeline");
+    document.edit(rangeEditStep(verb, document.session().kind, cell),
                   [&](Session &session) { session.cells.setCell(mGrip.column, mGrip.row, mProposal.entry); });
 }

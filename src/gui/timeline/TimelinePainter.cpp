@@ -440,9 +440,12 @@ private:
         const auto laneName = [&](const QRect &lane, const QString &name) {
             p.drawText(QRectF(2, lane.top() + 2, scale.width() - 4, 14), Qt::AlignLeft | Qt::AlignTop, name);
         };
-        laneName(g.beatLane(), QCoreApplication::translate("Timeline", "Hz"));
-        laneName(g.soundLane(), QCoreApplication::translate("Timeline", "Sound"));
-        laneName(g.lightLane(), QCoreApplication::translate("Timeline", "Light"));
+        laneName(g.beatLane(),
+                 QCoreApplication::translate("Timeline", "Hz", "lane name, at most about 40 pixels wide"));
+        laneName(g.soundLane(),
+                 QCoreApplication::translate("Timeline", "Sound", "lane name, at most about 40 pixels wide"));
+        laneName(g.lightLane(),
+                 QCoreApplication::translate("Timeline", "Light", "lane name, at most about 40 pixels wide"));
     }
 
     QPainter &p;
