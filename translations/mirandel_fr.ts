@@ -43,16 +43,44 @@
         <translation>Volume perçu visé</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac or .ogg.</source>
-        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom se terminant par .wav, .flac ou .ogg.</translation>
-    </message>
-    <message>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
         <source>Audio exported to %1: %2</source>
         <translation>Son exporté vers %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>MP3 sound (*.mp3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FLAC compression level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 writes fastest, 8 makes the smallest file; the sound is the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FLAC &amp;level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 bit rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 &amp;bit rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -274,6 +302,49 @@
     </message>
 </context>
 <context>
+    <name>GnauralParser</name>
+    <message>
+        <source>not a Gnaural schedule: it starts with &lt;%1&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule&apos;s repeats (%1) left out: it plays once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no binaural or isochronic voice to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>muted voice left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pink noise voice left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>audio file voice left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water drops or rain voice left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voice of type %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 100000 entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left and right volumes differ: their mean is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GraphLegend</name>
     <message>
         <source>%1: %2 to %3 Hz</source>
@@ -482,6 +553,41 @@
     <message>
         <source>How many times the loop plays (2–15).</source>
         <translation>Nombre de tours de la boucle (2–15).</translation>
+    </message>
+</context>
+<context>
+    <name>LossReportDialog</name>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished">Ligne</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation type="unfinished">Segments</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation type="unfinished">Segment</translation>
+    </message>
+    <message>
+        <source>Segment %1</source>
+        <translation type="unfinished">Segment %1</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation type="unfinished">Séance</translation>
     </message>
 </context>
 <context>
@@ -774,10 +880,6 @@
         <translation>Erreur au chargement des données du programme.  Abandon.</translation>
     </message>
     <message>
-        <source>New from &amp;Template…</source>
-        <translation>Nouveau à partir d’un &amp;modèle…</translation>
-    </message>
-    <message>
         <source>Save as Te&amp;mplate…</source>
         <translation>Enregistrer comme mo&amp;dèle…</translation>
     </message>
@@ -785,12 +887,123 @@
         <source>Kept as a template: File &gt; New from Template offers it under My templates</source>
         <translation>Conservée comme modèle&#xa0;: Fichier &gt; Nouveau à partir d’un modèle la propose sous Mes modèles</translation>
     </message>
+    <message>
+        <source>New &amp;from Template…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Session As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules (*.gnaural);;Cells as text (*.tsv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds what a session cannot; the session leaves it out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Session As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SBaGen schedules (*.sbg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gnaural schedules (*.gnaural)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions are exported to .sbg or .gnaural files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot hold everything the session plays. These rows are left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NearestValueIndex</name>
     <message>
         <source>Float convert error on %1</source>
         <translation>Erreur de conversion en nombre de %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoiseBedEditor</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise under the tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> dBFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The noise&apos;s RMS level in each ear; the tones peak at about -6 dBFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise under the &amp;tones:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -915,6 +1128,10 @@
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Heard in the preview and written into exported sound files, never sent to the device</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1309,141 @@
     </message>
 </context>
 <context>
+    <name>SbgParser</name>
+    <message>
+        <source>the block &quot;%1&quot; is not closed with &quot;}&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no time-sequence line: nothing plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is defined twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waveform definition %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read option &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option -%1 left out: the file&apos;s own lines are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option -%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read volume &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start at clock time %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length %1 left out: the time lines give the length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mix input left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waveform %1 left out: tones play as sines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option -%1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tone-set needs at least one tone, or &quot;-&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 16 tones in one tone-set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 waveform left out: tones play as sines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>envelope %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 noise left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mix effect %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spin voice %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bell left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the tone &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the time &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 100000 time-sequence lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a block&apos;s times must be relative (&quot;+hh:mm&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock time read as the time after the first clock time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blocks call each other too deeply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a time needs a tone-set or a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tone-set or block is named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this time comes before the time of the line before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fade across the period left out: slides need &quot;=&quot; on both lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule ends at the last line; its tone-set is not played</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SegmentCommands</name>
     <message>
         <source>Max 1000 Segments</source>
@@ -1175,6 +1527,40 @@
     <message>
         <source>Session has %1 segments; a download holds 1 to %2</source>
         <translation>La séance a %1 segments&#xa0;; un transfert en contient de 1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentMaker</name>
+    <message>
+        <source>a slide to other kinds of tones: the tones are kept as they start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further tone(s) left out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>carrier slide left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one tone only: both voices play it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>isochronic tone played as a binaural voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beat slide left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volume slide left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1407,6 +1793,13 @@
     <message>
         <source>empty</source>
         <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>SessionImport</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
