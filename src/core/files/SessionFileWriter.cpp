@@ -7,6 +7,7 @@
 #include "core/session/ValueLists.h"
 
 #include <QDir>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,7 +29,7 @@ void appendSemicolonLine(QString &text, QStringView line)
 
 void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
 {
-    const SessionGrid::Column &cell = cells.column(column);
+    const SessionGrid::Column &cell = *cells.storedColumn(column);
     const QString &tone = cell[ToneRow];
     const bool dual = ValueLists::isDualTone(tone);
     const QString none = u"none"_s;
@@ -49,13 +50,23 @@ void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
         dual ? &cell[DbbRampRow] : &empty,
         &cell[LoopSegsRow],
         &cell[LoopTimesRow]};
-    text += QString::number(column + 1);
-    text += u'\t';
-    for (const QString *field : fields) {
-        text += *field;
-        text += u'\t';
-    }
-    text += u"\r\n";
+    const QString &number = cells.cell(column, SegmentNumberRow);
+    // The line written in place: one TAB after each field, then CR LF.
+    qsizetype length = number.size() + qsizetype(fields.size()) + 3;
+    for (const QString *field : fields)
+        length += field->size();
+    const qsizetype start = text.size();
+    text.resize(start + length);
+    QChar *out = text.data() + start;
+    const auto put = [&out](QStringView part) {
+        out = std::copy(part.begin(), part.end(), out);
+        *out++ = u'\t';
+    };
+    put(number);
+    for (const QString *field : fields)
+        put(*field);
+    *out++ = u'\r';
+    *out++ = u'\n';
 }
 } // namespace
 

@@ -106,8 +106,15 @@ struct TimeParts
 
 TimeParts timeParts(QStringView time)
 {
-    const qsizetype colon = time.indexOf(u':');
-    const qsizetype dot = time.indexOf(u'.');
+    // The first ":" and the first ".", found in one pass over a short text.
+    qsizetype colon = -1;
+    qsizetype dot = -1;
+    for (qsizetype i = 0; i < time.size() && (colon < 0 || dot < 0); ++i) {
+        if (time[i] == u':' && colon < 0)
+            colon = i;
+        else if (time[i] == u'.' && dot < 0)
+            dot = i;
+    }
     return {colon < 0 ? QStringView() : time.left(colon),
             (colon < 0 || dot <= colon) ? QStringView() : time.mid(colon + 1, dot - colon - 1)};
 }
