@@ -1,3 +1,5 @@
+#include "app/FirstPaintProbe.h"
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "core/settings/ProgramName.h"
 
@@ -38,13 +40,18 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
+    QStringList arguments = QApplication::arguments().mid(1);
+    // For start-up benchmarks: the whole start, ending at the main window's first paint.
+    const bool quitAfterFirstPaint = arguments.removeAll(u"--quit-after-first-paint"_s) > 0;
     std::unique_ptr<MirandelWindows> windows;
     try {
-        windows = std::make_unique<MirandelWindows>(QApplication::arguments().mid(1));
+        windows = std::make_unique<MirandelWindows>(arguments);
     } catch (const std::exception &) {
         QMessageBox::critical(nullptr, QString(), u"Error loading program data.  Aborting."_s);
         return 1;
     }
+    if (quitAfterFirstPaint)
+        new FirstPaintProbe(windows->mainWindow.get());
     windows->showAtStart();
     return app.exec();
 }
