@@ -24,6 +24,7 @@ struct Band
 };
 constexpr Band PeakBand{15, 25};
 constexpr Band FlickerBand{3, 30};
+constexpr QStringView WarningTail = u": the range most likely to provoke seizures in people with photosensitive epilepsy";
 
 // A part of a segment's course, from 0 (its start) to 1 (its end).
 struct Stretch
@@ -145,8 +146,12 @@ QList<SessionProblem> FlashRateCheck::findings(const Session &session)
         // The session check reports the text; the light is judged up to it.
     }
 
-    mWarnings.resize(mPeak.size());
+    // Each warning is made again from those of the last check.
+    std::swap(mWarnings, mLastWarnings);
+    mWarnings.assign(mPeak.size(), Warning());
     QList<SessionProblem> findings;
+    findings.reserve(qsizetype(std::count_if(mPeak.begin(), mPeak.end(), [](const Exposure &e) { return e.reached(); }))
+                     + 1);
     for (size_t column = 0; column < mPeak.size(); ++column) {
         const Exposure &exposure = mPeak[column];
         if (exposure.reached())
@@ -165,15 +170,24 @@ const QString &FlashRateCheck::warningText(size_t column, const Exposure &exposu
 {
     Warning &warning = mWarnings[column];
     const int segment = int(column) + 1;
-    if (warning.segment == segment && warning.exposure == exposure)
+    // A segment inserted or removed before this one moved it by one place.
+    for (const size_t place : {column, column + 1, column - 1}) {
+        if (place >= mLastWarnings.size() || !(mLastWarnings[place].exposure == exposure))
+            continue;
+        const Warning &last = mLastWarnings[place];
+        warning.exposure = exposure;
+        warning.head = last.head;
+        warning.segment = segment;
+        warning.text = last.segment == segment ? last.text : warning.head % QString::number(segment) % WarningTail;
         return warning.text;
+    }
     const QString range = exposure.lowest == exposure.highest
         ? hertzText(exposure.lowest)
         : hertzText(exposure.lowest) % u'\u2013' % hertzText(exposure.highest);
+    warning.exposure = exposure;
+    warning.head = u"Light flashes at "_s % range % u" Hz for "_s % durationText(exposure.seconds) % u" in segment "_s;
+    warning.segment = segment;
     // Built in one piece: a session may have a warning in every segment.
-    warning = {exposure, segment,
-               u"Light flashes at "_s % range % u" Hz for "_s % durationText(exposure.seconds) % u" in segment "_s
-                   % QString::number(segment)
-                   % u": the range most likely to provoke seizures in people with photosensitive epilepsy"_s};
+    warning.text = warning.head % QString::number(segment) % WarningTail;
     return warning.text;
 }

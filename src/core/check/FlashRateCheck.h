@@ -52,10 +52,12 @@ private:
         FrequencyWalk::ColumnHertz first;
         FrequencyWalk::ColumnHertz second; // dual sessions only
     };
-    // A warning's text, kept while its segment's exposure stays.
+    // A warning's text, kept while its segment's exposure stays; its head
+    // (up to the segment's number) also while the segment moves.
     struct Warning
     {
         Exposure exposure;
+        QString head;
         int segment = 0;
         QString text;
     };
@@ -66,4 +68,5 @@ private:
     FollowedColumns<ColumnLight> mColumns;
     std::vector<Exposure> mPeak;
     std::vector<Warning> mWarnings;
+    std::vector<Warning> mLastWarnings;
 };
