@@ -14,6 +14,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace GraphPicture {
 namespace {
+// Qt's compression 11 is zlib level 11 * 9 / 91 = 1.
+constexpr int FastestDeflate = 11;
+
 QFont unitFont(const QFont &labelFont)
 {
     QFont font = labelFont;
@@ -98,9 +101,9 @@ QByteArray png(const QImage &image)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    // Deflate's fastest level: a graph's few flat colours pack nearly as
-    // tight, in a fraction of the default level's time.
-    writer.setCompression(1);
+    // Deflate's fastest level: the picture is about twice the size, made in
+    // a fraction of the default level's time.
+    writer.setCompression(FastestDeflate);
     return writer.write(image) ? buffer.data() : QByteArray();
 }
 
