@@ -146,9 +146,11 @@ QList<SessionProblem> FlashRateCheck::findings(const Session &session)
         // The session check reports the text; the light is judged up to it.
     }
 
-    // Each warning is made again from those of the last check.
+    // Each warning is made again from those of the last check. Every entry
+    // holds a text true to its exposure and segment, so the older ones
+    // left in place are as good as empty ones.
     std::swap(mWarnings, mLastWarnings);
-    mWarnings.assign(mPeak.size(), Warning());
+    mWarnings.resize(mPeak.size());
     QList<SessionProblem> findings;
     findings.reserve(qsizetype(std::count_if(mPeak.begin(), mPeak.end(), [](const Exposure &e) { return e.reached(); }))
                      + 1);
