@@ -9,6 +9,8 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 constexpr int Segments = 1000;
 
@@ -94,6 +96,39 @@ void applyToThousandCells(benchmark::State &state)
         state.SkipWithError("the row did not take the value");
 }
 BENCHMARK(applyToThousandCells)->Unit(benchmark::kMillisecond);
+
+// A value entered in one time cell, to the repainted grid and timing panel:
+// the edit, the check, the timing summary and the paint. The values
+// alternate so that every entry changes the cell.
+void enterOneCell(benchmark::State &state)
+{
+    TypingWindow typing;
+    const CellPos cell{Segments / 2, TimeRow};
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        typing.window.runCommand([&] { typing.window.enterTypedValue(cell, longer ? u"2:00.0"_s : u"1:00.0"_s); });
+        typing.refresh();
+    }
+    if (typing.window.session().cells.cell(cell.column, TimeRow) != (longer ? u"2:00.0"_s : u"1:00.0"_s))
+        state.SkipWithError("the cell did not take the value");
+}
+BENCHMARK(enterOneCell)->Unit(benchmark::kMicrosecond);
+
+// Moving the current cell by a step of 37 segments, with the refresh that
+// paints the selection and the timing panel's new lines.
+void selectCell(benchmark::State &state)
+{
+    TypingWindow typing;
+    QTableView *table = typing.window.sessionTable();
+    int column = 0;
+    for (auto _ : state) {
+        table->setCurrentIndex(table->model()->index(TimeRow + column % 14, column));
+        typing.refresh();
+        column = (column + 37) % Segments;
+    }
+}
+BENCHMARK(selectCell)->Unit(benchmark::kMicrosecond);
 
 // Ctrl+Up over the 1000 cells of a row, with the refresh.
 void stepThousandCells(benchmark::State &state)

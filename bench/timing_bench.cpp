@@ -5,7 +5,6 @@
 #include "core/session/ValueLists.h"
 
 #include <QMainWindow>
-#include <QTableView>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -27,6 +26,8 @@ void fillLongSession(Session &session)
     }
 }
 
+// The summary for another selected segment of unchanged cells: the numbers
+// come from what the last summary converted (timingRefreshAfterEdit has an edit).
 void timingSummaryOfLongSession(benchmark::State &state)
 {
     Session session;
@@ -56,23 +57,6 @@ void timingRefreshAfterEdit(benchmark::State &state)
     }
 }
 BENCHMARK(timingRefreshAfterEdit);
-
-// What a cell selection costs in the window: the refresh and the panel text.
-void selectCellInMainWindow(benchmark::State &state)
-{
-    MirandelWindows windows({});
-    MainWindow &window = *windows.mainWindow;
-    Session session;
-    fillLongSession(session);
-    window.document().replace(session, false);
-    window.setSessionShown(true);
-    int column = 0;
-    for (auto _ : state) {
-        window.sessionTable()->setCurrentIndex(window.sessionTable()->model()->index(TimeRow + column % 14, column));
-        column = (column + 37) % 1000;
-    }
-}
-BENCHMARK(selectCellInMainWindow);
 
 // Program start until the main window is shown, offscreen.
 void programStart(benchmark::State &state)

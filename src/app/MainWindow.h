@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/check/SessionChecker.h"
 #include "gui/device/DeviceLink.h"
 #include "gui/device/SerialLink.h"
 #include "core/settings/Settings.h"
@@ -263,6 +264,7 @@ private:
     SafetyNotice *mSafetyNotice = nullptr; // at a user's first start only
     QLabel *mCheckSummary;
     SessionProblemsDialog *mProblemsDialog = nullptr;
+    SessionChecker mChecker;
     DownloadProgressDialog *mDownloadProgress;
 
     QMenu *mFileMenu;

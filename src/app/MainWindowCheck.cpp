@@ -1,7 +1,6 @@
 // The session check in the status bar and the problems list, and the
 // download's progress.
 #include "app/MainWindow.h"
-#include "core/check/SessionCheck.h"
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/SessionProblemsDialog.h"
 #include "app/WindowPlacement.h"
@@ -42,7 +41,7 @@ SessionProblemsDialog *MainWindow::problemsDialog()
         runCommand([this, column] { mTiming.refresh(mSession.cells, column + 1); });
     });
     if (isSessionShown())
-        mProblemsDialog->setProblems(checkSession(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));
+        mProblemsDialog->setProblems(mChecker.check(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));
     return mProblemsDialog;
 }
 
@@ -55,7 +54,7 @@ void MainWindow::refreshCheck()
             mProblemsDialog->setProblems({}, {});
         return;
     }
-    const QList<SessionProblem> problems = checkSession(mSession, mDeviceLink.identifiedDevice());
+    const QList<SessionProblem> problems = mChecker.check(mSession, mDeviceLink.identifiedDevice());
     const QString summary = problemSummary(problems);
     // Notes alone are no problems, but the list has them.
     mCheckSummary->setText(problems.isEmpty() ? summary : summary + tr(" \u2014 press F8"));

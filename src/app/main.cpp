@@ -1,3 +1,5 @@
+#include "app/FirstPaintProbe.h"
+#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "app/Translations.h"
 #include "core/settings/UserPreferences.h"
@@ -42,14 +44,19 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
     installTranslations(chosenLocale(UserPreferences().language()));
 
+    QStringList arguments = QApplication::arguments().mid(1);
+    // For start-up benchmarks: the whole start, ending at the main window's first paint.
+    const bool quitAfterFirstPaint = arguments.removeAll(u"--quit-after-first-paint"_s) > 0;
     std::unique_ptr<MirandelWindows> windows;
     try {
-        windows = std::make_unique<MirandelWindows>(QApplication::arguments().mid(1));
+        windows = std::make_unique<MirandelWindows>(arguments);
     } catch (const std::exception &) {
         QMessageBox::critical(nullptr, QString(),
                               QCoreApplication::translate("MainWindow", "Error loading program data.  Aborting."));
         return 1;
     }
+    if (quitAfterFirstPaint)
+        new FirstPaintProbe(windows->mainWindow.get());
     windows->showAtStart();
     return app.exec();
 }

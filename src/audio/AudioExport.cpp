@@ -23,7 +23,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct AudioExportTexts
 {
     Q_DECLARE_TR_FUNCTIONS(AudioExport)
 };
@@ -184,7 +184,7 @@ std::optional<QString> roomShortfall(const QString &path, qint64 size)
     if (free < 0 || free >= size)
         return std::nullopt;
     constexpr qint64 MB = 1024 * 1024;
-    return Texts::tr("Cannot write \"%1\": the sound may take up to %2 MB, and the disk has only %3 MB free").arg(path)
+    return AudioExportTexts::tr("Cannot write \"%1\": the sound may take up to %2 MB, and the disk has only %3 MB free").arg(path)
         .arg((size + MB - 1) / MB)
         .arg(free / MB);
 }
@@ -262,11 +262,11 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     SF_VIRTUAL_IO io{sinkLength, sinkSeek, sinkRead, sinkWrite, sinkTell};
     SNDFILE *file = sf_open_virtual(&io, SFM_WRITE, &info, &sink);
     if (!file)
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, QString::fromUtf8(sf_strerror(nullptr))));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, QString::fromUtf8(sf_strerror(nullptr))));
     if (!setEncoding(file, type, info.samplerate, shaping.encoding)) {
         const QString error = QString::fromUtf8(sf_strerror(file));
         sf_close(file);
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, error));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, error));
     }
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
@@ -283,7 +283,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     else if (error.isEmpty() && closed != 0)
         error = QString::fromUtf8(sf_error_number(closed));
     if (!error.isEmpty())
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, error));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, error));
     return {AudioExportResult::Written, QString(), {}};
 }
 
@@ -293,7 +293,7 @@ AudioExportResult exportToDevice(SessionSynth &synth, const QString &path, Audio
 {
     Sink sink{::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC), 0};
     if (sink.fd < 0)
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
     const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     ::close(sink.fd);
     return result;
@@ -306,15 +306,15 @@ AudioExportResult exportToFile(SessionSynth &synth, const QString &path, AudioFi
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
     Sink sink{file.handle(), 0};
     const AudioExportResult result = encode(synth, sink, type, path, shaping, passes);
     if (result.outcome != AudioExportResult::Written)
         return result;
     if (fsync(sink.fd) != 0)
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, systemError(errno)));
     if (!file.commit())
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
     return result;
 }
 } // namespace
@@ -325,13 +325,13 @@ AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFil
 {
     const qint64 frames = synth.endFrame() - synth.position();
     if (const std::optional<QString> refusal = formatRefusal(type, synth.sampleRate()))
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, *refusal));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, *refusal));
     if (type == AudioFileType::Wav && frames * BytesPerFrame > WavDataLimit)
-        return failure(Texts::tr("Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": the session is too long for a WAV file (4 GB at most); "
                        "choose FLAC or Ogg Vorbis").arg(path));
     const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Other)
-        return failure(Texts::tr("Cannot write \"%1\": %2").arg(path, unusableFileKindReason()));
+        return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, unusableFileKindReason()));
     if (kind != FileKind::CharacterDevice) {
         if (const std::optional<QString> shortfall = roomShortfall(path, largestFileSize(frames, type, synth.sampleRate(), encoding)))
             return failure(*shortfall);

@@ -6,7 +6,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct LoudnessTexts
 {
     Q_DECLARE_TR_FUNCTIONS(Loudness)
 };
@@ -25,9 +25,9 @@ double Loudness::gainTo(double target) const
 QString Loudness::text() const
 {
     if (!std::isfinite(truePeak))
-        return Texts::tr("silent");
-    const QString peak = Texts::tr("peak %1 dBTP").arg(truePeak, 0, 'f', 1);
+        return LoudnessTexts::tr("silent");
+    const QString peak = LoudnessTexts::tr("peak %1 dBTP").arg(truePeak, 0, 'f', 1);
     if (!std::isfinite(integrated))
-        return Texts::tr("below -70 LUFS, ") + peak;
-    return Texts::tr("%1 LUFS, ").arg(integrated, 0, 'f', 1) + peak;
+        return LoudnessTexts::tr("below -70 LUFS, ") + peak;
+    return LoudnessTexts::tr("%1 LUFS, ").arg(integrated, 0, 'f', 1) + peak;
 }

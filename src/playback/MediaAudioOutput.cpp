@@ -7,7 +7,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct MediaAudioOutputTexts
 {
     Q_DECLARE_TR_FUNCTIONS(AudioOutput)
 };
@@ -18,7 +18,7 @@ std::unique_ptr<AudioOutput> MediaAudioOutput::openDefault(int sampleRate, int b
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
-        error = Texts::tr("No audio output is available: no sound device or sound server was found.");
+        error = MediaAudioOutputTexts::tr("No audio output is available: no sound device or sound server was found.");
         return nullptr;
     }
     QAudioFormat format;
@@ -26,7 +26,7 @@ std::unique_ptr<AudioOutput> MediaAudioOutput::openDefault(int sampleRate, int b
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) {
-        error = Texts::tr("No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz.")
+        error = MediaAudioOutputTexts::tr("No audio output is available: \"%1\" cannot play 16-bit stereo at %2 Hz.")
                     .arg(device.description())
                     .arg(sampleRate);
         return nullptr;

@@ -6,7 +6,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct PlaybackPositionTexts
 {
     Q_DECLARE_TR_FUNCTIONS(PlaybackPosition)
 };
@@ -20,5 +20,5 @@ QString clock(double seconds)
 
 QString playbackPositionText(double seconds, double totalSeconds, int segment)
 {
-    return Texts::tr("%1 / %2, segment %3").arg(clock(seconds), clock(totalSeconds)).arg(segment);
+    return PlaybackPositionTexts::tr("%1 / %2, segment %3").arg(clock(seconds), clock(totalSeconds)).arg(segment);
 }

@@ -14,7 +14,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SessionPlayerTexts
 {
     Q_DECLARE_TR_FUNCTIONS(AudioOutput)
 };
@@ -94,8 +94,8 @@ void SessionPlayer::onSinkState()
         mStartLatencyMs = QDateTime::currentMSecsSinceEpoch() - mPlayStarted;
     const AudioOutput::Error error = mSink->error();
     if (error != AudioOutput::Error::None && error != AudioOutput::Error::Underrun) {
-        const QString message = Texts::tr("No audio output is available: the sound device stopped (%1).").arg(
-            error == AudioOutput::Error::Open ? Texts::tr("it cannot be opened") : Texts::tr("it failed"));
+        const QString message = SessionPlayerTexts::tr("No audio output is available: the sound device stopped (%1).").arg(
+            error == AudioOutput::Error::Open ? SessionPlayerTexts::tr("it cannot be opened") : SessionPlayerTexts::tr("it failed"));
         stop();
         emit failed(message);
         return;

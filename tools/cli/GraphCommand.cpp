@@ -97,6 +97,8 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
 
 // Rows painted at a time: about 4 MB of picture, however wide.
 constexpr qint64 BandPixels = 4 << 20;
+// zlib's Z_BEST_SPEED.
+constexpr int FastestDeflateLevel = 1;
 
 void appendPngBytes(png_structp png, png_bytep data, png_size_t length)
 {
@@ -123,6 +125,9 @@ std::optional<QByteArray> pngOf(const GraphCanvas &canvas)
     png_set_write_fn(png, &bytes, appendPngBytes, nullptr);
     png_set_IHDR(png, info, png_uint_32(canvas.width()), png_uint_32(canvas.height()), 8, PNG_COLOR_TYPE_PALETTE,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Deflate's fastest level: the picture is about twice the size, made in
+    // under half the default level's time.
+    png_set_compression_level(png, FastestDeflateLevel);
     png_set_PLTE(png, info, palette.data(), int(palette.size()));
     png_write_info(png, info);
     for (int top = 0; top < canvas.height(); top += rowsPerBand) {

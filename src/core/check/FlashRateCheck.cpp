@@ -10,7 +10,7 @@
 #include "core/session/ValueLists.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QStringBuilder>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -18,7 +18,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct FlashRateCheckTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SessionCheck)
 };
@@ -40,32 +40,24 @@ double coveredLength(Stretch a, Stretch b)
     return (a.to - a.from) + (b.to - b.from) - overlap;
 }
 
-// A segment's time in a band and the part of the band its beats reach.
-struct Exposure
+using Exposure = FlashRateCheck::Exposure;
+
+// Widens what a beat reached of the band; row names the first beat that did.
+void reach(Exposure &exposure, const FrequencyRun &run, const Band &band, int beatRow)
 {
-    double seconds = 0;
-    double lowest = std::numeric_limits<double>::infinity();
-    double highest = -std::numeric_limits<double>::infinity();
-
-    int row = 0; // of the first beat that reached the band
-
-    bool reached() const { return lowest <= highest; }
-    void reach(const FrequencyRun &run, const Band &band, int beatRow)
-    {
-        const double low = std::max(band.low, std::min(run.start, run.end));
-        const double high = std::min(band.high, std::max(run.start, run.end));
-        if (low > high)
-            return;
-        if (!reached())
-            row = beatRow;
-        lowest = std::min(lowest, low);
-        highest = std::max(highest, high);
-    }
-};
+    const double low = std::max(band.low, std::min(run.start, run.end));
+    const double high = std::min(band.high, std::max(run.start, run.end));
+    if (low > high)
+        return;
+    if (!exposure.reached())
+        exposure.row = beatRow;
+    exposure.lowest = std::min(exposure.lowest, low);
+    exposure.highest = std::max(exposure.highest, high);
+}
 
 QString hertzText(double hertz)
 {
-    QString text = QLocale::c().toString(hertz, 'f', 2);
+    QString text = QString::number(hertz, 'f', 2);
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
@@ -76,19 +68,14 @@ QString hertzText(double hertz)
 QString durationText(double seconds)
 {
     const qint64 whole = qint64(seconds + 0.5);
-    return u"%1:%2"_s.arg(whole / 60).arg(whole % 60, 2, 10, QChar(u'0'));
+    return QString::number(whole / 60) % u':' % QString::number(whole % 60).rightJustified(2, u'0');
 }
 
-// Whether each segment's light is on, read once for all its passes.
-std::vector<bool> lightsOn(const SessionGrid &cells)
+bool isLit(const QString &intensity)
 {
     static const QuarterUnitList levels(ValueLists::LevelList);
-    std::vector<bool> on(size_t(cells.columnCount()));
-    for (int column = 0; column < cells.columnCount(); ++column) {
-        const NearestValue level = findNearestValue(cells.cell(column, IntensityRow), levels);
-        on[size_t(column)] = level.converted && level.index > 0;
-    }
-    return on;
+    const NearestValue level = findNearestValue(intensity, levels);
+    return level.converted && level.index > 0;
 }
 } // namespace
 
@@ -104,10 +91,26 @@ FlashStretch stretchInBand(const FrequencyRun &run, const FlashBand &band)
 
 QList<SessionProblem> flashRateFindings(const Session &session)
 {
+    return FlashRateCheck().findings(session);
+}
+
+QList<SessionProblem> FlashRateCheck::findings(const Session &session)
+{
     const SessionGrid &cells = session.cells;
     const bool dual = session.kind == DualBinauralSession;
-    std::vector<Exposure> peak(size_t(cells.columnCount()));
-    const std::vector<bool> lit = lightsOn(cells);
+    if (session.kind != mKind) {
+        mKind = session.kind;
+        mColumns.clear();
+    }
+    const std::vector<ColumnLight> &columns = mColumns.follow(cells, [dual](const SessionGrid &grid, int column) {
+        ColumnLight light;
+        light.lit = isLit(grid.cell(column, IntensityRow));
+        light.first = FrequencyWalk::ColumnHertz::read(grid, column, Freq1Row);
+        if (dual)
+            light.second = FrequencyWalk::ColumnHertz::read(grid, column, Freq2Row);
+        return light;
+    });
+    mPeak.assign(columns.size(), Exposure());
     double flickerSeconds = 0;
     PlayedWalk walk(cells, LoopRule::LatestStart);
     FrequencyWalk firstBeat(Freq1Row);
@@ -115,47 +118,65 @@ QList<SessionProblem> flashRateFindings(const Session &session)
     try {
         PlayedSegment pass;
         while (walk.next(pass)) {
-            const FrequencyRun first = firstBeat.nextHertz(cells, pass.column);
-            const FrequencyRun second = dual ? secondBeat.nextHertz(cells, pass.column) : FrequencyRun{};
-            if (!lit[size_t(pass.column)])
+            const ColumnLight &light = columns[size_t(pass.column)];
+            const FrequencyRun first = firstBeat.nextHertz(light.first);
+            const FrequencyRun second = dual ? secondBeat.nextHertz(light.second) : FrequencyRun{};
+            if (!light.lit)
                 continue;
             const double seconds = pass.halfSeconds / 2.0;
             const Stretch otherFlicker = dual ? stretchInBand(second, FlickerBand) : Stretch{};
             flickerSeconds += seconds * coveredLength(stretchInBand(first, FlickerBand), otherFlicker);
-            Exposure &exposure = peak[size_t(pass.column)];
+            Exposure &exposure = mPeak[size_t(pass.column)];
             const Stretch firstPeak = stretchInBand(first, PeakBand);
             const Stretch secondPeak = dual ? stretchInBand(second, PeakBand) : Stretch{};
             // The time is when either beat is in the band.
             exposure.seconds += seconds * coveredLength(firstPeak, secondPeak);
             if (!firstPeak.isEmpty())
-                exposure.reach(first, PeakBand, StartFreqRow);
+                reach(exposure, first, PeakBand, StartFreqRow);
             if (!secondPeak.isEmpty())
-                exposure.reach(second, PeakBand, Freq2Row);
+                reach(exposure, second, PeakBand, Freq2Row);
         }
     } catch (const ConversionError &) {
         // The session check reports the text; the light is judged up to it.
     }
 
+    // Each warning is made again from those of the last check. Every entry
+    // holds a text true to its exposure and segment, so the older ones
+    // left in place are as good as empty ones.
+    std::swap(mWarnings, mLastWarnings);
+    mWarnings.resize(mPeak.size());
     QList<SessionProblem> findings;
-    for (size_t column = 0; column < peak.size(); ++column) {
-        const Exposure &exposure = peak[column];
-        if (!exposure.reached())
-            continue;
-        const QString range = exposure.lowest == exposure.highest
-            ? hertzText(exposure.lowest)
-            : u"%1\u2013%2"_s.arg(hertzText(exposure.lowest), hertzText(exposure.highest));
-        findings.append({SessionProblem::Warning, int(column) + 1, exposure.row,
-                         Texts::tr("Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke "
-                                   "seizures in people with photosensitive epilepsy")
-                             .arg(range, durationText(exposure.seconds))
-                             .arg(column + 1)});
+    findings.reserve(qsizetype(std::count_if(mPeak.begin(), mPeak.end(), [](const Exposure &e) { return e.reached(); }))
+                     + 1);
+    for (size_t column = 0; column < mPeak.size(); ++column) {
+        const Exposure &exposure = mPeak[column];
+        if (exposure.reached())
+            findings.append({SessionProblem::Warning, int(column) + 1, exposure.row, warningText(column, exposure)});
     }
     // The whole session's time in the wider band, where it has a warning.
     if (!findings.isEmpty()) {
         findings.append({SessionProblem::Note, 0, 0,
-                         Texts::tr("The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 "
+                         FlashRateCheckTexts::tr("The light flashes at 3 to 30 Hz, the range that can provoke seizures, for %1 "
                                    "of the session")
                              .arg(durationText(flickerSeconds))});
     }
     return findings;
+}
+
+const QString &FlashRateCheck::warningText(size_t column, const Exposure &exposure)
+{
+    Warning &warning = mWarnings[column];
+    if (column < mLastWarnings.size() && mLastWarnings[column].exposure == exposure) {
+        warning = mLastWarnings[column];
+        return warning.text;
+    }
+    const QString range = exposure.lowest == exposure.highest
+        ? hertzText(exposure.lowest)
+        : hertzText(exposure.lowest) % u'\u2013' % hertzText(exposure.highest);
+    warning.exposure = exposure;
+    warning.text = FlashRateCheckTexts::tr("Light flashes at %1 Hz for %2 in segment %3: the range most likely to provoke "
+                             "seizures in people with photosensitive epilepsy")
+                       .arg(range, durationText(exposure.seconds))
+                       .arg(column + 1);
+    return warning.text;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "core/graph/GraphFrequencies.h"
+#include "core/session/FollowedColumns.h"
+#include "core/session/SessionKind.h"
 
 #include <QList>
+#include <QString>
+#include <limits>
+#include <vector>
 
 struct Session;
 struct SessionProblem;
@@ -36,3 +41,51 @@ FlashStretch stretchInBand(const FrequencyRun &run, const FlashBand &band);
 // its whole course (both beats of a dual tone), every repeat of a loop
 // counted. A walk that meets a text that is not a number stops there.
 QList<SessionProblem> flashRateFindings(const Session &session);
+
+// The same findings, checked again and again as the session changes: what
+// the cells of each column say and the texts of the warnings are kept, and
+// only the columns an edit touched are read again.
+class FlashRateCheck
+{
+public:
+    QList<SessionProblem> findings(const Session &session);
+
+    // A segment's time at the peak rates and the part of the band its beats reach.
+    struct Exposure
+    {
+        double seconds = 0;
+        double lowest = std::numeric_limits<double>::infinity();
+        double highest = -std::numeric_limits<double>::infinity();
+        int row = 0; // of the first beat that reached the band
+
+        bool reached() const { return lowest <= highest; }
+        bool operator==(const Exposure &other) const
+        {
+            return seconds == other.seconds && lowest == other.lowest && highest == other.highest && row == other.row;
+        }
+    };
+
+private:
+    // What the light and the beats of one column do, read once.
+    struct ColumnLight
+    {
+        bool lit = false;
+        FrequencyWalk::ColumnHertz first;
+        FrequencyWalk::ColumnHertz second; // dual sessions only
+    };
+    // A warning's text, kept while its segment's exposure stays. A moved
+    // segment gets a new one: a translation may put its number anywhere.
+    struct Warning
+    {
+        Exposure exposure;
+        QString text;
+    };
+
+    const QString &warningText(size_t column, const Exposure &exposure);
+
+    SessionKind mKind = PulsedSession;
+    FollowedColumns<ColumnLight> mColumns;
+    std::vector<Exposure> mPeak;
+    std::vector<Warning> mWarnings;
+    std::vector<Warning> mLastWarnings;
+};

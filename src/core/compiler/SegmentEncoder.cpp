@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
 
 namespace {
-struct Texts
+struct SegmentEncoderTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SegmentEncoder)
 };
@@ -46,13 +46,30 @@ const NumericLists &numericLists()
     return lists;
 }
 
+// Whether text equals an ASCII entry of its length, letters compared
+// regardless of case. Beyond ASCII a letter may fold to an ASCII one (the
+// Kelvin sign to "k"): there Qt's folding decides.
+bool equalsEntry(QStringView text, QStringView entry)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t a = text[i].unicode();
+        if (a >= 0x80)
+            return entry.compare(text, Qt::CaseInsensitive) == 0;
+        const char16_t b = entry[i].unicode();
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c; };
+        if (lower(a) != lower(b))
+            return false;
+    }
+    return true;
+}
+
 // Position of the first entry equal to text, letters compared regardless of
 // case; -1 when there is none.
 int indexByName(const QString &text, const QStringList &list)
 {
     for (int i = 0; i < list.size(); ++i) {
         // The entries are ASCII, and nothing of another length folds to them.
-        if (list.at(i).size() == text.size() && list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+        if (list.at(i).size() == text.size() && equalsEntry(text, list.at(i)))
             return i;
     }
     return -1;
@@ -64,7 +81,7 @@ class SegmentRecordWriter
 {
 public:
     SegmentRecordWriter(const Session &session, int column, SessionImage::Record &record, EncoderFindings &findings)
-        : mCells(session.cells.column(column))
+        : mCells(*session.cells.storedColumn(column))
         , mDual(session.kind == DualBinauralSession)
         , mSegment(column + 1)
         , mFindings(findings)
@@ -108,8 +125,8 @@ private:
     void noMatch(int row, const char *field)
     {
         tell(EncoderFinding::NoMatch, row,
-             Texts::tr("No match segment %1 %2")
-                 .arg(QString::number(mSegment), Texts::tr(field)));
+             SegmentEncoderTexts::tr("No match segment %1 %2")
+                 .arg(QString::number(mSegment), SegmentEncoderTexts::tr(field)));
     }
 
     // Wraps as the 32-bit count does for minutes beyond reason.
@@ -152,7 +169,7 @@ private:
         const bool outOfGroup = mDual ? code < FirstDualToneCode : code >= FirstDualToneCode;
         if (outOfGroup)
             tell(EncoderFinding::ToneGroupChange, ToneRow,
-                 Texts::tr("Tone group change segment %1").arg(mSegment));
+                 SegmentEncoderTexts::tr("Tone group change segment %1").arg(mSegment));
         return code;
     }
 
@@ -231,7 +248,7 @@ private:
             mRecord[1] = quint8(mRecord[1] + (integer(LoopTimesRow) & 15));
     }
 
-    const SessionGrid::Column mCells; // a copy: the grid hands out its columns by value
+    const SessionGrid::Column &mCells; // row 0 is not stored, and not read
     const bool mDual;
     const int mSegment;
     EncoderFindings &mFindings;
@@ -282,7 +299,7 @@ QString sessionLengthRefusal(int segmentCount)
 {
     if (segmentCount >= 1 && segmentCount <= SessionImage::MaxSegments)
         return {};
-    return Texts::tr("Session has %1 segments; a download holds 1 to %2")
+    return SegmentEncoderTexts::tr("Session has %1 segments; a download holds 1 to %2")
         .arg(segmentCount)
         .arg(SessionImage::MaxSegments);
 }

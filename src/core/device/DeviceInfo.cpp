@@ -5,7 +5,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct DeviceInfoTexts
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceInfo)
 };
@@ -13,7 +13,7 @@ struct Texts
 
 QString DeviceInfo::summary() const
 {
-    return Texts::tr("%1, rev %2 has %3 sessions and %4 segments available").arg(modelName, revision)
+    return DeviceInfoTexts::tr("%1, rev %2 has %3 sessions and %4 segments available").arg(modelName, revision)
         .arg(sessionsAvailable)
         .arg(segmentsAvailable);
 }
@@ -27,8 +27,8 @@ QStringList DeviceInfo::appendRefusals(int segmentCount) const
 {
     QStringList refusals;
     if (segmentCount > segmentsAvailable)
-        refusals.append(Texts::tr("Download capacity of %1 segments exceeded").arg(segmentsAvailable));
+        refusals.append(DeviceInfoTexts::tr("Download capacity of %1 segments exceeded").arg(segmentsAvailable));
     if (sessionsAvailable == 0)
-        refusals.append(Texts::tr("System has max sessions downloaded"));
+        refusals.append(DeviceInfoTexts::tr("System has max sessions downloaded"));
     return refusals;
 }

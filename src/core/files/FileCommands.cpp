@@ -15,14 +15,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace FileCommands {
 namespace {
-struct Texts
+struct FileCommandsTexts
 {
     Q_DECLARE_TR_FUNCTIONS(FileCommands)
 };
 
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
-    return {title, Texts::tr("Light/Sound Source (LSS)|*.LSS"), u"LSS"_s, session.fileName};
+    return {title, FileCommandsTexts::tr("Light/Sound Source (LSS)|*.LSS"), u"LSS"_s, session.fileName};
 }
 } // namespace
 
@@ -32,7 +32,7 @@ bool maybeSave(const SessionContext &context)
     if (!document.isModified())
         return true;
     const QString fileName = QFileInfo(document.session().fileName).fileName();
-    if (context.prompter.confirmYesNo(Texts::tr("Session %1 has been modified. Save it?").arg(fileName)))
+    if (context.prompter.confirmYesNo(FileCommandsTexts::tr("Session %1 has been modified. Save it?").arg(fileName)))
         saveFileAs(context);
     else
         document.dropChanges();
@@ -60,13 +60,13 @@ void saveFileAs(const SessionContext &context)
 {
     SessionDocument &document = context.document;
     const QString name =
-        context.dialogs.askSaveFileName(sessionFileDialog(Texts::tr("Save File As"), document.session()));
+        context.dialogs.askSaveFileName(sessionFileDialog(FileCommandsTexts::tr("Save File As"), document.session()));
     if (name.isEmpty()) {
         document.markModified();
         return;
     }
     if (name != document.session().fileName && QFileInfo::exists(name)) {
-        context.prompter.error(Texts::tr("File Exists"));
+        context.prompter.error(FileCommandsTexts::tr("File Exists"));
         document.markModified();
         return;
     }
@@ -80,19 +80,19 @@ bool openFile(const SessionContext &context)
         return false;
     const QString name =
         context.dialogs.askOpenFileName(
-            sessionFileDialog(Texts::tr("Select File to Read"), context.document.session()));
+            sessionFileDialog(FileCommandsTexts::tr("Select File to Read"), context.document.session()));
     if (name.isEmpty())
         return false;
     if (QFileInfo::exists(name))
         return readSessionFile(context, name);
-    context.prompter.error(Texts::tr("No Such File"));
+    context.prompter.error(FileCommandsTexts::tr("No Such File"));
     return false;
 }
 
 bool openNamedFile(const SessionContext &context, const QString &path)
 {
     if (!QFileInfo::exists(path)) {
-        context.prompter.error(Texts::tr("No Such File"));
+        context.prompter.error(FileCommandsTexts::tr("No Such File"));
         return false;
     }
     return maybeSave(context) && readSessionFile(context, path);
@@ -108,7 +108,7 @@ bool openStartupFile(const SessionContext &context, QString &startupFileName)
 void renameSession(const SessionContext &context)
 {
     SessionDocument &document = context.document;
-    document.edit({Texts::tr("Name Session")}, [&](Session &session) {
+    document.edit({FileCommandsTexts::tr("Name Session")}, [&](Session &session) {
         if (const std::optional<QString> name = context.dialogs.askSessionName(session.name)) {
             session.name = *name;
             document.markModified();
@@ -119,7 +119,7 @@ void renameSession(const SessionContext &context)
 void editDescription(const SessionContext &context)
 {
     SessionDocument &document = context.document;
-    document.edit({Texts::tr("Session Description")}, [&](Session &session) {
+    document.edit({FileCommandsTexts::tr("Session Description")}, [&](Session &session) {
         const SessionDescriptionAnswer answer = context.dialogs.askSessionDescription(session.descriptionLines);
         if (answer.accepted && answer.changed) {
             document.markModified();

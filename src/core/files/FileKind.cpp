@@ -11,7 +11,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct FileKindTexts
 {
     Q_DECLARE_TR_FUNCTIONS(FileKind)
 };
@@ -38,5 +38,5 @@ FileKind fileKindOf(const QString &path)
 
 QString unusableFileKindReason()
 {
-    return Texts::tr("It is neither a regular file nor a character device.");
+    return FileKindTexts::tr("It is neither a regular file nor a character device.");
 }

@@ -12,7 +12,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct RecoveryCopyTexts
 {
     Q_DECLARE_TR_FUNCTIONS(RecoveryCopy)
 };
@@ -89,7 +89,7 @@ std::optional<QString> RecoveryCopy::makeFolder() const
     const QString parent = QFileInfo(mFolder).path();
     if ((QDir().mkpath(parent) && QDir().mkdir(mFolder, OwnerOnlyFolder)) || QFileInfo(mFolder).isDir())
         return std::nullopt;
-    return Texts::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(mFolder));
+    return RecoveryCopyTexts::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(mFolder));
 }
 
 std::optional<QString> RecoveryCopy::lock()
@@ -98,7 +98,7 @@ std::optional<QString> RecoveryCopy::lock()
         return std::nullopt;
     std::unique_ptr<QLockFile> lock = newLock(mFilePath);
     if (!lock->tryLock(0))
-        return Texts::tr("%1 cannot be made").arg(QDir::toNativeSeparators(lock->fileName()));
+        return RecoveryCopyTexts::tr("%1 cannot be made").arg(QDir::toNativeSeparators(lock->fileName()));
     mLock = std::move(lock);
     return std::nullopt;
 }

@@ -2,24 +2,30 @@
 
 SegmentLine SegmentLine::split(QStringView line)
 {
+    // One pass over the line, each TAB ending a field.
     SegmentLine result;
-    qsizetype start = line.indexOf(u'\t');
-    if (start < 0) {
+    const QChar *const begin = line.data();
+    const QChar *const end = begin + line.size();
+    const QChar *p = begin;
+    while (p != end && *p != u'\t')
+        ++p;
+    if (p == end) {
         result.formatError = true;
-        start = 0;
+        p = begin;
     } else {
-        ++start;
+        ++p;
     }
     for (int r = 1; r <= LastField; ++r) {
-        const qsizetype tab = line.indexOf(u'\t', start);
+        const QChar *const start = p;
+        while (p != end && *p != u'\t')
+            ++p;
         result.lastFound = r;
-        if (tab < 0) {
-            result.fields[size_t(r)] = line.mid(start);
+        result.fields[size_t(r)] = QStringView(start, p);
+        if (p == end) {
             result.formatError = result.formatError || r < LastField;
             return result;
         }
-        result.fields[size_t(r)] = line.mid(start, tab - start);
-        start = tab + 1;
+        ++p;
     }
     return result;
 }

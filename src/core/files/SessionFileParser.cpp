@@ -4,10 +4,12 @@
 #include "core/files/Windows1252.h"
 #include "core/session/NearestValueIndex.h"
 #include "core/session/NewSession.h"
+#include "core/session/QuarterUnitList.h"
 #include "core/session/Session.h"
 #include "core/session/TextNumbers.h"
 #include "core/session/ValueLists.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -19,30 +21,55 @@ namespace {
 constexpr int NameLimit = 40;
 constexpr int DescriptionLimit = 256;
 
-// The entry paired with the value nearest to number. A number beyond every
-// value (the lookup gives -1) takes the nearer end of the list.
-QString snapped(const QString &number, const QStringList &values, const QStringList &entries, Prompter &prompter)
+// The lists snapped to, read once.
+const QuarterUnitList &halfSecondValues()
 {
-    int index = nearestValueIndex(number, values, prompter);
-    if (index < 0) {
-        const auto value = TextNumbers::tryDecimal(number);
-        const auto first = TextNumbers::tryDecimal(values.first());
-        index = value && first && *value > *first ? int(values.size()) - 1 : 0;
-    }
-    return entries.at(index);
+    static const QuarterUnitList list(ValueLists::HalfSecondList);
+    return list;
+}
+
+const QuarterUnitList &dutyValues()
+{
+    static const QuarterUnitList list(ValueLists::DutyList);
+    return list;
+}
+
+// The entry paired with the value nearest to found's. A number beyond every
+// value (the lookup gives -1) takes the nearer end of the list.
+QString snapped(NearestValue found, double quarters, const QuarterUnitList &values, const QStringList &entries)
+{
+    if (found.index < 0)
+        found.index = *values.at(0) < quarters ? int(values.size()) - 1 : 0;
+    return entries.at(found.index);
+}
+
+QString snappedTime(qint64 halfSeconds)
+{
+    const double quarters = double(halfSeconds) * 4;
+    return snapped(findNearestValue(quarters, halfSecondValues()), quarters, halfSecondValues(), ValueLists::TimeList);
+}
+
+QString snappedDuty(const QString &duty, Prompter &prompter)
+{
+    const int index = nearestValueIndex(duty, dutyValues(), prompter);
+    const auto quarters = QuarterUnitList::of(duty);
+    return snapped({index, true}, quarters.value_or(0), dutyValues(), ValueLists::DutyList);
 }
 
 QString replaced(QStringView field, QStringView old, const QString &current)
 {
-    return field == old ? current : field.toString();
+    return field == old ? current : ValueLists::sharedText(field);
 }
 
 // Only the letters A to Z change.
 QString asciiLower(QStringView text)
 {
+    const auto isUpper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    if (std::none_of(text.begin(), text.end(), isUpper))
+        return ValueLists::sharedText(text);
     QString lower = text.toString();
     for (QChar &c : lower) {
-        if (c >= u'A' && c <= u'Z')
+        if (isUpper(c))
             c = QChar(c.unicode() + (u'a' - u'A'));
     }
     return lower;
@@ -74,15 +101,13 @@ struct ReadLine
     bool faulty() const { return line.formatError || !halfSeconds; }
 };
 
-SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kind, Prompter &prompter)
+SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter &prompter)
 {
     const SegmentLine &line = read.line;
     const bool dual = kind == DualBinauralSession;
     SessionGrid::Column column = newSessionColumn(kind);
-    column[SegmentNumberRow] = QString::number(number);
     if (read.halfSeconds)
-        column[TimeRow] = snapped(QString::number(*read.halfSeconds), ValueLists::HalfSecondList,
-                                  ValueLists::TimeList, prompter);
+        column[TimeRow] = snappedTime(*read.halfSeconds);
     const QStringView tone = line.has(ToneRow) ? line.fields[ToneRow] : QStringView(column[ToneRow]);
     for (int f = ToneRow; f <= line.lastFound; ++f) {
         if (f == ReservedField)
@@ -109,17 +134,16 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kin
         case IntensityRow:
         case LoopSegsRow:
         case LoopTimesRow:
-            column[size_t(row)] = field.toString();
+            column[size_t(row)] = ValueLists::sharedText(field);
             break;
         case DutyCycleRow:
-            column[DutyCycleRow] = snapped(field.isEmpty() ? u"50"_s : field.toString(), ValueLists::DutyList,
-                                           ValueLists::DutyList, prompter);
+            column[DutyCycleRow] = snappedDuty(field.isEmpty() ? u"50"_s : field.toString(), prompter);
             break;
         case VIRampRow:
             column[VIRampRow] = replaced(field, u"8 sec", u"seg"_s);
             break;
         case DbbRampRow:
-            column[DbbRampRow] = dual ? field.toString() : QString();
+            column[DbbRampRow] = dual ? ValueLists::sharedText(field) : QString();
             break;
         }
     }
@@ -127,7 +151,7 @@ SessionGrid::Column readColumn(const ReadLine &read, int number, SessionKind kin
     // in a faulty line that ends before its chord.
     if (!dual) {
         const QStringView chord = line.has(ChordRow) ? line.fields[ChordRow] : QStringView();
-        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : chord.toString();
+        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : ValueLists::sharedText(chord);
     }
     return column;
 }
@@ -188,7 +212,11 @@ bool SessionFileParser::isSoundSegmentLine(QByteArrayView line) const
         return false;
     const qsizetype timeStart = line.indexOf('\t') + 1;
     const QByteArrayView time = line.sliced(timeStart, line.indexOf('\t', timeStart) - timeStart);
-    return TextNumbers::tryHalfSecondsOfTime(Windows1252::decode(time)).has_value();
+    // Only ASCII counts in a time, and every other byte decodes to a
+    // character beyond ASCII: the bytes read as Latin-1 give the same verdict.
+    QVarLengthArray<char16_t, 32> text(time.size());
+    std::transform(time.begin(), time.end(), text.begin(), [](char b) { return char16_t(uchar(b)); });
+    return TextNumbers::tryHalfSecondsOfTime(QStringView(text.data(), text.size())).has_value();
 }
 
 void SessionFileParser::takeLine(QByteArrayView line)
@@ -214,7 +242,7 @@ void SessionFileParser::takeLine(QByteArrayView line)
     } else if (mKept.size() == SessionGrid::MaxSegments) {
         mContent.cut = true;
     } else {
-        mKept.append(line.toByteArray());
+        mKept.append(Windows1252::decode(line));
     }
 }
 
@@ -224,13 +252,8 @@ SessionFileContent SessionFileParser::finish()
     if (!mAnySegment)
         mContent.formatErrors = true;
     else if (mKept.isEmpty())
-        mKept.append(mFirstFaulty);
-
-    QStringList texts;
-    texts.reserve(mKept.size());
-    for (const QByteArray &line : std::as_const(mKept))
-        texts.append(Windows1252::decode(line));
-    std::vector<ReadLine> kept(texts.cbegin(), texts.cend());
+        mKept.append(Windows1252::decode(mFirstFaulty));
+    std::vector<ReadLine> kept(mKept.cbegin(), mKept.cend());
 
     mContent.kind = mKindBefore;
     if (!kept.empty() && kept.front().line.has(ToneRow))
@@ -239,7 +262,7 @@ SessionFileContent SessionFileParser::finish()
     mContent.cells.setColumnCount(int(kept.size()));
     mContent.cells.setColumn(0, newSessionColumn(mContent.kind));
     for (int k = 0; k < int(kept.size()); ++k)
-        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], k + 1, mContent.kind, mPrompter));
+        mContent.cells.setColumn(k, readColumn(kept[size_t(k)], mContent.kind, mPrompter));
     return std::move(mContent);
 }
 

@@ -55,7 +55,7 @@ private:
     bool mLineTooLong = false;
     bool mSkipLineFeed = false; // the last line ended at a CR
     bool mFirstLine = true;
-    QList<QByteArray> mKept;    // sound segment lines, at most the segment limit
+    QStringList mKept;          // sound segment lines, decoded, at most the segment limit
     QByteArray mFirstFaulty;    // stands only when no line is sound
     bool mAnySegment = false;
 };

@@ -16,7 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SessionFileReaderTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SessionFileReader)
 };
@@ -29,7 +29,7 @@ constexpr qint64 ChunkSize = 64 * 1024;
 
 QString tooLargeReason()
 {
-    return Texts::tr("The file is larger than %1 MB, far larger than any session file.")
+    return SessionFileReaderTexts::tr("The file is larger than %1 MB, far larger than any session file.")
         .arg(FileSizeLimit / (1024 * 1024));
 }
 
@@ -63,22 +63,22 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     SessionFileParser parser(context.document.session().kind, context.prompter);
     QFile file(path);
     if (const auto reason = readInto(file, parser)) {
-        context.prompter.error(Texts::tr("Cannot open file \"%1\". %2").arg(path, *reason));
+        context.prompter.error(SessionFileReaderTexts::tr("Cannot open file \"%1\". %2").arg(path, *reason));
         return false;
     }
     file.close();
 
     SessionFileContent content = parser.finish();
     if (content.endedAtNul)
-        context.prompter.error(Texts::tr("The file holds a NUL byte; the text after it was not read."));
+        context.prompter.error(SessionFileReaderTexts::tr("The file holds a NUL byte; the text after it was not read."));
     if (content.formatErrors)
-        context.prompter.error(Texts::tr("Format errors in file"));
+        context.prompter.error(SessionFileReaderTexts::tr("Format errors in file"));
     if (content.cut) {
         context.prompter.error(
-            Texts::tr("The file holds more than %1 segments; only the first %1 were read.").arg(SessionGrid::MaxSegments));
+            SessionFileReaderTexts::tr("The file holds more than %1 segments; only the first %1 were read.").arg(SessionGrid::MaxSegments));
     }
     if (content.descriptionCut) {
-        context.prompter.error(Texts::tr("The file holds more than %1 description lines; only the first %1 were read.")
+        context.prompter.error(SessionFileReaderTexts::tr("The file holds more than %1 description lines; only the first %1 were read.")
                                    .arg(SessionFileParser::DescriptionLineLimit));
     }
 
@@ -88,7 +88,7 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     // What could not be read would be lost: the file may be a newer
     // program's session, or one damaged that the user wants to rescue.
     if (formatErrors) {
-        context.document.guardFile(path, Texts::tr("%1 was read with format errors; saving replaces it with what "
+        context.document.guardFile(path, SessionFileReaderTexts::tr("%1 was read with format errors; saving replaces it with what "
                                                    "could be read. Replace it?")
                                              .arg(QFileInfo(path).fileName()));
     }

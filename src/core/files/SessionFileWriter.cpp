@@ -8,11 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SessionFileWriterTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SessionFileWriter)
 };
@@ -34,7 +35,7 @@ void appendSemicolonLine(QString &text, QStringView line)
 
 void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
 {
-    const SessionGrid::Column &cell = cells.column(column);
+    const SessionGrid::Column &cell = *cells.storedColumn(column);
     const QString &tone = cell[ToneRow];
     const bool dual = ValueLists::isDualTone(tone);
     const QString none = u"none"_s;
@@ -55,13 +56,23 @@ void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
         dual ? &cell[DbbRampRow] : &empty,
         &cell[LoopSegsRow],
         &cell[LoopTimesRow]};
-    text += QString::number(column + 1);
-    text += u'\t';
-    for (const QString *field : fields) {
-        text += *field;
-        text += u'\t';
-    }
-    text += u"\r\n";
+    const QString &number = cells.cell(column, SegmentNumberRow);
+    // The line written in place: one TAB after each field, then CR LF.
+    qsizetype length = number.size() + qsizetype(fields.size()) + 3;
+    for (const QString *field : fields)
+        length += field->size();
+    const qsizetype start = text.size();
+    text.resize(start + length);
+    QChar *out = text.data() + start;
+    const auto put = [&out](QStringView part) {
+        out = std::copy(part.begin(), part.end(), out);
+        *out++ = u'\t';
+    };
+    put(number);
+    for (const QString *field : fields)
+        put(*field);
+    *out++ = u'\r';
+    *out++ = u'\n';
 }
 } // namespace
 
@@ -84,7 +95,7 @@ bool writeSessionFile(const Session &session, Prompter &prompter)
         return true;
     switch (failure->stage) {
     case FileWriteFailure::Create:
-        prompter.error(Texts::tr("Cannot create file \"%1\". %2").arg(session.fileName, failure->reason));
+        prompter.error(SessionFileWriterTexts::tr("Cannot create file \"%1\". %2").arg(session.fileName, failure->reason));
         break;
     case FileWriteFailure::NoTemporaryFile:
         prompter.error(QCoreApplication::translate("SessionFileWriter",
@@ -94,7 +105,7 @@ bool writeSessionFile(const Session &session, Prompter &prompter)
                            session.fileName, QDir::toNativeSeparators(failure->folder), failure->reason));
         break;
     case FileWriteFailure::Write:
-        prompter.error(Texts::tr("Stream write error"));
+        prompter.error(SessionFileWriterTexts::tr("Stream write error"));
         break;
     }
     return false;

@@ -1,6 +1,8 @@
 #include "core/files/Windows1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace Windows1252 {
 namespace {
@@ -20,30 +22,47 @@ char encodeOne(char16_t c)
     }
     return '?';
 }
+
+// No byte above 0x7F, eight bytes at a time.
+bool isAscii(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, sizeof word);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    return std::all_of(p, end, [](char byte) { return uchar(byte) < 0x80; });
+}
 } // namespace
 
 QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? HighControlRange[b - 0x80] : char16_t(b));
+    // Latin-1 but for 0x80 to 0x9F, which most texts never hold.
+    QString text = QString::fromLatin1(bytes);
+    if (isAscii(bytes))
+        return text;
+    for (QChar &c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(HighControlRange[c.unicode() - 0x80]);
     }
     return text;
 }
 
 QByteArray encode(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A character outside the basic plane is one "?", not two.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        bytes.append(encodeOne(c.unicode()));
+        *out++ = encodeOne(c.unicode());
     }
+    bytes.truncate(out - bytes.data());
     return bytes;
 }
 } // namespace Windows1252

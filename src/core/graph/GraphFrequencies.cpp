@@ -24,19 +24,13 @@ int quarterHertzOf(double hertz)
     return int(std::nearbyint(std::clamp(hertz * 4.0, -QuarterHertzLimit, QuarterHertzLimit)));
 }
 
-const FrequencyWalk::ColumnHertz &FrequencyWalk::columnHertz(const SessionGrid &cells, int column)
+FrequencyWalk::ColumnHertz FrequencyWalk::ColumnHertz::read(const SessionGrid &cells, int column, int dualRow)
 {
-    if (mRevision != cells.revision()) {
-        mRevision = cells.revision();
-        mColumns.assign(size_t(cells.columnCount()), ColumnHertz());
-    }
-    ColumnHertz &hertz = mColumns[size_t(column)];
-    if (hertz.known)
-        return hertz;
+    ColumnHertz hertz;
     hertz.known = true;
     hertz.dual = ValueLists::isDualTone(cells.cell(column, ToneRow));
     if (hertz.dual) {
-        hertz.first = hertzOf(cells.cell(column, mDualRow));
+        hertz.first = hertzOf(cells.cell(column, dualRow));
         hertz.jump = cells.cell(column, DbbRampRow) == u"jump"_s;
     } else {
         hertz.first = hertzOf(cells.cell(column, StartFreqRow));
@@ -46,17 +40,14 @@ const FrequencyWalk::ColumnHertz &FrequencyWalk::columnHertz(const SessionGrid &
     return hertz;
 }
 
-FrequencyRun FrequencyWalk::nextHertz(const SessionGrid &cells, int column)
+const FrequencyWalk::ColumnHertz &FrequencyWalk::columnHertz(const SessionGrid &cells, int column)
 {
-    const ColumnHertz &hertz = columnHertz(cells, column);
-    FrequencyRun run;
-    if (hertz.dual) {
-        run.end = hertz.first;
-        run.start = hertz.jump ? run.end : mPreviousEnd;
-    } else {
-        run.start = hertz.first;
-        run.end = hertz.second;
+    if (mRevision != cells.revision()) {
+        mRevision = cells.revision();
+        mColumns.assign(size_t(cells.columnCount()), ColumnHertz());
     }
-    mPreviousEnd = run.end;
-    return run;
+    ColumnHertz &hertz = mColumns[size_t(column)];
+    if (!hertz.known)
+        hertz = ColumnHertz::read(cells, column, mDualRow);
+    return hertz;
 }

@@ -45,14 +45,6 @@ class FrequencyWalk
 public:
     explicit FrequencyWalk(int dualRow = Freq1Row) : mDualRow(dualRow) {}
 
-    FrequencyRun nextHertz(const SessionGrid &cells, int column);
-    FrequencySpan next(const SessionGrid &cells, int column)
-    {
-        const FrequencyRun run = nextHertz(cells, column);
-        return {quarterHertzOf(run.start), quarterHertzOf(run.end)};
-    }
-
-private:
     // What a column's cells say, read once.
     struct ColumnHertz
     {
@@ -61,7 +53,32 @@ private:
         bool jump = false; // dual: "jump" in the dbb ramp
         double first = 0;  // dual: the level; otherwise the start
         double second = 0; // otherwise: the end
+
+        static ColumnHertz read(const SessionGrid &cells, int column, int dualRow);
     };
+
+    FrequencyRun nextHertz(const SessionGrid &cells, int column) { return nextHertz(columnHertz(cells, column)); }
+    // The same for a column whose cells the caller read.
+    FrequencyRun nextHertz(const ColumnHertz &hertz)
+    {
+        FrequencyRun run;
+        if (hertz.dual) {
+            run.end = hertz.first;
+            run.start = hertz.jump ? run.end : mPreviousEnd;
+        } else {
+            run.start = hertz.first;
+            run.end = hertz.second;
+        }
+        mPreviousEnd = run.end;
+        return run;
+    }
+    FrequencySpan next(const SessionGrid &cells, int column)
+    {
+        const FrequencyRun run = nextHertz(cells, column);
+        return {quarterHertzOf(run.start), quarterHertzOf(run.end)};
+    }
+
+private:
     const ColumnHertz &columnHertz(const SessionGrid &cells, int column);
 
     int mDualRow;

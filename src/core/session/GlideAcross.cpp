@@ -16,7 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct GlideAcrossTexts
 {
     Q_DECLARE_TR_FUNCTIONS(GlideAcross)
 };
@@ -82,7 +82,7 @@ bool glideAcross(const SessionContext &context, const Glide &glide)
     SessionDocument &document = context.document;
     const bool dual = document.session().kind == DualBinauralSession;
     const QList<int> points = glidePoints(glide.from, glide.to, dual ? count - 1 : count, glide.spacing);
-    const EditStep step{Texts::tr("Glide Across Segments %1 to %2")
+    const EditStep step{GlideAcrossTexts::tr("Glide Across Segments %1 to %2")
                             .arg(glide.firstColumn + 1)
                             .arg(glide.lastColumn + 1),
                         {glide.firstColumn, StartFreqRow}};
@@ -110,5 +110,5 @@ void startWhereGlideEnded(Session &session, int k)
 
 QString glideNeedsTwoSegmentsMessage()
 {
-    return Texts::tr(GlideNeedsTwoSegmentsText);
+    return GlideAcrossTexts::tr(GlideNeedsTwoSegmentsText);
 }

@@ -15,7 +15,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct LoopEntryTexts
 {
     Q_DECLARE_TR_FUNCTIONS(LoopEntry)
 };
@@ -24,12 +24,12 @@ constexpr int MaxLoopLength = 15;
 constexpr int MinLoopTimes = 2;
 QString loopSegsCaption()
 {
-    return Texts::tr("Enter Loop Segments");
+    return LoopEntryTexts::tr("Enter Loop Segments");
 }
 
 QString loopTimesCaption()
 {
-    return Texts::tr("Enter Loop Times");
+    return LoopEntryTexts::tr("Enter Loop Times");
 }
 
 // The integer typed into a loop dialog, limited to low..high. Digits beyond
@@ -68,8 +68,8 @@ QString loopEntryRefusal(const SessionGrid &cells, int k, int row)
     const int n = TextNumbers::integer(cells.cell(k, LoopSegsRow));
     const int t = TextNumbers::integer(cells.cell(k, LoopTimesRow));
     if (row == LoopSegsRow)
-        return n == 0 && t > 0 ? Texts::tr("In Existing loop") : QString();
-    return n == 0 ? Texts::tr("Not at loop start") : QString();
+        return n == 0 && t > 0 ? LoopEntryTexts::tr("In Existing loop") : QString();
+    return n == 0 ? LoopEntryTexts::tr("Not at loop start") : QString();
 }
 
 std::optional<int> loopEntryValue(int row, const QString &text)
@@ -80,7 +80,7 @@ std::optional<int> loopEntryValue(int row, const QString &text)
 
 QString loopEntryNeeded(int row)
 {
-    return row == LoopSegsRow ? Texts::tr("Integer 0-15 needed") : Texts::tr("Integer 2-15 needed");
+    return row == LoopSegsRow ? LoopEntryTexts::tr("Integer 0-15 needed") : LoopEntryTexts::tr("Integer 2-15 needed");
 }
 
 void setLoopSegs(SessionGrid &cells, int k, int m, Prompter &prompter)
@@ -91,14 +91,14 @@ void setLoopSegs(SessionGrid &cells, int k, int m, Prompter &prompter)
         writeLoopTimes(cells, k + m, k + n - 1, 0);
     } else if (m > n) {
         if (k + m > cells.columnCount() - 1) {
-            prompter.error(Texts::tr("Loop includes last segment"));
+            prompter.error(LoopEntryTexts::tr("Loop includes last segment"));
             m = n;
         } else {
             // Every loop in the way is named, not only the first.
             const int end = k + m;
             for (int column = std::max(k + n, 0); column < end; ++column) {
                 if (cells.cell(column, LoopSegsRow) != u"0") {
-                    prompter.error(Texts::tr("Loop overlap"));
+                    prompter.error(LoopEntryTexts::tr("Loop overlap"));
                     m = n;
                 }
             }
@@ -125,7 +125,7 @@ bool enterLoopSegs(const SessionContext &context, int k)
     const int n = TextNumbers::integer(current.cell(k, LoopSegsRow));
     context.document.edit(loopStep(context, k, LoopSegsRow), [&](Session &session) {
         context.document.markModified();
-        const QString entry = context.prompter.inputBox(loopSegsCaption(), Texts::tr("Range 0-15"), QString::number(n));
+        const QString entry = context.prompter.inputBox(loopSegsCaption(), LoopEntryTexts::tr("Range 0-15"), QString::number(n));
         int m = 0;
         if (!entry.trimmed().isEmpty()) {
             if (const auto value = loopEntryValue(LoopSegsRow, entry))
@@ -150,7 +150,7 @@ bool enterLoopTimes(const SessionContext &context, int k)
     context.document.edit(loopStep(context, k, LoopTimesRow), [&](Session &session) {
         context.document.markModified();
         const QString entry =
-            context.prompter.inputBox(loopTimesCaption(), Texts::tr("Range 2-15"), QString::number(t));
+            context.prompter.inputBox(loopTimesCaption(), LoopEntryTexts::tr("Range 2-15"), QString::number(t));
         setLoopTimes(session.cells, k, loopEntryValue(LoopTimesRow, entry).value_or(t));
     });
     return true;
@@ -159,8 +159,8 @@ bool enterLoopTimes(const SessionContext &context, int k)
 QString loopEntryExplanation(const QString &caption)
 {
     if (caption == loopSegsCaption())
-        return Texts::tr("Number of segments in the loop (0\u2013" "15); 0 removes the loop.");
+        return LoopEntryTexts::tr("Number of segments in the loop (0\u2013" "15); 0 removes the loop.");
     if (caption == loopTimesCaption())
-        return Texts::tr("How many times the loop plays (2\u2013" "15).");
+        return LoopEntryTexts::tr("How many times the loop plays (2\u2013" "15).");
     return QString();
 }

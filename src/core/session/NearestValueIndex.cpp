@@ -9,7 +9,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct NearestValueIndexTexts
 {
     Q_DECLARE_TR_FUNCTIONS(NearestValueIndex)
 };
@@ -100,5 +100,5 @@ NearestValue findNearestValue(double quarters, const QuarterUnitList &list)
 
 QString floatConvertErrorText(const QString &text)
 {
-    return Texts::tr("Float convert error on %1").arg(text);
+    return NearestValueIndexTexts::tr("Float convert error on %1").arg(text);
 }

@@ -13,7 +13,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SegmentCommandsTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SegmentCommands)
 };
@@ -36,7 +36,7 @@ bool refuseWhenFull(const SessionContext &context)
     if (context.document.cells().columnCount() < SessionGrid::MaxSegments)
         return false;
     context.prompter.beep();
-    context.prompter.error(Texts::tr("Max 1000 Segments"));
+    context.prompter.error(SegmentCommandsTexts::tr("Max 1000 Segments"));
     return true;
 }
 
@@ -47,7 +47,7 @@ bool refuseInsertBefore(const SessionContext &context, int k, const QString &ins
     if (refuseWhenFull(context))
         return true;
     if (k == 0) {
-        context.prompter.error(Texts::tr("Cannot insert segment 1"));
+        context.prompter.error(SegmentCommandsTexts::tr("Cannot insert segment 1"));
         return true;
     }
     if (isInsideLoop(context.document.cells(), k)) {
@@ -71,7 +71,7 @@ bool newSegment(const SessionContext &context, NewSegmentStart start)
     if (refuseWhenFull(context))
         return false;
     const int k = context.document.cells().columnCount();
-    context.document.edit({Texts::tr("New Segment"), {k, 1}, k + 1}, [k, start](Session &session) {
+    context.document.edit({SegmentCommandsTexts::tr("New Segment"), {k, 1}, k + 1}, [k, start](Session &session) {
         session.cells.setColumnCount(k + 1);
         fillNewSegment(session, k);
         if (start == NewSegmentStart::WhereGlideEnded)
@@ -91,12 +91,12 @@ void copySegment(const SessionGrid &cells, int column, SegmentClipboard &clipboa
 void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboard)
 {
     // A refusal is an edit too: it refreshes the timing like a cut.
-    context.document.edit(segmentStep(Texts::tr("Cut Segment %1"), k), [&](Session &session) {
+    context.document.edit(segmentStep(SegmentCommandsTexts::tr("Cut Segment %1"), k), [&](Session &session) {
         if (k == 0) {
-            context.prompter.error(Texts::tr("Cannot delete segment 1"));
+            context.prompter.error(SegmentCommandsTexts::tr("Cannot delete segment 1"));
         } else if (isInsideLoop(session.cells, k)) {
-            context.prompter.error(Texts::tr("Cannot delete inside loop"));
-        } else if (context.prompter.confirmOkCancel(Texts::tr("Delete segment %1 ?").arg(k + 1))) {
+            context.prompter.error(SegmentCommandsTexts::tr("Cannot delete inside loop"));
+        } else if (context.prompter.confirmOkCancel(SegmentCommandsTexts::tr("Delete segment %1 ?").arg(k + 1))) {
             const SessionGrid::Column &column = session.cells.column(k);
             clipboard.cells = QStringList(column.begin(), column.end());
             session.cells.shiftLeftOnto(k);
@@ -106,13 +106,13 @@ void cutSegment(const SessionContext &context, int k, SegmentClipboard &clipboar
 
 void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &clipboard)
 {
-    if (refuseInsertBefore(context, k, Texts::tr("Cannot paste inside loop")))
+    if (refuseInsertBefore(context, k, SegmentCommandsTexts::tr("Cannot paste inside loop")))
         return;
     if (clipboard.isEmpty()) {
-        insertNewSegmentBefore(context, Texts::tr("Paste Segment %1"), k);
+        insertNewSegmentBefore(context, SegmentCommandsTexts::tr("Paste Segment %1"), k);
         return;
     }
-    context.document.edit(segmentStep(Texts::tr("Paste Segment %1"), k), [&](Session &session) {
+    context.document.edit(segmentStep(SegmentCommandsTexts::tr("Paste Segment %1"), k), [&](Session &session) {
         session.cells.shiftRightFrom(k);
         for (int row = 1; row < SessionGrid::RowCount; ++row)
             session.cells.setCell(k, row, clipboard.cells.value(row));
@@ -121,6 +121,6 @@ void pasteSegment(const SessionContext &context, int k, const SegmentClipboard &
 
 void insertSegment(const SessionContext &context, int k)
 {
-    if (!refuseInsertBefore(context, k, Texts::tr("Cannot insert inside loop")))
-        insertNewSegmentBefore(context, Texts::tr("Insert Segment %1"), k);
+    if (!refuseInsertBefore(context, k, SegmentCommandsTexts::tr("Cannot insert inside loop")))
+        insertNewSegmentBefore(context, SegmentCommandsTexts::tr("Insert Segment %1"), k);
 }

@@ -5,7 +5,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SessionTexts
 {
     Q_DECLARE_TR_FUNCTIONS(Session)
 };
@@ -41,7 +41,7 @@ QStringList rowTexts(SessionKind kind, QString (*text)(const char *))
 
 QStringList rowLabels(SessionKind kind)
 {
-    return rowTexts(kind, [](const char *name) { return Texts::tr(name); });
+    return rowTexts(kind, [](const char *name) { return SessionTexts::tr(name); });
 }
 
 QStringList rowNames(SessionKind kind)
@@ -51,5 +51,5 @@ QStringList rowNames(SessionKind kind)
 
 QString cellChangeText(SessionKind kind, const CellPos &cell)
 {
-    return Texts::tr("Change %1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
+    return SessionTexts::tr("Change %1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cell.column + 1);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 
 namespace {
 std::shared_ptr<SessionGrid::Column> emptyColumn()
@@ -25,15 +26,21 @@ void SessionGrid::touch()
 
 const QString &SessionGrid::segmentNumber(int column)
 {
-    // Built once, far beyond the positions a session can reach: a longer
-    // grid (a test, a file being cut) shows its last number from there on.
-    static const std::vector<QString> numbers = [] {
-        std::vector<QString> texts(4 * MaxSegments);
-        for (size_t k = 0; k < texts.size(); ++k)
-            texts[k] = QString::number(k + 1);
-        return texts;
-    }();
-    return size_t(column) < numbers.size() ? numbers[size_t(column)] : numbers.back();
+    // Each made when first shown and kept to the end of the process, far
+    // beyond the positions a session can reach: a longer grid (a test, a
+    // file being cut) shows its last number from there on.
+    static std::atomic<const QString *> numbers[4 * MaxSegments];
+    const size_t position = std::min(size_t(column), std::size(numbers) - 1);
+    std::atomic<const QString *> &slot = numbers[position];
+    const QString *number = slot.load(std::memory_order_acquire);
+    if (!number) {
+        const auto *made = new QString(QString::number(position + 1));
+        if (slot.compare_exchange_strong(number, made, std::memory_order_acq_rel))
+            number = made;
+        else
+            delete made; // another thread was first
+    }
+    return *number;
 }
 
 void SessionGrid::setColumnCount(int count)
@@ -62,8 +69,13 @@ SessionGrid::Column SessionGrid::column(int column) const
 
 void SessionGrid::setColumn(int column, const Column &cells)
 {
-    auto stored = std::make_shared<Column>(cells);
-    (*stored)[SegmentNumberRow].clear();
+    setColumn(column, Column(cells));
+}
+
+void SessionGrid::setColumn(int column, Column &&cells)
+{
+    auto stored = std::make_shared<Column>(std::move(cells));
+    (*stored)[SegmentNumberRow] = QString();
     mColumns[size_t(column)] = std::move(stored);
     touch();
 }

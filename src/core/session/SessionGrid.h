@@ -43,6 +43,7 @@ public:
     std::shared_ptr<const Column> sharedColumn(int column) const { return mColumns[size_t(column)]; }
     // Row 0 of cells is not used.
     void setColumn(int column, const Column &cells);
+    void setColumn(int column, Column &&cells);
 
     // Adds a column at k that holds the cells of the column that was there
     // until the caller rewrites it, moving columns k.. one place right.

@@ -10,7 +10,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct TextNumbersTexts
 {
     Q_DECLARE_TR_FUNCTIONS(TextNumbers)
 };
@@ -53,7 +53,7 @@ int integer(QStringView text)
 
 QString notIntegerMessage(QStringView text)
 {
-    return Texts::tr("'%1' is not a valid integer value").arg(text);
+    return TextNumbersTexts::tr("'%1' is not a valid integer value").arg(text);
 }
 
 namespace {
@@ -114,8 +114,15 @@ struct TimeParts
 
 TimeParts timeParts(QStringView time)
 {
-    const qsizetype colon = time.indexOf(u':');
-    const qsizetype dot = time.indexOf(u'.');
+    // The first ":" and the first ".", found in one pass over a short text.
+    qsizetype colon = -1;
+    qsizetype dot = -1;
+    for (qsizetype i = 0; i < time.size() && (colon < 0 || dot < 0); ++i) {
+        if (time[i] == u':' && colon < 0)
+            colon = i;
+        else if (time[i] == u'.' && dot < 0)
+            dot = i;
+    }
     return {colon < 0 ? QStringView() : time.left(colon),
             (colon < 0 || dot <= colon) ? QStringView() : time.mid(colon + 1, dot - colon - 1)};
 }

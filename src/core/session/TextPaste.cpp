@@ -12,7 +12,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct TextPasteTexts
 {
     Q_DECLARE_TR_FUNCTIONS(TextPaste)
 };
@@ -54,7 +54,7 @@ QList<QStringList> segmentLines(const QString &text, QStringList &problems)
         if (fields.size() == SessionGrid::RowCount)
             fields.removeFirst();
         if (fields.size() != SessionGrid::RowCount - 1) {
-            problems.append(Texts::tr("Line %1: %2 cells, 14 or 15 needed").arg(i + 1).arg(fields.size()));
+            problems.append(TextPasteTexts::tr("Line %1: %2 cells, 14 or 15 needed").arg(i + 1).arg(fields.size()));
             continue;
         }
         segments.append(fields);
@@ -68,8 +68,8 @@ void report(Prompter &prompter, const QStringList &problems)
         return;
     QStringList shown = problems.first(std::min<qsizetype>(problems.size(), MostListed));
     if (problems.size() > MostListed)
-        shown.append(Texts::tr("and %1 more").arg(problems.size() - MostListed));
-    prompter.error(Texts::tr("Not pasted:\n") + shown.join(u'\n'));
+        shown.append(TextPasteTexts::tr("and %1 more").arg(problems.size() - MostListed));
+    prompter.error(TextPasteTexts::tr("Not pasted:\n") + shown.join(u'\n'));
 }
 } // namespace
 
@@ -78,17 +78,17 @@ void pasteText(const SessionContext &context, int column, const QString &text)
     QStringList problems;
     QList<QStringList> segments = segmentLines(text, problems);
     if (segments.isEmpty()) {
-        problems.prepend(Texts::tr("No segment lines in the text"));
+        problems.prepend(TextPasteTexts::tr("No segment lines in the text"));
         report(context.prompter, problems);
         return;
     }
     const int room = SessionGrid::MaxSegments - column;
     if (segments.size() > room) {
-        problems.append(Texts::tr("Max 1000 Segments: %1 lines left out").arg(segments.size() - room));
+        problems.append(TextPasteTexts::tr("Max 1000 Segments: %1 lines left out").arg(segments.size() - room));
         segments.resize(room);
     }
     const int count = int(segments.size());
-    const EditStep step{Texts::tr("Paste Text at Segment %1").arg(column + 1), {column, 0}, column + 1,
+    const EditStep step{TextPasteTexts::tr("Paste Text at Segment %1").arg(column + 1), {column, 0}, column + 1,
                         EditStep::NoMerge, count};
     context.document.edit(step, [&](Session &session) {
         const QStringList labels = rowLabels(session.kind);
@@ -105,7 +105,7 @@ void pasteText(const SessionContext &context, int column, const QString &text)
                     session.cells.setCell(k, row, match.entry);
                 else
                     problems.append(
-                        Texts::tr("Segment %1 %2 \"%3\": %4").arg(k + 1).arg(labels.at(row), field, match.problem));
+                        TextPasteTexts::tr("Segment %1 %2 \"%3\": %4").arg(k + 1).arg(labels.at(row), field, match.problem));
             }
         }
     });

@@ -10,7 +10,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct TimingSummaryTexts
 {
     Q_DECLARE_TR_FUNCTIONS(TimingSummary)
 };
@@ -41,7 +41,7 @@ TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
     const SegmentStarts &walk = segmentStarts(cells);
     int line = 0;
     if (s >= 1 && size_t(s) <= walk.starts.size()) {
-        summary.lines[line] = clockText(Texts::tr("Segment %1 start time %2:%3"), s, walk.starts[size_t(s - 1)]);
+        summary.lines[line] = clockText(TimingSummaryTexts::tr("Segment %1 start time %2:%3"), s, walk.starts[size_t(s - 1)]);
         line = 1;
     }
     if (!walk.error.isEmpty()) {
@@ -49,7 +49,7 @@ TimingSummary computeTimingSummary(const SessionGrid &cells, int s)
         return summary;
     }
     const qint64 total = walk.total;
-    summary.lines[line] = clockText(Texts::tr("Session total time %1:%2"), 0, total);
+    summary.lines[line] = clockText(TimingSummaryTexts::tr("Session total time %1:%2"), 0, total);
     // Loop counts from a file can make a total beyond any real session.
     summary.totalSeconds = int(std::min<qint64>(total / 2, std::numeric_limits<int>::max()));
     return summary;

@@ -14,7 +14,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct ValueEntryTexts
 {
     Q_DECLARE_TR_FUNCTIONS(ValueEntry)
 };
@@ -29,7 +29,7 @@ void enterLoopValue(const SessionContext &context, const CellPos &cell, const QS
     }
     const int value = match.entry.toInt();
     const CellRange single{cell.column, cell.row, cell.column, cell.row};
-    document.edit(rangeEditStep(Texts::tr("Change"), document.session().kind, single),
+    document.edit(rangeEditStep(ValueEntryTexts::tr("Change"), document.session().kind, single),
                   [&](Session &session) {
                       if (cell.row == LoopSegsRow)
                           setLoopSegs(session.cells, cell.column, value, context.prompter);
@@ -59,7 +59,7 @@ void enterValue(const SessionContext &context, const CellRange &cells, const QSt
             refusal = match.problem;
     }
     if (!entries.empty()) {
-        document.edit(rangeEditStep(Texts::tr("Change"), document.session().kind, cells), [&](Session &session) {
+        document.edit(rangeEditStep(ValueEntryTexts::tr("Change"), document.session().kind, cells), [&](Session &session) {
             for (const auto &[column, entry] : entries)
                 session.cells.setCell(column, cells.top, entry);
         });

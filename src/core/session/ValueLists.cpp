@@ -1,5 +1,7 @@
 #include "core/session/ValueLists.h"
 
+#include <array>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace ValueLists {
@@ -66,5 +68,72 @@ const QStringList DbbRampList = {u"jump"_s, u"ramp"_s};
 bool isDualTone(const QString &tone)
 {
     return DualToneList.contains(tone);
+}
+
+namespace {
+// Every entry of the lists, and the loop counts, each text once, in an
+// open-addressed table: a lookup is a hash of a few characters and a compare
+// or two.
+class SharedTexts
+{
+public:
+    SharedTexts()
+    {
+        mSlots.fill(-1);
+        QStringList loopCounts;
+        for (int count = 0; count <= 15; ++count)
+            loopCounts.append(QString::number(count));
+        for (const QStringList &list :
+             {TimeList, FreqList, TargetFreqList, PitchList, Pitch2List, ChordList, ToneCodeList, PulsedPhaseList,
+              DualPhaseList, DutyList, LevelList, VIRampList, DbbRampList, loopCounts}) {
+            for (const QString &entry : list) {
+                // An empty text stays what the caller had, null or not.
+                if (entry.isEmpty() || find(entry))
+                    continue;
+                size_t slot = hashOf(entry);
+                while (mSlots[slot] >= 0)
+                    slot = (slot + 1) & Mask;
+                mSlots[slot] = qint16(mEntries.size());
+                mEntries.append(entry);
+            }
+        }
+        Q_ASSERT(mEntries.size() < qsizetype(SlotCount / 2));
+    }
+
+    const QString *find(QStringView text) const
+    {
+        for (size_t slot = hashOf(text);; slot = (slot + 1) & Mask) {
+            const qint16 index = mSlots[slot];
+            if (index < 0)
+                return nullptr;
+            const QString &entry = mEntries.at(index);
+            if (entry.size() == text.size() && QStringView(entry) == text)
+                return &entry;
+        }
+    }
+
+private:
+    static constexpr size_t SlotCount = 1024;
+    static constexpr size_t Mask = SlotCount - 1;
+
+    static size_t hashOf(QStringView text)
+    {
+        size_t hash = size_t(text.size());
+        for (const QChar c : text)
+            hash = hash * 31 + c.unicode();
+        return (hash ^ (hash >> 10)) & Mask;
+    }
+
+    std::array<qint16, SlotCount> mSlots;
+    QStringList mEntries;
+};
+} // namespace
+
+QString sharedText(QStringView text)
+{
+    // Made once and never freed: the end of the process frees it.
+    static const SharedTexts &texts = *new SharedTexts;
+    const QString *entry = texts.find(text);
+    return entry ? *entry : text.toString();
 }
 } // namespace ValueLists

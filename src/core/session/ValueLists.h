@@ -25,4 +25,9 @@ extern const QStringList DbbRampList;
 
 // True for "bbS", "dbb" and "dSb", the tones of a Dual Binaural Beats session (exact case).
 bool isDualTone(const QString &tone);
+
+// text as a QString, sharing the stored entry where a list or a loop count
+// ("0" to "15") holds the same text: a file of a thousand segments then
+// allocates (and frees) next to nothing for its cells.
+QString sharedText(QStringView text);
 } // namespace ValueLists

@@ -14,7 +14,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct ValueMatchingTexts
 {
     Q_DECLARE_TR_FUNCTIONS(ValueMatching)
 };
@@ -29,17 +29,17 @@ bool isCodeRow(const Session &session, int row)
 QString emptyByRule(const Session &session, const CellPos &cell)
 {
     if (session.kind == DualBinauralSession)
-        return cell.row == DbbRampRow ? Texts::tr("dbb Ramp of segment 1 does not change") : QString();
+        return cell.row == DbbRampRow ? ValueMatchingTexts::tr("dbb Ramp of segment 1 does not change") : QString();
     if (cell.row == ChordRow)
-        return Texts::tr("Chord is empty unless the Tone is PCh");
-    return Texts::tr("dbb Ramp is empty in a Pulsed/Binaural Beats session");
+        return ValueMatchingTexts::tr("Chord is empty unless the Tone is PCh");
+    return ValueMatchingTexts::tr("dbb Ramp is empty in a Pulsed/Binaural Beats session");
 }
 
 QString joinedChoices(const QStringList &entries)
 {
     if (entries.size() < 2)
         return entries.join(QString());
-    return entries.first(entries.size() - 1).join(u", "_s) + Texts::tr(" or ") + entries.last();
+    return entries.first(entries.size() - 1).join(u", "_s) + ValueMatchingTexts::tr(" or ") + entries.last();
 }
 
 // The entries of a list that are numbers, with their places in it.
@@ -88,7 +88,7 @@ ValueMatch matchTime(const QString &text)
     using namespace ValueLists;
     const auto halfSeconds = typedHalfSeconds(text);
     if (!halfSeconds)
-        return {{}, Texts::tr("Time m:s takes a time m:ss or m:ss.d from %1 to %2")
+        return {{}, ValueMatchingTexts::tr("Time m:s takes a time m:ss or m:ss.d from %1 to %2")
                         .arg(TimeList.first(), TimeList.last())};
     return {TimeList.at(nearestPlace(*halfSeconds * 4.0, HalfSecondList)), {}};
 }
@@ -96,13 +96,13 @@ ValueMatch matchTime(const QString &text)
 QString accepted(const QString &label, const QStringList &list, const NumericEntries &numeric)
 {
     if (numeric.texts.isEmpty())
-        return Texts::tr("%1 takes %2").arg(label, joinedChoices(list));
-    QString text = Texts::tr("%1 takes a number from %2 to %3").arg(label, numeric.texts.first(), numeric.texts.last());
+        return ValueMatchingTexts::tr("%1 takes %2").arg(label, joinedChoices(list));
+    QString text = ValueMatchingTexts::tr("%1 takes a number from %2 to %3").arg(label, numeric.texts.first(), numeric.texts.last());
     const QStringList others = list.mid(numeric.places.last() + 1);
     if (!others.isEmpty())
-        text += Texts::tr(" or %1 to %2").arg(others.first(), others.last());
+        text += ValueMatchingTexts::tr(" or %1 to %2").arg(others.first(), others.last());
     if (list.contains(QString()))
-        text += Texts::tr(" or nothing");
+        text += ValueMatchingTexts::tr(" or nothing");
     return text;
 }
 

@@ -14,7 +14,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct ValueSteppingTexts
 {
     Q_DECLARE_TR_FUNCTIONS(ValueStepping)
 };
@@ -41,7 +41,7 @@ bool stepEmptiesCell(const Session &session, const CellPos &cell)
 
 QString startNotInList()
 {
-    return Texts::tr("Starting value not in list - step to desired value");
+    return ValueSteppingTexts::tr("Starting value not in list - step to desired value");
 }
 
 qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
@@ -141,7 +141,7 @@ void stepValues(const SessionContext &context, const CellRange &cells, StepDirec
         return;
     }
     SessionDocument &document = context.document;
-    const EditStep step = rangeEditStep(Texts::tr("Step"), document.session().kind, cells);
+    const EditStep step = rangeEditStep(ValueSteppingTexts::tr("Step"), document.session().kind, cells);
     bool allInList = true;
     document.edit(step, [&](Session &session) {
         document.markModified();
@@ -156,11 +156,11 @@ EditStep rangeEditStep(const QString &verb, SessionKind kind, const CellRange &c
 {
     const CellPos cell = cells.topLeft();
     const QString what = cells.left == cells.right
-        ? Texts::tr("%1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
-        : Texts::tr("%1 of Segments %2-%3")
+        ? ValueSteppingTexts::tr("%1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
+        : ValueSteppingTexts::tr("%1 of Segments %2-%3")
               .arg(rowLabels(kind).value(cell.row))
               .arg(cells.left + 1)
               .arg(cells.right + 1);
-    return {Texts::tr("%1 %2", "a verb, then the cells it changes").arg(verb, what), cell, cells.left + 1,
+    return {ValueSteppingTexts::tr("%1 %2", "a verb, then the cells it changes").arg(verb, what), cell, cells.left + 1,
             EditStep::NoMerge, cells.right - cells.left + 1};
 }

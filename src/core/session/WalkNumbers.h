@@ -1,18 +1,15 @@
 #pragma once
 
+#include "core/session/FollowedColumns.h"
 #include "core/session/SessionGrid.h"
 
 #include <QtGlobal>
-#include <memory>
 #include <vector>
 
 // The numbers a walk over the played segments reads from the cells (the
 // time and the two loop cells of each column), converted once per column and
-// kept in one compact table beside the column they came from. A held column
-// is never written in place (the grid copies a shared column before it
-// writes), so the same column pointer means the same cells: bringing the
-// table up to a grid compares pointers and converts only the columns an edit
-// changed, inserted or moved.
+// kept in one compact table that converts only the columns an edit changed
+// or inserted (FollowedColumns).
 //
 // Conversions raise ConversionError, with its usual message, at the moment
 // the walk reads the cell, as reading the text itself would.
@@ -45,18 +42,15 @@ public:
     // Every column's numbers, for walks that go through all of them at once.
     const std::vector<Numbers> &table(const SessionGrid &cells)
     {
-        if (cells.revision() != mRevision)
+        if (!mColumns.follows(cells))
             follow(cells);
-        return mNumbers;
+        return mColumns.results();
     }
 
 private:
     const Numbers &numbers(const SessionGrid &cells, int column) { return table(cells)[size_t(column)]; }
     void follow(const SessionGrid &cells);
-    void hold(size_t position, const SessionGrid &cells, bool inserted);
     static Numbers convert(const SessionGrid::Column &cells);
 
-    quint64 mRevision = 0;
-    std::vector<std::shared_ptr<const SessionGrid::Column>> mHeld;
-    std::vector<Numbers> mNumbers;
+    FollowedColumns<Numbers> mColumns;
 };

@@ -13,7 +13,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct DeviceLinkTexts
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceLink)
 };
@@ -85,7 +85,7 @@ void DeviceLink::closePort()
 bool DeviceLink::openPort(int port, Prompter &prompter)
 {
     if (port == 0) {
-        showError(prompter, Texts::tr("No COM port is selected"));
+        showError(prompter, DeviceLinkTexts::tr("No COM port is selected"));
         return false;
     }
     try {
@@ -95,7 +95,7 @@ bool DeviceLink::openPort(int port, Prompter &prompter)
         if (!failure.isOpenError())
             throw;
         // The details name the device and the system's reason.
-        showError(prompter, Texts::tr("COM port could not be opened"), failure.message());
+        showError(prompter, DeviceLinkTexts::tr("COM port could not be opened"), failure.message());
         return false;
     }
     return true;
@@ -111,8 +111,8 @@ DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
         return Identification::Interrupted; // the program is quitting: no more messages
     if (readAnswer())
         return Identification::Found;
-    showError(prompter, Texts::tr("System not found."),
-              Texts::tr("%1: no answer to the identification request").arg(mPort.systemPortName()));
+    showError(prompter, DeviceLinkTexts::tr("System not found."),
+              DeviceLinkTexts::tr("%1: no answer to the identification request").arg(mPort.systemPortName()));
     return Identification::NotFound;
 }
 
@@ -175,7 +175,7 @@ bool DeviceLink::download(bool clear, const Session &session, int comPortNumber,
         }
     }
     if (aborted) {
-        showError(prompter, Texts::tr("Download aborted"));
+        showError(prompter, DeviceLinkTexts::tr("Download aborted"));
         return false;
     }
     image->setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
@@ -210,11 +210,11 @@ bool DeviceLink::sendImage(const SessionImage &image, int segmentCount, Prompter
         mLastDownloadBytes = int(bytes.size());
         return true;
     case PacedSender::Outcome::Stopped:
-        prompter.error(Texts::tr("Download incomplete: the COM port stopped sending"));
-        prompter.error(Texts::tr("Download aborted"));
+        prompter.error(DeviceLinkTexts::tr("Download incomplete: the COM port stopped sending"));
+        prompter.error(DeviceLinkTexts::tr("Download aborted"));
         return false;
     case PacedSender::Outcome::Cancelled:
-        prompter.information(Texts::tr("Download cancelled"));
+        prompter.information(DeviceLinkTexts::tr("Download cancelled"));
         return false;
     case PacedSender::Outcome::Interrupted:
         return false; // the program is quitting: no more messages

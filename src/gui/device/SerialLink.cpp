@@ -17,7 +17,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SerialLinkTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SerialLink)
 };
@@ -98,7 +98,7 @@ void SerialLink::setOpen(bool open)
         return;
     }
     if (mComNumber < 1)
-        throw ComPortError(ComPortError::EBadId, Texts::tr("COM%1 does not exist").arg(mComNumber));
+        throw ComPortError(ComPortError::EBadId, SerialLinkTexts::tr("COM%1 does not exist").arg(mComNumber));
     const QString device = systemPortName();
     SerialDevice &port = this->device();
     if (!port.open(device, mBaudRate, BufferSize))
@@ -110,9 +110,9 @@ void SerialLink::setOpen(bool open)
 void SerialLink::sendByte(quint8 byte)
 {
     if (!isOpen())
-        throw ComPortError(ComPortError::EInOutError, Texts::tr("COM%1 is not open").arg(mComNumber));
+        throw ComPortError(ComPortError::EInOutError, SerialLinkTexts::tr("COM%1 is not open").arg(mComNumber));
     if (queued() >= BufferSize)
-        throw ComPortError(ComPortError::EOutputBufferTooSmall, Texts::tr("Output buffer too small"));
+        throw ComPortError(ComPortError::EOutputBufferTooSmall, SerialLinkTexts::tr("Output buffer too small"));
     mQueue.append(char(byte));
     if (!mFlushTimer.isActive())
         mFlushTimer.start();
@@ -137,7 +137,7 @@ quint8 SerialLink::receiveByte()
 {
     char byte = 0;
     if (!inputReady() || !mDevice->getChar(&byte))
-        throw ComPortError(ComPortError::EBufferIsEmpty, Texts::tr("Receive buffer is empty"));
+        throw ComPortError(ComPortError::EBufferIsEmpty, SerialLinkTexts::tr("Receive buffer is empty"));
     return quint8(byte);
 }
 

@@ -15,10 +15,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace GraphPicture {
 namespace {
-struct Texts
+struct GraphPictureTexts
 {
     Q_DECLARE_TR_FUNCTIONS(GraphPicture)
 };
+
+// Qt's compression 11 is zlib level 11 * 9 / 91 = 1.
+constexpr int FastestDeflate = 11;
 
 QFont unitFont(const QFont &labelFont)
 {
@@ -103,7 +106,11 @@ QByteArray png(const QImage &image)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    return QImageWriter(&buffer, "png").write(image) ? buffer.data() : QByteArray();
+    QImageWriter writer(&buffer, "png");
+    // Deflate's fastest level: the picture is about twice the size, made in
+    // a fraction of the default level's time.
+    writer.setCompression(FastestDeflate);
+    return writer.write(image) ? buffer.data() : QByteArray();
 }
 
 std::optional<QString> save(const QString &path, const GraphDrawing &drawing, const GraphGeometry &geometry,
@@ -113,9 +120,9 @@ std::optional<QString> save(const QString &path, const GraphDrawing &drawing, co
                                  ? svg(drawing, geometry, mode, title)
                                  : png(image(drawing, geometry, mode));
     if (bytes.isEmpty())
-        return Texts::tr("The picture is too large to be made.");
+        return GraphPictureTexts::tr("The picture is too large to be made.");
     if (const auto failure = writeFileSafely(path, bytes))
-        return Texts::tr("Cannot write the picture to \"%1\". %2").arg(path, failure->reason);
+        return GraphPictureTexts::tr("Cannot write the picture to \"%1\". %2").arg(path, failure->reason);
     return std::nullopt;
 }
 } // namespace GraphPicture

@@ -10,7 +10,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct SegmentGraphTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SessionGraph)
 };
@@ -24,7 +24,7 @@ int segmentWidth(int scrollBoxWidth, int segments)
 GraphSketch sketchSegmentGraph(const SessionGrid &cells, const QString &sessionName, const GraphGeometry &geometry)
 {
     GraphSketch drawing;
-    drawing.caption = Texts::tr("Segment Graph of [%1]").arg(sessionName);
+    drawing.caption = SegmentGraphTexts::tr("Segment Graph of [%1]").arg(sessionName);
     const int segments = cells.columnCount();
     const int p = segmentWidth(geometry.width, segments);
     drawing.scrollRange = segments * p + 50;

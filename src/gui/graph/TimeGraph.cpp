@@ -12,7 +12,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct Texts
+struct TimeGraphTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SessionGraph)
 };
@@ -77,7 +77,7 @@ GraphSketch sketchTimeGraph(const SessionGrid &cells, const QString &sessionName
     const TimeScale scale(totalSeconds, geometry.width);
     try {
         const int finalX = walkTimeGraph(cells, scale, geometry, nullptr);
-        drawing.caption = Texts::tr("Time Graph of [%1]").arg(sessionName);
+        drawing.caption = TimeGraphTexts::tr("Time Graph of [%1]").arg(sessionName);
         drawing.scrollRange = finalX;
         auto canvas = std::make_shared<GraphCanvas>(geometry, finalX + 1);
         walkTimeGraph(cells, scale, geometry, canvas.get());

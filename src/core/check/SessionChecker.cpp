@@ -1,0 +1,120 @@
+#include "core/check/SessionChecker.h"
+
+#include "core/compiler/SegmentEncoder.h"
+#include "core/device/DeviceInfo.h"
+#include "core/session/Session.h"
+#include "core/session/SessionRows.h"
+#include "core/session/WalkNumbers.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct SessionCheckerTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionCheck)
+};
+
+class ProblemList : public EncoderFindings
+{
+public:
+    explicit ProblemList(QList<SessionProblem> &problems)
+        : mProblems(problems)
+    {
+    }
+
+    void found(const EncoderFinding &finding) override
+    {
+        const bool warning = finding.kind == EncoderFinding::ToneGroupChange;
+        mProblems.append({warning ? SessionProblem::Warning : SessionProblem::Error, finding.segment, finding.row,
+                          finding.text});
+    }
+
+private:
+    QList<SessionProblem> &mProblems;
+};
+
+QList<SessionProblem> encoderFindings(const Session &session, int column)
+{
+    QList<SessionProblem> problems;
+    ProblemList list(problems);
+    SessionImage::Record scratch{};
+    encodeSegment(session, column, scratch, list);
+    return problems;
+}
+
+// The device takes a loop's length and repeat count in four bits each.
+constexpr int MostLoopCount = 15;
+
+// A hand-made file may hold loops the editor never makes, and counts the
+// device would read as others: then the timing, graphs and preview would not
+// show what it plays. A text that is not a number is the encoder's error, not
+// a loop: it reads as 0 here. nextStart is the next column whose loop length
+// is above 0, or -1.
+void checkLoop(const std::vector<WalkNumbers::Numbers> &numbers, int column, int nextStart,
+               QList<SessionProblem> &problems)
+{
+    const int written = numbers[size_t(column)].loopSegments;
+    const int segment = column + 1;
+    if (written > 0) {
+        const qint64 last = qint64(column) + written - 1;
+        if (nextStart >= 0 && nextStart <= last) {
+            problems.append({SessionProblem::Warning, segment, LoopSegsRow,
+                             SessionCheckerTexts::tr("Loop at segment %1 overlaps the loop at segment %2").arg(segment).arg(nextStart + 1)});
+        }
+        if (last >= qint64(numbers.size())) {
+            problems.append({SessionProblem::Warning, segment, LoopSegsRow,
+                             SessionCheckerTexts::tr("Loop at segment %1 runs past the last segment").arg(segment)});
+        }
+    }
+    if (written < 0 || written > MostLoopCount) {
+        problems.append({SessionProblem::Warning, segment, LoopSegsRow,
+                         SessionCheckerTexts::tr("Loop at segment %1 is %2 segments long; the device takes 0 to 15").arg(segment).arg(written)});
+    }
+    if ((written & MostLoopCount) == 0)
+        return;
+    const int times = numbers[size_t(column)].loopTimes;
+    if (times < 0 || times > MostLoopCount) {
+        problems.append({SessionProblem::Warning, segment, LoopTimesRow,
+                         SessionCheckerTexts::tr("Loop at segment %1 repeats %2 times; the device takes 0 to 15").arg(segment).arg(times)});
+    }
+}
+} // namespace
+
+QList<SessionProblem> SessionChecker::check(const Session &session, const DeviceInfo *device)
+{
+    QList<SessionProblem> problems;
+    const int segmentCount = session.cells.columnCount();
+    const QString refusal = sessionLengthRefusal(segmentCount);
+    if (!refusal.isEmpty())
+        problems.append({SessionProblem::Error, 0, 0, refusal});
+
+    if (session.kind != mKind) {
+        mKind = session.kind;
+        mColumns.clear();
+    }
+    std::vector<ColumnFindings> &columns = mColumns.follow(
+        session.cells, [&session](const SessionGrid &, int column) { return encoderFindings(session, column); });
+    const std::vector<WalkNumbers::Numbers> &numbers = WalkNumbers::ofThisThread().table(session.cells);
+    mNextLoopStart.resize(size_t(segmentCount));
+    for (int column = segmentCount - 1, next = -1; column >= 0; --column) {
+        mNextLoopStart[size_t(column)] = next;
+        if (numbers[size_t(column)].loopSegments > 0)
+            next = column;
+    }
+    for (int column = 0; column < segmentCount; ++column) {
+        ColumnFindings &found = columns[size_t(column)];
+        // The texts name the segment: those of a column that moved are made anew.
+        if (!found.isEmpty() && found.first().segment != column + 1)
+            found = encoderFindings(session, column);
+        problems.append(found);
+        checkLoop(numbers, column, mNextLoopStart[size_t(column)], problems);
+    }
+    if (device) {
+        for (const QString &text : device->appendRefusals(segmentCount))
+            problems.append({SessionProblem::Warning, 0, 0, text});
+    }
+    problems.append(mFlashRates.findings(session));
+    return problems;
+}
