@@ -2,9 +2,17 @@
 
 #include "core/check/SessionChecker.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+struct SessionCheckTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionCheck)
+};
+} // namespace
 
 QList<SessionProblem> checkSession(const Session &session, const DeviceInfo *device)
 {
@@ -20,11 +28,11 @@ QString problemSummary(const QList<SessionProblem> &problems)
         warnings += problem.severity == SessionProblem::Warning ? 1 : 0;
     }
     if (errors == 0 && warnings == 0)
-        return Texts::tr("No problems");
+        return SessionCheckTexts::tr("No problems");
     QStringList parts;
     if (errors > 0)
-        parts.append(errors == 1 ? Texts::tr("1 error") : Texts::tr("%1 errors").arg(errors));
+        parts.append(errors == 1 ? SessionCheckTexts::tr("1 error") : SessionCheckTexts::tr("%1 errors").arg(errors));
     if (warnings > 0)
-        parts.append(warnings == 1 ? Texts::tr("1 warning") : Texts::tr("%1 warnings").arg(warnings));
+        parts.append(warnings == 1 ? SessionCheckTexts::tr("1 warning") : SessionCheckTexts::tr("%1 warnings").arg(warnings));
     return parts.join(u", "_s);
 }
