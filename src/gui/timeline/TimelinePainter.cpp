@@ -300,9 +300,12 @@ private:
     void paintLabels(const TimelinePass &pass, double x0, double x1)
     {
         const SessionGrid &cells = session.cells;
+        // A glide shows where it starts and ends: either alone would mislead.
+        const QString end = QString::number(pass.beat.end, 'g', 4);
+        const QString hertz =
+            pass.beat.start == pass.beat.end ? end : QString::number(pass.beat.start, 'g', 4) + u'\u2192' + end;
         const QString flash = QCoreApplication::translate("Timeline", "%1 Hz  duty %2  %3")
-                                  .arg(QString::number(pass.beat.end, 'g', 4), cells.cell(pass.column, DutyCycleRow),
-                                       cells.cell(pass.column, PhaseRow));
+                                  .arg(hertz, cells.cell(pass.column, DutyCycleRow), cells.cell(pass.column, PhaseRow));
         const QRect lane = g.lightLane();
         const QRectF box(x0 + 3, lane.top() + 1, x1 - x0 - 6, 13);
         // Within its own segment, so that a segment repaints alone.
