@@ -1407,7 +1407,7 @@
     </message>
     <message>
         <source>%1 noise left out</source>
-        <translation>Rauschen %1 ausgelassen</translation>
+        <translation>Rauschen „%1“ ausgelassen</translation>
     </message>
     <message>
         <source>mix effect %1 left out</source>

@@ -1407,7 +1407,7 @@
     </message>
     <message>
         <source>%1 noise left out</source>
-        <translation>bruit %1 omis</translation>
+        <translation>bruit «&#xa0;%1&#xa0;» omis</translation>
     </message>
     <message>
         <source>mix effect %1 left out</source>

@@ -28,7 +28,8 @@ SessionImport readCellsText(QByteArrayView bytes)
         const QStringList fields = line.split(u'\t');
         const int number = int(i + 1);
         if (fields.size() != SessionGrid::RowCount)
-            return {std::nullopt, atLine(number, CellsImport::tr("%1 fields where a segment has 15").arg(fields.size())), {}};
+            return {std::nullopt,
+                    atLine(number, CellsImport::tr("%1 fields where a segment has 15").arg(fields.size())), {}};
         if (segments == SessionGrid::MaxSegments)
             return {std::nullopt, atLine(number, CellsImport::tr("more than 1000 segments")), {}};
         session.cells.setColumnCount(++segments);

@@ -73,7 +73,9 @@ void noteLosses(const Session &session, int column, ScheduleFormat format, QList
     if (format == ScheduleFormat::Sbg) {
         const std::optional<qint64> halfSeconds = TextNumbers::tryHalfSecondsOfTime(cell(TimeRow));
         if (halfSeconds && *halfSeconds % 2 != 0)
-            lose(TimeRow, ScheduleExport::tr("time %1 written as a whole second longer: the format counts whole seconds").arg(cell(TimeRow)));
+            lose(TimeRow,
+                 ScheduleExport::tr("time %1 written as a whole second longer: the format counts whole seconds")
+                     .arg(cell(TimeRow)));
     }
     const QString &tone = cell(ToneRow);
     const ToneKind kind = readSegmentSound(cells, column).kind;
@@ -86,7 +88,9 @@ void noteLosses(const Session &session, int column, ScheduleFormat format, QList
     for (int row : {StartFreqRow, PitchRow, TargetFreqRow, ChordRow, VolumeRow}) {
         const QStringList *list = listOf(session.kind, row);
         if (list && !list->contains(cell(row)) && !(row == ChordRow && cell(row).isEmpty()))
-            lose(row, ScheduleExport::tr("%1 is not an entry of the row's list and reads back as the nearest entry").arg(cell(row)));
+            lose(row,
+                 ScheduleExport::tr("%1 is not an entry of the row's list and reads back as the nearest entry")
+                     .arg(cell(row)));
     }
     const QStringList &phases = session.kind == DualBinauralSession ? ValueLists::DualPhaseList : ValueLists::PulsedPhaseList;
     if (cell(PhaseRow) != phases.first())

@@ -68,10 +68,12 @@ SessionImport importSessionFile(const QString &path)
         return {std::nullopt, unusableFileKindReason(), {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, SessionExchange::tr("cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString()), {}};
+        return {std::nullopt,
+                SessionExchange::tr("cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString()), {}};
     const QByteArray bytes = file.read(LargestFile + 1);
     if (bytes.size() > LargestFile)
-        return {std::nullopt, SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
+        return {std::nullopt,
+                SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
     return importSession(bytes, format);
 }
 

@@ -311,7 +311,8 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
         const qint64 halfSeconds = std::llround(seconds * 2);
         if (halfSeconds == 0) {
             if (seconds > 0)
-                madeNotes.append({maker.count(), TimeRow, period.line, ScheduleImport::tr("shorter than half a second: left out")});
+                madeNotes.append({maker.count(), TimeRow, period.line,
+                                  ScheduleImport::tr("shorter than half a second: left out")});
             continue;
         }
         const ToneSet &end = sameShape(period.start, period.end) ? period.end : period.start;
@@ -332,7 +333,8 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
             break;
     }
     if (full)
-        madeNotes.append({SessionGrid::MaxSegments, 0, 0, ScheduleImport::tr("the schedule goes on beyond 1000 segments: the rest is left out")});
+        madeNotes.append({SessionGrid::MaxSegments, 0, 0,
+                          ScheduleImport::tr("the schedule goes on beyond 1000 segments: the rest is left out")});
     if (maker.count() == 0)
         return {std::nullopt, ScheduleImport::tr("the schedule has no time to import"), {}};
 
