@@ -15,6 +15,14 @@
         <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
         <translation>„%1“ kann nicht geschrieben werden: Die Sitzung ist zu lang für eine WAV-Datei (höchstens 4 GB); wählen Sie FLAC oder Ogg Vorbis</translation>
     </message>
+    <message>
+        <source>this system&apos;s libsndfile cannot write MP3 files (it was built without MPEG support); choose WAV, FLAC or Ogg Vorbis</source>
+        <translation>Die libsndfile dieses Systems kann keine MP3-Dateien schreiben (sie wurde ohne MPEG-Unterstützung gebaut); wählen Sie WAV, FLAC oder Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>MP3 files take 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000 samples a second</source>
+        <translation>MP3-Dateien nehmen 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 oder 48000 Abtastwerte je Sekunde</translation>
+    </message>
 </context>
 <context>
     <name>AudioExportCommand</name>
@@ -52,35 +60,35 @@
     </message>
     <message>
         <source>MP3 sound (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-Ton (*.mp3)</translation>
     </message>
     <message>
         <source>FLAC compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC-Kompressionsstufe</translation>
     </message>
     <message>
         <source>0 writes fastest, 8 makes the smallest file; the sound is the same</source>
-        <translation type="unfinished"></translation>
+        <translation>0 schreibt am schnellsten, 8 ergibt die kleinste Datei; der Ton bleibt derselbe</translation>
     </message>
     <message>
         <source>FLAC &amp;level:</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC-Stu&amp;fe:</translation>
     </message>
     <message>
         <source>%1 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/s</translation>
     </message>
     <message>
         <source>MP3 bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-Bitrate</translation>
     </message>
     <message>
         <source>MP3 &amp;bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-&amp;Bitrate:</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: Wählen Sie einen Namen, der auf .wav, .flac, .ogg oder .mp3 endet.</translation>
     </message>
 </context>
 <context>
@@ -104,6 +112,21 @@
     <message>
         <source>it failed</source>
         <translation>es ist ausgefallen</translation>
+    </message>
+</context>
+<context>
+    <name>CellsImport</name>
+    <message>
+        <source>%1 fields where a segment has 15</source>
+        <translation>%1 Felder, wo ein Segment 15 hat</translation>
+    </message>
+    <message>
+        <source>more than 1000 segments</source>
+        <translation>mehr als 1000 Segmente</translation>
+    </message>
+    <message>
+        <source>no segment</source>
+        <translation>kein Segment</translation>
     </message>
 </context>
 <context>
@@ -302,46 +325,50 @@
     </message>
 </context>
 <context>
-    <name>GnauralParser</name>
+    <name>GnauralImport</name>
+    <message>
+        <source>cannot read the number &quot;%1&quot;</source>
+        <translation>die Zahl „%1“ ist nicht lesbar</translation>
+    </message>
     <message>
         <source>not a Gnaural schedule: it starts with &lt;%1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gnaural-Zeitplan: er beginnt mit &lt;%1&gt;</translation>
     </message>
     <message>
         <source>the schedule&apos;s repeats (%1) left out: it plays once</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen des Zeitplans (%1) ausgelassen: er läuft einmal</translation>
     </message>
     <message>
         <source>no binaural or isochronic voice to import</source>
-        <translation type="unfinished"></translation>
+        <translation>keine binaurale oder isochrone Stimme zum Importieren</translation>
     </message>
     <message>
         <source>muted voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>stumme Stimme ausgelassen</translation>
     </message>
     <message>
         <source>pink noise voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme mit rosa Rauschen ausgelassen</translation>
     </message>
     <message>
         <source>audio file voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme aus einer Audiodatei ausgelassen</translation>
     </message>
     <message>
         <source>water drops or rain voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme mit Wassertropfen oder Regen ausgelassen</translation>
     </message>
     <message>
         <source>voice of type %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme vom Typ %1 ausgelassen</translation>
     </message>
     <message>
         <source>more than 100000 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 100000 Einträge</translation>
     </message>
     <message>
         <source>left and right volumes differ: their mean is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>linke und rechte Lautstärke unterscheiden sich: ihr Mittel wird genommen</translation>
     </message>
 </context>
 <context>
@@ -559,35 +586,35 @@
     <name>LossReportDialog</name>
     <message>
         <source>Row</source>
-        <translation type="unfinished">Zeile</translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Segments</source>
-        <translation type="unfinished">Segmente</translation>
+        <translation>Segmente</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>The whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Datei</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished">Segment</translation>
+        <translation>Segment</translation>
     </message>
     <message>
         <source>Segment %1</source>
-        <translation type="unfinished">Segment %1</translation>
+        <translation>Segment %1</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Sitzung</translation>
+        <translation>Sitzung</translation>
     </message>
 </context>
 <context>
@@ -889,71 +916,71 @@
     </message>
     <message>
         <source>New &amp;from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu aus &amp;Vorlage…</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren…</translation>
     </message>
     <message>
         <source>Expor&amp;t Session As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung &amp;exportieren als…</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules (*.gnaural);;Cells as text (*.tsv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpläne und Zellen (*.sbg *.gnaural *.tsv *.txt);;SBaGen-Zeitpläne (*.sbg);;Gnaural-Zeitpläne (*.gnaural);;Zellen als Text (*.tsv *.txt)</translation>
     </message>
     <message>
         <source>Cannot import %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <source>%1 holds what a session cannot; the session leaves it out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält, was eine Sitzung nicht fassen kann; die Sitzung lässt es aus:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Imported %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert, %2</translation>
     </message>
     <message>
         <source>Export Session As</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung exportieren als</translation>
     </message>
     <message>
         <source>SBaGen schedules (*.sbg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SBaGen-Zeitpläne (*.sbg)</translation>
     </message>
     <message>
         <source>Gnaural schedules (*.gnaural)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gnaural-Zeitpläne (*.gnaural)</translation>
     </message>
     <message>
         <source>Sessions are exported to .sbg or .gnaural files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungen werden in .sbg- oder .gnaural-Dateien exportiert</translation>
     </message>
     <message>
         <source>%1 cannot hold everything the session plays. These rows are left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht alles fassen, was die Sitzung spielt. Diese Zeilen werden ausgelassen:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportiert</translation>
     </message>
 </context>
 <context>
@@ -967,43 +994,43 @@
     <name>NoiseBedEditor</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Braun</translation>
     </message>
     <message>
         <source>Noise under the tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen unter den Tönen</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Noise level</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschpegel</translation>
     </message>
     <message>
         <source>The noise&apos;s RMS level in each ear; the tones peak at about -6 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS-Pegel des Rauschens auf jedem Ohr; die Töne erreichen Spitzen um -6 dBFS</translation>
     </message>
     <message>
         <source>Noise under the &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rauschen unter den Tönen:</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>bei</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1158,7 @@
     </message>
     <message>
         <source>Heard in the preview and written into exported sound files, never sent to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Vorschau zu hören und in exportierte Tondateien geschrieben, nie an das Gerät übertragen</translation>
     </message>
 </context>
 <context>
@@ -1309,138 +1336,219 @@
     </message>
 </context>
 <context>
-    <name>SbgParser</name>
+    <name>SbgImport</name>
     <message>
         <source>the block &quot;%1&quot; is not closed with &quot;}&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Block „%1“ wird nicht mit „}“ geschlossen</translation>
     </message>
     <message>
         <source>no time-sequence line: nothing plays</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeitfolgezeile: nichts läuft</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is defined twice</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zweimal definiert</translation>
     </message>
     <message>
         <source>waveform definition %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenform-Definition %1 ausgelassen</translation>
     </message>
     <message>
         <source>cannot read option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Option „%1“ ist nicht lesbar</translation>
     </message>
     <message>
         <source>option -%1 left out: the file&apos;s own lines are read</source>
-        <translation type="unfinished"></translation>
+        <translation>Option -%1 ausgelassen: die Zeilen der Datei selbst werden gelesen</translation>
     </message>
     <message>
         <source>option -%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option -%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>cannot read volume &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lautstärke „%1“ ist nicht lesbar</translation>
     </message>
     <message>
         <source>start at clock time %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Start zur Uhrzeit %1 ausgelassen</translation>
     </message>
     <message>
         <source>length %1 left out: the time lines give the length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge %1 ausgelassen: die Zeitzeilen geben die Länge vor</translation>
     </message>
     <message>
         <source>mix input left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix-Eingang ausgelassen</translation>
     </message>
     <message>
         <source>waveform %1 left out: tones play as sines</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenform %1 ausgelassen: Töne klingen als Sinus</translation>
     </message>
     <message>
         <source>option -%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Option -%1 ausgelassen</translation>
     </message>
     <message>
         <source>a tone-set needs at least one tone, or &quot;-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ton-Set braucht mindestens einen Ton oder „-“</translation>
     </message>
     <message>
         <source>more than 16 tones in one tone-set</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 16 Töne in einem Ton-Set</translation>
     </message>
     <message>
         <source>%1 waveform left out: tones play as sines</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenform %1 ausgelassen: Töne klingen als Sinus</translation>
     </message>
     <message>
         <source>envelope %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Hüllkurve %1 ausgelassen</translation>
     </message>
     <message>
         <source>%1 noise left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen „%1“ ausgelassen</translation>
     </message>
     <message>
         <source>mix effect %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix-Effekt %1 ausgelassen</translation>
     </message>
     <message>
         <source>spin voice %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Spin-Stimme %1 ausgelassen</translation>
     </message>
     <message>
         <source>bell left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke ausgelassen</translation>
     </message>
     <message>
         <source>cannot read the tone &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ton „%1“ ist nicht lesbar</translation>
     </message>
     <message>
         <source>cannot read the time &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit „%1“ ist nicht lesbar</translation>
     </message>
     <message>
         <source>more than 100000 time-sequence lines</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 100000 Zeitfolgezeilen</translation>
     </message>
     <message>
         <source>a block&apos;s times must be relative (&quot;+hh:mm&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeiten eines Blocks müssen relativ sein („+hh:mm“)</translation>
     </message>
     <message>
         <source>clock time read as the time after the first clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit als Zeit nach der ersten Uhrzeit gelesen</translation>
     </message>
     <message>
         <source>blocks call each other too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>Blöcke rufen einander zu tief verschachtelt auf</translation>
     </message>
     <message>
         <source>a time needs a tone-set or a block</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeit braucht ein Ton-Set oder einen Block</translation>
     </message>
     <message>
         <source>no tone-set or block is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ton-Set und kein Block heißt „%1“</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht lesbar</translation>
     </message>
     <message>
         <source>this time comes before the time of the line before</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zeit liegt vor der Zeit der vorigen Zeile</translation>
     </message>
     <message>
         <source>fade across the period left out: slides need &quot;=&quot; on both lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Überblenden über den Abschnitt ausgelassen: Gleiten braucht „=“ in beiden Zeilen</translation>
     </message>
     <message>
         <source>the schedule ends at the last line; its tone-set is not played</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeitplan endet mit der letzten Zeile; ihr Ton-Set wird nicht gespielt</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleExport</name>
+    <message>
+        <source>time %1 written as a whole second longer: the format counts whole seconds</source>
+        <translation>Zeit %1 um eine ganze Sekunde länger geschrieben: das Format zählt ganze Sekunden</translation>
+    </message>
+    <message>
+        <source>tone %1 has no sound the format can play</source>
+        <translation>Ton %1 hat keinen Klang, den das Format spielen kann</translation>
+    </message>
+    <message>
+        <source>smooth pulses (PSu) written as isochronic pulses</source>
+        <translation>weiche Pulse (PSu) als isochrone Pulse geschrieben</translation>
+    </message>
+    <message>
+        <source>tone %1 written as two binaural tones, which read back as dbb</source>
+        <translation>Ton %1 als zwei binaurale Töne geschrieben, die als dbb zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not an entry of the row&apos;s list and reads back as the nearest entry</source>
+        <translation>%1 steht nicht in der Liste der Zeile und wird als nächstliegender Eintrag zurückgelesen</translation>
+    </message>
+    <message>
+        <source>light phase %1</source>
+        <translation>Lichtphase %1</translation>
+    </message>
+    <message>
+        <source>duty cycle %1</source>
+        <translation>Tastgrad %1</translation>
+    </message>
+    <message>
+        <source>light intensity %1</source>
+        <translation>Lichtintensität %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleImport</name>
+    <message>
+        <source>a slide to other kinds of tones: the tones are kept as they start</source>
+        <translation>ein Gleiten zu anderen Tonarten: die Töne bleiben, wie sie beginnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further tone(s) left out</source>
+        <translation>
+            <numerusform>%n weiterer Ton ausgelassen</numerusform>
+            <numerusform>%n weitere Töne ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>carrier slide left out</source>
+        <translation>Gleiten der Trägerfrequenz ausgelassen</translation>
+    </message>
+    <message>
+        <source>one tone only: both voices play it</source>
+        <translation>nur ein Ton: beide Stimmen spielen ihn</translation>
+    </message>
+    <message>
+        <source>isochronic tone played as a binaural voice</source>
+        <translation>isochroner Ton als binaurale Stimme gespielt</translation>
+    </message>
+    <message>
+        <source>beat slide left out</source>
+        <translation>Gleiten der Schwebung ausgelassen</translation>
+    </message>
+    <message>
+        <source>volume slide left out</source>
+        <translation>Gleiten der Lautstärke ausgelassen</translation>
+    </message>
+    <message>
+        <source>shorter than half a second: left out</source>
+        <translation>kürzer als eine halbe Sekunde: ausgelassen</translation>
+    </message>
+    <message>
+        <source>the schedule goes on beyond 1000 segments: the rest is left out</source>
+        <translation>der Zeitplan geht über 1000 Segmente hinaus: der Rest wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the schedule has no time to import</source>
+        <translation>der Zeitplan hat keine Zeit zum Importieren</translation>
     </message>
 </context>
 <context>
@@ -1527,40 +1635,6 @@
     <message>
         <source>Session has %1 segments; a download holds 1 to %2</source>
         <translation>Die Sitzung hat %1 Segmente; eine Übertragung fasst 1 bis %2</translation>
-    </message>
-</context>
-<context>
-    <name>SegmentMaker</name>
-    <message>
-        <source>a slide to other kinds of tones: the tones are kept as they start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n further tone(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>carrier slide left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one tone only: both voices play it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>isochronic tone played as a binaural voice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>beat slide left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>volume slide left out</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1802,21 @@
     </message>
 </context>
 <context>
+    <name>SessionExchange</name>
+    <message>
+        <source>not a file to import: .sbg, .gnaural, .tsv or .txt</source>
+        <translation>keine importierbare Datei: .sbg, .gnaural, .tsv oder .txt</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 16 MiB: no schedule is</source>
+        <translation>%1 ist größer als 16 MiB: kein Zeitplan ist so groß</translation>
+    </message>
+</context>
+<context>
     <name>SessionFileReader</name>
     <message>
         <source>The file is larger than %1 MB, far larger than any session file.</source>
@@ -1799,7 +1888,7 @@
     <name>SessionImport</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,14 @@
         <source>Cannot write &quot;%1&quot;: the session is too long for a WAV file (4 GB at most); choose FLAC or Ogg Vorbis</source>
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: la séance est trop longue pour un fichier WAV (4 Go au plus)&#xa0;; choisissez FLAC ou Ogg Vorbis</translation>
     </message>
+    <message>
+        <source>this system&apos;s libsndfile cannot write MP3 files (it was built without MPEG support); choose WAV, FLAC or Ogg Vorbis</source>
+        <translation>la libsndfile de ce système ne sait pas écrire de fichiers MP3 (elle a été compilée sans MPEG)&#xa0;; choisissez WAV, FLAC ou Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>MP3 files take 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000 samples a second</source>
+        <translation>les fichiers MP3 prennent 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 ou 48000 échantillons par seconde</translation>
+    </message>
 </context>
 <context>
     <name>AudioExportCommand</name>
@@ -52,35 +60,35 @@
     </message>
     <message>
         <source>MP3 sound (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Son MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>FLAC compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compression FLAC</translation>
     </message>
     <message>
         <source>0 writes fastest, 8 makes the smallest file; the sound is the same</source>
-        <translation type="unfinished"></translation>
+        <translation>0 écrit le plus vite, 8 donne le plus petit fichier&#xa0;; le son reste le même</translation>
     </message>
     <message>
         <source>FLAC &amp;level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau &amp;FLAC&#xa0;:</translation>
     </message>
     <message>
         <source>%1 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/s</translation>
     </message>
     <message>
         <source>MP3 bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit MP3</translation>
     </message>
     <message>
         <source>MP3 &amp;bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débit MP3&#xa0;:</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom finissant par .wav, .flac, .ogg ou .mp3.</translation>
     </message>
 </context>
 <context>
@@ -104,6 +112,21 @@
     <message>
         <source>it failed</source>
         <translation>il a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>CellsImport</name>
+    <message>
+        <source>%1 fields where a segment has 15</source>
+        <translation>%1 champs là où un segment en a 15</translation>
+    </message>
+    <message>
+        <source>more than 1000 segments</source>
+        <translation>plus de 1000 segments</translation>
+    </message>
+    <message>
+        <source>no segment</source>
+        <translation>aucun segment</translation>
     </message>
 </context>
 <context>
@@ -302,46 +325,50 @@
     </message>
 </context>
 <context>
-    <name>GnauralParser</name>
+    <name>GnauralImport</name>
+    <message>
+        <source>cannot read the number &quot;%1&quot;</source>
+        <translation>impossible de lire le nombre «&#xa0;%1&#xa0;»</translation>
+    </message>
     <message>
         <source>not a Gnaural schedule: it starts with &lt;%1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un programme Gnaural&#xa0;: il commence par &lt;%1&gt;</translation>
     </message>
     <message>
         <source>the schedule&apos;s repeats (%1) left out: it plays once</source>
-        <translation type="unfinished"></translation>
+        <translation>répétitions du programme (%1) omises&#xa0;: il se joue une fois</translation>
     </message>
     <message>
         <source>no binaural or isochronic voice to import</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune voix binaurale ou isochrone à importer</translation>
     </message>
     <message>
         <source>muted voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix muette omise</translation>
     </message>
     <message>
         <source>pink noise voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix de bruit rose omise</translation>
     </message>
     <message>
         <source>audio file voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix de fichier audio omise</translation>
     </message>
     <message>
         <source>water drops or rain voice left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix de gouttes d’eau ou de pluie omise</translation>
     </message>
     <message>
         <source>voice of type %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix de type %1 omise</translation>
     </message>
     <message>
         <source>more than 100000 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 100000 entrées</translation>
     </message>
     <message>
         <source>left and right volumes differ: their mean is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>les volumes gauche et droit diffèrent&#xa0;: leur moyenne est prise</translation>
     </message>
 </context>
 <context>
@@ -559,35 +586,35 @@
     <name>LossReportDialog</name>
     <message>
         <source>Row</source>
-        <translation type="unfinished">Ligne</translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Segments</source>
-        <translation type="unfinished">Segments</translation>
+        <translation>Segments</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>The whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le fichier</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished">Segment</translation>
+        <translation>Segment</translation>
     </message>
     <message>
         <source>Segment %1</source>
-        <translation type="unfinished">Segment %1</translation>
+        <translation>Segment %1</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Séance</translation>
+        <translation>Séance</translation>
     </message>
 </context>
 <context>
@@ -889,71 +916,71 @@
     </message>
     <message>
         <source>New &amp;from Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau à partir d’un &amp;modèle…</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;porter…</translation>
     </message>
     <message>
         <source>Expor&amp;t Session As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Expor&amp;ter la séance sous…</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules (*.gnaural);;Cells as text (*.tsv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes et cellules (*.sbg *.gnaural *.tsv *.txt);;Programmes SBaGen (*.sbg);;Programmes Gnaural (*.gnaural);;Cellules en texte (*.tsv *.txt)</translation>
     </message>
     <message>
         <source>Cannot import %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’importer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 holds what a session cannot; the session leaves it out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient ce qu’une séance ne peut pas contenir&#xa0;; la séance l’omet&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Imported %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé, %2</translation>
     </message>
     <message>
         <source>Export Session As</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la séance sous</translation>
     </message>
     <message>
         <source>SBaGen schedules (*.sbg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes SBaGen (*.sbg)</translation>
     </message>
     <message>
         <source>Gnaural schedules (*.gnaural)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes Gnaural (*.gnaural)</translation>
     </message>
     <message>
         <source>Sessions are exported to .sbg or .gnaural files</source>
-        <translation type="unfinished"></translation>
+        <translation>Les séances s’exportent en fichiers .sbg ou .gnaural</translation>
     </message>
     <message>
         <source>%1 cannot hold everything the session plays. These rows are left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas contenir tout ce que joue la séance. Ces lignes sont omises&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporté</translation>
     </message>
 </context>
 <context>
@@ -967,43 +994,43 @@
     <name>NoiseBedEditor</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rose</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Brun</translation>
     </message>
     <message>
         <source>Noise under the tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruit sous les sons</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;dBFS</translation>
     </message>
     <message>
         <source>Noise level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau du bruit</translation>
     </message>
     <message>
         <source>The noise&apos;s RMS level in each ear; the tones peak at about -6 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau RMS du bruit dans chaque oreille&#xa0;; les sons culminent vers -6 dBFS</translation>
     </message>
     <message>
         <source>Noise under the &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bruit sous les sons&#xa0;:</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1158,7 @@
     </message>
     <message>
         <source>Heard in the preview and written into exported sound files, never sent to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Entendu dans l’aperçu et écrit dans les fichiers son exportés, jamais transféré à l’appareil</translation>
     </message>
 </context>
 <context>
@@ -1309,138 +1336,219 @@
     </message>
 </context>
 <context>
-    <name>SbgParser</name>
+    <name>SbgImport</name>
     <message>
         <source>the block &quot;%1&quot; is not closed with &quot;}&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc «&#xa0;%1&#xa0;» n’est pas fermé par «&#xa0;}&#xa0;»</translation>
     </message>
     <message>
         <source>no time-sequence line: nothing plays</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ligne de séquence&#xa0;: rien ne se joue</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is defined twice</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est défini deux fois</translation>
     </message>
     <message>
         <source>waveform definition %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>définition de forme d’onde %1 omise</translation>
     </message>
     <message>
         <source>cannot read option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l’option «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>option -%1 left out: the file&apos;s own lines are read</source>
-        <translation type="unfinished"></translation>
+        <translation>option -%1 omise&#xa0;: les lignes du fichier lui-même sont lues</translation>
     </message>
     <message>
         <source>option -%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option -%1 demande une valeur</translation>
     </message>
     <message>
         <source>cannot read volume &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le volume «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>start at clock time %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>départ à l’heure %1 omis</translation>
     </message>
     <message>
         <source>length %1 left out: the time lines give the length</source>
-        <translation type="unfinished"></translation>
+        <translation>durée %1 omise&#xa0;: les lignes de temps donnent la durée</translation>
     </message>
     <message>
         <source>mix input left out</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de mixage omise</translation>
     </message>
     <message>
         <source>waveform %1 left out: tones play as sines</source>
-        <translation type="unfinished"></translation>
+        <translation>forme d’onde %1 omise&#xa0;: les sons se jouent en sinus</translation>
     </message>
     <message>
         <source>option -%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>option -%1 omise</translation>
     </message>
     <message>
         <source>a tone-set needs at least one tone, or &quot;-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeu de sons demande au moins un son, ou «&#xa0;-&#xa0;»</translation>
     </message>
     <message>
         <source>more than 16 tones in one tone-set</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 16 sons dans un jeu de sons</translation>
     </message>
     <message>
         <source>%1 waveform left out: tones play as sines</source>
-        <translation type="unfinished"></translation>
+        <translation>forme d’onde %1 omise&#xa0;: les sons se jouent en sinus</translation>
     </message>
     <message>
         <source>envelope %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>enveloppe %1 omise</translation>
     </message>
     <message>
         <source>%1 noise left out</source>
-        <translation type="unfinished"></translation>
+        <translation>bruit «&#xa0;%1&#xa0;» omis</translation>
     </message>
     <message>
         <source>mix effect %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>effet de mixage %1 omis</translation>
     </message>
     <message>
         <source>spin voice %1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>voix spin %1 omise</translation>
     </message>
     <message>
         <source>bell left out</source>
-        <translation type="unfinished"></translation>
+        <translation>cloche omise</translation>
     </message>
     <message>
         <source>cannot read the tone &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le son «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot read the time &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le temps «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>more than 100000 time-sequence lines</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 100000 lignes de séquence</translation>
     </message>
     <message>
         <source>a block&apos;s times must be relative (&quot;+hh:mm&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>les temps d’un bloc doivent être relatifs («&#xa0;+hh:mm&#xa0;»)</translation>
     </message>
     <message>
         <source>clock time read as the time after the first clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>heure lue comme le temps écoulé depuis la première heure</translation>
     </message>
     <message>
         <source>blocks call each other too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>les blocs s’appellent les uns les autres trop profondément</translation>
     </message>
     <message>
         <source>a time needs a tone-set or a block</source>
-        <translation type="unfinished"></translation>
+        <translation>un temps demande un jeu de sons ou un bloc</translation>
     </message>
     <message>
         <source>no tone-set or block is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun jeu de sons ni bloc ne s’appelle «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>this time comes before the time of the line before</source>
-        <translation type="unfinished"></translation>
+        <translation>ce temps précède celui de la ligne précédente</translation>
     </message>
     <message>
         <source>fade across the period left out: slides need &quot;=&quot; on both lines</source>
-        <translation type="unfinished"></translation>
+        <translation>fondu sur la période omis&#xa0;: un glissement demande «&#xa0;=&#xa0;» sur les deux lignes</translation>
     </message>
     <message>
         <source>the schedule ends at the last line; its tone-set is not played</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme s’arrête à la dernière ligne&#xa0;; son jeu de sons n’est pas joué</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleExport</name>
+    <message>
+        <source>time %1 written as a whole second longer: the format counts whole seconds</source>
+        <translation>durée %1 écrite une seconde entière plus longue&#xa0;: le format compte en secondes entières</translation>
+    </message>
+    <message>
+        <source>tone %1 has no sound the format can play</source>
+        <translation>le son %1 n’a aucun équivalent que le format sache jouer</translation>
+    </message>
+    <message>
+        <source>smooth pulses (PSu) written as isochronic pulses</source>
+        <translation>impulsions douces (PSu) écrites comme impulsions isochrones</translation>
+    </message>
+    <message>
+        <source>tone %1 written as two binaural tones, which read back as dbb</source>
+        <translation>son %1 écrit comme deux sons binauraux, relus comme dbb</translation>
+    </message>
+    <message>
+        <source>%1 is not an entry of the row&apos;s list and reads back as the nearest entry</source>
+        <translation>%1 n’est pas une entrée de la liste de la ligne et se relit comme l’entrée la plus proche</translation>
+    </message>
+    <message>
+        <source>light phase %1</source>
+        <translation>phase lumineuse %1</translation>
+    </message>
+    <message>
+        <source>duty cycle %1</source>
+        <translation>rapport cyclique %1</translation>
+    </message>
+    <message>
+        <source>light intensity %1</source>
+        <translation>intensité lumineuse %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleImport</name>
+    <message>
+        <source>a slide to other kinds of tones: the tones are kept as they start</source>
+        <translation>un glissement vers d’autres types de sons&#xa0;: les sons restent tels qu’ils commencent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further tone(s) left out</source>
+        <translation>
+            <numerusform>%n autre son omis</numerusform>
+            <numerusform>%n autres sons omis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>carrier slide left out</source>
+        <translation>glissement de la porteuse omis</translation>
+    </message>
+    <message>
+        <source>one tone only: both voices play it</source>
+        <translation>un seul son&#xa0;: les deux voix le jouent</translation>
+    </message>
+    <message>
+        <source>isochronic tone played as a binaural voice</source>
+        <translation>son isochrone joué comme une voix binaurale</translation>
+    </message>
+    <message>
+        <source>beat slide left out</source>
+        <translation>glissement du battement omis</translation>
+    </message>
+    <message>
+        <source>volume slide left out</source>
+        <translation>glissement du volume omis</translation>
+    </message>
+    <message>
+        <source>shorter than half a second: left out</source>
+        <translation>plus court qu’une demi-seconde&#xa0;: omis</translation>
+    </message>
+    <message>
+        <source>the schedule goes on beyond 1000 segments: the rest is left out</source>
+        <translation>le programme dépasse 1000 segments&#xa0;: le reste est omis</translation>
+    </message>
+    <message>
+        <source>the schedule has no time to import</source>
+        <translation>le programme n’a aucun temps à importer</translation>
     </message>
 </context>
 <context>
@@ -1527,40 +1635,6 @@
     <message>
         <source>Session has %1 segments; a download holds 1 to %2</source>
         <translation>La séance a %1 segments&#xa0;; un transfert en contient de 1 à %2</translation>
-    </message>
-</context>
-<context>
-    <name>SegmentMaker</name>
-    <message>
-        <source>a slide to other kinds of tones: the tones are kept as they start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n further tone(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>carrier slide left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one tone only: both voices play it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>isochronic tone played as a binaural voice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>beat slide left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>volume slide left out</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1802,21 @@
     </message>
 </context>
 <context>
+    <name>SessionExchange</name>
+    <message>
+        <source>not a file to import: .sbg, .gnaural, .tsv or .txt</source>
+        <translation>pas un fichier à importer&#xa0;: .sbg, .gnaural, .tsv ou .txt</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 16 MiB: no schedule is</source>
+        <translation>%1 dépasse 16 Mio&#xa0;: aucun programme n’est si grand</translation>
+    </message>
+</context>
+<context>
     <name>SessionFileReader</name>
     <message>
         <source>The file is larger than %1 MB, far larger than any session file.</source>
@@ -1799,7 +1888,7 @@
     <name>SessionImport</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

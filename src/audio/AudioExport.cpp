@@ -143,10 +143,11 @@ std::optional<QString> formatRefusal(AudioFileType type, int rate)
     info.channels = 2;
     info.format = sndfileFormat(type);
     if (!sf_format_check(&info))
-        return u"this system's libsndfile cannot write MP3 files (it was built without MPEG support); "
-               u"choose WAV, FLAC or Ogg Vorbis"_s;
+        return AudioExportTexts::tr("this system's libsndfile cannot write MP3 files (it was built without MPEG support); "
+                         "choose WAV, FLAC or Ogg Vorbis");
     if (!isMp3Rate(rate))
-        return u"MP3 files take 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000 samples a second"_s;
+        return AudioExportTexts::tr(
+            "MP3 files take 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100 or 48000 samples a second");
     return std::nullopt;
 }
 

@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 
 namespace {
-struct CellsTextReaderTexts
+// One context for lupdate and the translator alike.
+struct CellsImport
 {
     Q_DECLARE_TR_FUNCTIONS(CellsImport)
 };
@@ -27,15 +28,16 @@ SessionImport readCellsText(QByteArrayView bytes)
         const QStringList fields = line.split(u'\t');
         const int number = int(i + 1);
         if (fields.size() != SessionGrid::RowCount)
-            return {std::nullopt, atLine(number, CellsTextReaderTexts::tr("%1 fields where a segment has 15").arg(fields.size())), {}};
+            return {std::nullopt,
+                    atLine(number, CellsImport::tr("%1 fields where a segment has 15").arg(fields.size())), {}};
         if (segments == SessionGrid::MaxSegments)
-            return {std::nullopt, atLine(number, CellsTextReaderTexts::tr("more than 1000 segments")), {}};
+            return {std::nullopt, atLine(number, CellsImport::tr("more than 1000 segments")), {}};
         session.cells.setColumnCount(++segments);
         for (int row = SegmentNumberRow + 1; row < SessionGrid::RowCount; ++row)
             session.cells.setCell(segments - 1, row, fields.at(row));
     }
     if (segments == 0)
-        return {std::nullopt, atLine(1, CellsTextReaderTexts::tr("no segment")), {}};
+        return {std::nullopt, atLine(1, CellsImport::tr("no segment")), {}};
     session.kind = ValueLists::isDualTone(session.cells.cell(0, ToneRow)) ? DualBinauralSession : PulsedSession;
     return {session, QString(), {}};
 }

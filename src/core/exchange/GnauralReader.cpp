@@ -10,7 +10,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct GnauralReaderTexts
+// One context for lupdate and the translator alike.
+struct GnauralImport
 {
     Q_DECLARE_TR_FUNCTIONS(GnauralImport)
 };
@@ -46,7 +47,7 @@ double number(QStringView text, int line)
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw GnauralError{line, GnauralReaderTexts::tr("cannot read the number \"%1\"").arg(text)};
+        throw GnauralError{line, GnauralImport::tr("cannot read the number \"%1\"").arg(text)};
     return value;
 }
 
@@ -93,7 +94,7 @@ ScheduleRead GnauralParser::read(QByteArrayView bytes)
                 continue;
             const QStringView name = mXml.name();
             if (root && name != u"schedule" && name != u"gnaural")
-                throw GnauralError{line(), GnauralReaderTexts::tr("not a Gnaural schedule: it starts with <%1>").arg(name)};
+                throw GnauralError{line(), GnauralImport::tr("not a Gnaural schedule: it starts with <%1>").arg(name)};
             root = false;
             if (name == u"title" || name == u"schedule_description") {
                 const QString text = mXml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
@@ -103,7 +104,7 @@ ScheduleRead GnauralParser::read(QByteArrayView bytes)
                 const int at = line();
                 const QString text = mXml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                 if (text != u"1"_s)
-                    note(at, GnauralReaderTexts::tr("the schedule's repeats (%1) left out: it plays once").arg(text));
+                    note(at, GnauralImport::tr("the schedule's repeats (%1) left out: it plays once").arg(text));
             } else if (name == u"voice") {
                 readVoice();
             }
@@ -111,7 +112,7 @@ ScheduleRead GnauralParser::read(QByteArrayView bytes)
         if (mXml.hasError())
             throw GnauralError{line(), mXml.errorString()};
         if (std::none_of(mVoices.begin(), mVoices.end(), [](const Voice &voice) { return !voice.entries.isEmpty(); }))
-            throw GnauralError{line(), GnauralReaderTexts::tr("no binaural or isochronic voice to import")};
+            throw GnauralError{line(), GnauralImport::tr("no binaural or isochronic voice to import")};
         Schedule schedule = periods();
         return {schedule, QString(), mNotes};
     } catch (const GnauralError &error) {
@@ -148,23 +149,23 @@ void GnauralParser::readVoice()
     case 4:
     case 7:
         if (voice.muted) {
-            note(voice.line, GnauralReaderTexts::tr("muted voice left out"));
+            note(voice.line, GnauralImport::tr("muted voice left out"));
             return;
         }
         mVoices.append(voice);
         return;
     case 1:
-        note(voice.line, GnauralReaderTexts::tr("pink noise voice left out"));
+        note(voice.line, GnauralImport::tr("pink noise voice left out"));
         return;
     case 2:
-        note(voice.line, GnauralReaderTexts::tr("audio file voice left out"));
+        note(voice.line, GnauralImport::tr("audio file voice left out"));
         return;
     case 5:
     case 6:
-        note(voice.line, GnauralReaderTexts::tr("water drops or rain voice left out"));
+        note(voice.line, GnauralImport::tr("water drops or rain voice left out"));
         return;
     default:
-        note(voice.line, GnauralReaderTexts::tr("voice of type %1 left out").arg(voice.type));
+        note(voice.line, GnauralImport::tr("voice of type %1 left out").arg(voice.type));
         return;
     }
 }
@@ -172,7 +173,7 @@ void GnauralParser::readVoice()
 void GnauralParser::readEntry(Voice &voice)
 {
     if (++mEntryCount > MostEntries)
-        throw GnauralError{line(), GnauralReaderTexts::tr("more than 100000 entries")};
+        throw GnauralError{line(), GnauralImport::tr("more than 100000 entries")};
     Entry entry;
     entry.line = line();
     const QXmlStreamAttributes attributes = mXml.attributes();
@@ -184,7 +185,7 @@ void GnauralParser::readEntry(Voice &voice)
         setEntryValue(entry, name, mXml.readElementText(QXmlStreamReader::SkipChildElements), line());
     }
     if (entry.volumeLeft != entry.volumeRight)
-        note(entry.line, GnauralReaderTexts::tr("left and right volumes differ: their mean is taken"));
+        note(entry.line, GnauralImport::tr("left and right volumes differ: their mean is taken"));
     voice.entries.append(entry);
 }
 

@@ -10,7 +10,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct SbgReaderTexts
+// One context for lupdate and the translator alike.
+struct SbgImport
 {
     Q_DECLARE_TR_FUNCTIONS(SbgImport)
 };
@@ -120,11 +121,11 @@ ScheduleRead SbgParser::read(QByteArrayView bytes)
             from = to + 1;
         }
         if (!mOpenBlock.isEmpty())
-            throw SbgError{mOpenBlockLine, SbgReaderTexts::tr("the block \"%1\" is not closed with \"}\"").arg(mOpenBlock)};
+            throw SbgError{mOpenBlockLine, SbgImport::tr("the block \"%1\" is not closed with \"}\"").arg(mOpenBlock)};
         for (const SourceLine &source : std::as_const(mTimeLines))
             addTimeLine(source, std::nullopt, 0);
         if (mEntries.isEmpty())
-            throw SbgError{line, SbgReaderTexts::tr("no time-sequence line: nothing plays")};
+            throw SbgError{line, SbgImport::tr("no time-sequence line: nothing plays")};
         Schedule schedule = periods();
         return {schedule, QString(), mNotes};
     } catch (const SbgError &error) {
@@ -163,7 +164,7 @@ void SbgParser::readLine(int line, const QString &text)
     const QString name = match.captured(1);
     const QString rest = match.captured(2);
     if (mToneSets.contains(name) || mBlocks.contains(name))
-        throw SbgError{line, SbgReaderTexts::tr("\"%1\" is defined twice").arg(name)};
+        throw SbgError{line, SbgImport::tr("\"%1\" is defined twice").arg(name)};
     if (rest == u"{"_s) {
         mOpenBlock = name;
         mOpenBlockLine = line;
@@ -172,7 +173,7 @@ void SbgParser::readLine(int line, const QString &text)
     }
     static const QRegularExpression waveform(u"^(wave|custom)\\d\\d$"_s);
     if (waveform.match(name).hasMatch()) {
-        note(line, SbgReaderTexts::tr("waveform definition %1 left out").arg(name));
+        note(line, SbgImport::tr("waveform definition %1 left out").arg(name));
         return;
     }
     mToneSets.insert(name, readToneSet(line, rest));
@@ -187,11 +188,11 @@ void SbgParser::readOptions(int line, const QString &text)
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QString &token = tokens.at(i);
         if (!token.startsWith(u'-') || token.size() < 2)
-            throw SbgError{line, SbgReaderTexts::tr("cannot read option \"%1\"").arg(token)};
+            throw SbgError{line, SbgImport::tr("cannot read option \"%1\"").arg(token)};
         for (qsizetype j = 1; j < token.size(); ++j) {
             const QChar option = token.at(j);
             if (option == u'p' || option == u'i') {
-                note(line, SbgReaderTexts::tr("option -%1 left out: the file's own lines are read").arg(option));
+                note(line, SbgImport::tr("option -%1 left out: the file's own lines are read").arg(option));
                 return;
             }
             QString argument;
@@ -201,7 +202,7 @@ void SbgParser::readOptions(int line, const QString &text)
                 if (argument.isEmpty() && i + 1 < tokens.size() && (takes || !tokens.at(i + 1).startsWith(u'-')))
                     argument = tokens.at(++i);
                 if (takes && argument.isEmpty())
-                    throw SbgError{line, SbgReaderTexts::tr("option -%1 needs a value").arg(option)};
+                    throw SbgError{line, SbgImport::tr("option -%1 needs a value").arg(option)};
                 j = token.size();
             }
             switch (option.unicode()) {
@@ -217,26 +218,26 @@ void SbgParser::readOptions(int line, const QString &text)
                 bool ok = false;
                 const double level = argument.toDouble(&ok);
                 if (!ok || level < 0 || level > 100)
-                    throw SbgError{line, SbgReaderTexts::tr("cannot read volume \"%1\"").arg(argument)};
+                    throw SbgError{line, SbgImport::tr("cannot read volume \"%1\"").arg(argument)};
                 mVolume = level / 100;
                 break;
             }
             case u'T':
-                note(line, SbgReaderTexts::tr("start at clock time %1 left out").arg(argument));
+                note(line, SbgImport::tr("start at clock time %1 left out").arg(argument));
                 break;
             case u'L':
-                note(line, SbgReaderTexts::tr("length %1 left out: the time lines give the length").arg(argument));
+                note(line, SbgImport::tr("length %1 left out: the time lines give the length").arg(argument));
                 break;
             case u'm':
             case u'M':
-                note(line, SbgReaderTexts::tr("mix input left out"));
+                note(line, SbgImport::tr("mix input left out"));
                 break;
             case u'w':
                 if (argument != u"sine"_s)
-                    note(line, SbgReaderTexts::tr("waveform %1 left out: tones play as sines").arg(argument));
+                    note(line, SbgImport::tr("waveform %1 left out: tones play as sines").arg(argument));
                 break;
             default:
-                note(line, SbgReaderTexts::tr("option -%1 left out").arg(option));
+                note(line, SbgImport::tr("option -%1 left out").arg(option));
                 break;
             }
         }
@@ -247,9 +248,9 @@ ToneSet SbgParser::readToneSet(int line, const QString &text)
 {
     const QStringList tokens = words(text);
     if (tokens.isEmpty())
-        throw SbgError{line, SbgReaderTexts::tr("a tone-set needs at least one tone, or \"-\"")};
+        throw SbgError{line, SbgImport::tr("a tone-set needs at least one tone, or \"-\"")};
     if (tokens.size() > MostTones)
-        throw SbgError{line, SbgReaderTexts::tr("more than 16 tones in one tone-set")};
+        throw SbgError{line, SbgImport::tr("more than 16 tones in one tone-set")};
     ToneSet tones;
     for (const QString &token : tokens) {
         if (const std::optional<ScheduleTone> tone = readTone(line, token))
@@ -267,10 +268,10 @@ std::optional<ScheduleTone> SbgParser::readTone(int line, QString text)
     for (;;) {
         if (const QRegularExpressionMatch match = waveform.match(text); match.hasMatch()) {
             if (match.captured(1) != u"sine"_s)
-                note(line, SbgReaderTexts::tr("%1 waveform left out: tones play as sines").arg(match.captured(1)));
+                note(line, SbgImport::tr("%1 waveform left out: tones play as sines").arg(match.captured(1)));
             text = match.captured(2);
         } else if (const QRegularExpressionMatch match = envelope.match(text); match.hasMatch()) {
-            note(line, SbgReaderTexts::tr("envelope %1 left out").arg(match.captured(1)));
+            note(line, SbgImport::tr("envelope %1 left out").arg(match.captured(1)));
             text = match.captured(2);
         } else {
             break;
@@ -285,23 +286,23 @@ std::optional<ScheduleTone> SbgParser::readTone(int line, QString text)
     static const QRegularExpression isochronic(u"^"_s + Number + u'@' + Number + u'/' + Number + u'$');
     static const QRegularExpression sine(u"^"_s + Number + u'/' + Number + u'$');
     if (const QRegularExpressionMatch match = noise.match(text); match.hasMatch()) {
-        note(line, SbgReaderTexts::tr("%1 noise left out").arg(match.captured(1)));
+        note(line, SbgImport::tr("%1 noise left out").arg(match.captured(1)));
         return std::nullopt;
     }
     if (mix.match(text).hasMatch()) {
-        note(line, SbgReaderTexts::tr("mix input left out"));
+        note(line, SbgImport::tr("mix input left out"));
         return std::nullopt;
     }
     if (const QRegularExpressionMatch match = effect.match(text); match.hasMatch()) {
-        note(line, SbgReaderTexts::tr("mix effect %1 left out").arg(match.captured(1)));
+        note(line, SbgImport::tr("mix effect %1 left out").arg(match.captured(1)));
         return std::nullopt;
     }
     if (const QRegularExpressionMatch match = spin.match(text); match.hasMatch()) {
-        note(line, SbgReaderTexts::tr("spin voice %1 left out").arg(match.captured(1)));
+        note(line, SbgImport::tr("spin voice %1 left out").arg(match.captured(1)));
         return std::nullopt;
     }
     if (bell.match(text).hasMatch()) {
-        note(line, SbgReaderTexts::tr("bell left out"));
+        note(line, SbgImport::tr("bell left out"));
         return std::nullopt;
     }
     if (const QRegularExpressionMatch match = binaural.match(text); match.hasMatch()) {
@@ -314,7 +315,7 @@ std::optional<ScheduleTone> SbgParser::readTone(int line, QString text)
     }
     if (const QRegularExpressionMatch match = sine.match(text); match.hasMatch())
         return ScheduleTone{ScheduleTone::Binaural, match.captured(1).toDouble(), 0, match.captured(2).toDouble()};
-    throw SbgError{line, SbgReaderTexts::tr("cannot read the tone \"%1\"").arg(text)};
+    throw SbgError{line, SbgImport::tr("cannot read the tone \"%1\"").arg(text)};
 }
 
 TimeSpec SbgParser::readTime(int line, const QString &text) const
@@ -323,7 +324,7 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
     static const QRegularExpression part(u"\\+(\\d{1,4}):(\\d{2})(?::(\\d{2}))?"_s);
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch() || text.isEmpty())
-        throw SbgError{line, SbgReaderTexts::tr("cannot read the time \"%1\"").arg(text)};
+        throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
     TimeSpec spec;
     if (match.captured(1) == u"NOW"_s) {
         spec.base = TimeSpec::Now;
@@ -332,7 +333,7 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
         const int minutes = match.captured(3).toInt();
         const int seconds = match.captured(4).toInt();
         if (hours > 23 || minutes > 59 || seconds > 59)
-            throw SbgError{line, SbgReaderTexts::tr("cannot read the time \"%1\"").arg(text)};
+            throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
         spec.base = TimeSpec::Clock;
         spec.clock = hours * 3600.0 + minutes * 60.0 + seconds;
     }
@@ -342,7 +343,7 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
         const int minutes = relative.captured(2).toInt();
         const int seconds = relative.captured(3).toInt();
         if (minutes > 59 || seconds > 59)
-            throw SbgError{line, SbgReaderTexts::tr("cannot read the time \"%1\"").arg(text)};
+            throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
         spec.relative += relative.captured(1).toInt() * 3600.0 + minutes * 60.0 + seconds;
     }
     return spec;
@@ -351,13 +352,13 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
 void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> blockStart, int depth)
 {
     if (++mTimeLinesRead > MostTimeLines)
-        throw SbgError{source.line, SbgReaderTexts::tr("more than 100000 time-sequence lines")};
+        throw SbgError{source.line, SbgImport::tr("more than 100000 time-sequence lines")};
     const QStringList tokens = words(source.text);
     const TimeSpec spec = readTime(source.line, tokens.first());
     double at = 0;
     if (blockStart) {
         if (spec.base != TimeSpec::Relative)
-            throw SbgError{source.line, SbgReaderTexts::tr("a block's times must be relative (\"+hh:mm\")")};
+            throw SbgError{source.line, SbgImport::tr("a block's times must be relative (\"+hh:mm\")")};
         at = *blockStart + spec.relative;
     } else if (spec.base == TimeSpec::Clock) {
         if (!mFirstClock) {
@@ -367,7 +368,7 @@ void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> bloc
             mClockDays += 24 * 3600; // a clock time earlier than the last is on the next day
         }
         mLastClock = spec.clock;
-        note(source.line, SbgReaderTexts::tr("clock time read as the time after the first clock time"));
+        note(source.line, SbgImport::tr("clock time read as the time after the first clock time"));
         mLastAbsolute = mClockStart + mClockDays + spec.clock - *mFirstClock;
         at = *mLastAbsolute + spec.relative;
     } else {
@@ -378,7 +379,7 @@ void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> bloc
 
     if (tokens.size() == 2 && mBlocks.contains(tokens.at(1))) {
         if (depth >= DeepestBlocks)
-            throw SbgError{source.line, SbgReaderTexts::tr("blocks call each other too deeply")};
+            throw SbgError{source.line, SbgImport::tr("blocks call each other too deeply")};
         for (const SourceLine &line : mBlocks.value(tokens.at(1)))
             addTimeLine(line, at, depth + 1);
         return;
@@ -394,23 +395,23 @@ void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> bloc
         ++next;
     }
     if (next >= tokens.size())
-        throw SbgError{source.line, SbgReaderTexts::tr("a time needs a tone-set or a block")};
+        throw SbgError{source.line, SbgImport::tr("a time needs a tone-set or a block")};
     entry.toneSet = tokens.at(next++);
     if (!mToneSets.contains(entry.toneSet) && entry.toneSet != u"off"_s)
-        throw SbgError{source.line, SbgReaderTexts::tr("no tone-set or block is named \"%1\"").arg(entry.toneSet)};
+        throw SbgError{source.line, SbgImport::tr("no tone-set or block is named \"%1\"").arg(entry.toneSet)};
     if (next < tokens.size() && tokens.at(next) == u"->"_s) {
         entry.slides = true;
         ++next;
     }
     if (next < tokens.size())
-        throw SbgError{source.line, SbgReaderTexts::tr("cannot read \"%1\"").arg(tokens.at(next))};
+        throw SbgError{source.line, SbgImport::tr("cannot read \"%1\"").arg(tokens.at(next))};
     addEntry(entry);
 }
 
 void SbgParser::addEntry(const TimeEntry &entry)
 {
     if (!mEntries.isEmpty() && entry.at < mEntries.last().at)
-        throw SbgError{entry.line, SbgReaderTexts::tr("this time comes before the time of the line before")};
+        throw SbgError{entry.line, SbgImport::tr("this time comes before the time of the line before")};
     mEntries.append(entry);
 }
 
@@ -438,14 +439,14 @@ Schedule SbgParser::periods()
         const bool slides = entry.slides && entry.fadeOut == u'=' && next.fadeIn == u'=';
         period.end = slides ? tonesOf(next.toneSet) : period.start;
         if (entry.slides && !slides && entry.toneSet != next.toneSet)
-            note(entry.line, SbgReaderTexts::tr("fade across the period left out: slides need \"=\" on both lines"));
+            note(entry.line, SbgImport::tr("fade across the period left out: slides need \"=\" on both lines"));
         schedule.periods.append(period);
         if (period.seconds >= 0.25 && ++counted == MostImportedPeriods)
             return schedule;
     }
     const TimeEntry &last = mEntries.last();
     if (!mEndsAtLastLine && !mToneSets.value(last.toneSet).isEmpty())
-        note(last.line, SbgReaderTexts::tr("the schedule ends at the last line; its tone-set is not played"));
+        note(last.line, SbgImport::tr("the schedule ends at the last line; its tone-set is not played"));
     return schedule;
 }
 } // namespace

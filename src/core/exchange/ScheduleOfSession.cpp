@@ -12,7 +12,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct ScheduleOfSessionTexts
+// One context for lupdate and the translator alike.
+struct ScheduleExport
 {
     Q_DECLARE_TR_FUNCTIONS(ScheduleExport)
 };
@@ -72,28 +73,32 @@ void noteLosses(const Session &session, int column, ScheduleFormat format, QList
     if (format == ScheduleFormat::Sbg) {
         const std::optional<qint64> halfSeconds = TextNumbers::tryHalfSecondsOfTime(cell(TimeRow));
         if (halfSeconds && *halfSeconds % 2 != 0)
-            lose(TimeRow, ScheduleOfSessionTexts::tr("time %1 written as a whole second longer: the format counts whole seconds").arg(cell(TimeRow)));
+            lose(TimeRow,
+                 ScheduleExport::tr("time %1 written as a whole second longer: the format counts whole seconds")
+                     .arg(cell(TimeRow)));
     }
     const QString &tone = cell(ToneRow);
     const ToneKind kind = readSegmentSound(cells, column).kind;
     if (kind == ToneKind::Silent)
-        lose(ToneRow, ScheduleOfSessionTexts::tr("tone %1 has no sound the format can play").arg(tone));
+        lose(ToneRow, ScheduleExport::tr("tone %1 has no sound the format can play").arg(tone));
     else if (kind == ToneKind::Smooth)
-        lose(ToneRow, ScheduleOfSessionTexts::tr("smooth pulses (PSu) written as isochronic pulses"));
+        lose(ToneRow, ScheduleExport::tr("smooth pulses (PSu) written as isochronic pulses"));
     else if (kind == ToneKind::Dual && tone != u"dbb"_s)
-        lose(ToneRow, ScheduleOfSessionTexts::tr("tone %1 written as two binaural tones, which read back as dbb").arg(tone));
+        lose(ToneRow, ScheduleExport::tr("tone %1 written as two binaural tones, which read back as dbb").arg(tone));
     for (int row : {StartFreqRow, PitchRow, TargetFreqRow, ChordRow, VolumeRow}) {
         const QStringList *list = listOf(session.kind, row);
         if (list && !list->contains(cell(row)) && !(row == ChordRow && cell(row).isEmpty()))
-            lose(row, ScheduleOfSessionTexts::tr("%1 is not an entry of the row's list and reads back as the nearest entry").arg(cell(row)));
+            lose(row,
+                 ScheduleExport::tr("%1 is not an entry of the row's list and reads back as the nearest entry")
+                     .arg(cell(row)));
     }
     const QStringList &phases = session.kind == DualBinauralSession ? ValueLists::DualPhaseList : ValueLists::PulsedPhaseList;
     if (cell(PhaseRow) != phases.first())
-        lose(PhaseRow, ScheduleOfSessionTexts::tr("light phase %1").arg(cell(PhaseRow)));
+        lose(PhaseRow, ScheduleExport::tr("light phase %1").arg(cell(PhaseRow)));
     if (cell(DutyCycleRow) != u"50"_s)
-        lose(DutyCycleRow, ScheduleOfSessionTexts::tr("duty cycle %1").arg(cell(DutyCycleRow)));
+        lose(DutyCycleRow, ScheduleExport::tr("duty cycle %1").arg(cell(DutyCycleRow)));
     if (cell(IntensityRow) != u"0"_s)
-        lose(IntensityRow, ScheduleOfSessionTexts::tr("light intensity %1").arg(cell(IntensityRow)));
+        lose(IntensityRow, ScheduleExport::tr("light intensity %1").arg(cell(IntensityRow)));
 }
 } // namespace
 

@@ -18,7 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr qint64 LargestFile = 16 * 1024 * 1024;
 
-struct SessionExchangeTexts
+// One context for lupdate and the translator alike.
+struct SessionExchange
 {
     Q_DECLARE_TR_FUNCTIONS(SessionExchange)
 };
@@ -55,7 +56,7 @@ SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
     case ExchangeFormat::Unknown:
         break;
     }
-    return {std::nullopt, SessionExchangeTexts::tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
+    return {std::nullopt, SessionExchange::tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
 }
 
 SessionImport importSessionFile(const QString &path)
@@ -67,10 +68,12 @@ SessionImport importSessionFile(const QString &path)
         return {std::nullopt, unusableFileKindReason(), {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, SessionExchangeTexts::tr("cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString()), {}};
+        return {std::nullopt,
+                SessionExchange::tr("cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString()), {}};
     const QByteArray bytes = file.read(LargestFile + 1);
     if (bytes.size() > LargestFile)
-        return {std::nullopt, SessionExchangeTexts::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
+        return {std::nullopt,
+                SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
     return importSession(bytes, format);
 }
 

@@ -15,7 +15,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct SessionOfScheduleTexts
+// One context for lupdate and the translator alike.
+struct ScheduleImport
 {
     Q_DECLARE_TR_FUNCTIONS(ScheduleImport)
 };
@@ -179,7 +180,7 @@ void SegmentMaker::add(int halfSeconds, const ToneSet &start, const ToneSet &end
     } else {
         const ToneSet &to = sameShape(start, end) ? end : start;
         if (!sameShape(start, end))
-            note(0, SessionOfScheduleTexts::tr("a slide to other kinds of tones: the tones are kept as they start"));
+            note(0, ScheduleImport::tr("a slide to other kinds of tones: the tones are kept as they start"));
         if (mKind == DualBinauralSession)
             setDualTones(column, start, to, continues);
         else
@@ -203,7 +204,7 @@ void SegmentMaker::setTones(SessionGrid::Column &column, const ToneSet &start, c
         column[ToneRow] = u"PFr"_s;
     }
     if (start.size() > used)
-        note(0, SessionOfScheduleTexts::tr("%n further tone(s) left out", nullptr, int(start.size() - used)));
+        note(0, ScheduleImport::tr("%n further tone(s) left out", nullptr, int(start.size() - used)));
     const int beat = freqSnap().index(std::abs(first.beat));
     const int target = freqSnap().index(std::abs(end.first().beat));
     column[StartFreqRow] = ValueLists::FreqList.at(beat);
@@ -211,7 +212,7 @@ void SegmentMaker::setTones(SessionGrid::Column &column, const ToneSet &start, c
     const int pitch = pitchSnap().index(first.carrier);
     column[PitchRow] = ValueLists::PitchList.at(pitch);
     if (pitchSnap().index(end.first().carrier) != pitch)
-        note(PitchRow, SessionOfScheduleTexts::tr("carrier slide left out"));
+        note(PitchRow, ScheduleImport::tr("carrier slide left out"));
     setVolume(column, amplitudeOf(start, used), amplitudeOf(end, used), continues);
 }
 
@@ -219,12 +220,12 @@ void SegmentMaker::setDualTones(SessionGrid::Column &column, const ToneSet &star
 {
     const qsizetype voices = std::min<qsizetype>(start.size(), 2);
     if (start.size() > 2)
-        note(0, SessionOfScheduleTexts::tr("%n further tone(s) left out", nullptr, int(start.size() - 2)));
+        note(0, ScheduleImport::tr("%n further tone(s) left out", nullptr, int(start.size() - 2)));
     if (voices == 1)
-        note(Pitch2Row, SessionOfScheduleTexts::tr("one tone only: both voices play it"));
+        note(Pitch2Row, ScheduleImport::tr("one tone only: both voices play it"));
     for (qsizetype i = 0; i < voices; ++i) {
         if (start.at(i).kind != ScheduleTone::Binaural)
-            note(ToneRow, SessionOfScheduleTexts::tr("isochronic tone played as a binaural voice"));
+            note(ToneRow, ScheduleImport::tr("isochronic tone played as a binaural voice"));
     }
     const ScheduleTone &one = start.at(0);
     const ScheduleTone &two = start.at(voices - 1);
@@ -242,7 +243,7 @@ void SegmentMaker::setDualTones(SessionGrid::Column &column, const ToneSet &star
             beat = target;
             beat2 = target2;
         } else {
-            note(Freq1Row, SessionOfScheduleTexts::tr("beat slide left out"));
+            note(Freq1Row, ScheduleImport::tr("beat slide left out"));
         }
     }
     column[Freq1Row] = ValueLists::FreqList.at(beat);
@@ -254,7 +255,7 @@ void SegmentMaker::setDualTones(SessionGrid::Column &column, const ToneSet &star
     column[Pitch1Row] = ValueLists::PitchList.at(pitch);
     column[Pitch2Row] = ValueLists::Pitch2List.at(pitch2);
     if (pitchSnap().index(oneEnd.carrier) != pitch || pitchSnap().index(twoEnd.carrier) != pitch2)
-        note(Pitch1Row, SessionOfScheduleTexts::tr("carrier slide left out"));
+        note(Pitch1Row, ScheduleImport::tr("carrier slide left out"));
     setVolume(column, amplitudeOf(start, voices), amplitudeOf(end, voices), continues);
 }
 
@@ -268,7 +269,7 @@ void SegmentMaker::setVolume(SessionGrid::Column &column, double from, double to
             column[VIRampRow] = u"seg"_s;
             level = levelTo;
         } else {
-            note(VolumeRow, SessionOfScheduleTexts::tr("volume slide left out"));
+            note(VolumeRow, ScheduleImport::tr("volume slide left out"));
         }
     }
     column[VolumeRow] = ValueLists::LevelList.at(level);
@@ -310,7 +311,8 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
         const qint64 halfSeconds = std::llround(seconds * 2);
         if (halfSeconds == 0) {
             if (seconds > 0)
-                madeNotes.append({maker.count(), TimeRow, period.line, SessionOfScheduleTexts::tr("shorter than half a second: left out")});
+                madeNotes.append({maker.count(), TimeRow, period.line,
+                                  ScheduleImport::tr("shorter than half a second: left out")});
             continue;
         }
         const ToneSet &end = sameShape(period.start, period.end) ? period.end : period.start;
@@ -331,9 +333,10 @@ SessionImport sessionOfSchedule(const Schedule &schedule, QList<ExchangeNote> no
             break;
     }
     if (full)
-        madeNotes.append({SessionGrid::MaxSegments, 0, 0, SessionOfScheduleTexts::tr("the schedule goes on beyond 1000 segments: the rest is left out")});
+        madeNotes.append({SessionGrid::MaxSegments, 0, 0,
+                          ScheduleImport::tr("the schedule goes on beyond 1000 segments: the rest is left out")});
     if (maker.count() == 0)
-        return {std::nullopt, SessionOfScheduleTexts::tr("the schedule has no time to import"), {}};
+        return {std::nullopt, ScheduleImport::tr("the schedule has no time to import"), {}};
 
     for (ExchangeNote &note : notes) {
         if (note.segment == 0 && note.line > 0)
