@@ -554,6 +554,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Hide && mSafetyNotice && watched == mWindows.introductionWindow.get()
         && !mSafetyNotice->isHidden())
         UserNotices::markShown(UserNotices::Safety);
+    // The key that dismisses the introduction does nothing else, not even
+    // a shortcut such as Space: claimed here, it comes back as a key press.
+    if (event->type() == QEvent::ShortcutOverride && mWindows.introductionWindow
+        && mWindows.introductionWindow->isVisible()) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);
         // Keys typed into a cell's editor are the editor's.

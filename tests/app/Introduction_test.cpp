@@ -6,10 +6,12 @@
 #include "app/MirandelWindows.h"
 #include "app/windows/IntroductionWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -123,6 +125,21 @@ TEST_F(IntroductionTest, FirstKeyInTheMainWindowOnlyClosesIt)
     EXPECT_EQ(counter.keys, 1);
     EXPECT_FALSE(intro.isVisible());
     window.removeEventFilter(&counter);
+}
+
+TEST_F(IntroductionTest, SpaceOnlyClosesItAndStartsNoPreview)
+{
+    QAction *playOrPause = nullptr;
+    for (QAction *action : window.actions()) {
+        if (action->shortcut() == QKeySequence(Qt::Key_Space))
+            playOrPause = action;
+    }
+    ASSERT_NE(playOrPause, nullptr);
+    QSignalSpy triggered(playOrPause, &QAction::triggered);
+
+    typeKey(&window, Qt::Key_Space);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_EQ(triggered.count(), 0) << "the closing key also worked as a shortcut";
 }
 
 TEST_F(IntroductionTest, ClickAnywhereOnItClosesIt)
