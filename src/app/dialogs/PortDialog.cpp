@@ -19,7 +19,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// The devices and their buttons right of the specified controls, which keep
+// The devices and their buttons right of the port choices, which keep
 // their places.
 constexpr int DeviceLabelLeft = 248;
 constexpr int DeviceLabelWidth = 168;
@@ -63,7 +63,7 @@ PortDialog::PortDialog(QWidget *parent)
     mCheckButton = new QPushButton(tr("Check System Connection"), this);
     mCheckButton->setGeometry(64, 120, 145, 25);
     connect(mCheckButton, &QPushButton::clicked, this, &PortDialog::checkConnection);
-    // Made after the specified controls: last in the tab order.
+    // Made after the port choices and buttons: last in the tab order.
     for (int n = 1; n <= 4; ++n) {
         auto *button = new QPushButton(tr("Device\u2026"), this);
         button->setGeometry(DeviceButtonLeft, 3 + 20 * n, DeviceButtonWidth, 19);

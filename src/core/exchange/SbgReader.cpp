@@ -33,7 +33,7 @@ struct SourceLine
     QString text;
 };
 
-struct TimeSpec
+struct ScheduleTime
 {
     enum Base { Relative, Now, Clock };
     Base base = Relative;
@@ -69,7 +69,7 @@ private:
     void readOptions(int line, const QString &text);
     ToneSet readToneSet(int line, const QString &text);
     std::optional<ScheduleTone> readTone(int line, QString text);
-    TimeSpec readTime(int line, const QString &text) const;
+    ScheduleTime readTime(int line, const QString &text) const;
     void addTimeLine(const SourceLine &source, std::optional<double> blockStart, int depth);
     void addEntry(const TimeEntry &entry);
     Schedule periods();
@@ -318,24 +318,24 @@ std::optional<ScheduleTone> SbgParser::readTone(int line, QString text)
     throw SbgError{line, SbgImport::tr("cannot read the tone \"%1\"").arg(text)};
 }
 
-TimeSpec SbgParser::readTime(int line, const QString &text) const
+ScheduleTime SbgParser::readTime(int line, const QString &text) const
 {
     static const QRegularExpression form(u"^(NOW|(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?((?:\\+\\d{1,4}:\\d{2}(?::\\d{2})?)*)$"_s);
     static const QRegularExpression part(u"\\+(\\d{1,4}):(\\d{2})(?::(\\d{2}))?"_s);
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch() || text.isEmpty())
         throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
-    TimeSpec spec;
+    ScheduleTime when;
     if (match.captured(1) == u"NOW"_s) {
-        spec.base = TimeSpec::Now;
+        when.base = ScheduleTime::Now;
     } else if (match.hasCaptured(2)) {
         const int hours = match.captured(2).toInt();
         const int minutes = match.captured(3).toInt();
         const int seconds = match.captured(4).toInt();
         if (hours > 23 || minutes > 59 || seconds > 59)
             throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
-        spec.base = TimeSpec::Clock;
-        spec.clock = hours * 3600.0 + minutes * 60.0 + seconds;
+        when.base = ScheduleTime::Clock;
+        when.clock = hours * 3600.0 + minutes * 60.0 + seconds;
     }
     QRegularExpressionMatchIterator parts = part.globalMatch(match.captured(5));
     while (parts.hasNext()) {
@@ -344,9 +344,9 @@ TimeSpec SbgParser::readTime(int line, const QString &text) const
         const int seconds = relative.captured(3).toInt();
         if (minutes > 59 || seconds > 59)
             throw SbgError{line, SbgImport::tr("cannot read the time \"%1\"").arg(text)};
-        spec.relative += relative.captured(1).toInt() * 3600.0 + minutes * 60.0 + seconds;
+        when.relative += relative.captured(1).toInt() * 3600.0 + minutes * 60.0 + seconds;
     }
-    return spec;
+    return when;
 }
 
 void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> blockStart, int depth)
@@ -354,27 +354,27 @@ void SbgParser::addTimeLine(const SourceLine &source, std::optional<double> bloc
     if (++mTimeLinesRead > MostTimeLines)
         throw SbgError{source.line, SbgImport::tr("more than 100000 time-sequence lines")};
     const QStringList tokens = words(source.text);
-    const TimeSpec spec = readTime(source.line, tokens.first());
+    const ScheduleTime when = readTime(source.line, tokens.first());
     double at = 0;
     if (blockStart) {
-        if (spec.base != TimeSpec::Relative)
+        if (when.base != ScheduleTime::Relative)
             throw SbgError{source.line, SbgImport::tr("a block's times must be relative (\"+hh:mm\")")};
-        at = *blockStart + spec.relative;
-    } else if (spec.base == TimeSpec::Clock) {
+        at = *blockStart + when.relative;
+    } else if (when.base == ScheduleTime::Clock) {
         if (!mFirstClock) {
-            mFirstClock = spec.clock;
+            mFirstClock = when.clock;
             mClockStart = mEntries.isEmpty() ? 0 : mEntries.last().at;
-        } else if (spec.clock < mLastClock) {
+        } else if (when.clock < mLastClock) {
             mClockDays += 24 * 3600; // a clock time earlier than the last is on the next day
         }
-        mLastClock = spec.clock;
+        mLastClock = when.clock;
         note(source.line, SbgImport::tr("clock time read as the time after the first clock time"));
-        mLastAbsolute = mClockStart + mClockDays + spec.clock - *mFirstClock;
-        at = *mLastAbsolute + spec.relative;
+        mLastAbsolute = mClockStart + mClockDays + when.clock - *mFirstClock;
+        at = *mLastAbsolute + when.relative;
     } else {
-        if (spec.base == TimeSpec::Now)
+        if (when.base == ScheduleTime::Now)
             mLastAbsolute = 0;
-        at = mLastAbsolute.value_or(0) + spec.relative;
+        at = mLastAbsolute.value_or(0) + when.relative;
     }
 
     if (tokens.size() == 2 && mBlocks.contains(tokens.at(1))) {
