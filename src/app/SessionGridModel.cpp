@@ -72,7 +72,7 @@ QString SessionGridModel::cellPlace(const QModelIndex &index) const
     const QString segment = tr("Segment %1").arg(index.column() + 1);
     if (index.row() == SegmentNumberRow)
         return segment;
-    return u"%1, %2"_s.arg(segment, rowLabels(mDocument.session().kind).value(index.row()));
+    return u"%1, %2"_s.arg(segment, rowLabel(mDocument.session().kind, index.row()));
 }
 
 // What a screen reader says of a cell: its segment, its row and its text.

@@ -36,6 +36,8 @@ struct Session
 // Labels of the rows beside the session table for a session kind, in the
 // user's language.
 QStringList rowLabels(SessionKind kind);
+// One of them, without making the others.
+QString rowLabel(SessionKind kind, int row);
 // The same in English, as a pasted text's heading line may name the rows.
 QStringList rowNames(SessionKind kind);
 

@@ -143,10 +143,10 @@ ValueMatch matchValue(const Session &session, const CellPos &cell, const QString
             if (!typed.isEmpty() && entry.startsWith(typed, Qt::CaseInsensitive))
                 return {entry, {}};
         }
-        return {{}, accepted(rowLabels(session.kind).value(cell.row), list, {})};
+        return {{}, accepted(rowLabel(session.kind, cell.row), list, {})};
     }
     const NumericEntries numeric = numericEntries(list);
     if (const auto value = TextNumbers::tryDecimal(typed))
         return {list.at(numeric.places.at(nearestPlace(*value * 4.0, numeric.texts))), {}};
-    return {{}, accepted(rowLabels(session.kind).value(cell.row), list, numeric)};
+    return {{}, accepted(rowLabel(session.kind, cell.row), list, numeric)};
 }

@@ -156,9 +156,9 @@ EditStep rangeEditStep(const QString &verb, SessionKind kind, const CellRange &c
 {
     const CellPos cell = cells.topLeft();
     const QString what = cells.left == cells.right
-        ? ValueSteppingTexts::tr("%1 of Segment %2").arg(rowLabels(kind).value(cell.row)).arg(cells.left + 1)
+        ? ValueSteppingTexts::tr("%1 of Segment %2").arg(rowLabel(kind, cell.row)).arg(cells.left + 1)
         : ValueSteppingTexts::tr("%1 of Segments %2-%3")
-              .arg(rowLabels(kind).value(cell.row))
+              .arg(rowLabel(kind, cell.row))
               .arg(cells.left + 1)
               .arg(cells.right + 1);
     return {ValueSteppingTexts::tr("%1 %2", "a verb, then the cells it changes").arg(verb, what), cell, cells.left + 1,
