@@ -1,9 +1,9 @@
 #include "app/AudioExportCommand.h"
 
-#include "app/MainWindow.h"
 #include "app/dialogs/NoiseBedEditor.h"
 #include "audio/AudioExportJob.h"
 #include "audio/SessionSynth.h"
+#include "core/session/SessionEditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QProgressDialog>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -35,8 +36,8 @@ const SoundFileKind SoundFileKinds[] = {
 };
 } // namespace
 
-AudioExportCommand::AudioExportCommand(MainWindow &mainWindow, QObject *parent)
-    : QObject(parent), mMain(mainWindow)
+AudioExportCommand::AudioExportCommand(SessionEditor &editor, QMainWindow &window, QObject *parent)
+    : QObject(parent), mEditor(editor), mWindow(window)
 {
 }
 
@@ -53,7 +54,7 @@ void AudioExportCommand::run()
 
 AudioExportCommand::Choice AudioExportCommand::askFileName()
 {
-    QFileDialog dialog(&mMain, tr("Export Audio"));
+    QFileDialog dialog(&mWindow, tr("Export Audio"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Qt's own dialog, which takes the loudness option below its fields.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -94,7 +95,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     encoding->addWidget(bitrate);
     encoding->addStretch();
     auto *noise = new NoiseBedEditor;
-    noise->setChoice(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
+    noise->setChoice(NoiseChoice::parse(mEditor.preferences().noiseBed()).value_or(NoiseChoice()));
     if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
         grid->addLayout(option, grid->rowCount(), 0, 1, -1);
         grid->addLayout(encoding, grid->rowCount(), 0, 1, -1);
@@ -108,7 +109,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
         dialog.setDefaultSuffix(SoundFileKinds[std::max<qsizetype>(0, filters.indexOf(filter))].suffix);
     });
-    const Session &session = mMain.session();
+    const Session &session = mEditor.session();
     const QFileInfo sessionFile(session.fileName);
     const QString baseName = session.fileName.isEmpty() ? session.name : sessionFile.completeBaseName();
     if (!session.fileName.isEmpty())
@@ -122,8 +123,8 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += u'.' + SoundFileKinds[chosen].suffix;
     }
-    if (noise->text() != mMain.preferences().noiseBed())
-        mMain.preferences().setNoiseBed(noise->text());
+    if (noise->text() != mEditor.preferences().noiseBed())
+        mEditor.preferences().setNoiseBed(noise->text());
     AudioEncoding chosen;
     chosen.flacLevel = flacLevel->value();
     chosen.mp3Bitrate = bitrate->currentData().toInt();
@@ -137,13 +138,13 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         return;
     const std::optional<AudioFileType> type = audioFileTypeOf(path);
     if (!type) {
-        mMain.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac, .ogg or .mp3.").arg(path));
+        mEditor.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac, .ogg or .mp3.").arg(path));
         return;
     }
     // A cell that is not a number ends the command before anything is written.
-    mMain.runCommand([&] {
-        auto synth = std::make_unique<SessionSynth>(mMain.session().cells, SampleRate);
-        synth->setNoise(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
+    mEditor.runCommand([&] {
+        auto synth = std::make_unique<SessionSynth>(mEditor.session().cells, SampleRate);
+        synth->setNoise(NoiseChoice::parse(mEditor.preferences().noiseBed()).value_or(NoiseChoice()));
         mJob = std::make_unique<AudioExportJob>(std::move(synth), path, *type, LoudnessChoice{true, targetLoudness},
                                                 encoding);
     });
@@ -151,7 +152,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         return;
 
     if (!mProgress) {
-        mProgress = new QProgressDialog(&mMain);
+        mProgress = new QProgressDialog(&mWindow);
         mProgress->setWindowTitle(tr("Export Audio"));
         mProgress->setWindowModality(Qt::WindowModal);
         mProgress->setRange(0, ProgressSteps);
@@ -182,8 +183,8 @@ void AudioExportCommand::finish(const AudioExportResult &result)
     mProgress->reset();
     mProgress->hide();
     if (result.outcome == AudioExportResult::Failed)
-        mMain.prompter().error(result.error);
+        mEditor.prompter().error(result.error);
     if (result.outcome == AudioExportResult::Written)
-        mMain.statusBar()->showMessage(tr("Audio exported to %1: %2").arg(mFileName, result.loudness.text()));
+        mWindow.statusBar()->showMessage(tr("Audio exported to %1: %2").arg(mFileName, result.loudness.text()));
     emit finished(result.outcome);
 }

@@ -7,8 +7,9 @@
 #include <optional>
 
 class AudioExportJob;
-class MainWindow;
+class QMainWindow;
 class QProgressDialog;
+class SessionEditor;
 
 // File > Export Audio: asks for a sound file (and whether to normalise its
 // loudness), then writes the session's sound on a thread of its own behind a
@@ -19,7 +20,8 @@ class AudioExportCommand : public QObject
 public:
     static constexpr int SampleRate = 44100;
 
-    AudioExportCommand(MainWindow &mainWindow, QObject *parent = nullptr);
+    // The dialogs and the report are the window's.
+    AudioExportCommand(SessionEditor &editor, QMainWindow &window, QObject *parent = nullptr);
     ~AudioExportCommand() override;
 
     // The file dialog, then the export.
@@ -45,7 +47,8 @@ private:
     Choice askFileName();
     void finish(const AudioExportResult &result);
 
-    MainWindow &mMain;
+    SessionEditor &mEditor;
+    QMainWindow &mWindow;
     QProgressDialog *mProgress = nullptr;
     std::unique_ptr<AudioExportJob> mJob;
     QString mFileName; // of the export running

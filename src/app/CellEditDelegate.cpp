@@ -3,22 +3,21 @@
 #include "app/CellValueEditor.h"
 #include "app/SessionGridModel.h"
 #include "core/session/CommandError.h"
-#include "core/session/SessionDocument.h"
+#include "core/session/SessionEditor.h"
 #include "core/session/ValueStepping.h"
 
 #include <QKeyEvent>
 
-CellEditDelegate::CellEditDelegate(const SessionDocument &document, Entered entered, QObject *parent)
+CellEditDelegate::CellEditDelegate(SessionEditor &editor, QObject *parent)
     : SessionCellDelegate(parent)
-    , mDocument(document)
-    , mEntered(std::move(entered))
+    , mEditor(editor)
 {
 }
 
 QWidget *CellEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     const CellPos cell{index.column(), index.row()};
-    const auto matcher = [&document = mDocument, cell](const QString &text) -> ValueMatch {
+    const auto matcher = [&document = mEditor.document(), cell](const QString &text) -> ValueMatch {
         // The preview reads the loop rows as numbers; a bad one is told when applied.
         try {
             return matchValue(document.session(), cell, text);
@@ -26,7 +25,7 @@ QWidget *CellEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
             return {{}, failure.message()};
         }
     };
-    auto *editor = new CellValueEditor(workingList(mDocument.session(), cell), matcher, parent);
+    auto *editor = new CellValueEditor(workingList(mEditor.session(), cell), matcher, parent);
     if (const auto *grid = qobject_cast<const SessionGridModel *>(index.model()))
         editor->setAccessibleName(grid->cellPlace(index));
     editor->setAccessibleDescription(index.data(Qt::AccessibleDescriptionRole).toString());
@@ -50,7 +49,7 @@ void CellEditDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 
 void CellEditDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const
 {
-    mEntered({index.column(), index.row()}, static_cast<CellValueEditor *>(editor)->text());
+    mEditor.enterTypedValue({index.column(), index.row()}, static_cast<CellValueEditor *>(editor)->text());
 }
 
 void CellEditDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,

@@ -3,20 +3,16 @@
 #include "app/SessionCellDelegate.h"
 #include "core/session/Session.h"
 
-#include <functional>
-
-class SessionDocument;
+class SessionEditor;
 
 // Paints the session cells and edits them: an editor over the cell, wide
-// enough to show what the typed text will become. The text is handed on
-// when the editor ends with it; Escape drops it.
+// enough to show what the typed text will become. The text goes to the
+// session editor when the cell's editor ends with it; Escape drops it.
 class CellEditDelegate : public SessionCellDelegate
 {
     Q_OBJECT
 public:
-    using Entered = std::function<void(const CellPos &cell, const QString &text)>;
-
-    CellEditDelegate(const SessionDocument &document, Entered entered, QObject *parent);
+    CellEditDelegate(SessionEditor &editor, QObject *parent);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
@@ -30,6 +26,5 @@ protected:
 private:
     void finishEditing(QWidget *editor, EndEditHint hint);
 
-    const SessionDocument &mDocument;
-    Entered mEntered;
+    SessionEditor &mEditor;
 };

@@ -1,24 +1,17 @@
 #pragma once
 
+#include "app/QtPrompter.h"
+#include "app/QtSessionDialogs.h"
 #include "core/check/SessionChecker.h"
+#include "core/files/RecoveryCopy.h"
+#include "core/graph/GraphKind.h"
+#include "core/session/SessionEditor.h"
+#include "core/settings/Settings.h"
 #include "gui/device/DeviceLink.h"
 #include "gui/device/SerialLink.h"
-#include "core/settings/Settings.h"
-#include "core/settings/UserPreferences.h"
-#include "core/files/RecoveryCopy.h"
-#include "core/session/SegmentClipboard.h"
-#include "core/session/Session.h"
-#include "core/session/SessionDocument.h"
-#include "core/session/SessionContext.h"
-#include "core/session/SessionDialogs.h"
-#include "core/session/TimingPanel.h"
-#include "core/session/ValueStepping.h"
-#include "app/QtPrompter.h"
-#include "core/graph/GraphKind.h"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -37,6 +30,7 @@ class RecentFilesMenu;
 class SessionProblemsDialog;
 class ListingPrinter;
 class SessionGridModel;
+class SessionSheet;
 struct MirandelWindows;
 
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round
@@ -45,48 +39,37 @@ QString sessionCaption(const QString &sessionName, bool squareBrackets);
 // "6 segments", "1 segment".
 QString segmentCountText(int count);
 
-// The main window: owns the session's document, shows it in the spreadsheet
-// and dispatches every command.
-class MainWindow : public QMainWindow, public SessionDialogs
+// The main window: the session's sheet, the menus with the commands they
+// run, and the dialogs. What editing needs is in its SessionEditor, which
+// every other window of the session takes instead.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     MainWindow(MirandelWindows &windows, const QStringList &arguments, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Session &session() const { return mDocument.session(); }
-    SessionDocument &document() { return mDocument; }
-    const TimingPanel &timing() const { return mTiming; }
-    const SegmentClipboard &segmentClipboard() const { return mSegmentClipboard; }
-    // The cell the commands act on: the top left of the selection.
-    CellPos selectedCell() { return readSelection().topLeft(); }
-    SessionContext context() { return {mDocument, *mPrompter, *this}; }
-    Prompter &prompter() { return *mPrompter; }
-    UserPreferences &preferences() { return mPreferences; }
+    SessionEditor &editor() { return mEditor; }
+    // Puts the other windows' commands into the menus, and the menus'
+    // commands into the other windows, so that their keys work there too.
+    void gatherWindows();
+
+    const Session &session() const { return mEditor.session(); }
+    SessionDocument &document() { return mEditor.document(); }
+    const TimingPanel &timing() const { return mEditor.timing(); }
+    const SegmentClipboard &segmentClipboard() const { return mEditor.segmentClipboard(); }
+    CellPos selectedCell() const { return mEditor.selectedCell(); }
+    CellRange readSelection() const { return mEditor.selection(); }
+    SessionContext context() { return mEditor.context(); }
+    Prompter &prompter() { return mEditor.prompter(); }
     // Replaces the Qt dialogs, e.g. by a scripted prompter in tests.
-    void setPrompter(Prompter &prompter) { mPrompter = &prompter; }
-    bool isSessionShown() const;
-
-    // Show or hide the spreadsheet with its labels, panel and buttons.
-    void setSessionShown(bool shown);
+    void setPrompter(Prompter &prompter) { mEditor.setPrompter(prompter); }
+    bool isSessionShown() const { return mEditor.isSessionShown(); }
+    void setSessionShown(bool shown) { mEditor.setSessionShown(shown); }
     // Select a cell and give the spreadsheet the focus.
-    void selectCell(const CellPos &cell);
-    void focusGrid();
-    // Scroll so that the last segment is in view.
-    void scrollToLastSegment();
-
-    // SessionDialogs
-    SessionKind askSessionKind() override;
-    QString askOpenFileName(const FileDialogRequest &request) override;
-    QString askSaveFileName(const FileDialogRequest &request) override;
-    std::optional<QString> askSessionName(const QString &entry) override;
-    SessionDescriptionAnswer askSessionDescription(const QStringList &lines) override;
-
-    // Runs a command; a failure it reports (a text that is not a number, a
-    // port that fails) ends it in the standard error report.
-    void runCommand(const std::function<void()> &command);
-    // The selection of the session table.
-    CellRange readSelection();
+    void selectCell(const CellPos &cell) { mEditor.selectCell(cell); }
+    void runCommand(const std::function<void()> &command) { mEditor.runCommand(command); }
+    void enterTypedValue(const CellPos &cell, const QString &text) { mEditor.enterTypedValue(cell, text); }
 
     // The commands of the menus, buttons and keys.
     void newSession();
@@ -104,8 +87,8 @@ public:
     // Every segment as text on the system clipboard, one line each.
     void copySessionText();
     void pasteSegment();
-    void cutSegment();
-    void insertSegment();
+    void cutSegment() { mEditor.cutSegment(); }
+    void insertSegment() { mEditor.insertSegment(); }
     void renameSession();
     void selectPort();
     void downloadAppend();
@@ -130,9 +113,6 @@ public:
     void stepSelectionDown();
     // Segments as text from the system clipboard, from the selected segment on.
     void pasteText();
-    // A value typed into the cell's editor: for the selection when the cell
-    // is part of a selection within one row, else for the cell.
-    void enterTypedValue(const CellPos &cell, const QString &text);
     // Reads the file named on the command line, once.
     void openStartupFile();
     // The save prompt; true when no unsaved change remains.
@@ -140,8 +120,8 @@ public:
     // Open for a file dropped on the window or picked from Recent Files.
     void openNamedFile(const QString &path);
     void openRecentFile(const QString &path);
-    void undo();
-    void redo();
+    void undo() { mEditor.undo(); }
+    void redo() { mEditor.redo(); }
     // A short note in the status bar that a command did its work.
     void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
@@ -150,36 +130,32 @@ public:
     // unless set, before the start offers what it finds there.
     void setRecoveryFolder(const QString &folder);
 
-    // Menus that other parts add their commands to.
-    QMenu *fileMenu() const { return mFileMenu; }
-    QMenu *helpMenu() const { return mHelpMenu; }
     QMenu *viewMenu() const { return mViewMenu; }
-    QAction *undoAction() const { return mActionUndo; }
-    QAction *redoAction() const { return mActionRedo; }
-    QAction *quitAction() const { return mActionQuit; }
     SessionGridModel *gridModel() const { return mGridModel; }
 
     // Controls, for tests
     // The grid and its controls are made when first asked for.
-    QTableView *sessionTable() { ensureSessionArea(); return mSessionTable; }
-    QTableWidget *rowLabelTable() { ensureSessionArea(); return mRowLabels; }
-    QPlainTextEdit *timingPanel() { ensureSessionArea(); return mTimingPanel; }
+    QTableView *sessionTable();
+    QTableWidget *rowLabelTable();
+    QPlainTextEdit *timingPanel();
     QLabel *checkSummary() const { return mCheckSummary; }
     SessionProblemsDialog *problemsDialog();
     DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
-    QPushButton *newSegmentButton() { ensureSessionArea(); return mNewSegmentButton; }
-    QPushButton *upButton() { ensureSessionArea(); return mUpButton; }
-    QPushButton *downButton() { ensureSessionArea(); return mDownButton; }
+    QPushButton *newSegmentButton();
+    QPushButton *upButton();
+    QPushButton *downButton();
     RecentFilesMenu *recentFilesMenu() const { return mRecentFilesMenu; }
+    int buttonRowBottom();
 
     // The COM port in force, 0 = none.
     int portNumber() const { return mPortNumber; }
     void setPortNumber(int port) { mPortNumber = port; }
     const QString &startupFileName() const { return mStartupFileName; }
-    int buttonRowBottom();
-
-signals:
-    void sessionShownChanged(bool shown);
+    // The printer of File > Print, made at the first printout.
+    ListingPrinter &listingPrinter();
+    // Opens the help viewer at a topic of the application's help file.
+    void showHelpTopic(const QString &topic);
+    HelpViewer *helpViewer() const { return mHelpViewer; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -190,26 +166,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void currentCellChanged(int column, int row);
+    SessionSheet &sheet();
     void layOutWindow();
     void initialize(const QStringList &arguments);
-    void createControls();
-    void ensureSessionArea();
-    void createSessionArea();
-    std::array<QWidget *, 6> sessionControls() const;
     void createMenus();
     QAction *addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
                         const QKeySequence &shortcut = {});
     void updateSessionCommands();
-    // What shows the session follows its document.
+    // What shows the session follows its document and its editor.
     void followDocument();
-    void showRowLabels();
-    void showEdit(const EditStep &step);
+    void showSession(bool shown);
     void showReplacedSession();
-    void showTiming();
-    // Edits
     void stepSelectedCell(StepDirection direction);
-    QString runFileDialog(const FileDialogRequest &request, bool forSaving);
     // Runs a command that may save, and confirms a file it wrote.
     void confirmSaving(const std::function<void()> &command);
     void createUndoActions();
@@ -224,6 +192,8 @@ private:
     bool offerRecovery();
     bool restoreRecoveryCopy(RecoveryCopy &copy);
     void refreshLayout();
+    bool isSessionWindow(const QWidget *window) const;
+    QList<QAction *> windowCommands() const;
     bool handleKeyDown(QKeyEvent *event);
     bool handleKeyPress(QKeyEvent *event);
 
@@ -232,34 +202,19 @@ private:
     void createCheckViews();
     void refreshCheck();
     void download(bool clear);
-
-    // Device link
-    Settings mSettings;
-    UserPreferences mPreferences;
-    SerialLink mSerialLink;
-    DeviceLink mDeviceLink{mSerialLink};
-
-    // Views
     void openGraphWindow(GraphKind mode);
 
-public:
-    // The printer of File > Print, made at the first printout.
-    ListingPrinter &listingPrinter();
-    // Opens the help viewer at a topic of the application's help file.
-    void showHelpTopic(const QString &topic);
-    HelpViewer *helpViewer() const { return mHelpViewer; }
-
-private:
+    Settings mSettings;
+    SerialLink mSerialLink;
+    DeviceLink mDeviceLink{mSerialLink};
+    MirandelWindows &mWindows;
+    QtPrompter mQtPrompter;
+    QtSessionDialogs mDialogs;
+    SessionEditor mEditor;
+    SessionGridModel *mGridModel;
+    SessionSheet *mSheet = nullptr; // made when first shown
     ListingPrinter *mListingPrinter = nullptr;
     HelpViewer *mHelpViewer = nullptr;
-
-    // Null until the session area is made.
-    QTableView *mSessionTable = nullptr;
-    QTableWidget *mRowLabels = nullptr;
-    QPushButton *mNewSegmentButton = nullptr;
-    QPushButton *mUpButton = nullptr;
-    QPushButton *mDownButton = nullptr;
-    QPlainTextEdit *mTimingPanel = nullptr;
     FirstRunHint *mFirstRunHint;
     SafetyNotice *mSafetyNotice = nullptr; // at a user's first start only
     QLabel *mCheckSummary;
@@ -273,40 +228,12 @@ private:
     QMenu *mDownloadMenu;
     QMenu *mViewMenu;
     QMenu *mHelpMenu;
-    QAction *mActionNew;
-    QAction *mActionNewFromTemplate;
-    QAction *mActionOpen;
     QAction *mActionSave;
-    QAction *mActionSaveAs;
-    QAction *mActionSaveAsTemplate;
-    QAction *mActionImport;
-    QAction *mActionExport;
-    QAction *mActionPrint;
     QAction *mActionQuit;
     QAction *mActionUndo;
     QAction *mActionRedo;
-    QAction *mActionCopySegment;
-    QAction *mActionPasteSegment;
-    QAction *mActionCutSegment;
-    QAction *mActionInsertSegment;
-    QAction *mActionNameSession;
-    QAction *mActionCopySessionText;
-    QAction *mActionPasteText;
-    QAction *mActionStepSelectionUp;
-    QAction *mActionStepSelectionDown;
-    QAction *mActionGlide;
-    QAction *mActionPreferences;
-    QAction *mActionSelectPort;
-    QAction *mActionDownloadAppend;
-    QAction *mActionDownloadClear;
-    QAction *mActionSegmentGraph;
-    QAction *mActionTimeGraph;
-    QAction *mActionDescription;
-    QAction *mActionCheckSession;
-    QAction *mActionHelpContents;
-    QAction *mActionContextHelp;
-    QAction *mActionSafety;
-    QAction *mActionAbout;
+    // The commands enabled only while a session is shown.
+    QList<QAction *> mSessionCommands;
 
     int mPortNumber = 0;
     std::optional<int> mPortToWriteBack;
@@ -314,21 +241,11 @@ private:
     int mGridWidth = 459; // until the window is first laid out
     QString mCaption;
 
-    MirandelWindows &mWindows;
-    SessionDocument mDocument;
-    const Session &mSession{mDocument.session()};
-    TimingPanel mTiming;
-    SegmentClipboard mSegmentClipboard;
     RecoveryCopy mRecoveryCopy;
     FileFingerprint mSessionFile; // the session's file when last read or saved
     QTimer mRecoveryTimer;
     QLabel *mRecoveryFailure = nullptr;
     bool mRecoveryOffered = false;
-    QtPrompter mQtPrompter;
-    Prompter *mPrompter;
-    SessionGridModel *mGridModel;
-    QList<QAction *> mSessionCommands;
     bool mLayingOut = false;
-    bool mSelectionByCommand = false; // the selection moves for a command, not the user
     bool mPlacedAtCorner = false;
 };

@@ -32,16 +32,16 @@ SessionProblemsDialog *MainWindow::problemsDialog()
     if (mProblemsDialog)
         return mProblemsDialog;
     mProblemsDialog = new SessionProblemsDialog(this);
+    mProblemsDialog->addActions(windowCommands());
     connect(mProblemsDialog, &SessionProblemsDialog::cellChosen, this, [this](int column, int row) {
-        if (column >= mSession.cells.columnCount() || !isSessionShown())
+        if (column >= session().cells.columnCount() || !isSessionShown())
             return;
         activateWindow();
-        selectCell({column, row});
         // As a click on the cell would.
-        runCommand([this, column] { mTiming.refresh(mSession.cells, column + 1); });
+        mEditor.selectCell({column, row}, SessionEditor::Source::User);
     });
     if (isSessionShown())
-        mProblemsDialog->setProblems(mChecker.check(mSession, mDeviceLink.identifiedDevice()), rowLabels(mSession.kind));
+        mProblemsDialog->setProblems(mChecker.check(session(), mDeviceLink.identifiedDevice()), rowLabels(session().kind));
     return mProblemsDialog;
 }
 
@@ -54,12 +54,12 @@ void MainWindow::refreshCheck()
             mProblemsDialog->setProblems({}, {});
         return;
     }
-    const QList<SessionProblem> problems = mChecker.check(mSession, mDeviceLink.identifiedDevice());
+    const QList<SessionProblem> problems = mChecker.check(session(), mDeviceLink.identifiedDevice());
     const QString summary = problemSummary(problems);
     // Notes alone are no problems, but the list has them.
     mCheckSummary->setText(problems.isEmpty() ? summary : summary + tr(" \u2014 press F8"));
     if (mProblemsDialog)
-        mProblemsDialog->setProblems(problems, rowLabels(mSession.kind));
+        mProblemsDialog->setProblems(problems, rowLabels(session().kind));
 }
 
 void MainWindow::showProblems()

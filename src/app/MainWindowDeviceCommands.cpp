@@ -11,10 +11,10 @@ void MainWindow::selectPort()
 {
     // The dialog would move the port under a download in its identification wait.
     if (mDeviceLink.isBusy()) {
-        mPrompter->beep();
+        prompter().beep();
         return;
     }
-    mWindows.portDialog->choosePort(mDeviceLink, *mPrompter, mPortNumber, mSettings);
+    mWindows.portDialog->choosePort(mDeviceLink, prompter(), mPortNumber, mSettings);
     // A device found there tells its room.
     refreshCheck();
 }
@@ -31,10 +31,10 @@ void MainWindow::downloadClear()
 
 void MainWindow::download(bool clear)
 {
-    const bool sent = mDeviceLink.download(clear, mSession, mPortNumber, *mPrompter);
+    const bool sent = mDeviceLink.download(clear, session(), mPortNumber, prompter());
     refreshCheck();
     if (sent) {
-        statusBar()->showMessage(tr("Session downloaded: %1 segments, %2 bytes").arg(mSession.cells.columnCount())
+        statusBar()->showMessage(tr("Session downloaded: %1 segments, %2 bytes").arg(session().cells.columnCount())
                                      .arg(mDeviceLink.lastDownloadBytes()));
     }
 }

@@ -14,7 +14,7 @@ void MainWindow::importSession()
     if (!maybeSave())
         return;
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import"), QFileInfo(mSession.fileName).absolutePath(),
+        this, tr("Import"), QFileInfo(session().fileName).absolutePath(),
         tr("Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules "
            "(*.gnaural);;Cells as text (*.tsv *.txt)"));
     if (path.isEmpty())
@@ -22,7 +22,7 @@ void MainWindow::importSession()
     const QString fileName = QFileInfo(path).fileName();
     SessionImport imported = importSessionFile(path);
     if (!imported.session) {
-        mPrompter->error(tr("Cannot import %1: %2").arg(fileName, imported.error));
+        prompter().error(tr("Cannot import %1: %2").arg(fileName, imported.error));
         return;
     }
     if (!imported.notes.isEmpty()) {
@@ -34,7 +34,7 @@ void MainWindow::importSession()
             return;
     }
     const int segments = imported.session->cells.columnCount();
-    mDocument.replace(std::move(*imported.session), true);
+    document().replace(std::move(*imported.session), true);
     showConfirmation(tr("Imported %1, %2").arg(fileName, segmentCountText(segments)));
 }
 
@@ -47,29 +47,29 @@ void MainWindow::exportSession()
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter.contains(u".gnaural"_s) ? u"gnaural"_s : u"sbg"_s);
     });
-    if (!mSession.fileName.isEmpty()) {
-        dialog.setDirectory(QFileInfo(mSession.fileName).absolutePath());
-        dialog.selectFile(QFileInfo(mSession.fileName).completeBaseName());
+    if (!session().fileName.isEmpty()) {
+        dialog.setDirectory(QFileInfo(session().fileName).absolutePath());
+        dialog.selectFile(QFileInfo(session().fileName).completeBaseName());
     }
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString path = dialog.selectedFiles().value(0);
     const ExchangeFormat format = exchangeFormatOf(path);
     if (format != ExchangeFormat::Sbg && format != ExchangeFormat::Gnaural) {
-        mPrompter->error(tr("Sessions are exported to .sbg or .gnaural files"));
+        prompter().error(tr("Sessions are exported to .sbg or .gnaural files"));
         return;
     }
-    const SessionExport exported = ::exportSession(mSession, format);
+    const SessionExport exported = ::exportSession(session(), format);
     const QString fileName = QFileInfo(path).fileName();
     if (!exported.losses.isEmpty()) {
         LossReportDialog report(tr("Export Session As"),
                                 tr("%1 cannot hold everything the session plays. These rows are left out:").arg(fileName),
-                                tr("&Export"), exported.losses, LossReportDialog::ByRow, rowLabels(mSession.kind), this);
+                                tr("&Export"), exported.losses, LossReportDialog::ByRow, rowLabels(session().kind), this);
         if (report.exec() != QDialog::Accepted)
             return;
     }
     if (const std::optional<FileWriteFailure> failure = writeFileSafely(path, exported.bytes)) {
-        mPrompter->errorWithDetails(tr("Cannot write %1").arg(fileName), failure->reason);
+        prompter().errorWithDetails(tr("Cannot write %1").arg(fileName), failure->reason);
         return;
     }
     showConfirmation(tr("Exported %1").arg(fileName));

@@ -1,13 +1,8 @@
-// File commands and the session name and description dialogs.
+// File commands.
 #include "app/MainWindow.h"
-#include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
 #include "core/files/FileCommands.h"
-#include "app/dialogs/SessionDescriptionDialog.h"
-#include "app/dialogs/SessionNameDialog.h"
-#include "app/dialogs/SessionKindDialog.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <utility>
@@ -42,9 +37,9 @@ void MainWindow::saveFileAs()
 void MainWindow::confirmSaving(const std::function<void()> &command)
 {
     // The document says "saved" after a read as well: only this command's count.
-    const QMetaObject::Connection written = connect(&mDocument, &SessionDocument::saved, this, [this](const QString &path) {
+    const QMetaObject::Connection written = connect(&document(), &SessionDocument::saved, this, [this](const QString &path) {
         showConfirmation(
-            tr("Saved %1, %2").arg(QFileInfo(path).fileName(), segmentCountText(mSession.cells.columnCount())));
+            tr("Saved %1, %2").arg(QFileInfo(path).fileName(), segmentCountText(session().cells.columnCount())));
     });
     const auto disconnect = qScopeGuard([written] { QObject::disconnect(written); });
     command();
@@ -54,7 +49,7 @@ void MainWindow::renameSession()
 {
     FileCommands::renameSession(context());
     // Named or not, the caption shows the name in round brackets.
-    setWindowTitle(sessionCaption(mSession.name, false));
+    setWindowTitle(sessionCaption(session().name, false));
 }
 
 void MainWindow::editDescription()
@@ -79,59 +74,4 @@ void MainWindow::openRecentFile(const QString &path)
         if (!QFileInfo::exists(path))
             mRecentFilesMenu->removeFile(path);
     });
-}
-
-SessionKind MainWindow::askSessionKind()
-{
-    return mWindows.sessionKindDialog->exec() == SessionKindDialog::ResultNo ? PulsedSession : DualBinauralSession;
-}
-
-// The file dialogs, set up afresh each time.
-QString MainWindow::runFileDialog(const FileDialogRequest &request, bool forSaving)
-{
-    // "Description|*.EXT" becomes Qt's "Description (*.EXT)".
-    const QStringList filterParts = request.filter.split(u'|');
-    QFileDialog dialog(this, request.title);
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(u"%1 (%2)"_s.arg(filterParts.value(0), filterParts.value(1)));
-    dialog.setDefaultSuffix(request.defaultExtension);
-    if (!request.initialFileName.isEmpty()) {
-        dialog.setDirectory(QFileInfo(request.initialFileName).absolutePath());
-        dialog.selectFile(request.initialFileName);
-    }
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
-}
-
-QString MainWindow::askOpenFileName(const FileDialogRequest &request)
-{
-    return runFileDialog(request, false);
-}
-
-QString MainWindow::askSaveFileName(const FileDialogRequest &request)
-{
-    return runFileDialog(request, true);
-}
-
-std::optional<QString> MainWindow::askSessionName(const QString &entry)
-{
-    SessionNameDialog &dialog = *mWindows.sessionNameDialog;
-    dialog.setName(entry);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.name();
-}
-
-SessionDescriptionAnswer MainWindow::askSessionDescription(const QStringList &lines)
-{
-    SessionDescriptionDialog &dialog = *mWindows.sessionDescriptionDialog;
-    dialog.setLines(lines);
-    SessionDescriptionAnswer answer;
-    answer.accepted = dialog.exec() == QDialog::Accepted;
-    answer.changed = dialog.isChanged();
-    answer.lines = dialog.lines();
-    return answer;
 }

@@ -16,7 +16,7 @@ void MainWindow::showTimeGraph()
 void MainWindow::openGraphWindow(GraphKind mode)
 {
     GraphWindow &graph = *mWindows.graphWindow;
-    graph.setGraph(mode, mSession.name, mTiming.totalSeconds());
+    graph.setGraph(mode, session().name, timing().totalSeconds());
     hide();
     setWindowState(Qt::WindowNoState);
     // Showing activates the graph window, and activation draws.

@@ -9,8 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 
 void MainWindow::printListing()
 {
-    if (listingPrinter().printListing(mSession, mTiming.lines().value(1), *mPrompter))
-        showConfirmation(tr("Printed %1, %2").arg(mSession.name, segmentCountText(mSession.cells.columnCount())));
+    if (listingPrinter().printListing(session(), timing().lines().value(1), prompter()))
+        showConfirmation(tr("Printed %1, %2").arg(session().name, segmentCountText(session().cells.columnCount())));
 }
 
 ListingPrinter &MainWindow::listingPrinter()

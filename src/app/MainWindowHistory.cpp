@@ -33,22 +33,11 @@ void MainWindow::createUndoActions()
 void MainWindow::updateUndoActions()
 {
     const bool shown = isSessionShown();
-    mActionUndo->setEnabled(shown && mDocument.canUndo());
-    mActionUndo->setText(mDocument.canUndo() ? tr("&Undo %1").arg(mDocument.undoText()) : tr("&Undo"));
-    mActionRedo->setEnabled(shown && mDocument.canRedo());
-    mActionRedo->setText(mDocument.canRedo() ? tr("&Redo %1").arg(mDocument.redoText()) : tr("&Redo"));
-}
-
-void MainWindow::undo()
-{
-    if (isSessionShown())
-        mDocument.undo();
-}
-
-void MainWindow::redo()
-{
-    if (isSessionShown())
-        mDocument.redo();
+    const SessionDocument &document = mEditor.document();
+    mActionUndo->setEnabled(shown && document.canUndo());
+    mActionUndo->setText(document.canUndo() ? tr("&Undo %1").arg(document.undoText()) : tr("&Undo"));
+    mActionRedo->setEnabled(shown && document.canRedo());
+    mActionRedo->setText(document.canRedo() ? tr("&Redo %1").arg(document.redoText()) : tr("&Redo"));
 }
 
 void MainWindow::setUpRecovery()
@@ -56,8 +45,8 @@ void MainWindow::setUpRecovery()
     mRecoveryTimer.setSingleShot(true);
     mRecoveryTimer.setInterval(RecoveryInterval);
     connect(&mRecoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryCopy);
-    connect(&mDocument, &SessionDocument::historyChanged, this, &MainWindow::scheduleRecoveryCopy);
-    connect(&mDocument, &SessionDocument::modifiedChanged, this, [this](bool modified) {
+    connect(&document(), &SessionDocument::historyChanged, this, &MainWindow::scheduleRecoveryCopy);
+    connect(&document(), &SessionDocument::modifiedChanged, this, [this](bool modified) {
         if (modified) {
             scheduleRecoveryCopy();
         } else {
@@ -69,8 +58,8 @@ void MainWindow::setUpRecovery()
     // The copy tells what the session's file held when the session was
     // read or saved there, so that a restore can see whether it changed.
     const auto takeFingerprint = [this](const QString &path) { mSessionFile = FileFingerprint::of(path); };
-    connect(&mDocument, &SessionDocument::saved, this, takeFingerprint);
-    connect(&mDocument, &SessionDocument::fileNameChanged, this, takeFingerprint);
+    connect(&document(), &SessionDocument::saved, this, takeFingerprint);
+    connect(&document(), &SessionDocument::fileNameChanged, this, takeFingerprint);
 }
 
 void MainWindow::setRecoveryFolder(const QString &folder)
@@ -81,16 +70,16 @@ void MainWindow::setRecoveryFolder(const QString &folder)
 // At most one copy per interval, written from the timer, never from a key.
 void MainWindow::scheduleRecoveryCopy()
 {
-    if (mDocument.isModified() && !mRecoveryTimer.isActive())
+    if (document().isModified() && !mRecoveryTimer.isActive())
         mRecoveryTimer.start();
 }
 
 void MainWindow::writeRecoveryCopy()
 {
-    if (!mDocument.isModified())
+    if (!document().isModified())
         return;
     const std::optional<QString> failure =
-        mRecoveryCopy.write({mSession.fileName, mSessionFile, sessionFileBytes(mSession)});
+        mRecoveryCopy.write({session().fileName, mSessionFile, sessionFileBytes(session())});
     showRecoveryFailure(failure);
     if (failure)
         mRecoveryTimer.start();
@@ -134,21 +123,21 @@ bool MainWindow::restoreRecoveryCopy(RecoveryCopy &copy)
     const std::optional<RecoveredSession> recovered = copy.read(&asideName);
     if (!recovered) {
         if (!asideName.isEmpty())
-            mPrompter->error(tr("The unsaved changes of the last session could not be read; they were kept in %1.").arg(
+            prompter().error(tr("The unsaved changes of the last session could not be read; they were kept in %1.").arg(
                 asideName));
         return false;
     }
-    SessionFileContent content = parseSessionFile(recovered->bytes, mSession.kind, *mPrompter);
-    if (!mPrompter->confirmYesNo(
+    SessionFileContent content = parseSessionFile(recovered->bytes, session().kind, prompter());
+    if (!prompter().confirmYesNo(
             tr("Mirandel closed without saving session %1. Restore the unsaved changes?").arg(content.name))) {
         copy.remove();
         return false;
     }
     showSessionFileContent(context(), std::move(content), recovered->path);
-    mDocument.markModified();
+    document().markModified();
     mSessionFile = recovered->file;
     if (!recovered->path.isEmpty() && FileFingerprint::of(recovered->path) != recovered->file) {
-        mDocument.guardFile(recovered->path,
+        document().guardFile(recovered->path,
                             u"The file %1 was changed or removed since the unsaved changes were kept. Save the "
                             "restored session in its place?"_s.arg(recovered->path));
     }

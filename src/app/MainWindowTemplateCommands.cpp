@@ -6,7 +6,7 @@
 void MainWindow::newFromTemplate()
 {
     TemplateLibrary library;
-    TemplateDialog dialog(library, *mPrompter, this);
+    TemplateDialog dialog(library, prompter(), this);
     // The template first: Cancel there leaves the session unasked.
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen() || !maybeSave())
         return;
@@ -16,6 +16,6 @@ void MainWindow::newFromTemplate()
 void MainWindow::saveAsTemplate()
 {
     TemplateLibrary library;
-    if (library.saveAsTemplate(mSession, *mPrompter))
+    if (library.saveAsTemplate(session(), prompter()))
         showConfirmation(tr("Kept as a template: File > New from Template offers it under My templates"));
 }

@@ -1,6 +1,7 @@
 #include "app/MirandelWindows.h"
 
 #include "app/DeferredIconStyle.h"
+#include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/PreviewController.h"
 #include "app/dialogs/PortDialog.h"
@@ -16,16 +17,23 @@ MirandelWindows::MirandelWindows(const QStringList &arguments)
     DeferredIconStyle::install();
     mainWindow = std::make_unique<MainWindow>(*this, arguments);
     sessionKindDialog = std::make_unique<SessionKindDialog>();
-    graphWindow = std::make_unique<GraphWindow>(*mainWindow, mainWindow->document());
+    SessionEditor &editor = mainWindow->editor();
+    graphWindow = std::make_unique<GraphWindow>(*mainWindow, editor.document());
     sessionNameDialog = std::make_unique<SessionNameDialog>();
     introductionWindow = std::make_unique<IntroductionWindow>();
     sessionDescriptionDialog = std::make_unique<SessionDescriptionDialog>();
     portDialog = std::make_unique<PortDialog>();
-    preview = std::make_unique<PreviewController>(*mainWindow, *graphWindow);
-    timelineWindow = std::make_unique<TimelineWindow>(*mainWindow, *preview);
+    preview = std::make_unique<PreviewController>(editor, *graphWindow, *mainWindow);
+    timelineWindow = std::make_unique<TimelineWindow>(editor, *preview, *mainWindow);
+    mainWindow->gatherWindows();
 }
 
 MirandelWindows::~MirandelWindows() = default;
+
+void MirandelWindows::quitAfterFirstPaint()
+{
+    new FirstPaintProbe(mainWindow.get());
+}
 
 void MirandelWindows::showAtStart()
 {

@@ -22,6 +22,8 @@ struct MirandelWindows
 
     // The main window, with the introduction on top of it.
     void showAtStart();
+    // For start-up benchmarks: the program ends at the main window's first paint.
+    void quitAfterFirstPaint();
 
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<SessionKindDialog> sessionKindDialog;

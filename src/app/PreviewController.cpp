@@ -1,20 +1,18 @@
 #include "app/PreviewController.h"
 
 #include "app/AudioExportCommand.h"
-#include "app/MainWindow.h"
-#include "app/SessionGridModel.h"
-#include "playback/PlaybackPosition.h"
 #include "app/windows/GraphWindow.h"
+#include "core/session/SessionEditor.h"
+#include "playback/PlaybackPosition.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
 
-PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphWindow)
-    : mMain(mainWindow), mGraph(graphWindow), mExport(new AudioExportCommand(mainWindow, this))
+PreviewController::PreviewController(SessionEditor &editor, GraphWindow &graphWindow, QMainWindow &mainWindow)
+    : mEditor(editor), mMain(mainWindow), mGraph(graphWindow), mExport(new AudioExportCommand(editor, mainWindow, this))
 {
     mActionPlay = addCommand(tr("&Play from Selected Segment"), QKeySequence(Qt::Key_F5),
                              &PreviewController::playFromSelection);
@@ -24,30 +22,24 @@ PreviewController::PreviewController(MainWindow &mainWindow, GraphWindow &graphW
     // In no menu, so that the menus keep their keys. A focused text field
     // claims Space before a window shortcut sees it.
     mActionPlayOrPause = addCommand(tr("Play or Pause"), QKeySequence(Qt::Key_Space), &PreviewController::playOrPause);
-    mMain.addAction(mActionPlayOrPause);
     mGraph.addAction(mActionPlayOrPause);
-
-    mMain.menuBar()->insertMenu(mMain.helpMenu()->menuAction(), createMenu(&mMain));
     // After the graph window's own entries, which keep their places.
     mGraph.menuBar()->addMenu(createMenu(&mGraph));
 
     mActionExport = new QAction(tr("&Export Audio\u2026"), &mMain);
     connect(mActionExport, &QAction::triggered, this, &PreviewController::exportAudio);
-    mMain.fileMenu()->insertAction(mMain.quitAction(), mActionExport);
-    connect(mMain.fileMenu(), &QMenu::aboutToShow, this, &PreviewController::updateCommands);
 
     mPosition = new QLabel(&mMain);
     mPosition->setContentsMargins(0, 0, 8, 0);
-    mMain.statusBar()->addPermanentWidget(mPosition);
 
     connect(&mPlayer, &SessionPlayer::positionChanged, this, &PreviewController::showPosition);
     connect(&mPlayer, &SessionPlayer::stateChanged, this, &PreviewController::updateCommands);
-    connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mMain.prompter().error(message); });
-    const SessionDocument &document = mMain.document();
+    connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mEditor.prompter().error(message); });
+    const SessionDocument &document = mEditor.document();
     connect(&document, &SessionDocument::gridChanged, this, &PreviewController::followCells);
     // Another session is not what was playing.
     connect(&document, &SessionDocument::replaced, &mPlayer, &SessionPlayer::stop);
-    connect(&mMain, &MainWindow::sessionShownChanged, this, &PreviewController::followCells);
+    connect(&mEditor, &SessionEditor::sessionShownChanged, this, &PreviewController::followCells);
     updateCommands();
 }
 
@@ -73,21 +65,16 @@ QMenu *PreviewController::createMenu(QWidget *parent)
 
 int PreviewController::selectedColumn() const
 {
-    const QTableView &table = *mMain.sessionTable();
-    const QModelIndexList selected = table.selectionModel()->selectedIndexes();
-    int column = table.currentIndex().isValid() ? table.currentIndex().column() : 0;
-    for (const QModelIndex &index : selected)
-        column = std::min(column, index.column());
-    return column;
+    return std::min(mEditor.currentCell().column, mEditor.selection().left);
 }
 
 void PreviewController::playFromSelection()
 {
-    if (!mMain.isSessionShown())
+    if (!mEditor.isSessionShown())
         return;
-    mPlayer.setNoise(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
-    if (!mPlayer.play(mMain.session().cells, selectedColumn()))
-        mMain.prompter().error(mPlayer.lastError());
+    mPlayer.setNoise(NoiseChoice::parse(mEditor.preferences().noiseBed()).value_or(NoiseChoice()));
+    if (!mPlayer.play(mEditor.session().cells, selectedColumn()))
+        mEditor.prompter().error(mPlayer.lastError());
 }
 
 void PreviewController::togglePause()
@@ -114,31 +101,31 @@ void PreviewController::stop()
 
 void PreviewController::seek(double seconds)
 {
-    if (mMain.isSessionShown() && !mPlayer.seek(mMain.session().cells, seconds)
+    if (mEditor.isSessionShown() && !mPlayer.seek(mEditor.session().cells, seconds)
         && mPlayer.state() == SessionPlayer::State::Stopped && !mPlayer.lastError().isEmpty())
-        mMain.prompter().error(mPlayer.lastError());
+        mEditor.prompter().error(mPlayer.lastError());
 }
 
 void PreviewController::exportAudio()
 {
-    if (mMain.isSessionShown())
+    if (mEditor.isSessionShown())
         mExport->run();
 }
 
 // The one place where edited cells reach the preview.
 void PreviewController::followCells()
 {
-    if (!mMain.isSessionShown())
+    if (!mEditor.isSessionShown())
         mPlayer.stop();
     else
-        mPlayer.setCells(mMain.session().cells);
+        mPlayer.setCells(mEditor.session().cells);
     updateCommands();
 }
 
 void PreviewController::showPosition()
 {
     const int column = mPlayer.playingColumn();
-    mMain.gridModel()->setPlayingColumn(column);
+    emit playingColumnChanged(column);
     const double seconds = column < 0 ? -1 : mPlayer.positionSeconds();
     mGraph.setPlayCursor(seconds);
     const QString text =
@@ -149,7 +136,7 @@ void PreviewController::showPosition()
 
 void PreviewController::updateCommands()
 {
-    const bool shown = mMain.isSessionShown();
+    const bool shown = mEditor.isSessionShown();
     const SessionPlayer::State state = mPlayer.state();
     mActionPlay->setEnabled(shown);
     mActionPause->setEnabled(state != SessionPlayer::State::Stopped);

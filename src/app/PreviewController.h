@@ -6,20 +6,25 @@
 
 class AudioExportCommand;
 class GraphWindow;
-class MainWindow;
 class QAction;
 class QLabel;
+class QMainWindow;
 class QMenu;
+class QWidget;
+class SessionEditor;
 
 // The preview's commands in both windows: Play from the selected segment,
 // Pause and Stop in a Preview menu, and File > Export Audio. While the
 // preview plays, the spreadsheet shades the playing segment, the time graph
-// shows the play cursor and both windows show the position.
+// shows the play cursor and both windows show the position. The main window
+// places its menu, its export command and its position.
 class PreviewController : public QObject
 {
     Q_OBJECT
 public:
-    PreviewController(MainWindow &mainWindow, GraphWindow &graphWindow);
+    // The commands belong to the main window, which also carries the
+    // export's dialogs and its report.
+    PreviewController(SessionEditor &editor, GraphWindow &graphWindow, QMainWindow &mainWindow);
     ~PreviewController() override;
 
     void playFromSelection();
@@ -37,18 +42,26 @@ public:
     AudioExportCommand &exportCommand() { return *mExport; }
     // Space, for every window that shows the session.
     QAction *playOrPauseAction() const { return mActionPlayOrPause; }
-    // The position in the main window's status bar.
+    QAction *exportAction() const { return mActionExport; }
+    // The position for the main window's status bar.
     QLabel *positionLabel() const { return mPosition; }
+    // A Preview menu for a window's menu bar.
+    QMenu *createMenu(QWidget *parent);
+    // Enables what can run now.
+    void updateCommands();
+
+signals:
+    // The segment playing, from 0; -1 while silent.
+    void playingColumnChanged(int column);
 
 private:
     QAction *addCommand(const QString &caption, const QKeySequence &shortcut, void (PreviewController::*handler)());
-    QMenu *createMenu(QWidget *parent);
     int selectedColumn() const;
     void followCells();
     void showPosition();
-    void updateCommands();
 
-    MainWindow &mMain;
+    SessionEditor &mEditor;
+    QMainWindow &mMain;
     GraphWindow &mGraph;
     SessionPlayer mPlayer;
     AudioExportCommand *mExport;

@@ -21,10 +21,10 @@ SessionGridModel::SessionGridModel(const SessionDocument &document, QObject *par
     , mDocument(document)
     , mColumns(document.cells().columnCount())
 {
-    connect(&document, &SessionDocument::cellsChanged, this, &SessionGridModel::follow);
-    connect(&document, &SessionDocument::segmentsInserted, this, &SessionGridModel::follow);
-    connect(&document, &SessionDocument::segmentsRemoved, this, &SessionGridModel::follow);
-    connect(&document, &SessionDocument::replaced, this, [this] { follow(0); });
+    connect(&document, &SessionDocument::cellsChanged, this, &SessionGridModel::followCells);
+    connect(&document, &SessionDocument::segmentsInserted, this, &SessionGridModel::followInserted);
+    connect(&document, &SessionDocument::segmentsRemoved, this, &SessionGridModel::followRemoved);
+    connect(&document, &SessionDocument::replaced, this, &SessionGridModel::followReplaced);
 }
 
 int SessionGridModel::rowCount(const QModelIndex &parent) const
@@ -91,7 +91,32 @@ Qt::ItemFlags SessionGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
-void SessionGridModel::follow(int firstChanged)
+void SessionGridModel::followInserted(int first, int last)
+{
+    const QScopedValueRollback following(mFollowing, true);
+    beginInsertColumns({}, first, last);
+    mColumns += last - first + 1;
+    endInsertColumns();
+    numberFrom(last + 1);
+}
+
+void SessionGridModel::followRemoved(int first, int last)
+{
+    const QScopedValueRollback following(mFollowing, true);
+    beginRemoveColumns({}, first, last);
+    mColumns -= last - first + 1;
+    endRemoveColumns();
+    numberFrom(first);
+}
+
+void SessionGridModel::followCells(int first, int last)
+{
+    emit dataChanged(index(0, first), index(SessionGrid::RowCount - 1, last));
+}
+
+// Another session: the columns it lacks or adds go at the end, so that the
+// selection stays on its column.
+void SessionGridModel::followReplaced()
 {
     const QScopedValueRollback following(mFollowing, true);
     const int wanted = mDocument.cells().columnCount();
@@ -104,8 +129,15 @@ void SessionGridModel::follow(int firstChanged)
         mColumns = wanted;
         endRemoveColumns();
     }
-    if (firstChanged < mColumns)
-        emit dataChanged(index(0, firstChanged), index(SessionGrid::RowCount - 1, mColumns - 1));
+    if (mColumns > 0)
+        emit dataChanged(index(0, 0), index(SessionGrid::RowCount - 1, mColumns - 1));
+}
+
+// The segments after an inserted or removed one are numbered anew.
+void SessionGridModel::numberFrom(int column)
+{
+    if (column < mColumns)
+        emit dataChanged(index(SegmentNumberRow, column), index(SegmentNumberRow, mColumns - 1));
 }
 
 void SessionGridModel::setPlayingColumn(int column)

@@ -31,9 +31,11 @@ public:
     QString cellPlace(const QModelIndex &index) const;
 
 private:
-    // Columns are added or removed at the end, so that the selection stays
-    // on its column, and the cells from the first changed column on refresh.
-    void follow(int firstChanged);
+    void followInserted(int first, int last);
+    void followRemoved(int first, int last);
+    void followCells(int first, int last);
+    void followReplaced();
+    void numberFrom(int column);
     QString accessibleText(const QModelIndex &index) const;
     void shadeColumn(int column);
 

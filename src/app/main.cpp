@@ -1,5 +1,3 @@
-#include "app/FirstPaintProbe.h"
-#include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "app/Translations.h"
 #include "core/settings/UserPreferences.h"
@@ -56,7 +54,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (quitAfterFirstPaint)
-        new FirstPaintProbe(windows->mainWindow.get());
+        windows->quitAfterFirstPaint();
     windows->showAtStart();
     return app.exec();
 }

@@ -10,7 +10,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-enum Column { SegmentColumn, RowColumn, MessageColumn };
+enum ProblemColumn { SegmentColumn, RowColumn, MessageColumn };
 } // namespace
 
 SessionProblemsDialog::SessionProblemsDialog(QWidget *parent)

@@ -1,15 +1,13 @@
 #include "app/timeline/TimelineView.h"
 
-#include "app/MainWindow.h"
 #include "app/PreviewController.h"
+#include "core/session/SessionEditor.h"
 #include "core/session/ValueStepping.h"
 #include "core/timeline/TimelineGrip.h"
 #include "core/timeline/TimelineReadout.h"
 
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTableView>
 #include <cmath>
 
 namespace {
@@ -26,8 +24,8 @@ bool isDraggable(int row)
 }
 } // namespace
 
-TimelineView::TimelineView(MainWindow &mainWindow, PreviewController &preview, QWidget *parent)
-    : QWidget(parent), mMain(mainWindow), mPreview(preview)
+TimelineView::TimelineView(SessionEditor &editor, PreviewController &preview, QWidget *parent)
+    : QWidget(parent), mEditor(editor), mPreview(preview)
 {
     mMarks.selectedRow = StartFreqRow;
     setFocusPolicy(Qt::StrongFocus);
@@ -40,12 +38,13 @@ TimelineView::TimelineView(MainWindow &mainWindow, PreviewController &preview, Q
     setAccessibleName(tr("Timeline"));
     describeSelection();
 
-    const SessionDocument &document = mMain.document();
+    const SessionDocument &document = mEditor.document();
     connect(&document, &SessionDocument::cellsChanged, this, &TimelineView::noteChangedColumns);
     connect(&document, &SessionDocument::gridChanged, this, &TimelineView::followCells);
     connect(&document, &SessionDocument::replaced, this, &TimelineView::followSession);
     connect(&document, &SessionDocument::kindChanged, this, &TimelineView::followSession);
-    connect(&mMain, &MainWindow::sessionShownChanged, this, &TimelineView::followSession);
+    connect(&mEditor, &SessionEditor::sessionShownChanged, this, &TimelineView::followSession);
+    connect(&mEditor, &SessionEditor::selectionChanged, this, &TimelineView::followSelection);
     connect(&mPreview.player(), &SessionPlayer::positionChanged, this, &TimelineView::followPlayer);
     followSession();
 }
@@ -57,23 +56,12 @@ void TimelineView::followSession()
     mStale = !isVisible();
     if (mStale)
         return;
-    if (mMain.isSessionShown()) {
-        // The sheet is made with the first session shown.
-        if (!mFollowsSheet) {
-            mFollowsSheet = true;
-            connect(mMain.sessionTable()->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                    [this](const QModelIndex &current) {
-                        if (current.isValid())
-                            select(current.column(), isDraggable(current.row()) ? current.row() : mMarks.selectedRow);
-                    });
-        }
-        mLayout = TimelineLayout(mMain.session());
-        const QModelIndex current = mMain.sessionTable()->currentIndex();
-        if (current.isValid()) {
-            mMarks.selectedColumn = current.column();
-            if (isDraggable(current.row()))
-                mMarks.selectedRow = current.row();
-        }
+    if (mEditor.isSessionShown()) {
+        mLayout = TimelineLayout(mEditor.session());
+        const CellPos &current = mEditor.currentCell();
+        mMarks.selectedColumn = current.column;
+        if (isDraggable(current.row))
+            mMarks.selectedRow = current.row;
     } else {
         mLayout = TimelineLayout();
     }
@@ -103,10 +91,10 @@ void TimelineView::followCells()
         mStale = true;
         return;
     }
-    if (!mMain.isSessionShown())
+    if (!mEditor.isSessionShown())
         return;
     cancelDrag();
-    TimelineLayout next(mMain.session());
+    TimelineLayout next(mEditor.session());
     const TimelineLayout::Span changed = next.differenceFrom(mLayout);
     const bool lengthChanged = next.totalHalfSeconds() != mLayout.totalHalfSeconds();
     QRect dirty = mPendingColumns;
@@ -202,10 +190,18 @@ void TimelineView::select(int column, int row)
     describeSelection();
 }
 
-void TimelineView::selectInSheet(int column, int row)
+void TimelineView::followSelection()
+{
+    if (mStale)
+        return;
+    const CellPos &current = mEditor.currentCell();
+    select(current.column, isDraggable(current.row) ? current.row : mMarks.selectedRow);
+}
+
+void TimelineView::choose(int column, int row)
 {
     select(column, row);
-    mMain.selectCell({column, row});
+    mEditor.selectCell({column, row}, SessionEditor::Source::User);
 }
 
 void TimelineView::describeSelection()
@@ -214,8 +210,8 @@ void TimelineView::describeSelection()
                              "volume, and the light. Left and Right select a segment, Up and Down step its "
                              "selected value.");
     const int first = mLayout.firstPassOf(mMarks.selectedColumn);
-    if (first >= 0 && mMain.isSessionShown())
-        description += u' ' + passReadout(mMain.session(), mLayout, first, -1);
+    if (first >= 0 && mEditor.isSessionShown())
+        description += u' ' + passReadout(mEditor.session(), mLayout, first, -1);
     setAccessibleDescription(description);
 }
 
@@ -236,13 +232,13 @@ void TimelineView::zoom(double factor, double x)
 void TimelineView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (!mMain.isSessionShown()) {
+    if (!mEditor.isSessionShown()) {
         painter.fillRect(rect(), palette().window());
         painter.drawText(rect(), Qt::AlignCenter, tr("No session"));
         return;
     }
     mMarks.drag = mDrag ? &*mDrag : nullptr;
-    paintTimeline(painter, mMain.session(), mLayout, mGeometry, mMarks, event->rect());
+    paintTimeline(painter, mEditor.session(), mLayout, mGeometry, mMarks, event->rect());
     if (hasFocus()) {
         painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -265,14 +261,14 @@ void TimelineView::resizeEvent(QResizeEvent *event)
 
 void TimelineView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || mLayout.passes().empty() || !mMain.isSessionShown())
+    if (event->button() != Qt::LeftButton || mLayout.passes().empty() || !mEditor.isSessionShown())
         return;
     const QPointF point = event->position();
     const TimelineGrip grip = gripAt(mLayout, mGeometry, point);
     if (grip.isValid()) {
-        selectInSheet(grip.column, grip.row);
+        choose(grip.column, grip.row);
         setFocus();
-        mDrag.emplace(mMain.session(), mLayout, grip);
+        mDrag.emplace(mEditor.session(), mLayout, grip);
         mDragPainted = QRect();
         return;
     }
@@ -284,7 +280,7 @@ void TimelineView::mousePressEvent(QMouseEvent *event)
     }
     const int pass = mLayout.passAt(seconds * 2);
     if (pass >= 0)
-        selectInSheet(mLayout.passes()[size_t(pass)].column, mMarks.selectedRow);
+        choose(mLayout.passes()[size_t(pass)].column, mMarks.selectedRow);
 }
 
 void TimelineView::mouseMoveEvent(QMouseEvent *event)
@@ -321,7 +317,7 @@ void TimelineView::finishDrag()
     mDrag.reset();
     update(mDragPainted);
     mDragPainted = QRect();
-    mMain.runCommand([&] { drag.finish(mMain.document(), mMain.prompter()); });
+    mEditor.runCommand([&] { drag.finish(mEditor.document(), mEditor.prompter()); });
 }
 
 void TimelineView::cancelDrag()
@@ -336,13 +332,13 @@ void TimelineView::cancelDrag()
 
 void TimelineView::showReadout(QPointF point)
 {
-    if (!mMain.isSessionShown())
+    if (!mEditor.isSessionShown())
         return;
     const TimelineGrip grip = gripAt(mLayout, mGeometry, point);
     setCursor(!grip.isValid() ? Qt::ArrowCursor : grip.row == TimeRow ? Qt::SizeHorCursor : Qt::SizeVerCursor);
     const double seconds = mGeometry.secondsAt(point.x());
     const int pass = mLayout.passAt(seconds * 2);
-    emit readoutChanged(pass < 0 ? QString() : passReadout(mMain.session(), mLayout, pass, seconds));
+    emit readoutChanged(pass < 0 ? QString() : passReadout(mEditor.session(), mLayout, pass, seconds));
 }
 
 void TimelineView::wheelEvent(QWheelEvent *event)
@@ -372,18 +368,18 @@ void TimelineView::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (mMain.isSessionShown() && !mDrag) {
+        if (mEditor.isSessionShown() && !mDrag) {
             const int step = event->key() == Qt::Key_Left ? -1 : 1;
-            selectInSheet(std::clamp(column + step, 0, mLayout.columnCount() - 1), mMarks.selectedRow);
+            choose(std::clamp(column + step, 0, mLayout.columnCount() - 1), mMarks.selectedRow);
             setFocus();
             return;
         }
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        if (mMain.isSessionShown() && !mDrag && column >= 0) {
+        if (mEditor.isSessionShown() && !mDrag && column >= 0) {
             const StepDirection direction = event->key() == Qt::Key_Up ? StepDirection::Up : StepDirection::Down;
-            mMain.runCommand([&] { stepValue(mMain.context(), {column, mMarks.selectedRow}, direction); });
+            mEditor.runCommand([&] { stepValue(mEditor.context(), {column, mMarks.selectedRow}, direction); });
             setFocus();
             return;
         }

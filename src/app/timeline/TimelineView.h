@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <optional>
 
-class MainWindow;
 class PreviewController;
+class SessionEditor;
 
 // The session over time, as it plays: drawn by paintTimeline(), kept up to
 // date from the document's signals, repainting only what changed. A click
@@ -19,7 +19,7 @@ class TimelineView : public QWidget
 {
     Q_OBJECT
 public:
-    TimelineView(MainWindow &mainWindow, PreviewController &preview, QWidget *parent = nullptr);
+    TimelineView(SessionEditor &editor, PreviewController &preview, QWidget *parent = nullptr);
 
     const TimelineLayout &layout() const { return mLayout; }
     const TimelineGeometry &geometry() const { return mGeometry; }
@@ -52,7 +52,9 @@ private:
     void noteChangedColumns(int first, int last);
     void followSession();
     void followPlayer();
-    void selectInSheet(int column, int row);
+    void followSelection();
+    // A segment the user chose: the whole session's, as a click in the sheet.
+    void choose(int column, int row);
     void cancelDrag();
     void finishDrag();
     void showReadout(QPointF point);
@@ -62,7 +64,7 @@ private:
     QRect dragRect() const;
     void describeSelection();
 
-    MainWindow &mMain;
+    SessionEditor &mEditor;
     PreviewController &mPreview;
     TimelineLayout mLayout;
     TimelineGeometry mGeometry;
@@ -71,6 +73,5 @@ private:
     QRect mDragPainted; // where the drag's marks were last painted
     QRect mPendingColumns; // columns whose labels changed, as x spans before the change
     double mPlayX = -1;
-    bool mFollowsSheet = false;
     bool mStale = false; // changes came while hidden: caught up when shown
 };

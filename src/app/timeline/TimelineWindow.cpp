@@ -1,7 +1,5 @@
 #include "app/timeline/TimelineWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/PreviewController.h"
 #include "app/WindowPlacement.h"
 #include "app/timeline/TimelineView.h"
 #include "core/settings/UserPreferences.h"
@@ -10,7 +8,6 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -29,12 +26,12 @@ QSettings preferences()
 }
 } // namespace
 
-TimelineWindow::TimelineWindow(MainWindow &mainWindow, PreviewController &preview)
+TimelineWindow::TimelineWindow(SessionEditor &editor, PreviewController &preview, QWidget &mainWindow)
     : QWidget(&mainWindow, Qt::Window), mMain(mainWindow)
 {
     setWindowTitle(tr("Timeline"));
     setAccessibleName(tr("Timeline window"));
-    mView = new TimelineView(mainWindow, preview, this);
+    mView = new TimelineView(editor, preview, this);
     mReadout = new QLabel(this);
     mReadout->setTextFormat(Qt::PlainText);
     mReadout->setAccessibleName(tr("Value under the pointer"));
@@ -62,13 +59,10 @@ TimelineWindow::TimelineWindow(MainWindow &mainWindow, PreviewController &previe
     layout->addWidget(mView, 1);
     resize(preferences().value(SizeKey, DefaultSize).toSize());
 
-    // Space plays and pauses here as in the other windows; a drag is undone here too.
-    addActions({preview.playOrPauseAction(), mainWindow.undoAction(), mainWindow.redoAction()});
     // "Graph by &Time" holds the T of this menu.
     mActionTimeline = new QAction(tr("Time&line"), this);
     mActionTimeline->setCheckable(true);
     connect(mActionTimeline, &QAction::triggered, this, &TimelineWindow::setShown);
-    mainWindow.viewMenu()->addAction(mActionTimeline);
 }
 
 TimelineWindow::~TimelineWindow() = default;

@@ -2,20 +2,21 @@
 
 #include <QWidget>
 
-class MainWindow;
 class PreviewController;
+class SessionEditor;
 class QAction;
 class QLabel;
 class TimelineView;
 
 // The timeline's own window, beside or below the main window so that both
 // show at once; View > Timeline shows and hides it. Whether it was open and
-// its size are kept for the next start.
+// its size are kept for the next start. The main window puts its toggle
+// action into its View menu, and its commands into this window.
 class TimelineWindow : public QWidget
 {
     Q_OBJECT
 public:
-    TimelineWindow(MainWindow &mainWindow, PreviewController &preview);
+    TimelineWindow(SessionEditor &editor, PreviewController &preview, QWidget &mainWindow);
     ~TimelineWindow() override;
 
     // Opens it again at start when it was open at the last end.
@@ -34,7 +35,7 @@ private:
     void place();
     void remember() const;
 
-    MainWindow &mMain;
+    QWidget &mMain;
     TimelineView *mView;
     QLabel *mReadout;
     QAction *mActionTimeline;

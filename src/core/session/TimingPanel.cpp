@@ -24,8 +24,13 @@ void TimingPanel::refresh(const SessionGrid &cells, int s)
 void TimingPanel::follow(const SessionDocument &document)
 {
     connect(&document, &SessionDocument::edited, this, [this, &document](const EditStep &step) {
-        if (step.timingSegment > 0)
+        if (step.timingSegment <= 0)
+            return;
+        try {
             refresh(document.cells(), step.timingSegment);
+        } catch (const ConversionError &failure) {
+            mFailure = failure.message();
+        }
     });
     connect(&document, &SessionDocument::replaced, this, [this, &document] {
         try {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <utility>
 
 class SessionDocument;
 class SessionGrid;
@@ -24,8 +25,13 @@ public:
     void refresh(const SessionGrid &cells, int s);
     // Refreshes as the document's edits, undos and redos say, and for
     // segment 1 when another session takes its place; a session whose times
-    // cannot be counted then has no total (its reader reports why).
+    // cannot be counted then has no total (its reader reports why). A bad
+    // number an edit's refresh meets is kept for takeFailure(): nothing
+    // may leave a slot.
     void follow(const SessionDocument &document);
+    // The text that is not a number the last followed edit met, once; empty
+    // when none.
+    QString takeFailure() { return std::exchange(mFailure, QString()); }
 
 signals:
     void changed();
@@ -33,4 +39,5 @@ signals:
 private:
     QStringList mLines{QString(), QString()};
     int mTotalSeconds = 0;
+    QString mFailure;
 };
