@@ -16,6 +16,8 @@
 #include "gui/graph/GraphGeometry.h"
 #include "app/windows/GraphLegend.h"
 #include "app/windows/GraphWindow.h"
+#include "app/timeline/TimelineView.h"
+#include "app/timeline/TimelineWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -238,3 +240,25 @@ TEST(PreviewWindows, SpacePlaysPausesAndResumesFromTheSelectedSegment)
     f.preview.stop();
 }
 } // namespace
+
+// The preview's keys play and stop from the timeline as from the sheet.
+TEST(PreviewWindows, ThePreviewKeysWorkInTheTimeline)
+{
+    needSoundServer();
+    PreviewFixture f({"0:05.0", "0:05.0"});
+    TimelineWindow &timeline = *f.windows.timelineWindow;
+    timeline.setShown(true);
+    QApplication::setActiveWindow(&timeline);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&timeline));
+    const struct
+    {
+        Qt::Key key;
+        SessionPlayer::State state;
+    } keys[] = {{Qt::Key_F5, SessionPlayer::State::Playing}, {Qt::Key_F7, SessionPlayer::State::Stopped},
+                {Qt::Key_Space, SessionPlayer::State::Playing}, {Qt::Key_F6, SessionPlayer::State::Paused}};
+    for (const auto &k : keys) {
+        typeKey(timeline.view(), k.key);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f.preview.player().state() == k.state; }, 3000))
+            << QKeySequence(k.key).toString().toStdString() << " " << f.prompter.errors.join(u'\n').toStdString();
+    }
+}
