@@ -655,70 +655,6 @@
         <translation>%1 Segmente</translation>
     </message>
     <message>
-        <source>Row labels</source>
-        <translation>Zeilenbeschriftungen</translation>
-    </message>
-    <message>
-        <source>Session table</source>
-        <translation>Sitzungstabelle</translation>
-    </message>
-    <message>
-        <source>One column for each segment; the rows are its settings</source>
-        <translation>Eine Spalte je Segment; die Zeilen sind seine Einstellungen</translation>
-    </message>
-    <message>
-        <source>Segments</source>
-        <translation>Segmente</translation>
-    </message>
-    <message>
-        <source>New Segment(N)</source>
-        <translation>Neu. Segment(N)</translation>
-    </message>
-    <message>
-        <source>Up(+)</source>
-        <translation>Hoch(+)</translation>
-    </message>
-    <message>
-        <source>Down(-)</source>
-        <translation>Runter(-)</translation>
-    </message>
-    <message>
-        <source>Adds a segment after the last one (key N)</source>
-        <translation>Fügt nach dem letzten ein Segment an (Taste N)</translation>
-    </message>
-    <message>
-        <source>Steps the selected cell to its next value (key +)</source>
-        <translation>Setzt die gewählte Zelle auf ihren nächsten Wert (Taste +)</translation>
-    </message>
-    <message>
-        <source>Steps the selected cell to its previous value (key -)</source>
-        <translation>Setzt die gewählte Zelle auf ihren vorigen Wert (Taste -)</translation>
-    </message>
-    <message>
-        <source>New Segment</source>
-        <translation>Neues Segment</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Hoch</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Runter</translation>
-    </message>
-    <message>
-        <source>Timing</source>
-        <translation>Zeiten</translation>
-    </message>
-    <message>
-        <source>Times of the selected segment and of the whole session</source>
-        <translation>Zeiten des gewählten Segments und der ganzen Sitzung</translation>
-    </message>
-    <message>
-        <source>Segment</source>
-        <translation>Segment</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1977,6 +1913,73 @@
     <message>
         <source>Session</source>
         <translation>Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>SessionSheet</name>
+    <message>
+        <source>Row labels</source>
+        <translation>Zeilenbeschriftungen</translation>
+    </message>
+    <message>
+        <source>Session table</source>
+        <translation>Sitzungstabelle</translation>
+    </message>
+    <message>
+        <source>One column for each segment; the rows are its settings</source>
+        <translation>Eine Spalte je Segment; die Zeilen sind seine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>New Segment(N)</source>
+        <translation>Neu. Segment(N)</translation>
+    </message>
+    <message>
+        <source>Up(+)</source>
+        <translation>Hoch(+)</translation>
+    </message>
+    <message>
+        <source>Down(-)</source>
+        <translation>Runter(-)</translation>
+    </message>
+    <message>
+        <source>Adds a segment after the last one (key N)</source>
+        <translation>Fügt nach dem letzten ein Segment an (Taste N)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its next value (key +)</source>
+        <translation>Setzt die gewählte Zelle auf ihren nächsten Wert (Taste +)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its previous value (key -)</source>
+        <translation>Setzt die gewählte Zelle auf ihren vorigen Wert (Taste -)</translation>
+    </message>
+    <message>
+        <source>New Segment</source>
+        <translation>Neues Segment</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Times of the selected segment and of the whole session</source>
+        <translation>Zeiten des gewählten Segments und der ganzen Sitzung</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
     </message>
 </context>
 <context>

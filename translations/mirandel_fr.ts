@@ -655,70 +655,6 @@
         <translation>%1 segments</translation>
     </message>
     <message>
-        <source>Row labels</source>
-        <translation>Noms des lignes</translation>
-    </message>
-    <message>
-        <source>Session table</source>
-        <translation>Tableau de la séance</translation>
-    </message>
-    <message>
-        <source>One column for each segment; the rows are its settings</source>
-        <translation>Une colonne par segment&#xa0;; les lignes sont ses réglages</translation>
-    </message>
-    <message>
-        <source>Segments</source>
-        <translation>Segments</translation>
-    </message>
-    <message>
-        <source>New Segment(N)</source>
-        <translation>Nouveau(N)</translation>
-    </message>
-    <message>
-        <source>Up(+)</source>
-        <translation>Haut(+)</translation>
-    </message>
-    <message>
-        <source>Down(-)</source>
-        <translation>Bas(-)</translation>
-    </message>
-    <message>
-        <source>Adds a segment after the last one (key N)</source>
-        <translation>Ajoute un segment après le dernier (touche N)</translation>
-    </message>
-    <message>
-        <source>Steps the selected cell to its next value (key +)</source>
-        <translation>Passe la cellule sélectionnée à sa valeur suivante (touche +)</translation>
-    </message>
-    <message>
-        <source>Steps the selected cell to its previous value (key -)</source>
-        <translation>Passe la cellule sélectionnée à sa valeur précédente (touche -)</translation>
-    </message>
-    <message>
-        <source>New Segment</source>
-        <translation>Nouveau segment</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bas</translation>
-    </message>
-    <message>
-        <source>Timing</source>
-        <translation>Durées</translation>
-    </message>
-    <message>
-        <source>Times of the selected segment and of the whole session</source>
-        <translation>Durées du segment sélectionné et de toute la séance</translation>
-    </message>
-    <message>
-        <source>Segment</source>
-        <translation>Segment</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1977,6 +1913,73 @@
     <message>
         <source>Session</source>
         <translation>Séance</translation>
+    </message>
+</context>
+<context>
+    <name>SessionSheet</name>
+    <message>
+        <source>Row labels</source>
+        <translation>Noms des lignes</translation>
+    </message>
+    <message>
+        <source>Session table</source>
+        <translation>Tableau de la séance</translation>
+    </message>
+    <message>
+        <source>One column for each segment; the rows are its settings</source>
+        <translation>Une colonne par segment&#xa0;; les lignes sont ses réglages</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>New Segment(N)</source>
+        <translation>Nouveau(N)</translation>
+    </message>
+    <message>
+        <source>Up(+)</source>
+        <translation>Haut(+)</translation>
+    </message>
+    <message>
+        <source>Down(-)</source>
+        <translation>Bas(-)</translation>
+    </message>
+    <message>
+        <source>Adds a segment after the last one (key N)</source>
+        <translation>Ajoute un segment après le dernier (touche N)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its next value (key +)</source>
+        <translation>Passe la cellule sélectionnée à sa valeur suivante (touche +)</translation>
+    </message>
+    <message>
+        <source>Steps the selected cell to its previous value (key -)</source>
+        <translation>Passe la cellule sélectionnée à sa valeur précédente (touche -)</translation>
+    </message>
+    <message>
+        <source>New Segment</source>
+        <translation>Nouveau segment</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Durées</translation>
+    </message>
+    <message>
+        <source>Times of the selected segment and of the whole session</source>
+        <translation>Durées du segment sélectionné et de toute la séance</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
     </message>
 </context>
 <context>
