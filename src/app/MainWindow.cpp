@@ -622,7 +622,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     mRecoveryTimer.stop();
     mRecoveryCopy.remove();
-    mDeviceLink.closePort();
+    // A conversation still under way ends here, without a word.
+    mDeviceLink.abandon();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }

@@ -232,6 +232,7 @@ private:
     void createCheckViews();
     void refreshCheck();
     void download(bool clear);
+    void downloadFinished(bool sent);
 
     // Device link
     Settings mSettings;
