@@ -7,6 +7,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/CellEditDelegate.h"
 #include "app/SessionFileDrop.h"
+#include "core/exchange/SessionFormats.h"
 #include "app/SessionGridModel.h"
 #include "app/SessionTableView.h"
 #include "core/files/FileCommands.h"
@@ -75,7 +76,8 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     initialize(arguments);
     setUpRecovery();
     qApp->installEventFilter(this);
-    connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this, &MainWindow::openNamedFile);
+    connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this,
+            [this](const QString &path) { runCommand([this, path] { openFileOfAnyFormat(path); }); });
 }
 
 MainWindow::~MainWindow()
@@ -300,7 +302,7 @@ void MainWindow::initialize(const QStringList &arguments)
     if (!arguments.isEmpty()) {
         const QFileInfo file(arguments.first());
         // File managers pass the name as stored, often in lower case.
-        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseInsensitive) && file.isFile())
+        if (SessionFormats::sessionFile().matches(file.fileName()) && file.isFile())
             mStartupFileName = file.absoluteFilePath();
     }
 }

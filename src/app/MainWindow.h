@@ -98,6 +98,8 @@ public:
     // Other programs' schedules, and cells as text.
     void importSession();
     void exportSession();
+    // A session file is opened, a file of another program's imported.
+    void openFileOfAnyFormat(const QString &path);
     void printListing();
     void quit();
     void copySegment();
@@ -210,6 +212,8 @@ private:
     // Edits
     void stepSelectedCell(StepDirection direction);
     QString runFileDialog(const FileDialogRequest &request, bool forSaving);
+    // Imports path by its format, after the loss report the user accepts.
+    void importFile(const QString &path);
     // Runs a command that may save, and confirms a file it wrote.
     void confirmSaving(const std::function<void()> &command);
     void createUndoActions();
