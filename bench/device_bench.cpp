@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -79,8 +80,11 @@ void downloadFullImage(benchmark::State &state)
     DeviceLink link(port);
     SilentPrompter prompter;
     const Session session = defaultSegments(SessionImage::MaxSegments);
+    QSignalSpy finished(&link, &DeviceLink::downloadFinished);
     for (auto _ : state) {
-        if (!link.download(true, session, 1, prompter)) {
+        finished.clear();
+        link.startDownload(true, session, 1, prompter);
+        if (!(!finished.isEmpty() || finished.wait(10000)) || !finished.first().first().toBool()) {
             state.SkipWithError("download failed");
             break;
         }

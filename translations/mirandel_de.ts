@@ -27,18 +27,6 @@
 <context>
     <name>AudioExportCommand</name>
     <message>
-        <source>WAV sound, 16-bit (*.wav)</source>
-        <translation>WAV-Ton, 16 Bit (*.wav)</translation>
-    </message>
-    <message>
-        <source>FLAC sound, 16-bit (*.flac)</source>
-        <translation>FLAC-Ton, 16 Bit (*.flac)</translation>
-    </message>
-    <message>
-        <source>Ogg Vorbis sound (*.ogg)</source>
-        <translation>Ogg-Vorbis-Ton (*.ogg)</translation>
-    </message>
-    <message>
         <source>Export Audio</source>
         <translation>Ton exportieren</translation>
     </message>
@@ -57,10 +45,6 @@
     <message>
         <source>Audio exported to %1: %2</source>
         <translation>Ton exportiert nach %1: %2</translation>
-    </message>
-    <message>
-        <source>MP3 sound (*.mp3)</source>
-        <translation>MP3-Ton (*.mp3)</translation>
     </message>
     <message>
         <source>FLAC compression level</source>
@@ -87,8 +71,27 @@
         <translation>MP3-&amp;Bitrate:</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
-        <translation>„%1“ kann nicht geschrieben werden: Wählen Sie einen Namen, der auf .wav, .flac, .ogg oder .mp3 endet.</translation>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Wählen Sie einen Namen, der auf %2 endet.</translation>
+    </message>
+</context>
+<context>
+    <name>AudioFormats</name>
+    <message>
+        <source>WAV sound, 16-bit</source>
+        <translation>WAV-Ton, 16 Bit</translation>
+    </message>
+    <message>
+        <source>FLAC sound, 16-bit</source>
+        <translation>FLAC-Ton, 16 Bit</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound</source>
+        <translation>Ogg-Vorbis-Ton</translation>
+    </message>
+    <message>
+        <source>MP3 sound</source>
+        <translation>MP3-Ton</translation>
     </message>
 </context>
 <context>
@@ -197,13 +200,13 @@
         <source>%1 of %2 bytes sent, %3 s left</source>
         <translation>%1 von %2 Bytes gesendet, noch %3 s</translation>
     </message>
+    <message>
+        <source>Asking the device who it is…</source>
+        <translation>Das Gerät wird nach seiner Kennung gefragt…</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
-    <message>
-        <source>Light/Sound Source (LSS)|*.LSS</source>
-        <translation>Licht-/Tonquelle (LSS)|*.LSS</translation>
-    </message>
     <message>
         <source>Session %1 has been modified. Save it?</source>
         <translation>Die Sitzung %1 wurde geändert. Speichern?</translation>
@@ -867,10 +870,6 @@
         <translation>Importieren</translation>
     </message>
     <message>
-        <source>Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules (*.gnaural);;Cells as text (*.tsv *.txt)</source>
-        <translation>Zeitpläne und Zellen (*.sbg *.gnaural *.tsv *.txt);;SBaGen-Zeitpläne (*.sbg);;Gnaural-Zeitpläne (*.gnaural);;Zellen als Text (*.tsv *.txt)</translation>
-    </message>
-    <message>
         <source>Cannot import %1: %2</source>
         <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
@@ -891,18 +890,6 @@
         <translation>Sitzung exportieren als</translation>
     </message>
     <message>
-        <source>SBaGen schedules (*.sbg)</source>
-        <translation>SBaGen-Zeitpläne (*.sbg)</translation>
-    </message>
-    <message>
-        <source>Gnaural schedules (*.gnaural)</source>
-        <translation>Gnaural-Zeitpläne (*.gnaural)</translation>
-    </message>
-    <message>
-        <source>Sessions are exported to .sbg or .gnaural files</source>
-        <translation>Sitzungen werden in .sbg- oder .gnaural-Dateien exportiert</translation>
-    </message>
-    <message>
         <source>%1 cannot hold everything the session plays. These rows are left out:</source>
         <translation>%1 kann nicht alles fassen, was die Sitzung spielt. Diese Zeilen werden ausgelassen:</translation>
     </message>
@@ -917,6 +904,18 @@
     <message>
         <source>Exported %1</source>
         <translation>%1 exportiert</translation>
+    </message>
+    <message>
+        <source>Schedules and cells</source>
+        <translation>Zeitpläne und Zellen</translation>
+    </message>
+    <message>
+        <source>not a file to import: %1</source>
+        <translation>keine importierbare Datei: %1</translation>
+    </message>
+    <message>
+        <source>Sessions are exported to %1 files</source>
+        <translation>Sitzungen werden in Dateien mit der Endung %1 exportiert</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1795,29 @@
     <message>
         <source>Stream write error</source>
         <translation>Fehler beim Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFormats</name>
+    <message>
+        <source>Light/Sound Source (LSS)</source>
+        <translation>Licht-/Tonquelle (LSS)</translation>
+    </message>
+    <message>
+        <source>SBaGen schedules</source>
+        <translation>SBaGen-Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Gnaural schedules</source>
+        <translation>Gnaural-Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Cells as text</source>
+        <translation>Zellen als Text</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 <context>

@@ -27,18 +27,6 @@
 <context>
     <name>AudioExportCommand</name>
     <message>
-        <source>WAV sound, 16-bit (*.wav)</source>
-        <translation>Son WAV, 16 bits (*.wav)</translation>
-    </message>
-    <message>
-        <source>FLAC sound, 16-bit (*.flac)</source>
-        <translation>Son FLAC, 16 bits (*.flac)</translation>
-    </message>
-    <message>
-        <source>Ogg Vorbis sound (*.ogg)</source>
-        <translation>Son Ogg Vorbis (*.ogg)</translation>
-    </message>
-    <message>
         <source>Export Audio</source>
         <translation>Exporter le son</translation>
     </message>
@@ -57,10 +45,6 @@
     <message>
         <source>Audio exported to %1: %2</source>
         <translation>Son exporté vers %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>MP3 sound (*.mp3)</source>
-        <translation>Son MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>FLAC compression level</source>
@@ -87,8 +71,27 @@
         <translation>&amp;Débit MP3&#xa0;:</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
-        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom finissant par .wav, .flac, .ogg ou .mp3.</translation>
+        <source>Cannot write &quot;%1&quot;: choose a name ending in %2.</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom finissant par %2.</translation>
+    </message>
+</context>
+<context>
+    <name>AudioFormats</name>
+    <message>
+        <source>WAV sound, 16-bit</source>
+        <translation>Son WAV, 16 bits</translation>
+    </message>
+    <message>
+        <source>FLAC sound, 16-bit</source>
+        <translation>Son FLAC, 16 bits</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound</source>
+        <translation>Son Ogg Vorbis</translation>
+    </message>
+    <message>
+        <source>MP3 sound</source>
+        <translation>Son MP3</translation>
     </message>
 </context>
 <context>
@@ -197,13 +200,13 @@
         <source>%1 of %2 bytes sent, %3 s left</source>
         <translation>%1 octets sur %2 envoyés, %3 s restantes</translation>
     </message>
+    <message>
+        <source>Asking the device who it is…</source>
+        <translation>Interrogation de l’appareil…</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
-    <message>
-        <source>Light/Sound Source (LSS)|*.LSS</source>
-        <translation>Source lumière/son (LSS)|*.LSS</translation>
-    </message>
     <message>
         <source>Session %1 has been modified. Save it?</source>
         <translation>La séance %1 a été modifiée. L’enregistrer&#xa0;?</translation>
@@ -867,10 +870,6 @@
         <translation>Importer</translation>
     </message>
     <message>
-        <source>Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules (*.gnaural);;Cells as text (*.tsv *.txt)</source>
-        <translation>Programmes et cellules (*.sbg *.gnaural *.tsv *.txt);;Programmes SBaGen (*.sbg);;Programmes Gnaural (*.gnaural);;Cellules en texte (*.tsv *.txt)</translation>
-    </message>
-    <message>
         <source>Cannot import %1: %2</source>
         <translation>Impossible d’importer %1&#xa0;: %2</translation>
     </message>
@@ -891,18 +890,6 @@
         <translation>Exporter la séance sous</translation>
     </message>
     <message>
-        <source>SBaGen schedules (*.sbg)</source>
-        <translation>Programmes SBaGen (*.sbg)</translation>
-    </message>
-    <message>
-        <source>Gnaural schedules (*.gnaural)</source>
-        <translation>Programmes Gnaural (*.gnaural)</translation>
-    </message>
-    <message>
-        <source>Sessions are exported to .sbg or .gnaural files</source>
-        <translation>Les séances s’exportent en fichiers .sbg ou .gnaural</translation>
-    </message>
-    <message>
         <source>%1 cannot hold everything the session plays. These rows are left out:</source>
         <translation>%1 ne peut pas contenir tout ce que joue la séance. Ces lignes sont omises&#xa0;:</translation>
     </message>
@@ -917,6 +904,18 @@
     <message>
         <source>Exported %1</source>
         <translation>%1 exporté</translation>
+    </message>
+    <message>
+        <source>Schedules and cells</source>
+        <translation>Programmes et cellules</translation>
+    </message>
+    <message>
+        <source>not a file to import: %1</source>
+        <translation>pas un fichier à importer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sessions are exported to %1 files</source>
+        <translation>Les séances s’exportent en fichiers %1</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1795,29 @@
     <message>
         <source>Stream write error</source>
         <translation>Erreur d’écriture</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFormats</name>
+    <message>
+        <source>Light/Sound Source (LSS)</source>
+        <translation>Source lumière/son (LSS)</translation>
+    </message>
+    <message>
+        <source>SBaGen schedules</source>
+        <translation>Programmes SBaGen</translation>
+    </message>
+    <message>
+        <source>Gnaural schedules</source>
+        <translation>Programmes Gnaural</translation>
+    </message>
+    <message>
+        <source>Cells as text</source>
+        <translation>Cellules en texte</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>

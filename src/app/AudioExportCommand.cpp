@@ -2,7 +2,9 @@
 
 #include "app/dialogs/NoiseBedEditor.h"
 #include "audio/AudioExportJob.h"
+#include "audio/AudioFormats.h"
 #include "audio/SessionSynth.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/session/SessionEditor.h"
 
 #include <QCheckBox>
@@ -23,17 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int ProgressSteps = 1000;
 
-struct SoundFileKind
-{
-    const char *filter; // translated where shown
-    QString suffix;
-};
-const SoundFileKind SoundFileKinds[] = {
-    {QT_TRANSLATE_NOOP("AudioExportCommand", "WAV sound, 16-bit (*.wav)"), u"wav"_s},
-    {QT_TRANSLATE_NOOP("AudioExportCommand", "FLAC sound, 16-bit (*.flac)"), u"flac"_s},
-    {QT_TRANSLATE_NOOP("AudioExportCommand", "Ogg Vorbis sound (*.ogg)"), u"ogg"_s},
-    {QT_TRANSLATE_NOOP("AudioExportCommand", "MP3 sound (*.mp3)"), u"mp3"_s},
-};
 } // namespace
 
 AudioExportCommand::AudioExportCommand(SessionEditor &editor, QMainWindow &window, QObject *parent)
@@ -101,28 +92,29 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         grid->addLayout(encoding, grid->rowCount(), 0, 1, -1);
         grid->addWidget(noise, grid->rowCount(), 0, 1, -1);
     }
+    const QList<FileFormat> formats = audioFileFormats();
     QStringList filters;
-    for (const SoundFileKind &kind : SoundFileKinds)
-        filters << tr(kind.filter);
+    for (const FileFormat &format : formats)
+        filters << format.nameFilter();
+    const auto suffixOf = [formats, filters](const QString &filter) {
+        return formats.at(std::max<qsizetype>(0, filters.indexOf(filter))).extensions.first();
+    };
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(SoundFileKinds[0].suffix);
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
-        dialog.setDefaultSuffix(SoundFileKinds[std::max<qsizetype>(0, filters.indexOf(filter))].suffix);
-    });
+    dialog.setDefaultSuffix(suffixOf(filters.first()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     const Session &session = mEditor.session();
     const QFileInfo sessionFile(session.fileName);
     const QString baseName = session.fileName.isEmpty() ? session.name : sessionFile.completeBaseName();
     if (!session.fileName.isEmpty())
         dialog.setDirectory(sessionFile.absolutePath());
-    dialog.selectFile(baseName + u".wav"_s);
+    dialog.selectFile(baseName + u'.' + suffixOf(filters.first()));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     QString path = dialog.selectedFiles().value(0);
     // A name with another extension gets the one of the chosen file type.
-    if (!audioFileTypeOf(path)) {
-        const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
-        path += u'.' + SoundFileKinds[chosen].suffix;
-    }
+    if (!audioFileTypeOf(path))
+        path += u'.' + suffixOf(dialog.selectedNameFilter());
     if (noise->text() != mEditor.preferences().noiseBed())
         mEditor.preferences().setNoiseBed(noise->text());
     AudioEncoding chosen;
@@ -138,7 +130,8 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         return;
     const std::optional<AudioFileType> type = audioFileTypeOf(path);
     if (!type) {
-        mEditor.prompter().error(tr("Cannot write \"%1\": choose a name ending in .wav, .flac, .ogg or .mp3.").arg(path));
+        mEditor.prompter().error(tr("Cannot write \"%1\": choose a name ending in %2.")
+                                   .arg(path, SessionFormats::extensionList(audioFileFormats())));
         return;
     }
     // A cell that is not a number ends the command before anything is written.

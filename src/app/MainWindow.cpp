@@ -7,6 +7,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/SafetyNotice.h"
 #include "app/SessionFileDrop.h"
+#include "core/exchange/SessionFormats.h"
 #include "app/SessionGridModel.h"
 #include "app/SessionSheet.h"
 #include "app/dialogs/SessionProblemsDialog.h"
@@ -68,7 +69,8 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     initialize(arguments);
     setUpRecovery();
     qApp->installEventFilter(this);
-    connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this, &MainWindow::openNamedFile);
+    connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this,
+            [this](const QString &path) { runCommand([this, path] { openFileOfAnyFormat(path); }); });
 }
 
 MainWindow::~MainWindow()
@@ -242,7 +244,7 @@ void MainWindow::initialize(const QStringList &arguments)
     if (!arguments.isEmpty()) {
         const QFileInfo file(arguments.first());
         // File managers pass the name as stored, often in lower case.
-        if (file.absoluteFilePath().endsWith(u".LSS"_s, Qt::CaseInsensitive) && file.isFile())
+        if (SessionFormats::sessionFile().matches(file.fileName()) && file.isFile())
             mStartupFileName = file.absoluteFilePath();
     }
 }
@@ -444,7 +446,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     mRecoveryTimer.stop();
     mRecoveryCopy.remove();
-    mDeviceLink.closePort();
+    // A conversation still under way ends here, without a word.
+    mDeviceLink.abandon();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }

@@ -81,6 +81,8 @@ public:
     // Other programs' schedules, and cells as text.
     void importSession();
     void exportSession();
+    // A session file is opened, a file of another program's imported.
+    void openFileOfAnyFormat(const QString &path);
     void printListing();
     void quit();
     void copySegment();
@@ -178,6 +180,8 @@ private:
     void showSession(bool shown);
     void showReplacedSession();
     void stepSelectedCell(StepDirection direction);
+    // Imports path by its format, after the loss report the user accepts.
+    void importFile(const QString &path);
     // Runs a command that may save, and confirms a file it wrote.
     void confirmSaving(const std::function<void()> &command);
     void createUndoActions();
@@ -202,6 +206,7 @@ private:
     void createCheckViews();
     void refreshCheck();
     void download(bool clear);
+    void downloadFinished(bool sent);
     void openGraphWindow(GraphKind mode);
 
     Settings mSettings;

@@ -24,6 +24,7 @@ void MainWindow::createCheckViews()
     mDownloadProgress = new DownloadProgressDialog(this);
     mDeviceLink.setProgress(mDownloadProgress);
     connect(mDownloadProgress, &DownloadProgressDialog::cancelRequested, this, [this] { mDeviceLink.cancelDownload(); });
+    connect(&mDeviceLink, &DeviceLink::downloadFinished, this, &MainWindow::downloadFinished);
 }
 
 SessionProblemsDialog *MainWindow::problemsDialog()

@@ -1,6 +1,7 @@
 // Port selection and downloads.
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/PortDialog.h"
 
 #include <QStatusBar>
@@ -31,7 +32,16 @@ void MainWindow::downloadClear()
 
 void MainWindow::download(bool clear)
 {
-    const bool sent = mDeviceLink.download(clear, session(), mPortNumber, prompter());
+    // The outcome comes to downloadFinished, at once when the device is not
+    // even asked.
+    if (mDeviceLink.startDownload(clear, session(), mPortNumber, prompter()) && mDeviceLink.isBusy())
+        mDownloadProgress->deviceAsked();
+}
+
+void MainWindow::downloadFinished(bool sent)
+{
+    // A download that ends at the identification never started sending.
+    mDownloadProgress->sendingEnded();
     refreshCheck();
     if (sent) {
         statusBar()->showMessage(tr("Session downloaded: %1 segments, %2 bytes").arg(session().cells.columnCount())

@@ -1,26 +1,53 @@
 // File > Import and File > Export Session As: other programs' schedules.
 #include "app/MainWindow.h"
+#include "app/RecentFilesMenu.h"
 #include "app/dialogs/LossReportDialog.h"
-#include "core/exchange/SessionExchange.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/files/SafeFileWriter.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+LossReportDialog::Grouping groupingOf(FileFormat::Losses losses)
+{
+    return losses == FileFormat::Losses::ByRow ? LossReportDialog::ByRow : LossReportDialog::BySourceLine;
+}
+} // namespace
 
 void MainWindow::importSession()
 {
     if (!maybeSave())
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import"), QFileInfo(session().fileName).absolutePath(),
-        tr("Schedules and cells (*.sbg *.gnaural *.tsv *.txt);;SBaGen schedules (*.sbg);;Gnaural schedules "
-           "(*.gnaural);;Cells as text (*.tsv *.txt)"));
-    if (path.isEmpty())
-        return;
+    // Where the session shown lies, or the current folder.
+    const QString folder = QFileInfo(session().fileName).absolutePath();
+    const QString path = context().dialogs.askOpenFileName(
+        {tr("Import"), SessionFormats::dialogFilter(SessionFormats::importable(), tr("Schedules and cells")), {}, folder});
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void MainWindow::openFileOfAnyFormat(const QString &path)
+{
+    if (SessionFormats::sessionFile().matches(path)) {
+        openNamedFile(path);
+    } else if (maybeSave()) {
+        importFile(path);
+    }
+}
+
+void MainWindow::importFile(const QString &path)
+{
     const QString fileName = QFileInfo(path).fileName();
-    SessionImport imported = importSessionFile(path);
+    const QList<FileFormat> formats = SessionFormats::importable();
+    const std::optional<FileFormat> format = SessionFormats::formatOf(path, formats);
+    if (!format) {
+        prompter().error(tr("Cannot import %1: %2")
+                             .arg(fileName, tr("not a file to import: %1").arg(SessionFormats::extensionList(formats))));
+        return;
+    }
+    SessionImport imported = format->import(path);
     if (!imported.session) {
         prompter().error(tr("Cannot import %1: %2").arg(fileName, imported.error));
         return;
@@ -28,43 +55,41 @@ void MainWindow::importSession()
     if (!imported.notes.isEmpty()) {
         LossReportDialog report(tr("Import"),
                                 tr("%1 holds what a session cannot; the session leaves it out:").arg(fileName),
-                                tr("&Import"), imported.notes, LossReportDialog::BySourceLine,
+                                tr("&Import"), imported.notes, groupingOf(format->importLosses),
                                 rowLabels(imported.session->kind), this);
         if (report.exec() != QDialog::Accepted)
             return;
     }
     const int segments = imported.session->cells.columnCount();
     document().replace(std::move(*imported.session), true);
+    mRecentFilesMenu->addFile(QFileInfo(path).absoluteFilePath());
     showConfirmation(tr("Imported %1, %2").arg(fileName, segmentCountText(segments)));
 }
 
 void MainWindow::exportSession()
 {
-    QFileDialog dialog(this, tr("Export Session As"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({tr("SBaGen schedules (*.sbg)"), tr("Gnaural schedules (*.gnaural)")});
-    dialog.setDefaultSuffix(u"sbg"_s);
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
-        dialog.setDefaultSuffix(filter.contains(u".gnaural"_s) ? u"gnaural"_s : u"sbg"_s);
-    });
-    if (!session().fileName.isEmpty()) {
-        dialog.setDirectory(QFileInfo(session().fileName).absolutePath());
-        dialog.selectFile(QFileInfo(session().fileName).completeBaseName());
-    }
-    if (dialog.exec() != QDialog::Accepted)
+    const QList<FileFormat> formats = SessionFormats::exportable();
+    const QFileInfo sessionFile(session().fileName);
+    FileDialogRequest request{tr("Export Session As"), SessionFormats::dialogFilter(formats),
+                              formats.first().extensions.first(), {}};
+    if (!session().fileName.isEmpty())
+        request.initialFileName = sessionFile.absolutePath() + u'/' + sessionFile.completeBaseName();
+    request.confirmsOverwrite = true;
+    const QString path = context().dialogs.askSaveFileName(request);
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().value(0);
-    const ExchangeFormat format = exchangeFormatOf(path);
-    if (format != ExchangeFormat::Sbg && format != ExchangeFormat::Gnaural) {
-        prompter().error(tr("Sessions are exported to .sbg or .gnaural files"));
+    const std::optional<FileFormat> format = SessionFormats::formatOf(path, formats);
+    if (!format) {
+        prompter().error(tr("Sessions are exported to %1 files").arg(SessionFormats::extensionList(formats)));
         return;
     }
-    const SessionExport exported = ::exportSession(session(), format);
+    const SessionExport exported = format->exportTo(session());
     const QString fileName = QFileInfo(path).fileName();
     if (!exported.losses.isEmpty()) {
         LossReportDialog report(tr("Export Session As"),
                                 tr("%1 cannot hold everything the session plays. These rows are left out:").arg(fileName),
-                                tr("&Export"), exported.losses, LossReportDialog::ByRow, rowLabels(session().kind), this);
+                                tr("&Export"), exported.losses, groupingOf(format->exportLosses),
+                                rowLabels(session().kind), this);
         if (report.exec() != QDialog::Accepted)
             return;
     }

@@ -70,7 +70,7 @@ void MainWindow::openNamedFile(const QString &path)
 void MainWindow::openRecentFile(const QString &path)
 {
     runCommand([this, path] {
-        FileCommands::openNamedFile(context(), path);
+        openFileOfAnyFormat(path);
         if (!QFileInfo::exists(path))
             mRecentFilesMenu->removeFile(path);
     });

@@ -22,15 +22,27 @@ SessionKind QtSessionDialogs::askSessionKind()
 
 QString QtSessionDialogs::runFileDialog(const FileDialogRequest &request, bool forSaving)
 {
-    // "Description|*.EXT" becomes Qt's "Description (*.EXT)".
+    // "Description|*.A;*.B" pairs become Qt's "Description (*.A *.B)".
     const QStringList filterParts = request.filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < filterParts.size(); i += 2)
+        filters.append(u"%1 (%2)"_s.arg(filterParts.at(i), QString(filterParts.at(i + 1)).replace(u';', u' ')));
     QFileDialog dialog(mParent, request.title);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(u"%1 (%2)"_s.arg(filterParts.value(0), filterParts.value(1)));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmsOverwrite);
+    dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(request.defaultExtension);
-    if (!request.initialFileName.isEmpty()) {
+    if (forSaving && filters.size() > 1) {
+        // The type chosen gives the extension added to a bare name.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, filterParts](const QString &filter) {
+            const QString patterns = filterParts.value(2 * filters.indexOf(filter) + 1);
+            dialog.setDefaultSuffix(patterns.section(u';', 0, 0).section(u'.', 1));
+        });
+    }
+    if (QFileInfo(request.initialFileName).isDir()) {
+        dialog.setDirectory(request.initialFileName);
+    } else if (!request.initialFileName.isEmpty()) {
         dialog.setDirectory(QFileInfo(request.initialFileName).absolutePath());
         dialog.selectFile(request.initialFileName);
     }

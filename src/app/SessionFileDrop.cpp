@@ -1,20 +1,19 @@
 #include "app/SessionFileDrop.h"
 
+#include "core/exchange/SessionFormats.h"
+
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 QString sessionFileIn(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
         const QString path = url.toLocalFile();
-        if (QFileInfo(path).suffix().compare(u"LSS"_s, Qt::CaseInsensitive) == 0)
+        if (SessionFormats::droppedFormatOf(path))
             return path;
     }
     return {};

@@ -3,8 +3,10 @@
 #include <QObject>
 
 // Lets session files be dropped on a window: accepts a drag that carries a
-// local ".LSS" file and reports the first one once the drop has ended, so
-// that questions asked while opening it do not hold up the dragging program.
+// local file of a session format taken on drop (opened or imported), and
+// reports the
+// first one once the drop has ended, so that questions asked while opening it
+// do not hold up the dragging program.
 class SessionFileDrop : public QObject
 {
     Q_OBJECT

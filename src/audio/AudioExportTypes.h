@@ -8,8 +8,8 @@
 
 // What an export of a session's sound is told and tells.
 
-// The sound file formats an export writes, chosen by the file's extension
-// (".wav", ".flac", ".ogg", ".mp3", in any case).
+// The sound file formats an export writes, chosen by the file's extension in
+// any letter case (AudioFormats declares them).
 enum class AudioFileType { Wav, Flac, Ogg, Mp3 };
 std::optional<AudioFileType> audioFileTypeOf(const QString &path);
 

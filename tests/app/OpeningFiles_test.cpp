@@ -1,11 +1,13 @@
 // Sessions opened without the Open dialog: dropped on the main window or
 // picked from File > Recent Files.
+#include "DefaultSegments.h"
 #include "MenuCommands.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
 #include "app/RecentFilesMenu.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/settings/Settings.h"
 
 #include <QCoreApplication>
@@ -86,6 +88,28 @@ TEST_F(OpeningFiles, ADroppedSessionFileOpensAfterTheSavePrompt)
         EXPECT_EQ(prompter.log.size(), c.accepted ? 1 : 0);
         EXPECT_EQ(window().session().fileName, c.accepted ? c.urls.last().toLocalFile() : QString());
     }
+}
+
+// A schedule dropped on the window is imported as File > Import would, and
+// Recent Files imports it again.
+TEST_F(OpeningFiles, ADroppedScheduleIsImportedAndComesBackFromRecentFiles)
+{
+    const QString path = dir.filePath(u"dropped.sbg"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const FileFormat sbg = *SessionFormats::formatOf(path, SessionFormats::importable());
+    file.write(sbg.exportTo(sessionOfDefaultSegments(PulsedSession, 2)).bytes);
+    file.close();
+    window().document().markModified();
+    prompter.answerYesNo(false);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(path)}));
+    EXPECT_EQ(prompter.log.size(), 1) << "the save prompt";
+    EXPECT_EQ(window().session().cells.columnCount(), 2);
+    EXPECT_TRUE(window().session().fileName.isEmpty()) << "an import is a new session";
+    ASSERT_TRUE(recentEntry(path));
+    window().document().replace(sessionOfDefaultSegments(PulsedSession, 5), false);
+    recentEntry(path)->trigger();
+    EXPECT_EQ(window().session().cells.columnCount(), 2);
 }
 
 TEST_F(OpeningFiles, RecentFilesListsTheLastOpenedAndDropsAVanishedOne)

@@ -110,6 +110,8 @@ TEST(SessionCheckWindow, DownloadShowsItsProgressAndEndsInTheStatusBar)
     });
     watch.start(5);
     menuCommand(shown.window, u"Download (&Clear)"_s)->trigger();
+    // The window goes on while the download does.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.window.statusBar()->currentMessage().isEmpty(); }));
     EXPECT_TRUE(shown.prompter.log.isEmpty()) << shown.prompter.log.join(u" / "_s);
     EXPECT_FALSE(progressSeen.isEmpty());
     EXPECT_FALSE(shown.window.downloadProgress()->isVisible());

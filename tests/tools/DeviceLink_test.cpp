@@ -2,6 +2,7 @@
 #include "DevsimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "WaitedDeviceLink.h"
 
 #include "core/compiler/SegmentEncoder.h"
 #include "core/compiler/SessionImage.h"
@@ -70,7 +71,7 @@ public:
     DevsimProcess devsim;
     ScriptedPrompter prompter;
     SerialLink port;
-    DeviceLink link;
+    WaitedDeviceLink link;
 };
 
 QStringList devsimArguments(int freeSessions, int freeSegments, const QStringList &more = {})

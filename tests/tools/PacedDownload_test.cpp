@@ -4,6 +4,7 @@
 #include "DevsimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "WaitedDeviceLink.h"
 
 #include "core/compiler/SessionImage.h"
 #include "gui/device/DeviceLink.h"
@@ -74,7 +75,7 @@ struct PacedDevice
 
     DevsimProcess devsim;
     SerialLink port;
-    DeviceLink link;
+    WaitedDeviceLink link;
     ScriptedPrompter prompter;
     RecordedProgress progress;
 };

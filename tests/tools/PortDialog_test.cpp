@@ -2,6 +2,7 @@
 #include "DevsimProcess.h"
 #include "ScriptedPrompter.h"
 #include "TestSupport.h"
+#include "WaitedDeviceLink.h"
 
 #include "gui/device/DeviceLink.h"
 #include "gui/device/SerialLink.h"
@@ -9,12 +10,14 @@
 #include "app/dialogs/PortDeviceDialog.h"
 #include "app/dialogs/PortDialog.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -163,6 +166,8 @@ TEST_F(PortDialogTest, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForc
     run(comPort, [&] {
         dialog.portButton(2)->click();
         dialog.checkButton()->click();
+        // The window stays alive during the identification wait.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.checkButton()->isEnabled(); }));
         portOpenAfterCheck = port.isOpen();
         dialog.okButton()->click();
     });
@@ -173,6 +178,28 @@ TEST_F(PortDialogTest, CheckSystemConnectionTalksToThePickedPortBeforeItIsInForc
     EXPECT_EQ(devsim.nextReport().value(u"event"_s).toString(), u"identify"_s);
     EXPECT_EQ(comPort, 2);
     EXPECT_EQ(Settings(settingsFile).port(), 2);
+}
+
+TEST_F(PortDialogTest, CancelDuringTheCheckEndsItAndClosesTheDialogAtOnce)
+{
+    int comPort = 2;
+    bool onlyCancelOpen = false;
+    QElapsedTimer sinceCancel;
+    const bool accepted = run(comPort, [&] {
+        dialog.checkButton()->click();
+        onlyCancelOpen = !dialog.okButton()->isEnabled() && !dialog.checkButton()->isEnabled()
+                      && !dialog.portButton(1)->isEnabled() && dialog.cancelButton()->isEnabled();
+        sinceCancel.start();
+        dialog.cancelButton()->click();
+    });
+    EXPECT_FALSE(accepted);
+    EXPECT_TRUE(onlyCancelOpen);
+    EXPECT_LT(sinceCancel.elapsed(), 200);
+    EXPECT_TRUE(prompter.log.isEmpty()) << prompter.log.join(u" / "_s);
+    EXPECT_FALSE(prompter.busy);
+    EXPECT_FALSE(link.isBusy());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(comPort, 2);
 }
 
 TEST_F(PortDialogTest, CheckSystemConnectionWithoutAPortSaysSo)
@@ -215,7 +242,7 @@ TEST(PortDialogDevice, ADeviceChosenForAPortIsSavedAndTheDownloadReachesIt)
     QTemporaryDir dir;
     Settings settings(dir.filePath(u"MIRANDEL.INI"_s));
     SerialLink port{ComPortNames(settings)};
-    DeviceLink link(port);
+    WaitedDeviceLink link(port);
     ScriptedPrompter prompter;
     PortDialog dialog;
     PortDeviceDialog *chooser = dialog.deviceDialog();

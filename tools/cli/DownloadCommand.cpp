@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliConversation.h"
 #include "CliDeviceOption.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -53,7 +54,8 @@ int runDownload(const QStringList &arguments)
     TerminalProgress progress;
     if (TerminalProgress::isWanted())
         link.setProgress(&progress);
-    if (!link.download(clear, session, device.port, prompter))
+    if (!runConversation(link, &DeviceLink::downloadFinished,
+                         [&] { return link.startDownload(clear, session, device.port, prompter); }))
         return 1;
     printLine(u"downloaded %1 segments (%2 bytes)"_s.arg(session.cells.columnCount()).arg(link.lastDownloadBytes()));
     return 0;

@@ -4,7 +4,7 @@
 #include "CliSession.h"
 #include "StderrPrompter.h"
 
-#include "core/exchange/SessionExchange.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/files/SafeFileWriter.h"
 #include "core/session/SessionDocument.h"
 
@@ -32,17 +32,19 @@ int run(const QStringList &arguments)
     const std::optional<ExchangeArguments> parsed = parseExchangeArguments(arguments);
     if (!parsed)
         return usageError(command);
-    const ExchangeFormat format = exchangeFormatOf(parsed->output);
-    if (format != ExchangeFormat::Sbg && format != ExchangeFormat::Gnaural) {
+    const QList<FileFormat> formats = SessionFormats::exportable();
+    const std::optional<FileFormat> format = SessionFormats::formatOf(parsed->output, formats);
+    if (!format) {
         const int status = usageError(command);
-        printError(u"mirandel-cli: export writes .sbg or .gnaural files, not \"%1\""_s.arg(parsed->output));
+        printError(u"mirandel-cli: export writes %1 files, not \"%2\""_s.arg(SessionFormats::extensionList(formats),
+                                                                            parsed->output));
         return status;
     }
     SessionDocument document;
     StderrPrompter prompter;
     if (!loadSessionFile(parsed->input, document, prompter))
         return 1;
-    const SessionExport exported = exportSession(document.session(), format);
+    const SessionExport exported = format->exportTo(document.session());
     printNotes(exported.losses);
     if (const int status = statusAfterNotes(*parsed, exported.losses))
         return status;

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliConversation.h"
 #include "CliDeviceOption.h"
 #include "StderrPrompter.h"
 
@@ -32,7 +33,8 @@ int runIdentify(const QStringList &arguments)
     DeviceLink link(port);
     StderrPrompter prompter;
     prompter.showsDetails = device.namesDeviceOnFailure;
-    if (!link.checkSystem(device.port, prompter))
+    if (!runConversation(link, &DeviceLink::identificationFinished,
+                         [&] { return link.startIdentification(device.port, prompter); }))
         return 1;
     link.closePort();
     printLine(link.info().summary());

@@ -3,7 +3,7 @@
 #include "CliExchange.h"
 #include "StderrPrompter.h"
 
-#include "core/exchange/SessionExchange.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/files/SessionFileWriter.h"
 
 #include <QFileInfo>
@@ -30,9 +30,11 @@ const CliCommandRegistration registration(command);
 int run(const QStringList &arguments)
 {
     const std::optional<ExchangeArguments> parsed = parseExchangeArguments(arguments);
-    if (!parsed || exchangeFormatOf(parsed->input) == ExchangeFormat::Unknown)
+    const std::optional<FileFormat> format =
+        parsed ? SessionFormats::formatOf(parsed->input, SessionFormats::importable()) : std::nullopt;
+    if (!format)
         return usageError(command);
-    SessionImport imported = importSessionFile(parsed->input);
+    SessionImport imported = format->import(parsed->input);
     if (!imported.session) {
         printError(u"mirandel-cli: %1: %2"_s.arg(QFileInfo(parsed->input).fileName(), imported.error));
         return 1;

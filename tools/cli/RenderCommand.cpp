@@ -4,7 +4,9 @@
 #include "StderrPrompter.h"
 
 #include "audio/AudioExport.h"
+#include "audio/AudioFormats.h"
 #include "audio/SessionSynth.h"
+#include "core/exchange/SessionFormats.h"
 #include "core/session/Session.h"
 #include "core/session/SessionDocument.h"
 #include "core/session/TextNumbers.h"
@@ -124,7 +126,8 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString 
     }
     const std::optional<AudioFileType> type = audioFileTypeOf(options.output);
     if (!options.output.isEmpty() && !type)
-        refusal = u"mirandel-cli: render writes .wav, .flac, .ogg or .mp3 files, not \"%1\""_s.arg(options.output);
+        refusal = u"mirandel-cli: render writes %1 files, not \"%2\""_s.arg(
+            SessionFormats::extensionList(audioFileFormats()), options.output);
     else if (options.flacLevel && type != AudioFileType::Flac)
         refusal = u"mirandel-cli: --flac-level is for .flac files"_s;
     else if (options.bitrate && type != AudioFileType::Mp3)

@@ -28,9 +28,19 @@ DownloadProgressDialog::DownloadProgressDialog(QWidget *parent)
     setFixedWidth(360);
 }
 
+void DownloadProgressDialog::deviceAsked()
+{
+    mActive = true;
+    // A busy bar: the answer's wait has no steps to show.
+    mBar->setRange(0, 0);
+    mText->setText(tr("Asking the device who it is\u2026"));
+    show();
+    raise();
+}
+
 void DownloadProgressDialog::sendingStarted(int totalBytes)
 {
-    mSending = true;
+    mActive = true;
     mBar->setRange(0, totalBytes);
     mBar->setValue(0);
     mText->clear();
@@ -46,12 +56,12 @@ void DownloadProgressDialog::sendingProgressed(int bytesSent, int totalBytes, in
 
 void DownloadProgressDialog::sendingEnded()
 {
-    mSending = false;
+    mActive = false;
     hide();
 }
 
 void DownloadProgressDialog::reject()
 {
-    if (mSending)
+    if (mActive)
         emit cancelRequested();
 }

@@ -100,7 +100,11 @@ bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNu
     mSettings = &settings;
     mPortInForce = comPortNumber;
     startSelection();
-    if (exec() != QDialog::Accepted)
+    const QMetaObject::Connection checked =
+        connect(&link, &DeviceLink::identificationFinished, this, &PortDialog::connectionChecked);
+    const bool accepted = exec() == QDialog::Accepted;
+    disconnect(checked);
+    if (!accepted)
         return false;
     comPortNumber = mPendingPort;
     if (!settings.setPort(comPortNumber))
@@ -192,14 +196,43 @@ void PortDialog::tryPort(int n)
 
 void PortDialog::checkConnection()
 {
-    // The identification wait keeps the window alive; its buttons must wait.
-    setEnabled(false);
+    setChecking(true);
     mPrompter->setBusy(true);
-    if (mLink->checkSystem(mPendingPort, *mPrompter)) {
+    // Refused (with a beep) only while another conversation goes on.
+    if (!mLink->startIdentification(mPendingPort, *mPrompter)) {
+        mPrompter->setBusy(false);
+        setChecking(false);
+    }
+}
+
+void PortDialog::connectionChecked(bool found)
+{
+    if (found) {
         mPrompter->setBusy(false);
         mPrompter->information(mLink->info().summary());
         mLink->closePort();
     }
     mPrompter->setBusy(false);
-    setEnabled(true);
+    setChecking(false);
+}
+
+void PortDialog::setChecking(bool checking)
+{
+    mChecking = checking;
+    for (QAbstractButton *button : mPorts->buttons())
+        button->setEnabled(!checking);
+    for (QPushButton *button : std::as_const(mDeviceButtons))
+        button->setEnabled(!checking);
+    mCheckButton->setEnabled(!checking);
+    mOkButton->setEnabled(!checking);
+}
+
+void PortDialog::reject()
+{
+    // The device is no longer asked; its answer, should it come, is not read.
+    if (mChecking) {
+        mLink->abandon();
+        setChecking(false);
+    }
+    QDialog::reject();
 }

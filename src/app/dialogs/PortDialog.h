@@ -15,7 +15,9 @@ class QTextEdit;
 // "COM Port Selection": the user picks the port the device hangs on. Each
 // pick is tried at once; only OK makes it the port in force. Beside each port
 // stands the device it opens, and "Device…" chooses another: that choice is
-// saved in the settings at once, and the port is picked.
+// saved in the settings at once, and the port is picked. "Check System
+// Connection" goes on while the dialog stays alive; only Cancel is open to
+// the user meanwhile, and it ends the check.
 class PortDialog : public QDialog
 {
     Q_OBJECT
@@ -42,12 +44,18 @@ public:
     QPushButton *cancelButton() const { return mCancelButton; }
     QPushButton *checkButton() const { return mCheckButton; }
 
+public slots:
+    void reject() override;
+
 private:
     // Clears the marks, marks the port in force and makes it the choice.
     void showSelection();
     // A click on the radio button of port n: tries the port.
     void tryPort(int n);
     void checkConnection();
+    void connectionChecked(bool found);
+    // Everything but Cancel waits while the device is asked.
+    void setChecking(bool checking);
     void startSelection();
     void showDevices();
     void chooseDevice(int n);
@@ -66,4 +74,5 @@ private:
     DeviceLink *mLink = nullptr;
     Prompter *mPrompter = nullptr;
     Settings *mSettings = nullptr;
+    bool mChecking = false;
 };

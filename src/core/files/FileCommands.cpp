@@ -1,5 +1,6 @@
 #include "core/files/FileCommands.h"
 
+#include "core/exchange/SessionFormats.h"
 #include "core/files/SessionFileReader.h"
 #include "core/files/SessionFileWriter.h"
 #include "core/session/Prompter.h"
@@ -22,7 +23,8 @@ struct FileCommandsTexts
 
 FileDialogRequest sessionFileDialog(const QString &title, const Session &session)
 {
-    return {title, FileCommandsTexts::tr("Light/Sound Source (LSS)|*.LSS"), u"LSS"_s, session.fileName};
+    const FileFormat format = SessionFormats::sessionFile();
+    return {title, format.dialogFilter(), format.extensions.first(), session.fileName};
 }
 } // namespace
 

@@ -9,9 +9,10 @@
 struct FileDialogRequest
 {
     QString title;
-    QString filter;           // "Description|*.EXT"
+    QString filter;           // "Description|*.EXT", or pairs of them: "All|*.a;*.b|A|*.a|B|*.b"
     QString defaultExtension; // added to a name typed without one
-    QString initialFileName;
+    QString initialFileName;  // or a folder to start in
+    bool confirmsOverwrite = false; // the save dialog asks before an existing file is chosen
 };
 
 // How the Session Description dialog was closed.
@@ -32,7 +33,7 @@ public:
     // The New Session Type dialog: the SessionKind chosen.
     virtual SessionKind askSessionKind() = 0;
     // The open and save dialogs: the path chosen, empty when cancelled. The
-    // save dialog does not ask about overwriting.
+    // save dialog asks about overwriting only when the request says so.
     virtual QString askOpenFileName(const FileDialogRequest &request) = 0;
     virtual QString askSaveFileName(const FileDialogRequest &request) = 0;
     // Enter Session Name, showing entry: the name taken back with OK,

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -22,21 +21,6 @@ constexpr quint8 IdentificationRequest = '?';
 constexpr quint8 AnswerSignature = '6';
 constexpr int IdentificationWaitTicks = 10;
 
-// Marks the link busy for one conversation, whatever way it ends.
-class BusyScope
-{
-public:
-    explicit BusyScope(bool &busy)
-        : mBusy(busy)
-    {
-        mBusy = true;
-    }
-    ~BusyScope() { mBusy = false; }
-
-private:
-    bool &mBusy;
-};
-
 void showError(Prompter &prompter, const QString &text, const QString &details = {})
 {
     prompter.setBusy(false);
@@ -47,16 +31,21 @@ void showError(Prompter &prompter, const QString &text, const QString &details =
 }
 } // namespace
 
-DeviceLink::DeviceLink(SerialLink &port)
-    : mPort(port)
+DeviceLink::DeviceLink(SerialLink &port, QObject *parent)
+    : QObject(parent)
+    , mPort(port)
 {
+    mAnswerWait.setSingleShot(true);
+    // A coarse timer may fire a little early; the answer may come just then.
+    mAnswerWait.setTimerType(Qt::PreciseTimer);
+    connect(&mAnswerWait, &QTimer::timeout, this, [this] { guarded([this] { answerWaitOver(); }); });
 }
 
 bool DeviceLink::refusedWhileBusy(Prompter &prompter) const
 {
-    if (mBusy)
+    if (isBusy())
         prompter.beep();
-    return mBusy;
+    return isBusy();
 }
 
 bool DeviceLink::checkPort(int port, Prompter &prompter)
@@ -64,12 +53,27 @@ bool DeviceLink::checkPort(int port, Prompter &prompter)
     return !refusedWhileBusy(prompter) && openPort(port, prompter);
 }
 
-bool DeviceLink::checkSystem(int port, Prompter &prompter)
+bool DeviceLink::startIdentification(int port, Prompter &prompter)
 {
     if (refusedWhileBusy(prompter))
         return false;
-    const BusyScope busy(mBusy);
-    return identify(port, prompter) == Identification::Found;
+    mPrompter = &prompter;
+    mDownloading = false;
+    begin([this, port] { identify(port); });
+    return true;
+}
+
+void DeviceLink::begin(const std::function<void()> &firstSteps)
+{
+    // Busy from the first step: its messages run the event loop too.
+    mStage = Stage::Identifying;
+    try {
+        firstSteps();
+    } catch (...) {
+        mAnswerWait.stop();
+        mStage = Stage::Idle;
+        throw;
+    }
 }
 
 QString DeviceLink::portDevice(int port) const
@@ -101,19 +105,47 @@ bool DeviceLink::openPort(int port, Prompter &prompter)
     return true;
 }
 
-DeviceLink::Identification DeviceLink::identify(int port, Prompter &prompter)
+void DeviceLink::identify(int port)
 {
-    if (!openPort(port, prompter))
-        return Identification::NotFound;
+    if (!openPort(port, *mPrompter)) {
+        identified(false);
+        return;
+    }
     // Bytes already waiting are read as the start of the answer.
     mPort.sendByte(IdentificationRequest);
-    if (!mPort.waitTicks(IdentificationWaitTicks, true))
-        return Identification::Interrupted; // the program is quitting: no more messages
-    if (readAnswer())
-        return Identification::Found;
-    showError(prompter, DeviceLinkTexts::tr("System not found."),
-              DeviceLinkTexts::tr("%1: no answer to the identification request").arg(mPort.systemPortName()));
-    return Identification::NotFound;
+    mPort.flush();
+    mAnswerDue = SerialLink::tickWaitEnd(IdentificationWaitTicks);
+    mAnswerWait.start(SerialLink::msBefore(mAnswerDue));
+}
+
+void DeviceLink::answerWaitOver()
+{
+    // The tick count must have passed its last tick: the answer may come at
+    // the very end.
+    if (const int early = SerialLink::msBefore(mAnswerDue); early > 0) {
+        mAnswerWait.start(early);
+        return;
+    }
+    const bool found = readAnswer();
+    if (!found) {
+        showError(*mPrompter, DeviceLinkTexts::tr("System not found."),
+                  DeviceLinkTexts::tr("%1: no answer to the identification request").arg(mPort.systemPortName()));
+    }
+    identified(found);
+}
+
+void DeviceLink::identified(bool found)
+{
+    if (!mDownloading) {
+        mStage = Stage::Idle;
+        emit identificationFinished(found);
+        return;
+    }
+    if (!found)
+        mAborted = true;
+    else if (!mClear && !fitsDevice(mSegmentCount, *mPrompter))
+        mAborted = true;
+    send();
 }
 
 bool DeviceLink::readAnswer()
@@ -149,38 +181,26 @@ bool DeviceLink::readAnswer()
     return true;
 }
 
-bool DeviceLink::download(bool clear, const Session &session, int comPortNumber, Prompter &prompter)
+bool DeviceLink::startDownload(bool clear, const Session &session, int comPortNumber, Prompter &prompter)
 {
     if (refusedWhileBusy(prompter))
         return false;
-    const BusyScope busy(mBusy);
     prompter.setBusy(true);
-    const int segmentCount = session.cells.columnCount();
-    std::optional<SessionImage> image = encodeSession(session, prompter, segmentCount);
-    bool aborted = !image;
-    // A session too long for the image has been refused by the encoder; the
-    // device is not even asked.
-    if (segmentCount <= SessionImage::MaxSegments) {
-        switch (identify(comPortNumber, prompter)) {
-        case Identification::Interrupted:
-            prompter.setBusy(false);
-            return false;
-        case Identification::NotFound:
-            aborted = true;
-            break;
-        case Identification::Found:
-            if (!clear && !fitsDevice(segmentCount, prompter))
-                aborted = true;
-            break;
-        }
-    }
-    if (aborted) {
-        showError(prompter, DeviceLinkTexts::tr("Download aborted"));
-        return false;
-    }
-    image->setDownloadMode(clear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
-    image->setDeviceModel(mInfo.model);
-    return sendImage(*image, segmentCount, prompter);
+    mPrompter = &prompter;
+    mDownloading = true;
+    mClear = clear;
+    mSegmentCount = session.cells.columnCount();
+    begin([&] {
+        mImage = encodeSession(session, prompter, mSegmentCount);
+        mAborted = !mImage;
+        // A session too long for the image has been refused by the encoder;
+        // the device is not even asked.
+        if (mSegmentCount <= SessionImage::MaxSegments)
+            identify(comPortNumber);
+        else
+            send();
+    });
+    return true;
 }
 
 bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
@@ -192,38 +212,98 @@ bool DeviceLink::fitsDevice(int segmentCount, Prompter &prompter) const
     return refusals.isEmpty();
 }
 
-bool DeviceLink::sendImage(const SessionImage &image, int segmentCount, Prompter &prompter)
+void DeviceLink::send()
 {
+    if (mAborted) {
+        showError(*mPrompter, DeviceLinkTexts::tr("Download aborted"));
+        endDownload(false);
+        return;
+    }
+    mImage->setDownloadMode(mClear ? SessionImage::ClearDownload : SessionImage::AppendDownload);
+    mImage->setDeviceModel(mInfo.model);
     if (mPort.outputPending() > 0)
         mPort.discardOutput();
-    const QByteArray bytes = image.downloadBytes(segmentCount);
-    PacedSender sender(mPort, bytes, mProgress);
-    mSender = &sender;
-    const PacedSender::Outcome outcome = sender.run();
-    mSender = nullptr;
+    const QByteArray bytes = mImage->downloadBytes(mSegmentCount);
+    mBytesSending = int(bytes.size());
+    mStage = Stage::Sending;
+    mSender = std::make_unique<PacedSender>(mPort, bytes, mProgress,
+                                            [this](PacedSender::Outcome outcome) { sendingOver(outcome); });
+    mSender->start();
+}
+
+void DeviceLink::sendingOver(PacedSender::Outcome outcome)
+{
     if (outcome != PacedSender::Outcome::Sent)
         mPort.discardOutput();
     mPort.setOpen(false);
-    prompter.setBusy(false);
+    mPrompter->setBusy(false);
     switch (outcome) {
     case PacedSender::Outcome::Sent:
-        mLastDownloadBytes = int(bytes.size());
-        return true;
+        mLastDownloadBytes = mBytesSending;
+        endDownload(true);
+        return;
     case PacedSender::Outcome::Stopped:
-        prompter.error(DeviceLinkTexts::tr("Download incomplete: the COM port stopped sending"));
-        prompter.error(DeviceLinkTexts::tr("Download aborted"));
-        return false;
+        mPrompter->error(DeviceLinkTexts::tr("Download incomplete: the COM port stopped sending"));
+        mPrompter->error(DeviceLinkTexts::tr("Download aborted"));
+        break;
     case PacedSender::Outcome::Cancelled:
-        prompter.information(DeviceLinkTexts::tr("Download cancelled"));
-        return false;
-    case PacedSender::Outcome::Interrupted:
-        return false; // the program is quitting: no more messages
+        mPrompter->information(DeviceLinkTexts::tr("Download cancelled"));
+        break;
+    case PacedSender::Outcome::Abandoned:
+        mStage = Stage::Idle;
+        return;
     }
-    return false;
+    endDownload(false);
+}
+
+void DeviceLink::endDownload(bool sent)
+{
+    mStage = Stage::Idle;
+    emit downloadFinished(sent);
 }
 
 void DeviceLink::cancelDownload()
 {
-    if (mSender)
+    if (!mDownloading || !isBusy())
+        return;
+    if (mStage == Stage::Sending) {
         mSender->cancel();
+        return;
+    }
+    mAnswerWait.stop();
+    // Closed, so that an answer still on its way is not read as the start of
+    // the next one.
+    mPort.setOpen(false);
+    mPrompter->setBusy(false);
+    mPrompter->information(DeviceLinkTexts::tr("Download cancelled"));
+    endDownload(false);
+}
+
+void DeviceLink::abandon()
+{
+    if (mStage == Stage::Sending) {
+        mSender->abandon();
+    } else if (mStage == Stage::Identifying) {
+        mAnswerWait.stop();
+        mPrompter->setBusy(false);
+        mStage = Stage::Idle;
+    }
+    mPort.setOpen(false);
+}
+
+void DeviceLink::guarded(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const CommandError &failure) {
+        mAnswerWait.stop();
+        mPort.setOpen(false);
+        showError(*mPrompter, failure.message());
+        if (mDownloading) {
+            endDownload(false);
+        } else {
+            mStage = Stage::Idle;
+            emit identificationFinished(false);
+        }
+    }
 }

@@ -1,39 +1,29 @@
 #include "gui/device/PacedSender.h"
 
+#include "core/device/ComPortError.h"
 #include "core/device/DownloadProgress.h"
 #include "gui/device/SerialLink.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 
-PacedSender::PacedSender(SerialLink &port, const QByteArray &bytes, DownloadProgress *progress)
+PacedSender::PacedSender(SerialLink &port, const QByteArray &bytes, DownloadProgress *progress, Finished finished)
     : mPort(port)
     , mBytes(bytes)
     , mProgress(progress)
+    , mFinished(std::move(finished))
 {
+    mTimer.setTimerType(Qt::PreciseTimer);
+    mTimer.setInterval(TickMs);
+    QObject::connect(&mTimer, &QTimer::timeout, &mTimer, [this] { guardedTick(); });
 }
 
-PacedSender::Outcome PacedSender::run()
+void PacedSender::start()
 {
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(TickMs);
-    QObject::connect(&timer, &QTimer::timeout, &loop, [this] { tick(); });
-    mLoop = &loop;
     mClock.start();
     if (mProgress)
         mProgress->sendingStarted(int(mBytes.size()));
-    tick();
-    timer.start();
-    // A quit request ends the loop early and stays for the application.
-    if (!mOver)
-        loop.exec();
-    mLoop = nullptr;
-    if (mProgress)
-        mProgress->sendingEnded();
-    return mOutcome;
+    mTimer.start();
+    guardedTick();
 }
 
 void PacedSender::cancel()
@@ -41,14 +31,31 @@ void PacedSender::cancel()
     finish(Outcome::Cancelled);
 }
 
+void PacedSender::abandon()
+{
+    finish(Outcome::Abandoned);
+}
+
 void PacedSender::finish(Outcome outcome)
 {
     if (mOver)
         return;
     mOver = true;
-    mOutcome = outcome;
-    if (mLoop)
-        mLoop->quit();
+    mTimer.stop();
+    if (mProgress)
+        mProgress->sendingEnded();
+    mFinished(outcome);
+}
+
+void PacedSender::guardedTick()
+{
+    // Called from the event loop, where nothing may throw: a port that fails
+    // under the bytes has stopped sending them.
+    try {
+        tick();
+    } catch (const ComPortError &) {
+        finish(Outcome::Stopped);
+    }
 }
 
 int PacedSender::bytesByTime() const

@@ -22,12 +22,6 @@ struct SerialLinkTexts
     Q_DECLARE_TR_FUNCTIONS(SerialLink)
 };
 
-qint64 clockMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 bool isPseudoTerminal(int handle)
 {
 #ifdef Q_OS_UNIX
@@ -183,12 +177,28 @@ void SerialLink::discardOutput()
         mDevice->discardOutput();
 }
 
+qint64 SerialLink::clockMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+qint64 SerialLink::tickWaitEnd(int ticks)
+{
+    return (clockMs() / TickMs + ticks + 1) * TickMs;
+}
+
+int SerialLink::msBefore(qint64 clockEndMs)
+{
+    return int(std::max<qint64>(0, clockEndMs - clockMs()));
+}
+
 bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
 {
     flush();
-    const qint64 endMs = (clockMs() / TickMs + ticks + 1) * TickMs;
+    const qint64 endMs = tickWaitEnd(ticks);
     if (!keepUIAlive || !QCoreApplication::instance()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(0, endMs - clockMs())));
+        std::this_thread::sleep_for(std::chrono::milliseconds(msBefore(endMs)));
         return true;
     }
     // A quit request exits every running event loop, this one included, and
@@ -203,7 +213,7 @@ bool SerialLink::waitTicks(int ticks, bool keepUIAlive)
         waitedOut = true;
         loop.quit();
     });
-    timer.start(int(std::max<qint64>(0, endMs - clockMs())));
+    timer.start(msBefore(endMs));
     loop.exec();
     return waitedOut;
 }

@@ -63,8 +63,14 @@ public:
     // Waits until the 55 ms tick count has passed the starting tick plus
     // ticks (10 ticks: 550 to 605 ms). With keepUIAlive the event loop runs
     // meanwhile; a quit request then ends the wait early and false is
-    // returned.
+    // returned. The device conversation waits on a timer instead (tickWaitEnd).
     bool waitTicks(int ticks, bool keepUIAlive);
+    // The millisecond clock the ticks count on.
+    static qint64 clockMs();
+    // The clock time at which a wait of `ticks` ticks begun now ends.
+    static qint64 tickWaitEnd(int ticks);
+    // Milliseconds from now until the clock reaches clockEndMs; 0 once it has.
+    static int msBefore(qint64 clockEndMs);
     // The line speed; Baud unless a test runs the line faster.
     int baudRate() const { return mBaudRate; }
     void setBaudRate(int baud);
