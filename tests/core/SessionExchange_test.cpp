@@ -160,6 +160,8 @@ TEST(SessionExchange, RoundTripsKeepThePlayedScheduleAndReportExactlyWhatTheyLos
             const SessionExport exported = exportSession(session, format);
             const SessionImport imported = importSession(exported.bytes, format);
             ASSERT_TRUE(imported.session) << imported.error.toStdString();
+            if (format == ExchangeFormat::Sbg)
+                EXPECT_TRUE(exported.bytes.endsWith(" == off\n"));
             EXPECT_TRUE(imported.notes.isEmpty()) << exchangeNoteText(imported.notes.value(0)).toStdString();
             EXPECT_EQ(imported.session->kind, session.kind);
 
@@ -184,5 +186,51 @@ TEST(SessionExchange, CellsAsTextGiveBackEveryCell)
         ASSERT_TRUE(imported.session) << imported.error.toStdString();
         EXPECT_EQ(imported.session->cells, session.cells);
         EXPECT_EQ(imported.session->kind, session.kind);
+    }
+}
+
+TEST(SessionExchange, ExportsWhatThePeersPlayAndRead)
+{
+    const struct
+    {
+        const char *name;
+        SessionKind kind;
+        CellChanges changes;
+        QStringList description;
+        ExchangeFormat format;
+        QByteArray written; // part of the file
+        QByteArray notWritten;
+        int lossRow; // segment 1's row with a loss; 0 for none
+    } cases[] = {
+        // The preview plays the pitch left and pitch + beat right: the carrier
+        // is the centre, "-" puts the higher tone right.
+        {"ears", PulsedSession, {{ToneRow, u"bb"_s}, {PitchRow, u"240"_s}, {StartFreqRow, u"10.0"_s}, {IntensityRow, u"0"_s}},
+         {}, ExchangeFormat::Sbg, "ts1: 245-10/100", "240+", 0},
+        {"gnaural ears", PulsedSession, {{ToneRow, u"bb"_s}, {PitchRow, u"240"_s}, {StartFreqRow, u"10.0"_s}, {IntensityRow, u"0"_s}},
+         {}, ExchangeFormat::Gnaural, "beatfreq=\"-10\" basefreq=\"245\"", "basefreq=\"240\"", 0},
+        {"no second pitch", DualBinauralSession, {{ToneRow, u"dbb"_s}, {Pitch2Row, QString()}, {IntensityRow, u"0"_s}, {PhaseRow, u"IRH"_s}},
+         {}, ExchangeFormat::Sbg, "ts1: 243.915-7.83/50", " 0+", Pitch2Row},
+        {"no pitch", PulsedSession, {{PitchRow, QString()}, {IntensityRow, u"0"_s}}, {}, ExchangeFormat::Sbg, "ts1: -",
+         "@", PitchRow},
+        {"off at the end", PulsedSession, {{IntensityRow, u"0"_s}}, {}, ExchangeFormat::Sbg, "NOW+00:01:00 == off", "", 0},
+        // Gnaural's reader drops a text that starts with a line break or a space.
+        {"description", PulsedSession, {{IntensityRow, u"0"_s}}, {QString(), u"  calm"_s, u"end"_s},
+         ExchangeFormat::Gnaural, "<schedule_description>calm\nend</schedule_description>", "", 0},
+        {"no description", PulsedSession, {{IntensityRow, u"0"_s}}, {}, ExchangeFormat::Gnaural,
+         "<schedule_description>[none]</schedule_description>", "", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session = sessionOfDefaultSegments(c.kind, 1, c.changes);
+        session.descriptionLines = c.description;
+        const SessionExport exported = exportSession(session, c.format);
+        EXPECT_TRUE(exported.bytes.contains(c.written)) << exported.bytes.toStdString();
+        if (!QByteArray(c.notWritten).isEmpty())
+            EXPECT_FALSE(exported.bytes.contains(c.notWritten)) << exported.bytes.toStdString();
+        QList<int> lossRows;
+        for (const ExchangeNote &loss : exported.losses)
+            lossRows.append(loss.row);
+        EXPECT_EQ(lossRows, c.lossRow ? QList<int>{c.lossRow} : QList<int>{});
+        EXPECT_TRUE(importSession(exported.bytes, c.format).session);
     }
 }
