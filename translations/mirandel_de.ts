@@ -1504,6 +1504,14 @@
         <source>light intensity %1</source>
         <translation>Lichtintensität %1</translation>
     </message>
+    <message>
+        <source>no pitch: the voice is left out</source>
+        <translation>keine Tonhöhe: die Stimme wird weggelassen</translation>
+    </message>
+    <message>
+        <source>no second pitch: its voice is left out</source>
+        <translation>keine zweite Tonhöhe: ihre Stimme wird weggelassen</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleImport</name>
@@ -1760,6 +1768,14 @@
     <message>
         <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
         <translation>Die Schleife bei Segment %1 läuft %2-mal; das Gerät nimmt 0 bis 15</translation>
+    </message>
+    <message>
+        <source>The session is silent from start to end: every segment&apos;s Volume is 0</source>
+        <translation>Die Sitzung ist von Anfang bis Ende stumm: die Lautstärke jedes Segments ist 0</translation>
+    </message>
+    <message>
+        <source>The session is dark from start to end: every segment&apos;s Intensity is 0</source>
+        <translation>Die Sitzung ist von Anfang bis Ende dunkel: die Intensität jedes Segments ist 0</translation>
     </message>
     <message>
         <source>No problems</source>

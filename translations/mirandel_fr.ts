@@ -1504,6 +1504,14 @@
         <source>light intensity %1</source>
         <translation>intensité lumineuse %1</translation>
     </message>
+    <message>
+        <source>no pitch: the voice is left out</source>
+        <translation>pas de hauteur&#xa0;: la voix est omise</translation>
+    </message>
+    <message>
+        <source>no second pitch: its voice is left out</source>
+        <translation>pas de seconde hauteur&#xa0;: sa voix est omise</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleImport</name>
@@ -1760,6 +1768,14 @@
     <message>
         <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
         <translation>La boucle du segment %1 se répète %2 fois&#xa0;; l’appareil accepte de 0 à 15</translation>
+    </message>
+    <message>
+        <source>The session is silent from start to end: every segment&apos;s Volume is 0</source>
+        <translation>La séance est muette du début à la fin&#xa0;: le volume de chaque segment est 0</translation>
+    </message>
+    <message>
+        <source>The session is dark from start to end: every segment&apos;s Intensity is 0</source>
+        <translation>La séance est sombre du début à la fin&#xa0;: l’intensité de chaque segment est 0</translation>
     </message>
     <message>
         <source>No problems</source>
