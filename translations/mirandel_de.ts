@@ -117,6 +117,26 @@
 <context>
     <name>CellsImport</name>
     <message>
+        <source>longer than a session file keeps a line</source>
+        <translation>länger, als eine Sitzungsdatei eine Zeile aufnimmt</translation>
+    </message>
+    <message>
+        <source>column %1: a control character (U+%2) in a cell</source>
+        <translation>Spalte %1: ein Steuerzeichen (U+%2) in einer Zelle</translation>
+    </message>
+    <message>
+        <source>column %1: &quot;%2&quot; is a character a session file cannot hold</source>
+        <translation>Spalte %1: „%2“ ist ein Zeichen, das eine Sitzungsdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>column %1: time &quot;%2&quot; is not minutes and seconds</source>
+        <translation>Spalte %1: die Zeit „%2“ ist nicht in Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>column %1: duty cycle &quot;%2&quot; is not a number</source>
+        <translation>Spalte %1: der Tastgrad „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
         <source>%1 fields where a segment has 15</source>
         <translation>%1 Felder, wo ein Segment 15 hat</translation>
     </message>
@@ -482,6 +502,36 @@
     <message>
         <source>Mirandel Help - %1</source>
         <translation>Mirandel-Hilfe - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFinish</name>
+    <message>
+        <source>name cut to %1 characters, as many as a session file keeps</source>
+        <translation>Name auf %1 Zeichen gekürzt, so viele, wie eine Sitzungsdatei aufnimmt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n description line(s) wrapped: a session file keeps %1 characters a line</source>
+        <translation>
+            <numerusform>%n Beschreibungszeile umbrochen: eine Sitzungsdatei nimmt %1 Zeichen je Zeile auf</numerusform>
+            <numerusform>%n Beschreibungszeilen umbrochen: eine Sitzungsdatei nimmt %1 Zeichen je Zeile auf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>description cut after line %1: a session file keeps no more</source>
+        <translation>Beschreibung nach Zeile %1 abgeschnitten: mehr nimmt eine Sitzungsdatei nicht auf</translation>
+    </message>
+    <message>
+        <source>characters a session file cannot hold written as &quot;?&quot;</source>
+        <translation>Zeichen, die eine Sitzungsdatei nicht aufnehmen kann, als „?“ geschrieben</translation>
+    </message>
+    <message>
+        <source>line breaks and NUL characters in the name or description written as spaces</source>
+        <translation>Zeilenumbrüche und NUL-Zeichen in Name oder Beschreibung als Leerzeichen geschrieben</translation>
+    </message>
+    <message>
+        <source>time %1 is implausible: longer than the longest session the device holds (%2)</source>
+        <translation>Zeit %1 ist unplausibel: länger als die längste Sitzung, die das Gerät aufnimmt (%2)</translation>
     </message>
 </context>
 <context>

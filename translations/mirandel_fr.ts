@@ -117,6 +117,26 @@
 <context>
     <name>CellsImport</name>
     <message>
+        <source>longer than a session file keeps a line</source>
+        <translation>plus longue que ce qu’un fichier de séance garde d’une ligne</translation>
+    </message>
+    <message>
+        <source>column %1: a control character (U+%2) in a cell</source>
+        <translation>colonne %1&#xa0;: un caractère de contrôle (U+%2) dans une cellule</translation>
+    </message>
+    <message>
+        <source>column %1: &quot;%2&quot; is a character a session file cannot hold</source>
+        <translation>colonne %1&#xa0;: «&#xa0;%2&#xa0;» est un caractère qu’un fichier de séance ne peut contenir</translation>
+    </message>
+    <message>
+        <source>column %1: time &quot;%2&quot; is not minutes and seconds</source>
+        <translation>colonne %1&#xa0;: le temps «&#xa0;%2&#xa0;» n’est pas en minutes et secondes</translation>
+    </message>
+    <message>
+        <source>column %1: duty cycle &quot;%2&quot; is not a number</source>
+        <translation>colonne %1&#xa0;: le rapport cyclique «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
         <source>%1 fields where a segment has 15</source>
         <translation>%1 champs là où un segment en a 15</translation>
     </message>
@@ -482,6 +502,36 @@
     <message>
         <source>Mirandel Help - %1</source>
         <translation>Aide de Mirandel - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFinish</name>
+    <message>
+        <source>name cut to %1 characters, as many as a session file keeps</source>
+        <translation>nom coupé à %1 caractères, autant qu’un fichier de séance en garde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n description line(s) wrapped: a session file keeps %1 characters a line</source>
+        <translation>
+            <numerusform>%n ligne de description renvoyée à la ligne&#xa0;: un fichier de séance garde %1 caractères par ligne</numerusform>
+            <numerusform>%n lignes de description renvoyées à la ligne&#xa0;: un fichier de séance garde %1 caractères par ligne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>description cut after line %1: a session file keeps no more</source>
+        <translation>description coupée après la ligne %1&#xa0;: un fichier de séance n’en garde pas plus</translation>
+    </message>
+    <message>
+        <source>characters a session file cannot hold written as &quot;?&quot;</source>
+        <translation>caractères qu’un fichier de séance ne peut contenir écrits «&#xa0;?&#xa0;»</translation>
+    </message>
+    <message>
+        <source>line breaks and NUL characters in the name or description written as spaces</source>
+        <translation>sauts de ligne et caractères NUL du nom ou de la description écrits comme espaces</translation>
+    </message>
+    <message>
+        <source>time %1 is implausible: longer than the longest session the device holds (%2)</source>
+        <translation>le temps %1 est invraisemblable&#xa0;: plus long que la plus longue séance que l’appareil contient (%2)</translation>
     </message>
 </context>
 <context>

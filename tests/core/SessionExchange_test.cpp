@@ -1,9 +1,13 @@
 // Round trips through the peer formats and through cells as text.
 #include "DefaultSegments.h"
 #include "RandomSession.h"
+#include "ScriptedPrompter.h"
 
 #include "core/exchange/CellsTextReader.h"
+#include "core/exchange/ImportFinish.h"
 #include "core/exchange/SessionExchange.h"
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileWriter.h"
 #include "core/graph/GraphFrequencies.h"
 #include "core/session/PlayedWalk.h"
 #include "core/session/SegmentSound.h"
@@ -187,4 +191,68 @@ TEST(SessionExchange, ExportsWhatThePeersPlayAndRead)
         EXPECT_EQ(lossRows, c.lossRow ? QList<int>{c.lossRow} : QList<int>{});
         EXPECT_TRUE(importSession(exported.bytes, c.format).session);
     }
+}
+
+// What an import makes, a save writes and an open reads back whole: nothing
+// cut, no format error, the same name, description and segments.
+TEST(SessionExchange, ImportsReadBackWholeFromTheirSessionFile)
+{
+    const QByteArray longLine = QByteArray("## ") + QByteArray("word ").repeated(60);
+    const QByteArray tones = "ts: 200+4/40\nNOW ts\n+00:01:00 ts\n";
+    const QByteArray segment = "1:00.0\tbb\t4.0\t240\t\t\tIN\t50\t100\t0\tnone\t\t0\t0";
+    const struct
+    {
+        const char *name;
+        ExchangeFormat format;
+        QByteArray bytes;
+        QString error; // the refusal; empty when imported
+        QString note;  // part of a note the import must give; empty for none
+    } cases[] = {
+        {"a long description line", ExchangeFormat::Sbg, longLine + "\n" + tones, {}, u"1 description line(s) wrapped"_s},
+        {"a character the file lacks", ExchangeFormat::Sbg, "## calm \xe2\x9c\x93\n" + tones, {},
+         u"written as \"?\""_s},
+        {"description lines beyond the limit", ExchangeFormat::Gnaural,
+         "<schedule><schedule_description>" + QByteArray("x\n").repeated(10005)
+             + "</schedule_description><voice><type>0</type><entries><entry duration=\"60\" volume_left=\"0.5\" "
+               "volume_right=\"0.5\" beatfreq=\"4\" basefreq=\"200\"/></entries></voice></schedule>",
+         {}, u"description cut after line 10000"_s},
+        {"an implausible time", ExchangeFormat::CellsText, "1\t99999:00.0\t" + segment.mid(7) + "\n", {},
+         u"time 99999:00.0 is implausible"_s},
+        {"a NUL in a cell", ExchangeFormat::CellsText, "1\t" + segment + "\n2\t1:00.0\tbb\t4.0\t2" + QByteArray(1, 0) + "40" + segment.mid(16) + "\n",
+         u"line 2: column 18: a control character (U+0000) in a cell"_s, {}},
+        {"a line break in a cell", ExchangeFormat::CellsText, "1\t1:00.0\tbb\t4.0\t2\r40" + segment.mid(16) + "\n",
+         u"line 1: column 18: a control character (U+000d) in a cell"_s, {}},
+        {"a character the file lacks in a cell", ExchangeFormat::CellsText, "1\t1:00.0\tbb\t4.0\t2\xe4\xb8\xad" + segment.mid(16) + "\n",
+         u"line 1: column 18: \"\u4e2d\" is a character a session file cannot hold"_s, {}},
+        {"a time the file cannot read", ExchangeFormat::CellsText, "1\tsoon\t" + segment.mid(7) + "\n",
+         u"line 1: column 3: time \"soon\" is not minutes and seconds"_s, {}},
+        {"a duty cycle the file cannot read", ExchangeFormat::CellsText, "1\t" + QByteArray(segment).replace("\t50\t", "\thalf\t") + "\n",
+         u"line 1: column 26: duty cycle \"half\" is not a number"_s, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const SessionImport imported = importSession(c.bytes, c.format);
+        EXPECT_EQ(imported.error, c.error);
+        if (!c.error.isEmpty())
+            continue;
+        ASSERT_TRUE(imported.session);
+        QStringList notes;
+        for (const ExchangeNote &note : imported.notes)
+            notes.append(note.message);
+        EXPECT_EQ(notes.filter(c.note).size(), 1) << notes.join(u'|');
+
+        ScriptedPrompter prompter;
+        const SessionFileContent read = parseSessionFile(sessionFileBytes(*imported.session), PulsedSession, prompter);
+        EXPECT_FALSE(read.formatErrors || read.cut || read.descriptionCut || read.endedAtNul);
+        EXPECT_EQ(read.name, imported.session->name);
+        EXPECT_EQ(read.descriptionLines, imported.session->descriptionLines);
+        EXPECT_EQ(read.cells.columnCount(), imported.session->cells.columnCount());
+    }
+    // A name the file would cut is cut, with a note.
+    Session named = sessionOfDefaultSegments(PulsedSession, 1);
+    named.name = QString(50, u'n');
+    QList<ExchangeNote> notes;
+    finishImport(named, notes);
+    EXPECT_EQ(named.name, QString(40, u'n'));
+    EXPECT_EQ(notes.size(), 1);
 }
