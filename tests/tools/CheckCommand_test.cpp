@@ -99,3 +99,17 @@ TEST(CheckCommand, WarnsOfLightInThePeakBandAndStillPasses)
                            u"note\t0\t0\tThe light flashes at 3 to 30 Hz, the range that can provoke seizures, for "
                            u"1:00 of the session"_s}));
 }
+
+// As an import that lost its levels makes it: a warning, no error.
+TEST(CheckCommand, WarnsOfASessionSilentAndDarkFromStartToEndAndStillPasses)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"quiet.LSS"_s);
+    writeFileBytes(path, ";quiet\r\n" + segmentLine(1, "1:00.0|bb|4.0|240|||IN|50|0|0|none|none||0|0")
+                             + segmentLine(2, "0:30.0|bb|4.0|240|||IN|50|0|0|none|none||0|0"));
+    const CliRun check = runCli({u"check"_s, path});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_EQ(check.outLines(),
+              (QStringList{u"warning\t0\t0\tThe session is silent from start to end: every segment's Volume is 0"_s,
+                           u"warning\t0\t0\tThe session is dark from start to end: every segment's Intensity is 0"_s}));
+}
