@@ -27,8 +27,11 @@ TEST(PeerRoundTrip, ThePeerReadsEveryExport)
         if (run % 4 == 0)
             session.cells.setCell(0, session.kind == DualBinauralSession ? Pitch2Row : PitchRow, QString());
         writeFileBytes(path, exportSession(session, ExchangeFormat::Sbg).bytes);
-        const PeerRun peer = runSbagenx({u"-D"_s, path});
-        EXPECT_EQ(peer.exitCode, 0) << peer.err.toStdString() << readFileBytes(path).toStdString();
+        // Both of its parsers.
+        for (const QString &backend : {u"SBAGENX_SEQ_BACKEND=legacy"_s, QString()}) {
+            const PeerRun peer = runSbagenx({u"-D"_s, path}, backend.isEmpty() ? QStringList() : QStringList{backend});
+            EXPECT_EQ(peer.exitCode, 0) << peer.err.toStdString() << readFileBytes(path).toStdString();
+        }
     }
 }
 
