@@ -41,10 +41,9 @@ QString unkeptCells(const QString &line, const QStringList &fields)
             return CellsImport::tr("column %1: a control character (U+%2) in a cell")
                 .arg(i + 1)
                 .arg(c.unicode(), 4, 16, QChar(u'0'));
-        if (unknown && c != u'?' && Windows1252::encode(QStringView(line).sliced(i, c.isHighSurrogate() ? 2 : 1)) == "?")
-            return CellsImport::tr("column %1: \"%2\" is a character a session file cannot hold")
-                .arg(i + 1)
-                .arg(QStringView(line).sliced(i, c.isHighSurrogate() ? 2 : 1));
+        const QStringView character = QStringView(line).sliced(i, c.isHighSurrogate() && i + 1 < line.size() ? 2 : 1);
+        if (unknown && c != u'?' && Windows1252::encode(character) == "?")
+            return CellsImport::tr("column %1: \"%2\" is a character a session file cannot hold").arg(i + 1).arg(character);
     }
     // A session file leaves out a segment whose time it cannot read, and
     // complains of a duty cycle that is not a number.
