@@ -1,8 +1,13 @@
 // Feeds arbitrary bytes to one of the importers, chosen at build time
 // (SCHEDULE_FORMAT). Besides the sanitizers' findings it stops on a broken
-// promise: an imported session has 1 to 1000 segments, and what it exports
-// to the format imports again.
+// promise: an imported session has 1 to 1000 segments, a save writes it and
+// an open reads it back whole and without complaint, and what it exports to
+// the format imports again.
+#include "CountingPrompter.h"
+
 #include "core/exchange/SessionExchange.h"
+#include "core/files/SessionFileParser.h"
+#include "core/files/SessionFileWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int segments = imported.session->cells.columnCount();
     if (segments < 1 || segments > SessionGrid::MaxSegments)
         broken("an imported session has 1 to 1000 segments");
+    const Session &session = *imported.session;
+    CountingPrompter prompter;
+    const SessionFileContent read = parseSessionFile(sessionFileBytes(session), session.kind, prompter);
+    if (read.formatErrors || read.cut || read.descriptionCut || read.endedAtNul || prompter.messages > 0)
+        broken("an imported session reads back from its file without complaint");
+    if (read.name != session.name || read.descriptionLines != session.descriptionLines
+        || read.cells.columnCount() != segments)
+        broken("an imported session reads back whole from its file");
     if (format == ExchangeFormat::CellsText)
         return 0;
     const SessionExport exported = exportSession(*imported.session, format);

@@ -4,12 +4,13 @@
 // promise of the reader: the session read is complete and well formed, and
 // writing it and reading it again changes nothing more (reading normalises
 // once).
+#include "CountingPrompter.h"
+
 #include "core/compiler/SegmentEncoder.h"
 #include "core/files/SessionFileParser.h"
 #include "core/files/SessionFileWriter.h"
 #include "core/files/Windows1252.h"
 #include "core/session/ConversionError.h"
-#include "core/session/Prompter.h"
 #include "core/session/Session.h"
 #include "core/session/TimingSummary.h"
 #include "core/session/ValueLists.h"
@@ -22,20 +23,6 @@
 #include <cstdlib>
 
 namespace {
-class CountingPrompter : public Prompter
-{
-public:
-    void error(const QString &) override { ++messages; }
-    void information(const QString &) override { ++messages; }
-    bool confirmYesNo(const QString &) override { return false; }
-    bool confirmOkCancel(const QString &) override { return false; }
-    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
-    void beep() override {}
-    void setBusy(bool) override {}
-
-    int messages = 0;
-};
-
 void require(bool condition, const char *promise)
 {
     if (!condition) {

@@ -120,6 +120,26 @@
 <context>
     <name>CellsImport</name>
     <message>
+        <source>longer than a session file keeps a line</source>
+        <translation>länger, als eine Sitzungsdatei eine Zeile aufnimmt</translation>
+    </message>
+    <message>
+        <source>column %1: a control character (U+%2) in a cell</source>
+        <translation>Spalte %1: ein Steuerzeichen (U+%2) in einer Zelle</translation>
+    </message>
+    <message>
+        <source>column %1: &quot;%2&quot; is a character a session file cannot hold</source>
+        <translation>Spalte %1: „%2“ ist ein Zeichen, das eine Sitzungsdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>column %1: time &quot;%2&quot; is not minutes and seconds</source>
+        <translation>Spalte %1: die Zeit „%2“ ist nicht in Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>column %1: duty cycle &quot;%2&quot; is not a number</source>
+        <translation>Spalte %1: der Tastgrad „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
         <source>%1 fields where a segment has 15</source>
         <translation>%1 Felder, wo ein Segment 15 hat</translation>
     </message>
@@ -485,6 +505,36 @@
     <message>
         <source>Mirandel Help - %1</source>
         <translation>Mirandel-Hilfe - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFinish</name>
+    <message>
+        <source>name cut to %1 characters, as many as a session file keeps</source>
+        <translation>Name auf %1 Zeichen gekürzt, so viele, wie eine Sitzungsdatei aufnimmt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n description line(s) wrapped: a session file keeps %1 characters a line</source>
+        <translation>
+            <numerusform>%n Beschreibungszeile umbrochen: eine Sitzungsdatei nimmt %1 Zeichen je Zeile auf</numerusform>
+            <numerusform>%n Beschreibungszeilen umbrochen: eine Sitzungsdatei nimmt %1 Zeichen je Zeile auf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>description cut after line %1: a session file keeps no more</source>
+        <translation>Beschreibung nach Zeile %1 abgeschnitten: mehr nimmt eine Sitzungsdatei nicht auf</translation>
+    </message>
+    <message>
+        <source>characters a session file cannot hold written as &quot;?&quot;</source>
+        <translation>Zeichen, die eine Sitzungsdatei nicht aufnehmen kann, als „?“ geschrieben</translation>
+    </message>
+    <message>
+        <source>line breaks and NUL characters in the name or description written as spaces</source>
+        <translation>Zeilenumbrüche und NUL-Zeichen in Name oder Beschreibung als Leerzeichen geschrieben</translation>
+    </message>
+    <message>
+        <source>time %1 is implausible: longer than the longest session the device holds (%2)</source>
+        <translation>Zeit %1 ist unplausibel: länger als die längste Sitzung, die das Gerät aufnimmt (%2)</translation>
     </message>
 </context>
 <context>
@@ -1439,6 +1489,14 @@
         <source>light intensity %1</source>
         <translation>Lichtintensität %1</translation>
     </message>
+    <message>
+        <source>no pitch: the voice is left out</source>
+        <translation>keine Tonhöhe: die Stimme wird weggelassen</translation>
+    </message>
+    <message>
+        <source>no second pitch: its voice is left out</source>
+        <translation>keine zweite Tonhöhe: ihre Stimme wird weggelassen</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleImport</name>
@@ -1695,6 +1753,14 @@
     <message>
         <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
         <translation>Die Schleife bei Segment %1 läuft %2-mal; das Gerät nimmt 0 bis 15</translation>
+    </message>
+    <message>
+        <source>The session is silent from start to end: every segment&apos;s Volume is 0</source>
+        <translation>Die Sitzung ist von Anfang bis Ende stumm: die Lautstärke jedes Segments ist 0</translation>
+    </message>
+    <message>
+        <source>The session is dark from start to end: every segment&apos;s Intensity is 0</source>
+        <translation>Die Sitzung ist von Anfang bis Ende dunkel: die Intensität jedes Segments ist 0</translation>
     </message>
     <message>
         <source>No problems</source>

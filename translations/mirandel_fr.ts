@@ -120,6 +120,26 @@
 <context>
     <name>CellsImport</name>
     <message>
+        <source>longer than a session file keeps a line</source>
+        <translation>plus longue que ce qu’un fichier de séance garde d’une ligne</translation>
+    </message>
+    <message>
+        <source>column %1: a control character (U+%2) in a cell</source>
+        <translation>colonne %1&#xa0;: un caractère de contrôle (U+%2) dans une cellule</translation>
+    </message>
+    <message>
+        <source>column %1: &quot;%2&quot; is a character a session file cannot hold</source>
+        <translation>colonne %1&#xa0;: «&#xa0;%2&#xa0;» est un caractère qu’un fichier de séance ne peut contenir</translation>
+    </message>
+    <message>
+        <source>column %1: time &quot;%2&quot; is not minutes and seconds</source>
+        <translation>colonne %1&#xa0;: le temps «&#xa0;%2&#xa0;» n’est pas en minutes et secondes</translation>
+    </message>
+    <message>
+        <source>column %1: duty cycle &quot;%2&quot; is not a number</source>
+        <translation>colonne %1&#xa0;: le rapport cyclique «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
         <source>%1 fields where a segment has 15</source>
         <translation>%1 champs là où un segment en a 15</translation>
     </message>
@@ -485,6 +505,36 @@
     <message>
         <source>Mirandel Help - %1</source>
         <translation>Aide de Mirandel - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFinish</name>
+    <message>
+        <source>name cut to %1 characters, as many as a session file keeps</source>
+        <translation>nom coupé à %1 caractères, autant qu’un fichier de séance en garde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n description line(s) wrapped: a session file keeps %1 characters a line</source>
+        <translation>
+            <numerusform>%n ligne de description renvoyée à la ligne&#xa0;: un fichier de séance garde %1 caractères par ligne</numerusform>
+            <numerusform>%n lignes de description renvoyées à la ligne&#xa0;: un fichier de séance garde %1 caractères par ligne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>description cut after line %1: a session file keeps no more</source>
+        <translation>description coupée après la ligne %1&#xa0;: un fichier de séance n’en garde pas plus</translation>
+    </message>
+    <message>
+        <source>characters a session file cannot hold written as &quot;?&quot;</source>
+        <translation>caractères qu’un fichier de séance ne peut contenir écrits «&#xa0;?&#xa0;»</translation>
+    </message>
+    <message>
+        <source>line breaks and NUL characters in the name or description written as spaces</source>
+        <translation>sauts de ligne et caractères NUL du nom ou de la description écrits comme espaces</translation>
+    </message>
+    <message>
+        <source>time %1 is implausible: longer than the longest session the device holds (%2)</source>
+        <translation>le temps %1 est invraisemblable&#xa0;: plus long que la plus longue séance que l’appareil contient (%2)</translation>
     </message>
 </context>
 <context>
@@ -1439,6 +1489,14 @@
         <source>light intensity %1</source>
         <translation>intensité lumineuse %1</translation>
     </message>
+    <message>
+        <source>no pitch: the voice is left out</source>
+        <translation>pas de hauteur&#xa0;: la voix est omise</translation>
+    </message>
+    <message>
+        <source>no second pitch: its voice is left out</source>
+        <translation>pas de seconde hauteur&#xa0;: sa voix est omise</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleImport</name>
@@ -1695,6 +1753,14 @@
     <message>
         <source>Loop at segment %1 repeats %2 times; the device takes 0 to 15</source>
         <translation>La boucle du segment %1 se répète %2 fois&#xa0;; l’appareil accepte de 0 à 15</translation>
+    </message>
+    <message>
+        <source>The session is silent from start to end: every segment&apos;s Volume is 0</source>
+        <translation>La séance est muette du début à la fin&#xa0;: le volume de chaque segment est 0</translation>
+    </message>
+    <message>
+        <source>The session is dark from start to end: every segment&apos;s Intensity is 0</source>
+        <translation>La séance est sombre du début à la fin&#xa0;: l’intensité de chaque segment est 0</translation>
     </message>
     <message>
         <source>No problems</source>

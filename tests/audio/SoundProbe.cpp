@@ -3,7 +3,9 @@
 #include "audio/SessionSynth.h"
 #include "core/session/NewSession.h"
 
+#include <QFile>
 #include <QString>
+#include <sndfile.h>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +39,28 @@ Ears renderEars(const SessionGrid &cells, int rate, double seconds, int fromColu
             ears.right.push_back(block[size_t(2 * i + 1)]);
         }
     }
+    return ears;
+}
+
+Ears readEars(const QString &path)
+{
+    Ears ears;
+    SF_INFO info{};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return ears;
+    ears.rate = info.samplerate;
+    std::vector<float> block(size_t(2 * 4096));
+    if (info.channels == 2) {
+        sf_count_t frames = 0;
+        while ((frames = sf_readf_float(file, block.data(), 4096)) > 0) {
+            for (sf_count_t i = 0; i < frames; ++i) {
+                ears.left.push_back(block[size_t(2 * i)]);
+                ears.right.push_back(block[size_t(2 * i + 1)]);
+            }
+        }
+    }
+    sf_close(file);
     return ears;
 }
 
@@ -85,4 +109,24 @@ double rms(const std::vector<float> &samples, int rate, double from, double to)
     for (size_t i = first; i < last; ++i)
         sum += double(samples[i]) * samples[i];
     return std::sqrt(sum / double(std::max<size_t>(last - first, 1)));
+}
+
+double crossingFrequency(const std::vector<float> &samples, int rate, double from, double to)
+{
+    const auto [first, last] = stretch(samples, rate, from, to);
+    double firstCrossing = -1;
+    double lastCrossing = -1;
+    int crossings = 0;
+    for (size_t i = first + 1; i < last; ++i) {
+        const double a = samples[i - 1];
+        const double b = samples[i];
+        if (a < 0 && b >= 0) {
+            const double at = double(i - 1) + a / (a - b);
+            if (firstCrossing < 0)
+                firstCrossing = at;
+            lastCrossing = at;
+            ++crossings;
+        }
+    }
+    return crossings > 1 ? (crossings - 1) * rate / (lastCrossing - firstCrossing) : 0;
 }

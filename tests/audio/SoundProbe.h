@@ -23,6 +23,8 @@ struct Ears
     std::vector<float> left;
     std::vector<float> right;
 };
+// A stereo sound file's ears; none when it cannot be read.
+Ears readEars(const QString &path);
 // Renders the whole session (or its first `seconds`) at `rate`.
 Ears renderEars(const SessionGrid &cells, int rate, double seconds = -1, int fromColumn = 0);
 
@@ -33,3 +35,6 @@ double strongestFrequency(const std::vector<float> &samples, int rate, double fr
 double strength(const std::vector<float> &samples, int rate, double from, double to, double hertz);
 // Root mean square of the samples in a stretch.
 double rms(const std::vector<float> &samples, int rate, double from, double to);
+// The mean frequency of a single tone in a stretch, from its rising zero
+// crossings: exact to far below 0.01 Hz over a second.
+double crossingFrequency(const std::vector<float> &samples, int rate, double from, double to);

@@ -158,6 +158,47 @@ TEST(SessionCheck, WarnsOfAnAppendTheIdentifiedDeviceWouldRefuse)
     EXPECT_EQ(checkSession(session).size(), 1);
 }
 
+// The device plays the level list's nearest entry: "5" is off.
+TEST(SessionCheck, WarnsOfASessionSilentOrDarkFromStartToEnd)
+{
+    const QString silent = u"The session is silent from start to end: every segment's Volume is 0"_s;
+    const QString dark = u"The session is dark from start to end: every segment's Intensity is 0"_s;
+    const struct {
+        const char *what;
+        SessionKind kind;
+        CellChanges everywhere;
+        std::vector<Cell> cells;
+        QStringList warnings;
+    } cases[] = {
+        {"sound and light", PulsedSession, {}, {}, {}},
+        {"silent", PulsedSession, {{VolumeRow, u"0"_s}}, {}, {silent}},
+        {"dark", DualBinauralSession, {{IntensityRow, u"0"_s}}, {}, {dark}},
+        {"both", PulsedSession, {{VolumeRow, u"0"_s}, {IntensityRow, u"0"_s}}, {}, {silent, dark}},
+        {"one segment sounds", PulsedSession, {{VolumeRow, u"0"_s}, {IntensityRow, u"0"_s}},
+         {{3, VolumeRow, u"14"_s}}, {dark}},
+        {"levels the device plays as 0", DualBinauralSession, {{VolumeRow, u"5"_s}, {IntensityRow, u"6.5"_s}}, {},
+         {silent, dark}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Session session = sessionOfDefaultSegments(c.kind, 3, c.everywhere);
+        for (const Cell &cell : c.cells)
+            session.cells.setCell(cell.segment - 1, cell.row, cell.text);
+        const QList<SessionProblem> problems = checkSession(session);
+        QList<SessionProblem> expected;
+        for (const QString &warning : c.warnings)
+            expected.append({SessionProblem::Warning, 0, 0, warning});
+        EXPECT_EQ(problems.mid(0, expected.size()), expected);
+        EXPECT_EQ(problems.size() - flashRateFindings(session).size(), expected.size());
+    }
+    // A text that is not a number is the encoder's error, not silence.
+    const QList<SessionProblem> problems =
+        checkSession(sessionOfDefaultSegments(PulsedSession, 1, {{VolumeRow, u"loud"_s}}));
+    ASSERT_FALSE(problems.isEmpty());
+    EXPECT_EQ(problems.first().severity, SessionProblem::Error);
+    EXPECT_FALSE(texts(problems).contains(silent));
+}
+
 TEST(SessionCheck, SummaryCountsErrorsAndWarnings)
 {
     const SessionProblem error{SessionProblem::Error, 1, 2, u"e"_s};

@@ -31,6 +31,12 @@ TEST(SessionChecker, FindsWhatAFreshCheckFindsAfterEachEdit)
         {"the light off where it flashed", [](Session &s) { s.cells.setCell(3, IntensityRow, u"0"_s); }},
         {"a time that is not a number", [](Session &s) { s.cells.setCell(7, TimeRow, u"x"_s); }},
         {"a shorter session", [](Session &s) { s.cells.setColumnCount(6); }},
+        {"silent but for one segment",
+         [](Session &s) {
+             for (int column = 0; column < s.cells.columnCount(); ++column)
+                 s.cells.setCell(column, VolumeRow, column == 4 ? u"14"_s : u"0"_s);
+         }},
+        {"silent throughout", [](Session &s) { s.cells.setCell(4, VolumeRow, u"0"_s); }},
         {"the other kind", [](Session &s) { s.kind = DualBinauralSession; }},
     };
     Session session = sessionOfDefaultSegments(PulsedSession, 12, {{StartFreqRow, u"18.0"_s}});

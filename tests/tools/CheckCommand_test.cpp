@@ -85,17 +85,36 @@ TEST(CheckCommand, AFileReadWithFormatErrorsIsAnErrorOfTheWholeSession)
     EXPECT_TRUE(check.errLines().contains(u"Format errors in file"_s)) << check.err;
 }
 
-TEST(CheckCommand, WarnsOfLightInThePeakBandAndStillPasses)
+// Warnings and notes leave the exit status at 0.
+TEST(CheckCommand, WarnsOfLightInThePeakBandAndOfASilentDarkSessionAndStillPasses)
 {
+    const struct
+    {
+        const char *name;
+        QByteArray segments;
+        QStringList lines;
+    } cases[] = {
+        {"flash",
+         segmentLine(1, "1:00.0|PFr|15.0|240|||IN|50|100|100|none|none||0|0")
+             + segmentLine(2, "0:30.0|PFr|10.0|240|||IN|50|100|0|none|none||0|0"),
+         {u"warning\t1\t3\tLight flashes at 15 Hz for 1:00 in segment 1: the range most likely to "
+          u"provoke seizures in people with photosensitive epilepsy"_s,
+          u"note\t0\t0\tThe light flashes at 3 to 30 Hz, the range that can provoke seizures, for "
+          u"1:00 of the session"_s}},
+        // As an import that lost its levels makes it.
+        {"quiet",
+         segmentLine(1, "1:00.0|bb|4.0|240|||IN|50|0|0|none|none||0|0")
+             + segmentLine(2, "0:30.0|bb|4.0|240|||IN|50|0|0|none|none||0|0"),
+         {u"warning\t0\t0\tThe session is silent from start to end: every segment's Volume is 0"_s,
+          u"warning\t0\t0\tThe session is dark from start to end: every segment's Intensity is 0"_s}},
+    };
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"flash.LSS"_s);
-    writeFileBytes(path, ";flash\r\n" + segmentLine(1, "1:00.0|PFr|15.0|240|||IN|50|100|100|none|none||0|0")
-                             + segmentLine(2, "0:30.0|PFr|10.0|240|||IN|50|100|0|none|none||0|0"));
-    const CliRun check = runCli({u"check"_s, path});
-    EXPECT_EQ(check.exitCode, 0);
-    EXPECT_EQ(check.outLines(),
-              (QStringList{u"warning\t1\t3\tLight flashes at 15 Hz for 1:00 in segment 1: the range most likely to "
-                           u"provoke seizures in people with photosensitive epilepsy"_s,
-                           u"note\t0\t0\tThe light flashes at 3 to 30 Hz, the range that can provoke seizures, for "
-                           u"1:00 of the session"_s}));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name) + u".LSS"_s);
+        writeFileBytes(path, ";" + QByteArray(c.name) + "\r\n" + c.segments);
+        const CliRun check = runCli({u"check"_s, path});
+        EXPECT_EQ(check.exitCode, 0);
+        EXPECT_EQ(check.outLines(), c.lines);
+    }
 }

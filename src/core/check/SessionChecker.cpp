@@ -3,7 +3,10 @@
 #include "core/compiler/SegmentEncoder.h"
 #include "core/device/DeviceInfo.h"
 #include "core/session/Session.h"
+#include "core/session/NearestValueIndex.h"
+#include "core/session/QuarterUnitList.h"
 #include "core/session/SessionRows.h"
+#include "core/session/ValueLists.h"
 #include "core/session/WalkNumbers.h"
 
 #include <QCoreApplication>
@@ -42,6 +45,16 @@ QList<SessionProblem> encoderFindings(const Session &session, int column)
     SessionImage::Record scratch{};
     encodeSegment(session, column, scratch, list);
     return problems;
+}
+
+// The device plays the level list's entry nearest to the cell: its first,
+// "0", is off. A text that is not a number is the encoder's error, not
+// silence.
+bool levelAboveZero(const QString &text)
+{
+    static const QuarterUnitList levels(ValueLists::LevelList);
+    const NearestValue nearest = findNearestValue(text, levels);
+    return !nearest.converted || nearest.index != 0;
 }
 
 // The device takes a loop's length and repeat count in four bits each.
@@ -94,8 +107,10 @@ QList<SessionProblem> SessionChecker::check(const Session &session, const Device
         mKind = session.kind;
         mColumns.clear();
     }
-    std::vector<ColumnFindings> &columns = mColumns.follow(
-        session.cells, [&session](const SessionGrid &, int column) { return encoderFindings(session, column); });
+    std::vector<ColumnFindings> &columns = mColumns.follow(session.cells, [&session](const SessionGrid &cells, int column) {
+        return ColumnFindings{encoderFindings(session, column), levelAboveZero(cells.cell(column, VolumeRow)),
+                              levelAboveZero(cells.cell(column, IntensityRow))};
+    });
     const std::vector<WalkNumbers::Numbers> &numbers = WalkNumbers::ofThisThread().table(session.cells);
     mNextLoopStart.resize(size_t(segmentCount));
     for (int column = segmentCount - 1, next = -1; column >= 0; --column) {
@@ -103,14 +118,25 @@ QList<SessionProblem> SessionChecker::check(const Session &session, const Device
         if (numbers[size_t(column)].loopSegments > 0)
             next = column;
     }
+    bool sounds = false;
+    bool lights = false;
     for (int column = 0; column < segmentCount; ++column) {
         ColumnFindings &found = columns[size_t(column)];
         // The texts name the segment: those of a column that moved are made anew.
-        if (!found.isEmpty() && found.first().segment != column + 1)
-            found = encoderFindings(session, column);
-        problems.append(found);
+        if (!found.problems.isEmpty() && found.problems.first().segment != column + 1)
+            found.problems = encoderFindings(session, column);
+        problems.append(found.problems);
         checkLoop(numbers, column, mNextLoopStart[size_t(column)], problems);
+        sounds = sounds || found.sounds;
+        lights = lights || found.lights;
     }
+    // Most likely an import that lost its levels, or a session not finished.
+    if (segmentCount > 0 && !sounds)
+        problems.append({SessionProblem::Warning, 0, 0,
+                         SessionCheckerTexts::tr("The session is silent from start to end: every segment's Volume is 0")});
+    if (segmentCount > 0 && !lights)
+        problems.append({SessionProblem::Warning, 0, 0,
+                         SessionCheckerTexts::tr("The session is dark from start to end: every segment's Intensity is 0")});
     if (device) {
         for (const QString &text : device->appendRefusals(segmentCount))
             problems.append({SessionProblem::Warning, 0, 0, text});

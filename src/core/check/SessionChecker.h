@@ -19,8 +19,14 @@ public:
 
 private:
     // The encoder's findings in one column, their segment the column's place
-    // when they were made.
-    using ColumnFindings = QList<SessionProblem>;
+    // when they were made, and whether the device plays a sound and a light
+    // there.
+    struct ColumnFindings
+    {
+        QList<SessionProblem> problems;
+        bool sounds = false;
+        bool lights = false;
+    };
 
     SessionKind mKind = PulsedSession;
     FollowedColumns<ColumnFindings> mColumns;

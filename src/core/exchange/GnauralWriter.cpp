@@ -27,6 +27,16 @@ ScheduleTone toneAt(const ToneSet &tones, ScheduleTone::Kind kind, qsizetype n)
     }
     return {kind, 0, 0, 0};
 }
+
+// The format's reader drops a text that starts with a space, tab or line
+// break, and writes "[none]" for no text.
+QString keptText(const QString &text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && QStringView(u" \t\r\n").contains(text.at(start)))
+        ++start;
+    return start == text.size() ? u"[none]"_s : text.mid(start);
+}
 } // namespace
 
 QByteArray gnauralBytes(const Schedule &schedule)
@@ -48,8 +58,8 @@ QByteArray gnauralBytes(const Schedule &schedule)
     xml.writeStartElement(u"schedule"_s);
     xml.writeTextElement(u"gnauralfile_version"_s, u"1.20101006"_s);
     xml.writeTextElement(u"gnaural_version"_s, u"Mirandel 2.0"_s);
-    xml.writeTextElement(u"title"_s, schedule.description.value(0));
-    xml.writeTextElement(u"schedule_description"_s, schedule.description.mid(1).join(u'\n'));
+    xml.writeTextElement(u"title"_s, keptText(schedule.description.value(0)));
+    xml.writeTextElement(u"schedule_description"_s, keptText(schedule.description.mid(1).join(u'\n')));
     xml.writeTextElement(u"author"_s, u"[none]"_s);
     xml.writeTextElement(u"totaltime"_s, exchangeDecimal(total));
     xml.writeTextElement(u"voicecount"_s, QString::number(binaural + isochronic));

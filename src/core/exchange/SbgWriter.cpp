@@ -48,7 +48,8 @@ QByteArray sbgBytes(const Schedule &schedule)
 
     const QList<ScheduleKeyframe> keyframes = scheduleKeyframes(schedule);
     QHash<QString, QString> names; // tone-set text to its name
-    QStringList toneSets;
+    // The peer plays the last tone-set on until told to stop.
+    QStringList toneSets{u"off: -"_s};
     QStringList timeLines;
     for (const ScheduleKeyframe &keyframe : keyframes) {
         const QString text = toneSetText(keyframe.tones);
@@ -59,6 +60,7 @@ QByteArray sbgBytes(const Schedule &schedule)
         }
         timeLines.append(u"%1 == %2%3"_s.arg(timeText(keyframe.at), name, keyframe.slides ? u" ->"_s : QString()));
     }
+    timeLines.append(u"%1 == off"_s.arg(timeText(keyframes.isEmpty() ? 0 : keyframes.last().at)));
     lines += toneSets;
     lines += timeLines;
     return (lines.join(u'\n') + u'\n').toUtf8();

@@ -18,29 +18,44 @@ struct ScheduleExport
     Q_DECLARE_TR_FUNCTIONS(ScheduleExport)
 };
 
+// A binaural voice as the peers play it: the carrier midway between the
+// ears and a beat of left minus right. The preview plays the pitch left and
+// pitch + beat right. A voice without a pitch is left out: the peers refuse
+// a carrier of 0, and the preview's is inaudible.
+void addBinaural(ToneSet &tones, double pitch, double beat, double amplitude)
+{
+    if (pitch > 0)
+        tones.append({ScheduleTone::Binaural, pitch + beat / 2, -beat, amplitude});
+}
+
 ToneSet tonesOf(const SegmentSound &sound, double beat, double beat2, double level)
 {
     const double amplitude = level * 100;
+    ToneSet tones;
+    if (sound.pitch <= 0 && sound.kind != ToneKind::Dual)
+        return tones;
     switch (sound.kind) {
     case ToneKind::Binaural:
-        return {{ScheduleTone::Binaural, sound.pitch, beat, amplitude}};
+        addBinaural(tones, sound.pitch, beat, amplitude);
+        break;
     case ToneKind::Dual:
-        return {{ScheduleTone::Binaural, sound.pitch, beat, amplitude / 2},
-                {ScheduleTone::Binaural, sound.pitch2, beat2, amplitude / 2}};
+        addBinaural(tones, sound.pitch, beat, amplitude / 2);
+        addBinaural(tones, sound.pitch2, beat2, amplitude / 2);
+        break;
     case ToneKind::Chord: {
         const ChordShape &shape = chordShape(sound.chord);
-        ToneSet tones;
         for (int i = 0; i < shape.tones; ++i)
             tones.append({ScheduleTone::Isochronic, sound.pitch * shape.ratios[size_t(i)], beat, amplitude / shape.tones});
-        return tones;
+        break;
     }
     case ToneKind::Isochronic:
     case ToneKind::Smooth:
-        return {{ScheduleTone::Isochronic, sound.pitch, beat, amplitude}};
+        tones.append({ScheduleTone::Isochronic, sound.pitch, beat, amplitude});
+        break;
     case ToneKind::Silent:
         break;
     }
-    return {};
+    return tones;
 }
 
 // The lists whose entries the import snaps back to: a value off its list
@@ -78,16 +93,24 @@ void noteLosses(const Session &session, int column, ScheduleFormat format, QList
                      .arg(cell(TimeRow)));
     }
     const QString &tone = cell(ToneRow);
-    const ToneKind kind = readSegmentSound(cells, column).kind;
+    const SegmentSound sound = readSegmentSound(cells, column);
+    const ToneKind kind = sound.kind;
     if (kind == ToneKind::Silent)
         lose(ToneRow, ScheduleExport::tr("tone %1 has no sound the format can play").arg(tone));
     else if (kind == ToneKind::Smooth)
         lose(ToneRow, ScheduleExport::tr("smooth pulses (PSu) written as isochronic pulses"));
     else if (kind == ToneKind::Dual && tone != u"dbb"_s)
         lose(ToneRow, ScheduleExport::tr("tone %1 written as two binaural tones, which read back as dbb").arg(tone));
+    const bool noPitch = kind != ToneKind::Silent && sound.pitch <= 0;
+    const bool noPitch2 = kind == ToneKind::Dual && sound.pitch2 <= 0;
+    if (noPitch)
+        lose(PitchRow, ScheduleExport::tr("no pitch: the voice is left out"));
+    if (noPitch2)
+        lose(Pitch2Row, ScheduleExport::tr("no second pitch: its voice is left out"));
     for (int row : {StartFreqRow, PitchRow, TargetFreqRow, ChordRow, VolumeRow}) {
         const QStringList *list = listOf(session.kind, row);
-        if (list && !list->contains(cell(row)) && !(row == ChordRow && cell(row).isEmpty()))
+        const bool reported = (row == PitchRow && noPitch) || (row == Pitch2Row && noPitch2);
+        if (list && !list->contains(cell(row)) && !(row == ChordRow && cell(row).isEmpty()) && !reported)
             lose(row,
                  ScheduleExport::tr("%1 is not an entry of the row's list and reads back as the nearest entry")
                      .arg(cell(row)));

@@ -3,6 +3,7 @@
 #include "core/exchange/CellsTextReader.h"
 #include "core/exchange/GnauralReader.h"
 #include "core/exchange/GnauralWriter.h"
+#include "core/exchange/ImportFinish.h"
 #include "core/exchange/SbgReader.h"
 #include "core/exchange/SbgWriter.h"
 #include "core/exchange/ScheduleOfSession.h"
@@ -46,17 +47,23 @@ ExchangeFormat exchangeFormatOf(const QString &path)
 
 SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
 {
+    SessionImport imported;
     switch (format) {
     case ExchangeFormat::Sbg:
-        return sessionOf(readSbgSchedule(bytes));
-    case ExchangeFormat::Gnaural:
-        return sessionOf(readGnauralSchedule(bytes));
-    case ExchangeFormat::CellsText:
-        return readCellsText(bytes);
-    case ExchangeFormat::Unknown:
+        imported = sessionOf(readSbgSchedule(bytes));
         break;
+    case ExchangeFormat::Gnaural:
+        imported = sessionOf(readGnauralSchedule(bytes));
+        break;
+    case ExchangeFormat::CellsText:
+        imported = readCellsText(bytes);
+        break;
+    case ExchangeFormat::Unknown:
+        return {std::nullopt, SessionExchange::tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
     }
-    return {std::nullopt, SessionExchange::tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
+    if (imported.session)
+        finishImport(*imported.session, imported.notes);
+    return imported;
 }
 
 SessionImport importSessionFile(const QString &path)

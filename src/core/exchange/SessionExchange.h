@@ -13,7 +13,8 @@ enum class ExchangeFormat { Unknown, Sbg, Gnaural, CellsText };
 // ".sbg", ".gnaural", ".tsv" and ".txt", in any letter case.
 ExchangeFormat exchangeFormatOf(const QString &path);
 
-// Import: a new unnamed session, or the error that names the line.
+// Import: a new unnamed session that a save writes and reads back whole
+// (finishImport()), or the error that names the line.
 SessionImport importSession(QByteArrayView bytes, ExchangeFormat format);
 // The same from a file: an error too when it cannot be read, or is larger
 // than any schedule (16 MiB).

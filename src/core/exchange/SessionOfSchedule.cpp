@@ -116,6 +116,13 @@ double amplitudeOf(const ToneSet &tones, qsizetype count)
     return sum;
 }
 
+// The lower ear of a binaural tone, whose carrier lies midway between the
+// ears: the pitch the preview plays with the beat above it.
+double pitchOf(const ScheduleTone &tone)
+{
+    return tone.kind == ScheduleTone::Binaural ? tone.carrier - std::abs(tone.beat) / 2 : tone.carrier;
+}
+
 bool near(double a, double b)
 {
     return std::abs(a - b) < 0.005;
@@ -209,9 +216,9 @@ void SegmentMaker::setTones(SessionGrid::Column &column, const ToneSet &start, c
     const int target = freqSnap().index(std::abs(end.first().beat));
     column[StartFreqRow] = ValueLists::FreqList.at(beat);
     column[TargetFreqRow] = target == beat ? QString() : ValueLists::TargetFreqList.at(target + 1);
-    const int pitch = pitchSnap().index(first.carrier);
+    const int pitch = pitchSnap().index(pitchOf(first));
     column[PitchRow] = ValueLists::PitchList.at(pitch);
-    if (pitchSnap().index(end.first().carrier) != pitch)
+    if (pitchSnap().index(pitchOf(end.first())) != pitch)
         note(PitchRow, ScheduleImport::tr("carrier slide left out"));
     setVolume(column, amplitudeOf(start, used), amplitudeOf(end, used), continues);
 }
@@ -250,11 +257,11 @@ void SegmentMaker::setDualTones(SessionGrid::Column &column, const ToneSet &star
     column[Freq2Row] = ValueLists::FreqList.at(beat2);
     mPreviousBeat = ValueLists::FreqList.at(beat).toDouble();
     mPreviousBeat2 = ValueLists::FreqList.at(beat2).toDouble();
-    const int pitch = pitchSnap().index(one.carrier);
-    const int pitch2 = pitchSnap().index(two.carrier);
+    const int pitch = pitchSnap().index(pitchOf(one));
+    const int pitch2 = pitchSnap().index(pitchOf(two));
     column[Pitch1Row] = ValueLists::PitchList.at(pitch);
     column[Pitch2Row] = ValueLists::Pitch2List.at(pitch2);
-    if (pitchSnap().index(oneEnd.carrier) != pitch || pitchSnap().index(twoEnd.carrier) != pitch2)
+    if (pitchSnap().index(pitchOf(oneEnd)) != pitch || pitchSnap().index(pitchOf(twoEnd)) != pitch2)
         note(Pitch1Row, ScheduleImport::tr("carrier slide left out"));
     setVolume(column, amplitudeOf(start, voices), amplitudeOf(end, voices), continues);
 }

@@ -18,9 +18,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int NameLimit = 40;
-constexpr int DescriptionLimit = 256;
-
 // The lists snapped to, read once.
 const QuarterUnitList &halfSecondValues()
 {
@@ -224,9 +221,9 @@ void SessionFileParser::takeLine(QByteArrayView line)
     const bool first = std::exchange(mFirstLine, false);
     if (line.startsWith(';')) {
         if (first)
-            mContent.name = textAfterSemicolon(line, NameLimit);
+            mContent.name = textAfterSemicolon(line, NameLength);
         else if (mContent.descriptionLines.size() < DescriptionLineLimit)
-            mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLimit));
+            mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLineLength));
         else
             mContent.descriptionCut = true;
         return;

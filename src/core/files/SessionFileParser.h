@@ -33,6 +33,9 @@ struct SessionFileContent
 class SessionFileParser
 {
 public:
+    // Characters kept of the name line and of each description line.
+    static constexpr int NameLength = 40;
+    static constexpr int DescriptionLineLength = 256;
     static constexpr int DescriptionLineLimit = 10000;
     static constexpr qsizetype LineLengthLimit = 64 * 1024;
 
