@@ -956,10 +956,6 @@
         <translation>%1 exportiert</translation>
     </message>
     <message>
-        <source>Schedules and cells</source>
-        <translation>Zeitpläne und Zellen</translation>
-    </message>
-    <message>
         <source>not a file to import: %1</source>
         <translation>keine importierbare Datei: %1</translation>
     </message>
@@ -1884,6 +1880,10 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Schedules and cells</source>
+        <translation>Zeitpläne und Zellen</translation>
     </message>
 </context>
 <context>

@@ -956,10 +956,6 @@
         <translation>%1 exporté</translation>
     </message>
     <message>
-        <source>Schedules and cells</source>
-        <translation>Programmes et cellules</translation>
-    </message>
-    <message>
         <source>not a file to import: %1</source>
         <translation>pas un fichier à importer&#xa0;: %1</translation>
     </message>
@@ -1884,6 +1880,10 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Schedules and cells</source>
+        <translation>Programmes et cellules</translation>
     </message>
 </context>
 <context>

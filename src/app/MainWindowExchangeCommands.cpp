@@ -22,8 +22,7 @@ void MainWindow::importSession()
         return;
     // Where the session shown lies, or the current folder.
     const QString folder = QFileInfo(session().fileName).absolutePath();
-    const QString path = context().dialogs.askOpenFileName(
-        {tr("Import"), SessionFormats::dialogFilter(SessionFormats::importable(), tr("Schedules and cells")), {}, folder});
+    const QString path = context().dialogs.askOpenFileName({tr("Import"), SessionFormats::importFilter(), {}, folder});
     if (!path.isEmpty())
         importFile(path);
 }
@@ -70,8 +69,8 @@ void MainWindow::exportSession()
 {
     const QList<FileFormat> formats = SessionFormats::exportable();
     const QFileInfo sessionFile(session().fileName);
-    FileDialogRequest request{tr("Export Session As"), SessionFormats::dialogFilter(formats),
-                              formats.first().extensions.first(), {}};
+    FileDialogRequest request{tr("Export Session As"), SessionFormats::exportFilter(), formats.first().extensions.first(),
+                              {}};
     if (!session().fileName.isEmpty())
         request.initialFileName = sessionFile.absolutePath() + u'/' + sessionFile.completeBaseName();
     request.confirmsOverwrite = true;

@@ -50,10 +50,10 @@ TEST(SessionFormats, APathFindsItsFormatByExtensionInAnyCase)
 
 TEST(SessionFormats, FiltersAndListsNameEveryFormatInOrder)
 {
-    EXPECT_EQ(SessionFormats::dialogFilter(SessionFormats::importable(), u"Schedules and cells"_s),
+    EXPECT_EQ(SessionFormats::importFilter(),
               u"Schedules and cells|*.sbg;*.gnaural;*.tsv;*.txt|SBaGen schedules|*.sbg|Gnaural schedules|*.gnaural|"
               u"Cells as text|*.tsv;*.txt"_s);
-    EXPECT_EQ(SessionFormats::dialogFilter(SessionFormats::exportable()),
+    EXPECT_EQ(SessionFormats::exportFilter(),
               u"SBaGen schedules|*.sbg|Gnaural schedules|*.gnaural"_s);
     EXPECT_EQ(SessionFormats::sessionFile().dialogFilter(), u"Light/Sound Source (LSS)|*.LSS"_s);
     EXPECT_EQ(SessionFormats::extensionList(SessionFormats::importable()), u".sbg, .gnaural, .tsv or .txt"_s);

@@ -91,3 +91,21 @@ TEST(DeviceConversation, CancelDuringTheIdentificationEndsTheDownloadAtOnce)
     for (const QJsonObject &report : talk.devsim.reports(300))
         EXPECT_NE(report.value(u"event"_s).toString(), u"download"_s);
 }
+
+TEST(DeviceConversation, ANewDownloadMayStartFromTheEndOfTheLast)
+{
+    Conversation talk;
+    const Session session = sessionOfDefaultSegments(PulsedSession, 2);
+    QObject::connect(&talk.link, &DeviceLink::downloadFinished, &talk.link, [&](bool sent) {
+        if (sent && talk.finished.size() == 1)
+            EXPECT_TRUE(talk.link.startDownload(true, session, 1, talk.prompter));
+    });
+    ASSERT_TRUE(talk.link.startDownload(true, session, 1, talk.prompter));
+    ASSERT_TRUE(talk.finished.wait(5000));
+    ASSERT_TRUE(talk.finished.size() == 2 || talk.finished.wait(5000));
+    EXPECT_EQ(talk.finished.at(0).first().toBool(), true);
+    EXPECT_EQ(talk.finished.at(1).first().toBool(), true);
+    EXPECT_TRUE(talk.prompter.log.isEmpty()) << talk.prompter.log.join(u" / "_s);
+    EXPECT_EQ(talk.devsim.nextReport(u"download"_s).value(u"outcome"_s).toString(), u"stored"_s);
+    EXPECT_EQ(talk.devsim.nextReport(u"download"_s).value(u"outcome"_s).toString(), u"stored"_s);
+}

@@ -66,6 +66,16 @@ std::optional<FileFormat> droppedFormatOf(const QString &path)
     return format && format->takenOnDrop ? format : std::nullopt;
 }
 
+QString importFilter()
+{
+    return dialogFilter(importable(), SessionFormatsTexts::tr("Schedules and cells"));
+}
+
+QString exportFilter()
+{
+    return dialogFilter(exportable());
+}
+
 QString dialogFilter(const QList<FileFormat> &formats, const QString &allName)
 {
     QStringList filters;

@@ -21,6 +21,11 @@ std::optional<FileFormat> openableFormatOf(const QString &path);
 // The same for a file dropped on the window, among the formats taken on drop.
 std::optional<FileFormat> droppedFormatOf(const QString &path);
 
+// The file dialogs' filters of File > Import (all importable formats first,
+// then each) and of Export Session As (each).
+QString importFilter();
+QString exportFilter();
+
 // One filter for all the formats under allName, then one for each:
 // "Schedules and cells|*.sbg;*.gnaural|SBaGen schedules|*.sbg|…". A single
 // format has its own filter alone.

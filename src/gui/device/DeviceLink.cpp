@@ -226,6 +226,10 @@ void DeviceLink::send()
     const QByteArray bytes = mImage->downloadBytes(mSegmentCount);
     mBytesSending = int(bytes.size());
     mStage = Stage::Sending;
+    // The last sender may still be in its finishing slot, should this
+    // download start from downloadFinished: it goes with the next turn.
+    if (mSender)
+        QTimer::singleShot(0, this, [spent = std::shared_ptr<PacedSender>(std::move(mSender))] {});
     mSender = std::make_unique<PacedSender>(mPort, bytes, mProgress,
                                             [this](PacedSender::Outcome outcome) { sendingOver(outcome); });
     mSender->start();
