@@ -1,4 +1,5 @@
 // mirandel-cli graph: the picture the graph window shows, as a PNG file.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -22,6 +23,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int runGraph(const QStringList &arguments);
 
+const CliBatch batch{{u"lss"_s}, u"png"_s, {u"--with-scale"_s}};
+
 const CliCommand graphCommand{
     u"graph"_s,
     u"graph FILE --mode segments|time --width W --height H [--with-scale] -o OUT.png"_s,
@@ -34,7 +37,8 @@ const CliCommand graphCommand{
     u"W x H. Exit status 1 when the session cannot be read or drawn or OUT.png cannot be\n"
     u"written; the message goes to stderr."_s,
     runGraph,
-    true};
+    true,
+    &batch};
 
 const CliCommandRegistration registration(graphCommand);
 
