@@ -209,10 +209,6 @@ int runBatch(const CliCommand &command, const BatchArguments &parsed)
             batch.outputSuffix));
         return status;
     }
-    if (!parsed.outputDir.isEmpty() && !QDir().mkpath(parsed.outputDir)) {
-        printError(u"mirandel-cli: cannot make the folder %1"_s.arg(parsed.outputDir));
-        return 1;
-    }
     QList<QStringList> runs;
     QSet<QString> outputs;
     for (const QString &file : std::as_const(files)) {
@@ -221,10 +217,9 @@ int runBatch(const CliCommand &command, const BatchArguments &parsed)
             const QFileInfo input(file);
             const QDir folder(parsed.outputDir.isEmpty() ? input.path() : parsed.outputDir);
             const QString output = folder.filePath(input.completeBaseName() + u'.' + suffix);
-            if (outputs.contains(QFileInfo(output).absoluteFilePath())) {
-                printError(u"mirandel-cli: two of the files would write %1"_s.arg(output));
-                return 1;
-            }
+            // As one -o for two files: wrong usage.
+            if (outputs.contains(QFileInfo(output).absoluteFilePath()))
+                return usageError(command);
             outputs.insert(QFileInfo(output).absoluteFilePath());
             arguments << u"-o"_s << output;
         }
@@ -232,6 +227,10 @@ int runBatch(const CliCommand &command, const BatchArguments &parsed)
     }
     if (files.isEmpty())
         return worst == 0 ? usageError(command) : worst;
+    if (!parsed.outputDir.isEmpty() && !QDir().mkpath(parsed.outputDir)) {
+        printError(u"mirandel-cli: cannot make the folder %1"_s.arg(parsed.outputDir));
+        return 1;
+    }
     Batch run(command, runs, files);
     return std::max(worst, run.run(parsed.jobs.value_or(std::max(1, QThread::idealThreadCount()))));
 }
