@@ -68,17 +68,52 @@ TEST(PngWriter, DecodesToThePixelsOfQtsWriter)
     }
 }
 
-TEST(PngWriter, BandsMakeTheWholePictureAndNothingAfterAFailure)
+namespace {
+// Indices of `colours` colours, changing along rows and columns in an
+// uneven pattern, so that every place in a packed byte is met.
+QImage indexed(int width, int height, int colours)
+{
+    QImage image(width, height, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colours; ++i)
+        table.append(qRgb(i * 7 % 256, 255 - i, i * 31 % 256));
+    image.setColorTable(table);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.scanLine(y)[x] = uchar((x * 5 + y * 3 + x * y / 7) % colours);
+    }
+    return image;
+}
+} // namespace
+
+TEST(PngWriter, BandsOfPaletteIndicesMakeTheWholePicture)
 {
     const Session session = sessionOfDefaultSegments(PulsedSession, 3);
-    const QImage whole = drawGraph(session.cells, GraphKind::Segment, u"s"_s, 180, 400, 250).bitmap;
-    ASSERT_EQ(whole.format(), QImage::Format_Indexed8);
-    PngWriter banded(whole.size(), whole.colorTable());
-    for (int top = 0; top < whole.height(); top += 7)
-        ASSERT_TRUE(banded.addRows(whole.copy(0, top, whole.width(), std::min(7, whole.height() - top))));
-    EXPECT_EQ(decoded(banded.finish()), decoded(qtPng(whole)));
+    const struct {
+        const char *name;
+        QImage whole;
+    } cases[] = {
+        {"segment graph", drawGraph(session.cells, GraphKind::Segment, u"s"_s, 180, 400, 250).bitmap},
+        {"two colours, one bit", indexed(37, 9, 2)},
+        {"four colours, two bits", indexed(35, 9, 4)},
+        {"sixteen colours, four bits", indexed(33, 9, 16)},
+        {"seventeen colours, a byte", indexed(31, 9, 17)},
+        {"one pixel wide", indexed(1, 5, 3)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.whole.format(), QImage::Format_Indexed8);
+        PngWriter banded(c.whole.size(), c.whole.colorTable());
+        for (int top = 0; top < c.whole.height(); top += 4)
+            ASSERT_TRUE(banded.addRows(c.whole.copy(0, top, c.whole.width(), std::min(4, c.whole.height() - top))));
+        EXPECT_EQ(decoded(banded.finish()), decoded(qtPng(c.whole)));
+    }
+}
 
-    PngWriter failed(whole.size(), whole.colorTable());
+TEST(PngWriter, NothingAfterAFailure)
+{
+    PngWriter failed(QSize(10, 10), QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)});
     EXPECT_FALSE(failed.addRows(QImage()));
+    EXPECT_FALSE(failed.addRows(indexed(10, 10, 2)));
     EXPECT_TRUE(failed.finish().isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <vector>
 
 struct png_struct_def;
 struct png_info_def;
@@ -32,6 +33,8 @@ public:
 private:
     bool start(QSize size, int colourType, const QList<QRgb> &palette);
 
+    int mBitsPerIndex = 8; // of a palette's pixels
+    std::vector<uchar> mPacked;
     png_struct_def *mPng = nullptr;
     png_info_def *mInfo = nullptr;
     QByteArray mBytes;
