@@ -15,7 +15,8 @@ MeterThread<Sample>::MeterThread(int sampleRate, qint64 blockFrames)
 {
     for (std::vector<Sample> &block : mBlocks)
         mFree.push_back(block.data());
-    mThread = std::thread([this] { run(); });
+    for (size_t part = 0; part < Parts; ++part)
+        mThreads[part] = std::thread([this, part] { run(part); });
 }
 
 template <typename Sample>
@@ -26,7 +27,8 @@ MeterThread<Sample>::~MeterThread()
         mStopping = true;
     }
     mChanged.notify_all();
-    mThread.join();
+    for (std::thread &thread : mThreads)
+        thread.join();
 }
 
 template <typename Sample>
@@ -56,26 +58,34 @@ Loudness MeterThread<Sample>::loudness()
     std::unique_lock lock(mMutex);
     if (mTaken)
         mFree.push_back(std::exchange(mTaken, nullptr));
-    mChanged.wait(lock, [this] { return mPending.empty() && !mMeasuring; });
+    mChanged.wait(lock, [this] { return mPending.empty(); });
     return mMeter->loudness();
 }
 
 template <typename Sample>
-void MeterThread<Sample>::run()
+void MeterThread<Sample>::run(size_t part)
 {
+    qint64 &next = mNextToMeasure[part];
     std::unique_lock lock(mMutex);
     for (;;) {
-        mChanged.wait(lock, [this] { return mStopping || !mPending.empty(); });
+        mChanged.wait(lock, [&] { return mStopping || next < mFirstPending + qint64(mPending.size()); });
         if (mStopping)
             return;
-        const Pending pending = mPending.front();
-        mPending.pop_front();
-        mMeasuring = true;
+        const Pending pending = mPending[size_t(next - mFirstPending)];
         lock.unlock();
-        mMeter->add(pending.block, pending.frames);
+        if (part == 0)
+            mMeter->addToLoudness(pending.block, pending.frames);
+        else
+            mMeter->addToPeak(pending.block, pending.frames);
         lock.lock();
-        mMeasuring = false;
-        mFree.push_back(pending.block);
+        mPending[size_t(next - mFirstPending)].partsLeft -= 1;
+        ++next;
+        // A block both parts measured is free again.
+        while (!mPending.empty() && mPending.front().partsLeft == 0) {
+            mFree.push_back(mPending.front().block);
+            mPending.pop_front();
+            ++mFirstPending;
+        }
         mChanged.notify_all();
     }
 }

@@ -3,6 +3,7 @@
 #include "audio/Loudness.h"
 
 #include <QtGlobal>
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -12,11 +13,11 @@
 
 class LoudnessMeter;
 
-// A LoudnessMeter on a thread of its own, fed block by block: measuring costs
-// several times what rendering and writing do, and runs beside them on a
-// second core. The blocks are the meter's own, rendered into in turn, so that
-// nothing is copied; rendering waits only while the meter is a few blocks
-// behind.
+// A LoudnessMeter fed block by block on threads of its own, the loudness on
+// one and the true peak on another: measuring costs several times what
+// rendering and writing do, and runs beside them on the other cores. The
+// blocks are the meter's own, rendered into in turn, so that nothing is
+// copied; rendering waits only while the meter is a few blocks behind.
 template <typename Sample>
 class MeterThread
 {
@@ -36,21 +37,24 @@ public:
     Loudness loudness();
 
 private:
+    static constexpr size_t Parts = 2; // the loudness, the true peak
     struct Pending
     {
         Sample *block;
         qint64 frames;
+        size_t partsLeft = Parts;
     };
-    void run();
+    void run(size_t part);
 
     std::unique_ptr<LoudnessMeter> mMeter;
     std::vector<std::vector<Sample>> mBlocks;
     std::vector<Sample *> mFree;
-    std::deque<Pending> mPending;
+    std::deque<Pending> mPending; // in the order handed over
+    qint64 mFirstPending = 0;     // the number of the front one
+    std::array<qint64, Parts> mNextToMeasure{};
     Sample *mTaken = nullptr;
-    bool mMeasuring = false; // a block is out of the queue, in the meter
     bool mStopping = false;
     std::mutex mMutex;
     std::condition_variable mChanged;
-    std::thread mThread;
+    std::array<std::thread, Parts> mThreads;
 };
