@@ -253,11 +253,25 @@ int runCommandOnFiles(const CliCommand &command, const QStringList &arguments)
 
 QString batchHelp(const CliBatch &batch)
 {
-    QString help = u"\nSeveral files, and folders for the ."_s + batch.inputSuffixes.join(u", ."_s)
-        + u" files in them, are worked through\nin one call, -j N at a time (the number of cores when not given)."_s;
+    QString help = u"Several files, and folders for the .%1 files in them, are worked through in one call, -j N at a "
+                   u"time (the number of cores when not given)."_s.arg(batch.inputSuffixes.join(u", ."_s));
     if (!batch.outputSuffix.isEmpty()) {
-        help += u" Each output is named after\nits input with the extension of -o (.%1 when not given), in the folder of -d OUTDIR or\n"
-                u"beside the input."_s.arg(batch.outputSuffix);
+        help += u" Each output is named after its input with the extension of -o (.%1 when not given), in the "
+                u"folder of -d OUTDIR or beside the input."_s.arg(batch.outputSuffix);
     }
-    return help + u" Each file's lines follow a line with its name; the exit status is the worst."_s;
+    help += u" Each file's lines follow a line with its name; the exit status is the worst."_s;
+    // Wrapped as the commands' own help is.
+    constexpr qsizetype Width = 95;
+    QString wrapped = u"\n"_s;
+    qsizetype lineStart = wrapped.size();
+    for (const QString &word : help.split(u' ')) {
+        if (wrapped.size() > lineStart && wrapped.size() - lineStart + 1 + word.size() > Width) {
+            wrapped += u'\n';
+            lineStart = wrapped.size();
+        } else if (wrapped.size() > lineStart) {
+            wrapped += u' ';
+        }
+        wrapped += word;
+    }
+    return wrapped;
 }
