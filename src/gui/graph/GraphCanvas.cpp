@@ -198,7 +198,12 @@ QImage GraphCanvas::paint(const QRect &area, int stripWidth) const
                     lastIndex = uchar(exact >= 0 ? exact : nearestColourIndex(table, pixel));
                 }
                 // A run of one colour is stored at once.
+                // Four pixels a step first: one branch instead of four.
                 int end = x + 1;
+                while (end + 4 <= columns
+                       && ((source[end] ^ pixel) | (source[end + 1] ^ pixel) | (source[end + 2] ^ pixel)
+                           | (source[end + 3] ^ pixel)) == 0)
+                    end += 4;
                 while (end < columns && source[end] == pixel)
                     ++end;
                 std::memset(target + x, lastIndex, size_t(end - x));
