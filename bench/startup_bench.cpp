@@ -5,48 +5,17 @@
 // application and "mirandel-cli graph" against a bare GUI application. Each
 // iteration runs both of a pair; the time is the children's CPU time, and
 // "ratio" compares the pair.
-#include <QCoreApplication>
+#include "support/ChildRun.h"
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cerrno>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <vector>
-
-extern char **environ;
 
 namespace {
 // CPU seconds of one run of the program; negative when it failed.
 double runCpuSeconds(const std::vector<std::string> &command)
 {
-    std::vector<char *> argv;
-    for (const std::string &part : command)
-        argv.push_back(const_cast<char *>(part.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1;
-    int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-std::string binPath(const char *name)
-{
-    return QCoreApplication::applicationDirPath().toStdString() + "/" + name;
+    const ChildRun run = runChild(command);
+    return run.succeeded ? run.cpuSeconds : -1;
 }
 
 void comparePair(benchmark::State &state, const std::vector<std::string> &reference,

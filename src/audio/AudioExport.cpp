@@ -1,6 +1,6 @@
 #include "audio/AudioExport.h"
 
-#include "audio/LoudnessMeter.h"
+#include "audio/MeterThread.h"
 #include "audio/SessionSynth.h"
 #include "core/files/FileKind.h"
 
@@ -203,7 +203,7 @@ struct Passes
 // How the rendered sound goes to the file.
 struct Shaping
 {
-    LoudnessMeter *meter = nullptr;
+    bool measured = false; // the loudness of what is written
     AudioEncoding encoding;
 };
 
@@ -211,12 +211,11 @@ struct Shaping
 // nothing when cancelled.
 std::optional<Loudness> measure(SessionSynth &synth, const Passes &passes)
 {
-    LoudnessMeter meter(synth.sampleRate());
-    std::vector<float> block(size_t(2 * BlockFrames));
+    MeterThread<float> meter(synth.sampleRate(), BlockFrames);
     qint64 done = 0;
     while (!synth.atEnd()) {
-        const qint64 frames = synth.render(block.data(), BlockFrames);
-        meter.add(block.data(), frames);
+        const qint64 frames = synth.render(meter.nextBlock(), BlockFrames);
+        meter.measure(frames);
         done += frames;
         if (!passes.report(done))
             return std::nullopt;
@@ -224,22 +223,30 @@ std::optional<Loudness> measure(SessionSynth &synth, const Passes &passes)
     return meter.loudness();
 }
 
-// Writes a block after another; false on a failed write.
+// Writes a block after another, measured when `loudness` is given; false
+// on a failed write.
 template <typename Sample>
-bool writeBlocks(SessionSynth &synth, SNDFILE *file, Sink &sink, LoudnessMeter *meter, const Passes &passes,
-                 bool &cancelled)
+bool writeBlocks(SessionSynth &synth, SNDFILE *file, Sink &sink, const Passes &passes, bool &cancelled,
+                 std::optional<Loudness> *loudness)
 {
-    std::vector<Sample> block(size_t(2 * BlockFrames));
+    std::optional<MeterThread<Sample>> meter;
+    std::vector<Sample> ownBlock;
+    if (loudness)
+        meter.emplace(synth.sampleRate(), BlockFrames);
+    else
+        ownBlock.resize(size_t(2 * BlockFrames));
     qint64 done = 0;
     while (!synth.atEnd()) {
-        const qint64 frames = synth.render(block.data(), BlockFrames);
+        Sample *block = meter ? meter->nextBlock() : ownBlock.data();
+        const qint64 frames = synth.render(block, BlockFrames);
+        // The meter only reads the block: it measures while it is written.
         if (meter)
-            meter->add(block.data(), frames);
+            meter->measure(frames);
         sf_count_t written = 0;
         if constexpr (std::is_same_v<Sample, float>)
-            written = sf_writef_float(file, block.data(), frames);
+            written = sf_writef_float(file, block, frames);
         else
-            written = sf_writef_short(file, block.data(), frames);
+            written = sf_writef_short(file, block, frames);
         if (written != frames || sink.error != 0)
             return false;
         done += frames;
@@ -248,6 +255,8 @@ bool writeBlocks(SessionSynth &synth, SNDFILE *file, Sink &sink, LoudnessMeter *
             return true;
         }
     }
+    if (meter)
+        *loudness = meter->loudness();
     return true;
 }
 
@@ -272,9 +281,11 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
     bool cancelled = false;
+    std::optional<Loudness> loudness;
+    std::optional<Loudness> *measured = shaping.measured ? &loudness : nullptr;
     const bool shorts = type == AudioFileType::Wav || type == AudioFileType::Flac;
-    const bool written = shorts ? writeBlocks<qint16>(synth, file, sink, shaping.meter, passes, cancelled)
-                                : writeBlocks<float>(synth, file, sink, shaping.meter, passes, cancelled);
+    const bool written = shorts ? writeBlocks<qint16>(synth, file, sink, passes, cancelled, measured)
+                                : writeBlocks<float>(synth, file, sink, passes, cancelled, measured);
     QString error = written ? QString() : QString::fromUtf8(sf_strerror(file));
     const int closed = sf_close(file);
     if (cancelled)
@@ -285,7 +296,7 @@ AudioExportResult encode(SessionSynth &synth, Sink &sink, AudioFileType type, co
         error = QString::fromUtf8(sf_error_number(closed));
     if (!error.isEmpty())
         return failure(AudioExportTexts::tr("Cannot write \"%1\": %2").arg(path, error));
-    return {AudioExportResult::Written, QString(), {}};
+    return {AudioExportResult::Written, QString(), loudness.value_or(Loudness())};
 }
 
 // A device takes the sound as it comes; there is nothing to replace.
@@ -356,14 +367,12 @@ AudioExportResult exportAudio(SessionSynth &synth, const QString &path, AudioFil
         synth.setGain(float(std::pow(10.0, gain / 20)));
         passes.doneBefore = frames;
     }
-    std::optional<LoudnessMeter> meter;
-    if (loudness.measured && !measured)
-        shaping.meter = &meter.emplace(synth.sampleRate());
+    shaping.measured = loudness.measured && !measured;
 
     AudioExportResult result = kind == FileKind::CharacterDevice
         ? exportToDevice(synth, path, type, shaping, passes)
         : exportToFile(synth, path, type, shaping, passes);
-    if (result.outcome == AudioExportResult::Written)
-        result.loudness = meter ? meter->loudness() : measured.value_or(Loudness());
+    if (result.outcome == AudioExportResult::Written && measured)
+        result.loudness = *measured;
     return result;
 }

@@ -15,16 +15,24 @@ LoudnessMeter::~LoudnessMeter()
     ebur128_destroy(&mState);
 }
 
-void LoudnessMeter::add(const float *stereo, qint64 frames)
+void LoudnessMeter::addToLoudness(const float *stereo, qint64 frames)
 {
     ebur128_add_frames_float(mState, stereo, size_t(frames));
+}
+
+void LoudnessMeter::addToLoudness(const qint16 *stereo, qint64 frames)
+{
+    ebur128_add_frames_short(mState, stereo, size_t(frames));
+}
+
+void LoudnessMeter::addToPeak(const float *stereo, qint64 frames)
+{
     mLeftPeak.add(stereo, frames, 2, 1);
     mRightPeak.add(stereo + 1, frames, 2, 1);
 }
 
-void LoudnessMeter::add(const qint16 *stereo, qint64 frames)
+void LoudnessMeter::addToPeak(const qint16 *stereo, qint64 frames)
 {
-    ebur128_add_frames_short(mState, stereo, size_t(frames));
     mLeftPeak.add(stereo, frames, 2, 0x1p-15f);
     mRightPeak.add(stereo + 1, frames, 2, 0x1p-15f);
 }

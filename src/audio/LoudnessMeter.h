@@ -17,8 +17,17 @@ public:
     LoudnessMeter &operator=(const LoudnessMeter &) = delete;
 
     // Left and right interleaved.
-    void add(const float *stereo, qint64 frames);
-    void add(const qint16 *stereo, qint64 frames);
+    template <typename Sample>
+    void add(const Sample *stereo, qint64 frames)
+    {
+        addToLoudness(stereo, frames);
+        addToPeak(stereo, frames);
+    }
+    // The two halves of add(), which may run at once on two threads.
+    void addToLoudness(const float *stereo, qint64 frames);
+    void addToLoudness(const qint16 *stereo, qint64 frames);
+    void addToPeak(const float *stereo, qint64 frames);
+    void addToPeak(const qint16 *stereo, qint64 frames);
     Loudness loudness() const;
 
 private:

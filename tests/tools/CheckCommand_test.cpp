@@ -70,7 +70,9 @@ TEST(CheckCommand, AgreesWithTheEncoderOnFaultyAndDamagedFiles)
 TEST(CheckCommand, UsageAndFilesThatCannotBeOpened)
 {
     EXPECT_EQ(runCli({u"check"_s}).exitCode, 2);
-    EXPECT_EQ(runCli({u"check"_s, u"a.LSS"_s, u"b.LSS"_s}).exitCode, 2);
+    EXPECT_EQ(runCli({u"check"_s, u"-j"_s, u"0"_s, u"a.LSS"_s}).exitCode, 2);
+    // Several files are checked one by one: neither of these can be opened.
+    EXPECT_EQ(runCli({u"check"_s, u"a.LSS"_s, u"b.LSS"_s}).exitCode, 1);
     const CliRun missing = runCli({u"check"_s, testDataPath(u"missing.LSS"_s)});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.isEmpty());

@@ -1,4 +1,5 @@
 // mirandel-cli check: every problem a download of a session file would meet.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -11,6 +12,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int run(const QStringList &arguments);
 
+const CliBatch batch{{u"lss"_s}, {}, {}};
+
 const CliCommand command{
     u"check"_s,
     u"check FILE"_s,
@@ -21,7 +24,9 @@ const CliCommand command{
     u"a warning for each segment that flashes at 15 to 25 Hz, and a \"note\" line with the time the\n"
     u"light flashes at 3 to 30 Hz. Messages of reading the file go to stderr. Exit status 0 when\n"
     u"there is no error (warnings and notes allowed), 1 when there is one or FILE cannot be opened."_s,
-    &run};
+    &run,
+    false,
+    &batch};
 const CliCommandRegistration registration(command);
 
 void printProblem(SessionProblem::Severity severity, int segment, int row, const QString &text)

@@ -12,7 +12,32 @@ QList<CliCommand> &registry()
     static QList<CliCommand> commands;
     return commands;
 }
+
+thread_local CapturedOutput *capture = nullptr;
+
+void emitLine(const QString &line, bool error)
+{
+    if (capture) {
+        capture->lines.append({error, line});
+        return;
+    }
+    const QByteArray bytes = line.toUtf8();
+    std::FILE *stream = error ? stderr : stdout;
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fputc('\n', stream);
+}
 } // namespace
+
+CapturedOutput::CapturedOutput()
+    : mOuter(capture)
+{
+    capture = this;
+}
+
+CapturedOutput::~CapturedOutput()
+{
+    capture = mOuter;
+}
 
 const QList<CliCommand> &cliCommands()
 {
@@ -30,16 +55,12 @@ CliCommandRegistration::CliCommandRegistration(const CliCommand &command)
 
 void printLine(const QString &line)
 {
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    emitLine(line, false);
 }
 
 void printError(const QString &line)
 {
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fputc('\n', stderr);
+    emitLine(line, true);
 }
 
 bool stderrIsTerminal()

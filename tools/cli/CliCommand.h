@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+struct CliBatch;
+
 // One mirandel-cli command. Each command lives in its own file and registers
 // itself with a static CliCommandRegistration.
 struct CliCommand
@@ -12,6 +14,7 @@ struct CliCommand
     QString help;    // further lines for "mirandel-cli COMMAND --help"
     int (*run)(const QStringList &arguments); // arguments after the command name
     bool drawsPictures = false; // needs fonts and painting: a GUI application
+    const CliBatch *batch = nullptr; // takes several files and folders in one call
 };
 
 const QList<CliCommand> &cliCommands();
@@ -24,6 +27,29 @@ struct CliCommandRegistration
 // Output helpers: text written as UTF-8 lines.
 void printLine(const QString &line);
 void printError(const QString &line);
+
+// A line printed while a CapturedOutput is in place on the printing thread.
+struct CapturedLine
+{
+    bool error = false; // for stderr
+    QString text;
+};
+
+// Keeps what printLine() and printError() print on this thread, in order,
+// instead of writing it: a file of a batch is printed whole, under its name.
+class CapturedOutput
+{
+public:
+    CapturedOutput();
+    ~CapturedOutput();
+    CapturedOutput(const CapturedOutput &) = delete;
+    CapturedOutput &operator=(const CapturedOutput &) = delete;
+
+    QList<CapturedLine> lines;
+
+private:
+    CapturedOutput *mOuter;
+};
 // Notes for a person, such as progress, go to stderr only while it is a
 // terminal, so that logs and pipes stay clean.
 bool stderrIsTerminal();

@@ -1,8 +1,7 @@
 #include "CliMain.h"
 
+#include "CliBatch.h"
 #include "CliCommand.h"
-#include "StderrPrompter.h"
-#include "core/session/CommandError.h"
 #include "core/settings/ProgramName.h"
 
 #include <QDir>
@@ -113,11 +112,9 @@ int runCli(int argc, char **argv)
         printLine(command->summary);
         if (!command->help.isEmpty())
             printLine(command->help);
+        if (command->batch)
+            printLine(batchHelp(*command->batch));
         return 0;
     }
-    StderrPrompter prompter;
-    int status = 0;
-    if (!runCommand(prompter, [&] { status = command->run(rest); }))
-        return 1;
-    return status;
+    return runCommandOnFiles(*command, rest);
 }

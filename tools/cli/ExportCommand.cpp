@@ -1,4 +1,5 @@
 // mirandel-cli export: a session for another program.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliExchange.h"
 #include "CliSession.h"
@@ -13,6 +14,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int run(const QStringList &arguments);
 
+const CliBatch batch{{u"lss"_s}, u"sbg"_s, {u"--strict"_s}};
+
 const CliCommand command{
     u"export"_s,
     u"export IN.LSS -o OUT.sbg|OUT.gnaural [--strict]"_s,
@@ -24,7 +27,9 @@ const CliCommand command{
     u"the segment, TAB, the row, TAB, the message. Exit status 0 when OUT was written (with or\n"
     u"without warnings), 1 when IN cannot be opened or OUT cannot be written, or when --strict\n"
     u"refuses warnings (nothing is written then), 2 on wrong usage."_s,
-    &run};
+    &run,
+    false,
+    &batch};
 const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)

@@ -1,4 +1,5 @@
 // mirandel-cli graph: the picture the graph window shows, as a PNG file.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -10,17 +11,17 @@
 #include "gui/graph/GraphCanvas.h"
 #include "gui/graph/GraphDrawing.h"
 #include "gui/graph/GraphPicture.h"
+#include "gui/graph/PngWriter.h"
 
 #include <algorithm>
-#include <csetjmp>
 #include <optional>
-#include <png.h>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 int runGraph(const QStringList &arguments);
+
+const CliBatch batch{{u"lss"_s}, u"png"_s, {u"--with-scale"_s}};
 
 const CliCommand graphCommand{
     u"graph"_s,
@@ -34,7 +35,8 @@ const CliCommand graphCommand{
     u"W x H. Exit status 1 when the session cannot be read or drawn or OUT.png cannot be\n"
     u"written; the message goes to stderr."_s,
     runGraph,
-    true};
+    true,
+    &batch};
 
 const CliCommandRegistration registration(graphCommand);
 
@@ -97,49 +99,20 @@ std::optional<GraphOptions> parseOptions(const QStringList &arguments)
 
 // Rows painted at a time: about 4 MB of picture, however wide.
 constexpr qint64 BandPixels = 4 << 20;
-// zlib's Z_BEST_SPEED.
-constexpr int FastestDeflateLevel = 1;
-
-void appendPngBytes(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray *>(png_get_io_ptr(png))->append(reinterpret_cast<const char *>(data), qsizetype(length));
-}
 
 // The picture as the bytes of a PNG file with the picture's palette, painted
 // and compressed a band of rows at a time: the whole bitmap of a graph
 // 100001 pixels wide never exists at once. Nothing when memory runs out.
 std::optional<QByteArray> pngOf(const GraphCanvas &canvas)
 {
-    std::vector<png_color> palette;
-    for (const QRgb colour : canvas.colourTable())
-        palette.push_back({png_byte(qRed(colour)), png_byte(qGreen(colour)), png_byte(qBlue(colour))});
     const int rowsPerBand = int(std::clamp<qint64>(BandPixels / canvas.width(), 1, canvas.height()));
-    QByteArray bytes;
-    QImage band;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, info ? &info : nullptr);
-        return std::nullopt;
-    }
-    png_set_write_fn(png, &bytes, appendPngBytes, nullptr);
-    png_set_IHDR(png, info, png_uint_32(canvas.width()), png_uint_32(canvas.height()), 8, PNG_COLOR_TYPE_PALETTE,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    // Deflate's fastest level: the picture is about twice the size, made in
-    // under half the default level's time.
-    png_set_compression_level(png, FastestDeflateLevel);
-    png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    png_write_info(png, info);
+    PngWriter writer(QSize(canvas.width(), canvas.height()), canvas.colourTable());
     for (int top = 0; top < canvas.height(); top += rowsPerBand) {
-        band = canvas.paint(QRect(0, top, canvas.width(), std::min(rowsPerBand, canvas.height() - top)));
-        if (band.isNull())
-            png_error(png, "out of memory");
-        for (int y = 0; y < band.height(); ++y)
-            png_write_row(png, band.constScanLine(y));
+        if (!writer.addRows(canvas.paint(QRect(0, top, canvas.width(), std::min(rowsPerBand, canvas.height() - top)))))
+            return std::nullopt;
     }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
+    QByteArray bytes = writer.finish();
+    return bytes.isEmpty() ? std::nullopt : std::optional<QByteArray>(bytes);
 }
 
 // The picture is the bitmap the window shows inside its scroll box: as high

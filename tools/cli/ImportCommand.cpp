@@ -1,4 +1,5 @@
 // mirandel-cli import: a session from another program's schedule or from cells as text.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliExchange.h"
 #include "StderrPrompter.h"
@@ -13,6 +14,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int run(const QStringList &arguments);
 
+const CliBatch batch{{u"sbg"_s, u"gnaural"_s, u"tsv"_s, u"txt"_s}, u"LSS"_s, {u"--strict"_s}};
+
 const CliCommand command{
     u"import"_s,
     u"import IN -o OUT.LSS [--strict]"_s,
@@ -24,7 +27,9 @@ const CliCommand command{
     u"and what was left out. Exit status 0 when OUT was written (with or without warnings), 1 when\n"
     u"IN cannot be read or OUT cannot be written, or when --strict refuses warnings (nothing is\n"
     u"written then), 2 on wrong usage."_s,
-    &run};
+    &run,
+    false,
+    &batch};
 const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)

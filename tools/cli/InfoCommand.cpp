@@ -1,3 +1,4 @@
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "core/session/TimingPanel.h"
@@ -8,6 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int run(const QStringList &arguments);
 
+const CliBatch batch{{u"lss"_s}, {}, {}};
+
 const CliCommand command{
     u"info"_s,
     u"info FILE"_s,
@@ -15,7 +18,9 @@ const CliCommand command{
     u"Prints five lines: \"name: \", \"kind: \", \"segments: \", \"total: \" (the status panel's total line)\n"
     u"and \"seconds: \" (the total in whole seconds). Messages the program would show go to stderr.\n"
     u"Exit status 0 when the file was read (format errors included), 1 when it cannot be opened."_s,
-    &run};
+    &run,
+    false,
+    &batch};
 const CliCommandRegistration registration(command);
 
 int run(const QStringList &arguments)

@@ -1,4 +1,5 @@
 // mirandel-cli render: the preview's sound of a session, as a sound file.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -21,6 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 int runRender(const QStringList &arguments);
 
+const CliBatch batch{{u"lss"_s}, u"wav"_s, {}};
+
 const CliCommand renderCommand{
     u"render"_s,
     u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS] [--flac-level N] "
@@ -41,7 +44,9 @@ const CliCommand renderCommand{
     u"LUFS (-60 to 0; -23 is the EBU R128 programme level), as far as a true peak of\n"
     u"-1 dBTP allows. Exit status 1 when FILE cannot be read or OUT cannot be\n"
     u"written (the reason goes to stderr, OUT is left as it was), 2 on wrong usage."_s,
-    runRender};
+    runRender,
+    false,
+    &batch};
 
 const CliCommandRegistration registration(renderCommand);
 

@@ -2,8 +2,6 @@
 
 #include "CliCommand.h"
 
-#include <cstdio>
-
 using namespace Qt::Literals::StringLiterals;
 
 bool TerminalProgress::isWanted()
@@ -18,23 +16,10 @@ void TerminalProgress::sendingStarted(int)
 
 void TerminalProgress::sendingProgressed(int bytesSent, int totalBytes, int msLeft)
 {
-    show(u"sending: %1 of %2 bytes, %3 s left"_s.arg(bytesSent).arg(totalBytes).arg((msLeft + 999) / 1000));
+    mLine.show(u"sending: %1 of %2 bytes, %3 s left"_s.arg(bytesSent).arg(totalBytes).arg((msLeft + 999) / 1000));
 }
 
 void TerminalProgress::sendingEnded()
 {
-    if (!mShown.isEmpty())
-        std::fputc('\n', stderr);
-    mShown.clear();
-}
-
-void TerminalProgress::show(const QString &line)
-{
-    if (line == mShown)
-        return;
-    // Padded so that a shorter line covers a longer one.
-    const QByteArray bytes = line.leftJustified(int(mShown.size())).toUtf8();
-    std::fprintf(stderr, "\r%s", bytes.constData());
-    std::fflush(stderr);
-    mShown = line;
+    mLine.finish();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TerminalLine.h"
 #include "core/device/DownloadProgress.h"
 
 #include <QString>
@@ -16,7 +17,5 @@ public:
     void sendingEnded() override;
 
 private:
-    void show(const QString &line);
-
-    QString mShown;
+    TerminalLine mLine;
 };

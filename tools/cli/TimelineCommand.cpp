@@ -1,4 +1,5 @@
 // mirandel-cli timeline: the timeline of the window, as a PNG or SVG file.
+#include "CliBatch.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -18,6 +19,8 @@ constexpr int LeastHeight = 100;
 constexpr int MostWidth = 16384;
 constexpr int MostHeight = 4096;
 
+const CliBatch batch{{u"lss"_s}, u"png"_s, {}};
+
 const CliCommand timelineCommand{
     u"timeline"_s,
     u"timeline FILE -o OUT.png|OUT.svg [--width W --height H]"_s,
@@ -27,7 +30,8 @@ const CliCommand timelineCommand{
     u"an SVG document, any other name a PNG picture. Exit status 1 when the session cannot be\n"
     u"read or OUT cannot be written; the message goes to stderr."_s,
     runTimeline,
-    true};
+    true,
+    &batch};
 
 const CliCommandRegistration registration(timelineCommand);
 

@@ -3,11 +3,11 @@
 #include "core/files/SafeFileWriter.h"
 #include "gui/graph/GraphCanvas.h"
 #include "gui/graph/GraphDrawing.h"
+#include "gui/graph/PngWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QImageWriter>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -19,9 +19,6 @@ struct GraphPictureTexts
 {
     Q_DECLARE_TR_FUNCTIONS(GraphPicture)
 };
-
-// Qt's compression 11 is zlib level 11 * 9 / 91 = 1.
-constexpr int FastestDeflate = 11;
 
 QFont unitFont(const QFont &labelFont)
 {
@@ -104,13 +101,7 @@ QByteArray svg(const GraphDrawing &drawing, const GraphGeometry &geometry, Graph
 
 QByteArray png(const QImage &image)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // Deflate's fastest level: the picture is about twice the size, made in
-    // a fraction of the default level's time.
-    writer.setCompression(FastestDeflate);
-    return writer.write(image) ? buffer.data() : QByteArray();
+    return PngWriter::png(image);
 }
 
 std::optional<QString> save(const QString &path, const GraphDrawing &drawing, const GraphGeometry &geometry,
