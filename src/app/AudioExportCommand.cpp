@@ -144,6 +144,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
     mMain.runCommand([&] {
         auto synth = std::make_unique<SessionSynth>(mMain.session().cells, SampleRate);
         synth->setNoise(NoiseChoice::parse(mMain.preferences().noiseBed()).value_or(NoiseChoice()));
+        synth->setBeds(mMain.session().beds);
         mJob = std::make_unique<AudioExportJob>(std::move(synth), path, *type, LoudnessChoice{true, targetLoudness},
                                                 encoding);
     });
