@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/beds/BedAudition.h"
 #include "playback/SessionPlayer.h"
 
 #include <QObject>
 
 class AudioExportCommand;
+class BedsDialog;
 class GraphWindow;
 class MainWindow;
 class QAction;
@@ -32,6 +34,9 @@ public:
     // While playing or paused: goes on from there.
     void seek(double seconds);
     void exportAudio();
+    // Preview > Beds: the window of the session's beds.
+    void showBeds();
+    BedsDialog *bedsDialog();
 
     const SessionPlayer &player() const { return mPlayer; }
     AudioExportCommand &exportCommand() { return *mExport; }
@@ -45,6 +50,8 @@ private:
     QMenu *createMenu(QWidget *parent);
     int selectedColumn() const;
     void followCells();
+    // The beds the preview plays: the session's, less those muted or not solo.
+    void followBeds();
     void showPosition();
     void updateCommands();
 
@@ -57,5 +64,8 @@ private:
     QAction *mActionStop;
     QAction *mActionExport;
     QAction *mActionPlayOrPause;
+    QAction *mActionBeds;
+    BedAudition mAudition;
+    BedsDialog *mBeds = nullptr;
     QLabel *mPosition;
 };

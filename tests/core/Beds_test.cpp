@@ -2,6 +2,7 @@
 // checked, undone and carried by templates; the session file never changes.
 #include "RecordingView.h"
 #include "ScriptedPrompter.h"
+#include "core/beds/BedAudition.h"
 #include "core/beds/BedFile.h"
 #include "core/check/SessionCheck.h"
 #include "core/files/SessionFileReader.h"
@@ -181,4 +182,37 @@ TEST_F(BedsTest, TemplatesCarryTheirBeds)
     const SessionTemplate *rainy = library.find(u"Rainy"_s);
     ASSERT_NE(rainy, nullptr);
     EXPECT_EQ(sessionFromTemplate(*rainy).beds, session.beds);
+}
+
+TEST(BedAudition, MutedBedsAreLeftOutAndSoloBedsAloneAreHeard)
+{
+    BedList beds(4);
+    for (size_t i = 0; i < beds.size(); ++i)
+        beds[i].gain = double(i);
+    const struct
+    {
+        const char *name;
+        std::vector<int> muted, solo, removed;
+        std::vector<double> heard; // the gains of the beds heard
+    } cases[] = {{"all", {}, {}, {}, {0, 1, 2, 3}},
+                 {"muted", {1, 3}, {}, {}, {0, 2}},
+                 {"solo over mute", {0, 2}, {2}, {}, {2}},
+                 {"moved up by a removal", {3}, {}, {1}, {0, 2}}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        BedAudition audition;
+        BedList now = beds;
+        for (int bed : c.muted)
+            audition.setMuted(bed, true);
+        for (int bed : c.solo)
+            audition.setSolo(bed, true);
+        for (int bed : c.removed) {
+            audition.remove(bed);
+            now.erase(now.begin() + bed);
+        }
+        std::vector<double> heard;
+        for (const Bed &bed : audition.heard(now))
+            heard.push_back(bed.gain);
+        EXPECT_EQ(heard, c.heard);
+    }
 }
