@@ -1727,6 +1727,29 @@
     </message>
 </context>
 <context>
+    <name>SbgMix</name>
+    <message>
+        <source>mix amplitudes from mix/%1 to mix/%2 left out: the bed plays at mix/%3</source>
+        <translation>Mischpegel von mix/%1 bis mix/%2 ausgelassen: der Klangteppich spielt mit mix/%3</translation>
+    </message>
+    <message>
+        <source>noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its start, fades and loop left out: the mix input plays from the start until the file ends</source>
+        <translation>Klangteppich %1 (%2): Beginn, Blenden und Wiederholen ausgelassen: die Mischquelle spielt vom Anfang bis zum Ende der Datei</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its gain of %3 dB left out: mix/100 is the loudest</source>
+        <translation>Klangteppich %1 (%2): seine Verstärkung von %3 dB ausgelassen: mix/100 ist das Lauteste</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2) left out: the format mixes in one sound file whose name has no spaces</source>
+        <translation>Klangteppich %1 (%2) ausgelassen: das Format mischt eine Audiodatei ein, deren Name keine Leerzeichen hat</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleExport</name>
     <message>
         <source>time %1 written as a whole second longer: the format counts whole seconds</source>
@@ -2070,6 +2093,10 @@
     <message>
         <source>%1 is larger than 16 MiB: no schedule is</source>
         <translation>%1 ist größer als 16 MiB: kein Zeitplan ist so groß</translation>
+    </message>
+    <message>
+        <source>bed %1 left out: the format keeps no sound under the tones</source>
+        <translation>Klangteppich %1 ausgelassen: das Format hält keinen Klang unter den Tönen</translation>
     </message>
 </context>
 <context>

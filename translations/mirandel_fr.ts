@@ -118,7 +118,7 @@
     <name>BedFile</name>
     <message>
         <source>It is no list of beds.</source>
-        <translation>Ce n'est pas une liste de fonds sonores.</translation>
+        <translation>Ce n&apos;est pas une liste de fonds sonores.</translation>
     </message>
     <message>
         <source>It was written by a newer version of the program.</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>The old list of beds cannot be removed.</source>
-        <translation>L'ancienne liste des fonds sonores ne peut pas être retirée.</translation>
+        <translation>L&apos;ancienne liste des fonds sonores ne peut pas être retirée.</translation>
     </message>
 </context>
 <context>
@@ -1727,6 +1727,29 @@
     </message>
 </context>
 <context>
+    <name>SbgMix</name>
+    <message>
+        <source>mix amplitudes from mix/%1 to mix/%2 left out: the bed plays at mix/%3</source>
+        <translation>niveaux de mixage de mix/%1 à mix/%2 omis : le fond sonore joue à mix/%3</translation>
+    </message>
+    <message>
+        <source>noise</source>
+        <translation>bruit</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its start, fades and loop left out: the mix input plays from the start until the file ends</source>
+        <translation>fond sonore %1 (%2) : son début, ses fondus et sa boucle omis : l&apos;entrée de mixage joue du début jusqu&apos;à la fin du fichier</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its gain of %3 dB left out: mix/100 is the loudest</source>
+        <translation>fond sonore %1 (%2) : son gain de %3 dB omis : mix/100 est le plus fort</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2) left out: the format mixes in one sound file whose name has no spaces</source>
+        <translation>fond sonore %1 (%2) omis : le format mêle un seul fichier audio, dont le nom n&apos;a pas d&apos;espace</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleExport</name>
     <message>
         <source>time %1 written as a whole second longer: the format counts whole seconds</source>
@@ -2070,6 +2093,10 @@
     <message>
         <source>%1 is larger than 16 MiB: no schedule is</source>
         <translation>%1 dépasse 16 Mio&#xa0;: aucun programme n’est si grand</translation>
+    </message>
+    <message>
+        <source>bed %1 left out: the format keeps no sound under the tones</source>
+        <translation>fond sonore %1 omis : le format ne garde aucun son sous les tons</translation>
     </message>
 </context>
 <context>
