@@ -2271,6 +2271,17 @@
     </message>
 </context>
 <context>
+    <name>SoundFileLoop</name>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Sie enthält keinen Ton.</translation>
+    </message>
+</context>
+<context>
     <name>TemplateDialog</name>
     <message>
         <source>%1:%2 min</source>

@@ -2271,6 +2271,17 @@
     </message>
 </context>
 <context>
+    <name>SoundFileLoop</name>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Il ne contient aucun son.</translation>
+    </message>
+</context>
+<context>
     <name>TemplateDialog</name>
     <message>
         <source>%1:%2 min</source>

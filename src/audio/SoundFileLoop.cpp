@@ -1,6 +1,8 @@
 #include "audio/SoundFileLoop.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <sndfile.h>
@@ -17,6 +19,11 @@ qint16 toCached(float value)
 SoundFileLoop::SoundFileLoop(const QString &path, bool loop, double crossfadeMs)
     : mLoop(loop)
 {
+    // A pipe would keep the reader waiting, a device give sound for ever.
+    if (const QFileInfo file(path); file.exists() && !file.isFile()) {
+        mError = QCoreApplication::translate("SoundFileLoop", "It is no regular file.");
+        return;
+    }
     SF_INFO info{};
     mFile = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!mFile) {
@@ -24,7 +31,7 @@ SoundFileLoop::SoundFileLoop(const QString &path, bool loop, double crossfadeMs)
         return;
     }
     if (info.channels < 1 || info.samplerate < 1 || info.frames < 1) {
-        mError = QStringLiteral("no sound");
+        mError = QCoreApplication::translate("SoundFileLoop", "It holds no sound.");
         sf_close(mFile);
         mFile = nullptr;
         return;

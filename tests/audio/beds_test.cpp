@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <sndfile.h>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -164,14 +165,16 @@ TEST(Beds, StartFadesAndEndShapeTheBed)
     }
 }
 
-TEST(Beds, AMissingFileIsSilenceAndNoiseBedsHaveTheirLevel)
+TEST(Beds, AMissingFileOrAPipeIsSilenceAndNoiseBedsHaveTheirLevel)
 {
     QTemporaryDir folder;
+    const QString pipe = folder.filePath(u"pipe.wav"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     Bed noise;
     noise.kind = Bed::PinkNoise;
     noise.gain = -30;
     const std::vector<float> left = exportedLeft(
-        quietSeconds("0:04.0"), {fileBed(folder.filePath(u"gone.wav"_s), 0), noise}, folder.filePath(u"out.wav"_s));
+        quietSeconds("0:04.0"), {fileBed(folder.filePath(u"gone.wav"_s), 0), fileBed(pipe, 0), noise}, folder.filePath(u"out.wav"_s));
     ASSERT_EQ(left.size(), size_t(4 * Rate));
     EXPECT_NEAR(20 * std::log10(rms(left, Rate, 0.5, 3.5)), -30, 0.5);
 }
