@@ -222,7 +222,7 @@
         <translation> s</translation>
     </message>
     <message>
-        <source>&amp;Loop to the session&apos;s end</source>
+        <source>Loo&amp;p to the session&apos;s end</source>
         <translation>Bis zum Ende der Sitzung &amp;wiederholen</translation>
     </message>
     <message>

@@ -222,7 +222,7 @@
         <translation> s</translation>
     </message>
     <message>
-        <source>&amp;Loop to the session&apos;s end</source>
+        <source>Loo&amp;p to the session&apos;s end</source>
         <translation>Boucler &amp;jusqu&apos;à la fin de la séance</translation>
     </message>
     <message>

@@ -9,7 +9,10 @@
 #include "core/session/NewSession.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
+#include <QSet>
 #include <QDoubleSpinBox>
 #include <QSignalSpy>
 #include <QTableView>
@@ -58,7 +61,7 @@ TEST(BedsDialog, BedsAreAddedSetAndRemovedAsEditsAndHeardAsChosen)
     EXPECT_EQ(beds[1].kind, Bed::PinkNoise);
 
     QDoubleSpinBox *level = named<QDoubleSpinBox>(dialog, u"Level"_s);
-    QCheckBox *loop = named<QCheckBox>(dialog, u"&Loop to the session's end"_s);
+    QCheckBox *loop = named<QCheckBox>(dialog, u"Loo&p to the session's end"_s);
     EXPECT_FALSE(loop->isEnabled());
     level->setValue(-40);
     EXPECT_EQ(beds[1].gain, -40);
@@ -80,6 +83,22 @@ TEST(BedsDialog, BedsAreAddedSetAndRemovedAsEditsAndHeardAsChosen)
     named<QCheckBox>(dialog, u"S&olo in the preview"_s)->click();
     EXPECT_EQ(heard.count(), 2);
     EXPECT_EQ(beds, before);
+
+    // Every access key of the window leads to one control.
+    QStringList keys;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        keys.append(label->text());
+    for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+        keys.append(button->text());
+    QSet<QChar> taken;
+    for (const QString &text : keys) {
+        const qsizetype amp = text.indexOf(u'&');
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        EXPECT_FALSE(taken.contains(key)) << text.toStdString();
+        taken.insert(key);
+    }
 
     dialog.removeSelected();
     ASSERT_EQ(beds.size(), size_t(1));

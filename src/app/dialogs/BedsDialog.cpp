@@ -61,7 +61,7 @@ BedsDialog::BedsDialog(SessionDocument &document, BedAudition &audition, QWidget
     , mStart(spinBox(0, LongestStart, 1, 1, tr(" s")))
     , mFadeIn(spinBox(0, LongestFade, 0.5, 1, tr(" s")))
     , mFadeOut(spinBox(0, LongestFade, 0.5, 1, tr(" s")))
-    , mLoop(new QCheckBox(tr("&Loop to the session's end")))
+    , mLoop(new QCheckBox(tr("Loo&p to the session's end")))
     , mCrossfade(spinBox(0, SoundFileLoop::LongestCrossfadeSeconds * 1000, 10, 0, tr(" ms")))
     , mMute(new QCheckBox(tr("&Mute in the preview")))
     , mSolo(new QCheckBox(tr("S&olo in the preview")))
