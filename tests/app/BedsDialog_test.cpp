@@ -30,16 +30,6 @@ Widget *named(const QWidget &window, const QString &name)
     }
     throw std::runtime_error("no control " + name.toStdString());
 }
-
-template <>
-QDoubleSpinBox *named(const QWidget &window, const QString &name)
-{
-    for (QDoubleSpinBox *box : window.findChildren<QDoubleSpinBox *>()) {
-        if (box->accessibleName() == name)
-            return box;
-    }
-    throw std::runtime_error("no spin box " + name.toStdString());
-}
 } // namespace
 
 TEST(BedsDialog, BedsAreAddedSetAndRemovedAsEditsAndHeardAsChosen)
