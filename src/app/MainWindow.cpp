@@ -351,6 +351,8 @@ CellRange MainWindow::readSelection()
 void MainWindow::followDocument()
 {
     connect(&mDocument, &SessionDocument::gridChanged, this, &MainWindow::refreshCheck);
+    // A bed's missing file is a note.
+    connect(&mDocument, &SessionDocument::bedsChanged, this, &MainWindow::refreshCheck);
     connect(&mDocument, &SessionDocument::kindChanged, this, [this] {
         showRowLabels();
         refreshCheck();

@@ -6,6 +6,7 @@
 #include "app/MirandelWindows.h"
 #include "app/PreviewController.h"
 #include "app/dialogs/BedsDialog.h"
+#include "app/dialogs/SessionProblemsDialog.h"
 #include "core/session/NewSession.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QDoubleSpinBox>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -38,6 +40,7 @@ TEST(BedsDialog, BedsAreAddedSetAndRemovedAsEditsAndHeardAsChosen)
     MainWindow &main = *windows.mainWindow;
     main.document().replace(defaultSession(PulsedSession), false);
     main.setSessionShown(true);
+    const QTreeWidget &problems = *main.problemsDialog()->list();
     menuCommand(main, u"&Beds\u2026"_s)->trigger();
     BedsDialog &dialog = *windows.preview->bedsDialog();
     ASSERT_TRUE(dialog.isVisible());
@@ -49,6 +52,8 @@ TEST(BedsDialog, BedsAreAddedSetAndRemovedAsEditsAndHeardAsChosen)
     EXPECT_EQ(dialog.table()->model()->rowCount(), 2);
     EXPECT_EQ(dialog.selectedBed(), 1);
     EXPECT_EQ(beds[1].kind, Bed::PinkNoise);
+    // The file is missing: the problems list has a note at once.
+    EXPECT_EQ(problems.topLevelItemCount(), 1);
 
     QDoubleSpinBox *level = named<QDoubleSpinBox>(dialog, u"Level"_s);
     QCheckBox *loop = named<QCheckBox>(dialog, u"Loo&p to the session's end"_s);
