@@ -118,6 +118,258 @@
     </message>
 </context>
 <context>
+    <name>BedFile</name>
+    <message>
+        <source>It is no list of beds.</source>
+        <translation>Es ist keine Liste von Klangteppichen.</translation>
+    </message>
+    <message>
+        <source>It was written by a newer version of the program.</source>
+        <translation>Sie wurde von einer neueren Version des Programms geschrieben.</translation>
+    </message>
+    <message>
+        <source>It is far larger than any list of beds.</source>
+        <translation>Sie ist viel größer als jede Liste von Klangteppichen.</translation>
+    </message>
+    <message>
+        <source>The old list of beds cannot be removed.</source>
+        <translation>Die alte Liste der Klangteppiche kann nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>BedProblems</name>
+    <message>
+        <source>Bed %1: the sound file %2 is missing; the bed plays as silence</source>
+        <translation>Klangteppich %1: Die Audiodatei %2 fehlt; der Klangteppich spielt als Stille</translation>
+    </message>
+    <message>
+        <source>Bed %1: the sound file %2 cannot be read; the bed plays as silence</source>
+        <translation>Klangteppich %1: Die Audiodatei %2 kann nicht gelesen werden; der Klangteppich spielt als Stille</translation>
+    </message>
+</context>
+<context>
+    <name>BedTableModel</name>
+    <message>
+        <source>White noise</source>
+        <translation>Weißes Rauschen</translation>
+    </message>
+    <message>
+        <source>Pink noise</source>
+        <translation>Rosa Rauschen</translation>
+    </message>
+    <message>
+        <source>Brown noise</source>
+        <translation>Braunes Rauschen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 dBFS</source>
+        <translation>%1 dBFS</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Wiederholt</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>BedsDialog</name>
+    <message>
+        <source>Add &amp;Sound File…</source>
+        <translation>&amp;Audiodatei hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add &amp;Noise</source>
+        <translation>&amp;Rauschen hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>En&amp;tfernen</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Loo&amp;p to the session&apos;s end</source>
+        <translation>Bis zum Ende der Sitzung &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Mute in the preview</source>
+        <translation>In der Vorschau &amp;stumm</translation>
+    </message>
+    <message>
+        <source>S&amp;olo in the preview</source>
+        <translation>In der Vorschau s&amp;olo</translation>
+    </message>
+    <message>
+        <source>Beds</source>
+        <translation>Klangteppiche</translation>
+    </message>
+    <message>
+        <source>Beds under the session</source>
+        <translation>Klangteppiche unter der Sitzung</translation>
+    </message>
+    <message>
+        <source>Sound files and noise heard in the preview and written into exported sound files, never sent to the device</source>
+        <translation>Audiodateien und Rauschen, in der Vorschau zu hören und in exportierte Audiodateien geschrieben, nie an das Gerät gesendet</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>&amp;Pink</source>
+        <translation>&amp;Rosa</translation>
+    </message>
+    <message>
+        <source>&amp;Brown</source>
+        <translation>&amp;Braun</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Crossfade where the loop meets its start</source>
+        <translation>Überblendung, wo die Schleife auf ihren Anfang trifft</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>&amp;Pegel:</translation>
+    </message>
+    <message>
+        <source>S&amp;tart after:</source>
+        <translation>&amp;Beginn nach:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Einblenden:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>A&amp;usblenden:</translation>
+    </message>
+    <message>
+        <source>&amp;Crossfade:</source>
+        <translation>Überblendun&amp;g:</translation>
+    </message>
+    <message>
+        <source>Change Bed Level</source>
+        <translation>Pegel des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Change Bed Start</source>
+        <translation>Beginn des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Change Bed Fade In</source>
+        <translation>Einblenden des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Change Bed Fade Out</source>
+        <translation>Ausblenden des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Change Bed Crossfade</source>
+        <translation>Überblendung des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Change Bed Loop</source>
+        <translation>Wiederholen des Klangteppichs ändern</translation>
+    </message>
+    <message>
+        <source>Add Sound File</source>
+        <translation>Audiodatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav *.flac *.ogg *.oga *.mp3 *.aif *.aiff);;All files (*)</source>
+        <translation>Audiodateien (*.wav *.flac *.ogg *.oga *.mp3 *.aif *.aiff);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Add Bed</source>
+        <translation>Klangteppich hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Bed</source>
+        <translation>Klangteppich entfernen</translation>
+    </message>
+    <message>
+        <source> dBFS</source>
+        <translation> dBFS</translation>
+    </message>
+    <message>
+        <source>Add a sound file or noise to hear it under the session.</source>
+        <translation>Fügen Sie eine Audiodatei oder Rauschen hinzu, um es unter der Sitzung zu hören.</translation>
+    </message>
+    <message>
+        <source>%1 at its level in each ear.</source>
+        <translation>%1 mit seinem Pegel in jedem Ohr.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); the bed plays as silence.</source>
+        <translation>%1 kann nicht gelesen werden (%2); der Klangteppich spielt als Stille.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 Hz.</source>
+        <translation>%1: %2, %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Its loop, marked in the file, runs from %1 to %2.</source>
+        <translation>Ihre in der Datei markierte Schleife läuft von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>CellsImport</name>
     <message>
         <source>longer than a session file keeps a line</source>
@@ -1168,6 +1420,10 @@
         <source>&amp;Preview</source>
         <translation>&amp;Vorschau</translation>
     </message>
+    <message>
+        <source>&amp;Beds…</source>
+        <translation>&amp;Klangteppiche…</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -1449,6 +1705,29 @@
     <message>
         <source>the schedule ends at the last line; its tone-set is not played</source>
         <translation>der Zeitplan endet mit der letzten Zeile; ihr Ton-Set wird nicht gespielt</translation>
+    </message>
+</context>
+<context>
+    <name>SbgMix</name>
+    <message>
+        <source>mix amplitudes from mix/%1 to mix/%2 left out: the bed plays at mix/%3</source>
+        <translation>Mischpegel von mix/%1 bis mix/%2 ausgelassen: der Klangteppich spielt mit mix/%3</translation>
+    </message>
+    <message>
+        <source>noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its start, fades and loop left out: the mix input plays from the start until the file ends</source>
+        <translation>Klangteppich %1 (%2): Beginn, Blenden und Wiederholen ausgelassen: die Mischquelle spielt vom Anfang bis zum Ende der Datei</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its gain of %3 dB left out: mix/100 is the loudest</source>
+        <translation>Klangteppich %1 (%2): seine Verstärkung von %3 dB ausgelassen: mix/100 ist das Lauteste</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2) left out: the format mixes in one sound file whose name has no spaces</source>
+        <translation>Klangteppich %1 (%2) ausgelassen: das Format mischt eine Audiodatei ein, deren Name keine Leerzeichen hat</translation>
     </message>
 </context>
 <context>
@@ -1812,6 +2091,10 @@
         <source>%1 is larger than 16 MiB: no schedule is</source>
         <translation>%1 ist größer als 16 MiB: kein Zeitplan ist so groß</translation>
     </message>
+    <message>
+        <source>bed %1 left out: the format keeps no sound under the tones</source>
+        <translation>Klangteppich %1 ausgelassen: das Format hält keinen Klang unter den Tönen</translation>
+    </message>
 </context>
 <context>
     <name>SessionFileReader</name>
@@ -1843,6 +2126,10 @@
         <source>%1 was read with format errors; saving replaces it with what could be read. Replace it?</source>
         <translation>%1 wurde mit Formatfehlern gelesen; Speichern ersetzt die Datei durch das, was gelesen werden konnte. Ersetzen?</translation>
     </message>
+    <message>
+        <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
+        <translation>Die Klangteppiche dieser Sitzung in %1 können nicht gelesen werden; sie öffnet daher ohne sie, und Speichern lässt diese Datei unverändert. %2</translation>
+    </message>
 </context>
 <context>
     <name>SessionFileWriter</name>
@@ -1857,6 +2144,10 @@
     <message>
         <source>Stream write error</source>
         <translation>Fehler beim Schreiben</translation>
+    </message>
+    <message>
+        <source>The session was saved, but not its beds in &quot;%1&quot;. %2</source>
+        <translation>Die Sitzung wurde gespeichert, aber nicht ihre Klangteppiche in „%1“. %2</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2359,17 @@
     <message>
         <source>Segment</source>
         <translation>Segment</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileLoop</name>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Sie enthält keinen Ton.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,258 @@
     </message>
 </context>
 <context>
+    <name>BedFile</name>
+    <message>
+        <source>It is no list of beds.</source>
+        <translation>Ce n&apos;est pas une liste de fonds sonores.</translation>
+    </message>
+    <message>
+        <source>It was written by a newer version of the program.</source>
+        <translation>Elle a été écrite par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>It is far larger than any list of beds.</source>
+        <translation>Elle est bien plus grande que toute liste de fonds sonores.</translation>
+    </message>
+    <message>
+        <source>The old list of beds cannot be removed.</source>
+        <translation>L&apos;ancienne liste des fonds sonores ne peut pas être retirée.</translation>
+    </message>
+</context>
+<context>
+    <name>BedProblems</name>
+    <message>
+        <source>Bed %1: the sound file %2 is missing; the bed plays as silence</source>
+        <translation>Fond sonore %1 : le fichier audio %2 manque ; le fond joue du silence</translation>
+    </message>
+    <message>
+        <source>Bed %1: the sound file %2 cannot be read; the bed plays as silence</source>
+        <translation>Fond sonore %1 : le fichier audio %2 ne peut pas être lu ; le fond joue du silence</translation>
+    </message>
+</context>
+<context>
+    <name>BedTableModel</name>
+    <message>
+        <source>White noise</source>
+        <translation>Bruit blanc</translation>
+    </message>
+    <message>
+        <source>Pink noise</source>
+        <translation>Bruit rose</translation>
+    </message>
+    <message>
+        <source>Brown noise</source>
+        <translation>Bruit brun</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 dBFS</source>
+        <translation>%1 dBFS</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>En boucle</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+</context>
+<context>
+    <name>BedsDialog</name>
+    <message>
+        <source>Add &amp;Sound File…</source>
+        <translation>Ajouter un fichier a&amp;udio…</translation>
+    </message>
+    <message>
+        <source>Add &amp;Noise</source>
+        <translation>Ajouter un &amp;bruit</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Loo&amp;p to the session&apos;s end</source>
+        <translation>Boucler &amp;jusqu&apos;à la fin de la séance</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Mute in the preview</source>
+        <translation>&amp;Muet dans l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>S&amp;olo in the preview</source>
+        <translation>S&amp;olo dans l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Beds</source>
+        <translation>Fonds sonores</translation>
+    </message>
+    <message>
+        <source>Beds under the session</source>
+        <translation>Fonds sonores sous la séance</translation>
+    </message>
+    <message>
+        <source>Sound files and noise heard in the preview and written into exported sound files, never sent to the device</source>
+        <translation>Fichiers audio et bruits entendus dans l&apos;aperçu et écrits dans les fichiers audio exportés, jamais envoyés à l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>&amp;Blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Pink</source>
+        <translation>&amp;Rose</translation>
+    </message>
+    <message>
+        <source>&amp;Brown</source>
+        <translation>Br&amp;un</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fondu d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Crossfade where the loop meets its start</source>
+        <translation>Fondu enchaîné là où la boucle rejoint son début</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>&amp;Niveau :</translation>
+    </message>
+    <message>
+        <source>S&amp;tart after:</source>
+        <translation>&amp;Début après :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Fondu d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>Fondu de &amp;sortie :</translation>
+    </message>
+    <message>
+        <source>&amp;Crossfade:</source>
+        <translation>Fondu en&amp;chaîné :</translation>
+    </message>
+    <message>
+        <source>Change Bed Level</source>
+        <translation>Changer le niveau du fond sonore</translation>
+    </message>
+    <message>
+        <source>Change Bed Start</source>
+        <translation>Changer le début du fond sonore</translation>
+    </message>
+    <message>
+        <source>Change Bed Fade In</source>
+        <translation>Changer le fondu d&apos;entrée du fond sonore</translation>
+    </message>
+    <message>
+        <source>Change Bed Fade Out</source>
+        <translation>Changer le fondu de sortie du fond sonore</translation>
+    </message>
+    <message>
+        <source>Change Bed Crossfade</source>
+        <translation>Changer le fondu enchaîné du fond sonore</translation>
+    </message>
+    <message>
+        <source>Change Bed Loop</source>
+        <translation>Changer la boucle du fond sonore</translation>
+    </message>
+    <message>
+        <source>Add Sound File</source>
+        <translation>Ajouter un fichier audio</translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav *.flac *.ogg *.oga *.mp3 *.aif *.aiff);;All files (*)</source>
+        <translation>Fichiers audio (*.wav *.flac *.ogg *.oga *.mp3 *.aif *.aiff);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Add Bed</source>
+        <translation>Ajouter un fond sonore</translation>
+    </message>
+    <message>
+        <source>Remove Bed</source>
+        <translation>Retirer le fond sonore</translation>
+    </message>
+    <message>
+        <source> dBFS</source>
+        <translation> dBFS</translation>
+    </message>
+    <message>
+        <source>Add a sound file or noise to hear it under the session.</source>
+        <translation>Ajoutez un fichier audio ou un bruit pour l&apos;entendre sous la séance.</translation>
+    </message>
+    <message>
+        <source>%1 at its level in each ear.</source>
+        <translation>%1 à son niveau dans chaque oreille.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); the bed plays as silence.</source>
+        <translation>%1 ne peut pas être lu (%2) ; le fond joue du silence.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 Hz.</source>
+        <translation>%1 : %2, %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Its loop, marked in the file, runs from %1 to %2.</source>
+        <translation>Sa boucle, marquée dans le fichier, va de %1 à %2.</translation>
+    </message>
+</context>
+<context>
     <name>CellsImport</name>
     <message>
         <source>longer than a session file keeps a line</source>
@@ -1168,6 +1420,10 @@
         <source>&amp;Preview</source>
         <translation>A&amp;perçu</translation>
     </message>
+    <message>
+        <source>&amp;Beds…</source>
+        <translation>&amp;Fonds sonores…</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -1449,6 +1705,29 @@
     <message>
         <source>the schedule ends at the last line; its tone-set is not played</source>
         <translation>le programme s’arrête à la dernière ligne&#xa0;; son jeu de sons n’est pas joué</translation>
+    </message>
+</context>
+<context>
+    <name>SbgMix</name>
+    <message>
+        <source>mix amplitudes from mix/%1 to mix/%2 left out: the bed plays at mix/%3</source>
+        <translation>niveaux de mixage de mix/%1 à mix/%2 omis : le fond sonore joue à mix/%3</translation>
+    </message>
+    <message>
+        <source>noise</source>
+        <translation>bruit</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its start, fades and loop left out: the mix input plays from the start until the file ends</source>
+        <translation>fond sonore %1 (%2) : son début, ses fondus et sa boucle omis : l&apos;entrée de mixage joue du début jusqu&apos;à la fin du fichier</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2): its gain of %3 dB left out: mix/100 is the loudest</source>
+        <translation>fond sonore %1 (%2) : son gain de %3 dB omis : mix/100 est le plus fort</translation>
+    </message>
+    <message>
+        <source>bed %1 (%2) left out: the format mixes in one sound file whose name has no spaces</source>
+        <translation>fond sonore %1 (%2) omis : le format mêle un seul fichier audio, dont le nom n&apos;a pas d&apos;espace</translation>
     </message>
 </context>
 <context>
@@ -1812,6 +2091,10 @@
         <source>%1 is larger than 16 MiB: no schedule is</source>
         <translation>%1 dépasse 16 Mio&#xa0;: aucun programme n’est si grand</translation>
     </message>
+    <message>
+        <source>bed %1 left out: the format keeps no sound under the tones</source>
+        <translation>fond sonore %1 omis : le format ne garde aucun son sous les tons</translation>
+    </message>
 </context>
 <context>
     <name>SessionFileReader</name>
@@ -1843,6 +2126,10 @@
         <source>%1 was read with format errors; saving replaces it with what could be read. Replace it?</source>
         <translation>%1 a été lu avec des erreurs de format&#xa0;; l’enregistrer le remplace par ce qui a pu être lu. Le remplacer&#xa0;?</translation>
     </message>
+    <message>
+        <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
+        <translation>Les fonds sonores de cette séance dans %1 ne peuvent pas être lus ; elle s&apos;ouvre donc sans eux, et l&apos;enregistrement laisse ce fichier tel quel. %2</translation>
+    </message>
 </context>
 <context>
     <name>SessionFileWriter</name>
@@ -1857,6 +2144,10 @@
     <message>
         <source>Stream write error</source>
         <translation>Erreur d’écriture</translation>
+    </message>
+    <message>
+        <source>The session was saved, but not its beds in &quot;%1&quot;. %2</source>
+        <translation>La séance a été enregistrée, mais pas ses fonds sonores dans « %1 ». %2</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2359,17 @@
     <message>
         <source>Segment</source>
         <translation>Segment</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileLoop</name>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Il ne contient aucun son.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,7 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
     mEditor.runCommand([&] {
         auto synth = std::make_unique<SessionSynth>(mEditor.session().cells, SampleRate);
         synth->setNoise(NoiseChoice::parse(mEditor.preferences().noiseBed()).value_or(NoiseChoice()));
+        synth->setBeds(mEditor.session().beds);
         mJob = std::make_unique<AudioExportJob>(std::move(synth), path, *type, LoudnessChoice{true, targetLoudness},
                                                 encoding);
     });

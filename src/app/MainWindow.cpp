@@ -263,6 +263,8 @@ void MainWindow::followDocument()
     const SessionDocument &document = mEditor.document();
     connect(&mEditor, &SessionEditor::sessionShownChanged, this, &MainWindow::showSession);
     connect(&document, &SessionDocument::gridChanged, this, &MainWindow::refreshCheck);
+    // A bed's missing file is a note.
+    connect(&document, &SessionDocument::bedsChanged, this, &MainWindow::refreshCheck);
     connect(&document, &SessionDocument::kindChanged, this, &MainWindow::refreshCheck);
     connect(&document, &SessionDocument::nameChanged, this,
             [this](const QString &name) { setWindowTitle(sessionCaption(name, false)); });

@@ -1,6 +1,7 @@
 #include "app/PreviewController.h"
 
 #include "app/AudioExportCommand.h"
+#include "app/dialogs/BedsDialog.h"
 #include "app/windows/GraphWindow.h"
 #include "core/session/SessionEditor.h"
 #include "playback/PlaybackPosition.h"
@@ -19,6 +20,7 @@ PreviewController::PreviewController(SessionEditor &editor, GraphWindow &graphWi
     mActionPause = addCommand(tr("P&ause"), QKeySequence(Qt::Key_F6), &PreviewController::togglePause);
     mActionPause->setCheckable(true);
     mActionStop = addCommand(tr("&Stop"), QKeySequence(Qt::Key_F7), &PreviewController::stop);
+    mActionBeds = addCommand(tr("&Beds\u2026"), QKeySequence(), &PreviewController::showBeds);
     // In no menu, so that the menus keep their keys. A focused text field
     // claims Space before a window shortcut sees it.
     mActionPlayOrPause = addCommand(tr("Play or Pause"), QKeySequence(Qt::Key_Space), &PreviewController::playOrPause);
@@ -37,6 +39,11 @@ PreviewController::PreviewController(SessionEditor &editor, GraphWindow &graphWi
     connect(&mPlayer, &SessionPlayer::failed, this, [this](const QString &message) { mEditor.prompter().error(message); });
     const SessionDocument &document = mEditor.document();
     connect(&document, &SessionDocument::gridChanged, this, &PreviewController::followCells);
+    connect(&document, &SessionDocument::bedsChanged, this, &PreviewController::followBeds);
+    connect(&document, &SessionDocument::replaced, this, [this] {
+        mAudition = BedAudition();
+        followBeds();
+    });
     // Another session is not what was playing.
     connect(&document, &SessionDocument::replaced, &mPlayer, &SessionPlayer::stop);
     connect(&mEditor, &SessionEditor::sessionShownChanged, this, &PreviewController::followCells);
@@ -59,6 +66,8 @@ QMenu *PreviewController::createMenu(QWidget *parent)
 {
     auto *menu = new QMenu(tr("&Preview"), parent);
     menu->addActions({mActionPlay, mActionPause, mActionStop});
+    menu->addSeparator();
+    menu->addAction(mActionBeds);
     connect(menu, &QMenu::aboutToShow, this, &PreviewController::updateCommands);
     return menu;
 }
@@ -110,6 +119,31 @@ void PreviewController::exportAudio()
 {
     if (mEditor.isSessionShown())
         mExport->run();
+}
+
+void PreviewController::showBeds()
+{
+    BedsDialog *dialog = bedsDialog();
+    if (dialog->selectedBed() < 0)
+        dialog->selectBed(0);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+BedsDialog *PreviewController::bedsDialog()
+{
+    // Made when first wanted, not at start.
+    if (!mBeds) {
+        mBeds = new BedsDialog(mEditor.document(), mAudition, &mMain);
+        connect(mBeds, &BedsDialog::auditionChanged, this, &PreviewController::followBeds);
+    }
+    return mBeds;
+}
+
+void PreviewController::followBeds()
+{
+    mPlayer.setBeds(mAudition.heard(mEditor.session().beds));
 }
 
 // The one place where edited cells reach the preview.

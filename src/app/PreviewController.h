@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/beds/BedAudition.h"
 #include "playback/SessionPlayer.h"
 
 #include <QObject>
 
 class AudioExportCommand;
+class BedsDialog;
 class GraphWindow;
 class QAction;
 class QLabel;
@@ -37,6 +39,9 @@ public:
     // While playing or paused: goes on from there.
     void seek(double seconds);
     void exportAudio();
+    // Preview > Beds: the window of the session's beds.
+    void showBeds();
+    BedsDialog *bedsDialog();
 
     const SessionPlayer &player() const { return mPlayer; }
     AudioExportCommand &exportCommand() { return *mExport; }
@@ -58,6 +63,8 @@ private:
     QAction *addCommand(const QString &caption, const QKeySequence &shortcut, void (PreviewController::*handler)());
     int selectedColumn() const;
     void followCells();
+    // The beds the preview plays: the session's, less those muted or not solo.
+    void followBeds();
     void showPosition();
 
     SessionEditor &mEditor;
@@ -70,5 +77,8 @@ private:
     QAction *mActionStop;
     QAction *mActionExport;
     QAction *mActionPlayOrPause;
+    QAction *mActionBeds;
+    BedAudition mAudition;
+    BedsDialog *mBeds = nullptr;
     QLabel *mPosition;
 };

@@ -30,7 +30,7 @@ qint64 floorDiv(qint64 a, qint64 b)
 } // namespace
 
 SessionSynth::SessionSynth(const SessionGrid &cells, int sampleRate, int fromColumn)
-    : mRate(sampleRate), mFromColumn(fromColumn), mNoise(NoiseChoice(), sampleRate)
+    : mRate(sampleRate), mFromColumn(fromColumn), mBeds(sampleRate)
 {
     measure(cells);
     mCells = cells;
@@ -50,6 +50,12 @@ void SessionSynth::measure(const SessionGrid &cells)
     const bool reached = mFromColumn >= 0 && size_t(mFromColumn) < counted.starts.size();
     mOrigin = reached ? counted.starts[size_t(mFromColumn)] : mTotalHalfSeconds;
     mTotalFrames = std::max<qint64>(0, frameAt(mTotalHalfSeconds));
+    mBeds.setSessionLength(originFrames() + mTotalFrames);
+}
+
+qint64 SessionSynth::originFrames() const
+{
+    return floorDiv(mOrigin * mRate + 1, 2);
 }
 
 qint64 SessionSynth::frameAt(qint64 halfSeconds) const
@@ -107,7 +113,7 @@ void SessionSynth::rewind()
         *oscillator = Oscillator();
     for (Oscillator &oscillator : mChord)
         oscillator = Oscillator();
-    mNoise.reset();
+    mBeds.rewind();
     restartWalk();
 }
 
@@ -119,7 +125,12 @@ void SessionSynth::startAt(qint64 frame)
 
 void SessionSynth::setNoise(const NoiseChoice &noise)
 {
-    mNoise = NoiseBed(noise, mRate);
+    mBeds.setNoise(noise);
+}
+
+void SessionSynth::setBeds(const BedList &beds)
+{
+    mBeds.setBeds(beds);
 }
 
 void SessionSynth::restartWalk()
@@ -250,7 +261,7 @@ void SessionSynth::renderBlock(Sample *out, int frames)
     float *right = mono ? left : mRightBlock.data();
     const float *gain = mGain.data();
     const float outputGain = mOutputGain;
-    if (!mNoise.isSilent()) {
+    if (!mBeds.isSilent()) {
         for (int i = 0; i < frames; ++i) {
             left[i] *= gain[i];
             if (!mono)
@@ -259,7 +270,7 @@ void SessionSynth::renderBlock(Sample *out, int frames)
         if (mono)
             std::copy_n(left, frames, mRightBlock.data());
         right = mRightBlock.data();
-        mNoise.add(left, right, fading ? mFade.data() : nullptr, frames);
+        mBeds.add(left, right, fading ? mFade.data() : nullptr, frames, originFrames() + mFrame);
         std::fill_n(mGain.data(), frames, 1.0f);
     }
     for (int i = 0; i < frames; ++i) {

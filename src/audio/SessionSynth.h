@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/NoiseBed.h"
+#include "audio/BedMix.h"
 #include "audio/Oscillator.h"
 #include "core/session/SegmentSound.h"
 #include "core/session/PlayedWalk.h"
@@ -47,6 +47,8 @@ public:
     // Mixes noise under the tones from here on (and after a rewind); it
     // fades in and out with them but ignores their volume.
     void setNoise(const NoiseChoice &noise);
+    // Mixes the session's beds under the tones, as the noise.
+    void setBeds(const BedList &beds);
     // Scales everything from here on: tones and noise.
     void setGain(float gain) { mOutputGain = gain; }
 
@@ -81,6 +83,8 @@ private:
 
     void measure(const SessionGrid &cells);
     qint64 frameAt(qint64 halfSeconds) const;
+    // Frames from the session's start to the start segment.
+    qint64 originFrames() const;
     qint64 naturalEnd() const;
     void restartWalk();
     bool nextPass();
@@ -119,7 +123,7 @@ private:
     double mLevel = 0; // smoothed
     Oscillator mLeft, mRight, mLeft2, mRight2, mPulse;
     Oscillator mChord[4];
-    NoiseBed mNoise;
+    BedMix mBeds;
     float mOutputGain = 1;
 
     // One block on its way out: the tones (the right ear empty when both

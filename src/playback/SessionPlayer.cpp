@@ -68,6 +68,7 @@ bool SessionPlayer::play(const SessionGrid &cells, int fromColumn)
         return false;
     }
     synth->setNoise(mNoise);
+    synth->setBeds(mBeds);
     delete mSource;
     mSource = new SynthSource(std::move(synth), this);
     mSink = std::move(output);
@@ -197,6 +198,13 @@ void SessionPlayer::setNoise(const NoiseChoice &noise)
     mNoise = noise;
     if (mSource)
         mSource->synth().setNoise(noise);
+}
+
+void SessionPlayer::setBeds(const BedList &beds)
+{
+    mBeds = beds;
+    if (mSource)
+        mSource->synth().setBeds(beds);
 }
 
 void SessionPlayer::setState(State state)

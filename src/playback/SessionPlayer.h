@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "audio/NoiseBed.h"
+#include "core/beds/Bed.h"
 
 class AudioOutput;
 class QMediaDevices;
@@ -38,6 +39,8 @@ public:
     bool seek(const SessionGrid &cells, double seconds);
     // The noise under the tones, from the next block on.
     void setNoise(const NoiseChoice &noise);
+    // The beds under the tones, from the next block on.
+    void setBeds(const BedList &beds);
 
     State state() const { return mState; }
     // Where the sound that is heard now is in the session, in seconds.
@@ -70,6 +73,7 @@ private:
     State mState = State::Stopped;
     QString mError;
     NoiseChoice mNoise;
+    BedList mBeds;
     QTimer mTicker;
     QTimer mFadeTimer;
     qint64 mPlayStarted = 0;

@@ -5,6 +5,8 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/PreviewController.h"
+#include "app/dialogs/BedsDialog.h"
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/GlideDialog.h"
 #include "app/dialogs/PortDeviceDialog.h"
@@ -52,6 +54,8 @@ TEST(Accessibility, EveryControlHasANameAndCellsReadSegmentRowAndValue)
     MainWindow &main = *windows.mainWindow;
     Session session = sessionOfDefaultSegments(PulsedSession, 4);
     session.cells.setCell(2, PitchRow, u"240"_s);
+    session.beds.resize(2);
+    session.beds[1].kind = Bed::PinkNoise;
     main.document().replace(session, false);
     main.setSessionShown(true);
 
@@ -66,6 +70,7 @@ TEST(Accessibility, EveryControlHasANameAndCellsReadSegmentRowAndValue)
         {"kind", [&] { return new SessionKindDialog(&main); }},
         {"name", [&] { return new SessionNameDialog(&main); }},
         {"download", [&] { return new DownloadProgressDialog(&main); }},
+        {"beds", [&] { return windows.preview->bedsDialog(); }},
     };
     for (const auto &[title, make] : shown) {
         QWidget *window = make();

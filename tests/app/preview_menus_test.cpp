@@ -30,7 +30,8 @@ TEST(PreviewMenus, BothWindowsOfferThePreviewWithFreeKeys)
         QStringList preview;
         for (const QAction *entry : menuOf(c.window, u"&Preview"_s)->actions())
             preview << entry->text() + u' ' + entry->shortcut().toString();
-        EXPECT_EQ(preview, QStringList({u"&Play from Selected Segment F5"_s, u"P&ause F6"_s, u"&Stop F7"_s}));
+        EXPECT_EQ(preview, QStringList({u"&Play from Selected Segment F5"_s, u"P&ause F6"_s, u"&Stop F7"_s, u" "_s,
+                                        u"&Beds\u2026 "_s}));
     }
     // Export Audio comes before Exit, which stays last.
     const QList<QAction *> file = menuOf(*windows.mainWindow, u"&File"_s)->actions();

@@ -62,7 +62,7 @@ TEST(CliMessages, RefusalsAndFailuresNameTheirReason)
     } cases[] = {
         {"render to a refused extension", cli, {u"render"_s, session, u"-o"_s, aiff}, 2, {},
          {u"usage: mirandel-cli render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS] "
-          u"[--flac-level N] [--bitrate KBPS] [--noise KIND:LEVEL]"_s,
+          u"[--flac-level N] [--bitrate KBPS] [--noise KIND:LEVEL] [--bed FILE[:GAIN_DB[:loop]]]..."_s,
           u"mirandel-cli: render writes .wav, .flac, .ogg or .mp3 files, not \"%1\""_s.arg(aiff)}},
         {"identify on a port that cannot be opened", cli, {u"identify"_s, u"--port"_s, u"3"_s}, 1, {},
          {cannotOpen, noSuchDevice}},

@@ -224,3 +224,68 @@ TEST(RenderCommand, RefusedEncodingOptionsNameTheReason)
         EXPECT_FALSE(QFile::exists(out));
     }
 }
+
+TEST(RenderCommand, MixesTheBedsNamedAndThoseKeptWithTheSession)
+{
+    QTemporaryDir folder;
+    const QString tone = folder.filePath(u"tone.wav"_s);
+    std::vector<float> second(2 * 8000);
+    for (size_t i = 0; i < second.size() / 2; ++i)
+        second[2 * i] = second[2 * i + 1] = float(0.5 * std::sin(2 * M_PI * 1000 * double(i) / 8000));
+    ASSERT_TRUE(writeSoundFile(tone, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 8000, second));
+    const QString session = folder.filePath(u"kept.LSS"_s);
+    ASSERT_TRUE(QFile::copy(Described, session));
+    writeFileBytes(session + u".beds"_s,
+                   R"({"mirandel-beds": 1, "beds": [{"kind": "file", "file": "tone.wav", "gain": -6, "loop": true}]})");
+    const auto render = [&](const QString &file, const QStringList &options) {
+        const QString out = folder.filePath(u"out.wav"_s);
+        const CliRun run = runCli(QStringList{u"render"_s, file, u"-o"_s, out, u"--rate"_s, u"8000"_s,
+                                              u"--seconds"_s, u"20"_s} + options);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return readStereo(out);
+    };
+    const std::vector<float> plain = render(Described, {});
+    const struct
+    {
+        const char *name;
+        QString file;
+        QStringList options;
+        double rms; // of what the beds add
+    } cases[] = {{"named", Described, {u"--bed"_s, tone + u":-6:loop"_s}, 0.25 / std::sqrt(2)},
+                 {"kept", session, {}, 0.25 / std::sqrt(2)},
+                 {"both", session, {u"--bed"_s, tone + u":-6:loop"_s}, 0.5 / std::sqrt(2)}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<float> mixed = render(c.file, c.options);
+        ASSERT_EQ(mixed.size(), plain.size());
+        // Past the first second, whose fade the tones share.
+        double sum = 0;
+        const size_t from = 2 * 8000;
+        for (size_t i = from; i < mixed.size(); ++i)
+            sum += double(mixed[i] - plain[i]) * double(mixed[i] - plain[i]);
+        const double rms = std::sqrt(sum / double(mixed.size() - from));
+        EXPECT_NEAR(20 * std::log10(rms / c.rms), 0, 0.3);
+    }
+}
+
+TEST(RenderCommand, AnUnreadableOrMalformedBedIsRefused)
+{
+    QTemporaryDir folder;
+    const QString out = folder.filePath(u"out.wav"_s);
+    const struct
+    {
+        const char *bed;
+        int exitCode;
+        const char *err;
+    } cases[] = {{"missing.wav", 1, "mirandel-cli: cannot read the bed"},
+                 {"x.wav:-200", 2, "usage: mirandel-cli render"},
+                 {"x.wav:soft:loop", 2, "usage: mirandel-cli render"},
+                 {"", 2, "usage: mirandel-cli render"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bed);
+        const CliRun run = runCli({u"render"_s, Described, u"-o"_s, out, u"--bed"_s, QString::fromLatin1(c.bed)});
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(run.err.startsWith(QString::fromLatin1(c.err))) << run.err;
+        EXPECT_FALSE(QFileInfo::exists(out));
+    }
+}

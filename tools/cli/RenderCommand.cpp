@@ -1,5 +1,6 @@
 // mirandel-cli render: the preview's sound of a session, as a sound file.
 #include "CliBatch.h"
+#include "CliBedOption.h"
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "StderrPrompter.h"
@@ -8,6 +9,8 @@
 #include "audio/AudioFormats.h"
 #include "audio/SessionSynth.h"
 #include "core/exchange/SessionFormats.h"
+#include "audio/SoundFileLoop.h"
+#include "core/beds/BedProblems.h"
 #include "core/session/Session.h"
 #include "core/session/SessionDocument.h"
 #include "core/session/TextNumbers.h"
@@ -27,7 +30,7 @@ const CliBatch batch{{u"lss"_s}, u"wav"_s, {}};
 const CliCommand renderCommand{
     u"render"_s,
     u"render FILE -o OUT [--rate HZ] [--from SEGMENT] [--seconds S] [--loudness LUFS] [--flac-level N] "
-    u"[--bitrate KBPS] [--noise KIND:LEVEL]"_s,
+    u"[--bitrate KBPS] [--noise KIND:LEVEL] [--bed FILE[:GAIN_DB[:loop]]]..."_s,
     u"Render FILE as the preview plays it into a sound file."_s,
     u"OUT's extension chooses the format: .wav (16-bit), .flac (16-bit), .ogg (Ogg Vorbis) or\n"
     u".mp3, always stereo, 44100 samples a second unless --rate says otherwise (8000 to\n"
@@ -36,7 +39,8 @@ const CliCommand renderCommand{
     u"--bitrate sets MP3's constant bit rate in kbit/s: 32, 64, 96, 128, 160, 192 (the\n"
     u"default), 224, 256 or 320 (at most 160 below 32000 samples a second, 64 below 16000).\n"
     u"--noise mixes noise under the tones: KIND white, pink or brown, LEVEL its RMS in\n"
-    u"dBFS from -60 to -20, as in --noise pink:-20 (none by default).\n"
+    u"dBFS from -60 to -20, as in --noise pink:-20 (none by default).\n"_s
+        + bedOptionHelp() +
     u"The sound lasts the session's played length, loops played out, from the first pass of\n"
     u"segment SEGMENT when given, cut to S seconds when given. OUT is replaced only when\n"
     u"the file is complete. stderr then tells the sound's integrated loudness (EBU R128)\n"
@@ -68,6 +72,7 @@ struct RenderOptions
     std::optional<int> flacLevel;
     std::optional<int> bitrate;
     std::optional<NoiseChoice> noise;
+    BedList beds;
 };
 
 bool isMp3Bitrate(int kbps)
@@ -123,6 +128,13 @@ std::optional<RenderOptions> parseOptions(const QStringList &arguments, QString 
                           u"as in pink:-20, or none"_s;
                 return std::nullopt;
             }
+        } else if (argument == u"--bed"_s && hasValue) {
+            const std::optional<Bed> bed = parseBedOption(arguments.at(++i));
+            if (!bed) {
+                refusal = u"mirandel-cli: --bed takes FILE, FILE:GAIN_DB or FILE:GAIN_DB:loop, GAIN_DB from -120 to 40"_s;
+                return std::nullopt;
+            }
+            options.beds.push_back(*bed);
         } else if (argument.startsWith(u'-') || !options.path.isEmpty()) {
             return std::nullopt;
         } else {
@@ -168,6 +180,18 @@ int runRender(const QStringList &arguments)
     if (options->seconds)
         synth.setLimit(std::llround(std::min(*options->seconds * options->rate, 1e18)));
     synth.setNoise(options->noise.value_or(NoiseChoice()));
+    // A file named here must play; one kept with the session may be missing.
+    for (const Bed &bed : options->beds) {
+        if (const SoundFileLoop file(bed.path, false, 0); !file.isOpen()) {
+            printError(u"mirandel-cli: cannot read the bed \"%1\": %2"_s.arg(bed.path, file.error()));
+            return 1;
+        }
+    }
+    for (const SessionProblem &problem : bedProblems(session.beds))
+        printError(u"mirandel-cli: "_s + problem.text);
+    BedList beds = session.beds;
+    beds.insert(beds.end(), options->beds.begin(), options->beds.end());
+    synth.setBeds(beds);
     AudioEncoding encoding;
     encoding.flacLevel = options->flacLevel.value_or(encoding.flacLevel);
     encoding.mp3Bitrate = options->bitrate.value_or(encoding.mp3Bitrate);

@@ -16,7 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-enum Column { NameColumn, KindColumn, LengthColumn, DescriptionColumn };
+enum TemplateColumn { NameColumn, KindColumn, LengthColumn, DescriptionColumn };
 // The item's index in the library's list; none for a group.
 constexpr int TemplateRole = Qt::UserRole;
 

@@ -1,5 +1,6 @@
 #include "core/check/SessionChecker.h"
 
+#include "core/beds/BedProblems.h"
 #include "core/compiler/SegmentEncoder.h"
 #include "core/device/DeviceInfo.h"
 #include "core/session/Session.h"
@@ -142,5 +143,6 @@ QList<SessionProblem> SessionChecker::check(const Session &session, const Device
             problems.append({SessionProblem::Warning, 0, 0, text});
     }
     problems.append(mFlashRates.findings(session));
+    problems.append(bedProblems(session.beds));
     return problems;
 }

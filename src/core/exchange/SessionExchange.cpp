@@ -4,6 +4,7 @@
 #include "core/exchange/GnauralReader.h"
 #include "core/exchange/GnauralWriter.h"
 #include "core/exchange/ImportFinish.h"
+#include "core/exchange/SbgMix.h"
 #include "core/exchange/SbgReader.h"
 #include "core/exchange/SbgWriter.h"
 #include "core/exchange/ScheduleOfSession.h"
@@ -81,14 +82,20 @@ SessionImport importSessionFile(const QString &path)
     if (bytes.size() > LargestFile)
         return {std::nullopt,
                 SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
-    return importSession(bytes, format);
+    SessionImport imported = importSession(bytes, format);
+    if (format == ExchangeFormat::Sbg)
+        addSbgMix(imported, bytes, QFileInfo(path).absolutePath());
+    return imported;
 }
 
 SessionExport exportSession(const Session &session, ExchangeFormat format)
 {
     const ScheduleFormat scheduleFormat = format == ExchangeFormat::Gnaural ? ScheduleFormat::Gnaural : ScheduleFormat::Sbg;
     const ExportedSchedule exported = scheduleOfSession(session, scheduleFormat);
-    const QByteArray bytes = scheduleFormat == ScheduleFormat::Gnaural ? gnauralBytes(exported.schedule)
-                                                                       : sbgBytes(exported.schedule);
-    return {bytes, exported.losses};
+    QList<ExchangeNote> losses = exported.losses;
+    if (scheduleFormat == ScheduleFormat::Sbg)
+        return {withSbgMix(sbgBytes(exported.schedule), session.beds, losses), losses};
+    for (size_t i = 0; i < session.beds.size(); ++i)
+        losses.append({0, 0, 0, SessionExchange::tr("bed %1 left out: the format keeps no sound under the tones").arg(i + 1)});
+    return {gnauralBytes(exported.schedule), losses};
 }

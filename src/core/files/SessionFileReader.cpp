@@ -1,5 +1,6 @@
 #include "core/files/SessionFileReader.h"
 
+#include "core/beds/BedFile.h"
 #include "core/files/FileKind.h"
 #include "core/files/SessionFileParser.h"
 #include "core/session/Prompter.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <optional>
 
@@ -103,10 +105,17 @@ void showSessionFileContent(const SessionContext &context, SessionFileContent co
     session.descriptionLines = content.descriptionLines;
     session.kind = content.kind;
     session.cells = std::move(content.cells);
+    BedFileContent beds = readBedFile(path);
+    session.beds = std::move(beds.beds);
     context.document.replace(std::move(session), false);
     // Loop fields are taken as they stand; one that is no number is reported
     // once the session is shown.
     const QString timingError = computeTimingSummary(context.document.cells(), 1).error;
     if (!timingError.isEmpty())
         context.prompter.error(timingError);
+    if (!beds.error.isEmpty()) {
+        context.prompter.error(SessionFileReaderTexts::tr("The beds of this session in %1 cannot be read, so it opens without "
+                                                          "them; saving leaves that file as it is. %2")
+                                   .arg(QDir::toNativeSeparators(bedFilePath(path)), beds.error));
+    }
 }

@@ -1,5 +1,6 @@
 #include "core/files/SessionFileWriter.h"
 
+#include "core/beds/BedFile.h"
 #include "core/files/SafeFileWriter.h"
 #include "core/files/Windows1252.h"
 #include "core/session/Prompter.h"
@@ -90,9 +91,15 @@ QByteArray sessionFileBytes(const Session &session)
 
 bool writeSessionFile(const Session &session, Prompter &prompter)
 {
-    const auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
-    if (!failure)
-        return true;
+    auto failure = writeFileSafely(session.fileName, sessionFileBytes(session));
+    if (!failure) {
+        failure = writeBedFile(session.beds, session.fileName);
+        if (!failure)
+            return true;
+        prompter.error(SessionFileWriterTexts::tr("The session was saved, but not its beds in \"%1\". %2")
+                           .arg(bedFilePath(session.fileName), failure->reason));
+        return false;
+    }
     switch (failure->stage) {
     case FileWriteFailure::Create:
         prompter.error(SessionFileWriterTexts::tr("Cannot create file \"%1\". %2").arg(session.fileName, failure->reason));

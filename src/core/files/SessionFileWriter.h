@@ -13,5 +13,6 @@ QByteArray sessionFileBytes(const Session &session);
 // goes to a temporary file that replaces the old file only once it is
 // complete, so a save that fails leaves the file that was there. On failure
 // reports "Cannot create file", "Stream write error", or that no temporary
-// file can be made beside the file (it is then not written at all).
+// file can be made beside the file (it is then not written at all). The
+// session's beds go into their own file beside it.
 bool writeSessionFile(const Session &session, Prompter &prompter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/beds/Bed.h"
 #include "core/session/SessionGrid.h"
 #include "core/session/SessionKind.h"
 
@@ -31,6 +32,7 @@ struct Session
     QString fileName; // full path; empty until saved
     QStringList descriptionLines;
     SessionKind kind = PulsedSession;
+    BedList beds; // kept beside the file, in a file of their own
 };
 
 // Labels of the rows beside the session table for a session kind, in the

@@ -11,11 +11,13 @@ void swapEditable(Session &a, Session &b)
     std::swap(a.kind, b.kind);
     std::swap(a.name, b.name);
     std::swap(a.descriptionLines, b.descriptionLines);
+    std::swap(a.beds, b.beds);
 }
 
 bool sameEditable(const Session &a, const Session &b)
 {
-    return a.kind == b.kind && a.name == b.name && a.descriptionLines == b.descriptionLines && a.cells == b.cells;
+    return a.kind == b.kind && a.name == b.name && a.descriptionLines == b.descriptionLines && a.cells == b.cells
+        && a.beds == b.beds;
 }
 
 // Columns still shared were not written; the first and last that differ
@@ -226,6 +228,8 @@ void SessionDocument::announce(const Session &before)
         emit nameChanged(mSession.name);
     if (before.descriptionLines != mSession.descriptionLines)
         emit descriptionChanged(mSession.descriptionLines);
+    if (before.beds != mSession.beds)
+        emit bedsChanged();
 }
 
 void SessionDocument::syncModified()

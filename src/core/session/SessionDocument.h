@@ -85,6 +85,7 @@ signals:
     void kindChanged(int kind);
     void nameChanged(const QString &name);
     void descriptionChanged(const QStringList &lines);
+    void bedsChanged();
     void fileNameChanged(const QString &fileName);
     // Another session took this one's place: everything changed.
     void replaced();

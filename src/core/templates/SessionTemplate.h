@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/beds/Bed.h"
 #include "core/session/SessionGrid.h"
 #include "core/session/SessionKind.h"
 
@@ -16,6 +17,7 @@ struct SessionTemplate
     int totalSeconds = 0; // loops played out
     QStringList descriptionLines;
     SessionGrid cells;
+    BedList beds;
 
     // The first line of the description that says something.
     QString summary() const;

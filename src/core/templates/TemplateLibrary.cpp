@@ -1,5 +1,6 @@
 #include "core/templates/TemplateLibrary.h"
 
+#include "core/beds/BedFile.h"
 #include "core/files/SessionFileParser.h"
 #include "core/files/SessionFileWriter.h"
 #include "core/session/NewSession.h"
@@ -54,6 +55,8 @@ std::optional<SessionTemplate> readTemplate(const QString &path, bool own)
     result.kind = content.kind;
     result.descriptionLines = content.descriptionLines;
     result.cells = std::move(content.cells);
+    // A template whose beds cannot be read still gives its segments.
+    result.beds = readBedFile(path).beds;
     result.totalSeconds = computeTimingSummary(result.cells, 1).totalSeconds;
     return result;
 }
@@ -183,6 +186,8 @@ bool TemplateLibrary::remove(const SessionTemplate &ownTemplate, Prompter &promp
         return false;
     const QString path = ownTemplate.filePath; // the reference goes with the list
     const bool removed = QFile::remove(path);
+    if (removed)
+        QFile::remove(bedFilePath(path));
     reload();
     if (!removed)
         prompter.error(tr("Cannot delete %1").arg(path));
@@ -196,6 +201,7 @@ Session sessionFromTemplate(const SessionTemplate &sessionTemplate)
     session.kind = sessionTemplate.kind;
     session.descriptionLines = sessionTemplate.descriptionLines;
     session.cells = sessionTemplate.cells;
+    session.beds = sessionTemplate.beds;
     return session;
 }
 
