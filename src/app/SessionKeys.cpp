@@ -25,6 +25,11 @@ SessionKeys::~SessionKeys()
     qApp->removeEventFilter(this);
 }
 
+void SessionKeys::setSheet(SessionSheet *sheet)
+{
+    mSheet = sheet;
+}
+
 bool SessionKeys::isSessionWindow(const QWidget *window) const
 {
     return window == &mMainWindow || window == mWindows.timelineWindow.get() || window == mWindows.graphWindow.get()

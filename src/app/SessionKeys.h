@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QKeyEvent;
 class QWidget;
@@ -20,7 +21,7 @@ public:
     ~SessionKeys() override;
 
     // The sheet, once made.
-    void setSheet(SessionSheet *sheet) { mSheet = sheet; }
+    void setSheet(SessionSheet *sheet);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,5 +33,5 @@ private:
     QWidget &mMainWindow;
     MirandelWindows &mWindows;
     SessionEditor &mEditor;
-    SessionSheet *mSheet = nullptr;
+    QPointer<SessionSheet> mSheet; // gone before the window is
 };
