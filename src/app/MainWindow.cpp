@@ -73,7 +73,7 @@ MainWindow::~MainWindow()
 {
     // A cell editor still open hands its text on as it closes: the sheet
     // goes while the editor it hands it to is still there.
-    delete takeCentralWidget();
+    delete centralWidget();
 }
 
 SessionSheet &MainWindow::sheet()
