@@ -1136,14 +1136,6 @@
         <translation>Ungespeicherte Änderungen konnten nicht gesichert werden: %1 — neuer Versuch folgt</translation>
     </message>
     <message>
-        <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
-        <translation>Die ungespeicherten Änderungen der letzten Sitzung konnten nicht gelesen werden; sie wurden in %1 aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
-        <translation>Mirandel wurde beendet, ohne die Sitzung %1 zu speichern. Die ungespeicherten Änderungen wiederherstellen?</translation>
-    </message>
-    <message>
         <source>Error loading program data.  Aborting.</source>
         <translation>Fehler beim Laden der Programmdaten.  Abbruch.</translation>
     </message>
@@ -2292,6 +2284,17 @@
     <message>
         <source>Session</source>
         <translation>Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecovery</name>
+    <message>
+        <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
+        <translation>Die ungespeicherten Änderungen der letzten Sitzung konnten nicht gelesen werden; sie wurden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
+        <translation>Mirandel wurde beendet, ohne die Sitzung %1 zu speichern. Die ungespeicherten Änderungen wiederherstellen?</translation>
     </message>
 </context>
 <context>

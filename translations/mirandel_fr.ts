@@ -1136,14 +1136,6 @@
         <translation>Les modifications non enregistrées n’ont pas pu être mises à l’abri&#xa0;: %1 — nouvel essai</translation>
     </message>
     <message>
-        <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
-        <translation>Les modifications non enregistrées de la dernière séance n’ont pas pu être lues&#xa0;; elles ont été conservées dans %1.</translation>
-    </message>
-    <message>
-        <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
-        <translation>Mirandel s’est fermé sans enregistrer la séance %1. Restaurer les modifications non enregistrées&#xa0;?</translation>
-    </message>
-    <message>
         <source>Error loading program data.  Aborting.</source>
         <translation>Erreur au chargement des données du programme.  Abandon.</translation>
     </message>
@@ -2292,6 +2284,17 @@
     <message>
         <source>Session</source>
         <translation>Séance</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecovery</name>
+    <message>
+        <source>The unsaved changes of the last session could not be read; they were kept in %1.</source>
+        <translation>Les modifications non enregistrées de la dernière séance n’ont pas pu être lues&#xa0;; elles ont été conservées dans %1.</translation>
+    </message>
+    <message>
+        <source>Mirandel closed without saving session %1. Restore the unsaved changes?</source>
+        <translation>Mirandel s’est fermé sans enregistrer la séance %1. Restaurer les modifications non enregistrées&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,8 @@
 #include "app/SessionFileDrop.h"
 #include "core/exchange/SessionFormats.h"
 #include "app/SessionGridModel.h"
+#include "app/SessionKeys.h"
 #include "app/SessionSheet.h"
-#include "app/dialogs/SessionProblemsDialog.h"
 #include "app/timeline/TimelineWindow.h"
 #include "app/windows/GraphWindow.h"
 #include "app/windows/IntroductionWindow.h"
@@ -20,11 +20,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -67,20 +65,17 @@ MainWindow::MainWindow(MirandelWindows &windows, const QStringList &arguments, Q
     createMenus();
     followDocument();
     initialize(arguments);
-    setUpRecovery();
-    qApp->installEventFilter(this);
+    connect(&mRecovery, &SessionRecovery::failureChanged, this, &MainWindow::showRecoveryFailure);
+    mKeys = new SessionKeys(*this, windows, mEditor);
     connect(new SessionFileDrop(this), &SessionFileDrop::fileDropped, this,
             [this](const QString &path) { runCommand([this, path] { openFileOfAnyFormat(path); }); });
 }
 
 MainWindow::~MainWindow()
 {
-    qApp->removeEventFilter(this);
-    // The document outlives the recovery timer and would report to it.
-    mEditor.document().disconnect(this);
     // A cell editor still open hands its text on as it closes: the sheet
     // goes while the editor it hands it to is still there.
-    delete takeCentralWidget();
+    delete centralWidget();
 }
 
 SessionSheet &MainWindow::sheet()
@@ -88,44 +83,11 @@ SessionSheet &MainWindow::sheet()
     // The grid and the controls around it are hidden until a session is
     // shown, so they are made when first needed rather than at start, where
     // they would cost more than the rest of the main window.
-    if (!mSheet)
+    if (!mSheet) {
         mSheet = new SessionSheet(mEditor, *mGridModel, centralWidget(), mGridWidth);
+        mKeys->setSheet(mSheet);
+    }
     return *mSheet;
-}
-
-QTableView *MainWindow::sessionTable()
-{
-    return sheet().table();
-}
-
-QTableWidget *MainWindow::rowLabelTable()
-{
-    return sheet().rowLabels();
-}
-
-QPlainTextEdit *MainWindow::timingPanel()
-{
-    return sheet().timingPanel();
-}
-
-QPushButton *MainWindow::newSegmentButton()
-{
-    return sheet().newSegmentButton();
-}
-
-QPushButton *MainWindow::upButton()
-{
-    return sheet().upButton();
-}
-
-QPushButton *MainWindow::downButton()
-{
-    return sheet().downButton();
-}
-
-int MainWindow::buttonRowBottom()
-{
-    return sheet().buttonRowBottom();
 }
 
 QAction *MainWindow::addCommand(QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
@@ -212,6 +174,7 @@ void MainWindow::gatherWindows()
     addAction(preview.playOrPauseAction());
     connect(&preview, &PreviewController::playingColumnChanged, mGridModel, &SessionGridModel::setPlayingColumn);
     mViewMenu->addAction(mWindows.timelineWindow->toggleAction());
+    mWindows.introductionWindow->installEventFilter(this);
     // The graph window keeps Ctrl+S for its picture.
     QList<QAction *> commands = windowCommands();
     mWindows.timelineWindow->addActions(commands);
@@ -373,71 +336,12 @@ bool MainWindow::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-bool MainWindow::isSessionWindow(const QWidget *window) const
-{
-    return window == this || window == mWindows.timelineWindow.get() || window == mWindows.graphWindow.get()
-        || (window && window == mProblemsDialog);
-}
-
+// The safety notice is in view once the introduction has gone.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // The safety notice is in view once the introduction has gone.
-    if (event->type() == QEvent::Hide && mSafetyNotice && watched == mWindows.introductionWindow.get()
-        && !mSafetyNotice->isHidden())
+    if (event->type() == QEvent::Hide && mSafetyNotice && !mSafetyNotice->isHidden())
         UserNotices::markShown(UserNotices::Safety);
-    // The key that dismisses the introduction does nothing else, not even
-    // a shortcut such as Space: claimed here, it comes back as a key press.
-    if (event->type() == QEvent::ShortcutOverride && mWindows.introductionWindow
-        && mWindows.introductionWindow->isVisible()) {
-        event->accept();
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        // Keys typed into a cell's editor are the editor's.
-        const bool inCellEditor = widget && mSheet && widget != mSheet->table()->viewport()
-            && mSheet->table()->viewport()->isAncestorOf(widget);
-        if (widget && !inCellEditor) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (widget->window() == this && (handleKeyDown(key) || handleKeyPress(key)))
-                return true;
-            // N adds a segment from every window of the session.
-            if (widget->window() != this && isSessionWindow(widget->window()) && key->key() == Qt::Key_N
-                && isSessionShown()) {
-                runCommand([this] { newSegment(); });
-                return true;
-            }
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool MainWindow::handleKeyDown(QKeyEvent *event)
-{
-    if (mWindows.introductionWindow && mWindows.introductionWindow->isVisible()) {
-        mWindows.introductionWindow->close();
-        return true;
-    }
-    if (event->key() == Qt::Key_N && isSessionShown()) {
-        runCommand([this] { newSegment(); });
-        return true;
-    }
-    return false;
-}
-
-bool MainWindow::handleKeyPress(QKeyEvent *event)
-{
-    if (!isSessionShown())
-        return false;
-    if (event->text() == u"+"_s) {
-        runCommand([this] { stepUp(); });
-        return true;
-    }
-    if (event->text() == u"-"_s) {
-        runCommand([this] { stepDown(); });
-        return true;
-    }
-    return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -446,8 +350,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    mRecoveryTimer.stop();
-    mRecoveryCopy.remove();
+    mRecovery.end();
     // A conversation still under way ends here, without a word.
     mDeviceLink.abandon();
     QMainWindow::closeEvent(event);

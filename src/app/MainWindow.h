@@ -2,8 +2,9 @@
 
 #include "app/QtPrompter.h"
 #include "app/QtSessionDialogs.h"
+#include "app/SessionSheet.h"
 #include "core/check/SessionChecker.h"
-#include "core/files/RecoveryCopy.h"
+#include "core/files/SessionRecovery.h"
 #include "core/graph/GraphKind.h"
 #include "core/session/SessionEditor.h"
 #include "core/settings/Settings.h"
@@ -11,7 +12,6 @@
 #include "gui/device/SerialLink.h"
 
 #include <QMainWindow>
-#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -30,7 +30,7 @@ class RecentFilesMenu;
 class SessionProblemsDialog;
 class ListingPrinter;
 class SessionGridModel;
-class SessionSheet;
+class SessionKeys;
 struct MirandelWindows;
 
 // "Mirandel for Ambrion/Calidor - [name]" after New and Open, with round
@@ -104,12 +104,9 @@ public:
     void showContextHelp();
     void showAbout();
     void showSafety();
-    void newSegment();
     // Edit > Glide Across Selection and Edit > Preferences.
     void glideAcrossSelection();
     void editPreferences();
-    void stepUp();
-    void stepDown();
     // Ctrl+Up, Ctrl+Down: every selected cell of one row one step.
     void stepSelectionUp();
     void stepSelectionDown();
@@ -127,27 +124,27 @@ public:
     // A short note in the status bar that a command did its work.
     void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
-    void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
+    void setRecoveryInterval(int milliseconds) { mRecovery.setInterval(milliseconds); }
     // Where recovery copies are kept and looked for: the user's data folder
     // unless set, before the start offers what it finds there.
-    void setRecoveryFolder(const QString &folder);
+    void setRecoveryFolder(const QString &folder) { mRecovery.setFolder(folder); }
 
     QMenu *viewMenu() const { return mViewMenu; }
     SessionGridModel *gridModel() const { return mGridModel; }
 
     // Controls, for tests
     // The grid and its controls are made when first asked for.
-    QTableView *sessionTable();
-    QTableWidget *rowLabelTable();
-    QPlainTextEdit *timingPanel();
+    QTableView *sessionTable() { return sheet().table(); }
+    QTableWidget *rowLabelTable() { return sheet().rowLabels(); }
+    QPlainTextEdit *timingPanel() { return sheet().timingPanel(); }
     QLabel *checkSummary() const { return mCheckSummary; }
     SessionProblemsDialog *problemsDialog();
     DownloadProgressDialog *downloadProgress() const { return mDownloadProgress; }
-    QPushButton *newSegmentButton();
-    QPushButton *upButton();
-    QPushButton *downButton();
+    QPushButton *newSegmentButton() { return sheet().newSegmentButton(); }
+    QPushButton *upButton() { return sheet().upButton(); }
+    QPushButton *downButton() { return sheet().downButton(); }
     RecentFilesMenu *recentFilesMenu() const { return mRecentFilesMenu; }
-    int buttonRowBottom();
+    int buttonRowBottom() { return sheet().buttonRowBottom(); }
 
     // The COM port in force, 0 = none.
     int portNumber() const { return mPortNumber; }
@@ -168,6 +165,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The grid and the controls around it, made when first needed.
     SessionSheet &sheet();
     void layOutWindow();
     void initialize(const QStringList &arguments);
@@ -179,27 +177,16 @@ private:
     void followDocument();
     void showSession(bool shown);
     void showReplacedSession();
-    void stepSelectedCell(StepDirection direction);
     // Imports path by its format, after the loss report the user accepts.
     void importFile(const QString &path);
     // Runs a command that may save, and confirms a file it wrote.
     void confirmSaving(const std::function<void()> &command);
     void createUndoActions();
     void updateUndoActions();
-    // Recovery copy
-    void setUpRecovery();
-    void scheduleRecoveryCopy();
-    void writeRecoveryCopy();
     // A reason: unsaved changes are not safe; none: they are again.
-    void showRecoveryFailure(const std::optional<QString> &reason);
-    // Offers the copies instances that ended left; true when one was restored.
-    bool offerRecovery();
-    bool restoreRecoveryCopy(RecoveryCopy &copy);
+    void showRecoveryFailure(const QString &reason);
     void refreshLayout();
-    bool isSessionWindow(const QWidget *window) const;
     QList<QAction *> windowCommands() const;
-    bool handleKeyDown(QKeyEvent *event);
-    bool handleKeyPress(QKeyEvent *event);
 
     // Session check: reruns after every change of the cells, the session
     // shown, and the device identified.
@@ -216,8 +203,10 @@ private:
     QtPrompter mQtPrompter;
     QtSessionDialogs mDialogs;
     SessionEditor mEditor;
+    SessionRecovery mRecovery{mEditor.document()};
     SessionGridModel *mGridModel;
     SessionSheet *mSheet = nullptr; // made when first shown
+    SessionKeys *mKeys;
     ListingPrinter *mListingPrinter = nullptr;
     HelpViewer *mHelpViewer = nullptr;
     FirstRunHint *mFirstRunHint;
@@ -246,9 +235,6 @@ private:
     int mGridWidth = 459; // until the window is first laid out
     QString mCaption;
 
-    RecoveryCopy mRecoveryCopy;
-    FileFingerprint mSessionFile; // the session's file when last read or saved
-    QTimer mRecoveryTimer;
     QLabel *mRecoveryFailure = nullptr;
     bool mRecoveryOffered = false;
     bool mLayingOut = false;

@@ -11,11 +11,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-void MainWindow::newSegment()
-{
-    sheet().addSegment();
-}
-
 void MainWindow::glideAcrossSelection()
 {
     const CellRange range = mEditor.selection();
@@ -32,22 +27,6 @@ void MainWindow::glideAcrossSelection()
 void MainWindow::editPreferences()
 {
     PreferencesDialog(mEditor.preferences(), this).exec();
-}
-
-void MainWindow::stepUp()
-{
-    stepSelectedCell(StepDirection::Up);
-}
-
-void MainWindow::stepDown()
-{
-    stepSelectedCell(StepDirection::Down);
-}
-
-void MainWindow::stepSelectedCell(StepDirection direction)
-{
-    mEditor.stepSelectedCell(direction);
-    sheet().focusGrid();
 }
 
 void MainWindow::stepSelectionUp()

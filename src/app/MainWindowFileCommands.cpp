@@ -12,7 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 void MainWindow::openStartupFile()
 {
     // A session restored from its recovery copy is not replaced unasked.
-    if (!std::exchange(mRecoveryOffered, true) && offerRecovery()) {
+    if (!std::exchange(mRecoveryOffered, true) && mRecovery.offerLeftBehind(context())) {
         mStartupFileName.clear();
         return;
     }

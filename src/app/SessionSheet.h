@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/SessionEditor.h"
+#include "core/session/ValueStepping.h"
 
 #include <QObject>
 #include <array>
@@ -31,6 +32,8 @@ public:
 
     // New Segment, scrolled so that the last segment shows.
     void addSegment();
+    // Up and Down: the selected cell one step, the grid focused.
+    void step(StepDirection direction);
     void setVisible(bool visible);
     void setGridWidth(int width);
     void focusGrid();
@@ -51,7 +54,6 @@ private:
     // The editor's selection, when it did not come from the table.
     void showSelection();
     void takeSelection(SessionEditor::Source source);
-    void step(StepDirection direction);
 
     SessionEditor &mEditor;
     SessionGridModel &mModel;

@@ -25,6 +25,8 @@ InputBoxDialog::InputBoxDialog(const QString &caption, const QString &prompt, co
     }
     mEntry = new QLineEdit(initial, this);
     mEntry->selectAll();
+    // The entry takes the first key, also one typed before the box is active.
+    mEntry->setFocus();
     promptLabel->setBuddy(mEntry);
     layout->addWidget(mEntry);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
