@@ -2287,8 +2287,8 @@
         <translation> oder </translation>
     </message>
     <message>
-        <source>Time m:s takes a time m:ss or m:ss.d from %1 to %2</source>
-        <translation>Zeit m:s nimmt eine Zeit m:ss oder m:ss.z von %1 bis %2</translation>
+        <source>Time m:s takes minutes, seconds with s, or m:ss from %1 to %2</source>
+        <translation>Zeit m:s nimmt Minuten, Sekunden mit s oder m:ss von %1 bis %2</translation>
     </message>
     <message>
         <source>%1 takes %2</source>

@@ -2287,8 +2287,8 @@
         <translation> ou </translation>
     </message>
     <message>
-        <source>Time m:s takes a time m:ss or m:ss.d from %1 to %2</source>
-        <translation>Durée m:s accepte une durée m:ss ou m:ss.d de %1 à %2</translation>
+        <source>Time m:s takes minutes, seconds with s, or m:ss from %1 to %2</source>
+        <translation>Durée m:s accepte des minutes, des secondes avec s ou m:ss de %1 à %2</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
