@@ -256,6 +256,7 @@ void MainWindow::createMenus()
                                           QKeySequence(u"Ctrl+Down"_s));
     mEditMenu->addSeparator();
     mActionGlide = addCommand(mEditMenu, tr("&Glide Across Selection\u2026"), &MainWindow::glideAcrossSelection);
+    mActionSplitSegment = addCommand(mEditMenu, tr("Sp&lit Segment\u2026"), &MainWindow::splitSegment);
     mActionPreferences = addCommand(mEditMenu, tr("Pr&eferences\u2026"), &MainWindow::editPreferences);
     createUndoActions();
 
@@ -282,7 +283,7 @@ void MainWindow::createMenus()
                         mActionPasteSegment,  mActionCutSegment,   mActionInsertSegment,  mActionNameSession,
                         mActionDownloadAppend, mActionDownloadClear, mActionSegmentGraph, mActionTimeGraph,
                         mActionCheckSession,  mActionCopySessionText, mActionPasteText, mActionStepSelectionUp,
-                        mActionStepSelectionDown, mActionGlide, mActionSaveAsTemplate};
+                        mActionStepSelectionDown, mActionGlide, mActionSplitSegment, mActionSaveAsTemplate};
     for (QMenu *menu : {mFileMenu, mEditMenu, mDownloadMenu, mViewMenu})
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateSessionCommands);
 }

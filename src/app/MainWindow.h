@@ -120,8 +120,9 @@ public:
     void showAbout();
     void showSafety();
     void newSegment();
-    // Edit > Glide Across Selection and Edit > Preferences.
+    // Edit > Glide Across Selection, Split Segment and Preferences.
     void glideAcrossSelection();
+    void splitSegment();
     void editPreferences();
     void stepUp();
     void stepDown();
@@ -295,6 +296,7 @@ private:
     QAction *mActionStepSelectionUp;
     QAction *mActionStepSelectionDown;
     QAction *mActionGlide;
+    QAction *mActionSplitSegment;
     QAction *mActionPreferences;
     QAction *mActionSelectPort;
     QAction *mActionDownloadAppend;

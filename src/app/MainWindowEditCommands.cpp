@@ -4,6 +4,7 @@
 #include "app/dialogs/GlideDialog.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "core/session/GlideAcross.h"
+#include "core/session/SplitSegment.h"
 #include "core/session/SegmentCommands.h"
 #include "core/session/SessionText.h"
 #include "core/session/TextPaste.h"
@@ -31,7 +32,7 @@ void MainWindow::glideAcrossSelection()
         return;
     }
     GlideDialog dialog(this);
-    dialog.setGlide(currentGlide(mSession, range.left, range.right));
+    dialog.setGlide(mSession, currentGlide(mSession, range.left, range.right));
     if (dialog.exec() == QDialog::Accepted)
         glideAcross(context(), dialog.glide());
 }
@@ -108,6 +109,11 @@ void MainWindow::cutSegment()
 void MainWindow::insertSegment()
 {
     ::insertSegment(context(), selectedCell().column);
+}
+
+void MainWindow::splitSegment()
+{
+    ::splitSegment(context(), selectedCell().column);
 }
 
 void MainWindow::pasteText()
