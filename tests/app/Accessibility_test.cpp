@@ -5,6 +5,8 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/SafetyNotice.h"
+#include "app/windows/IntroductionWindow.h"
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/GlideDialog.h"
 #include "app/dialogs/PortDeviceDialog.h"
@@ -109,4 +111,24 @@ TEST(Accessibility, GlideFieldsAreLabelledByTheirLabels)
             labels << other->text(QAccessible::Name);
         EXPECT_EQ(labels, QStringList{label});
     }
+}
+
+TEST(Accessibility, TheSafetyNoticeAndTheIntroductionAreRead)
+{
+    QWidget client;
+    SafetyNotice notice(&client);
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(&notice);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->text(QAccessible::Description).contains(u"epilepsy"_s));
+    EXPECT_TRUE(read->text(QAccessible::Description).endsWith(u"Help > Safety tells more."_s));
+
+    IntroductionWindow introduction;
+    introduction.show();
+    QStringList nameless;
+    for (QWidget *widget : introduction.findChildren<QWidget *>()) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        if (node && node->role() == QAccessible::EditableText && node->text(QAccessible::Name).isEmpty())
+            nameless << QString::fromLatin1(widget->metaObject()->className());
+    }
+    EXPECT_EQ(nameless, QStringList());
 }
