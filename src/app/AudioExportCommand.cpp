@@ -22,6 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int ProgressSteps = 1000;
 
+QString audioFileSuffix(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
 struct SoundFileKind
 {
     const char *filter; // translated where shown
@@ -57,14 +62,17 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Qt's own dialog, which takes the loudness option below its fields.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    auto *normalise = new QCheckBox(tr("&Normalise loudness to"));
+    const AudioExportChoices last = mMain.preferences().audioExport();
+    // Alt+N is the file name's.
+    auto *normalise = new QCheckBox(tr("N&ormalise loudness to"));
     auto *target = new QDoubleSpinBox;
     target->setRange(-60, 0);
     target->setDecimals(1);
     target->setSingleStep(0.5);
     target->setSuffix(u" LUFS"_s);
-    target->setValue(Loudness::ProgrammeLevel);
-    target->setEnabled(false);
+    target->setValue(last.lastTarget != 0 ? last.lastTarget : Loudness::ProgrammeLevel);
+    normalise->setChecked(last.targetLoudness.has_value());
+    target->setEnabled(normalise->isChecked());
     target->setAccessibleName(tr("Loudness target"));
     connect(normalise, &QCheckBox::toggled, target, &QWidget::setEnabled);
     auto *option = new QHBoxLayout;
@@ -74,7 +82,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     // How the compressed formats are written: each applies to its own type.
     auto *flacLevel = new QSpinBox;
     flacLevel->setRange(AudioEncoding::FastestFlacLevel, AudioEncoding::SmallestFlacLevel);
-    flacLevel->setValue(AudioEncoding::DefaultFlacLevel);
+    flacLevel->setValue(last.flacLevel >= 0 ? last.flacLevel : AudioEncoding::DefaultFlacLevel);
     flacLevel->setAccessibleName(tr("FLAC compression level"));
     flacLevel->setToolTip(tr("0 writes fastest, 8 makes the smallest file; the sound is the same"));
     auto *flacLabel = new QLabel(tr("FLAC &level:"));
@@ -82,7 +90,8 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     auto *bitrate = new QComboBox;
     for (int kbps : AudioEncoding::Mp3Bitrates)
         bitrate->addItem(tr("%1 kbit/s").arg(kbps), kbps);
-    bitrate->setCurrentIndex(bitrate->findData(AudioEncoding::DefaultMp3Bitrate));
+    bitrate->setCurrentIndex(
+        std::max(bitrate->findData(last.mp3Bitrate), bitrate->findData(AudioEncoding::DefaultMp3Bitrate)));
     bitrate->setAccessibleName(tr("MP3 bit rate"));
     auto *bitrateLabel = new QLabel(tr("MP3 &bit rate:"));
     bitrateLabel->setBuddy(bitrate);
@@ -104,7 +113,11 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     for (const SoundFileKind &kind : SoundFileKinds)
         filters << tr(kind.filter);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(SoundFileKinds[0].suffix);
+    const auto *lastType = std::find_if(std::begin(SoundFileKinds), std::end(SoundFileKinds),
+                                        [&last](const SoundFileKind &kind) { return kind.suffix == last.suffix; });
+    const qsizetype lastKind = lastType == std::end(SoundFileKinds) ? 0 : lastType - std::begin(SoundFileKinds);
+    dialog.selectNameFilter(filters.at(lastKind));
+    dialog.setDefaultSuffix(SoundFileKinds[lastKind].suffix);
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
         dialog.setDefaultSuffix(SoundFileKinds[std::max<qsizetype>(0, filters.indexOf(filter))].suffix);
     });
@@ -113,7 +126,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     const QString baseName = session.fileName.isEmpty() ? session.name : sessionFile.completeBaseName();
     if (!session.fileName.isEmpty())
         dialog.setDirectory(sessionFile.absolutePath());
-    dialog.selectFile(baseName + u".wav"_s);
+    dialog.selectFile(baseName + u'.' + SoundFileKinds[lastKind].suffix);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     QString path = dialog.selectedFiles().value(0);
@@ -127,7 +140,10 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     AudioEncoding chosen;
     chosen.flacLevel = flacLevel->value();
     chosen.mp3Bitrate = bitrate->currentData().toInt();
-    return {path, normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt, chosen};
+    const std::optional<double> loudness = normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt;
+    mMain.preferences().setAudioExport({audioFileSuffix(path), loudness, target->value(), chosen.flacLevel,
+                                        chosen.mp3Bitrate});
+    return {path, loudness, chosen};
 }
 
 void AudioExportCommand::exportTo(const QString &path, std::optional<double> targetLoudness,
@@ -165,11 +181,17 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         });
     }
     mFileName = QFileInfo(path).fileName();
-    mProgress->setLabelText(tr("Writing %1\u2026").arg(mFileName));
+    // With a target the first half of the work measures, before a byte is written.
+    const auto label = [this, measures = targetLoudness.has_value()](qint64 done, qint64 total) {
+        return measures && 2 * done < total ? tr("Measuring loudness\u2026") : tr("Writing %1\u2026").arg(mFileName);
+    };
+    mProgress->setLabelText(label(0, 1));
     mProgress->setValue(0);
 
-    connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this](qint64 done, qint64 total) {
+    connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this, label](qint64 done, qint64 total) {
         mProgress->setValue(total > 0 ? int(done * ProgressSteps / total) : ProgressSteps);
+        if (const QString text = label(done, total); text != mProgress->labelText())
+            mProgress->setLabelText(text);
     });
     connect(mJob.get(), &AudioExportJob::finished, this, &AudioExportCommand::finish);
     mJob->start();
@@ -185,5 +207,7 @@ void AudioExportCommand::finish(const AudioExportResult &result)
         mMain.prompter().error(result.error);
     if (result.outcome == AudioExportResult::Written)
         mMain.statusBar()->showMessage(tr("Audio exported to %1: %2").arg(mFileName, result.loudness.text()));
+    if (result.outcome == AudioExportResult::Cancelled)
+        mMain.statusBar()->showMessage(tr("Export cancelled"));
     emit finished(result.outcome);
 }

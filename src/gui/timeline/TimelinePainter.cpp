@@ -448,7 +448,8 @@ private:
                 continue;
             const double y = g.beatY(hertz);
             p.drawLine(QPointF(scale.right() - 2, y), QPointF(scale.right(), y));
-            if (std::abs(y - labelled) < TickLabelRoom)
+            // Clear of the last number and of the lane's name above them.
+            if (std::abs(y - labelled) < TickLabelRoom || y < g.beatLane().top() + 2 * TickLabelRoom)
                 continue;
             labelled = y;
             p.drawLine(QPointF(scale.right() - 4, y), QPointF(scale.right(), y));
