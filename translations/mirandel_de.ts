@@ -243,8 +243,8 @@
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>File &gt; New to design a session, File &gt; Open to read one</source>
-        <translation>Datei &gt; Neu entwirft eine Sitzung, Datei &gt; Öffnen liest eine</translation>
+        <source>File &gt; New to design a session, File &gt; New from Template to start from a ready one, File &gt; Open to read one</source>
+        <translation>Datei &gt; Neu entwirft eine Sitzung, Datei &gt; Neu aus Vorlage beginnt mit einer fertigen, Datei &gt; Öffnen liest eine gespeicherte</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>New Segment(N)</source>
-        <translation>Neu. Segment(N)</translation>
+        <translation>Neues Segment(N)</translation>
     </message>
     <message>
         <source>Up(+)</source>

@@ -243,8 +243,8 @@
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>File &gt; New to design a session, File &gt; Open to read one</source>
-        <translation>Fichier &gt; Nouveau pour concevoir une séance, Fichier &gt; Ouvrir pour en lire une</translation>
+        <source>File &gt; New to design a session, File &gt; New from Template to start from a ready one, File &gt; Open to read one</source>
+        <translation>Fichier &gt; Nouveau pour concevoir une séance, Fichier &gt; Nouveau à partir d’un modèle pour partir d’une séance toute prête, Fichier &gt; Ouvrir pour en lire une</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>New Segment(N)</source>
-        <translation>Nouveau(N)</translation>
+        <translation>Nouv. segment(N)</translation>
     </message>
     <message>
         <source>Up(+)</source>
