@@ -384,9 +384,12 @@ void MainWindow::showEdit(const EditStep &step)
     cell.column = std::min(cell.column, mSession.cells.columnCount() - 1);
     if (cell.row == 0)
         cell.row = selectedCell().row;
-    selectCell(cell);
+    const int last = std::min(cell.column + step.columns, mSession.cells.columnCount()) - 1;
+    // An edit of a range leaves the current cell where it was within it.
+    const QModelIndex current = step.columns > 1 ? sessionTable()->currentIndex() : QModelIndex();
+    const bool keeps = current.row() == cell.row && current.column() > cell.column && current.column() <= last;
+    selectCell(keeps ? CellPos{current.column(), current.row()} : cell);
     if (step.columns > 1) {
-        const int last = std::min(cell.column + step.columns, mSession.cells.columnCount()) - 1;
         mSessionTable->selectionModel()->select(
             QItemSelection(mGridModel->index(cell.row, cell.column), mGridModel->index(cell.row, last)),
             QItemSelectionModel::Select);

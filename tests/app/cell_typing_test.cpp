@@ -143,3 +143,17 @@ TEST_F(CellTypingTest, PasteTextReplacesFromTheSelectedSegment)
     EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join(u", "_s);
 }
 } // namespace
+
+TEST_F(CellTypingTest, TypingOverASelectionLeavesTheCurrentCellWhereItWas)
+{
+    window.selectCell({1, StartFreqRow});
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    type(u"8"_s);
+    press(Qt::Key_Return);
+    EXPECT_EQ(window.sessionTable()->currentIndex().column(), 3);
+    EXPECT_EQ(window.readSelection().left, 1);
+    EXPECT_EQ(window.readSelection().right, 3);
+    for (int column = 1; column <= 3; ++column)
+        EXPECT_EQ(cell(column, StartFreqRow), u"8.0"_s);
+}
