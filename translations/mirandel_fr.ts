@@ -43,10 +43,6 @@
         <translation>Exporter le son</translation>
     </message>
     <message>
-        <source>&amp;Normalise loudness to</source>
-        <translation>Normaliser le &amp;volume perçu à</translation>
-    </message>
-    <message>
         <source>Loudness target</source>
         <translation>Volume perçu visé</translation>
     </message>
@@ -89,6 +85,18 @@
     <message>
         <source>Cannot write &quot;%1&quot;: choose a name ending in .wav, .flac, .ogg or .mp3.</source>
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: choisissez un nom finissant par .wav, .flac, .ogg ou .mp3.</translation>
+    </message>
+    <message>
+        <source>N&amp;ormalise loudness to</source>
+        <translation>N&amp;ormaliser le volume perçu à</translation>
+    </message>
+    <message>
+        <source>Measuring loudness…</source>
+        <translation>Mesure du volume perçu…</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export annulé</translation>
     </message>
 </context>
 <context>
@@ -288,14 +296,6 @@
 <context>
     <name>GlideDialog</name>
     <message>
-        <source>&amp;Linear steps</source>
-        <translation>Pas &amp;linéaires</translation>
-    </message>
-    <message>
-        <source>Steps by &amp;ratio</source>
-        <translation>Pas en &amp;rapport constant</translation>
-    </message>
-    <message>
         <source>Glide Across Selection</source>
         <translation>Glissement sur la sélection</translation>
     </message>
@@ -316,12 +316,84 @@
         <translation>&amp;À (Hz)&#xa0;:</translation>
     </message>
     <message>
-        <source>Spacing:</source>
-        <translation>Espacement&#xa0;:</translation>
-    </message>
-    <message>
         <source>Beat frequency across segments %1 to %2</source>
         <translation>Fréquence de battement sur les segments %1 à %2</translation>
+    </message>
+    <message>
+        <source>Freq 2 from (Hz)</source>
+        <translation>Fréq. 2 de (Hz)</translation>
+    </message>
+    <message>
+        <source>Freq 2 to (Hz)</source>
+        <translation>Fréq. 2 à (Hz)</translation>
+    </message>
+    <message>
+        <source>&amp;Glide in the first segment from where it starts</source>
+        <translation>&amp;Glisser dès le premier segment, depuis son début</translation>
+    </message>
+    <message>
+        <source>Freq 1</source>
+        <translation>Fréq. 1</translation>
+    </message>
+    <message>
+        <source>Freq 2</source>
+        <translation>Fréq. 2</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Beats</source>
+        <translation>Battements</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>By ratio</source>
+        <translation>Par rapport constant</translation>
+    </message>
+    <message>
+        <source>Ease-in</source>
+        <translation>Départ en douceur</translation>
+    </message>
+    <message>
+        <source>Ease-out</source>
+        <translation>Arrivée en douceur</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Courbe en S</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentielle</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>&amp;Beats:</source>
+        <translation>&amp;Battements :</translation>
+    </message>
+    <message>
+        <source>Freq 2 f&amp;rom (Hz):</source>
+        <translation>Fréq. 2 d&amp;e (Hz) :</translation>
+    </message>
+    <message>
+        <source>Freq 2 t&amp;o (Hz):</source>
+        <translation>Fréq. &amp;2 à (Hz) :</translation>
+    </message>
+    <message>
+        <source>&amp;Shape:</source>
+        <translation>F&amp;orme :</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1053,10 @@
     <message>
         <source>Exported %1</source>
         <translation>%1 exporté</translation>
+    </message>
+    <message>
+        <source>Sp&amp;lit Segment…</source>
+        <translation>Di&amp;viser le segment…</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1922,10 @@
         <source>%1 was read with format errors; saving replaces it with what could be read. Replace it?</source>
         <translation>%1 a été lu avec des erreurs de format&#xa0;; l’enregistrer le remplace par ce qui a pu être lu. Le remplacer&#xa0;?</translation>
     </message>
+    <message>
+        <source>Nothing in it reads as a session file.</source>
+        <translation>Rien dans ce fichier ne se lit comme une séance.</translation>
+    </message>
 </context>
 <context>
     <name>SessionFileWriter</name>
@@ -1912,6 +1992,10 @@
     <message>
         <source>Two binaural beats at once, each with its own pitch</source>
         <translation>Deux battements binauraux, chacun à sa hauteur</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2064,37 @@
     </message>
 </context>
 <context>
+    <name>SplitSegment</name>
+    <message>
+        <source>Cannot split inside loop</source>
+        <translation>Impossible de diviser dans une boucle</translation>
+    </message>
+    <message>
+        <source>Max 1000 Segments</source>
+        <translation>1000 segments au maximum</translation>
+    </message>
+    <message>
+        <source>Segment %1 is too short to split</source>
+        <translation>Le segment %1 est trop court pour être divisé</translation>
+    </message>
+    <message>
+        <source>Split Segment</source>
+        <translation>Diviser le segment</translation>
+    </message>
+    <message>
+        <source>Split segment %1 into how many segments (2-%2)?</source>
+        <translation>Diviser le segment %1 en combien de segments (2-%2) ?</translation>
+    </message>
+    <message>
+        <source>Integer 2-%1 needed</source>
+        <translation>Nombre entier de 2 à %1 requis</translation>
+    </message>
+    <message>
+        <source>Split Segment %1</source>
+        <translation>Diviser le segment %1</translation>
+    </message>
+</context>
+<context>
     <name>TemplateDialog</name>
     <message>
         <source>%1:%2 min</source>
@@ -2044,6 +2159,14 @@
     <message>
         <source>Keep a session of your own here with File &gt; Save as Template.</source>
         <translation>Avec Fichier &gt; Enregistrer comme modèle, rangez ici une séance à vous.</translation>
+    </message>
+    <message>
+        <source>2 beats</source>
+        <translation>2 battements</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Description…</source>
+        <translation>Modifier la &amp;description…</translation>
     </message>
 </context>
 <context>
@@ -2248,6 +2371,34 @@
     <message>
         <source>Time&amp;line</source>
         <translation>&amp;Chronologie</translation>
+    </message>
+    <message>
+        <source>List steps</source>
+        <translation>Pas de la liste</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>How the beat lane spaces frequencies: each list entry the same height, by ratio, or evenly</source>
+        <translation>Comment la piste des battements répartit les fréquences : chaque entrée de la liste à même hauteur, par rapport constant ou régulièrement</translation>
+    </message>
+    <message>
+        <source>&amp;Beat scale:</source>
+        <translation>É&amp;chelle des battements :</translation>
+    </message>
+    <message>
+        <source>Beat scale</source>
+        <translation>Échelle des battements</translation>
+    </message>
+    <message>
+        <source>Time shown</source>
+        <translation>Temps affiché</translation>
     </message>
 </context>
 <context>
