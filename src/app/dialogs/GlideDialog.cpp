@@ -113,6 +113,7 @@ void GlideDialog::setGlide(const Session &session, const Glide &glide)
     selectNearest(mFrom2, glide.from2);
     selectNearest(mTo2, glide.to2);
     showChoices();
+    focusFirstField();
 }
 
 void GlideDialog::showChoices()
@@ -132,15 +133,22 @@ void GlideDialog::showChoices()
         if (fromStart)
             selectNearest(box, start);
     }
-    const QList<QComboBox *> order{mFrom, mTo, mFrom2, mTo2};
-    for (QComboBox *box : order) {
+    // The focus moves on only from a field that went away.
+    const QWidget *focused = focusWidget();
+    if (!focused || !focused->isEnabled() || !focused->isVisibleTo(this))
+        focusFirstField();
+    adjustSize();
+}
+
+void GlideDialog::focusFirstField()
+{
+    for (QComboBox *box : {mFrom, mTo, mFrom2, mTo2}) {
         if (box->isEnabled() && mForm->isRowVisible(box)) {
             box->setFocus();
             box->lineEdit()->selectAll();
-            break;
+            return;
         }
     }
-    adjustSize();
 }
 
 Glide GlideDialog::glide() const

@@ -35,6 +35,7 @@ public:
 
 private:
     void showChoices();
+    void focusFirstField();
 
     Glide mGlide;
     double mStart1 = 0; // where the first segment starts, Freq 1 and Freq 2
