@@ -337,7 +337,7 @@ void TimelineView::mouseMoveEvent(QMouseEvent *event)
         showReadout(point);
         return;
     }
-    if (!mDrag->moveTo(mGeometry, point) && !mDragPainted.isEmpty())
+    if (!mDrag->moveTo(mGeometry, point, event->modifiers() & Qt::ShiftModifier) && !mDragPainted.isEmpty())
         return;
     const QRect now = dragRect();
     update(mDragPainted | now);
