@@ -31,10 +31,6 @@
         <translation>Ton exportieren</translation>
     </message>
     <message>
-        <source>&amp;Normalise loudness to</source>
-        <translation>&amp;Lautheit normalisieren auf</translation>
-    </message>
-    <message>
         <source>Loudness target</source>
         <translation>Ziel-Lautheit</translation>
     </message>
@@ -92,6 +88,18 @@
     <message>
         <source>MP3 sound</source>
         <translation>MP3-Ton</translation>
+    </message>
+    <message>
+        <source>N&amp;ormalise loudness to</source>
+        <translation>Lautheit n&amp;ormalisieren auf</translation>
+    </message>
+    <message>
+        <source>Measuring loudness…</source>
+        <translation>Lautheit wird gemessen…</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -518,8 +526,8 @@
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>File &gt; New to design a session, File &gt; Open to read one</source>
-        <translation>Datei &gt; Neu entwirft eine Sitzung, Datei &gt; Öffnen liest eine</translation>
+        <source>File &gt; New to design a session, File &gt; New from Template to start from a ready one, File &gt; Open to read one</source>
+        <translation>Datei &gt; Neu entwirft eine Sitzung, Datei &gt; Neu aus Vorlage beginnt mit einer fertigen, Datei &gt; Öffnen liest eine gespeicherte</translation>
     </message>
 </context>
 <context>
@@ -563,14 +571,6 @@
 <context>
     <name>GlideDialog</name>
     <message>
-        <source>&amp;Linear steps</source>
-        <translation>&amp;Lineare Schritte</translation>
-    </message>
-    <message>
-        <source>Steps by &amp;ratio</source>
-        <translation>Schritte im gleichen &amp;Verhältnis</translation>
-    </message>
-    <message>
         <source>Glide Across Selection</source>
         <translation>Über die Auswahl gleiten</translation>
     </message>
@@ -591,12 +591,84 @@
         <translation>&amp;Bis (Hz):</translation>
     </message>
     <message>
-        <source>Spacing:</source>
-        <translation>Abstufung:</translation>
-    </message>
-    <message>
         <source>Beat frequency across segments %1 to %2</source>
         <translation>Schwebungsfrequenz über die Segmente %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Freq 2 from (Hz)</source>
+        <translation>Freq. 2 von (Hz)</translation>
+    </message>
+    <message>
+        <source>Freq 2 to (Hz)</source>
+        <translation>Freq. 2 bis (Hz)</translation>
+    </message>
+    <message>
+        <source>&amp;Glide in the first segment from where it starts</source>
+        <translation>Im ersten Segment schon &amp;gleiten, ab seinem Anfang</translation>
+    </message>
+    <message>
+        <source>Freq 1</source>
+        <translation>Freq. 1</translation>
+    </message>
+    <message>
+        <source>Freq 2</source>
+        <translation>Freq. 2</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>Beats</source>
+        <translation>Schwebungen</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>By ratio</source>
+        <translation>Nach Verhältnis</translation>
+    </message>
+    <message>
+        <source>Ease-in</source>
+        <translation>Langsam beginnend</translation>
+    </message>
+    <message>
+        <source>Ease-out</source>
+        <translation>Langsam endend</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>S-Kurve</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentiell</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>&amp;Beats:</source>
+        <translation>&amp;Schwebungen:</translation>
+    </message>
+    <message>
+        <source>Freq 2 f&amp;rom (Hz):</source>
+        <translation>Freq. 2 vo&amp;n (Hz):</translation>
+    </message>
+    <message>
+        <source>Freq 2 t&amp;o (Hz):</source>
+        <translation>Freq. 2 b&amp;is (Hz):</translation>
+    </message>
+    <message>
+        <source>&amp;Shape:</source>
+        <translation>&amp;Form:</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1278,8 @@
     <message>
         <source>Sessions are exported to %1 files</source>
         <translation>Sitzungen werden in Dateien mit der Endung %1 exportiert</translation>
+        <source>Sp&amp;lit Segment…</source>
+        <translation>Segme&amp;nt teilen…</translation>
     </message>
 </context>
 <context>
@@ -2121,6 +2195,8 @@
     <message>
         <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
         <translation>Die Klangteppiche dieser Sitzung in %1 können nicht gelesen werden; sie öffnet daher ohne sie, und Speichern lässt diese Datei unverändert. %2</translation>
+        <source>Nothing in it reads as a session file.</source>
+        <translation>Nichts darin lässt sich als Sitzungsdatei lesen.</translation>
     </message>
 </context>
 <context>
@@ -2220,6 +2296,10 @@
         <source>Two binaural beats at once, each with its own pitch</source>
         <translation>Zwei binaurale Schwebungen, je mit eigener Tonhöhe</translation>
     </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
 </context>
 <context>
     <name>SessionListingPrinter</name>
@@ -2317,7 +2397,7 @@
     </message>
     <message>
         <source>New Segment(N)</source>
-        <translation>Neu. Segment(N)</translation>
+        <translation>Neues Segment(N)</translation>
     </message>
     <message>
         <source>Up(+)</source>
@@ -2373,6 +2453,37 @@
     <message>
         <source>It holds no sound.</source>
         <translation>Sie enthält keinen Ton.</translation>
+    </message>
+</context>
+<context>
+    <name>SplitSegment</name>
+    <message>
+        <source>Cannot split inside loop</source>
+        <translation>Innerhalb einer Schleife kann nicht geteilt werden</translation>
+    </message>
+    <message>
+        <source>Max 1000 Segments</source>
+        <translation>Höchstens 1000 Segmente</translation>
+    </message>
+    <message>
+        <source>Segment %1 is too short to split</source>
+        <translation>Segment %1 ist zu kurz zum Teilen</translation>
+    </message>
+    <message>
+        <source>Split Segment</source>
+        <translation>Segment teilen</translation>
+    </message>
+    <message>
+        <source>Split segment %1 into how many segments (2-%2)?</source>
+        <translation>Segment %1 in wie viele Segmente teilen (2-%2)?</translation>
+    </message>
+    <message>
+        <source>Integer 2-%1 needed</source>
+        <translation>Ganze Zahl 2-%1 nötig</translation>
+    </message>
+    <message>
+        <source>Split Segment %1</source>
+        <translation>Segment %1 teilen</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2551,14 @@
     <message>
         <source>Keep a session of your own here with File &gt; Save as Template.</source>
         <translation>Mit Datei &gt; Als Vorlage speichern legen Sie hier eine eigene Sitzung ab.</translation>
+    </message>
+    <message>
+        <source>2 beats</source>
+        <translation>2 Schwebungen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Description…</source>
+        <translation>Beschreibung &amp;bearbeiten…</translation>
     </message>
 </context>
 <context>
@@ -2645,6 +2764,34 @@
         <source>Time&amp;line</source>
         <translation>Zeit&amp;leiste</translation>
     </message>
+    <message>
+        <source>List steps</source>
+        <translation>Listenschritte</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logarithmisch</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>How the beat lane spaces frequencies: each list entry the same height, by ratio, or evenly</source>
+        <translation>Wie die Schwebungsspur Frequenzen verteilt: jeder Listeneintrag gleich hoch, nach Verhältnis oder gleichmäßig</translation>
+    </message>
+    <message>
+        <source>&amp;Beat scale:</source>
+        <translation>&amp;Schwebungsskala:</translation>
+    </message>
+    <message>
+        <source>Beat scale</source>
+        <translation>Schwebungsskala</translation>
+    </message>
+    <message>
+        <source>Time shown</source>
+        <translation>Gezeigte Zeit</translation>
+    </message>
 </context>
 <context>
     <name>TimingSummary</name>
@@ -2683,8 +2830,8 @@
         <translation> oder </translation>
     </message>
     <message>
-        <source>Time m:s takes a time m:ss or m:ss.d from %1 to %2</source>
-        <translation>Zeit m:s nimmt eine Zeit m:ss oder m:ss.z von %1 bis %2</translation>
+        <source>Time m:s takes minutes, seconds with s, or m:ss from %1 to %2</source>
+        <translation>Zeit m:s nimmt Minuten, Sekunden mit s oder m:ss von %1 bis %2</translation>
     </message>
     <message>
         <source>%1 takes %2</source>

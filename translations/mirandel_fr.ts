@@ -31,10 +31,6 @@
         <translation>Exporter le son</translation>
     </message>
     <message>
-        <source>&amp;Normalise loudness to</source>
-        <translation>Normaliser le &amp;volume perçu à</translation>
-    </message>
-    <message>
         <source>Loudness target</source>
         <translation>Volume perçu visé</translation>
     </message>
@@ -92,6 +88,18 @@
     <message>
         <source>MP3 sound</source>
         <translation>Son MP3</translation>
+    </message>
+    <message>
+        <source>N&amp;ormalise loudness to</source>
+        <translation>N&amp;ormaliser le volume perçu à</translation>
+    </message>
+    <message>
+        <source>Measuring loudness…</source>
+        <translation>Mesure du volume perçu…</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export annulé</translation>
     </message>
 </context>
 <context>
@@ -518,8 +526,8 @@
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>File &gt; New to design a session, File &gt; Open to read one</source>
-        <translation>Fichier &gt; Nouveau pour concevoir une séance, Fichier &gt; Ouvrir pour en lire une</translation>
+        <source>File &gt; New to design a session, File &gt; New from Template to start from a ready one, File &gt; Open to read one</source>
+        <translation>Fichier &gt; Nouveau pour concevoir une séance, Fichier &gt; Nouveau à partir d’un modèle pour partir d’une séance toute prête, Fichier &gt; Ouvrir pour en lire une</translation>
     </message>
 </context>
 <context>
@@ -563,14 +571,6 @@
 <context>
     <name>GlideDialog</name>
     <message>
-        <source>&amp;Linear steps</source>
-        <translation>Pas &amp;linéaires</translation>
-    </message>
-    <message>
-        <source>Steps by &amp;ratio</source>
-        <translation>Pas en &amp;rapport constant</translation>
-    </message>
-    <message>
         <source>Glide Across Selection</source>
         <translation>Glissement sur la sélection</translation>
     </message>
@@ -591,12 +591,84 @@
         <translation>&amp;À (Hz)&#xa0;:</translation>
     </message>
     <message>
-        <source>Spacing:</source>
-        <translation>Espacement&#xa0;:</translation>
-    </message>
-    <message>
         <source>Beat frequency across segments %1 to %2</source>
         <translation>Fréquence de battement sur les segments %1 à %2</translation>
+    </message>
+    <message>
+        <source>Freq 2 from (Hz)</source>
+        <translation>Fréq. 2 de (Hz)</translation>
+    </message>
+    <message>
+        <source>Freq 2 to (Hz)</source>
+        <translation>Fréq. 2 à (Hz)</translation>
+    </message>
+    <message>
+        <source>&amp;Glide in the first segment from where it starts</source>
+        <translation>&amp;Glisser dès le premier segment, depuis son début</translation>
+    </message>
+    <message>
+        <source>Freq 1</source>
+        <translation>Fréq. 1</translation>
+    </message>
+    <message>
+        <source>Freq 2</source>
+        <translation>Fréq. 2</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Beats</source>
+        <translation>Battements</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>By ratio</source>
+        <translation>Par rapport constant</translation>
+    </message>
+    <message>
+        <source>Ease-in</source>
+        <translation>Départ en douceur</translation>
+    </message>
+    <message>
+        <source>Ease-out</source>
+        <translation>Arrivée en douceur</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Courbe en S</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentielle</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>&amp;Beats:</source>
+        <translation>&amp;Battements :</translation>
+    </message>
+    <message>
+        <source>Freq 2 f&amp;rom (Hz):</source>
+        <translation>Fréq. 2 d&amp;e (Hz) :</translation>
+    </message>
+    <message>
+        <source>Freq 2 t&amp;o (Hz):</source>
+        <translation>Fréq. &amp;2 à (Hz) :</translation>
+    </message>
+    <message>
+        <source>&amp;Shape:</source>
+        <translation>F&amp;orme :</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1278,8 @@
     <message>
         <source>Sessions are exported to %1 files</source>
         <translation>Les séances s’exportent en fichiers %1</translation>
+        <source>Sp&amp;lit Segment…</source>
+        <translation>Di&amp;viser le segment…</translation>
     </message>
 </context>
 <context>
@@ -2121,6 +2195,8 @@
     <message>
         <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
         <translation>Les fonds sonores de cette séance dans %1 ne peuvent pas être lus ; elle s&apos;ouvre donc sans eux, et l&apos;enregistrement laisse ce fichier tel quel. %2</translation>
+        <source>Nothing in it reads as a session file.</source>
+        <translation>Rien dans ce fichier ne se lit comme une séance.</translation>
     </message>
 </context>
 <context>
@@ -2220,6 +2296,10 @@
         <source>Two binaural beats at once, each with its own pitch</source>
         <translation>Deux battements binauraux, chacun à sa hauteur</translation>
     </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
 </context>
 <context>
     <name>SessionListingPrinter</name>
@@ -2317,7 +2397,7 @@
     </message>
     <message>
         <source>New Segment(N)</source>
-        <translation>Nouveau(N)</translation>
+        <translation>Nouv. segment(N)</translation>
     </message>
     <message>
         <source>Up(+)</source>
@@ -2373,6 +2453,37 @@
     <message>
         <source>It holds no sound.</source>
         <translation>Il ne contient aucun son.</translation>
+    </message>
+</context>
+<context>
+    <name>SplitSegment</name>
+    <message>
+        <source>Cannot split inside loop</source>
+        <translation>Impossible de diviser dans une boucle</translation>
+    </message>
+    <message>
+        <source>Max 1000 Segments</source>
+        <translation>1000 segments au maximum</translation>
+    </message>
+    <message>
+        <source>Segment %1 is too short to split</source>
+        <translation>Le segment %1 est trop court pour être divisé</translation>
+    </message>
+    <message>
+        <source>Split Segment</source>
+        <translation>Diviser le segment</translation>
+    </message>
+    <message>
+        <source>Split segment %1 into how many segments (2-%2)?</source>
+        <translation>Diviser le segment %1 en combien de segments (2-%2) ?</translation>
+    </message>
+    <message>
+        <source>Integer 2-%1 needed</source>
+        <translation>Nombre entier de 2 à %1 requis</translation>
+    </message>
+    <message>
+        <source>Split Segment %1</source>
+        <translation>Diviser le segment %1</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2551,14 @@
     <message>
         <source>Keep a session of your own here with File &gt; Save as Template.</source>
         <translation>Avec Fichier &gt; Enregistrer comme modèle, rangez ici une séance à vous.</translation>
+    </message>
+    <message>
+        <source>2 beats</source>
+        <translation>2 battements</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Description…</source>
+        <translation>Modifier la &amp;description…</translation>
     </message>
 </context>
 <context>
@@ -2645,6 +2764,34 @@
         <source>Time&amp;line</source>
         <translation>&amp;Chronologie</translation>
     </message>
+    <message>
+        <source>List steps</source>
+        <translation>Pas de la liste</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>How the beat lane spaces frequencies: each list entry the same height, by ratio, or evenly</source>
+        <translation>Comment la piste des battements répartit les fréquences : chaque entrée de la liste à même hauteur, par rapport constant ou régulièrement</translation>
+    </message>
+    <message>
+        <source>&amp;Beat scale:</source>
+        <translation>É&amp;chelle des battements :</translation>
+    </message>
+    <message>
+        <source>Beat scale</source>
+        <translation>Échelle des battements</translation>
+    </message>
+    <message>
+        <source>Time shown</source>
+        <translation>Temps affiché</translation>
+    </message>
 </context>
 <context>
     <name>TimingSummary</name>
@@ -2683,8 +2830,8 @@
         <translation> ou </translation>
     </message>
     <message>
-        <source>Time m:s takes a time m:ss or m:ss.d from %1 to %2</source>
-        <translation>Durée m:s accepte une durée m:ss ou m:ss.d de %1 à %2</translation>
+        <source>Time m:s takes minutes, seconds with s, or m:ss from %1 to %2</source>
+        <translation>Durée m:s accepte des minutes, des secondes avec s ou m:ss de %1 à %2</translation>
     </message>
     <message>
         <source>%1 takes %2</source>

@@ -25,6 +25,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int ProgressSteps = 1000;
 
+QString audioFileSuffix(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
 } // namespace
 
 AudioExportCommand::AudioExportCommand(SessionEditor &editor, QMainWindow &window, QObject *parent)
@@ -49,14 +54,17 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Qt's own dialog, which takes the loudness option below its fields.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    auto *normalise = new QCheckBox(tr("&Normalise loudness to"));
+    const AudioExportChoices last = mEditor.preferences().audioExport();
+    // Alt+N is the file name's.
+    auto *normalise = new QCheckBox(tr("N&ormalise loudness to"));
     auto *target = new QDoubleSpinBox;
     target->setRange(-60, 0);
     target->setDecimals(1);
     target->setSingleStep(0.5);
     target->setSuffix(u" LUFS"_s);
-    target->setValue(Loudness::ProgrammeLevel);
-    target->setEnabled(false);
+    target->setValue(last.lastTarget != 0 ? last.lastTarget : Loudness::ProgrammeLevel);
+    normalise->setChecked(last.targetLoudness.has_value());
+    target->setEnabled(normalise->isChecked());
     target->setAccessibleName(tr("Loudness target"));
     connect(normalise, &QCheckBox::toggled, target, &QWidget::setEnabled);
     auto *option = new QHBoxLayout;
@@ -66,7 +74,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     // How the compressed formats are written: each applies to its own type.
     auto *flacLevel = new QSpinBox;
     flacLevel->setRange(AudioEncoding::FastestFlacLevel, AudioEncoding::SmallestFlacLevel);
-    flacLevel->setValue(AudioEncoding::DefaultFlacLevel);
+    flacLevel->setValue(last.flacLevel >= 0 ? last.flacLevel : AudioEncoding::DefaultFlacLevel);
     flacLevel->setAccessibleName(tr("FLAC compression level"));
     flacLevel->setToolTip(tr("0 writes fastest, 8 makes the smallest file; the sound is the same"));
     auto *flacLabel = new QLabel(tr("FLAC &level:"));
@@ -74,7 +82,8 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     auto *bitrate = new QComboBox;
     for (int kbps : AudioEncoding::Mp3Bitrates)
         bitrate->addItem(tr("%1 kbit/s").arg(kbps), kbps);
-    bitrate->setCurrentIndex(bitrate->findData(AudioEncoding::DefaultMp3Bitrate));
+    bitrate->setCurrentIndex(
+        std::max(bitrate->findData(last.mp3Bitrate), bitrate->findData(AudioEncoding::DefaultMp3Bitrate)));
     bitrate->setAccessibleName(tr("MP3 bit rate"));
     auto *bitrateLabel = new QLabel(tr("MP3 &bit rate:"));
     bitrateLabel->setBuddy(bitrate);
@@ -100,7 +109,13 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         return formats.at(std::max<qsizetype>(0, filters.indexOf(filter))).extensions.first();
     };
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffixOf(filters.first()));
+    // The type of the last export, or the first.
+    const qsizetype lastKind = std::find_if(formats.begin(), formats.end(), [&last](const FileFormat &format) {
+                                   return format.extensions.first() == last.suffix;
+                               }) - formats.begin();
+    const qsizetype chosenKind = lastKind < formats.size() ? lastKind : 0;
+    dialog.selectNameFilter(filters.at(chosenKind));
+    dialog.setDefaultSuffix(suffixOf(filters.at(chosenKind)));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog, suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     const Session &session = mEditor.session();
@@ -108,7 +123,7 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     const QString baseName = session.fileName.isEmpty() ? session.name : sessionFile.completeBaseName();
     if (!session.fileName.isEmpty())
         dialog.setDirectory(sessionFile.absolutePath());
-    dialog.selectFile(baseName + u'.' + suffixOf(filters.first()));
+    dialog.selectFile(baseName + u'.' + suffixOf(filters.at(chosenKind)));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     QString path = dialog.selectedFiles().value(0);
@@ -120,7 +135,10 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     AudioEncoding chosen;
     chosen.flacLevel = flacLevel->value();
     chosen.mp3Bitrate = bitrate->currentData().toInt();
-    return {path, normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt, chosen};
+    const std::optional<double> loudness = normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt;
+    mEditor.preferences().setAudioExport({audioFileSuffix(path), loudness, target->value(), chosen.flacLevel,
+                                        chosen.mp3Bitrate});
+    return {path, loudness, chosen};
 }
 
 void AudioExportCommand::exportTo(const QString &path, std::optional<double> targetLoudness,
@@ -160,11 +178,17 @@ void AudioExportCommand::exportTo(const QString &path, std::optional<double> tar
         });
     }
     mFileName = QFileInfo(path).fileName();
-    mProgress->setLabelText(tr("Writing %1\u2026").arg(mFileName));
+    // With a target the first half of the work measures, before a byte is written.
+    const auto label = [this, measures = targetLoudness.has_value()](qint64 done, qint64 total) {
+        return measures && 2 * done < total ? tr("Measuring loudness\u2026") : tr("Writing %1\u2026").arg(mFileName);
+    };
+    mProgress->setLabelText(label(0, 1));
     mProgress->setValue(0);
 
-    connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this](qint64 done, qint64 total) {
+    connect(mJob.get(), &AudioExportJob::progressed, mProgress, [this, label](qint64 done, qint64 total) {
         mProgress->setValue(total > 0 ? int(done * ProgressSteps / total) : ProgressSteps);
+        if (const QString text = label(done, total); text != mProgress->labelText())
+            mProgress->setLabelText(text);
     });
     connect(mJob.get(), &AudioExportJob::finished, this, &AudioExportCommand::finish);
     mJob->start();
@@ -180,5 +204,7 @@ void AudioExportCommand::finish(const AudioExportResult &result)
         mEditor.prompter().error(result.error);
     if (result.outcome == AudioExportResult::Written)
         mWindow.statusBar()->showMessage(tr("Audio exported to %1: %2").arg(mFileName, result.loudness.text()));
+    if (result.outcome == AudioExportResult::Cancelled)
+        mWindow.statusBar()->showMessage(tr("Export cancelled"));
     emit finished(result.outcome);
 }

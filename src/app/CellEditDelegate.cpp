@@ -55,7 +55,7 @@ void CellEditDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const
 void CellEditDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                             const QModelIndex &) const
 {
-    editor->setGeometry(option.rect.adjusted(0, 0, CellValueEditor::PreviewWidth, 0));
+    editor->setGeometry(option.rect.adjusted(0, 0, static_cast<CellValueEditor *>(editor)->previewWidth(), 0));
 }
 
 bool CellEditDelegate::eventFilter(QObject *object, QEvent *event)

@@ -12,8 +12,13 @@ CellValueEditor::CellValueEditor(const QStringList &entries, Matcher matcher, QW
     , mPreview(new QLabel(this))
 {
     setFrame(false);
-    setTextMargins(0, 0, PreviewWidth, 0);
     mPreview->setForegroundRole(QPalette::PlaceholderText);
+    const QFontMetrics metrics = mPreview->fontMetrics();
+    mPreviewWidth = metrics.horizontalAdvance(u"?"_s);
+    for (const QString &entry : entries)
+        mPreviewWidth = std::max(mPreviewWidth, metrics.horizontalAdvance(u"\u2192 "_s + entry));
+    mPreviewWidth += metrics.averageCharWidth();
+    setTextMargins(0, 0, mPreviewWidth, 0);
     if (!entries.isEmpty()) {
         auto *completer = new QCompleter(entries, this);
         completer->setCaseSensitivity(Qt::CaseInsensitive);
@@ -25,6 +30,15 @@ CellValueEditor::CellValueEditor(const QStringList &entries, Matcher matcher, QW
 QString CellValueEditor::preview() const
 {
     return mPreview->text();
+}
+
+void CellValueEditor::takeCompletionIfUnmatched()
+{
+    if (mMatcher(text()).matched() || !completer() || text().trimmed().isEmpty())
+        return;
+    completer()->setCompletionPrefix(text().trimmed());
+    if (completer()->completionCount() > 0)
+        setText(completer()->currentCompletion());
 }
 
 void CellValueEditor::showMatch()
@@ -48,6 +62,7 @@ bool CellValueEditor::event(QEvent *event)
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            takeCompletionIfUnmatched();
             emit submitted(QAbstractItemDelegate::SubmitModelCache);
             return true;
         case Qt::Key_Tab:
@@ -66,5 +81,5 @@ bool CellValueEditor::event(QEvent *event)
 void CellValueEditor::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
-    mPreview->setGeometry(width() - PreviewWidth, 0, PreviewWidth, height());
+    mPreview->setGeometry(width() - mPreviewWidth, 0, mPreviewWidth, height());
 }

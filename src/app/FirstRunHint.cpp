@@ -5,7 +5,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 FirstRunHint::FirstRunHint(QWidget *parent)
-    : QLabel(tr("File > New to design a session, File > Open to read one"), parent)
+    : QLabel(tr("File > New to design a session, File > New from Template to start from a ready one, File > Open to read one"), parent)
 {
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);

@@ -140,6 +140,7 @@ void MainWindow::createMenus()
                       QKeySequence(u"Ctrl+Down"_s));
     mEditMenu->addSeparator();
     addSessionCommand(mEditMenu, tr("&Glide Across Selection\u2026"), &MainWindow::glideAcrossSelection);
+    addSessionCommand(mEditMenu, tr("Sp&lit Segment\u2026"), &MainWindow::splitSegment);
     addCommand(mEditMenu, tr("Pr&eferences\u2026"), &MainWindow::editPreferences);
     createUndoActions();
 

@@ -104,8 +104,9 @@ public:
     void showContextHelp();
     void showAbout();
     void showSafety();
-    // Edit > Glide Across Selection and Edit > Preferences.
+    // Edit > Glide Across Selection, Split Segment and Preferences.
     void glideAcrossSelection();
+    void splitSegment();
     void editPreferences();
     // Ctrl+Up, Ctrl+Down: every selected cell of one row one step.
     void stepSelectionUp();

@@ -4,6 +4,7 @@
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/SessionProblemsDialog.h"
 #include "app/WindowPlacement.h"
+#include "app/timeline/TimelineWindow.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -66,11 +67,14 @@ void MainWindow::refreshCheck()
 void MainWindow::showProblems()
 {
     SessionProblemsDialog *dialog = problemsDialog();
-    // Beside the window, where it leaves the cells it selects in sight.
+    // Beside the window, where it leaves the cells it selects in sight, and
+    // the timeline too when it shows.
     if (!dialog->isVisible()) {
         const QTableView *grid = sessionTable();
-        const QRect gridArea(grid->mapToGlobal(QPoint(0, 0)), grid->size());
-        dialog->move(placeBeside(frameGeometry(), dialog->frameGeometry().size(), gridArea,
+        QList<QRect> avoid{QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size())};
+        if (const auto *timeline = findChild<TimelineWindow *>(); timeline && timeline->isVisible())
+            avoid << timeline->frameGeometry();
+        dialog->move(placeBeside(frameGeometry(), dialog->frameGeometry().size(), avoid,
                                  screen()->availableGeometry()));
     }
     dialog->show();

@@ -5,6 +5,7 @@
 #include "app/dialogs/GlideDialog.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "core/session/GlideAcross.h"
+#include "core/session/SplitSegment.h"
 #include "core/session/SessionText.h"
 #include "core/session/ValueStepping.h"
 
@@ -19,7 +20,7 @@ void MainWindow::glideAcrossSelection()
         return;
     }
     GlideDialog dialog(this);
-    dialog.setGlide(currentGlide(session(), range.left, range.right));
+    dialog.setGlide(session(), currentGlide(session(), range.left, range.right));
     if (dialog.exec() == QDialog::Accepted)
         glideAcross(context(), dialog.glide());
 }
@@ -55,6 +56,11 @@ void MainWindow::copySessionText()
 void MainWindow::pasteSegment()
 {
     mEditor.pasteSegment();
+}
+
+void MainWindow::splitSegment()
+{
+    ::splitSegment(context(), selectedCell().column);
 }
 
 void MainWindow::pasteText()

@@ -7,8 +7,11 @@ void MainWindow::newFromTemplate()
 {
     TemplateLibrary library;
     TemplateDialog dialog(library, prompter(), this);
-    // The template first: Cancel there leaves the session unasked.
-    if (dialog.exec() != QDialog::Accepted || !dialog.chosen() || !maybeSave())
+    // The template first: Cancel there leaves the session unasked, as does a
+    // template browsed before and left as it was.
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen())
+        return;
+    if (!library.isUnchangedTemplate(session()) && !maybeSave())
         return;
     newSessionFromTemplate(context(), *dialog.chosen());
 }

@@ -24,7 +24,8 @@ int showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, c
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
-    box.setDetailedText(details);
+    // The reason shows under the message, not behind a button.
+    box.setInformativeText(details);
     return execOnTop(box);
 }
 } // namespace

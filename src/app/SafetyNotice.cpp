@@ -1,6 +1,7 @@
 #include "app/SafetyNotice.h"
 
 #include <QEvent>
+#include <QTextDocument>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,6 +20,10 @@ SafetyNotice::SafetyNotice(QWidget *parent)
     setMargin(8);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(tr("Safety notice"));
+    // The name alone would leave the notice itself unread.
+    QTextDocument plain;
+    plain.setHtml(text());
+    setAccessibleDescription(plain.toPlainText());
     parent->installEventFilter(this);
     place();
 }

@@ -13,7 +13,7 @@ QPoint keptOnScreen(QPoint wanted, const QSize &size, const QRect &screen)
 }
 } // namespace
 
-QPoint placeBeside(const QRect &anchor, const QSize &size, const QRect &avoid, const QRect &screen)
+QPoint placeBeside(const QRect &anchor, const QSize &size, const QList<QRect> &avoid, const QRect &screen)
 {
     const QPoint places[] = {
         {anchor.right() + 1, anchor.top()},
@@ -25,8 +25,11 @@ QPoint placeBeside(const QRect &anchor, const QSize &size, const QRect &avoid, c
     qint64 leastCovered = std::numeric_limits<qint64>::max();
     for (const QPoint &place : places) {
         const QPoint kept = keptOnScreen(place, size, screen);
-        const QRect covered = QRect(kept, size).intersected(avoid);
-        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        qint64 area = 0;
+        for (const QRect &part : avoid) {
+            const QRect covered = QRect(kept, size).intersected(part);
+            area += covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        }
         if (area < leastCovered) {
             best = kept;
             leastCovered = area;

@@ -7,6 +7,8 @@
 #include "app/MirandelWindows.h"
 #include "app/PreviewController.h"
 #include "app/dialogs/BedsDialog.h"
+#include "app/SafetyNotice.h"
+#include "app/windows/IntroductionWindow.h"
 #include "app/dialogs/DownloadProgressDialog.h"
 #include "app/dialogs/GlideDialog.h"
 #include "app/dialogs/PortDeviceDialog.h"
@@ -18,6 +20,7 @@
 #include "app/windows/GraphWindow.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QTableView>
 #include <functional>
 #include <gtest/gtest.h>
@@ -89,4 +92,48 @@ TEST(Accessibility, EveryControlHasANameAndCellsReadSegmentRowAndValue)
     ASSERT_TRUE(cell);
     EXPECT_EQ(cell->text(QAccessible::Name), u"Segment 3, Pitch, 240"_s);
     EXPECT_FALSE(cell->text(QAccessible::Description).isEmpty());
+}
+
+// A combo box's name on this platform is its value; a screen reader names it
+// by the label it is labelled by.
+TEST(Accessibility, GlideFieldsAreLabelledByTheirLabels)
+{
+    GlideDialog dialog;
+    dialog.setGlide(sessionOfDefaultSegments(DualBinauralSession, 3), {1, 2, 14, 10});
+    dialog.beatsBox()->setCurrentIndex(2);
+    dialog.show();
+    const std::pair<QComboBox *, QString> fields[] = {
+        {dialog.beatsBox(), u"Beats:"_s},          {dialog.fromBox(), u"From (Hz):"_s},
+        {dialog.toBox(), u"To (Hz):"_s},           {dialog.from2Box(), u"Freq 2 from (Hz):"_s},
+        {dialog.to2Box(), u"Freq 2 to (Hz):"_s},   {dialog.shapeBox(), u"Shape:"_s},
+    };
+    for (const auto &[box, label] : fields) {
+        SCOPED_TRACE(label.toStdString());
+        QAccessibleInterface *field = QAccessible::queryAccessibleInterface(box);
+        ASSERT_TRUE(field);
+        QStringList labels;
+        for (const auto &[other, relation] : field->relations(QAccessible::Label))
+            labels << other->text(QAccessible::Name);
+        EXPECT_EQ(labels, QStringList{label});
+    }
+}
+
+TEST(Accessibility, TheSafetyNoticeAndTheIntroductionAreRead)
+{
+    QWidget client;
+    SafetyNotice notice(&client);
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(&notice);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->text(QAccessible::Description).contains(u"epilepsy"_s));
+    EXPECT_TRUE(read->text(QAccessible::Description).endsWith(u"Help > Safety tells more."_s));
+
+    IntroductionWindow introduction;
+    introduction.show();
+    QStringList nameless;
+    for (QWidget *widget : introduction.findChildren<QWidget *>()) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        if (node && node->role() == QAccessible::EditableText && node->text(QAccessible::Name).isEmpty())
+            nameless << QString::fromLatin1(widget->metaObject()->className());
+    }
+    EXPECT_EQ(nameless, QStringList());
 }

@@ -66,6 +66,9 @@ const TypingCase typingCases[] = {
     {StartFreqRow, Qt::Key_unknown, "8", "\u2192 8.0", Qt::Key_Return, "8.0", nullptr},
     {StartFreqRow, Qt::Key_unknown, "8.3", "\u2192 8.5", Qt::Key_Enter, "8.5", nullptr},
     {TimeRow, Qt::Key_unknown, "7:10", "\u2192 7:00.0", Qt::Key_Return, "7:00.0", nullptr},
+    {TimeRow, Qt::Key_unknown, "10", "\u2192 10:00.0", Qt::Key_Return, "10:00.0", nullptr},
+    {TimeRow, Qt::Key_unknown, "90s", "\u2192 1:30.0", Qt::Key_Return, "1:30.0", nullptr},
+    {TimeRow, Qt::Key_unknown, "0:0", "\u2192 0:00.5", Qt::Key_Return, "0:00.5", nullptr},
     {StartFreqRow, Qt::Key_unknown, "xyz", "?", Qt::Key_Return, "7.83", "Start Freq takes a number from 0.25 to 42.0"},
     {StartFreqRow, Qt::Key_unknown, "9", "\u2192 9.0", Qt::Key_Escape, "7.83", nullptr},
     {VIRampRow, Qt::Key_F2, "n", "\u2192 none", Qt::Key_Return, "none", nullptr},
@@ -87,6 +90,7 @@ TEST_F(CellTypingTest, TypedTextBecomesTheNearestEntry)
         type(QString::fromUtf8(c.typed));
         ASSERT_NE(editor(), nullptr);
         EXPECT_EQ(editor()->preview(), QString::fromUtf8(c.preview));
+        EXPECT_GE(editor()->previewWidth(), editor()->fontMetrics().horizontalAdvance(editor()->preview()));
         press(c.ends);
         QCoreApplication::processEvents();
         EXPECT_EQ(editor(), nullptr);
@@ -139,3 +143,17 @@ TEST_F(CellTypingTest, PasteTextReplacesFromTheSelectedSegment)
     EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join(u", "_s);
 }
 } // namespace
+
+TEST_F(CellTypingTest, TypingOverASelectionLeavesTheCurrentCellWhereItWas)
+{
+    window.selectCell({1, StartFreqRow});
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    type(u"8"_s);
+    press(Qt::Key_Return);
+    EXPECT_EQ(window.sessionTable()->currentIndex().column(), 3);
+    EXPECT_EQ(window.readSelection().left, 1);
+    EXPECT_EQ(window.readSelection().right, 3);
+    for (int column = 1; column <= 3; ++column)
+        EXPECT_EQ(cell(column, StartFreqRow), u"8.0"_s);
+}

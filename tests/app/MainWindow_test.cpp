@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, FirstRunHintShowsOnlyWithoutASession)
     closeIntroduction();
     const auto hint = [this] {
         for (QLabel *label : window->findChildren<QLabel *>()) {
-            if (label->text() == u"File > New to design a session, File > Open to read one"_s)
+            if (label->text() == u"File > New to design a session, File > New from Template to start from a ready one, File > Open to read one"_s)
                 return label;
         }
         return static_cast<QLabel *>(nullptr);

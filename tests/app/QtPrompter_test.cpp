@@ -106,3 +106,21 @@ TEST(QtPrompter, BoxesBelongToTheDialogThatRaisedThem)
     dialog.exec();
     EXPECT_EQ(boxParent, &dialog);
 }
+
+TEST(QtPrompter, AnErrorShowsItsReasonWithoutAnotherClick)
+{
+    QtPrompter prompter;
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->isVisible())
+                shown << label->text();
+        }
+        box->accept();
+    });
+    prompter.errorWithDetails(u"COM port could not be opened"_s, u"Permission denied"_s);
+    EXPECT_TRUE(shown.contains(u"COM port could not be opened"_s)) << shown.join(u'|').toStdString();
+    EXPECT_TRUE(shown.contains(u"Permission denied"_s)) << shown.join(u'|').toStdString();
+}

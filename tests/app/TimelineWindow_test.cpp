@@ -4,10 +4,12 @@
 
 #include "app/timeline/TimelineView.h"
 #include "app/timeline/TimelineWindow.h"
+#include "core/session/ValueLists.h"
 #include "core/timeline/TimelineGrip.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,4 +67,50 @@ TEST_F(TimelineWindowTest, KeysSelectAndStepEscapeDropsADragAndTheSheetSelects)
     EXPECT_FALSE(view->isDragging());
     QTest::mouseRelease(view, Qt::LeftButton, {}, from - QPoint(0, 40));
     EXPECT_EQ(window.session().cells.cell(2, StartFreqRow), u"7.83"_s);
+}
+
+// Glide down from 14 Hz to 4 Hz, hold, glide up: at the window's first size
+// every step of the frequency list the beat lane shows is 6 pixels or more
+// on each scale that spaces steps evenly, and a drag moves a point one step
+// for each.
+TEST_F(TimelineWindowTest, TheBeatLaneFitsTheSessionAndAListStepTakesSixPixels)
+{
+    Session session = sessionOfDefaultSegments(PulsedSession, 3, {{TimeRow, u"10:00.0"_s}});
+    const char *beats[][2] = {{"14.0", "4.0"}, {"4.0", ""}, {"4.0", "14.0"}};
+    for (int column = 0; column < 3; ++column) {
+        session.cells.setCell(column, StartFreqRow, QString::fromLatin1(beats[column][0]));
+        session.cells.setCell(column, TargetFreqRow, QString::fromLatin1(beats[column][1]));
+    }
+    showSession(session);
+    TimelineWindow &timeline = *windows.timelineWindow;
+    timeline.toggleAction()->trigger();
+    timeline.resize(900, 360); // its size at a first start
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&timeline));
+    QCoreApplication::processEvents();
+    TimelineView *view = timeline.view();
+    const TimelineGeometry &g = view->geometry();
+    EXPECT_LE(g.lowestBeat(), 4.0);
+    EXPECT_GE(g.highestBeat(), 14.0);
+    EXPECT_GT(g.lowestBeat(), 2.0);
+    EXPECT_LT(g.highestBeat(), 20.0);
+
+    double smallest = 1e9;
+    QString previous;
+    for (const QString &entry : ValueLists::FreqList) {
+        const double hertz = entry.toDouble();
+        if (hertz < g.lowestBeat() || hertz > g.highestBeat())
+            continue;
+        if (!previous.isEmpty())
+            smallest = std::min(smallest, g.beatY(previous.toDouble()) - g.beatY(hertz));
+        previous = entry;
+    }
+    EXPECT_GE(smallest, 6.0);
+    RecordProperty("smallest pixels per list step", QString::number(smallest, 'f', 1).toStdString());
+
+    // Not zoomed: no scroll bar; zoomed in: one that scrolls the view.
+    EXPECT_FALSE(timeline.scrollBar()->isVisible());
+    view->zoom(4);
+    EXPECT_TRUE(timeline.scrollBar()->isVisible());
+    timeline.scrollBar()->setValue(timeline.scrollBar()->maximum());
+    EXPECT_NEAR(g.leftSeconds() + g.visibleSeconds(), 1800, 1);
 }

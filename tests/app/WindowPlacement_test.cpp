@@ -22,3 +22,13 @@ TEST(WindowPlacement, BesideTheAnchorOnScreenCoveringLeastOfWhatToAvoid)
     for (const auto &c : cases)
         EXPECT_EQ(placeBeside(c.anchor, size, c.avoid, screen), c.place) << c.what;
 }
+
+// The problems window beside a full-width main window with the timeline below it.
+TEST(WindowPlacement, EveryAreaToAvoidCounts)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QRect main(0, 0, 1280, 490);
+    const QList<QRect> avoid{{0, 40, 1280, 330}, {0, 500, 1280, 300}}; // a wide sheet, the timeline
+    const QPoint place = placeBeside(main, QSize(400, 250), avoid, screen);
+    EXPECT_FALSE(QRect(place, QSize(400, 250)).intersects(avoid.at(1))) << place.x() << "," << place.y();
+}

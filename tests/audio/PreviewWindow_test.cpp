@@ -47,6 +47,15 @@ void needSoundServer()
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
 }
 
+// The user's preferences in a folder of their own while it lives.
+struct ConfigFolder
+{
+    ConfigFolder() : before(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path())); }
+    ~ConfigFolder() { qputenv("XDG_CONFIG_HOME", before); }
+    QTemporaryDir folder;
+    QByteArray before;
+};
+
 // The main window showing a session of the given times.
 struct PreviewFixture
 {
@@ -68,6 +77,7 @@ struct PreviewFixture
     QVariant shade(int column) const { return model.index(5, column).data(Qt::BackgroundRole); }
 
     ScriptedPrompter prompter;
+    ConfigFolder config;
     MirandelWindows windows;
     MainWindow &main;
     GraphWindow &graph;
@@ -180,6 +190,9 @@ TEST(PreviewWindows, ExportAudioWritesOrLeavesNothingAndKeepsTheWindowAnswering)
         ASSERT_TRUE(finished.wait(60000));
         EXPECT_EQ(finished.first().first().value<AudioExportResult::Outcome>(),
                   cancel ? AudioExportResult::Cancelled : AudioExportResult::Written);
+        if (cancel) {
+            EXPECT_EQ(f.main.statusBar()->currentMessage(), u"Export cancelled"_s);
+        }
         const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
         EXPECT_EQ(left, cancel ? QStringList() : QStringList({QString::fromLatin1(c.written)}));
         if (!cancel) { // four segments of 30 s
@@ -220,6 +233,53 @@ TEST(PreviewWindows, ExportAudioNormalisesWhenAskedAndTellsTheLoudness)
         EXPECT_TRUE(f.main.statusBar()->currentMessage().startsWith(QString::fromLatin1(c.message)))
             << f.main.statusBar()->currentMessage().toStdString();
     }
+}
+
+TEST(PreviewWindows, ExportAudioKeepsItsChoicesAndMeasuresBeforeItWrites)
+{
+    QTemporaryDir folder;
+    PreviewFixture f({"0:30.0", "0:30.0"});
+    QStringList labels;
+    for (const bool first : {true, false}) {
+        QSignalSpy finished(&f.preview.exportCommand(), &AudioExportCommand::finished);
+        QTimer::singleShot(0, [&] {
+            const auto dialogShown = [] { return qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); };
+            ASSERT_TRUE(QTest::qWaitFor(dialogShown, 3000));
+            QFileDialog *dialog = dialogShown();
+            auto *target = dialog->findChild<QDoubleSpinBox *>();
+            auto *normalise = dialog->findChild<QCheckBox *>();
+            if (first) {
+                // Each access key leads to one field.
+                QStringList keys;
+                for (const QWidget *widget : dialog->findChildren<QWidget *>()) {
+                    const auto *label = qobject_cast<const QLabel *>(widget);
+                    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+                    const QString text = label ? label->text() : button ? button->text() : QString();
+                    const qsizetype amp = text.indexOf(u'&');
+                    if (widget->isVisible() && amp >= 0 && amp + 1 < text.size())
+                        keys << text.mid(amp + 1, 1).toLower();
+                }
+                EXPECT_EQ(keys.size(), QSet<QString>(keys.begin(), keys.end()).size()) << keys.join(u' ').toStdString();
+                typeKey(dialog->findChild<QComboBox *>(u"fileTypeCombo"_s), Qt::Key_Down); // FLAC
+                clickMouse(normalise, Qt::LeftButton);
+                target->setValue(-18);
+            } else {
+                EXPECT_TRUE(dialog->selectedNameFilter().startsWith(u"FLAC"_s)) << dialog->selectedNameFilter().toStdString();
+                EXPECT_TRUE(normalise->isChecked());
+                EXPECT_EQ(target->value(), -18.0);
+            }
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(first ? u"one"_s : u"two"_s);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        menuCommand(f.main, u"&Export Audio\u2026"_s)->trigger();
+        QProgressDialog *progress = f.preview.exportCommand().progressDialog();
+        ASSERT_TRUE(progress);
+        labels << progress->labelText();
+        ASSERT_TRUE(finished.wait(60000)) << f.prompter.errors.join(u'\n').toStdString();
+    }
+    EXPECT_EQ(labels, QStringList(2, u"Measuring loudness\u2026"_s));
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"two.flac"_s)));
 }
 
 namespace {

@@ -109,3 +109,122 @@ TEST(UserPreferences, NewSegmentsCopyUntilChosenAndTheChoiceIsKept)
     UserPreferences(path).setNewSegmentContinuesGlide(true);
     EXPECT_TRUE(UserPreferences(path).newSegmentContinuesGlide());
 }
+
+TEST(GlideAcross, ShapesFollowTheirCurves)
+{
+    const struct
+    {
+        GlideSpacing shape;
+        double share;
+        double hertz; // from 4 to 12 Hz
+    } cases[] = {
+        {GlideSpacing::Linear, 0.25, 6},       {GlideSpacing::Ratio, 0.5, std::sqrt(48.0)},
+        {GlideSpacing::EaseIn, 0.5, 6},        {GlideSpacing::EaseOut, 0.5, 10},
+        {GlideSpacing::SCurve, 0.25, 5.25},    {GlideSpacing::SCurve, 0.5, 8},
+        {GlideSpacing::Exponential, 0, 4},     {GlideSpacing::Exponential, 1, 12},
+        {GlideSpacing::Exponential, 0.5, 4 + 8 * (1 - std::exp(-1.5)) / (1 - std::exp(-3.0))},
+        {GlideSpacing::EaseIn, 1.5, 12}, // past the end stays at the end
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.shape));
+        EXPECT_NEAR(glideHertz(4, 12, c.share, c.shape), c.hertz, 1e-9);
+    }
+}
+
+TEST(GlideAcross, EachSegmentIsOneStepOfTheShape)
+{
+    const struct
+    {
+        const char *name;
+        QStringList times;
+        Glide glide;
+        QStringList starts;
+        QStringList targets;
+    } cases[] = {
+        {"S-curve, equal times", {u"1:00.0"_s, u"1:00.0"_s, u"1:00.0"_s, u"1:00.0"_s},
+         {0, 3, 4, 12, GlideSpacing::SCurve}, {u"4.0"_s, u"5.0"_s, u"8.0"_s, u"11.0"_s},
+         {u"5.0"_s, u"8.0"_s, u"11.0"_s, u"12.0"_s}},
+        {"ease-in, whatever the times", {u"1:00.0"_s, u"3:00.0"_s, u"0:10.0"_s}, {0, 2, 4, 13, GlideSpacing::EaseIn},
+         {u"4.0"_s, u"5.0"_s, u"8.0"_s}, {u"5.0"_s, u"8.0"_s, u"13.0"_s}},
+        {"ease-out down", {u"2:00.0"_s, u"2:00.0"_s}, {0, 1, 14, 4, GlideSpacing::EaseOut},
+         {u"14.0"_s, u"6.5"_s}, {u"6.5"_s, u"4.0"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session = sessionOfDefaultSegments(PulsedSession, int(c.times.size()));
+        for (int column = 0; column < c.times.size(); ++column)
+            session.cells.setCell(column, TimeRow, c.times.at(column));
+        SessionDocument document(session);
+        ScriptedPrompter prompter;
+        RecordingView view(document);
+        ASSERT_TRUE(glideAcross({document, prompter, view}, c.glide));
+        const int last = int(c.times.size()) - 1;
+        EXPECT_EQ(row(document.session(), StartFreqRow, 0, last), c.starts);
+        EXPECT_EQ(row(document.session(), TargetFreqRow, 0, last), c.targets);
+    }
+}
+
+TEST(GlideAcross, EveryShapeStaysWithinOneEntryOfItsCurve)
+{
+    const QStringList times{u"0:30.0"_s, u"2:00.0"_s, u"1:00.0"_s, u"5:00.0"_s, u"0:10.0"_s, u"3:30.0"_s};
+    for (const GlideSpacing shape : {GlideSpacing::Linear, GlideSpacing::Ratio, GlideSpacing::EaseIn,
+                                     GlideSpacing::EaseOut, GlideSpacing::SCurve, GlideSpacing::Exponential}) {
+        for (const auto &[from, to] : {std::pair(14.0, 4.0), std::pair(0.5, 40.0)}) {
+            SCOPED_TRACE(testing::Message() << int(shape) << ": " << from << " to " << to);
+            Session session = sessionOfDefaultSegments(PulsedSession, 6);
+            for (int column = 0; column < 6; ++column)
+                session.cells.setCell(column, TimeRow, times.at(column));
+            SessionDocument document(session);
+            ScriptedPrompter prompter;
+            RecordingView view(document);
+            ASSERT_TRUE(glideAcross({document, prompter, view}, {0, 5, from, to, shape}));
+            for (int column = 0; column < 6; ++column) {
+                const auto place = [](const QString &text) { return nearestFreqIndex(text.toDouble()); };
+                const auto exact = [&](int boundary) {
+                    return nearestFreqIndex(glideHertz(from, to, boundary / 6.0, shape));
+                };
+                EXPECT_LE(std::abs(place(document.cells().cell(column, StartFreqRow)) - exact(column)), 1);
+                EXPECT_LE(std::abs(place(document.cells().cell(column, TargetFreqRow)) - exact(column + 1)), 1);
+            }
+        }
+    }
+}
+
+TEST(GlideAcross, DualSessionsGlideEitherBeatOrBoth)
+{
+    const struct
+    {
+        const char *name;
+        Glide glide;
+        QStringList freq1; // segments 1 to 4
+        QStringList freq2;
+        QStringList ramps;
+    } cases[] = {
+        {"Freq 1 from where segment 2 starts", {1, 3, 0, 4, GlideSpacing::Linear, GlideBeats::Freq1, 0, 0, true},
+         {u"10.0"_s, u"8.0"_s, u"6.0"_s, u"4.0"_s}, {u"20.0"_s, u"20.0"_s, u"20.0"_s, u"20.0"_s},
+         {u"jump"_s, u"ramp"_s, u"ramp"_s, u"ramp"_s}},
+        {"Freq 2 from segment 1's level", {0, 2, 0, 0, GlideSpacing::Linear, GlideBeats::Freq2, 20, 10},
+         {u"10.0"_s, u"10.0"_s, u"10.0"_s, u"10.0"_s}, {u"20.0"_s, u"15.0"_s, u"10.0"_s, u"20.0"_s},
+         {u"jump"_s, u"ramp"_s, u"ramp"_s, u"jump"_s}},
+        {"both", {2, 3, 10, 6, GlideSpacing::Linear, GlideBeats::Both, 20, 30},
+         {u"10.0"_s, u"10.0"_s, u"10.0"_s, u"6.0"_s}, {u"20.0"_s, u"20.0"_s, u"20.0"_s, u"30.0"_s},
+         {u"jump"_s, u"jump"_s, u"jump"_s, u"ramp"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Session session =
+            sessionOfDefaultSegments(DualBinauralSession, 4, {{Freq1Row, u"10.0"_s}, {Freq2Row, u"20.0"_s}});
+        SessionDocument document(session);
+        ScriptedPrompter prompter;
+        RecordingView view(document);
+        ASSERT_TRUE(glideAcross({document, prompter, view}, c.glide));
+        EXPECT_EQ(row(document.session(), Freq1Row, 0, 3), c.freq1);
+        EXPECT_EQ(row(document.session(), Freq2Row, 0, 3), c.freq2);
+        EXPECT_EQ(row(document.session(), DbbRampRow, 0, 3), c.ramps);
+    }
+    const Session session = sessionOfDefaultSegments(DualBinauralSession, 3, {{Freq1Row, u"10.0"_s}});
+    EXPECT_FALSE(currentGlide(session, 0, 2).fromFirstStart); // segment 1 never ramps
+    const Glide fromStart = currentGlide(session, 1, 2);
+    EXPECT_TRUE(fromStart.fromFirstStart);
+    EXPECT_EQ(fromStart.from, 10.0);
+}

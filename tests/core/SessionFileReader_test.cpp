@@ -100,7 +100,6 @@ std::vector<ReaderCase> readerCases()
          {{1, 0, u"2"_s}, {1, 1, u"0:20.0"_s}, {1, 2, u"PFr"_s}}, {FormatErrors}},
         {"faulty PCh line ending before its chord", lines({"1\t0:10.0\tPCh\t7.83"}), 1, {{0, 2, u"PCh"_s}, {0, 6, u"1"_s}},
          {FormatErrors}},
-        {"line without any TAB", lines({"garbage"}), 1, {{0, 1, u"1:00.0"_s}, {0, 2, u"PFr"_s}}, {FormatErrors}},
         {"time snapping", lines({with(Pulsed, 1, "1:30.5"), with(Pulsed, 1, "1:37.5"), with(Pulsed, 1, "0:00.0"),
                                  with(Pulsed, 1, "12:00.0"), with(Pulsed, 1, "20:50.5"),
                                  with(Pulsed, 1, "99999999:00.0"), with(Pulsed, 1, "-5:00.0")}),
@@ -131,9 +130,9 @@ std::vector<ReaderCase> readerCases()
           {3, 12, QString()}}},
         {"kind from the first segment after a description", lines({";n", ";first", Dual}), 1, {{0, 12, u"jump"_s}},
          {}, DualBinauralSession, u"n"_s, QStringList{u"first"_s}},
-        {"empty file", QByteArray(), 1, {{0, 0, u"1"_s}, {0, 1, u"1:00.0"_s}, {0, 2, u"PFr"_s}}, {FormatErrors},
-         PulsedSession, u"unnamed"_s, QStringList()},
         {"name line only", lines({";only"}), 1, {{0, 2, u"PFr"_s}}, {FormatErrors}, PulsedSession, u"only"_s},
+        {"a line whose time alone reads", lines({"1\t2:00.0"}), 1, {{0, 1, u"2:00.0"_s}, {0, 2, u"PFr"_s}},
+         {FormatErrors}},
         {"loop fields that are no numbers", lines({with(Pulsed, 14, "x")}), 1, {{0, 13, u"x"_s}},
          {u"'x' is not a valid integer value"_s}},
     };
@@ -245,13 +244,44 @@ TEST(SessionFileReader, FilesThatAreNoSessionEndInBoundedTime)
     } cases[] = {
         {huge, false,
          {u"Cannot open file \"%1\". The file is larger than 64 MB, far larger than any session file."_s.arg(huge)}},
-        {u"/dev/zero"_s, true, {NulByte, FormatErrors}},
+        {u"/dev/zero"_s, false,
+         {u"Cannot open file \"/dev/zero\". Nothing in it reads as a session file."_s}},
         {fifo, false, {u"Cannot open file \"%1\". It is neither a regular file nor a character device."_s.arg(fifo)}},
     };
     for (const auto &c : cases) {
         ReadResult result;
         EXPECT_EQ(readSessionFile({result.document, result.prompter, result.view}, c.path), c.opened) << c.path;
         EXPECT_EQ(result.prompter.errors, c.errors);
+    }
+}
+
+TEST(SessionFileReader, AFileWithoutAReadableLineIsRefusedAndTheSessionStays)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray file;
+    } cases[] = {
+        {"text", "Dear diary,\nto-day I renamed a letter.\n"},
+        {"a line without any TAB", lines({"garbage"})},
+        {"times that do not read", lines({"1\tsoon\tPFr", "2\t\t\t"})},
+        {"empty", QByteArray()},
+        {"random bytes", QByteArray::fromHex("8f3a09c2ff1b7e00d4")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ReadResult result;
+        fillWithOtherSession(result.document);
+        const Session before = result.session;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"case.LSS"_s);
+        writeFileBytes(path, c.file);
+        EXPECT_FALSE(readSessionFile({result.document, result.prompter, result.view}, path));
+        EXPECT_EQ(result.prompter.errors,
+                  QStringList{u"Cannot open file \"%1\". Nothing in it reads as a session file."_s.arg(path)});
+        EXPECT_EQ(result.session.cells, before.cells);
+        EXPECT_EQ(result.session.fileName, before.fileName);
+        EXPECT_TRUE(result.document.isModified());
     }
 }
 

@@ -89,11 +89,39 @@ TEST_F(TemplateLibraryTest, NamesThatCannotBeTaken)
     };
     prompter.answerYesNo(false);
     for (const auto &c : cases) {
+        const bool refused = c.shown.startsWith(u"error"_s);
+        // A refused name is offered again; Cancel there gives it back unchanged.
+        if (refused)
+            prompter.answerInput(c.name);
         EXPECT_FALSE(library().saveAsTemplate(mine, answering(c.name))) << c.name.toStdString();
-        EXPECT_EQ(prompter.log.mid(1), c.shown.isEmpty() ? QStringList() : QStringList{c.shown});
+        QStringList shown = c.shown.isEmpty() ? QStringList() : QStringList{c.shown};
+        if (refused)
+            shown << u"input: Save as Template|Name of the template:|"_s + c.name;
+        EXPECT_EQ(prompter.log.mid(1), shown);
         prompter.log.clear();
     }
     EXPECT_EQ(library().templates().size(), 2);
+}
+
+TEST_F(TemplateLibraryTest, ARefusedNameIsAskedAgainAndAnOwnDescriptionChanges)
+{
+    prompter.answerInput(u"Shipped"_s);
+    ASSERT_TRUE(library().saveAsTemplate(mine, answering(u"Shipped too"_s)));
+    EXPECT_EQ(prompter.errors, QStringList{u"Shipped is the name of a template that comes with Mirandel."_s});
+
+    TemplateLibrary describing = library();
+    const SessionTemplate *kept = describing.find(u"Shipped too"_s);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_FALSE(describing.describe(*describing.find(u"Shipped"_s), {u"Not mine"_s}, prompter));
+    EXPECT_TRUE(describing.describe(*kept, {u"My own words"_s}, prompter));
+    EXPECT_EQ(library().find(u"Shipped too"_s)->descriptionLines, QStringList{u"My own words"_s});
+
+    // Opened and left as it was, a template needs no saving; edited, it does.
+    const TemplateLibrary templates = library();
+    Session opened = sessionFromTemplate(*templates.find(u"Shipped too"_s));
+    EXPECT_TRUE(templates.isUnchangedTemplate(opened));
+    opened.cells.setCell(0, VolumeRow, u"14"_s);
+    EXPECT_FALSE(templates.isUnchangedTemplate(opened));
 }
 
 TEST_F(TemplateLibraryTest, OpensAsANewModifiedSession)

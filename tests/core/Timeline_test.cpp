@@ -189,3 +189,31 @@ TEST(TimelineLayout, DualBeatsAndRampsStartWhereThePassBeforeEnded)
     EXPECT_EQ(pass.volumeTo, 42);
     EXPECT_EQ(pass.intensityFrom, 100);
 }
+
+TEST(TimelineDrag, WithShiftEachFewPixelsAreOneListStep)
+{
+    SessionDocument document(loopedSession());
+    const TimelineLayout layout(document.session());
+    const TimelineGeometry geometry(TimelineGeometry::ScaleWidth + 330, 300, 165);
+    const struct
+    {
+        int row;
+        double pixelsUp; // from where Shift was pressed
+        const char *entry;
+    } cases[] = {
+        {StartFreqRow, 3 * TimelineDrag::FinePixels, "9.0"}, // 7.83, 8.0, 8.5, 9.0
+        {StartFreqRow, -2 * TimelineDrag::FinePixels, "7.0"},
+        {StartFreqRow, -1000, "0.25"},
+        {TargetFreqRow, -1000, "0.25"}, // never the empty target
+        {TargetFreqRow, 1000, "42.0"},
+    };
+    for (const auto &c : cases) {
+        Session session = loopedSession();
+        session.cells.setCell(1, TargetFreqRow, u"7.83"_s);
+        TimelineDrag drag(session, layout, {1, c.row, 1});
+        const QPointF start(60, 150);
+        drag.moveTo(geometry, start, true);
+        drag.moveTo(geometry, start - QPointF(0, c.pixelsUp), true);
+        EXPECT_EQ(drag.proposal().entry, QString::fromLatin1(c.entry)) << c.row << " " << c.pixelsUp;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,6 +19,15 @@ SessionKindDialog::SessionKindDialog(QWidget *parent)
     addDescription(mDualButton, tr("Two binaural beats at once, each with its own pitch"));
     connect(mPulsedButton, &QPushButton::clicked, this, [this] { done(ResultNo); });
     connect(mDualButton, &QPushButton::clicked, this, [this] { done(ResultYes); });
+    // The captions are fixed as they stand: an access key would mark one of
+    // their letters, so the keys are shortcuts of the dialog, with or without Alt.
+    for (const auto &[button, key] : {std::pair(mPulsedButton, Qt::Key_P), std::pair(mDualButton, Qt::Key_D)}) {
+        for (const QKeyCombination keys : {QKeyCombination(key), QKeyCombination(Qt::AltModifier, key)}) {
+            auto *shortcut = new QShortcut(QKeySequence(keys), this);
+            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        }
+        button->setToolTip(tr("Key %1").arg(QKeySequence(key).toString(QKeySequence::NativeText)));
+    }
 }
 
 void SessionKindDialog::addDescription(QPushButton *button, const QString &text)

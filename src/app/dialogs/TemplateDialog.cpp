@@ -1,11 +1,13 @@
 #include "app/dialogs/TemplateDialog.h"
 
+#include "app/dialogs/SessionDescriptionDialog.h"
 #include "core/templates/TemplateLibrary.h"
 #include "gui/graph/SessionThumbnail.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,6 +25,27 @@ constexpr int TemplateRole = Qt::UserRole;
 QString lengthText(int seconds)
 {
     return TemplateDialog::tr("%1:%2 min").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The time graph, marked "2 beats" for a dual session, whose graph alone
+// looks like a pulsed one's.
+QPixmap templatePicture(const SessionTemplate &t)
+{
+    QImage picture = sessionThumbnail(t.cells, t.totalSeconds, TemplateDialog::PictureSize);
+    if (t.kind == DualBinauralSession && !picture.isNull()) {
+        QPainter painter(&picture);
+        QFont small = painter.font();
+        small.setPixelSize(11);
+        small.setBold(true);
+        painter.setFont(small);
+        const QString mark = TemplateDialog::tr("2 beats");
+        const QRect box = QRect(QPoint(), painter.fontMetrics().size(0, mark) + QSize(6, 2))
+                              .translated(picture.width() - painter.fontMetrics().horizontalAdvance(mark) - 8, 1);
+        painter.fillRect(box, QColor(230, 159, 0));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignCenter, mark);
+    }
+    return QPixmap::fromImage(picture);
 }
 
 QString kindText(SessionKind kind)
@@ -61,6 +84,8 @@ TemplateDialog::TemplateDialog(TemplateLibrary &library, Prompter &prompter, QWi
     mOpenButton = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     mRenameButton = buttons->addButton(tr("&Rename\u2026"), QDialogButtonBox::ActionRole);
     mDeleteButton = buttons->addButton(tr("&Delete\u2026"), QDialogButtonBox::ActionRole);
+    mDescribeButton = buttons->addButton(tr("&Edit Description\u2026"), QDialogButtonBox::ActionRole);
+    connect(mDescribeButton, &QPushButton::clicked, this, &TemplateDialog::describeCurrent);
     mOpenButton->setDefault(true);
     connect(mOpenButton, &QPushButton::clicked, this, &TemplateDialog::openCurrent);
     connect(mRenameButton, &QPushButton::clicked, this, &TemplateDialog::renameCurrent);
@@ -93,7 +118,7 @@ void TemplateDialog::fill(const QString &currentPath)
         auto *item = new QTreeWidgetItem(t.own ? own : shipped,
                                          {t.name, kindText(t.kind), lengthText(t.totalSeconds), t.summary()});
         item->setData(NameColumn, TemplateRole, int(i));
-        item->setIcon(NameColumn, QPixmap::fromImage(sessionThumbnail(t.cells, t.totalSeconds, PictureSize)));
+        item->setIcon(NameColumn, templatePicture(t));
         item->setToolTip(DescriptionColumn, t.summary());
         if (t.filePath == currentPath)
             currentItem = item;
@@ -120,6 +145,7 @@ void TemplateDialog::showCurrent()
     mOpenButton->setEnabled(t);
     mRenameButton->setEnabled(t && t->own);
     mDeleteButton->setEnabled(t && t->own);
+    mDescribeButton->setEnabled(t && t->own);
     if (t)
         mDescription->setText(t->descriptionLines.join(u'\n'));
     else
@@ -141,6 +167,18 @@ void TemplateDialog::renameCurrent()
         return;
     const QString path = t->filePath; // the library reads its folders again
     if (mLibrary.rename(*t, mPrompter))
+        fill(path);
+}
+
+void TemplateDialog::describeCurrent()
+{
+    const SessionTemplate *t = current();
+    if (!t)
+        return;
+    SessionDescriptionDialog dialog(this);
+    dialog.setLines(t->descriptionLines);
+    const QString path = t->filePath; // the library reads its folders again
+    if (dialog.exec() == QDialog::Accepted && mLibrary.describe(*t, dialog.lines(), mPrompter))
         fill(path);
 }
 

@@ -14,7 +14,7 @@ class TemplateLibrary;
 // "New from Template": the shipped templates and, under "My templates", the
 // user's own, each with its kind, length, description and time graph. Open
 // (or a double click) takes the template chosen; the user's own can be
-// renamed and deleted here.
+// renamed, described and deleted here.
 class TemplateDialog : public QDialog
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ private:
     void openCurrent();
     void renameCurrent();
     void deleteCurrent();
+    void describeCurrent();
 
     TemplateLibrary &mLibrary;
     Prompter &mPrompter;
@@ -43,5 +44,6 @@ private:
     QPushButton *mOpenButton;
     QPushButton *mRenameButton;
     QPushButton *mDeleteButton;
+    QPushButton *mDescribeButton;
     std::optional<SessionTemplate> mChosen;
 };

@@ -68,8 +68,9 @@ void TimelineView::followSession()
     mMarks.selectedColumn = std::min(mMarks.selectedColumn, mLayout.columnCount() - 1);
     mGeometry.resize(width(), height(), mLayout.totalHalfSeconds() / 2.0);
     mGeometry.fit();
+    fitBeats();
     describeSelection();
-    update();
+    viewMoved();
 }
 
 void TimelineView::noteChangedColumns(int first, int last)
@@ -101,9 +102,9 @@ void TimelineView::followCells()
     mPendingColumns = QRect();
     mLayout = std::move(next);
     mMarks.selectedColumn = std::min(mMarks.selectedColumn, mLayout.columnCount() - 1);
-    if (lengthChanged) {
+    if (fitBeats() || lengthChanged) {
         mGeometry.resize(width(), height(), mLayout.totalHalfSeconds() / 2.0);
-        update();
+        viewMoved();
     } else {
         if (!changed.isEmpty())
             dirty |= spanRect(changed.first, changed.last);
@@ -124,8 +125,7 @@ void TimelineView::followPlayer()
     mPlayX = seconds < 0 ? -1 : mGeometry.x(seconds);
     if (seconds >= 0 && (mPlayX < mGeometry.timeLeft() || mPlayX > width())) {
         mGeometry.reveal(seconds);
-        mPlayX = mGeometry.x(seconds);
-        update();
+        viewMoved();
         return;
     }
     for (const double x : {before, mPlayX}) {
@@ -183,7 +183,7 @@ void TimelineView::select(int column, int row)
         const double left = mGeometry.x(pass.start / 2.0);
         if (left < mGeometry.timeLeft() || left > width() - 4) {
             mGeometry.reveal(pass.start / 2.0);
-            update();
+            viewMoved();
         }
     }
     update(columnRect(mLayout, column));
@@ -218,15 +218,57 @@ void TimelineView::describeSelection()
 void TimelineView::fit()
 {
     mGeometry.fit();
-    mPlayX = mMarks.playSeconds < 0 ? -1 : mGeometry.x(mMarks.playSeconds);
-    update();
+    viewMoved();
 }
 
 void TimelineView::zoom(double factor, double x)
 {
     mGeometry.zoomAround(factor, x < 0 ? mGeometry.timeLeft() + mGeometry.timeWidth() / 2.0 : x);
+    viewMoved();
+}
+
+int TimelineView::scrollPixels() const
+{
+    return int(std::lround(mGeometry.leftSeconds() / mGeometry.secondsPerPixel()));
+}
+
+int TimelineView::scrollRange() const
+{
+    const double session = std::max(mGeometry.sessionSeconds(), 1.0) / mGeometry.secondsPerPixel();
+    return std::max(0, int(std::lround(session)) - mGeometry.timeWidth());
+}
+
+void TimelineView::scrollTo(int pixels)
+{
+    if (pixels == scrollPixels())
+        return;
+    mGeometry.scrollBy(pixels - mGeometry.leftSeconds() / mGeometry.secondsPerPixel());
+    viewMoved();
+}
+
+void TimelineView::setBeatScale(BeatScale scale)
+{
+    mGeometry.setBeatScale(scale);
+    update();
+}
+
+bool TimelineView::fitBeats()
+{
+    const double low = mGeometry.lowestBeat();
+    const double high = mGeometry.highestBeat();
+    mGeometry.setBeatRange(mLayout.lowestBeat(), mLayout.highestBeat());
+    return low != mGeometry.lowestBeat() || high != mGeometry.highestBeat();
+}
+
+// After a zoom or scroll: everything moved, and what is under the pointer changed.
+void TimelineView::viewMoved()
+{
     mPlayX = mMarks.playSeconds < 0 ? -1 : mGeometry.x(mMarks.playSeconds);
     update();
+    emit viewChanged();
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    if (!mDrag && underMouse() && rect().contains(pointer))
+        showReadout(pointer);
 }
 
 void TimelineView::paintEvent(QPaintEvent *event)
@@ -257,6 +299,7 @@ void TimelineView::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     mGeometry.resize(width(), height(), mLayout.totalHalfSeconds() / 2.0);
     mPlayX = mMarks.playSeconds < 0 ? -1 : mGeometry.x(mMarks.playSeconds);
+    emit viewChanged();
 }
 
 void TimelineView::mousePressEvent(QMouseEvent *event)
@@ -290,7 +333,7 @@ void TimelineView::mouseMoveEvent(QMouseEvent *event)
         showReadout(point);
         return;
     }
-    if (!mDrag->moveTo(mGeometry, point) && !mDragPainted.isEmpty())
+    if (!mDrag->moveTo(mGeometry, point, event->modifiers() & Qt::ShiftModifier) && !mDragPainted.isEmpty())
         return;
     const QRect now = dragRect();
     update(mDragPainted | now);
@@ -349,8 +392,7 @@ void TimelineView::wheelEvent(QWheelEvent *event)
     } else {
         const int notches = delta.y() != 0 ? delta.y() : delta.x();
         mGeometry.scrollBy(-notches / 120.0 * ScrollStep);
-        mPlayX = mMarks.playSeconds < 0 ? -1 : mGeometry.x(mMarks.playSeconds);
-        update();
+        viewMoved();
     }
     event->accept();
 }

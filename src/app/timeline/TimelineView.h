@@ -31,10 +31,17 @@ public:
     void fit();
     // Zooms in (factor above 1) or out around x, or the middle when x < 0.
     void zoom(double factor, double x = -1);
+    // The scroll position and its end, in pixels of the current zoom.
+    int scrollPixels() const;
+    int scrollRange() const;
+    void scrollTo(int pixels);
+    void setBeatScale(BeatScale scale);
 
 signals:
     // What is under the pointer, or during a drag the value it gives.
     void readoutChanged(const QString &text);
+    // Zoomed, scrolled or resized.
+    void viewChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -56,6 +63,9 @@ private:
     // A segment the user chose: the whole session's, as a click in the sheet.
     void choose(int column, int row);
     void cancelDrag();
+    void viewMoved();
+    // Fits the beat lane to the layout's beats; true when its range changed.
+    bool fitBeats();
     void finishDrag();
     void showReadout(QPointF point);
     // The x span of a segment's passes, all lanes high.

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QScrollBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 const QString ShownKey = u"Timeline/Shown"_s;
 const QString SizeKey = u"Timeline/Size"_s;
+const QString BeatScaleKey = u"Timeline/BeatScale"_s;
 constexpr QSize DefaultSize(900, 360);
 
 QSettings preferences()
@@ -48,15 +51,39 @@ TimelineWindow::TimelineWindow(SessionEditor &editor, PreviewController &preview
     connect(zoomOut, &QPushButton::clicked, mView, [this] { mView->zoom(1 / 1.5); });
     connect(mView, &TimelineView::readoutChanged, mReadout, &QLabel::setText);
 
+    auto *scale = new QComboBox(this);
+    scale->addItem(tr("List steps"), int(BeatScale::ListSteps));
+    scale->addItem(tr("Log"), int(BeatScale::Log));
+    scale->addItem(tr("Linear"), int(BeatScale::Linear));
+    scale->setToolTip(tr("How the beat lane spaces frequencies: each list entry the same height, by ratio, or evenly"));
+    scale->setFocusPolicy(Qt::TabFocus);
+    auto *scaleLabel = new QLabel(tr("&Beat scale:"), this);
+    scaleLabel->setBuddy(scale);
+    scale->setAccessibleName(tr("Beat scale"));
+    scale->setCurrentIndex(std::max(0, scale->findData(preferences().value(BeatScaleKey, 0).toInt())));
+    mView->setBeatScale(BeatScale(scale->currentData().toInt()));
+    connect(scale, &QComboBox::currentIndexChanged, this, [this, scale] {
+        mView->setBeatScale(BeatScale(scale->currentData().toInt()));
+        preferences().setValue(BeatScaleKey, scale->currentData().toInt());
+    });
+
+    mScrollBar = new QScrollBar(Qt::Horizontal, this);
+    mScrollBar->setAccessibleName(tr("Time shown"));
+    connect(mScrollBar, &QScrollBar::valueChanged, mView, &TimelineView::scrollTo);
+    connect(mView, &TimelineView::viewChanged, this, &TimelineWindow::showScrollPosition);
+
     auto *controls = new QHBoxLayout;
     controls->addWidget(fit);
     controls->addWidget(zoomIn);
     controls->addWidget(zoomOut);
     controls->addWidget(mReadout, 1);
+    controls->addWidget(scaleLabel);
+    controls->addWidget(scale);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(controls);
     layout->addWidget(mView, 1);
+    layout->addWidget(mScrollBar);
     resize(preferences().value(SizeKey, DefaultSize).toSize());
 
     // "Graph by &Time" holds the T of this menu.
@@ -66,6 +93,17 @@ TimelineWindow::TimelineWindow(SessionEditor &editor, PreviewController &preview
 }
 
 TimelineWindow::~TimelineWindow() = default;
+
+// The bar shows only while zoomed in.
+void TimelineWindow::showScrollPosition()
+{
+    const QSignalBlocker quiet(mScrollBar);
+    mScrollBar->setRange(0, mView->scrollRange());
+    mScrollBar->setPageStep(mView->geometry().timeWidth());
+    mScrollBar->setSingleStep(std::max(1, mView->geometry().timeWidth() / 10));
+    mScrollBar->setValue(mView->scrollPixels());
+    mScrollBar->setVisible(mView->scrollRange() > 0);
+}
 
 void TimelineWindow::restore()
 {

@@ -6,6 +6,7 @@ class PreviewController;
 class SessionEditor;
 class QAction;
 class QLabel;
+class QScrollBar;
 class TimelineView;
 
 // The timeline's own window, beside or below the main window so that both
@@ -26,6 +27,7 @@ public:
     TimelineView *view() const { return mView; }
     QAction *toggleAction() const { return mActionTimeline; }
     QLabel *readout() const { return mReadout; }
+    QScrollBar *scrollBar() const { return mScrollBar; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,10 +36,12 @@ protected:
 private:
     void place();
     void remember() const;
+    void showScrollPosition();
 
     QWidget &mMain;
     TimelineView *mView;
     QLabel *mReadout;
+    QScrollBar *mScrollBar;
     QAction *mActionTimeline;
     bool mPlaced = false;
 };

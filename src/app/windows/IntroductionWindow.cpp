@@ -44,6 +44,7 @@ IntroductionWindow::IntroductionWindow(QWidget *parent)
     mText->setEnabled(false);
     mText->setFocusPolicy(Qt::NoFocus);
     mText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mText->setAccessibleName(tr("Introduction"));
     mText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette memoPalette = mText->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -205,10 +205,18 @@ void SessionFileParser::endLine()
 // integer minutes and seconds.
 bool SessionFileParser::isSoundSegmentLine(QByteArrayView line) const
 {
-    if (mLineTooLong || std::count(line.begin(), line.end(), '\t') < SegmentLine::LastField)
+    return !mLineTooLong && std::count(line.begin(), line.end(), '\t') >= SegmentLine::LastField
+        && hasReadableTime(line);
+}
+
+// A time in field 1, after the first TAB, up to the next TAB or the line's end.
+bool SessionFileParser::hasReadableTime(QByteArrayView line)
+{
+    const qsizetype tab = line.indexOf('\t');
+    if (tab < 0)
         return false;
-    const qsizetype timeStart = line.indexOf('\t') + 1;
-    const QByteArrayView time = line.sliced(timeStart, line.indexOf('\t', timeStart) - timeStart);
+    const qsizetype timeEnd = line.indexOf('\t', tab + 1);
+    const QByteArrayView time = line.sliced(tab + 1, (timeEnd < 0 ? line.size() : timeEnd) - tab - 1);
     // Only ASCII counts in a time, and every other byte decodes to a
     // character beyond ASCII: the bytes read as Latin-1 give the same verdict.
     QVarLengthArray<char16_t, 32> text(time.size());
@@ -220,6 +228,7 @@ void SessionFileParser::takeLine(QByteArrayView line)
 {
     const bool first = std::exchange(mFirstLine, false);
     if (line.startsWith(';')) {
+        mContent.readable = true;
         if (first)
             mContent.name = textAfterSemicolon(line, NameLength);
         else if (mContent.descriptionLines.size() < DescriptionLineLimit)
@@ -232,6 +241,7 @@ void SessionFileParser::takeLine(QByteArrayView line)
     // Once both reports are due, later segment lines change nothing.
     if (mKept.size() == SessionGrid::MaxSegments && mContent.formatErrors && mContent.cut)
         return;
+    mContent.readable = mContent.readable || hasReadableTime(line);
     if (!isSoundSegmentLine(line)) {
         mContent.formatErrors = true;
         if (firstSegment)

@@ -19,6 +19,7 @@ struct SessionFileContent
     bool cut = false;              // sound segment lines beyond the limit were left out
     bool descriptionCut = false;   // description lines beyond the limit were left out
     bool endedAtNul = false;       // a NUL byte ended the text; what followed was not read
+    bool readable = false;         // a name or description line, or a segment line whose time reads
 };
 
 // Reads a session file piece by piece, so that its memory is bounded by what
@@ -50,6 +51,7 @@ private:
     void endLine();
     void takeLine(QByteArrayView line);
     bool isSoundSegmentLine(QByteArrayView line) const;
+    static bool hasReadableTime(QByteArrayView line);
 
     Prompter &mPrompter;
     SessionKind mKindBefore;

@@ -71,6 +71,11 @@ bool readSessionFile(const SessionContext &context, const QString &path)
     file.close();
 
     SessionFileContent content = parser.finish();
+    if (!content.readable) {
+        context.prompter.error(SessionFileReaderTexts::tr("Cannot open file \"%1\". %2")
+                                   .arg(path, SessionFileReaderTexts::tr("Nothing in it reads as a session file.")));
+        return false;
+    }
     if (content.endedAtNul)
         context.prompter.error(SessionFileReaderTexts::tr("The file holds a NUL byte; the text after it was not read."));
     if (content.formatErrors)

@@ -63,7 +63,9 @@ void SessionEditor::showEdit(const EditStep &step)
     if (cell.row == 0)
         cell.row = selectedCell().row;
     const int last = std::min(cell.column + std::max(step.columns, 1), mDocument.cells().columnCount()) - 1;
-    select({cell.column, cell.row, last, cell.row}, cell);
+    // An edit of a range leaves the current cell where it was within it.
+    const bool keeps = mCurrent.row == cell.row && mCurrent.column > cell.column && mCurrent.column <= last;
+    select({cell.column, cell.row, last, cell.row}, keeps ? mCurrent : cell);
 }
 
 void SessionEditor::newSegment()

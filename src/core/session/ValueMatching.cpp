@@ -72,15 +72,24 @@ qsizetype nearestPlace(double quarters, const QStringList &texts)
     return quarters > *list.at(0) ? texts.size() - 1 : 0;
 }
 
-// "m:ss" or "m:ss.d" in half seconds; the tenths count as they are.
+// "m:ss" or "m:ss.d", a bare number of minutes ("7", "2.5") or seconds
+// with "s" ("90s"), in half seconds; the tenths count as they are.
 std::optional<double> typedHalfSeconds(const QString &text)
 {
     static const QRegularExpression time(u"^\\s*(\\d{1,4}):(\\d{1,2})(?:\\.(\\d))?\\s*$"_s);
-    const QRegularExpressionMatch found = time.match(text);
-    if (!found.hasMatch())
-        return std::nullopt;
-    const int tenths = (found.captured(1).toInt() * 60 + found.captured(2).toInt()) * 10 + found.captured(3).toInt();
-    return tenths / 5.0;
+    static const QRegularExpression amount(u"^\\s*(\\d{1,5}(?:\\.\\d*)?|\\.\\d+)\\s*(s|m)?\\s*$"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch found = time.match(text); found.hasMatch()) {
+        const int tenths =
+            (found.captured(1).toInt() * 60 + found.captured(2).toInt()) * 10 + found.captured(3).toInt();
+        return tenths / 5.0;
+    }
+    if (const QRegularExpressionMatch found = amount.match(text); found.hasMatch()) {
+        const double number = TextNumbers::tryDecimal(found.captured(1)).value_or(0);
+        const bool seconds = found.captured(2).compare(u"s"_s, Qt::CaseInsensitive) == 0;
+        return number * (seconds ? 2.0 : 120.0);
+    }
+    return std::nullopt;
 }
 
 ValueMatch matchTime(const QString &text)
@@ -88,7 +97,7 @@ ValueMatch matchTime(const QString &text)
     using namespace ValueLists;
     const auto halfSeconds = typedHalfSeconds(text);
     if (!halfSeconds)
-        return {{}, ValueMatchingTexts::tr("Time m:s takes a time m:ss or m:ss.d from %1 to %2")
+        return {{}, ValueMatchingTexts::tr("Time m:s takes minutes, seconds with s, or m:ss from %1 to %2")
                         .arg(TimeList.first(), TimeList.last())};
     return {TimeList.at(nearestPlace(*halfSeconds * 4.0, HalfSecondList)), {}};
 }

@@ -1,6 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+// What File > Export Audio was last given: the file type by its suffix,
+// the loudness target when normalising, and the encoders' settings (zero:
+// the encoder's default).
+struct AudioExportChoices
+{
+    QString suffix;
+    std::optional<double> targetLoudness;
+    double lastTarget = 0; // shown, also while normalising is off; 0: none yet
+    int flacLevel = -1;
+    int mp3Bitrate = 0;
+};
 
 // The user's choices of Edit > Preferences, in preferences.ini beside the
 // user's notices.ini: MIRANDEL.INI keeps only the device's settings.
@@ -28,9 +41,13 @@ public:
     QString noiseBed() const { return mNoiseBed; }
     void setNoiseBed(const QString &noise);
 
+    AudioExportChoices audioExport() const { return mAudioExport; }
+    void setAudioExport(const AudioExportChoices &choices);
+
 private:
     QString mPath;
     bool mNewSegmentContinuesGlide = false;
     QString mLanguage;
     QString mNoiseBed;
+    AudioExportChoices mAudioExport;
 };

@@ -145,16 +145,29 @@ bool TemplateLibrary::write(const Session &session, const QString &path, Prompte
     return written;
 }
 
+QString TemplateLibrary::askName(const QString &caption, const QString &prompt, const QString &initial,
+                                 const SessionTemplate *renamed, Prompter &prompter) const
+{
+    // A refused name is offered again to be changed. Cancel gives back the
+    // text offered: the first one, or a refused one, which ends the asking.
+    QString offered = initial;
+    for (;;) {
+        const QString name = prompter.inputBox(caption, prompt, offered).trimmed();
+        if (name.isEmpty() || name == offered)
+            return QString();
+        const QString reason = refusal(name, renamed);
+        if (reason.isEmpty())
+            return name;
+        prompter.error(reason);
+        offered = name;
+    }
+}
+
 bool TemplateLibrary::saveAsTemplate(const Session &session, Prompter &prompter)
 {
-    // Cancel gives back the empty text: nothing is kept.
-    const QString name = prompter.inputBox(tr("Save as Template"), tr("Name of the template:"), QString()).trimmed();
+    const QString name = askName(tr("Save as Template"), tr("Name of the template:"), QString(), nullptr, prompter);
     if (name.isEmpty())
         return false;
-    if (const QString reason = refusal(name, nullptr); !reason.isEmpty()) {
-        prompter.error(reason);
-        return false;
-    }
     const SessionTemplate *replaced = find(name);
     if (replaced && !prompter.confirmYesNo(tr("Replace your template %1?").arg(replaced->name)))
         return false;
@@ -168,16 +181,32 @@ bool TemplateLibrary::rename(const SessionTemplate &ownTemplate, Prompter &promp
     if (!ownTemplate.own)
         return false;
     const QString name =
-        prompter.inputBox(tr("Rename Template"), tr("New name of the template:"), ownTemplate.name).trimmed();
-    if (name.isEmpty() || name == ownTemplate.name)
+        askName(tr("Rename Template"), tr("New name of the template:"), ownTemplate.name, &ownTemplate, prompter);
+    if (name.isEmpty())
         return false;
-    if (const QString reason = refusal(name, &ownTemplate); !reason.isEmpty()) {
-        prompter.error(reason);
-        return false;
-    }
     Session renamed = sessionFromTemplate(ownTemplate);
     renamed.name = name;
     return write(renamed, ownTemplate.filePath, prompter);
+}
+
+bool TemplateLibrary::describe(const SessionTemplate &ownTemplate, const QStringList &lines, Prompter &prompter)
+{
+    if (!ownTemplate.own || lines == ownTemplate.descriptionLines)
+        return false;
+    Session described = sessionFromTemplate(ownTemplate);
+    described.name = ownTemplate.name;
+    described.descriptionLines = lines;
+    return write(described, ownTemplate.filePath, prompter);
+}
+
+bool TemplateLibrary::isUnchangedTemplate(const Session &session) const
+{
+    return session.fileName.isEmpty()
+        && std::any_of(mTemplates.cbegin(), mTemplates.cend(), [&session](const SessionTemplate &t) {
+               const Session made = sessionFromTemplate(t);
+               return session.kind == made.kind && session.name == made.name
+                   && session.descriptionLines == made.descriptionLines && session.cells == made.cells;
+           });
 }
 
 bool TemplateLibrary::remove(const SessionTemplate &ownTemplate, Prompter &prompter)

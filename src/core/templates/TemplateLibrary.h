@@ -36,11 +36,19 @@ public:
     // Only the user's own; true when changed.
     bool rename(const SessionTemplate &ownTemplate, Prompter &prompter);
     bool remove(const SessionTemplate &ownTemplate, Prompter &prompter);
+    // Gives an own template another description; true when changed.
+    bool describe(const SessionTemplate &ownTemplate, const QStringList &lines, Prompter &prompter);
+    // The session is one of the templates as it was opened, never saved:
+    // nothing would be lost without saving it.
+    bool isUnchangedTemplate(const Session &session) const;
 
 private:
     void reload();
     // The reason a name cannot be taken; empty when it can.
     QString refusal(const QString &name, const SessionTemplate *renamed) const;
+    // A name the user gives, asked again after each refusal; empty when none.
+    QString askName(const QString &caption, const QString &prompt, const QString &initial,
+                    const SessionTemplate *renamed, Prompter &prompter) const;
     bool write(const Session &session, const QString &path, Prompter &prompter);
 
     QString mShippedFolder;

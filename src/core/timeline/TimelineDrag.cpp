@@ -26,8 +26,23 @@ TimelineDrag::TimelineDrag(const Session &session, const TimelineLayout &layout,
     mProposal = {session.cells.cell(grip.column, grip.row), {}};
 }
 
-bool TimelineDrag::moveTo(const TimelineGeometry &geometry, QPointF point)
+bool TimelineDrag::moveTo(const TimelineGeometry &geometry, QPointF point, bool fine)
 {
+    const bool beat = mGrip.row == StartFreqRow || mGrip.row == TargetFreqRow;
+    if (!fine || !beat || !mProposal.matched())
+        mFineStart.reset();
+    else if (!mFineStart)
+        mFineStart.emplace(point.y(), mProposal.entry);
+    if (mFineStart) {
+        const QStringList list = workingList(mSession, {mGrip.column, mGrip.row});
+        // The empty target stays out of a fine drag's reach.
+        const qsizetype first = list.value(0).isEmpty() ? 1 : 0;
+        const qsizetype steps = qsizetype(std::lround((mFineStart->first - point.y()) / FinePixels));
+        const qsizetype index = std::clamp(list.indexOf(mFineStart->second) + steps, first, list.size() - 1);
+        const bool changed = list.at(index) != mProposal.entry;
+        mProposal = {list.at(index), {}};
+        return changed;
+    }
     const TimelinePass &pass = mLayout.passes()[size_t(mGrip.pass)];
     double number = 0;
     switch (mGrip.row) {

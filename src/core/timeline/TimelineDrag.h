@@ -5,6 +5,8 @@
 
 #include <QPointF>
 #include <QString>
+#include <optional>
+#include <utility>
 
 class Prompter;
 class SessionDocument;
@@ -26,8 +28,12 @@ class TimelineDrag
 public:
     TimelineDrag(const Session &session, const TimelineLayout &layout, TimelineGrip grip);
 
+    // Pointer moves of a fine drag (Shift held) step a beat one list entry
+    // per FinePixels, counted from where the fine drag began.
+    static constexpr double FinePixels = 8;
+
     // True when the entry it proposes changed.
-    bool moveTo(const TimelineGeometry &geometry, QPointF point);
+    bool moveTo(const TimelineGeometry &geometry, QPointF point, bool fine = false);
 
     TimelineGrip grip() const { return mGrip; }
     int pass() const { return mGrip.pass; }
@@ -46,4 +52,6 @@ private:
     const TimelineLayout &mLayout;
     TimelineGrip mGrip;
     ValueMatch mProposal;
+    // Where a fine drag began: the pointer's height and the entry then.
+    std::optional<std::pair<double, QString>> mFineStart;
 };

@@ -1,24 +1,63 @@
 #include "core/timeline/TimelineGeometry.h"
 
+#include "core/session/QuarterUnitList.h"
+#include "core/session/ValueLists.h"
+
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
+const std::vector<double> &beatEntries()
+{
+    static const std::vector<double> entries = [] {
+        std::vector<double> hertz;
+        const QuarterUnitList quarters(ValueLists::FreqList);
+        for (qsizetype i = 0; i < quarters.size(); ++i)
+            hertz.push_back(quarters.at(i).value_or(0) / 4.0);
+        return hertz;
+    }();
+    return entries;
+}
+
+int lastStep()
+{
+    return int(beatEntries().size()) - 1;
+}
+
+// The place of hertz in the frequency list, between entries in proportion,
+// beyond its ends by the step at that end.
+double stepOf(double hertz)
+{
+    const std::vector<double> &f = beatEntries();
+    const auto above = std::upper_bound(f.begin(), f.end(), hertz);
+    const size_t i = std::clamp<size_t>(size_t(above - f.begin()), 1, f.size() - 1) - 1;
+    return double(i) + (hertz - f[i]) / (f[i + 1] - f[i]);
+}
+
+double hertzOfStep(double step)
+{
+    const std::vector<double> &f = beatEntries();
+    const size_t i = size_t(std::clamp(std::floor(step), 0.0, double(f.size() - 2)));
+    return f[i] + (step - double(i)) * (f[i + 1] - f[i]);
+}
+
 // A frequency on a log axis from low (the lane's bottom) to high (its top).
 double logY(const QRect &lane, double hertz, double low, double high)
 {
     const double at = (std::log(std::clamp(hertz, low, high)) - std::log(low)) / (std::log(high) - std::log(low));
     return lane.bottom() - at * (lane.height() - 1);
 }
-
-double logAt(const QRect &lane, double y, double low, double high)
-{
-    const double at = std::clamp((lane.bottom() - y) / (lane.height() - 1), 0.0, 1.0);
-    return std::exp(std::log(low) + at * (std::log(high) - std::log(low)));
-}
 } // namespace
 
+TimelineGeometry::TimelineGeometry()
+    : mLowestStep(stepOf(LowestBeat))
+    , mHighestStep(stepOf(HighestBeat))
+{
+}
+
 TimelineGeometry::TimelineGeometry(int width, int height, double sessionSeconds)
+    : TimelineGeometry()
 {
     resize(width, height, sessionSeconds);
     fit();
@@ -37,12 +76,12 @@ void TimelineGeometry::resize(int width, int height, double sessionSeconds)
     clampScroll();
 }
 
-// The beat takes half of the lanes' height, sound and light a quarter each.
+// The beat takes two thirds of the lanes' height, sound and light a sixth each.
 void TimelineGeometry::layOutLanes()
 {
     const int lanes = mHeight - BracketHeight - AxisHeight;
-    const int beat = lanes / 2;
-    const int sound = lanes / 4;
+    const int beat = lanes * 2 / 3;
+    const int sound = lanes / 6;
     const int light = lanes - beat - sound;
     mBrackets = QRect(0, 0, mWidth, BracketHeight);
     mBeat = QRect(0, BracketHeight, mWidth, beat);
@@ -51,14 +90,63 @@ void TimelineGeometry::layOutLanes()
     mAxis = QRect(0, mLight.bottom() + 1, mWidth, AxisHeight);
 }
 
+void TimelineGeometry::setBeatRange(double low, double high)
+{
+    int lowest = int(std::floor(stepOf(std::min(low, high)) + 1e-9)) - BeatMarginSteps;
+    int highest = int(std::ceil(stepOf(std::max(low, high)) - 1e-9)) + BeatMarginSteps;
+    // A session of one beat still shows a few steps around it.
+    const int missing = FewestBeatSteps - (highest - lowest);
+    if (missing > 0) {
+        lowest -= missing / 2;
+        highest += missing - missing / 2;
+    }
+    const int shift = std::max(0, -lowest) - std::max(0, highest - lastStep());
+    const int lowestStep = std::max(0, lowest + shift);
+    const int highestStep = std::min(lastStep(), highest + shift);
+    mLowestStep = lowestStep;
+    mHighestStep = highestStep;
+    mLowestBeat = beatEntries()[size_t(lowestStep)];
+    mHighestBeat = beatEntries()[size_t(highestStep)];
+}
+
+// Beyond the shown range the axis goes on, as far as the whole list with
+// room: a drag may take a point past the lane's edge.
 double TimelineGeometry::beatY(double hertz) const
 {
-    return logY(mBeat.adjusted(0, 4, 0, -4), hertz, LowestBeat, HighestBeat);
+    const QRect lane = mBeat.adjusted(0, 4, 0, -4);
+    const double h = std::clamp(hertz, LowestBeat, HighestBeat);
+    double at = 0; // 0 at the lowest beat shown, 1 at the highest
+    switch (mBeatScale) {
+    case BeatScale::Log:
+        at = std::log(h / mLowestBeat) / std::log(mHighestBeat / mLowestBeat);
+        break;
+    case BeatScale::Linear:
+        at = (h - mLowestBeat) / (mHighestBeat - mLowestBeat);
+        break;
+    case BeatScale::ListSteps:
+        at = (stepOf(h) - mLowestStep) / (mHighestStep - mLowestStep);
+        break;
+    }
+    return lane.bottom() - at * (lane.height() - 1);
 }
 
 double TimelineGeometry::beatAt(double y) const
 {
-    return logAt(mBeat.adjusted(0, 4, 0, -4), y, LowestBeat, HighestBeat);
+    const QRect lane = mBeat.adjusted(0, 4, 0, -4);
+    const double at = (lane.bottom() - y) / (lane.height() - 1);
+    double hertz = 0;
+    switch (mBeatScale) {
+    case BeatScale::Log:
+        hertz = mLowestBeat * std::pow(mHighestBeat / mLowestBeat, at);
+        break;
+    case BeatScale::Linear:
+        hertz = mLowestBeat + at * (mHighestBeat - mLowestBeat);
+        break;
+    case BeatScale::ListSteps:
+        hertz = hertzOfStep(mLowestStep + at * (mHighestStep - mLowestStep));
+        break;
+    }
+    return std::clamp(hertz, LowestBeat, HighestBeat);
 }
 
 double TimelineGeometry::pitchY(double hertz) const

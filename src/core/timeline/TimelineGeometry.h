@@ -4,16 +4,26 @@
 #include <QtGlobal>
 #include <algorithm>
 
+// How the beat lane spaces frequencies: each entry of the frequency list
+// the same height above the one below it, or by their logarithms, or evenly.
+enum class BeatScale { ListSteps, Log, Linear };
+
 // Where the timeline puts things: time across (seconds to x, zoomed and
-// scrolled), and in lanes from top to bottom the loop brackets, the beat on
-// a log frequency axis, the sound (pitch on a log axis, volume from 0 to
-// 100), the light (intensity from 0 to 100) and the time axis.
+// scrolled), and in lanes from top to bottom the loop brackets, the beat
+// (over the session's beats, with room at either end), the sound (pitch on
+// a log axis, volume from 0 to 100), the light (intensity from 0 to 100) and
+// the time axis.
 class TimelineGeometry
 {
 public:
-    // The beat axis: the whole frequency list, with room at either end.
+    // The beat axis until a range is set: the whole frequency list, with
+    // room at either end.
     static constexpr double LowestBeat = 0.2;
     static constexpr double HighestBeat = 50;
+    // Entries of the frequency list shown beyond the session's beats, and
+    // the fewest steps the beat lane shows.
+    static constexpr int BeatMarginSteps = 1;
+    static constexpr int FewestBeatSteps = 8;
     // The pitch axis: the pitch list's range.
     static constexpr double LowestPitch = 14;
     static constexpr double HighestPitch = 1100;
@@ -23,7 +33,7 @@ public:
     static constexpr int AxisHeight = 18;
     static constexpr int ScaleWidth = 44; // labels of the lanes, left of the time
 
-    TimelineGeometry() = default;
+    TimelineGeometry();
     TimelineGeometry(int width, int height, double sessionSeconds);
 
     int width() const { return mWidth; }
@@ -40,6 +50,14 @@ public:
     // Where time is drawn: right of the scale, the lanes' height.
     int timeLeft() const { return ScaleWidth; }
     int timeWidth() const { return std::max(1, mWidth - ScaleWidth); }
+
+    // The beat lane shows the beats from low to high (hertz), with a margin
+    // of list entries.
+    void setBeatRange(double low, double high);
+    void setBeatScale(BeatScale scale) { mBeatScale = scale; }
+    BeatScale beatScale() const { return mBeatScale; }
+    double lowestBeat() const { return mLowestBeat; }
+    double highestBeat() const { return mHighestBeat; }
 
     double secondsPerPixel() const { return mSecondsPerPixel; }
     double leftSeconds() const { return mLeftSeconds; }
@@ -81,4 +99,10 @@ private:
     double mSecondsPerPixel = 1;
     double mLeftSeconds = 0;
     QRect mBrackets, mBeat, mSound, mLight, mAxis;
+    BeatScale mBeatScale = BeatScale::Log;
+    double mLowestBeat = LowestBeat;
+    double mHighestBeat = HighestBeat;
+    // The same as places in the frequency list, for its own scale.
+    double mLowestStep = 0;
+    double mHighestStep = 0;
 };

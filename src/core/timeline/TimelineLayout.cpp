@@ -62,6 +62,15 @@ TimelineLayout::TimelineLayout(const Session &session)
     }
     mTotal = mPasses.empty() ? 0 : mPasses.back().end();
     findLoops(session);
+    for (const TimelinePass &pass : mPasses) {
+        const bool first = &pass == &mPasses.front();
+        const double low = std::min({pass.beat.start, pass.beat.end, isDual() ? pass.beat2.start : pass.beat.end,
+                                     isDual() ? pass.beat2.end : pass.beat.end});
+        const double high = std::max({pass.beat.start, pass.beat.end, isDual() ? pass.beat2.start : pass.beat.end,
+                                      isDual() ? pass.beat2.end : pass.beat.end});
+        mLowestBeat = first ? low : std::min(mLowestBeat, low);
+        mHighestBeat = first ? high : std::max(mHighestBeat, high);
+    }
 }
 
 void TimelineLayout::findLoops(const Session &session)

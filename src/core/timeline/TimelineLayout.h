@@ -55,6 +55,9 @@ public:
     int columnCount() const { return mColumnCount; }
     SessionKind kind() const { return mKind; }
     bool isDual() const { return mKind == DualBinauralSession; }
+    // The lowest and highest beat played (hertz); 0 without passes.
+    double lowestBeat() const { return mLowestBeat; }
+    double highestBeat() const { return mHighestBeat; }
     // The conversion error that ended the walk early; empty when none.
     const QString &error() const { return mError; }
 
@@ -80,6 +83,8 @@ private:
     std::vector<int> mFirstPass; // by column
     std::vector<TimelineLoop> mLoops;
     qint64 mTotal = 0;
+    double mLowestBeat = 0;
+    double mHighestBeat = 0;
     int mColumnCount = 0;
     SessionKind mKind = PulsedSession;
     QString mError;

@@ -3,6 +3,7 @@
 #include "core/check/FlashRateCheck.h"
 #include "core/session/Session.h"
 #include "core/session/TextNumbers.h"
+#include "core/session/ValueLists.h"
 #include "core/timeline/TimelineDrag.h"
 #include "core/timeline/TimelineGeometry.h"
 #include "core/timeline/TimelineGrip.h"
@@ -43,6 +44,9 @@ const QColor ScaleFill(246, 246, 246);
 constexpr int LabelRoom = 70; // a pass narrower than this gets no labels
 constexpr int NumberRoom = 14;
 constexpr int PointRoom = 8;
+constexpr int PointOverhang = 4; // the first point shows whole beside the scale
+constexpr int MarkWidth = 3;     // a segment narrower than this is marked this wide
+constexpr int TickLabelRoom = 14;
 // More passes than this are drawn without smoothing.
 constexpr int ManyPasses = 400;
 
@@ -81,7 +85,7 @@ public:
         p.save();
         p.setClipRect(clip);
         p.fillRect(clip, Background);
-        const QRect time(g.timeLeft(), 0, g.timeWidth(), g.height());
+        const QRect time(g.timeLeft() - PointOverhang, 0, g.timeWidth() + PointOverhang, g.height());
         const QRect area = clip & time;
         if (!area.isEmpty()) {
             p.save();
@@ -96,7 +100,7 @@ public:
             paintDrag();
             p.restore();
         }
-        if (clip.left() < g.timeLeft())
+        if (clip.left() < g.timeLeft() - PointOverhang)
             paintScales();
         p.restore();
     }
@@ -145,8 +149,10 @@ private:
             beat.emplace_back(x0, g.beatY(pass.beat.start), x1, g.beatY(pass.beat.end));
             if (layout.isDual())
                 beat2.emplace_back(x0, g.beatY(pass.beat2.start), x1, g.beatY(pass.beat2.end));
-            if (x1 - x0 >= 3)
+            if (x1 - x0 >= MarkWidth)
                 boundaries.emplace_back(x1, g.beatLane().top(), x1, g.lightLane().bottom());
+            else if (few)
+                p.fillRect(QRectF(x0, g.beatLane().top(), MarkWidth, g.beatLane().height() / 4.0), BeatColour);
         }
         p.setPen(QPen(IntensityLine, 1));
         p.drawLines(intensity.data(), int(intensity.size()));
@@ -431,11 +437,21 @@ private:
 
     void paintScales()
     {
-        const QRect scale(0, 0, g.timeLeft(), g.height());
+        const QRect scale(0, 0, g.timeLeft() - PointOverhang, g.height());
         p.fillRect(scale, ScaleFill);
         p.setPen(Qt::black);
-        for (const double hertz : {1.0, 5.0, 10.0, 20.0, 40.0}) {
+        // A tick at every list entry shown, a number where it has room.
+        double labelled = -TickLabelRoom;
+        for (const QString &entry : ValueLists::FreqList) {
+            const double hertz = TextNumbers::tryDecimal(entry).value_or(0);
+            if (hertz < g.lowestBeat() || hertz > g.highestBeat())
+                continue;
             const double y = g.beatY(hertz);
+            p.drawLine(QPointF(scale.right() - 2, y), QPointF(scale.right(), y));
+            // Clear of the last number and of the lane's name above them.
+            if (std::abs(y - labelled) < TickLabelRoom || y < g.beatLane().top() + 2 * TickLabelRoom)
+                continue;
+            labelled = y;
             p.drawLine(QPointF(scale.right() - 4, y), QPointF(scale.right(), y));
             p.drawText(QRectF(0, y - 7, scale.width() - 6, 14), Qt::AlignRight | Qt::AlignVCenter,
                        QString::number(hertz));
