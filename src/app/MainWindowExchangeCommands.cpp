@@ -6,6 +6,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTime>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,6 +22,18 @@ void MainWindow::importSession()
         return;
     const QString fileName = QFileInfo(path).fileName();
     SessionImport imported = importSessionFile(path);
+    if (imported.session && imported.openLength > 0) {
+        // A schedule that plays until stopped: how long the session is to be.
+        const QString initial = QTime(0, 0).addSecs(int(imported.openLength)).toString(u"H:mm:ss"_s);
+        const QString answer = mPrompter->inputBox(
+            tr("Import"), tr("%1 plays until it is stopped. Length of the session (H:MM:SS):").arg(fileName), initial);
+        const QTime length = QTime::fromString(answer.trimmed(), u"H:mm:ss"_s);
+        if (!length.isValid() || length.msecsSinceStartOfDay() == 0) {
+            mPrompter->error(tr("Cannot import %1: \"%2\" is not a length (H:MM:SS)").arg(fileName, answer));
+            return;
+        }
+        imported = importSessionFile(path, {length.msecsSinceStartOfDay() / 1000.0});
+    }
     if (!imported.session) {
         mPrompter->error(tr("Cannot import %1: %2").arg(fileName, imported.error));
         return;

@@ -260,7 +260,8 @@ Schedule GnauralParser::periods() const
 }
 } // namespace
 
-ScheduleRead readGnauralSchedule(QByteArrayView bytes)
+ScheduleRead readGnauralSchedule(QByteArrayView bytes, const ScheduleReadOptions &options)
 {
+    Q_UNUSED(options);
     return GnauralParser().read(bytes);
 }

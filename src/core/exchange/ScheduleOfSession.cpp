@@ -23,10 +23,11 @@ ToneSet tonesOf(const SegmentSound &sound, double beat, double beat2, double lev
     const double amplitude = level * 100;
     switch (sound.kind) {
     case ToneKind::Binaural:
-        return {{ScheduleTone::Binaural, sound.pitch, beat, amplitude}};
+        // The peers name the centre between the ears: the pitch plays left, pitch + beat right.
+        return {{ScheduleTone::Binaural, sound.pitch + beat / 2, beat, amplitude}};
     case ToneKind::Dual:
-        return {{ScheduleTone::Binaural, sound.pitch, beat, amplitude / 2},
-                {ScheduleTone::Binaural, sound.pitch2, beat2, amplitude / 2}};
+        return {{ScheduleTone::Binaural, sound.pitch + beat / 2, beat, amplitude / 2},
+                {ScheduleTone::Binaural, sound.pitch2 + beat2 / 2, beat2, amplitude / 2}};
     case ToneKind::Chord: {
         const ChordShape &shape = chordShape(sound.chord);
         ToneSet tones;

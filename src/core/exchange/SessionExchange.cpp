@@ -28,7 +28,9 @@ SessionImport sessionOf(const ScheduleRead &read)
 {
     if (!read.schedule)
         return {std::nullopt, read.error, {}};
-    return sessionOfSchedule(*read.schedule, read.notes);
+    SessionImport imported = sessionOfSchedule(*read.schedule, read.notes);
+    imported.openLength = read.openLength;
+    return imported;
 }
 } // namespace
 
@@ -44,13 +46,13 @@ ExchangeFormat exchangeFormatOf(const QString &path)
     return ExchangeFormat::Unknown;
 }
 
-SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
+SessionImport importSession(QByteArrayView bytes, ExchangeFormat format, const ScheduleReadOptions &options)
 {
     switch (format) {
     case ExchangeFormat::Sbg:
-        return sessionOf(readSbgSchedule(bytes));
+        return sessionOf(readSbgSchedule(bytes, options));
     case ExchangeFormat::Gnaural:
-        return sessionOf(readGnauralSchedule(bytes));
+        return sessionOf(readGnauralSchedule(bytes, options));
     case ExchangeFormat::CellsText:
         return readCellsText(bytes);
     case ExchangeFormat::Unknown:
@@ -59,7 +61,7 @@ SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
     return {std::nullopt, SessionExchange::tr("not a file to import: .sbg, .gnaural, .tsv or .txt"), {}};
 }
 
-SessionImport importSessionFile(const QString &path)
+SessionImport importSessionFile(const QString &path, const ScheduleReadOptions &options)
 {
     const ExchangeFormat format = exchangeFormatOf(path);
     if (format == ExchangeFormat::Unknown)
@@ -74,7 +76,7 @@ SessionImport importSessionFile(const QString &path)
     if (bytes.size() > LargestFile)
         return {std::nullopt,
                 SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
-    return importSession(bytes, format);
+    return importSession(bytes, format, options);
 }
 
 SessionExport exportSession(const Session &session, ExchangeFormat format)
