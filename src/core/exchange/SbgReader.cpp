@@ -477,7 +477,7 @@ ScheduleTone toneOf(const SbgVoice &voice)
     else if (voice.type == SbgVoice::Isochronic)
         tone.kind = ScheduleTone::Isochronic;
     if (voice.type == SbgVoice::Off)
-        tone = {};
+        tone = {ScheduleTone::Other, 0, 0, 0};
     return tone;
 }
 

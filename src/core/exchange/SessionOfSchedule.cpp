@@ -155,6 +155,14 @@ double levelOf(const ToneSet &tones, const QList<qsizetype> &dualChannels)
     return level;
 }
 
+double chordLevel(const ToneSet &tones)
+{
+    double level = 0;
+    for (const ScheduleTone &tone : tones)
+        level += tone.kind == ScheduleTone::Isochronic ? tone.amplitude : 0;
+    return level;
+}
+
 class SegmentMaker
 {
 public:
@@ -277,24 +285,32 @@ void SegmentMaker::add(const SchedulePeriod &period, int halfSeconds, double fro
     }
     QList<qsizetype> kept;
     bool silent = true;
+    bool toned = false; // the segment's tones are set
+    // A silent tone keeps its values; only where no tone is there at all the
+    // segment keeps the tones before it.
+    auto toneAt = [&](qsizetype channel) { return isTone(period.start.at(channel)) && isTone(period.end.at(channel)); };
     if (mKind == DualBinauralSession) {
         kept = mDualChannels;
         silent = !std::any_of(kept.cbegin(), kept.cend(), [&](qsizetype c) { return soundsIn(period, c); });
-        if (!silent)
+        toned = !silent || (toneAt(kept.at(0)) && toneAt(kept.at(1)));
+        if (toned)
             setDual(column, start, end);
     } else if (const int channel = chooseChannel(period); channel >= 0) {
         kept.append(channel);
-        if (chordOf(start) > 0) {
+        if (chordOf(start) > 0 || chordOf(end) > 0) {
             for (qsizetype c = 0; c < start.size(); ++c) {
-                if (start.at(c).kind == ScheduleTone::Isochronic && sounds(start.at(c)))
+                if (start.at(c).kind == ScheduleTone::Isochronic)
                     kept.append(c);
             }
         }
         silent = false;
+        toned = true;
         setPulsed(column, start, end, channel);
+    } else if (mChannel >= 0 && mChannel < period.start.size() && toneAt(mChannel)) {
+        toned = true;
+        setPulsed(column, start, end, mChannel);
     }
-    if (silent) {
-        // Silence: the tones before it, without a sound and without a glide.
+    if (!toned) {
         column[VolumeRow] = u"0"_s;
         column[VIRampRow] = u"none"_s;
         if (mKind == DualBinauralSession)
@@ -346,7 +362,7 @@ void SegmentMaker::setPulsed(SessionGrid::Column &column, const ToneSet &start, 
     column[ChordRow].clear();
     if (first.kind == ScheduleTone::Binaural) {
         column[ToneRow] = u"bb"_s;
-    } else if (const int chord = chordOf(start)) {
+    } else if (const int chord = std::max(chordOf(start), chordOf(end))) {
         column[ToneRow] = u"PCh"_s;
         column[ChordRow] = QString::number(chord);
     } else {
@@ -358,7 +374,7 @@ void SegmentMaker::setPulsed(SessionGrid::Column &column, const ToneSet &start, 
     column[TargetFreqRow] = target == beat ? QString() : ValueLists::TargetFreqList.at(target + 1);
     setPitch(column, PitchRow, first, last, ValueLists::PitchList);
     if (column[ToneRow] == u"PCh"_s)
-        setVolume(column, levelOf(start, {}), levelOf(end, {}));
+        setVolume(column, chordLevel(start), chordLevel(end));
     else
         setVolume(column, first.amplitude, last.amplitude);
 }
@@ -367,14 +383,14 @@ void SegmentMaker::setDual(SessionGrid::Column &column, ToneSet start, ToneSet e
 {
     const qsizetype one = mDualChannels.at(0);
     const qsizetype two = mDualChannels.at(1);
-    // Both voices play at one volume: a voice silent at one end glides from
-    // or to its own tone at the other, one silent throughout plays the other's.
+    // Both voices play at one volume: a voice that starts or stops glides from
+    // or to its own tone, one silent throughout plays the other's.
     for (const qsizetype channel : {one, two}) {
         ScheduleTone &from = start[channel];
         ScheduleTone &to = end[channel];
-        if (!sounds(from) && sounds(to) && isTone(to))
+        if (!isTone(from) && sounds(to) && isTone(to))
             from = {to.kind, to.carrier, to.beat, 0};
-        else if (!sounds(to) && sounds(from) && isTone(from))
+        else if (!isTone(to) && sounds(from) && isTone(from))
             to = {from.kind, from.carrier, from.beat, 0};
     }
     const SchedulePeriod here{0, start, end};
@@ -391,10 +407,12 @@ void SegmentMaker::setDual(SessionGrid::Column &column, ToneSet start, ToneSet e
         first.amplitude = second.amplitude = level / 2;
     }
     column[ToneRow] = u"dbb"_s;
-    const int beat = beatIndex(start.at(one).beat, Freq1Row);
-    const int beat2 = beatIndex(start.at(two).beat, Freq2Row);
     const int target = beatIndex(end.at(one).beat, Freq1Row);
     const int target2 = beatIndex(end.at(two).beat, Freq2Row);
+    // The first ramp of a session glides up from 0 Hz, which no list holds.
+    const bool fromNothing = count() == 1 && std::abs(start.at(one).beat) < 0.005 && std::abs(start.at(two).beat) < 0.005;
+    const int beat = fromNothing ? -1 : beatIndex(start.at(one).beat, Freq1Row);
+    const int beat2 = fromNothing ? -1 : beatIndex(start.at(two).beat, Freq2Row);
     const bool glides = beat != target || beat2 != target2;
     const bool continues = beat == mBeat && beat2 == mBeat2;
     column[DbbRampRow] = glides || continues ? u"ramp"_s : u"jump"_s;
