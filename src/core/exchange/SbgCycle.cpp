@@ -57,8 +57,10 @@ SbgCycle::SbgCycle(const SbgProgram &program, int fadeMilliseconds)
         line.start = line.end = program.toneSets.at(entry.toneSet).voices;
         line.line = entry.line;
         line.toneSet = entry.toneSet;
+        line.ownLine = true;
         Node transition;
         transition.fadeIn = entry.slides ? Sliding : Unset;
+        transition.ownLine = entry.slides; // a slide starts at its line's time
         transition.at = entry.at;
         transition.line = entry.line;
         transition.toneSet = entry.toneSet;
@@ -216,7 +218,8 @@ void SbgCycle::mergeRepeats()
     while (mLive > 1 && quiet <= mLive) {
         Node &period = mNodes[size_t(node)];
         Node &next = mNodes[size_t(period.next)];
-        if (period.start == period.end && period.start == next.start && period.start == next.end)
+        if (period.start == period.end && period.start == next.start && period.start == next.end
+            && !(period.ownLine && next.ownLine))
             next.at = period.at;
         if (period.at == next.at) {
             const int back = period.previous;

@@ -37,6 +37,7 @@ private:
         SbgVoices end;
         int line = 0;
         int toneSet = 0;
+        bool ownLine = false; // starts at a line's time: its tone-set, or its slide
         int next = 0;
         int previous = 0;
     };

@@ -24,8 +24,8 @@ struct ScheduleImport
 
 // The beat the peers' players hold as the same.
 constexpr double BeatTolerance = 0.25;
-// The quietest loudest tone kept as it is, in percent.
-constexpr double SensibleVolume = 50;
+// Below the quietest volume of the list the loudest tone is brought up to full volume.
+constexpr double SensibleVolume = 14;
 
 // A list read once, and the entry nearest to a number on it.
 class SnapList
@@ -88,7 +88,7 @@ bool soundsIn(const SchedulePeriod &period, qsizetype channel)
     return isTone(start) && (sounds(start) || sounds(period.end.at(channel)));
 }
 
-// The chord whose shape the sounding isochronic tones make: the same pulse
+// The chord whose shape the sounding (or all silent) isochronic tones make: the same pulse
 // rate on the ratios of a chord. 0 for none.
 int chordOf(const ToneSet &tones)
 {
@@ -96,6 +96,12 @@ int chordOf(const ToneSet &tones)
     for (const ScheduleTone &tone : tones) {
         if (tone.kind == ScheduleTone::Isochronic && sounds(tone))
             pulses.append(tone);
+    }
+    if (pulses.isEmpty()) { // a silent chord is still one
+        for (const ScheduleTone &tone : tones) {
+            if (tone.kind == ScheduleTone::Isochronic)
+                pulses.append(tone);
+        }
     }
     if (pulses.size() < 3 || pulses.first().carrier <= 0)
         return 0;
@@ -306,9 +312,14 @@ void SegmentMaker::add(const SchedulePeriod &period, int halfSeconds, double fro
         silent = false;
         toned = true;
         setPulsed(column, start, end, channel);
-    } else if (mChannel >= 0 && mChannel < period.start.size() && toneAt(mChannel)) {
-        toned = true;
-        setPulsed(column, start, end, mChannel);
+    } else {
+        qsizetype quiet = mChannel >= 0 && mChannel < period.start.size() && toneAt(mChannel) ? mChannel : -1;
+        for (qsizetype c = 0; c < period.start.size() && quiet < 0; ++c)
+            quiet = toneAt(c) ? c : -1;
+        if (quiet >= 0) {
+            toned = true;
+            setPulsed(column, start, end, quiet);
+        }
     }
     if (!toned) {
         column[VolumeRow] = u"0"_s;
@@ -349,7 +360,7 @@ void SegmentMaker::setPitch(SessionGrid::Column &column, int row, const Schedule
     const double pitch = lowerOf(start);
     const int index = pitchSnap().index(pitch);
     column[row] = list.at(index);
-    if (std::abs(pitchSnap().value(index) - pitch) > 0.5)
+    if (std::abs(list.at(index).toDouble() - pitch) > 1) // the two pitch lists part by 1 Hz at one entry
         mLosses.add(ScheduleImport::tr("pitch rounded to the list"), count(), change(pitch, list.at(index)), false, row);
     if (pitchSnap().index(lowerOf(end)) != index)
         mLosses.add(ScheduleImport::tr("pitch slide left out"), count(), QString(), false, row);
@@ -400,9 +411,9 @@ void SegmentMaker::setDual(SessionGrid::Column &column, ToneSet start, ToneSet e
         ScheduleTone &first = (*tones)[one];
         ScheduleTone &second = (*tones)[two];
         const double level = first.amplitude + second.amplitude;
-        if (!oneSounds)
+        if (!oneSounds && twoSounds)
             first = second;
-        else if (!twoSounds)
+        else if (!twoSounds && oneSounds)
             second = first;
         first.amplitude = second.amplitude = level / 2;
     }
