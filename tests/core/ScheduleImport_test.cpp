@@ -6,6 +6,7 @@
 #include "core/exchange/SessionExchange.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -194,6 +195,9 @@ TEST(ScheduleImport, UnreadableFilesNameTheirLine)
         {ExchangeFormat::Gnaural, "<schedule>\n<voice><type>0</type><entries><entry duration=\"x\"/></entries></voice>\n</schedule>",
          "line 2: cannot read the number \"x\""},
         {ExchangeFormat::Gnaural, "<schedule>\n</schedule>\n", "line 3: no binaural or isochronic voice to import"},
+        // A type no int can hold is a type like any other the session has no voice for.
+        {ExchangeFormat::Gnaural, "<schedule>\n<voice><type>1e20</type><entries><entry duration=\"1\"/></entries></voice>\n</schedule>",
+         "line 3: no binaural or isochronic voice to import"},
         {ExchangeFormat::CellsText, "1\t2\n", "line 1: 2 fields where a segment has 15"},
         {ExchangeFormat::CellsText, "\n", "line 1: no segment"},
     };
@@ -203,4 +207,26 @@ TEST(ScheduleImport, UnreadableFilesNameTheirLine)
         EXPECT_FALSE(imported.session);
         EXPECT_EQ(imported.error, QString::fromUtf8(c.error));
     }
+}
+
+TEST(ScheduleImport, GnauralFilesKeepOnlyWhatASessionCanUse)
+{
+    // 10,000 voices of three entries each: a few MB that once needed more than 1 GB.
+    QByteArray file = "<schedule>\n";
+    for (int voice = 0; voice < 10000; ++voice) {
+        file += "<voice><type>0</type><entries><entry duration=\"60\" volume_left=\"0.5\" volume_right=\"0.5\" "
+                "beatfreq=\"" + QByteArray::number(voice % 40 + 1) + "\" basefreq=\"200\"/><entry duration=\"60\" "
+                "volume_left=\"0.5\" volume_right=\"0.5\" beatfreq=\"4\" basefreq=\"200\"/><entry duration=\"1\"/></entries></voice>\n";
+    }
+    file += "</schedule>\n";
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const SessionImport imported = importSession(file, ExchangeFormat::Gnaural);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    ASSERT_TRUE(imported.session) << imported.error;
+    EXPECT_LE(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes more at the peak";
+    const QStringList texts = notes(imported.notes);
+    EXPECT_EQ(texts.filter(u"voices beyond the first 16 left out"_s).size(), 1) << texts.join(u'\n');
+    EXPECT_EQ(texts.filter(u"entries from here on are left out"_s).size(), 1) << texts.join(u'\n');
 }
