@@ -1,9 +1,14 @@
 // Feeds arbitrary bytes to one of the importers, chosen at build time
-// (SCHEDULE_FORMAT). Besides the sanitizers' findings it stops on a broken
-// promise: an imported session has 1 to 1000 segments, and what it exports
-// to the format imports again.
+// (SCHEDULE_FORMAT); the first byte gives schedules a length to play, or
+// none. Besides the sanitizers' findings it stops on a broken promise: an
+// imported session has 1 to 1000 segments, at most 12 loss lines, plays the
+// length it was given unless a line says otherwise, and what it exports to
+// the format imports again. tests/data/fuzz/sbg.dict holds the words of .sbg files.
 #include "core/exchange/SessionExchange.h"
+#include "core/session/SegmentStarts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,7 +23,11 @@ void broken(const char *what)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const ExchangeFormat format = ExchangeFormat(SCHEDULE_FORMAT);
-    const SessionImport imported = importSession(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), format);
+    if (size == 0)
+        return 0;
+    const double length = data[0] < 128 ? 0.0 : (data[0] - 127) * 37.5; // up to 80 minutes
+    const SessionImport imported = importSession(
+        QByteArrayView(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)), format, {length});
     if (!imported.session) {
         if (imported.error.isEmpty())
             broken("an import that fails says why");
@@ -27,6 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int segments = imported.session->cells.columnCount();
     if (segments < 1 || segments > SessionGrid::MaxSegments)
         broken("an imported session has 1 to 1000 segments");
+    if (imported.notes.size() > 12)
+        broken("an import reports in at most 12 lines");
+    const bool timeChanged = std::any_of(imported.notes.cbegin(), imported.notes.cend(),
+                                         [](const ExchangeNote &note) { return note.changesPlay; });
+    SegmentStarts starts;
+    countSegmentStarts(imported.session->cells, starts);
+    if (format == ExchangeFormat::Sbg && length > 0 && !timeChanged && std::abs(starts.total / 2.0 - length) > 0.5)
+        broken("a schedule imports as long as it was asked to play");
     if (format == ExchangeFormat::CellsText)
         return 0;
     const SessionExport exported = exportSession(*imported.session, format);

@@ -2,9 +2,7 @@
 
 #include "core/exchange/ExchangeNumbers.h"
 #include "core/exchange/ImportLosses.h"
-#include "core/session/NearestValueIndex.h"
 #include "core/session/NewSession.h"
-#include "core/session/QuarterUnitList.h"
 #include "core/session/SegmentSound.h"
 #include "core/session/ValueLists.h"
 
@@ -12,6 +10,7 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,24 +26,30 @@ constexpr double BeatTolerance = 0.25;
 // Below the quietest volume of the list the loudest tone is brought up to full volume.
 constexpr double SensibleVolume = 14;
 
-// A list read once, and the entry nearest to a number on it.
+// A list read once, and the entry nearest to a number on it (the earlier of two as near).
 class SnapList
 {
 public:
-    explicit SnapList(const QStringList &list) : mList(list), mQuarters(list) {}
+    explicit SnapList(const QStringList &list)
+    {
+        for (const QString &entry : list)
+            mValues.push_back(entry.toDouble());
+    }
     int index(double value) const
     {
-        value = std::isfinite(value) ? std::clamp(value, -1e6, 1e6) : 0.0;
-        const NearestValue found = findNearestValue(std::nearbyint(value * 4), mQuarters);
-        if (found.index >= 0)
-            return found.index;
-        return value > 0 ? int(mQuarters.size() - 1) : 0;
+        value = std::isfinite(value) ? value : 0.0;
+        const auto above = std::lower_bound(mValues.cbegin(), mValues.cend(), value);
+        if (above == mValues.cbegin())
+            return 0;
+        if (above == mValues.cend())
+            return int(mValues.size() - 1);
+        const auto below = above - 1;
+        return int((value - *below <= *above - value ? below : above) - mValues.cbegin());
     }
-    double value(int index) const { return mList.at(index).toDouble(); }
+    double value(int index) const { return mValues.at(size_t(index)); }
 
 private:
-    QStringList mList;
-    QuarterUnitList mQuarters;
+    std::vector<double> mValues;
 };
 
 const SnapList &freqSnap()
