@@ -209,7 +209,9 @@ TEST(SbgPeerPlay, EveryExampleImportsAsThePeerPlaysIt)
         for (double t = 0.5; t < length; t += 1) {
             int segment = 0;
             const Heard ours = oursAt(played, t, segment);
-            const QList<Heard> around{peerAt(periods, origin + t - 1), peerAt(periods, origin + t),
+            // The peer prints whole seconds: within 1 s is within its reach.
+            const QList<Heard> around{peerAt(periods, origin + t - 1), peerAt(periods, origin + t - 0.5),
+                                      peerAt(periods, origin + t), peerAt(periods, origin + t + 0.5),
                                       peerAt(periods, origin + t + 1)};
             anyHeard = anyHeard || ours.anything;
             const bool toneHeard = std::any_of(around.cbegin(), around.cend(), [](const Heard &h) { return !h.beats.isEmpty(); });
