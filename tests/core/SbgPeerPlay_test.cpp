@@ -41,15 +41,41 @@ double clockOf(const QString &text)
 
 PeerVoice voiceOf(const QString &token)
 {
-    static const QRegularExpression tone(u"^[a-z0-9]+:(-?[\\d.]+)(?:([+-@])([\\d.]+))?/([\\d.]+)$"_s);
+    static const QRegularExpression tone(u"^[a-z0-9]+:(-?[\\d.]+)(?:([-+@])([\\d.]+))?/([\\d.]+)$"_s);
     if (const QRegularExpressionMatch match = tone.match(token); match.hasMatch())
         return {true, match.captured(3).toDouble(), match.captured(4).toDouble()};
     return {false, 0, token == u"-"_s ? 0.0 : token.section(u'/', -1).toDouble()};
 }
 
+// A -p program's keyframes: "SECONDS VOICE... linear", each gliding to the next.
+QList<PeerPeriod> programPeriods(const QString &output)
+{
+    static const QRegularExpression keyframe(u"^(\\d+\\.\\d+) (.*) linear$"_s);
+    QList<PeerPeriod> periods;
+    for (const QString &text : output.split(u'\n')) {
+        const QRegularExpressionMatch match = keyframe.match(text);
+        if (!match.hasMatch())
+            continue;
+        QList<PeerVoice> voices;
+        for (const QString &token : match.captured(2).split(u' ', Qt::SkipEmptyParts))
+            voices.append(voiceOf(token));
+        const double at = match.captured(1).toDouble();
+        if (!periods.isEmpty()) {
+            periods.last().end = at;
+            periods.last().to = voices;
+        }
+        periods.append({at, at, voices, voices});
+    }
+    if (!periods.isEmpty())
+        periods.removeLast(); // the end
+    return periods;
+}
+
 // The periods of the day, in the order printed.
 QList<PeerPeriod> peerPeriods(const QString &output)
 {
+    if (output.contains(u" linear\n"_s))
+        return programPeriods(output);
     QList<PeerPeriod> periods;
     static const QRegularExpression line(u"^([* ]) (\\d\\d:\\d\\d:\\d\\d)(.*)$"_s);
     for (const QString &text : output.split(u'\n')) {
@@ -199,7 +225,8 @@ TEST(SbgPeerPlay, EveryExampleImportsAsThePeerPlaysIt)
         for (const SchedulePeriod &period : played.periods)
             length += period.seconds;
         static const QRegularExpression durationLine(u"Sequence duration: (\\d\\d:\\d\\d:\\d\\d)"_s);
-        const double peerLength = clockOf(durationLine.match(output).captured(1));
+        const QRegularExpressionMatch duration = durationLine.match(output);
+        const double peerLength = duration.hasMatch() ? clockOf(duration.captured(1)) : periods.last().end;
         const QString name = QFileInfo(path).fileName();
         const int lastSegment = import.session->cells.columnCount();
         if (std::abs(length - peerLength) > 1 && !covered(import.notes, lastSegment) && !bytes.contains("-L"))

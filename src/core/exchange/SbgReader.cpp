@@ -77,6 +77,7 @@ public:
 private:
     void readLine(int line, const QString &text);
     void readOptions(int line, const QString &text);
+    void readSlideProgram(int line, QStringList arguments);
     SbgVoices readToneSet(int line, const QString &text);
     SbgVoice readVoice(int line, QString text);
     int readTime(int line, const QString &text);
@@ -97,6 +98,7 @@ private:
     QSet<QString> mNoted;
     bool mOptionsAllowed = true;
     bool mDefinedOff = false; // "off" is silence until a file defines it
+    bool mProgramGiven = false; // -p: the schedule is the program's, not the file's lines
     int mFade = DefaultFade;
     int mLastAbsolute = 0; // the last clock time, or NOW as midnight
     bool mHasAbsolute = false;
@@ -132,8 +134,12 @@ ScheduleRead SbgParser::read(QByteArrayView bytes)
         }
         if (!mOpenBlock.isEmpty())
             throw SbgError{mOpenBlockLine, SbgImport::tr("the block \"%1\" is not closed with \"}\"").arg(mOpenBlock)};
-        for (const SourceLine &source : std::as_const(mTimeLines))
-            addTimeLine(source, QString(), 0);
+        if (mProgramGiven && !mTimeLines.isEmpty())
+            note(mTimeLines.first().line, SbgImport::tr("time lines left out: the -p program plays instead"));
+        for (const SourceLine &source : std::as_const(mTimeLines)) {
+            if (!mProgramGiven)
+                addTimeLine(source, QString(), 0);
+        }
         if (mProgram.entries.isEmpty())
             throw SbgError{line, SbgImport::tr("no time-sequence line: nothing plays")};
         for (SbgToneSet &set : mProgram.toneSets)
@@ -237,7 +243,13 @@ void SbgParser::readOptions(int line, const QString &text)
         }
         for (qsizetype j = 1; j < token.size(); ++j) {
             const QChar option = token.at(j);
+            if (option == u'p' && tokens.value(i + 1) == u"slide"_s) {
+                readSlideProgram(line, tokens.mid(i + 2));
+                return;
+            }
             if (option == u'p' || option == u'i') {
+                if (option == u'p')
+                    throw SbgError{line, SbgImport::tr("the program -p %1 is not read: only -p slide is").arg(tokens.value(i + 1))};
                 note(line, SbgImport::tr("option -%1 left out: the file's own lines are read").arg(option), true);
                 return;
             }
@@ -295,6 +307,40 @@ void SbgParser::readOptions(int line, const QString &text)
             }
         }
     }
+}
+
+// "-p slide [tMINUTES] TONE EXTRA...": the tone's carrier slides down to half
+// its beat over the minutes (30 by default), the beat held; then it fades out
+// over ten seconds.
+void SbgParser::readSlideProgram(int line, QStringList arguments)
+{
+    int minutes = 30;
+    if (!arguments.isEmpty() && arguments.first().startsWith(u't')) {
+        bool ok = false;
+        minutes = arguments.takeFirst().mid(1).toInt(&ok);
+        if (!ok || minutes <= 0 || minutes > 24 * 60 - 1)
+            throw SbgError{line, SbgImport::tr("cannot read the length of -p slide")};
+    }
+    if (arguments.isEmpty())
+        throw SbgError{line, SbgImport::tr("-p slide needs a tone")};
+    SbgVoices start = readToneSet(line, arguments.join(u' '));
+    SbgVoice &tone = start[0];
+    if (!tone.isTone())
+        throw SbgError{line, SbgImport::tr("-p slide needs a tone first, not \"%1\"").arg(arguments.first())};
+    SbgVoices end = start;
+    end[0].carrier = std::abs(tone.beat) / 2;
+    SbgVoices silent = end;
+    silent[0].amplitude = 0;
+    const int length = minutes * 60000;
+    int at = 0;
+    for (const SbgVoices &voices : {start, end, silent}) {
+        mProgram.toneSets.append({voices, line});
+        mProgram.entries.append({at, SbgFade::Slide, SbgFade::Slide, at < length + 10000, int(mProgram.toneSets.size()) - 1, line});
+        at = at == 0 ? length : length + 10000;
+    }
+    mProgram.endsAtLastLine = true;
+    mFade = 0;
+    mProgramGiven = true;
 }
 
 SbgVoices SbgParser::readToneSet(int line, const QString &text)
