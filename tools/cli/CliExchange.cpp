@@ -16,7 +16,11 @@ double secondsOf(const QString &text)
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return 0;
-    return match.captured(1).toInt() * 3600.0 + match.captured(2).toInt() * 60.0 + match.captured(3).toInt();
+    const int minutes = match.captured(2).toInt();
+    const int seconds = match.captured(3).toInt();
+    if ((match.hasCaptured(2) && seconds > 59) || (match.hasCaptured(1) && minutes > 59))
+        return 0;
+    return match.captured(1).toInt() * 3600.0 + minutes * 60.0 + seconds;
 }
 } // namespace
 
