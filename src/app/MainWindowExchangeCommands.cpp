@@ -1,12 +1,12 @@
 // File > Import and File > Export Session As: other programs' schedules.
 #include "app/MainWindow.h"
 #include "app/dialogs/LossReportDialog.h"
+#include "core/exchange/ImportLength.h"
 #include "core/exchange/SessionExchange.h"
 #include "core/files/SafeFileWriter.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTime>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,16 +23,10 @@ void MainWindow::importSession()
     const QString fileName = QFileInfo(path).fileName();
     SessionImport imported = importSessionFile(path);
     if (imported.session && imported.openLength > 0) {
-        // A schedule that plays until stopped: how long the session is to be.
-        const QString initial = QTime(0, 0).addSecs(int(imported.openLength)).toString(u"H:mm:ss"_s);
-        const QString answer = mPrompter->inputBox(
-            tr("Import"), tr("%1 plays until it is stopped. Length of the session (H:MM:SS):").arg(fileName), initial);
-        const QTime length = QTime::fromString(answer.trimmed(), u"H:mm:ss"_s);
-        if (!length.isValid() || length.msecsSinceStartOfDay() == 0) {
-            mPrompter->error(tr("Cannot import %1: \"%2\" is not a length (H:MM:SS)").arg(fileName, answer));
+        const std::optional<double> length = askImportLength(*mPrompter, fileName, imported.openLength);
+        if (!length)
             return;
-        }
-        imported = importSessionFile(path, {length.msecsSinceStartOfDay() / 1000.0});
+        imported = importSessionFile(path, {*length});
     }
     if (!imported.session) {
         mPrompter->error(tr("Cannot import %1: %2").arg(fileName, imported.error));

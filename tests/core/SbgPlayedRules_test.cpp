@@ -1,7 +1,10 @@
 // One small schedule for each rule of bringing an SBaGen schedule in as it
 // plays: what the session plays at a few moments, its length, and the lines
 // of the loss report.
+#include "ScriptedPrompter.h"
 #include "TestSupport.h"
+
+#include "core/exchange/ImportLength.h"
 
 #include "core/exchange/ScheduleOfSession.h"
 #include "core/exchange/SessionExchange.h"
@@ -98,5 +101,24 @@ TEST(SbgPlayedRules, EachRuleGivesThePlayedSchedule)
         notes.removeIf([](const QString &note) { return note.contains(u"pitch rounded"_s); });
         EXPECT_EQ(notes, c.notes);
         EXPECT_EQ(changesPlay, c.changesPlay);
+    }
+}
+
+TEST(SbgPlayedRules, TheWindowAsksTheLengthOfASchedulePlayingUntilStopped)
+{
+    const struct {
+        std::optional<QString> answer; // nullopt: Cancel, which keeps the offer
+        std::optional<double> seconds;
+    } cases[] = {
+        {u"1:15:00"_s, 4500}, {std::nullopt, 1800}, {u" 0:00:20 "_s, 20}, {u"soon"_s, std::nullopt}, {u"0:00:00"_s, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answer.value_or(u"Cancel"_s).toStdString());
+        ScriptedPrompter prompter;
+        prompter.answerInput(c.answer);
+        EXPECT_EQ(askImportLength(prompter, u"theta.sbg"_s, 1800), c.seconds);
+        EXPECT_EQ(prompter.log.first(),
+                  u"input: Import|theta.sbg plays until it is stopped. Length of the session (H:MM:SS):|0:30:00"_s);
+        EXPECT_EQ(prompter.errors.size(), c.seconds ? 0 : 1);
     }
 }
