@@ -3,7 +3,7 @@
 // none. Besides the sanitizers' findings it stops on a broken promise: an
 // imported session has 1 to 1000 segments, at most 12 loss lines, plays the
 // length it was given unless a line says otherwise, and what it exports to
-// the format imports again. tests/data/fuzz/sbg.dict holds the words of .sbg files.
+// the format imports again.
 #include "core/exchange/SessionExchange.h"
 #include "core/session/SegmentStarts.h"
 
