@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to one of the importers, chosen at build time
-// (SCHEDULE_FORMAT); the first byte gives schedules a length to play, or
-// none. Besides the sanitizers' findings it stops on a broken promise: an
+// (SCHEDULE_FORMAT); a first byte above 0x7f gives schedules a length to
+// play. Besides the sanitizers' findings it stops on a broken promise: an
 // imported session has 1 to 1000 segments, at most 12 loss lines, plays the
 // length it was given unless a line says otherwise, and what it exports to
 // the format imports again.
@@ -23,11 +23,15 @@ void broken(const char *what)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const ExchangeFormat format = ExchangeFormat(SCHEDULE_FORMAT);
-    if (size == 0)
-        return 0;
-    const double length = data[0] < 128 ? 0.0 : (data[0] - 127) * 37.5; // up to 80 minutes
-    const SessionImport imported = importSession(
-        QByteArrayView(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)), format, {length});
+    // A first byte above 0x7f (no schedule's first) asks for a length of up to 80 minutes.
+    double length = 0;
+    if (size > 0 && data[0] > 0x7f) {
+        length = (data[0] - 0x7f) * 37.5;
+        ++data;
+        --size;
+    }
+    const SessionImport imported = importSession(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)),
+                                                 format, {length});
     if (!imported.session) {
         if (imported.error.isEmpty())
             broken("an import that fails says why");
