@@ -78,13 +78,15 @@ private:
     void readVoice();
     void readEntry(Voice &voice);
     Schedule periods() const;
-    void note(int line, const QString &message)
+    void note(int line, const QString &message, bool changesPlay = false)
     {
         // Each kind once from some line on: a file of thousands of voices gives one line.
         if (mNoted.contains(message))
             return;
         mNoted.insert(message);
-        mNotes.append({0, 0, line, message});
+        ExchangeNote made{0, 0, line, message};
+        made.changesPlay = changesPlay;
+        mNotes.append(made);
     }
     int line() const { return int(mXml.lineNumber()); }
 
@@ -166,7 +168,7 @@ void GnauralParser::readVoice()
             return;
         }
         if (mVoices.size() == MostVoices) {
-            note(voice.line, GnauralImport::tr("voices beyond the first %1 left out").arg(MostVoices));
+            note(voice.line, GnauralImport::tr("voices beyond the first %1 left out").arg(MostVoices), true);
             return;
         }
         mVoices.append(voice);
@@ -191,8 +193,8 @@ void GnauralParser::readEntry(Voice &voice)
 {
     if (++mEntryCount > MostEntries) {
         if (mEntryCount == MostEntries + 1)
-            mNotes.append({0, 0, line(), GnauralImport::tr("the entries from here on are left out: a session holds "
-                                                           "%1 at most").arg(MostEntries)});
+            note(line(), GnauralImport::tr("the entries from here on are left out: a session holds %1 at most").arg(MostEntries),
+                 true);
         mXml.skipCurrentElement();
         return;
     }
