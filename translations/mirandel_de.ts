@@ -642,6 +642,10 @@
         <source>Session</source>
         <translation>Sitzung</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
 </context>
 <context>
     <name>Loudness</name>

@@ -642,6 +642,10 @@
         <source>Session</source>
         <translation>Séance</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Changement</translation>
+    </message>
 </context>
 <context>
     <name>Loudness</name>

@@ -35,7 +35,7 @@ void MainWindow::importSession()
     if (!imported.notes.isEmpty()) {
         LossReportDialog report(tr("Import"),
                                 tr("%1 holds what a session cannot; the session leaves it out:").arg(fileName),
-                                tr("&Import"), imported.notes, LossReportDialog::BySourceLine,
+                                tr("&Import"), imported.notes, LossReportDialog::ByChange,
                                 rowLabels(imported.session->kind), this);
         if (report.exec() != QDialog::Accepted)
             return;
