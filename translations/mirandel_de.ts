@@ -710,12 +710,16 @@
         <translation>Stimme vom Typ %1 ausgelassen</translation>
     </message>
     <message>
-        <source>more than 100000 entries</source>
-        <translation>mehr als 100000 Einträge</translation>
-    </message>
-    <message>
         <source>left and right volumes differ: their mean is taken</source>
         <translation>linke und rechte Lautstärke unterscheiden sich: ihr Mittel wird genommen</translation>
+    </message>
+    <message>
+        <source>voices beyond the first %1 left out</source>
+        <translation>Stimmen nach den ersten %1 ausgelassen</translation>
+    </message>
+    <message>
+        <source>the entries from here on are left out: a session holds %1 at most</source>
+        <translation>die Einträge ab hier sind ausgelassen: eine Sitzung fasst höchstens %1</translation>
     </message>
 </context>
 <context>
@@ -862,6 +866,28 @@
     </message>
 </context>
 <context>
+    <name>ImportLength</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 plays until it is stopped. Length of the session (H:MM:SS):</source>
+        <translation>%1 läuft, bis es angehalten wird. Länge der Sitzung (H:MM:SS):</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: &quot;%2&quot; is not a length (H:MM:SS)</source>
+        <translation>%1 kann nicht importiert werden: „%2“ ist keine Länge (H:MM:SS)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source> (lines %1)</source>
+        <translation> (Zeilen %1)</translation>
+    </message>
+</context>
+<context>
     <name>IntroductionWindow</name>
     <message>
         <source>Introduction</source>
@@ -992,6 +1018,10 @@
     <message>
         <source>Session</source>
         <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
     </message>
 </context>
 <context>
@@ -1653,32 +1683,12 @@
         <translation>„%1“ ist zweimal definiert</translation>
     </message>
     <message>
-        <source>waveform definition %1 left out</source>
-        <translation>Wellenform-Definition %1 ausgelassen</translation>
-    </message>
-    <message>
-        <source>cannot read option &quot;%1&quot;</source>
-        <translation>die Option „%1“ ist nicht lesbar</translation>
-    </message>
-    <message>
         <source>option -%1 left out: the file&apos;s own lines are read</source>
         <translation>Option -%1 ausgelassen: die Zeilen der Datei selbst werden gelesen</translation>
     </message>
     <message>
-        <source>option -%1 needs a value</source>
-        <translation>Option -%1 braucht einen Wert</translation>
-    </message>
-    <message>
-        <source>cannot read volume &quot;%1&quot;</source>
-        <translation>die Lautstärke „%1“ ist nicht lesbar</translation>
-    </message>
-    <message>
         <source>start at clock time %1 left out</source>
         <translation>Start zur Uhrzeit %1 ausgelassen</translation>
-    </message>
-    <message>
-        <source>length %1 left out: the time lines give the length</source>
-        <translation>Länge %1 ausgelassen: die Zeitzeilen geben die Länge vor</translation>
     </message>
     <message>
         <source>mix input left out</source>
@@ -1695,10 +1705,6 @@
     <message>
         <source>a tone-set needs at least one tone, or &quot;-&quot;</source>
         <translation>ein Ton-Set braucht mindestens einen Ton oder „-“</translation>
-    </message>
-    <message>
-        <source>more than 16 tones in one tone-set</source>
-        <translation>mehr als 16 Töne in einem Ton-Set</translation>
     </message>
     <message>
         <source>%1 waveform left out: tones play as sines</source>
@@ -1733,16 +1739,8 @@
         <translation>die Zeit „%1“ ist nicht lesbar</translation>
     </message>
     <message>
-        <source>more than 100000 time-sequence lines</source>
-        <translation>mehr als 100000 Zeitfolgezeilen</translation>
-    </message>
-    <message>
         <source>a block&apos;s times must be relative (&quot;+hh:mm&quot;)</source>
         <translation>die Zeiten eines Blocks müssen relativ sein („+hh:mm“)</translation>
-    </message>
-    <message>
-        <source>clock time read as the time after the first clock time</source>
-        <translation>Uhrzeit als Zeit nach der ersten Uhrzeit gelesen</translation>
     </message>
     <message>
         <source>blocks call each other too deeply</source>
@@ -1761,16 +1759,72 @@
         <translation>„%1“ ist nicht lesbar</translation>
     </message>
     <message>
-        <source>this time comes before the time of the line before</source>
-        <translation>diese Zeit liegt vor der Zeit der vorigen Zeile</translation>
+        <source>time lines left out: the -p program plays instead</source>
+        <translation>Zeitzeilen ausgelassen: stattdessen läuft das Programm -p</translation>
     </message>
     <message>
-        <source>fade across the period left out: slides need &quot;=&quot; on both lines</source>
-        <translation>Überblenden über den Abschnitt ausgelassen: Gleiten braucht „=“ in beiden Zeilen</translation>
+        <source>the schedule plays until stopped: imported as %1 long</source>
+        <translation>der Zeitplan läuft, bis er angehalten wird: als %1 lang importiert</translation>
     </message>
     <message>
-        <source>the schedule ends at the last line; its tone-set is not played</source>
-        <translation>der Zeitplan endet mit der letzten Zeile; ihr Ton-Set wird nicht gespielt</translation>
+        <source>the last tone-set plays on until stopped: the session ends at its line</source>
+        <translation>der letzte Tonsatz läuft weiter, bis er angehalten wird: die Sitzung endet bei seiner Zeile</translation>
+    </message>
+    <message>
+        <source>the schedule goes on beyond what a session holds: the rest after %1 is left out</source>
+        <translation>der Zeitplan geht über das hinaus, was eine Sitzung fasst: der Rest nach %1 ist ausgelassen</translation>
+    </message>
+    <message>
+        <source>shape definition %1 left out: tones play as sines</source>
+        <translation>Formdefinition %1 ausgelassen: Töne klingen als Sinus</translation>
+    </message>
+    <message>
+        <source>option value &quot;%1&quot; left out</source>
+        <translation>Optionswert „%1“ ausgelassen</translation>
+    </message>
+    <message>
+        <source>the program -p %1 is not read: only -p slide is</source>
+        <translation>das Programm -p %1 wird nicht gelesen: nur -p slide</translation>
+    </message>
+    <message>
+        <source>cannot read the length &quot;%1&quot;: left out</source>
+        <translation>die Länge „%1“ ist nicht lesbar: ausgelassen</translation>
+    </message>
+    <message>
+        <source>cannot read the fade time &quot;%1&quot;: left out</source>
+        <translation>die Überblendzeit „%1“ ist nicht lesbar: ausgelassen</translation>
+    </message>
+    <message>
+        <source>fast play -q %1 left out: the schedule plays in its own time</source>
+        <translation>schnelles Abspielen -q %1 ausgelassen: der Zeitplan läuft in seiner eigenen Zeit</translation>
+    </message>
+    <message>
+        <source>cannot read the length of -p slide</source>
+        <translation>die Länge von -p slide ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>-p slide needs a tone</source>
+        <translation>-p slide braucht einen Ton</translation>
+    </message>
+    <message>
+        <source>-p slide needs a tone first, not &quot;%1&quot;</source>
+        <translation>-p slide braucht zuerst einen Ton, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>more than 16 voices: the rest are left out</source>
+        <translation>mehr als 16 Stimmen: der Rest ist ausgelassen</translation>
+    </message>
+    <message>
+        <source>voice %1 left out</source>
+        <translation>Stimme %1 ausgelassen</translation>
+    </message>
+    <message>
+        <source>a relative time needs a clock time or NOW before it</source>
+        <translation>eine relative Zeit braucht davor eine Uhrzeit oder NOW</translation>
+    </message>
+    <message>
+        <source>more than %1 time-sequence lines</source>
+        <translation>mehr als %1 Zeitfolgezeilen</translation>
     </message>
 </context>
 <context>
@@ -1842,47 +1896,52 @@
 <context>
     <name>ScheduleImport</name>
     <message>
-        <source>a slide to other kinds of tones: the tones are kept as they start</source>
-        <translation>ein Gleiten zu anderen Tonarten: die Töne bleiben, wie sie beginnen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n further tone(s) left out</source>
-        <translation>
-            <numerusform>%n weiterer Ton ausgelassen</numerusform>
-            <numerusform>%n weitere Töne ausgelassen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>carrier slide left out</source>
-        <translation>Gleiten der Trägerfrequenz ausgelassen</translation>
-    </message>
-    <message>
-        <source>one tone only: both voices play it</source>
-        <translation>nur ein Ton: beide Stimmen spielen ihn</translation>
-    </message>
-    <message>
-        <source>isochronic tone played as a binaural voice</source>
-        <translation>isochroner Ton als binaurale Stimme gespielt</translation>
-    </message>
-    <message>
-        <source>beat slide left out</source>
-        <translation>Gleiten der Schwebung ausgelassen</translation>
-    </message>
-    <message>
-        <source>volume slide left out</source>
-        <translation>Gleiten der Lautstärke ausgelassen</translation>
-    </message>
-    <message>
-        <source>shorter than half a second: left out</source>
-        <translation>kürzer als eine halbe Sekunde: ausgelassen</translation>
-    </message>
-    <message>
         <source>the schedule goes on beyond 1000 segments: the rest is left out</source>
         <translation>der Zeitplan geht über 1000 Segmente hinaus: der Rest wird ausgelassen</translation>
     </message>
     <message>
         <source>the schedule has no time to import</source>
         <translation>der Zeitplan hat keine Zeit zum Importieren</translation>
+    </message>
+    <message>
+        <source>volumes scaled so that the loudest tone plays at volume 100</source>
+        <translation>Lautstärken so skaliert, dass der lauteste Ton mit Lautstärke 100 spielt</translation>
+    </message>
+    <message>
+        <source>further tones left out: the session plays one tone (two in dual sessions)</source>
+        <translation>weitere Töne ausgelassen: die Sitzung spielt einen Ton (zwei in Dual-Sitzungen)</translation>
+    </message>
+    <message>
+        <source>only sounds a session cannot play (noise, mix, bells): silent</source>
+        <translation>nur Klänge, die eine Sitzung nicht spielen kann (Rauschen, Mix, Glocken): still</translation>
+    </message>
+    <message>
+        <source>beat clamped to the list</source>
+        <translation>Schwebung auf die Liste begrenzt</translation>
+    </message>
+    <message>
+        <source>beat rounded to the list</source>
+        <translation>Schwebung auf die Liste gerundet</translation>
+    </message>
+    <message>
+        <source>beat rounded to the list by at most 0.25 Hz</source>
+        <translation>Schwebung um höchstens 0,25 Hz auf die Liste gerundet</translation>
+    </message>
+    <message>
+        <source>pitch rounded to the list</source>
+        <translation>Tonhöhe auf die Liste gerundet</translation>
+    </message>
+    <message>
+        <source>pitch slide left out</source>
+        <translation>Gleiten der Tonhöhe ausgelassen</translation>
+    </message>
+    <message>
+        <source>beat slide starts from the beat before it</source>
+        <translation>Gleiten der Schwebung beginnt bei der Schwebung davor</translation>
+    </message>
+    <message>
+        <source>volume glide starts from the volume before it</source>
+        <translation>Gleiten der Lautstärke beginnt bei der Lautstärke davor</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2331,10 @@
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>segments %1–%2: %3</source>
+        <translation>Segmente %1–%2: %3</translation>
     </message>
 </context>
 <context>

@@ -710,12 +710,16 @@
         <translation>voix de type %1 omise</translation>
     </message>
     <message>
-        <source>more than 100000 entries</source>
-        <translation>plus de 100000 entrées</translation>
-    </message>
-    <message>
         <source>left and right volumes differ: their mean is taken</source>
         <translation>les volumes gauche et droit diffèrent&#xa0;: leur moyenne est prise</translation>
+    </message>
+    <message>
+        <source>voices beyond the first %1 left out</source>
+        <translation>voix au-delà des %1 premières omises</translation>
+    </message>
+    <message>
+        <source>the entries from here on are left out: a session holds %1 at most</source>
+        <translation>les entrées à partir d’ici sont omises : une séance en contient %1 au plus</translation>
     </message>
 </context>
 <context>
@@ -862,6 +866,28 @@
     </message>
 </context>
 <context>
+    <name>ImportLength</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>%1 plays until it is stopped. Length of the session (H:MM:SS):</source>
+        <translation>%1 joue jusqu’à ce qu’on l’arrête. Durée de la séance (H:MM:SS) :</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: &quot;%2&quot; is not a length (H:MM:SS)</source>
+        <translation>Impossible d’importer %1 : « %2 » n’est pas une durée (H:MM:SS)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source> (lines %1)</source>
+        <translation> (lignes %1)</translation>
+    </message>
+</context>
+<context>
     <name>IntroductionWindow</name>
     <message>
         <source>Introduction</source>
@@ -992,6 +1018,10 @@
     <message>
         <source>Session</source>
         <translation>Séance</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changement</translation>
     </message>
 </context>
 <context>
@@ -1653,32 +1683,12 @@
         <translation>«&#xa0;%1&#xa0;» est défini deux fois</translation>
     </message>
     <message>
-        <source>waveform definition %1 left out</source>
-        <translation>définition de forme d’onde %1 omise</translation>
-    </message>
-    <message>
-        <source>cannot read option &quot;%1&quot;</source>
-        <translation>impossible de lire l’option «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>option -%1 left out: the file&apos;s own lines are read</source>
         <translation>option -%1 omise&#xa0;: les lignes du fichier lui-même sont lues</translation>
     </message>
     <message>
-        <source>option -%1 needs a value</source>
-        <translation>l’option -%1 demande une valeur</translation>
-    </message>
-    <message>
-        <source>cannot read volume &quot;%1&quot;</source>
-        <translation>impossible de lire le volume «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>start at clock time %1 left out</source>
         <translation>départ à l’heure %1 omis</translation>
-    </message>
-    <message>
-        <source>length %1 left out: the time lines give the length</source>
-        <translation>durée %1 omise&#xa0;: les lignes de temps donnent la durée</translation>
     </message>
     <message>
         <source>mix input left out</source>
@@ -1695,10 +1705,6 @@
     <message>
         <source>a tone-set needs at least one tone, or &quot;-&quot;</source>
         <translation>un jeu de sons demande au moins un son, ou «&#xa0;-&#xa0;»</translation>
-    </message>
-    <message>
-        <source>more than 16 tones in one tone-set</source>
-        <translation>plus de 16 sons dans un jeu de sons</translation>
     </message>
     <message>
         <source>%1 waveform left out: tones play as sines</source>
@@ -1733,16 +1739,8 @@
         <translation>impossible de lire le temps «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>more than 100000 time-sequence lines</source>
-        <translation>plus de 100000 lignes de séquence</translation>
-    </message>
-    <message>
         <source>a block&apos;s times must be relative (&quot;+hh:mm&quot;)</source>
         <translation>les temps d’un bloc doivent être relatifs («&#xa0;+hh:mm&#xa0;»)</translation>
-    </message>
-    <message>
-        <source>clock time read as the time after the first clock time</source>
-        <translation>heure lue comme le temps écoulé depuis la première heure</translation>
     </message>
     <message>
         <source>blocks call each other too deeply</source>
@@ -1761,16 +1759,72 @@
         <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>this time comes before the time of the line before</source>
-        <translation>ce temps précède celui de la ligne précédente</translation>
+        <source>time lines left out: the -p program plays instead</source>
+        <translation>lignes de temps omises : le programme -p joue à leur place</translation>
     </message>
     <message>
-        <source>fade across the period left out: slides need &quot;=&quot; on both lines</source>
-        <translation>fondu sur la période omis&#xa0;: un glissement demande «&#xa0;=&#xa0;» sur les deux lignes</translation>
+        <source>the schedule plays until stopped: imported as %1 long</source>
+        <translation>le programme joue jusqu’à l’arrêt : importé avec une durée de %1</translation>
     </message>
     <message>
-        <source>the schedule ends at the last line; its tone-set is not played</source>
-        <translation>le programme s’arrête à la dernière ligne&#xa0;; son jeu de sons n’est pas joué</translation>
+        <source>the last tone-set plays on until stopped: the session ends at its line</source>
+        <translation>le dernier jeu de sons continue jusqu’à l’arrêt : la séance s’arrête à sa ligne</translation>
+    </message>
+    <message>
+        <source>the schedule goes on beyond what a session holds: the rest after %1 is left out</source>
+        <translation>le programme dépasse ce qu’une séance contient : la suite après %1 est omise</translation>
+    </message>
+    <message>
+        <source>shape definition %1 left out: tones play as sines</source>
+        <translation>définition de forme %1 omise : les sons sont joués en sinus</translation>
+    </message>
+    <message>
+        <source>option value &quot;%1&quot; left out</source>
+        <translation>valeur d’option « %1 » omise</translation>
+    </message>
+    <message>
+        <source>the program -p %1 is not read: only -p slide is</source>
+        <translation>le programme -p %1 n’est pas lu : seul -p slide l’est</translation>
+    </message>
+    <message>
+        <source>cannot read the length &quot;%1&quot;: left out</source>
+        <translation>durée « %1 » illisible : omise</translation>
+    </message>
+    <message>
+        <source>cannot read the fade time &quot;%1&quot;: left out</source>
+        <translation>durée de fondu « %1 » illisible : omise</translation>
+    </message>
+    <message>
+        <source>fast play -q %1 left out: the schedule plays in its own time</source>
+        <translation>lecture rapide -q %1 omise : le programme joue à son propre rythme</translation>
+    </message>
+    <message>
+        <source>cannot read the length of -p slide</source>
+        <translation>durée de -p slide illisible</translation>
+    </message>
+    <message>
+        <source>-p slide needs a tone</source>
+        <translation>-p slide demande un son</translation>
+    </message>
+    <message>
+        <source>-p slide needs a tone first, not &quot;%1&quot;</source>
+        <translation>-p slide demande d’abord un son, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>more than 16 voices: the rest are left out</source>
+        <translation>plus de 16 voix : les autres sont omises</translation>
+    </message>
+    <message>
+        <source>voice %1 left out</source>
+        <translation>voix %1 omise</translation>
+    </message>
+    <message>
+        <source>a relative time needs a clock time or NOW before it</source>
+        <translation>un temps relatif demande avant lui une heure ou NOW</translation>
+    </message>
+    <message>
+        <source>more than %1 time-sequence lines</source>
+        <translation>plus de %1 lignes de séquence temporelle</translation>
     </message>
 </context>
 <context>
@@ -1842,47 +1896,52 @@
 <context>
     <name>ScheduleImport</name>
     <message>
-        <source>a slide to other kinds of tones: the tones are kept as they start</source>
-        <translation>un glissement vers d’autres types de sons&#xa0;: les sons restent tels qu’ils commencent</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n further tone(s) left out</source>
-        <translation>
-            <numerusform>%n autre son omis</numerusform>
-            <numerusform>%n autres sons omis</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>carrier slide left out</source>
-        <translation>glissement de la porteuse omis</translation>
-    </message>
-    <message>
-        <source>one tone only: both voices play it</source>
-        <translation>un seul son&#xa0;: les deux voix le jouent</translation>
-    </message>
-    <message>
-        <source>isochronic tone played as a binaural voice</source>
-        <translation>son isochrone joué comme une voix binaurale</translation>
-    </message>
-    <message>
-        <source>beat slide left out</source>
-        <translation>glissement du battement omis</translation>
-    </message>
-    <message>
-        <source>volume slide left out</source>
-        <translation>glissement du volume omis</translation>
-    </message>
-    <message>
-        <source>shorter than half a second: left out</source>
-        <translation>plus court qu’une demi-seconde&#xa0;: omis</translation>
-    </message>
-    <message>
         <source>the schedule goes on beyond 1000 segments: the rest is left out</source>
         <translation>le programme dépasse 1000 segments&#xa0;: le reste est omis</translation>
     </message>
     <message>
         <source>the schedule has no time to import</source>
         <translation>le programme n’a aucun temps à importer</translation>
+    </message>
+    <message>
+        <source>volumes scaled so that the loudest tone plays at volume 100</source>
+        <translation>volumes mis à l’échelle pour que le son le plus fort joue au volume 100</translation>
+    </message>
+    <message>
+        <source>further tones left out: the session plays one tone (two in dual sessions)</source>
+        <translation>autres sons omis : la séance joue un son (deux dans les séances doubles)</translation>
+    </message>
+    <message>
+        <source>only sounds a session cannot play (noise, mix, bells): silent</source>
+        <translation>seulement des sons qu’une séance ne peut jouer (bruit, mixage, cloches) : silence</translation>
+    </message>
+    <message>
+        <source>beat clamped to the list</source>
+        <translation>battement ramené aux limites de la liste</translation>
+    </message>
+    <message>
+        <source>beat rounded to the list</source>
+        <translation>battement arrondi à la liste</translation>
+    </message>
+    <message>
+        <source>beat rounded to the list by at most 0.25 Hz</source>
+        <translation>battement arrondi à la liste d’au plus 0,25 Hz</translation>
+    </message>
+    <message>
+        <source>pitch rounded to the list</source>
+        <translation>hauteur arrondie à la liste</translation>
+    </message>
+    <message>
+        <source>pitch slide left out</source>
+        <translation>glissement de la hauteur omis</translation>
+    </message>
+    <message>
+        <source>beat slide starts from the beat before it</source>
+        <translation>le glissement du battement part du battement précédent</translation>
+    </message>
+    <message>
+        <source>volume glide starts from the volume before it</source>
+        <translation>le glissement du volume part du volume précédent</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2331,10 @@
     <message>
         <source>line %1: %2</source>
         <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>segments %1–%2: %3</source>
+        <translation>segments %1–%2 : %3</translation>
     </message>
 </context>
 <context>

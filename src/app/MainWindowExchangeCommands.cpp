@@ -3,6 +3,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/dialogs/LossReportDialog.h"
 #include "core/exchange/SessionFormats.h"
+#include "core/exchange/ImportLength.h"
 #include "core/files/SafeFileWriter.h"
 
 #include <QFileInfo>
@@ -12,7 +13,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 LossReportDialog::Grouping groupingOf(FileFormat::Losses losses)
 {
-    return losses == FileFormat::Losses::ByRow ? LossReportDialog::ByRow : LossReportDialog::BySourceLine;
+    switch (losses) {
+    case FileFormat::Losses::ByRow:
+        return LossReportDialog::ByRow;
+    case FileFormat::Losses::ByChange:
+        return LossReportDialog::ByChange;
+    default:
+        return LossReportDialog::BySourceLine;
+    }
 }
 } // namespace
 
@@ -47,6 +55,12 @@ void MainWindow::importFile(const QString &path)
         return;
     }
     SessionImport imported = format->import(path);
+    if (imported.session && imported.openLength > 0) {
+        const std::optional<double> length = askImportLength(prompter(), fileName, imported.openLength);
+        if (!length)
+            return;
+        imported = format->import(path, {*length});
+    }
     if (!imported.session) {
         prompter().error(tr("Cannot import %1: %2").arg(fileName, imported.error));
         return;

@@ -51,3 +51,18 @@ TEST(LossReportDialog, GroupsByRowOrBySourceLine)
               (QStringList{u"Line 1 | "_s, u"  Session | mix input left out"_s, u"Line 2 | 3"_s,
                            u"  Segment 3 | pink noise left out"_s}));
 }
+
+TEST(LossReportDialog, AnImportListsItsChangesInTheirOrderWithTheirSegments)
+{
+    ExchangeNote silent{4, 0, 0, u"only sounds a session cannot play (noise, mix, bells): silent"_s};
+    silent.lastSegment = 9;
+    silent.changesPlay = true;
+    const QList<ExchangeNote> notes = {silent, {0, 0, 1, u"mix input left out"_s}, {3, 4, 2, u"pitch rounded to the list: 198 \u2192 192"_s}};
+    const LossReportDialog byChange(u"Import"_s, u"left out:"_s, u"&Import"_s, notes, LossReportDialog::ByChange,
+                                    rowLabels(PulsedSession));
+    EXPECT_EQ(lines(*byChange.list()),
+              (QStringList{u"4\u20139 | only sounds a session cannot play (noise, mix, bells): silent"_s,
+                           u"Session | line 1: mix input left out"_s, u"3 | line 2: pitch rounded to the list: 198 \u2192 192"_s}));
+    EXPECT_TRUE(byChange.list()->topLevelItem(0)->font(1).bold());
+    EXPECT_FALSE(byChange.list()->topLevelItem(1)->font(1).bold());
+}

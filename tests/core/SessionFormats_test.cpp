@@ -80,7 +80,7 @@ TEST(SessionFormats, EachExportedFileImportsBackThroughItsOwnFormat)
         ASSERT_TRUE(imported.session) << imported.error.toStdString();
         EXPECT_EQ(imported.session->cells.columnCount(), 3);
         EXPECT_EQ(format.exportLosses, FileFormat::Losses::ByRow);
-        EXPECT_EQ(format.importLosses, FileFormat::Losses::BySourceLine);
+        EXPECT_EQ(format.importLosses, FileFormat::Losses::ByChange);
     }
 }
 

@@ -15,6 +15,8 @@ TEST(ExchangeCommands, ExitStatusReportAndOutput)
     const QString noise = testDataPath(u"exchange/noise_and_mix.sbg"_s);
     const QString broken = dir.filePath(u"broken.sbg"_s);
     writeFileBytes(broken, "ts: 200+4/40\nNOW nothing\n");
+    const QString endless = dir.filePath(u"endless.sbg"_s);
+    writeFileBytes(endless, "ts: 194+4/100\nNOW ts\n");
     const struct {
         QStringList arguments;
         int exitCode;
@@ -28,18 +30,31 @@ TEST(ExchangeCommands, ExitStatusReportAndOutput)
          {u"warning\t1\t10\tlight intensity 100"_s,
           u"mirandel-cli: --strict: nothing written, since the file would not hold everything"_s},
          false},
-        {{u"import"_s, noise, u"-o"_s, u"out.LSS"_s},
+        // Noise and a rounded pitch change neither the time, nor a beat, nor what is heard: --strict writes.
+        {{u"import"_s, noise, u"-o"_s, u"out.LSS"_s, u"--strict"_s},
          0,
          // The mix input becomes a bed.
-         {u"warning\t1\t0\tline 2: pink noise left out"_s},
+         {u"warning\t1\t4\tsegments 1\u20133: pitch rounded to the list: 197 \u2192 192"_s,
+          u"warning\t1\t0\tsegments 1\u20133: line 2: pink noise left out"_s},
          true},
+        // A schedule that plays until stopped: its length changes without --length.
+        {{u"import"_s, endless, u"-o"_s, u"out.LSS"_s, u"--strict"_s},
+         1,
+         {u"warning\t0\t0\tthe schedule plays until stopped: imported as 0:30:00 long"_s,
+          u"mirandel-cli: --strict: nothing written, since the file would not hold everything"_s},
+         false},
+        {{u"import"_s, endless, u"-o"_s, u"out.LSS"_s, u"--strict"_s, u"--length"_s, u"1:15:00"_s}, 0, {}, true},
+        {{u"import"_s, endless, u"-o"_s, u"out.LSS"_s, u"--length"_s, u"1:75:00"_s},
+         2,
+         {u"usage: mirandel-cli import IN -o OUT.LSS [--strict] [--length H:MM:SS]"_s},
+         false},
         {{u"import"_s, broken, u"-o"_s, u"out.LSS"_s},
          1,
          {u"mirandel-cli: broken.sbg: line 2: no tone-set or block is named \"nothing\""_s},
          false},
         {{u"import"_s, described, u"-o"_s, u"out.LSS"_s},
          2,
-         {u"usage: mirandel-cli import IN -o OUT.LSS [--strict]"_s},
+         {u"usage: mirandel-cli import IN -o OUT.LSS [--strict] [--length H:MM:SS]"_s},
          false},
         {{u"export"_s, described, u"-o"_s, u"out.wav"_s},
          2,

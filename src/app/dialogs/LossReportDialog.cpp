@@ -3,6 +3,7 @@
 #include "core/exchange/SessionImport.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMap>
@@ -41,14 +42,19 @@ LossReportDialog::LossReportDialog(const QString &title, const QString &intro, c
     layout->addWidget(label);
 
     mList->setColumnCount(2);
-    mList->setHeaderLabels({grouping == ByRow ? tr("Row") : tr("Line"), tr("Segments")});
+    mList->setHeaderLabels({grouping == ByRow ? tr("Row") : (grouping == ByChange ? tr("Segments") : tr("Line")),
+                            grouping == ByChange ? tr("Change") : tr("Segments")});
     mList->setAccessibleName(title);
-    mList->setRootIsDecorated(true);
+    mList->setRootIsDecorated(grouping != ByChange);
     layout->addWidget(mList);
+    if (grouping == ByChange)
+        addChanges(notes);
 
     QMap<int, QList<ExchangeNote>> groups;
-    for (const ExchangeNote &note : notes)
-        groups[grouping == ByRow ? note.row : note.line].append(note);
+    for (const ExchangeNote &note : notes) {
+        if (grouping != ByChange)
+            groups[grouping == ByRow ? note.row : note.line].append(note);
+    }
     for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
         QString name;
         if (grouping == BySourceLine)
@@ -78,4 +84,20 @@ LossReportDialog::LossReportDialog(const QString &title, const QString &intro, c
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(560, 360);
+}
+
+void LossReportDialog::addChanges(const QList<ExchangeNote> &notes)
+{
+    for (const ExchangeNote &note : notes) {
+        QString where = tr("Session");
+        if (note.segment > 0)
+            where = note.lastSegment > note.segment ? u"%1\u2013%2"_s.arg(note.segment).arg(note.lastSegment)
+                                                    : QString::number(note.segment);
+        auto *item = new QTreeWidgetItem(mList, {where, atLine(note.line, note.message)});
+        if (note.changesPlay) { // what changes the time, a beat or what is heard stands out
+            QFont font = item->font(1);
+            font.setBold(true);
+            item->setFont(1, font);
+        }
+    }
 }

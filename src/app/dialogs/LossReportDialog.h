@@ -14,7 +14,8 @@ class LossReportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    enum Grouping { ByRow, BySourceLine };
+    // ByChange: one line per note, in the order given (an import's, most important first).
+    enum Grouping { ByRow, BySourceLine, ByChange };
 
     // rowLabels: the labels of rows 0 to 14 of the session's kind.
     LossReportDialog(const QString &title, const QString &intro, const QString &acceptText,
@@ -24,6 +25,8 @@ public:
     QTreeWidget *list() const { return mList; }
 
 private:
+    void addChanges(const QList<ExchangeNote> &notes);
+
     QTreeWidget *mList;
 };
 

@@ -26,3 +26,8 @@ QString FileFormat::nameFilter() const
 {
     return u"%1 (%2)"_s.arg(name, patterns());
 }
+
+SessionImport FileFormat::import(const QString &path, const ScheduleReadOptions &options) const
+{
+    return importer(path, options);
+}

@@ -12,13 +12,14 @@
 struct FileFormat
 {
     // How the report of what a file cannot carry is laid out.
-    enum class Losses { None, BySourceLine, ByRow };
-    using Importer = std::function<SessionImport(const QString &path)>;
+    // ByChange: one line per kind of change, the most important first.
+    enum class Losses { None, BySourceLine, ByRow, ByChange };
+    using Importer = std::function<SessionImport(const QString &path, const ScheduleReadOptions &options)>;
     using Exporter = std::function<SessionExport(const Session &session)>;
 
     QString name;           // "SBaGen schedules", translated
     QStringList extensions; // without the dot; the first is added to a name typed without one
-    Importer import;        // empty: not imported this way
+    Importer importer;      // empty: not imported this way
     Exporter exportTo;      // empty: not exported this way
     Losses importLosses = Losses::None;
     Losses exportLosses = Losses::None;
@@ -26,6 +27,8 @@ struct FileFormat
     // common to be the format's alone (".txt").
     bool takenOnDrop = true;
 
+    // The session the file at path holds, read with the options.
+    SessionImport import(const QString &path, const ScheduleReadOptions &options = {}) const;
     // The path ends in one of the extensions, in any letter case.
     bool matches(const QString &path) const;
     // "Cells as text|*.tsv;*.txt", as the program's file dialogs are told.

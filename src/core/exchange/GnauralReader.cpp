@@ -3,6 +3,7 @@
 #include "core/exchange/SessionImport.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,10 @@ struct GnauralImport
     Q_DECLARE_TR_FUNCTIONS(GnauralImport)
 };
 
-constexpr qsizetype MostEntries = 100000;
+// What an import can use: a session plays one or two of the voices, and
+// holds at most 1000 segments.
+constexpr qsizetype MostVoices = 16;
+constexpr qsizetype MostEntries = 20000;
 
 struct GnauralError
 {
@@ -74,7 +78,16 @@ private:
     void readVoice();
     void readEntry(Voice &voice);
     Schedule periods() const;
-    void note(int line, const QString &message) { mNotes.append({0, 0, line, message}); }
+    void note(int line, const QString &message, bool changesPlay = false)
+    {
+        // Each kind once from some line on: a file of thousands of voices gives one line.
+        if (mNoted.contains(message))
+            return;
+        mNoted.insert(message);
+        ExchangeNote made{0, 0, line, message};
+        made.changesPlay = changesPlay;
+        mNotes.append(made);
+    }
     int line() const { return int(mXml.lineNumber()); }
 
     QXmlStreamReader mXml;
@@ -82,6 +95,7 @@ private:
     QList<Voice> mVoices;
     QList<ExchangeNote> mNotes;
     qsizetype mEntryCount = 0;
+    QSet<QString> mNoted;
 };
 
 ScheduleRead GnauralParser::read(QByteArrayView bytes)
@@ -127,7 +141,8 @@ void GnauralParser::readVoice()
     while (mXml.readNextStartElement()) {
         const QStringView name = mXml.name();
         if (name == u"type") {
-            voice.type = int(number(mXml.readElementText(QXmlStreamReader::SkipChildElements), line()));
+            const double type = number(mXml.readElementText(QXmlStreamReader::SkipChildElements), line());
+            voice.type = type >= 0 && type <= 1000 ? int(type) : -1; // no int holds every number the file may give
         } else if (name == u"voice_mute") {
             voice.muted = number(mXml.readElementText(QXmlStreamReader::SkipChildElements), line()) != 0;
         } else if (name == u"entries") {
@@ -152,6 +167,10 @@ void GnauralParser::readVoice()
             note(voice.line, GnauralImport::tr("muted voice left out"));
             return;
         }
+        if (mVoices.size() == MostVoices) {
+            note(voice.line, GnauralImport::tr("voices beyond the first %1 left out").arg(MostVoices), true);
+            return;
+        }
         mVoices.append(voice);
         return;
     case 1:
@@ -172,8 +191,13 @@ void GnauralParser::readVoice()
 
 void GnauralParser::readEntry(Voice &voice)
 {
-    if (++mEntryCount > MostEntries)
-        throw GnauralError{line(), GnauralImport::tr("more than 100000 entries")};
+    if (++mEntryCount > MostEntries) {
+        if (mEntryCount == MostEntries + 1)
+            note(line(), GnauralImport::tr("the entries from here on are left out: a session holds %1 at most").arg(MostEntries),
+                 true);
+        mXml.skipCurrentElement();
+        return;
+    }
     Entry entry;
     entry.line = line();
     const QXmlStreamAttributes attributes = mXml.attributes();
@@ -235,20 +259,23 @@ Schedule GnauralParser::periods() const
             while (cursor < voice.entries.size()
                    && starts.at(v).at(cursor) + voice.entries.at(cursor).duration <= moments.at(m))
                 ++cursor;
-            if (cursor >= voice.entries.size())
-                continue;
-            const QList<double> &voiceStarts = starts.at(v);
-            const double entryStart = voiceStarts.at(cursor);
-            const double duration = voice.entries.at(cursor).duration;
-            if (duration <= 0 || entryStart > moments.at(m))
-                continue;
-            const ScheduleTone start = toneAt(voice, cursor, (moments.at(m) - entryStart) / duration);
+            // Every period holds each voice at its place, a voice not in use as silence.
+            const ScheduleTone unused{ScheduleTone::Other, 0, 0, 0};
+            const bool inUse = cursor < voice.entries.size() && voice.entries.at(cursor).duration > 0
+                               && starts.at(v).at(cursor) <= moments.at(m);
+            const ScheduleTone start = inUse ? toneAt(voice, cursor, (moments.at(m) - starts.at(v).at(cursor))
+                                                                         / voice.entries.at(cursor).duration)
+                                             : unused;
             // A voice sounds where it has a volume, or a base frequency:
             // a voice written without either is not in use there.
-            if (start.amplitude <= 0 && start.carrier <= 0)
+            if (!inUse || (start.amplitude <= 0 && start.carrier <= 0)) {
+                period.start.append(unused);
+                period.end.append(unused);
                 continue;
+            }
             period.start.append(start);
-            period.end.append(toneAt(voice, cursor, (moments.at(m + 1) - entryStart) / duration));
+            period.end.append(toneAt(voice, cursor, (moments.at(m + 1) - starts.at(v).at(cursor))
+                                                        / voice.entries.at(cursor).duration));
             if (period.line == 0)
                 period.line = voice.entries.at(cursor).line;
         }
@@ -260,7 +287,8 @@ Schedule GnauralParser::periods() const
 }
 } // namespace
 
-ScheduleRead readGnauralSchedule(QByteArrayView bytes)
+ScheduleRead readGnauralSchedule(QByteArrayView bytes, const ScheduleReadOptions &options)
 {
+    Q_UNUSED(options);
     return GnauralParser().read(bytes);
 }

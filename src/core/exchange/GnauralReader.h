@@ -12,4 +12,4 @@
 // Periods run between the moments any voice's entry starts. Noise, audio
 // file, water and rain voices, muted voices and repeats are left out with a
 // note on their line; entries in the older form of elements are read too.
-ScheduleRead readGnauralSchedule(QByteArrayView bytes);
+ScheduleRead readGnauralSchedule(QByteArrayView bytes, const ScheduleReadOptions &options = {});

@@ -68,7 +68,7 @@ void addSbgMix(SessionImport &imported, QByteArrayView bytes, const QString &fol
         return;
     imported.session->beds = mix.beds;
     const QString readersNote = QCoreApplication::translate("SbgImport", "mix input left out");
-    imported.notes.removeIf([&](const ExchangeNote &note) { return note.message.endsWith(readersNote); });
+    imported.notes.removeIf([&](const ExchangeNote &note) { return note.message.contains(readersNote); });
     imported.notes += mix.notes;
 }
 

@@ -44,7 +44,7 @@ QByteArray sbgBytes(const Schedule &schedule)
     QStringList lines;
     for (const QString &line : schedule.description)
         lines.append(u"## "_s + QString(line).replace(u'\n', u' '));
-    lines.append(u"-SE"_s);
+    lines.append(u"-SE -F 0"_s); // changes at their time, as the session plays them: no fade around them
 
     const QList<ScheduleKeyframe> keyframes = scheduleKeyframes(schedule);
     QHash<QString, QString> names; // tone-set text to its name

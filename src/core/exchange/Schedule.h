@@ -6,7 +6,9 @@
 // A tone of another program's schedule.
 struct ScheduleTone
 {
-    enum Kind { Binaural, Isochronic };
+    // Other: a sound a session cannot play (noise, a bell, the mix input);
+    // read only to know where the schedule is audible.
+    enum Kind { Binaural, Isochronic, Other };
     Kind kind = Binaural;
     double carrier = 0;   // hertz
     double beat = 0;      // hertz: the beat, or the pulse rate

@@ -30,7 +30,9 @@ SessionImport sessionOf(const ScheduleRead &read)
 {
     if (!read.schedule)
         return {std::nullopt, read.error, {}};
-    return sessionOfSchedule(*read.schedule, read.notes);
+    SessionImport imported = sessionOfSchedule(*read.schedule, read.notes);
+    imported.openLength = read.openLength;
+    return imported;
 }
 } // namespace
 
@@ -46,15 +48,15 @@ ExchangeFormat exchangeFormatOf(const QString &path)
     return ExchangeFormat::Unknown;
 }
 
-SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
+SessionImport importSession(QByteArrayView bytes, ExchangeFormat format, const ScheduleReadOptions &options)
 {
     SessionImport imported;
     switch (format) {
     case ExchangeFormat::Sbg:
-        imported = sessionOf(readSbgSchedule(bytes));
+        imported = sessionOf(readSbgSchedule(bytes, options));
         break;
     case ExchangeFormat::Gnaural:
-        imported = sessionOf(readGnauralSchedule(bytes));
+        imported = sessionOf(readGnauralSchedule(bytes, options));
         break;
     case ExchangeFormat::CellsText:
         imported = readCellsText(bytes);
@@ -67,7 +69,7 @@ SessionImport importSession(QByteArrayView bytes, ExchangeFormat format)
     return imported;
 }
 
-SessionImport importSessionFile(const QString &path)
+SessionImport importSessionFile(const QString &path, const ScheduleReadOptions &options)
 {
     const ExchangeFormat format = exchangeFormatOf(path);
     if (format == ExchangeFormat::Unknown)
@@ -82,7 +84,7 @@ SessionImport importSessionFile(const QString &path)
     if (bytes.size() > LargestFile)
         return {std::nullopt,
                 SessionExchange::tr("%1 is larger than 16 MiB: no schedule is").arg(QFileInfo(path).fileName()), {}};
-    SessionImport imported = importSession(bytes, format);
+    SessionImport imported = importSession(bytes, format, options);
     if (format == ExchangeFormat::Sbg)
         addSbgMix(imported, bytes, QFileInfo(path).absolutePath());
     return imported;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exchange/ExchangeNote.h"
+#include "core/exchange/ScheduleRead.h"
 #include "core/exchange/SessionImport.h"
 
 #include <QByteArray>
@@ -14,11 +15,12 @@ enum class ExchangeFormat { Unknown, Sbg, Gnaural, CellsText };
 ExchangeFormat exchangeFormatOf(const QString &path);
 
 // Import: a new unnamed session that a save writes and reads back whole
-// (finishImport()), or the error that names the line.
-SessionImport importSession(QByteArrayView bytes, ExchangeFormat format);
+// (finishImport()), or the error that names the line. The options apply to
+// schedules (.sbg, .gnaural).
+SessionImport importSession(QByteArrayView bytes, ExchangeFormat format, const ScheduleReadOptions &options = {});
 // The same from a file: an error too when it cannot be read, or is larger
 // than any schedule (16 MiB).
-SessionImport importSessionFile(const QString &path);
+SessionImport importSessionFile(const QString &path, const ScheduleReadOptions &options = {});
 
 // Export to .sbg or .gnaural: the file's bytes, and what they lose.
 struct SessionExport

@@ -16,7 +16,7 @@ FileFormat exchangedSchedule(const QString &name, const QString &extension, Exch
             {extension},
             importSessionFile,
             [format](const Session &session) { return exportSession(session, format); },
-            FileFormat::Losses::BySourceLine,
+            FileFormat::Losses::ByChange,
             FileFormat::Losses::ByRow};
 }
 } // namespace

@@ -11,5 +11,8 @@ QString atLine(int line, const QString &text)
 
 QString exchangeNoteText(const ExchangeNote &note)
 {
-    return atLine(note.line, note.message);
+    const QString text = atLine(note.line, note.message);
+    if (note.lastSegment <= note.segment)
+        return text;
+    return QCoreApplication::translate("SessionImport", "segments %1\u2013%2: %3").arg(note.segment).arg(note.lastSegment).arg(text);
 }
