@@ -96,3 +96,22 @@ TEST(CliMessages, GraphTellsATerminalThatThePictureIsNotTheSizeAskedFor)
               u"mirandel-cli: %1 is 542 x 413 pixels, the graph as a scroll box of 1000 x 450 shows it: as high as "
               u"whole frequency steps fit, as wide as the session\n"_s.arg(png));
 }
+
+// A full disk shows only when the buffered output is flushed at the end.
+TEST(CliMessages, OutputThatCouldNotBeWrittenFailsTheCommand)
+{
+    const QString session = testDataPath(u"described.LSS"_s);
+    const QList<QStringList> commands{{u"cells"_s, session},       {u"info"_s, session},
+                                      {u"timing"_s, session, u"1"_s}, {u"listing"_s, session},
+                                      {u"templates"_s},             {u"--help"_s}};
+    for (const QStringList &arguments : commands) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(builtProgramPath(u"mirandel-cli"_s), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+                  u"mirandel-cli: the output could not be written: No space left on device\n"_s);
+    }
+}

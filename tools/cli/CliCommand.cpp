@@ -1,12 +1,17 @@
 #include "CliCommand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+// The first reason a write to stdout failed: later calls may change errno.
+int outputErrno = 0;
+
 QList<CliCommand> &registry()
 {
     static QList<CliCommand> commands;
@@ -31,8 +36,21 @@ CliCommandRegistration::CliCommandRegistration(const CliCommand &command)
 void printLine(const QString &line)
 {
     const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    errno = 0;
+    if ((std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+         || std::fputc('\n', stdout) == EOF)
+        && outputErrno == 0)
+        outputErrno = errno;
+}
+
+std::optional<QString> outputFailure()
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputErrno == 0)
+        outputErrno = errno;
+    if (!std::ferror(stdout))
+        return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(outputErrno != 0 ? outputErrno : EIO));
 }
 
 void printError(const QString &line)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 // One mirandel-cli command. Each command lives in its own file and registers
 // itself with a static CliCommandRegistration.
@@ -24,6 +25,9 @@ struct CliCommandRegistration
 // Output helpers: text written as UTF-8 lines.
 void printLine(const QString &line);
 void printError(const QString &line);
+// Flushes stdout; the system's reason when some of it was not written (a
+// full disk, a closed pipe), else nothing.
+std::optional<QString> outputFailure();
 // Notes for a person, such as progress, go to stderr only while it is a
 // terminal, so that logs and pipes stay clean.
 bool stderrIsTerminal();
