@@ -18,9 +18,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int NameLimit = 40;
-constexpr int DescriptionLimit = 256;
-
 // The lists snapped to, read once.
 const QuarterUnitList &halfSecondValues()
 {
@@ -223,12 +220,15 @@ void SessionFileParser::takeLine(QByteArrayView line)
 {
     const bool first = std::exchange(mFirstLine, false);
     if (line.startsWith(';')) {
-        if (first)
+        if (first) {
             mContent.name = textAfterSemicolon(line, NameLimit);
-        else if (mContent.descriptionLines.size() < DescriptionLineLimit)
+            mContent.nameCut = line.size() - 1 > NameLimit;
+        } else if (mContent.descriptionLines.size() < DescriptionLineLimit) {
             mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLimit));
-        else
+            mContent.descriptionLineCut = mContent.descriptionLineCut || line.size() - 1 > DescriptionLimit;
+        } else {
             mContent.descriptionCut = true;
+        }
         return;
     }
     const bool firstSegment = !std::exchange(mAnySegment, true);

@@ -19,6 +19,8 @@ struct SessionFileContent
     bool cut = false;              // sound segment lines beyond the limit were left out
     bool descriptionCut = false;   // description lines beyond the limit were left out
     bool endedAtNul = false;       // a NUL byte ended the text; what followed was not read
+    bool nameCut = false;          // the name line was longer than a name is kept
+    bool descriptionLineCut = false; // a description line was longer than a line is kept
 };
 
 // Reads a session file piece by piece, so that its memory is bounded by what
@@ -33,6 +35,8 @@ struct SessionFileContent
 class SessionFileParser
 {
 public:
+    static constexpr int NameLimit = 40;
+    static constexpr int DescriptionLimit = 256;
     static constexpr int DescriptionLineLimit = 10000;
     static constexpr qsizetype LineLengthLimit = 64 * 1024;
 
