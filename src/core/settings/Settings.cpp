@@ -166,6 +166,9 @@ private:
 
 QString Settings::defaultPath()
 {
+    // Test programs share their folder: each keeps its settings apart.
+    if (QStandardPaths::isTestModeEnabled())
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(FileName);
     return pathFor(exeDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
