@@ -122,8 +122,8 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
         const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
         path += u'.' + SoundFileKinds[chosen].suffix;
     }
-    if (noise->text() != mMain.preferences().noiseBed())
-        mMain.preferences().setNoiseBed(noise->text());
+    if (noise->text() != mMain.preferences().noiseBed() && !mMain.preferences().setNoiseBed(noise->text()))
+        mMain.prompter().error(mMain.preferences().lastWriteError());
     AudioEncoding chosen;
     chosen.flacLevel = flacLevel->value();
     chosen.mp3Bitrate = bitrate->currentData().toInt();

@@ -552,8 +552,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The safety notice is in view once the introduction has gone.
     if (event->type() == QEvent::Hide && mSafetyNotice && watched == mWindows.introductionWindow.get()
-        && !mSafetyNotice->isHidden())
-        UserNotices::markShown(UserNotices::Safety);
+        && !mSafetyNotice->isHidden()) {
+        if (const std::optional<QString> failure = UserNotices::markShown(UserNotices::Safety))
+            QTimer::singleShot(0, this, [this, reason = *failure] { mPrompter->error(reason); });
+    }
     // The key that dismisses the introduction does nothing else, not even
     // a shortcut such as Space: claimed here, it comes back as a key press.
     if (event->type() == QEvent::ShortcutOverride && mWindows.introductionWindow

@@ -76,6 +76,11 @@ TEST(CliMessages, RefusalsAndFailuresNameTheirReason)
          {}},
         {"the program's help, without a window", builtProgramPath(u"mirandel"_s), {u"--help"_s}, 0,
          {u"usage: mirandel [FILE.LSS]"_s}, {}},
+        {"new onto a full disk", cli, {u"new"_s, u"-o"_s, u"/dev/full"_s}, 1, {},
+         {u"Stream write error"_s, u"/dev/full could not be written: No space left on device"_s}},
+        {"import onto a full disk", cli,
+         {u"import"_s, testDataPath(u"exchange/basic_binaural.sbg"_s), u"-o"_s, u"/dev/full"_s}, 1, {},
+         {u"Stream write error"_s, u"/dev/full could not be written: No space left on device"_s}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

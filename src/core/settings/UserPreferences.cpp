@@ -1,9 +1,7 @@
 #include "core/settings/UserPreferences.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
-#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,28 +17,33 @@ QString UserPreferences::defaultPath()
 }
 
 UserPreferences::UserPreferences(QString path)
-    : mPath(std::move(path))
+    : mFile(std::make_shared<SharedIniFile>(path))
 {
-    const QSettings settings(mPath, QSettings::IniFormat);
-    mNewSegmentContinuesGlide = settings.value(ContinueGlideKey, false).toBool();
-    mNoiseBed = settings.value(NoiseBedKey, u"none"_s).toString();
-    mLanguage = settings.value(LanguageKey).toString();
+    const IniFile &ini = mFile->ini();
+    mNewSegmentContinuesGlide = ini.value(ContinueGlideKey) == u"true"_s;
+    mNoiseBed = ini.contains(NoiseBedKey) ? ini.value(NoiseBedKey) : u"none"_s;
+    mLanguage = ini.value(LanguageKey);
 }
 
-void UserPreferences::setNewSegmentContinuesGlide(bool on)
+bool UserPreferences::store(const QString &key, const QString &value)
+{
+    return mFile->change([&](IniFile &ini) { ini.setValue(key, value); });
+}
+
+bool UserPreferences::setNewSegmentContinuesGlide(bool on)
 {
     mNewSegmentContinuesGlide = on;
-    QSettings(mPath, QSettings::IniFormat).setValue(ContinueGlideKey, on);
+    return store(ContinueGlideKey, on ? u"true"_s : u"false"_s);
 }
 
-void UserPreferences::setLanguage(const QString &language)
+bool UserPreferences::setLanguage(const QString &language)
 {
     mLanguage = language;
-    QSettings(mPath, QSettings::IniFormat).setValue(LanguageKey, language);
+    return store(LanguageKey, language);
 }
 
-void UserPreferences::setNoiseBed(const QString &noise)
+bool UserPreferences::setNoiseBed(const QString &noise)
 {
     mNoiseBed = noise;
-    QSettings(mPath, QSettings::IniFormat).setValue(NoiseBedKey, noise);
+    return store(NoiseBedKey, noise);
 }

@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <memory>
 
 class Prompter;
+class QLockFile;
 struct Session;
 struct SessionContext;
 
@@ -42,6 +44,12 @@ private:
     // The reason a name cannot be taken; empty when it can.
     QString refusal(const QString &name, const SessionTemplate *renamed) const;
     bool write(const Session &session, const QString &path, Prompter &prompter);
+    // Holds off other instances' changes of the own folder, made if need be;
+    // null, reported, when it cannot be had.
+    std::unique_ptr<QLockFile> lockOwnFolder(Prompter &prompter);
+    // Reads the folders again: true when no template but the one at ownPath
+    // (empty for none) has the name; otherwise says so.
+    bool stillFree(const QString &name, const QString &ownPath, Prompter &prompter);
 
     QString mShippedFolder;
     QString mOwnFolder;
