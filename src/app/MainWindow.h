@@ -145,7 +145,9 @@ public:
     // A short note in the status bar that a command did its work.
     void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
-    void setRecoveryInterval(int milliseconds) { mRecoveryTimer.setInterval(milliseconds); }
+    void setRecoveryInterval(int milliseconds) { mRecoveryInterval = milliseconds; }
+    // Writes the recovery copy now when there are unsaved changes.
+    void writeRecoveryCopy();
     // Where recovery copies are kept and looked for: the user's data folder
     // unless set, before the start offers what it finds there.
     void setRecoveryFolder(const QString &folder);
@@ -217,7 +219,6 @@ private:
     // Recovery copy
     void setUpRecovery();
     void scheduleRecoveryCopy();
-    void writeRecoveryCopy();
     // A reason: unsaved changes are not safe; none: they are again.
     void showRecoveryFailure(const std::optional<QString> &reason);
     // Offers the copies instances that ended left; true when one was restored.
@@ -322,6 +323,7 @@ private:
     RecoveryCopy mRecoveryCopy;
     FileFingerprint mSessionFile; // the session's file when last read or saved
     QTimer mRecoveryTimer;
+    int mRecoveryInterval = 30 * 1000;
     QLabel *mRecoveryFailure = nullptr;
     bool mRecoveryOffered = false;
     QtPrompter mQtPrompter;

@@ -6,13 +6,16 @@
 #include "core/files/SessionFileWriter.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QMenu>
 #include <QStatusBar>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr int RecoveryInterval = 30 * 1000;
+// The first copy after the session became modified comes soon, so that a
+// kill or a crash moments after the first edit loses nothing.
+constexpr int FirstCopyDelay = 3 * 1000;
 } // namespace
 
 void MainWindow::createUndoActions()
@@ -54,7 +57,6 @@ void MainWindow::redo()
 void MainWindow::setUpRecovery()
 {
     mRecoveryTimer.setSingleShot(true);
-    mRecoveryTimer.setInterval(RecoveryInterval);
     connect(&mRecoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryCopy);
     connect(&mDocument, &SessionDocument::historyChanged, this, &MainWindow::scheduleRecoveryCopy);
     connect(&mDocument, &SessionDocument::modifiedChanged, this, [this](bool modified) {
@@ -82,7 +84,7 @@ void MainWindow::setRecoveryFolder(const QString &folder)
 void MainWindow::scheduleRecoveryCopy()
 {
     if (mDocument.isModified() && !mRecoveryTimer.isActive())
-        mRecoveryTimer.start();
+        mRecoveryTimer.start(mRecoveryCopy.exists() ? mRecoveryInterval : std::min(mRecoveryInterval, FirstCopyDelay));
 }
 
 void MainWindow::writeRecoveryCopy()
@@ -93,7 +95,7 @@ void MainWindow::writeRecoveryCopy()
         mRecoveryCopy.write({mSession.fileName, mSessionFile, sessionFileBytes(mSession)});
     showRecoveryFailure(failure);
     if (failure)
-        mRecoveryTimer.start();
+        mRecoveryTimer.start(mRecoveryInterval);
 }
 
 // Stays in the status bar, whatever else it shows, until a copy is written.

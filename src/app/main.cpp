@@ -1,6 +1,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/TerminationSignals.h"
 #include "app/Translations.h"
 #include "core/settings/UserPreferences.h"
 #include "core/settings/ProgramName.h"
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
     }
     if (quitAfterFirstPaint)
         new FirstPaintProbe(windows->mainWindow.get());
+    const TerminationSignals terminationSignals(*windows->mainWindow);
     windows->showAtStart();
     return app.exec();
 }
