@@ -1308,6 +1308,8 @@
     <message>
         <source>Sessions are exported to %1 files</source>
         <translation>Sitzungen werden in Dateien mit der Endung %1 exportiert</translation>
+    </message>
+    <message>
         <source>Sp&amp;lit Segment…</source>
         <translation>Segme&amp;nt teilen…</translation>
     </message>
@@ -1488,6 +1490,10 @@
     <message>
         <source>Heard in the preview and written into exported sound files, never sent to the device</source>
         <translation>In der Vorschau zu hören und in exportierte Tondateien geschrieben, nie an das Gerät übertragen</translation>
+    </message>
+    <message>
+        <source>Your preferences hold for this run only. %1</source>
+        <translation>Ihre Einstellungen gelten nur bis zum Ende dieses Programmlaufs. %1</translation>
     </message>
 </context>
 <context>
@@ -2254,8 +2260,38 @@
     <message>
         <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
         <translation>Die Klangteppiche dieser Sitzung in %1 können nicht gelesen werden; sie öffnet daher ohne sie, und Speichern lässt diese Datei unverändert. %2</translation>
+    </message>
+    <message>
         <source>Nothing in it reads as a session file.</source>
         <translation>Nichts darin lässt sich als Sitzungsdatei lesen.</translation>
+    </message>
+    <message>
+        <source>the lines with format errors</source>
+        <translation>die Zeilen mit Formatfehlern</translation>
+    </message>
+    <message>
+        <source>the segments after the first %1</source>
+        <translation>die Segmente nach den ersten %1</translation>
+    </message>
+    <message>
+        <source>the text after the NUL byte</source>
+        <translation>den Text nach dem NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the end of the name after %1 characters</source>
+        <translation>das Ende des Namens nach %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the ends of description lines after %1 characters</source>
+        <translation>die Enden von Beschreibungszeilen nach %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the description lines after the first %1</source>
+        <translation>die Beschreibungszeilen nach den ersten %1</translation>
+    </message>
+    <message>
+        <source>%1 was read with losses; saving replaces it with what could be read, without %2. Replace it?</source>
+        <translation>%1 wurde mit Verlusten gelesen; Speichern ersetzt die Datei durch das, was gelesen werden konnte, ohne %2. Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -2302,6 +2338,10 @@
     <message>
         <source>Schedules and cells</source>
         <translation>Zeitpläne und Zellen</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2550,6 +2590,29 @@
     </message>
 </context>
 <context>
+    <name>SharedIniFile</name>
+    <message>
+        <source>another program holds %1</source>
+        <translation>ein anderes Programm hält %1</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it holds lines that are no settings, which a rewrite would drop</source>
+        <translation>sie enthält Zeilen, die keine Einstellungen sind und beim Neuschreiben verloren gingen</translation>
+    </message>
+</context>
+<context>
     <name>TemplateDialog</name>
     <message>
         <source>%1:%2 min</source>
@@ -2669,6 +2732,22 @@
     <message>
         <source>Cannot delete %1</source>
         <translation>%1 kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>A template name holds no control characters such as a line break.</source>
+        <translation>Ein Vorlagenname enthält keine Steuerzeichen wie einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>A template name holds no / or \.</source>
+        <translation>Ein Vorlagenname enthält kein / und kein \.</translation>
+    </message>
+    <message>
+        <source>A template name does not start with a dot.</source>
+        <translation>Ein Vorlagenname beginnt nicht mit einem Punkt.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1</source>
+        <translation>Ein anderes Programm hält %1</translation>
     </message>
 </context>
 <context>

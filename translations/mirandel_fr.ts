@@ -1308,6 +1308,8 @@
     <message>
         <source>Sessions are exported to %1 files</source>
         <translation>Les séances s’exportent en fichiers %1</translation>
+    </message>
+    <message>
         <source>Sp&amp;lit Segment…</source>
         <translation>Di&amp;viser le segment…</translation>
     </message>
@@ -1488,6 +1490,10 @@
     <message>
         <source>Heard in the preview and written into exported sound files, never sent to the device</source>
         <translation>Entendu dans l’aperçu et écrit dans les fichiers son exportés, jamais transféré à l’appareil</translation>
+    </message>
+    <message>
+        <source>Your preferences hold for this run only. %1</source>
+        <translation>Vos préférences ne valent que jusqu’à la fin de cette exécution. %1</translation>
     </message>
 </context>
 <context>
@@ -2254,8 +2260,38 @@
     <message>
         <source>The beds of this session in %1 cannot be read, so it opens without them; saving leaves that file as it is. %2</source>
         <translation>Les fonds sonores de cette séance dans %1 ne peuvent pas être lus ; elle s&apos;ouvre donc sans eux, et l&apos;enregistrement laisse ce fichier tel quel. %2</translation>
+    </message>
+    <message>
         <source>Nothing in it reads as a session file.</source>
         <translation>Rien dans ce fichier ne se lit comme une séance.</translation>
+    </message>
+    <message>
+        <source>the lines with format errors</source>
+        <translation>les lignes comportant des erreurs de format</translation>
+    </message>
+    <message>
+        <source>the segments after the first %1</source>
+        <translation>les segments après les %1 premiers</translation>
+    </message>
+    <message>
+        <source>the text after the NUL byte</source>
+        <translation>le texte après l’octet NUL</translation>
+    </message>
+    <message>
+        <source>the end of the name after %1 characters</source>
+        <translation>la fin du nom après %1 caractères</translation>
+    </message>
+    <message>
+        <source>the ends of description lines after %1 characters</source>
+        <translation>la fin des lignes de description après %1 caractères</translation>
+    </message>
+    <message>
+        <source>the description lines after the first %1</source>
+        <translation>les lignes de description après les %1 premières</translation>
+    </message>
+    <message>
+        <source>%1 was read with losses; saving replaces it with what could be read, without %2. Replace it?</source>
+        <translation>%1 a été lu avec des pertes ; l’enregistrer le remplace par ce qui a pu être lu, sans %2. Le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -2302,6 +2338,10 @@
     <message>
         <source>Schedules and cells</source>
         <translation>Programmes et cellules</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -2550,6 +2590,29 @@
     </message>
 </context>
 <context>
+    <name>SharedIniFile</name>
+    <message>
+        <source>another program holds %1</source>
+        <translation>un autre programme détient %1</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>it holds lines that are no settings, which a rewrite would drop</source>
+        <translation>il contient des lignes qui ne sont pas des réglages et qu’une réécriture perdrait</translation>
+    </message>
+</context>
+<context>
     <name>TemplateDialog</name>
     <message>
         <source>%1:%2 min</source>
@@ -2669,6 +2732,22 @@
     <message>
         <source>Cannot delete %1</source>
         <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>A template name holds no control characters such as a line break.</source>
+        <translation>Un nom de modèle ne contient aucun caractère de contrôle tel qu’un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>A template name holds no / or \.</source>
+        <translation>Un nom de modèle ne contient ni / ni \.</translation>
+    </message>
+    <message>
+        <source>A template name does not start with a dot.</source>
+        <translation>Un nom de modèle ne commence pas par un point.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1</source>
+        <translation>Un autre programme détient %1</translation>
     </message>
 </context>
 <context>

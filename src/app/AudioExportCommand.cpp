@@ -130,14 +130,15 @@ AudioExportCommand::Choice AudioExportCommand::askFileName()
     // A name with another extension gets the one of the chosen file type.
     if (!audioFileTypeOf(path))
         path += u'.' + suffixOf(dialog.selectedNameFilter());
-    if (noise->text() != mEditor.preferences().noiseBed())
-        mEditor.preferences().setNoiseBed(noise->text());
+    if (noise->text() != mEditor.preferences().noiseBed() && !mEditor.preferences().setNoiseBed(noise->text()))
+        mEditor.prompter().error(mEditor.preferences().lastWriteError());
     AudioEncoding chosen;
     chosen.flacLevel = flacLevel->value();
     chosen.mp3Bitrate = bitrate->currentData().toInt();
     const std::optional<double> loudness = normalise->isChecked() ? std::optional<double>(target->value()) : std::nullopt;
-    mEditor.preferences().setAudioExport({audioFileSuffix(path), loudness, target->value(), chosen.flacLevel,
-                                        chosen.mp3Bitrate});
+    if (!mEditor.preferences().setAudioExport(
+            {audioFileSuffix(path), loudness, target->value(), chosen.flacLevel, chosen.mp3Bitrate}))
+        mEditor.prompter().error(mEditor.preferences().lastWriteError());
     return {path, loudness, chosen};
 }
 

@@ -340,8 +340,10 @@ bool MainWindow::event(QEvent *event)
 // The safety notice is in view once the introduction has gone.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Hide && mSafetyNotice && !mSafetyNotice->isHidden())
-        UserNotices::markShown(UserNotices::Safety);
+    if (event->type() == QEvent::Hide && mSafetyNotice && !mSafetyNotice->isHidden()) {
+        if (const std::optional<QString> failure = UserNotices::markShown(UserNotices::Safety))
+            QTimer::singleShot(0, this, [this, reason = *failure] { prompter().error(reason); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -126,6 +126,8 @@ public:
     void showConfirmation(const QString &text);
     // How long unsaved changes wait before their recovery copy is written.
     void setRecoveryInterval(int milliseconds) { mRecovery.setInterval(milliseconds); }
+    // What keeps the unsaved changes safe, also from a termination signal.
+    SessionRecovery &recovery() { return mRecovery; }
     // Where recovery copies are kept and looked for: the user's data folder
     // unless set, before the start offers what it finds there.
     void setRecoveryFolder(const QString &folder) { mRecovery.setFolder(folder); }

@@ -35,6 +35,11 @@ void MirandelWindows::quitAfterFirstPaint()
     new FirstPaintProbe(mainWindow.get());
 }
 
+SessionRecovery &MirandelWindows::recovery()
+{
+    return mainWindow->recovery();
+}
+
 void MirandelWindows::showAtStart()
 {
     mainWindow->show();

@@ -12,6 +12,7 @@ class PortDialog;
 class PreviewController;
 class SessionDescriptionDialog;
 class TimelineWindow;
+class SessionRecovery;
 
 // The program's windows, created once in their fixed order and kept
 // until the end.
@@ -24,6 +25,8 @@ struct MirandelWindows
     void showAtStart();
     // For start-up benchmarks: the program ends at the main window's first paint.
     void quitAfterFirstPaint();
+    // What keeps the main window's unsaved changes safe.
+    SessionRecovery &recovery();
 
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<SessionKindDialog> sessionKindDialog;

@@ -1,4 +1,5 @@
 #include "app/MirandelWindows.h"
+#include "app/TerminationSignals.h"
 #include "app/Translations.h"
 #include "core/settings/UserPreferences.h"
 #include "core/settings/ProgramName.h"
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
     }
     if (quitAfterFirstPaint)
         windows->quitAfterFirstPaint();
+    const TerminationSignals terminationSignals(windows->recovery());
     windows->showAtStart();
     return app.exec();
 }

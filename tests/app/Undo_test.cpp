@@ -8,6 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MirandelWindows.h"
+#include "app/TerminationSignals.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/SessionFileWriter.h"
 
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 #include <functional>
 #include <optional>
 #include <gtest/gtest.h>
@@ -283,3 +286,29 @@ TEST_F(UndoWindowTest, AFailedRecoveryCopyIsShownUntilARetryWorks)
     windows.reset(); // before its folder goes
 }
 } // namespace
+
+TEST_F(UndoWindowTest, TheFirstRecoveryCopyComesWithinSecondsOfTheFirstEdit)
+{
+    QTemporaryDir data;
+    window.setRecoveryFolder(data.path());
+    window.selectCell({2, 4});
+    typeKey(&window, '+');
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !recoveryCopiesIn(data.path()).isEmpty(); }, 5000));
+}
+
+// kill, Ctrl+C or a closed terminal: the copy is written and the program ends.
+TEST_F(UndoWindowTest, ATerminationSignalKeepsTheUnsavedChangesAndEnds)
+{
+    const TerminationSignals terminationSignals(window.recovery());
+    window.selectCell({2, 4});
+    typeKey(&window, '+');
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signalNumber);
+        QTemporaryDir data;
+        window.setRecoveryFolder(data.path());
+        QTimer::singleShot(0, [signalNumber] { ::raise(signalNumber); });
+        EXPECT_EQ(QCoreApplication::exec(), 128 + signalNumber);
+        EXPECT_EQ(recoveryCopiesIn(data.path()).size(), 1);
+        window.setRecoveryFolder(QString()); // the copy stays, as after the end
+    }
+}

@@ -2,6 +2,7 @@
 // playing segment, the play cursor and the position follow the sound, and
 // File > Export Audio writes in the background.
 #include "MenuCommands.h"
+#include "PlayerSignals.h"
 #include "ScriptedPrompter.h"
 #include "SoundFiles.h"
 #include "SoundServer.h"
@@ -95,13 +96,13 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     const QString panel = f.main.timingPanel()->toPlainText();
 
     typeKey(f.main.sessionTable(), Qt::Key_F5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.position().isEmpty(); }, 3000)) << f.prompter.errors.join(u'\n');
+    ASSERT_TRUE(waitForPlayer(f.preview.player(), [&] { return !f.position().isEmpty(); })) << f.prompter.errors.join(u'\n');
     EXPECT_EQ(f.position(), u"0:01 / 0:05, segment 2"_s);
     EXPECT_EQ(f.model.playingColumn(), 1);
     EXPECT_NE(f.shade(1), f.shade(0));
 
     // Segment 3 is heard from the second second on; the shading moves with it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.model.playingColumn() == 2; }, 3000));
+    ASSERT_TRUE(waitForPlayer(f.preview.player(), [&] { return f.model.playingColumn() == 2; }));
     EXPECT_EQ(f.position(), u"0:02 / 0:05, segment 3"_s);
     EXPECT_EQ(f.shade(1), f.shade(0));
     EXPECT_EQ(f.main.sessionTable()->currentIndex(), selected);
@@ -110,18 +111,18 @@ TEST(PreviewWindows, TheSegmentCursorAndPositionFollowTheSound)
     // A longer segment 3, stepped as the user does, is heard at once: the sound lasts longer.
     f.main.selectCell({2, 1});
     typeKey(f.main.sessionTable(), '+');
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.position().contains(u"/ 0:05"_s); }, 1000)) << f.position();
+    ASSERT_TRUE(waitForPlayer(f.preview.player(), [&] { return !f.position().contains(u"/ 0:05"_s); })) << f.position();
 
     // On the time graph the cursor runs through segment 3, ahead with the sound.
     f.main.showTimeGraph();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.graph));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->isVisible(); }, 2000));
+    ASSERT_TRUE(waitForPlayer(f.preview.player(), [&] { return f.graph.playCursor()->isVisible(); }));
     const int width = GraphGeometry(f.graph.scrollBox()->width(), f.graph.scrollBox()->height()).width;
     const int x = f.graph.playCursor()->x();
     const SessionGrid &cells = f.main.session().cells;
     EXPECT_GE(x, timeGraphX(cells, f.graph.totalSeconds(), width, 2.0));
     EXPECT_LE(x, timeGraphX(cells, f.graph.totalSeconds(), width, f.preview.player().totalSeconds()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.graph.playCursor()->x() > x; }, 3000));
+    ASSERT_TRUE(waitForPlayer(f.preview.player(), [&] { return f.graph.playCursor()->x() > x; }));
     // The position shows right of the legend, clear of it.
     EXPECT_EQ(f.graph.playPosition()->text(), f.position());
     EXPECT_LT(f.graph.legend()->geometry().right(), f.graph.playPosition()->x());
@@ -292,7 +293,7 @@ TEST(PreviewWindows, SpacePlaysPausesAndResumesFromTheSelectedSegment)
 
     typeKey(f.main.sessionTable(), Qt::Key_Space);
     ASSERT_EQ(player.state(), SessionPlayer::State::Playing) << f.prompter.errors.join(u'\n');
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.playingColumn() == 1; }, 3000));
+    ASSERT_TRUE(waitForPlayer(player, [&] { return player.playingColumn() == 1; }));
     typeKey(f.main.sessionTable(), Qt::Key_Space);
     EXPECT_EQ(player.state(), SessionPlayer::State::Paused);
     typeKey(f.main.sessionTable(), Qt::Key_Space);

@@ -1,4 +1,5 @@
 // Playing for real through the audio server's output (a null sink in CI).
+#include "PlayerSignals.h"
 #include "SoundProbe.h"
 #include "SoundServer.h"
 
@@ -32,7 +33,7 @@ TEST(SessionPlayer, PlaysPausesResumesAndStopsWhereTheSoundIs)
     EXPECT_EQ(player.state(), State::Playing);
     EXPECT_DOUBLE_EQ(player.totalSeconds(), 3.5);
     // From segment 2: the sound starts one second into the session.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.positionSeconds() > 1.4; }, 3000));
+    ASSERT_TRUE(waitForPlayer(player, [&] { return player.positionSeconds() > 1.4; }));
     EXPECT_EQ(player.playingColumn(), 1);
     EXPECT_GE(player.startLatencyMs(), 0);
 
@@ -43,14 +44,14 @@ TEST(SessionPlayer, PlaysPausesResumesAndStopsWhereTheSoundIs)
     EXPECT_DOUBLE_EQ(player.positionSeconds(), pausedAt);
 
     player.resume();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.positionSeconds() > pausedAt + 0.2; }, 3000));
+    ASSERT_TRUE(waitForPlayer(player, [&] { return player.positionSeconds() > pausedAt + 0.2; }));
     player.stop();
     EXPECT_EQ(player.state(), State::Stopped);
     EXPECT_EQ(player.playingColumn(), -1);
 
     // Played to the end, it stops by itself.
     ASSERT_TRUE(player.play(cells, 2));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.state() == State::Stopped; }, 3000));
+    EXPECT_TRUE(waitForPlayer(player, [&] { return player.state() == State::Stopped; }));
     EXPECT_GE(states.size(), 6);
 }
 

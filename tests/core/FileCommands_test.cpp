@@ -220,6 +220,21 @@ TEST_F(FileCommandsTest, AFileReadWithFormatErrorsIsReplacedOnlyAfterAYes)
     }
 }
 
+// A cut is a loss as format errors are: Save asks, naming it.
+TEST_F(FileCommandsTest, AFileReadWithACutNameIsReplacedOnlyAfterAYes)
+{
+    const QByteArray segments = readFileBytes(testDataPath(u"new_pulsed.LSS"_s)).mid(10); // after ";unnamed"
+    const QByteArray longName = ';' + QByteArray(60, 'n') + "\r\n" + segments;
+    writeFileBytes(path(u"long.LSS"_s), longName);
+    QString file = path(u"long.LSS"_s);
+    ASSERT_TRUE(FileCommands::openStartupFile(context(), file));
+    prompter.answerYesNo(false);
+    FileCommands::saveFile(context());
+    EXPECT_EQ(prompter.log, QStringList(u"confirm: long.LSS was read with losses; saving replaces it with what could be "
+                                        u"read, without the end of the name after 40 characters. Replace it?"_s));
+    EXPECT_EQ(readFileBytes(path(u"long.LSS"_s)), longName);
+}
+
 TEST_F(FileCommandsTest, OpenReadsTheChosenFile)
 {
     document.dropChanges();

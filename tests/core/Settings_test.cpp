@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -37,7 +38,12 @@ TEST(Settings, BesideTheProgramUnlessInstalledOrUnwritable)
     };
     for (const auto &c : cases)
         EXPECT_EQ(Settings::pathFor(c.programFolder, c.userFolder), c.expected) << c.programFolder.toStdString();
+    // Test programs run in test mode, each with a folder of its own.
+    EXPECT_EQ(Settings::defaultPath(),
+              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u"/MIRANDEL.INI"_s);
+    QStandardPaths::setTestModeEnabled(false);
     EXPECT_EQ(Settings::defaultPath(), exeDirectory() + u"MIRANDEL.INI"_s);
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 TEST(Settings, ReadsTheIntegerOrZero)

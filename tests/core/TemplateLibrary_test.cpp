@@ -86,6 +86,10 @@ TEST_F(TemplateLibraryTest, NamesThatCannotBeTaken)
         {u"shipped"_s, u"error: Shipped is the name of a template that comes with Mirandel."_s},
         {QString(41, u'x'), u"error: A template name has at most 40 characters."_s},
         {u"MINE"_s, u"confirm: Replace your template Mine?"_s}, // answered No
+        {u"Calm\nShipped"_s, u"error: A template name holds no control characters such as a line break."_s},
+        {u"a/b"_s, u"error: A template name holds no / or \\."_s},
+        {u"a\\b"_s, u"error: A template name holds no / or \\."_s},
+        {u".hidden"_s, u"error: A template name does not start with a dot."_s},
     };
     prompter.answerYesNo(false);
     for (const auto &c : cases) {
@@ -136,4 +140,34 @@ TEST_F(TemplateLibraryTest, OpensAsANewModifiedSession)
     EXPECT_EQ(document.session().name, u"unnamed"_s);
     EXPECT_TRUE(document.session().fileName.isEmpty());
     EXPECT_EQ(document.session().kind, PulsedSession);
+}
+
+// Two instances that both found the name free: only the first keeps it.
+TEST_F(TemplateLibraryTest, TwoSavesOfOneNameAreNeverBothKept)
+{
+    TemplateLibrary first = library();
+    TemplateLibrary second = library();
+    ASSERT_TRUE(first.saveAsTemplate(mine, answering(u"Calm"_s)));
+    prompter.log.clear();
+    EXPECT_FALSE(second.saveAsTemplate(mine, answering(u"Calm"_s)));
+    EXPECT_EQ(prompter.log.mid(1), QStringList(u"error: There is a template named Calm already."_s));
+    EXPECT_EQ(QDir(own.path() + u"/templates"_s).entryList(QDir::Files), QStringList(u"Calm.LSS"_s));
+}
+
+TEST_F(TemplateLibraryTest, TheFoldersAndFilesAreTheUsersAlone)
+{
+    QTemporaryDir home;
+    const QString data = home.filePath(u"data"_s);
+    TemplateLibrary fresh(shipped.path(), data + u"/templates"_s);
+    ASSERT_TRUE(fresh.saveAsTemplate(mine, answering(u"Mine"_s)));
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    const struct
+    {
+        QString path;
+        QFile::Permissions expected;
+    } cases[] = {{data, ownerOnly | QFile::ExeOwner},
+                 {data + u"/templates"_s, ownerOnly | QFile::ExeOwner},
+                 {data + u"/templates/Mine.LSS"_s, ownerOnly}};
+    for (const auto &c : cases)
+        EXPECT_EQ(QFileInfo(c.path).permissions() & 0x7077, c.expected) << c.path.toStdString();
 }

@@ -76,6 +76,11 @@ TEST(CliMessages, RefusalsAndFailuresNameTheirReason)
          {}},
         {"the program's help, without a window", builtProgramPath(u"mirandel"_s), {u"--help"_s}, 0,
          {u"usage: mirandel [FILE.LSS]"_s}, {}},
+        {"new onto a full disk", cli, {u"new"_s, u"-o"_s, u"/dev/full"_s}, 1, {},
+         {u"Stream write error"_s, u"/dev/full could not be written: No space left on device"_s}},
+        {"import onto a full disk", cli,
+         {u"import"_s, testDataPath(u"exchange/basic_binaural.sbg"_s), u"-o"_s, u"/dev/full"_s}, 1, {},
+         {u"Stream write error"_s, u"/dev/full could not be written: No space left on device"_s}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,4 +100,23 @@ TEST(CliMessages, GraphTellsATerminalThatThePictureIsNotTheSizeAskedFor)
                                 u"1000"_s, u"--height"_s, u"450"_s, u"-o"_s, png}),
               u"mirandel-cli: %1 is 542 x 413 pixels, the graph as a scroll box of 1000 x 450 shows it: as high as "
               u"whole frequency steps fit, as wide as the session\n"_s.arg(png));
+}
+
+// A full disk shows only when the buffered output is flushed at the end.
+TEST(CliMessages, OutputThatCouldNotBeWrittenFailsTheCommand)
+{
+    const QString session = testDataPath(u"described.LSS"_s);
+    const QList<QStringList> commands{{u"cells"_s, session},       {u"info"_s, session},
+                                      {u"timing"_s, session, u"1"_s}, {u"listing"_s, session},
+                                      {u"templates"_s},             {u"--help"_s}};
+    for (const QStringList &arguments : commands) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(builtProgramPath(u"mirandel-cli"_s), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+                  u"mirandel-cli: the output could not be written: No space left on device\n"_s);
+    }
 }

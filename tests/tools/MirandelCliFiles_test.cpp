@@ -56,6 +56,12 @@ TEST(MirandelCliFiles, CommandsPrintWhatTheProgramShows)
         {"timing of a segment", {u"timing"_s, Described, u"3"_s}, 0,
          {u"Segment 3 start time 4:30"_s, u"Session total time 6:30"_s}, {}},
         {"timing past the end", {u"timing"_s, Described, u"4"_s}, 0, {u"Session total time 6:30"_s, QString()}, {}},
+        {"timing before the start", {u"timing"_s, Described, u"0"_s}, 0, {u"Session total time 6:30"_s, QString()}, {}},
+        {"timing far past any int", {u"timing"_s, Described, u"99999999999999999999"_s}, 0,
+         {u"Session total time 6:30"_s, QString()}, {}},
+        {"timing far before any int", {u"timing"_s, Described, u"-2147483649"_s}, 0,
+         {u"Session total time 6:30"_s, QString()}, {}},
+        {"timing of a sign alone", {u"timing"_s, Described, u"-"_s}, 2, {}, {u"usage: mirandel-cli timing FILE S"_s}},
         {"timing without a number", {u"timing"_s, Described, u"x"_s}, 2, {},
          {u"usage: mirandel-cli timing FILE S"_s}},
         {"info without a file", {u"info"_s}, 2, {}, {u"usage: mirandel-cli info FILE"_s}},
@@ -148,4 +154,47 @@ TEST(MirandelCliFiles, ANameThatIsNotUtf8IsRefusedNeverWrittenUnderAnother)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(u"is not valid UTF-8"_s)) << run.err;
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// Whatever the reader left out would be lost by a save over the file, also
+// when the file is reached through a link.
+TEST(MirandelCliFiles, AFileReadWithLossesIsNotReplacedByWhatWasRead)
+{
+    const QByteArray segment = "1\t1:00.0\tPFr\t7.83\t240\t\t\tIN\t50\t100\t100\tnone\tnone\t\t0\t0\t\r\n";
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        QString lost;
+    } cases[] = {
+        {"1,200 segments", ";many\r\n" + segment.repeated(1200), u"the segments after the first 1000"_s},
+        {"a NUL byte", ";nul\r\n" + segment + '\0' + segment, u"the text after the NUL byte"_s},
+        {"a 60-character name", ';' + QByteArray(60, 'n') + "\r\n" + segment,
+         u"the end of the name after 40 characters"_s},
+        {"a 300-character description line", ";long\r\n;" + QByteArray(300, 'd') + "\r\n" + segment,
+         u"the ends of description lines after 256 characters"_s},
+    };
+    for (const auto &c : cases) {
+        for (const bool throughLink : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (throughLink ? " through a link" : ""));
+            QTemporaryDir dir;
+            const QString file = dir.filePath(u"lossy.LSS"_s);
+            writeFileBytes(file, c.bytes);
+            const QString link = dir.filePath(u"link.LSS"_s);
+            ASSERT_TRUE(QFile::link(file, link));
+            const CliRun run = runCli({u"resave"_s, file, throughLink ? link : file});
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_EQ(run.errLines().value(run.errLines().size() - 1),
+                      u"lossy.LSS was read with losses; saving replaces it with what could be read, without %1. "
+                      u"Replace it?"_s.arg(c.lost));
+            EXPECT_EQ(readFileBytes(file), c.bytes);
+        }
+    }
+    // Format errors as before, now through a link too.
+    QTemporaryDir dir;
+    const QString faulty = dir.filePath(u"faulty.LSS"_s);
+    writeFileBytes(faulty, readFileBytes(testDataPath(u"format_errors.LSS"_s)));
+    ASSERT_TRUE(QFile::link(faulty, dir.filePath(u"link.LSS"_s)));
+    EXPECT_EQ(runCli({u"resave"_s, faulty, dir.filePath(u"link.LSS"_s)}).exitCode, 1);
+    EXPECT_EQ(readFileBytes(faulty), readFileBytes(testDataPath(u"format_errors.LSS"_s)));
 }

@@ -1,12 +1,17 @@
 #include "CliCommand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+// The first reason a write to stdout failed: later calls may change errno.
+int outputErrno = 0;
+
 QList<CliCommand> &registry()
 {
     static QList<CliCommand> commands;
@@ -23,8 +28,11 @@ void emitLine(const QString &line, bool error)
     }
     const QByteArray bytes = line.toUtf8();
     std::FILE *stream = error ? stderr : stdout;
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fputc('\n', stream) != EOF;
+    if (!written && !error && outputErrno == 0)
+        outputErrno = errno;
 }
 } // namespace
 
@@ -56,6 +64,16 @@ CliCommandRegistration::CliCommandRegistration(const CliCommand &command)
 void printLine(const QString &line)
 {
     emitLine(line, false);
+}
+
+std::optional<QString> outputFailure()
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputErrno == 0)
+        outputErrno = errno;
+    if (!std::ferror(stdout))
+        return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(outputErrno != 0 ? outputErrno : EIO));
 }
 
 void printError(const QString &line)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 struct CliBatch;
 
@@ -50,6 +51,10 @@ public:
 private:
     CapturedOutput *mOuter;
 };
+
+// Flushes stdout; the system's reason when some of it was not written (a
+// full disk, a closed pipe), else nothing.
+std::optional<QString> outputFailure();
 // Notes for a person, such as progress, go to stderr only while it is a
 // terminal, so that logs and pipes stay clean.
 bool stderrIsTerminal();

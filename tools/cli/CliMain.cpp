@@ -80,9 +80,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, const 
     }
     return std::make_unique<QGuiApplication>(argc, argv);
 }
-} // namespace
 
-int runCli(int argc, char **argv)
+int runArguments(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         printLine(ProgramName);
@@ -117,4 +116,17 @@ int runCli(int argc, char **argv)
         return 0;
     }
     return runCommandOnFiles(*command, rest);
+}
+} // namespace
+
+// Buffered output fails only at its flush: a run whose output was lost is a
+// failure, whatever the command itself returned.
+int runCli(int argc, char **argv)
+{
+    const int status = runArguments(argc, argv);
+    if (const std::optional<QString> reason = outputFailure()) {
+        printError(u"mirandel-cli: the output could not be written: %1"_s.arg(*reason));
+        return 1;
+    }
+    return status;
 }

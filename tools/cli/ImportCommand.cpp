@@ -52,6 +52,7 @@ int run(const QStringList &arguments)
         return status;
     imported.session->fileName = QFileInfo(parsed->output).absoluteFilePath();
     StderrPrompter prompter;
+    prompter.showsDetails = true; // a failed write names the file and the reason
     return writeSessionFile(*imported.session, prompter) ? 0 : 1;
 }
 } // namespace

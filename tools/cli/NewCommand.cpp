@@ -83,6 +83,7 @@ int run(const QStringList &arguments)
     }
     session.fileName = QFileInfo(options->output).absoluteFilePath();
     StderrPrompter prompter;
+    prompter.showsDetails = true; // a failed write names the file and the reason
     return writeSessionFile(session, prompter) ? 0 : 1;
 }
 } // namespace

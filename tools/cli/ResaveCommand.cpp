@@ -16,8 +16,9 @@ const CliCommand command{
     u"resave"_s,
     u"resave IN OUT"_s,
     u"Reads the session file IN as File > Open does and writes it to OUT as File > Save does."_s,
-    u"OUT is replaced only once it has been written in full, and never when it is IN read with\n"
-    u"format errors.\n"
+    u"OUT is replaced only once it has been written in full, and never when it is IN (also through\n"
+    u"a link) read with losses: format errors, segments beyond 1000, text after a NUL byte, a cut\n"
+    u"name or description line.\n"
     u"Exit status 0 when OUT was written, 1 when IN cannot be opened or OUT cannot be written."_s,
     &run};
 const CliCommandRegistration registration(command);
@@ -32,8 +33,8 @@ int run(const QStringList &arguments)
         return 1;
     Session session = document.session();
     session.fileName = QFileInfo(arguments.at(1)).absoluteFilePath();
-    // As File > Save: a file read with format errors is replaced only after a
-    // yes, which the command line never gives.
+    // As File > Save: a file read with losses is replaced only after a yes,
+    // which the command line never gives.
     if (const QString question = document.overwriteQuestion(session.fileName);
         !question.isEmpty() && !prompter.confirmYesNo(question))
         return 1;

@@ -6,6 +6,8 @@
 #include "core/session/TextNumbers.h"
 #include "core/session/TimingPanel.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -21,11 +23,23 @@ const CliCommand command{
     &run};
 const CliCommandRegistration registration(command);
 
+// A whole number names a segment, however large: one beyond the session's
+// shows the total first, as the panel does.
+std::optional<int> segmentNumber(const QString &text)
+{
+    if (const std::optional<int> number = TextNumbers::tryInteger(text))
+        return number;
+    const QStringView digits = QStringView(text).sliced(text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0);
+    const bool wholeNumber =
+        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return wholeNumber ? std::optional<int>(0) : std::nullopt;
+}
+
 int run(const QStringList &arguments)
 {
     if (arguments.size() != 2)
         return usageError(command);
-    const std::optional<int> segment = TextNumbers::tryInteger(arguments.at(1));
+    const std::optional<int> segment = segmentNumber(arguments.at(1));
     if (!segment)
         return usageError(command);
     SessionDocument document;

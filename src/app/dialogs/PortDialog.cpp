@@ -108,7 +108,7 @@ bool PortDialog::choosePort(DeviceLink &link, Prompter &prompter, int &comPortNu
         return false;
     comPortNumber = mPendingPort;
     if (!settings.setPort(comPortNumber))
-        prompter.error(tr("Unable to write to %1").arg(settings.path()));
+        prompter.errorWithDetails(tr("Unable to write to %1").arg(settings.path()), settings.lastWriteError());
     return true;
 }
 
@@ -148,7 +148,7 @@ void PortDialog::chooseDevice(int n)
     if (!device)
         return;
     if (!mSettings->setPortDevice(n, *device == standard ? QString() : *device)) {
-        mPrompter->error(tr("Unable to write to %1").arg(mSettings->path()));
+        mPrompter->errorWithDetails(tr("Unable to write to %1").arg(mSettings->path()), mSettings->lastWriteError());
         return;
     }
     showDevices();

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -50,12 +51,18 @@ PreferencesDialog::PreferencesDialog(UserPreferences &preferences, QWidget *pare
 
 void PreferencesDialog::accept()
 {
+    bool stored = true;
     if (mContinueGlide->isChecked() != mPreferences.newSegmentContinuesGlide())
-        mPreferences.setNewSegmentContinuesGlide(mContinueGlide->isChecked());
+        stored = mPreferences.setNewSegmentContinuesGlide(mContinueGlide->isChecked()) && stored;
     const QString language = mLanguage->currentData().toString();
     if (language != mPreferences.language())
-        mPreferences.setLanguage(language);
+        stored = mPreferences.setLanguage(language) && stored;
     if (mNoiseBed->text() != mPreferences.noiseBed())
-        mPreferences.setNoiseBed(mNoiseBed->text());
+        stored = mPreferences.setNoiseBed(mNoiseBed->text()) && stored;
+    // The choices hold for this run all the same.
+    if (!stored) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("Your preferences hold for this run only. %1").arg(mPreferences.lastWriteError()));
+    }
     QDialog::accept();
 }

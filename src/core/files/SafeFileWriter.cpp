@@ -2,9 +2,14 @@
 
 #include "core/files/FileKind.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 // Unbuffered devices report a short write at once, where a buffered one
@@ -35,6 +40,22 @@ std::optional<FileWriteFailure> writeToDevice(const QString &path, QByteArrayVie
         return failure(FileWriteFailure::Write, device.errorString());
     return std::nullopt;
 }
+// A save killed before its rename leaves its temporary file, the target's
+// name and six letters or digits, beside the target: the next save of the
+// file clears what is the user's own.
+void removeLeftoversOf(const QString &path)
+{
+    const QFileInfo target(QFileInfo(path).canonicalFilePath().isEmpty() ? path : QFileInfo(path).canonicalFilePath());
+    const QRegularExpression temporary(
+        u"^"_s + QRegularExpression::escape(target.fileName()) + u"\\.[A-Za-z0-9]{6}$"_s);
+    const QDir folder = target.absoluteDir();
+    for (const QFileInfo &leftover : folder.entryInfoList({target.fileName() + u".??????"_s},
+                                                          QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!leftover.isSymLink() && leftover.isFile() && leftover.ownerId() == ::getuid()
+            && temporary.match(leftover.fileName()).hasMatch())
+            QFile::remove(leftover.absoluteFilePath());
+    }
+}
 } // namespace
 
 std::optional<FileWriteFailure> writeFileSafely(const QString &path, QByteArrayView bytes)
@@ -48,6 +69,7 @@ std::optional<FileWriteFailure> writeFileSafely(const QString &path, QByteArrayV
     case FileKind::Regular:
         break;
     }
+    removeLeftoversOf(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         // A file the user may write in a folder that takes no new file: the

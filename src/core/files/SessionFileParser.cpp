@@ -229,12 +229,15 @@ void SessionFileParser::takeLine(QByteArrayView line)
     const bool first = std::exchange(mFirstLine, false);
     if (line.startsWith(';')) {
         mContent.readable = true;
-        if (first)
+        if (first) {
             mContent.name = textAfterSemicolon(line, NameLength);
-        else if (mContent.descriptionLines.size() < DescriptionLineLimit)
+            mContent.nameCut = line.size() - 1 > NameLength;
+        } else if (mContent.descriptionLines.size() < DescriptionLineLimit) {
             mContent.descriptionLines.append(textAfterSemicolon(line, DescriptionLineLength));
-        else
+            mContent.descriptionLineCut = mContent.descriptionLineCut || line.size() - 1 > DescriptionLineLength;
+        } else {
             mContent.descriptionCut = true;
+        }
         return;
     }
     const bool firstSegment = !std::exchange(mAnySegment, true);

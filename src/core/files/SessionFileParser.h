@@ -20,6 +20,8 @@ struct SessionFileContent
     bool descriptionCut = false;   // description lines beyond the limit were left out
     bool endedAtNul = false;       // a NUL byte ended the text; what followed was not read
     bool readable = false;         // a name or description line, or a segment line whose time reads
+    bool nameCut = false;          // the name line was longer than a name is kept
+    bool descriptionLineCut = false; // a description line was longer than a line is kept
 };
 
 // Reads a session file piece by piece, so that its memory is bounded by what

@@ -58,6 +58,45 @@ std::optional<QString> readInto(QFile &file, SessionFileParser &parser)
             return tooLargeReason();
     }
 }
+
+// What saving over the file would lose, each named; empty when nothing.
+QStringList lossesOf(const SessionFileContent &content)
+{
+    QStringList losses;
+    if (content.formatErrors)
+        losses << SessionFileReaderTexts::tr("the lines with format errors");
+    if (content.cut)
+        losses << SessionFileReaderTexts::tr("the segments after the first %1").arg(SessionGrid::MaxSegments);
+    if (content.endedAtNul)
+        losses << SessionFileReaderTexts::tr("the text after the NUL byte");
+    if (content.nameCut)
+        losses << SessionFileReaderTexts::tr("the end of the name after %1 characters").arg(SessionFileParser::NameLength);
+    if (content.descriptionLineCut) {
+        losses << SessionFileReaderTexts::tr("the ends of description lines after %1 characters")
+                      .arg(SessionFileParser::DescriptionLineLength);
+    }
+    if (content.descriptionCut) {
+        losses << SessionFileReaderTexts::tr("the description lines after the first %1")
+                      .arg(SessionFileParser::DescriptionLineLimit);
+    }
+    return losses;
+}
+
+// The question Save asks before it replaces a file read with losses.
+QString overwriteQuestion(const SessionFileContent &content, const QString &fileName)
+{
+    const QStringList losses = lossesOf(content);
+    if (losses.isEmpty())
+        return QString();
+    if (losses.size() == 1 && content.formatErrors) {
+        return SessionFileReaderTexts::tr("%1 was read with format errors; saving replaces it with what could be read. "
+                                          "Replace it?")
+            .arg(fileName);
+    }
+    return SessionFileReaderTexts::tr("%1 was read with losses; saving replaces it with what could be read, without %2. "
+                                      "Replace it?")
+        .arg(fileName, losses.join(u"; "_s));
+}
 } // namespace
 
 bool readSessionFile(const SessionContext &context, const QString &path)
@@ -89,16 +128,13 @@ bool readSessionFile(const SessionContext &context, const QString &path)
                                    .arg(SessionFileParser::DescriptionLineLimit));
     }
 
-    const bool formatErrors = content.formatErrors;
+    const QString question = overwriteQuestion(content, QFileInfo(path).fileName());
     showSessionFileContent(context, std::move(content), path);
     context.document.markSaved();
     // What could not be read would be lost: the file may be a newer
     // program's session, or one damaged that the user wants to rescue.
-    if (formatErrors) {
-        context.document.guardFile(path, SessionFileReaderTexts::tr("%1 was read with format errors; saving replaces it with what "
-                                                   "could be read. Replace it?")
-                                             .arg(QFileInfo(path).fileName()));
-    }
+    if (!question.isEmpty())
+        context.document.guardFile(path, question);
     return true;
 }
 

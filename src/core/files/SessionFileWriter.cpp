@@ -112,7 +112,9 @@ bool writeSessionFile(const Session &session, Prompter &prompter)
                            session.fileName, QDir::toNativeSeparators(failure->folder), failure->reason));
         break;
     case FileWriteFailure::Write:
-        prompter.error(SessionFileWriterTexts::tr("Stream write error"));
+        prompter.errorWithDetails(SessionFileWriterTexts::tr("Stream write error"),
+                                  SessionFileWriterTexts::tr("%1 could not be written: %2")
+                                      .arg(QDir::toNativeSeparators(session.fileName), failure->reason));
         break;
     }
     return false;

@@ -7,17 +7,21 @@
 #include "core/session/SessionContext.h"
 #include "core/session/SessionDocument.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int RecoveryInterval = 30 * 1000;
+// The first copy after the session became modified comes soon, so that a
+// kill or a crash moments after the first edit loses nothing.
+constexpr int FirstCopyDelay = 3 * 1000;
 } // namespace
 
 SessionRecovery::SessionRecovery(SessionDocument &document, QObject *parent)
-    : QObject(parent), mDocument(document)
+    : QObject(parent), mDocument(document), mInterval(RecoveryInterval)
 {
     mTimer.setSingleShot(true);
-    mTimer.setInterval(RecoveryInterval);
     connect(&mTimer, &QTimer::timeout, this, &SessionRecovery::write);
     connect(&document, &SessionDocument::historyChanged, this, &SessionRecovery::schedule);
     connect(&document, &SessionDocument::modifiedChanged, this, [this](bool modified) {
@@ -51,7 +55,7 @@ void SessionRecovery::end()
 void SessionRecovery::schedule()
 {
     if (mDocument.isModified() && !mTimer.isActive())
-        mTimer.start();
+        mTimer.start(mCopy.exists() ? mInterval : std::min(mInterval, FirstCopyDelay));
 }
 
 void SessionRecovery::write()
@@ -62,7 +66,7 @@ void SessionRecovery::write()
     const std::optional<QString> failure = mCopy.write({session.fileName, mSessionFile, sessionFileBytes(session)});
     emit failureChanged(failure.value_or(QString()));
     if (failure)
-        mTimer.start();
+        mTimer.start(mInterval);
 }
 
 // Newest first, as the last session worked on is the likeliest wanted. A

@@ -19,7 +19,7 @@ public:
     explicit SessionRecovery(SessionDocument &document, QObject *parent = nullptr);
 
     // How long unsaved changes wait before their copy is written.
-    void setInterval(int milliseconds) { mTimer.setInterval(milliseconds); }
+    void setInterval(int milliseconds) { mInterval = milliseconds; }
     // Where copies are kept and looked for: the user's data folder unless set.
     void setFolder(const QString &folder);
     // Offers the copies left behind, newest first, one after another until
@@ -27,6 +27,8 @@ public:
     bool offerLeftBehind(const SessionContext &context);
     // The session ends as it is: its copy goes.
     void end();
+    // Writes the copy now when there are unsaved changes.
+    void write();
 
 signals:
     // Why unsaved changes are not safe; empty once they are again.
@@ -34,11 +36,11 @@ signals:
 
 private:
     void schedule();
-    void write();
     bool restore(RecoveryCopy &copy, const SessionContext &context);
 
     SessionDocument &mDocument;
     RecoveryCopy mCopy;
     FileFingerprint mSessionFile; // the session's file when last read or saved
     QTimer mTimer;
+    int mInterval;
 };

@@ -124,12 +124,16 @@ void SessionDocument::setFileName(const QString &fileName)
 void SessionDocument::guardFile(const QString &path, const QString &question)
 {
     mGuardedFile = path;
+    mGuardedIdentity = FileIdentity::of(path);
     mOverwriteQuestion = question;
 }
 
 QString SessionDocument::overwriteQuestion(const QString &path) const
 {
-    return path == mGuardedFile ? mOverwriteQuestion : QString();
+    if (mGuardedFile.isEmpty())
+        return QString();
+    const bool guarded = path == mGuardedFile || FileIdentity::of(path).sameFileAs(mGuardedIdentity);
+    return guarded ? mOverwriteQuestion : QString();
 }
 
 void SessionDocument::markSaved()

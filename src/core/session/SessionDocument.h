@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/FileIdentity.h"
 #include "core/session/Session.h"
 
 #include <QObject>
@@ -55,10 +56,11 @@ public:
     // guard on the file ends.
     void markSaved();
     // Save must ask question, and have a yes, before it replaces the file at
-    // path (a file read with errors, or changed since a recovery copy). Ends
+    // path (a file read with losses, or changed since a recovery copy). Ends
     // with another session or when the file is written.
     void guardFile(const QString &path, const QString &question);
-    // The question to ask before path is replaced; empty when none.
+    // The question to ask before path is replaced; empty when none. A path
+    // that leads to the guarded file by another way (a link) asks too.
     QString overwriteQuestion(const QString &path) const;
     // The user chose to keep the session as unmodified (changes dropped).
     void dropChanges();
@@ -107,6 +109,7 @@ private:
 
     Session mSession;
     QString mGuardedFile;
+    FileIdentity mGuardedIdentity;
     QString mOverwriteQuestion;
     std::vector<std::unique_ptr<Step>> mHistory;
     int mIndex = 0;      // steps done; undo takes back mHistory[mIndex - 1]

@@ -1,8 +1,8 @@
 #include "core/settings/Settings.h"
 
 #include "core/settings/IniFile.h"
+#include "core/settings/SharedIniFile.h"
 #include "core/files/RecentFiles.h"
-#include "core/files/SafeFileWriter.h"
 #include "core/settings/ProgramFiles.h"
 #include "core/session/TextNumbers.h"
 
@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <filesystem>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,19 +22,6 @@ const QString RecentGroup = u"RecentFiles"_s;
 QString portDeviceKey(int comNumber)
 {
     return u"Ports/COM%1"_s.arg(comNumber);
-}
-
-constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-// Makes the folders missing on the way to folder, each for its owner alone.
-bool makePrivateFolder(const QString &folder)
-{
-    const QFileInfo info(folder);
-    if (info.isDir())
-        return true;
-    if (info.absolutePath() == info.absoluteFilePath() || !makePrivateFolder(info.absolutePath()))
-        return false;
-    return QDir().mkdir(folder, PrivateFile | QFileDevice::ExeOwner) || QFileInfo(folder).isDir();
 }
 
 QStringList recentFilesIn(const IniFile &ini)
@@ -55,117 +41,13 @@ void storeRecentFiles(IniFile &ini, const QStringList &paths)
     for (qsizetype i = 0; i < paths.size(); ++i)
         ini.setValue(u"%1/File%2"_s.arg(RecentGroup).arg(i + 1), paths.at(i));
 }
-
-// What tells a file changed by someone else: its time and size.
-struct FileStamp
-{
-    bool exists = false;
-    std::filesystem::file_time_type time;
-    std::uintmax_t size = 0;
-
-    static FileStamp of(const QString &path)
-    {
-        const std::filesystem::path file(path.toStdU16String());
-        std::error_code error;
-        FileStamp stamp;
-        stamp.time = std::filesystem::last_write_time(file, error);
-        stamp.exists = !error;
-        stamp.size = stamp.exists ? std::filesystem::file_size(file, error) : 0;
-        return stamp;
-    }
-    bool operator==(const FileStamp &other) const
-    {
-        return exists == other.exists && (!exists || (time == other.time && size == other.size));
-    }
-};
 } // namespace
-
-// The file's values in memory, shared by the copies of a Settings.
-class Settings::File
-{
-public:
-    explicit File(const QString &path)
-        : mPath(path)
-    {
-    }
-
-    const QString &path() const { return mPath; }
-
-    // The values, read again when the file changed since they were read.
-    const IniFile &ini()
-    {
-        const FileStamp stamp = FileStamp::of(mPath);
-        if (!mRead || !(stamp == mStamp))
-            read(stamp);
-        return mIni;
-    }
-
-    // Applies edit to the file as it is now (another program's change of a
-    // moment ago is kept, whatever its time stamp tells) and writes the file
-    // when a value changed. False when the file could not be written, or
-    // could not be read whole: a write never drops what it could not see.
-    bool change(const std::function<void(IniFile &)> &edit)
-    {
-        read(FileStamp::of(mPath));
-        if (!mWritable)
-            return false;
-        IniFile changed = mIni;
-        edit(changed);
-        if (changed == mIni)
-            return true;
-        if (!write(changed.bytes()))
-            return false;
-        mIni = changed;
-        mStamp = FileStamp::of(mPath);
-        return true;
-    }
-
-private:
-    // The file holds the user's paths: it is for the user alone, and so is
-    // the configuration folder when it is made for it. A replacement keeps
-    // the permissions of the file it replaces, so a new file is made private
-    // before it is filled.
-    bool write(const QByteArray &bytes)
-    {
-        if (!makePrivateFolder(QFileInfo(mPath).absolutePath()))
-            return false;
-        QFile file(mPath);
-        const bool created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly, PrivateFile);
-        file.close();
-        if (!created)
-            file.setPermissions(PrivateFile);
-        if (!writeFileSafely(mPath, bytes))
-            return true;
-        if (created)
-            file.remove();
-        return false;
-    }
-
-    void read(const FileStamp &stamp)
-    {
-        mRead = true;
-        mStamp = stamp;
-        QFile file(mPath);
-        if (!stamp.exists) {
-            mIni = IniFile();
-            mWritable = true;
-            return;
-        }
-        const bool opened = file.open(QIODevice::ReadOnly);
-        const QByteArray bytes = opened ? file.readAll() : QByteArray();
-        mIni = IniFile(bytes);
-        mWritable = opened && file.error() == QFileDevice::NoError && mIni.isWellFormed();
-    }
-
-    const QString mPath;
-    bool mRead = false;
-    FileStamp mStamp;
-    IniFile mIni;
-    bool mWritable = false;
-};
 
 QString Settings::defaultPath()
 {
+    // Test programs share their folder: each keeps its settings apart.
+    if (QStandardPaths::isTestModeEnabled())
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(FileName);
     return pathFor(exeDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
@@ -180,18 +62,23 @@ QString Settings::pathFor(const QString &programFolder, const QString &userFolde
 
 Settings::Settings()
 {
-    static const std::shared_ptr<File> program = std::make_shared<File>(defaultPath());
+    static const std::shared_ptr<SharedIniFile> program = std::make_shared<SharedIniFile>(defaultPath());
     mFile = program;
 }
 
 Settings::Settings(const QString &path)
-    : mFile(std::make_shared<File>(path))
+    : mFile(std::make_shared<SharedIniFile>(path))
 {
 }
 
 const QString &Settings::path() const
 {
     return mFile->path();
+}
+
+const QString &Settings::lastWriteError() const
+{
+    return mFile->lastError();
 }
 
 int Settings::port() const

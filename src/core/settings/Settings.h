@@ -5,14 +5,14 @@
 #include <memory>
 
 class RecentFiles;
+class SharedIniFile;
 
 // MIRANDEL.INI, the program's settings file: the COM port in force (key
 // "Port" of section "Mirandel", 0 = none), section "Ports", which can name
 // the system device of a COM port ("COM1=/dev/ttyUSB0"), and the Recent Files
-// list. The file is read once and kept in memory; a file changed by someone
-// else since (its time or size) is read again at the next look, so a changed
-// mapping of ports needs no restart. A change writes the whole file, and
-// only when a value changes.
+// list. The file is shared with the program's other instances
+// (SharedIniFile), so a changed mapping of ports needs no restart. A change
+// writes the whole file, and only when a value changes.
 class Settings
 {
 public:
@@ -28,6 +28,8 @@ public:
     explicit Settings(const QString &path);
 
     const QString &path() const;
+    // Why the last change could not be stored: the file and the reason.
+    const QString &lastWriteError() const;
 
     // A missing or non-integer value reads as 0.
     int port() const;
@@ -56,6 +58,5 @@ public:
 private:
     bool editRecentFiles(const std::function<void(RecentFiles &)> &edit);
 
-    class File;
-    std::shared_ptr<File> mFile;
+    std::shared_ptr<SharedIniFile> mFile;
 };

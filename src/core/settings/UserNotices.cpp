@@ -1,7 +1,8 @@
 #include "core/settings/UserNotices.h"
 
+#include "core/settings/SharedIniFile.h"
+
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,12 +22,14 @@ QString defaultPath()
 
 bool wasShown(const QString &notice, const QString &path)
 {
-    return QSettings(path, QSettings::IniFormat).value(key(notice)).toBool();
+    return SharedIniFile(path).ini().value(key(notice)) == u"true"_s;
 }
 
-void markShown(const QString &notice, const QString &path)
+std::optional<QString> markShown(const QString &notice, const QString &path)
 {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(key(notice), true);
+    SharedIniFile file(path);
+    if (file.change([&notice](IniFile &ini) { ini.setValue(key(notice), u"true"_s); }))
+        return std::nullopt;
+    return file.lastError();
 }
 } // namespace UserNotices

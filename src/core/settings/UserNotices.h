@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Notices the program shows each user once. They are remembered for the
 // user, in a file of their own beside the user's MIRANDEL.INI, so that the
@@ -12,6 +13,7 @@ inline const QString Safety = QStringLiteral("safety");
 // notices.ini in the user's configuration folder.
 QString defaultPath();
 bool wasShown(const QString &notice, const QString &path = defaultPath());
-// A file that cannot be written shows the notice again at the next start.
-void markShown(const QString &notice, const QString &path = defaultPath());
+// A file that cannot be written shows the notice again at the next start;
+// the file and the system's reason come back.
+std::optional<QString> markShown(const QString &notice, const QString &path = defaultPath());
 } // namespace UserNotices

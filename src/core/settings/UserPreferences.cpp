@@ -1,9 +1,7 @@
 #include "core/settings/UserPreferences.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
-#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,45 +22,51 @@ QString UserPreferences::defaultPath()
 }
 
 UserPreferences::UserPreferences(QString path)
-    : mPath(std::move(path))
+    : mFile(std::make_shared<SharedIniFile>(path))
 {
-    const QSettings settings(mPath, QSettings::IniFormat);
-    mNewSegmentContinuesGlide = settings.value(ContinueGlideKey, false).toBool();
-    mNoiseBed = settings.value(NoiseBedKey, u"none"_s).toString();
-    mLanguage = settings.value(LanguageKey).toString();
-    mAudioExport.suffix = settings.value(ExportTypeKey).toString();
-    mAudioExport.lastTarget = settings.value(ExportTargetKey, 0.0).toDouble();
-    if (settings.value(ExportNormaliseKey, false).toBool())
+    const IniFile &ini = mFile->ini();
+    mNewSegmentContinuesGlide = ini.value(ContinueGlideKey) == u"true"_s;
+    mNoiseBed = ini.contains(NoiseBedKey) ? ini.value(NoiseBedKey) : u"none"_s;
+    mLanguage = ini.value(LanguageKey);
+    mAudioExport.suffix = ini.value(ExportTypeKey);
+    mAudioExport.lastTarget = ini.value(ExportTargetKey).toDouble();
+    if (ini.value(ExportNormaliseKey) == u"true"_s)
         mAudioExport.targetLoudness = mAudioExport.lastTarget;
-    mAudioExport.flacLevel = settings.value(ExportFlacLevelKey, -1).toInt();
-    mAudioExport.mp3Bitrate = settings.value(ExportMp3BitrateKey, 0).toInt();
+    mAudioExport.flacLevel = ini.contains(ExportFlacLevelKey) ? ini.value(ExportFlacLevelKey).toInt() : -1;
+    mAudioExport.mp3Bitrate = ini.value(ExportMp3BitrateKey).toInt();
 }
 
-void UserPreferences::setAudioExport(const AudioExportChoices &choices)
+bool UserPreferences::setAudioExport(const AudioExportChoices &choices)
 {
     mAudioExport = choices;
-    QSettings settings(mPath, QSettings::IniFormat);
-    settings.setValue(ExportTypeKey, choices.suffix);
-    settings.setValue(ExportNormaliseKey, choices.targetLoudness.has_value());
-    settings.setValue(ExportTargetKey, choices.lastTarget);
-    settings.setValue(ExportFlacLevelKey, choices.flacLevel);
-    settings.setValue(ExportMp3BitrateKey, choices.mp3Bitrate);
+    return mFile->change([&](IniFile &ini) {
+        ini.setValue(ExportTypeKey, choices.suffix);
+        ini.setValue(ExportNormaliseKey, choices.targetLoudness ? u"true"_s : u"false"_s);
+        ini.setValue(ExportTargetKey, QString::number(choices.lastTarget));
+        ini.setValue(ExportFlacLevelKey, QString::number(choices.flacLevel));
+        ini.setValue(ExportMp3BitrateKey, QString::number(choices.mp3Bitrate));
+    });
 }
 
-void UserPreferences::setNewSegmentContinuesGlide(bool on)
+bool UserPreferences::store(const QString &key, const QString &value)
+{
+    return mFile->change([&](IniFile &ini) { ini.setValue(key, value); });
+}
+
+bool UserPreferences::setNewSegmentContinuesGlide(bool on)
 {
     mNewSegmentContinuesGlide = on;
-    QSettings(mPath, QSettings::IniFormat).setValue(ContinueGlideKey, on);
+    return store(ContinueGlideKey, on ? u"true"_s : u"false"_s);
 }
 
-void UserPreferences::setLanguage(const QString &language)
+bool UserPreferences::setLanguage(const QString &language)
 {
     mLanguage = language;
-    QSettings(mPath, QSettings::IniFormat).setValue(LanguageKey, language);
+    return store(LanguageKey, language);
 }
 
-void UserPreferences::setNoiseBed(const QString &noise)
+bool UserPreferences::setNoiseBed(const QString &noise)
 {
     mNoiseBed = noise;
-    QSettings(mPath, QSettings::IniFormat).setValue(NoiseBedKey, noise);
+    return store(NoiseBedKey, noise);
 }

@@ -1,6 +1,7 @@
 #include "core/templates/TemplateLibrary.h"
 
 #include "core/beds/BedFile.h"
+#include "core/files/PrivateFiles.h"
 #include "core/files/SessionFileParser.h"
 #include "core/files/SessionFileWriter.h"
 #include "core/session/NewSession.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
@@ -124,6 +126,13 @@ QString TemplateLibrary::refusal(const QString &name, const SessionTemplate *ren
 {
     if (name.size() > NameLimit)
         return tr("A template name has at most %1 characters.").arg(NameLimit);
+    // The name is the first line of its file and names it in lists.
+    if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return tr("A template name holds no control characters such as a line break.");
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return tr("A template name holds no / or \\.");
+    if (name.startsWith(u'.'))
+        return tr("A template name does not start with a dot.");
     const SessionTemplate *same = find(name);
     if (same && !same->own)
         return tr("%1 is the name of a template that comes with Mirandel.").arg(same->name);
@@ -132,15 +141,42 @@ QString TemplateLibrary::refusal(const QString &name, const SessionTemplate *ren
     return QString();
 }
 
+std::unique_ptr<QLockFile> TemplateLibrary::lockOwnFolder(Prompter &prompter)
+{
+    if (!makePrivateFolder(mOwnFolder)) {
+        prompter.error(tr("Cannot create the folder %1").arg(mOwnFolder));
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(QDir(mOwnFolder).filePath(u".lock"_s));
+    if (!lock->tryLock(5000)) {
+        prompter.error(tr("Another program holds %1").arg(lock->fileName()));
+        return nullptr;
+    }
+    return lock;
+}
+
+bool TemplateLibrary::stillFree(const QString &name, const QString &ownPath, Prompter &prompter)
+{
+    reload();
+    const SessionTemplate *now = find(name);
+    if (!now || now->filePath == ownPath)
+        return true;
+    prompter.error(now->own ? tr("There is a template named %1 already.").arg(now->name)
+                            : tr("%1 is the name of a template that comes with Mirandel.").arg(now->name));
+    return false;
+}
+
 bool TemplateLibrary::write(const Session &session, const QString &path, Prompter &prompter)
 {
     Session kept = session;
     kept.fileName = path;
-    if (!QDir().mkpath(mOwnFolder)) {
-        prompter.error(tr("Cannot create the folder %1").arg(mOwnFolder));
-        return false;
-    }
+    // A template is for the user alone, made so before it is filled.
+    const bool created = createPrivateFile(path);
+    if (!created)
+        QFile::setPermissions(path, PrivateFilePermissions);
     const bool written = writeSessionFile(kept, prompter);
+    if (!written && created)
+        QFile::remove(path);
     reload();
     return written;
 }
@@ -171,9 +207,19 @@ bool TemplateLibrary::saveAsTemplate(const Session &session, Prompter &prompter)
     const SessionTemplate *replaced = find(name);
     if (replaced && !prompter.confirmYesNo(tr("Replace your template %1?").arg(replaced->name)))
         return false;
+    const QString replacedPath = replaced ? replaced->filePath : QString();
+    // Another instance may have kept one of this name meanwhile: the folder
+    // is read again under its lock, and what was not agreed to is refused.
+    const std::unique_ptr<QLockFile> lock = lockOwnFolder(prompter);
+    if (!lock)
+        return false;
+    if (!stillFree(name, replacedPath, prompter))
+        return false;
+    const SessionTemplate *now = find(name);
+    const QString path = now ? now->filePath : newFilePath(mOwnFolder, name);
     Session kept = session;
     kept.name = name;
-    return write(kept, replaced ? replaced->filePath : newFilePath(mOwnFolder, name), prompter);
+    return write(kept, path, prompter);
 }
 
 bool TemplateLibrary::rename(const SessionTemplate &ownTemplate, Prompter &prompter)
@@ -186,7 +232,13 @@ bool TemplateLibrary::rename(const SessionTemplate &ownTemplate, Prompter &promp
         return false;
     Session renamed = sessionFromTemplate(ownTemplate);
     renamed.name = name;
-    return write(renamed, ownTemplate.filePath, prompter);
+    const QString path = ownTemplate.filePath; // the reference goes with the list
+    const std::unique_ptr<QLockFile> lock = lockOwnFolder(prompter);
+    if (!lock)
+        return false;
+    if (!stillFree(name, path, prompter))
+        return false;
+    return write(renamed, path, prompter);
 }
 
 bool TemplateLibrary::describe(const SessionTemplate &ownTemplate, const QStringList &lines, Prompter &prompter)

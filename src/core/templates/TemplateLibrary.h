@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <memory>
 
 class Prompter;
+class QLockFile;
 struct Session;
 struct SessionContext;
 
@@ -50,6 +52,12 @@ private:
     QString askName(const QString &caption, const QString &prompt, const QString &initial,
                     const SessionTemplate *renamed, Prompter &prompter) const;
     bool write(const Session &session, const QString &path, Prompter &prompter);
+    // Holds off other instances' changes of the own folder, made if need be;
+    // null, reported, when it cannot be had.
+    std::unique_ptr<QLockFile> lockOwnFolder(Prompter &prompter);
+    // Reads the folders again: true when no template but the one at ownPath
+    // (empty for none) has the name; otherwise says so.
+    bool stillFree(const QString &name, const QString &ownPath, Prompter &prompter);
 
     QString mShippedFolder;
     QString mOwnFolder;

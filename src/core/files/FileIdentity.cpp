@@ -1,0 +1,12 @@
+#include "core/files/FileIdentity.h"
+
+#include <QFile>
+#include <sys/stat.h>
+
+FileIdentity FileIdentity::of(const QString &path)
+{
+    struct stat info;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, quint64(info.st_dev), quint64(info.st_ino)};
+}
