@@ -7,6 +7,7 @@
 #include "core/session/QuarterUnitList.h"
 #include "core/session/Session.h"
 #include "core/session/TextNumbers.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QVarLengthArray>
@@ -113,7 +114,7 @@ SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter 
         const QStringView field = line.fields[size_t(f)];
         switch (row) {
         case ToneRow:
-            column[ToneRow] = field == u"bbP" ? u"bb"_s : replaced(field, u"F-S", u"PSu"_s);
+            column[ToneRow] = ValueLists::sharedText(ToneKinds::unaliased(field));
             break;
         case StartFreqRow:
         case TargetFreqRow:
@@ -144,11 +145,13 @@ SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter 
             break;
         }
     }
-    // A chord means something only with "PCh", which always has one: also
-    // in a faulty line that ends before its chord.
+    // A chord means something only with a chord tone, which always has one:
+    // also in a faulty line that ends before its chord.
     if (!dual) {
         const QStringView chord = line.has(ChordRow) ? line.fields[ChordRow] : QStringView();
-        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : ValueLists::sharedText(chord);
+        const ToneKindEntry *entry = ToneKinds::find(tone);
+        const bool chordTone = entry && entry->sixthRow == SixthRow::Chord;
+        column[ChordRow] = !chordTone ? QString() : chord.isEmpty() ? u"1"_s : ValueLists::sharedText(chord);
     }
     return column;
 }

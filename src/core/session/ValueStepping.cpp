@@ -6,6 +6,7 @@
 #include "core/session/SessionContext.h"
 #include "core/session/SessionRows.h"
 #include "core/session/SessionDocument.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,8 @@ bool isDual(const Session &session)
 
 bool isChordSegment(const Session &session, int column)
 {
-    return session.cells.cell(column, ToneRow) == u"PCh";
+    const ToneKindEntry *tone = ToneKinds::find(session.cells.cell(column, ToneRow));
+    return tone && tone->sixthRow == SixthRow::Chord;
 }
 
 // Rows whose cell has no meaning in this segment are emptied by any step.
