@@ -6,6 +6,7 @@
 #include "core/session/NewSession.h"
 #include "core/session/QuarterUnitList.h"
 #include "core/session/Session.h"
+#include "core/session/SessionRowTable.h"
 #include "core/session/TextNumbers.h"
 #include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
@@ -73,15 +74,6 @@ QString asciiLower(QStringView text)
     return lower;
 }
 
-// Fields 1 to 11 of a segment line hold rows 1 to 11; field 12 is reserved,
-// fields 13 to 15 hold rows 12 to 14.
-constexpr int ReservedField = 12;
-
-int rowOfField(int field)
-{
-    return field < ReservedField ? field : field - 1;
-}
-
 QString textAfterSemicolon(QByteArrayView line, qsizetype limit)
 {
     return Windows1252::decode(line.sliced(1, std::min(line.size() - 1, limit)));
@@ -108,9 +100,9 @@ SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter 
         column[TimeRow] = snappedTime(*read.halfSeconds);
     const QStringView tone = line.has(ToneRow) ? line.fields[ToneRow] : QStringView(column[ToneRow]);
     for (int f = ToneRow; f <= line.lastFound; ++f) {
-        if (f == ReservedField)
+        const int row = SessionRowTable::rowOfField(f);
+        if (row < 0)
             continue;
-        const int row = rowOfField(f);
         const QStringView field = line.fields[size_t(f)];
         switch (row) {
         case ToneRow:
