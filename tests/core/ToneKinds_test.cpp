@@ -37,16 +37,16 @@ TEST(ToneKinds, CodesFitTheirBitsAndNamesAreDistinct)
     std::set<int> codes;
     std::set<QString> names;
     for (const ToneKindEntry &entry : ToneKinds::entries()) {
-        SCOPED_TRACE(QString::fromUtf16(entry.name).toStdString());
+        SCOPED_TRACE(entry.name.toString().toStdString());
         EXPECT_GE(entry.deviceCode, 0);
         EXPECT_LT(entry.deviceCode, 8);
         EXPECT_TRUE(codes.insert(entry.deviceCode).second);
-        EXPECT_TRUE(names.insert(QString::fromUtf16(entry.name)).second);
+        EXPECT_TRUE(names.insert(entry.name.toString()).second);
         // A dual session's sixth row is always its second pitch.
         EXPECT_EQ(entry.session == DualBinauralSession, entry.sixthRow == SixthRow::Pitch2);
     }
     for (const ToneAlias &alias : ToneKinds::aliases()) {
-        SCOPED_TRACE(QString::fromUtf16(alias.name).toStdString());
+        SCOPED_TRACE(alias.name.toString().toStdString());
         EXPECT_EQ(ToneKinds::find(alias.name), nullptr);
         EXPECT_NE(ToneKinds::find(alias.tone), nullptr);
     }
@@ -67,7 +67,7 @@ TEST(ToneKinds, LookupIsExactAndAliasesResolve)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         const ToneKindEntry *entry = ToneKinds::find(c.name);
-        EXPECT_EQ(entry ? QString::fromUtf16(entry->name) : QString(), c.found ? QString::fromUtf16(c.found) : QString());
+        EXPECT_EQ(entry ? entry->name.toString() : QString(), c.found ? QString::fromUtf16(c.found) : QString());
         EXPECT_EQ(ToneKinds::unaliased(c.name).toString(), QString::fromUtf16(c.unaliased));
     }
 }
@@ -78,7 +78,7 @@ TEST(ToneKinds, LookupIsExactAndAliasesResolve)
 TEST(ToneKinds, EveryNameEncodesAsItsEntrysCode)
 {
     for (const ToneKindEntry &entry : ToneKinds::entries()) {
-        const QString name = QString::fromUtf16(entry.name);
+        const QString name = entry.name.toString();
         SCOPED_TRACE(name.toStdString());
         EXPECT_TRUE(ToneKinds::names(entry.session).contains(name));
         EXPECT_FALSE(ToneKinds::names(entry.session == PulsedSession ? DualBinauralSession : PulsedSession).contains(name));
@@ -91,7 +91,7 @@ TEST(ToneKinds, EveryNameEncodesAsItsEntrysCode)
     for (const ToneAlias &alias : ToneKinds::aliases()) {
         const ToneKindEntry &tone = *ToneKinds::find(alias.tone);
         int findings = 0;
-        EXPECT_EQ(encodedToneCode(tone.session, QString::fromUtf16(alias.name), &findings), tone.deviceCode);
+        EXPECT_EQ(encodedToneCode(tone.session, alias.name.toString(), &findings), tone.deviceCode);
         EXPECT_EQ(findings, 0);
     }
 }

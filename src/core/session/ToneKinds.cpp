@@ -33,7 +33,7 @@ TableEntries<ToneAlias> aliases()
 const ToneKindEntry *find(QStringView name)
 {
     for (const ToneKindEntry &entry : Entries) {
-        if (name == QStringView(entry.name))
+        if (name == entry.name)
             return &entry;
     }
     return nullptr;
@@ -42,7 +42,7 @@ const ToneKindEntry *find(QStringView name)
 QStringView unaliased(QStringView name)
 {
     for (const ToneAlias &alias : Aliases) {
-        if (name == QStringView(alias.name))
+        if (name == alias.name)
             return alias.tone;
     }
     return name;
@@ -53,7 +53,7 @@ QStringList names(SessionKind kind)
     QStringList list;
     for (const ToneKindEntry &entry : Entries) {
         if (entry.session == kind)
-            list.append(QString::fromUtf16(entry.name));
+            list.append(entry.name.toString());
     }
     return list;
 }
@@ -62,9 +62,9 @@ QStringList namesAndAliases()
 {
     QStringList list;
     for (const ToneKindEntry &entry : Entries)
-        list.append(QString::fromUtf16(entry.name));
+        list.append(entry.name.toString());
     for (const ToneAlias &alias : Aliases)
-        list.append(QString::fromUtf16(alias.name));
+        list.append(alias.name.toString());
     return list;
 }
 } // namespace ToneKinds

@@ -24,11 +24,12 @@ enum class SixthRow {
     Pitch2, // the second voice's pitch
 };
 
-// One tone a segment's Tone cell can name. Adding a tone is an entry here,
-// plus whatever truly differs in the synth.
+// One tone a segment's Tone cell can name. Adding a tone is an entry in the
+// table; a new sound adds a ToneKind, how the synth plays it and how the
+// export writes it.
 struct ToneKindEntry
 {
-    const char16_t *name;  // the cell's text, exact case
+    QStringView name;      // the cell's text, exact case
     int deviceCode;        // bits 5 to 7 of a record's first byte
     SessionKind session;   // the session whose Tone list holds it
     ToneKind sound;
@@ -38,11 +39,11 @@ struct ToneKindEntry
     bool exportedApproximately;
 };
 
-// Another name a file or a device may give a tone.
+// Another name a session file may give a tone; the encoder takes it too.
 struct ToneAlias
 {
-    const char16_t *name;
-    const char16_t *tone;
+    QStringView name;
+    QStringView tone;
 };
 
 // The entries of a fixed table, for a range-for.
