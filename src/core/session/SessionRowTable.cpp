@@ -34,18 +34,18 @@ constexpr std::array<SessionRowEntry, RowCount> Entries = {{
     {QT_TRANSLATE_NOOP("Session", "Loop Times"), nullptr, nullptr, nullptr, RowStepping::Dialog, 15},
 }};
 
-// The rows by field, made once from the entries.
-const std::array<int, FieldCount> &rowsOfFields()
+// The rows by field, made from the entries as the program is compiled.
+constexpr std::array<int, FieldCount> rowsOfFields()
 {
-    static const std::array<int, FieldCount> rows = [] {
-        std::array<int, FieldCount> byField;
-        byField.fill(-1);
-        for (int row = 0; row < RowCount; ++row)
-            byField[size_t(Entries[size_t(row)].fileField)] = row;
-        return byField;
-    }();
-    return rows;
+    std::array<int, FieldCount> byField{};
+    for (int &row : byField)
+        row = -1;
+    for (int row = 0; row < RowCount; ++row)
+        byField[size_t(Entries[size_t(row)].fileField)] = row;
+    return byField;
 }
+
+constexpr std::array<int, FieldCount> RowsOfFields = rowsOfFields();
 } // namespace
 
 namespace SessionRowTable {
@@ -73,6 +73,6 @@ const QStringList *list(SessionKind kind, int row)
 
 int rowOfField(int field)
 {
-    return field >= 0 && field < FieldCount ? rowsOfFields()[size_t(field)] : -1;
+    return field >= 0 && field < FieldCount ? RowsOfFields[size_t(field)] : -1;
 }
 } // namespace SessionRowTable
