@@ -8,10 +8,13 @@
 #include "core/session/Session.h"
 #include "core/session/SessionRows.h"
 #include "core/session/TextNumbers.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QCoreApplication>
 #include <QStringBuilder>
+
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace ValueLists;
@@ -22,12 +25,6 @@ struct SegmentEncoderTexts
     Q_DECLARE_TR_FUNCTIONS(SegmentEncoder)
 };
 
-constexpr int PSuToneCode = 1;
-constexpr int PChToneCode = 2;
-constexpr int BbToneCode = 3;
-constexpr int FirstDualToneCode = 4;
-constexpr int FSAliasCode = 7;
-constexpr int BbPAliasCode = 8;
 constexpr quint8 EndOfSessionFlag = 128;
 
 // The numeric lists, read once: a download looks values up thousands of times.
@@ -38,6 +35,16 @@ struct NumericLists
     QuarterUnitList pitches{PitchList};
     QuarterUnitList duties{DutyList};
     QuarterUnitList levels{LevelList};
+    // The tone of each ToneCodeList entry, aliases resolved.
+    std::vector<const ToneKindEntry *> tones = tonesOfNames();
+
+    static std::vector<const ToneKindEntry *> tonesOfNames()
+    {
+        std::vector<const ToneKindEntry *> tones;
+        for (const QString &name : ToneCodeList)
+            tones.push_back(ToneKinds::find(ToneKinds::unaliased(name)));
+        return tones;
+    }
 };
 
 const NumericLists &numericLists()
@@ -97,8 +104,9 @@ public:
         mRecord[4] = quint8(nearest(StartFreqRow, cell(StartFreqRow), mLists.frequencies));
         mRecord[5] = quint8(targetFrequencyCode());
         mRecord[6] = quint8(nearest(PitchRow, cell(PitchRow), mLists.pitches) & 0x3f);
-        const int tone = toneCode();
-        mRecord[0] = quint8(mRecord[0] + tone * 32);
+        const ToneKindEntry *tone = toneOfCell();
+        // An unknown tone's -1 spills into the time bits, as it always has.
+        mRecord[0] = quint8(mRecord[0] + (tone ? tone->deviceCode : -1) * 32);
         mRecord[7] = quint8(mDual ? secondPitchCode(tone) : chordCode(tone));
         writePhaseAndDuty();
         writeLevels();
@@ -156,29 +164,26 @@ private:
         return mDual ? code - 1 : code;
     }
 
-    int toneCode()
+    // nullptr for a name no tone or alias has; that counts as a pulsed tone.
+    const ToneKindEntry *toneOfCell()
     {
-        int code = indexByName(cell(ToneRow), ToneCodeList);
-        if (code < 0)
+        const int index = indexByName(cell(ToneRow), ToneCodeList);
+        const ToneKindEntry *tone = index < 0 ? nullptr : mLists.tones[size_t(index)];
+        if (!tone)
             noMatch(ToneRow, QT_TRANSLATE_NOOP("SegmentEncoder", "tone"));
-        // "F-S" and "bbP" are other names of "PSu" and "bb".
-        if (code == FSAliasCode)
-            code = PSuToneCode;
-        else if (code == BbPAliasCode)
-            code = BbToneCode;
-        const bool outOfGroup = mDual ? code < FirstDualToneCode : code >= FirstDualToneCode;
-        if (outOfGroup)
+        const SessionKind group = tone ? tone->session : PulsedSession;
+        if (group != (mDual ? DualBinauralSession : PulsedSession))
             tell(EncoderFinding::ToneGroupChange, ToneRow,
                  SegmentEncoderTexts::tr("Tone group change segment %1").arg(mSegment));
-        return code;
+        return tone;
     }
 
-    // Only a "PCh" tone has a chord; an empty one counts as "1", as it does
+    // Only a chord tone has a chord; an empty one counts as "1", as it does
     // when stepped or read from a file. A chord the list does not hold would
     // leave 255 in byte 7 and hide the end flag of a last segment.
-    int chordCode(int tone)
+    int chordCode(const ToneKindEntry *tone)
     {
-        if (tone != PChToneCode)
+        if (!tone || tone->sixthRow != SixthRow::Chord)
             return 0;
         const QString &text = cell(ChordRow);
         const int code = text.isEmpty() ? 0 : indexByName(text.toLower(), ChordList);
@@ -190,7 +195,7 @@ private:
     // A pitch, or a relative pitch "r-15" … "r15" by its place in Pitch2List.
     // Empty is only right for an out-of-group tone, where the cell means
     // nothing (files leave it out): a dual tone cannot play without it.
-    int secondPitchCode(int tone)
+    int secondPitchCode(const ToneKindEntry *tone)
     {
         const QString text = cell(ChordRow).toLower();
         int code = -1;
@@ -198,7 +203,7 @@ private:
             code = indexByName(text, Pitch2List);
         else if (!text.isEmpty())
             code = nearest(ChordRow, text, mLists.pitches);
-        else if (tone < FirstDualToneCode)
+        else if (!tone || tone->sixthRow != SixthRow::Pitch2)
             code = 0;
         if (code < 0)
             noMatch(ChordRow, QT_TRANSLATE_NOOP("SegmentEncoder", "pitch2"));

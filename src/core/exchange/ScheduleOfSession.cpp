@@ -5,6 +5,7 @@
 #include "core/session/SegmentSound.h"
 #include "core/session/Session.h"
 #include "core/session/TextNumbers.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QCoreApplication>
@@ -97,10 +98,10 @@ void noteLosses(const Session &session, int column, ScheduleFormat format, QList
     const ToneKind kind = sound.kind;
     if (kind == ToneKind::Silent)
         lose(ToneRow, ScheduleExport::tr("tone %1 has no sound the format can play").arg(tone));
-    else if (kind == ToneKind::Smooth)
-        lose(ToneRow, ScheduleExport::tr("smooth pulses (PSu) written as isochronic pulses"));
-    else if (kind == ToneKind::Dual && tone != u"dbb"_s)
-        lose(ToneRow, ScheduleExport::tr("tone %1 written as two binaural tones, which read back as dbb").arg(tone));
+    else if (ToneKinds::find(tone)->exportedApproximately)
+        lose(ToneRow, kind == ToneKind::Smooth
+                          ? ScheduleExport::tr("smooth pulses (PSu) written as isochronic pulses")
+                          : ScheduleExport::tr("tone %1 written as two binaural tones, which read back as dbb").arg(tone));
     const bool noPitch = kind != ToneKind::Silent && sound.pitch <= 0;
     const bool noPitch2 = kind == ToneKind::Dual && sound.pitch2 <= 0;
     if (noPitch)

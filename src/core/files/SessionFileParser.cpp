@@ -6,7 +6,9 @@
 #include "core/session/NewSession.h"
 #include "core/session/QuarterUnitList.h"
 #include "core/session/Session.h"
+#include "core/session/SessionRowTable.h"
 #include "core/session/TextNumbers.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QVarLengthArray>
@@ -72,15 +74,6 @@ QString asciiLower(QStringView text)
     return lower;
 }
 
-// Fields 1 to 11 of a segment line hold rows 1 to 11; field 12 is reserved,
-// fields 13 to 15 hold rows 12 to 14.
-constexpr int ReservedField = 12;
-
-int rowOfField(int field)
-{
-    return field < ReservedField ? field : field - 1;
-}
-
 QString textAfterSemicolon(QByteArrayView line, qsizetype limit)
 {
     return Windows1252::decode(line.sliced(1, std::min(line.size() - 1, limit)));
@@ -107,13 +100,13 @@ SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter 
         column[TimeRow] = snappedTime(*read.halfSeconds);
     const QStringView tone = line.has(ToneRow) ? line.fields[ToneRow] : QStringView(column[ToneRow]);
     for (int f = ToneRow; f <= line.lastFound; ++f) {
-        if (f == ReservedField)
+        const int row = SessionRowTable::rowOfField(f);
+        if (row < 0)
             continue;
-        const int row = rowOfField(f);
         const QStringView field = line.fields[size_t(f)];
         switch (row) {
         case ToneRow:
-            column[ToneRow] = field == u"bbP" ? u"bb"_s : replaced(field, u"F-S", u"PSu"_s);
+            column[ToneRow] = ValueLists::sharedText(ToneKinds::unaliased(field));
             break;
         case StartFreqRow:
         case TargetFreqRow:
@@ -144,11 +137,13 @@ SessionGrid::Column readColumn(const ReadLine &read, SessionKind kind, Prompter 
             break;
         }
     }
-    // A chord means something only with "PCh", which always has one: also
-    // in a faulty line that ends before its chord.
+    // A chord means something only with a chord tone, which always has one:
+    // also in a faulty line that ends before its chord.
     if (!dual) {
         const QStringView chord = line.has(ChordRow) ? line.fields[ChordRow] : QStringView();
-        column[ChordRow] = tone != u"PCh" ? QString() : chord.isEmpty() ? u"1"_s : ValueLists::sharedText(chord);
+        const ToneKindEntry *entry = ToneKinds::find(tone);
+        const bool chordTone = entry && entry->sixthRow == SixthRow::Chord;
+        column[ChordRow] = !chordTone ? QString() : chord.isEmpty() ? u"1"_s : ValueLists::sharedText(chord);
     }
     return column;
 }

@@ -5,6 +5,7 @@
 #include "core/files/Windows1252.h"
 #include "core/session/Prompter.h"
 #include "core/session/Session.h"
+#include "core/session/ToneKinds.h"
 #include "core/session/ValueLists.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,9 @@ void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
 {
     const SessionGrid::Column &cell = *cells.storedColumn(column);
     const QString &tone = cell[ToneRow];
-    const bool dual = ValueLists::isDualTone(tone);
+    const ToneKindEntry *entry = ToneKinds::find(tone);
+    const bool dual = entry && entry->session == DualBinauralSession;
+    const bool sixthRow = entry && entry->sixthRow != SixthRow::Unused;
     const QString none = u"none"_s;
     const QString empty;
     const std::array<const QString *, 15> fields = {
@@ -47,7 +50,7 @@ void appendSegmentLine(QString &text, const SessionGrid &cells, int column)
         &cell[StartFreqRow],
         &cell[PitchRow],
         !dual && cell[TargetFreqRow] == cell[StartFreqRow] ? &empty : &cell[TargetFreqRow],
-        dual || tone == u"PCh" ? &cell[ChordRow] : &empty,
+        sixthRow ? &cell[ChordRow] : &empty,
         &cell[PhaseRow],
         &cell[DutyCycleRow],
         &cell[VolumeRow],

@@ -24,17 +24,8 @@ const std::array<ChordShape, 9> Chords = {{
 
 ToneKind kindOf(const QString &tone)
 {
-    if (tone == u"PFr"_s)
-        return ToneKind::Isochronic;
-    if (tone == u"PSu"_s)
-        return ToneKind::Smooth;
-    if (tone == u"PCh"_s)
-        return ToneKind::Chord;
-    if (tone == u"bb"_s)
-        return ToneKind::Binaural;
-    if (ValueLists::isDualTone(tone))
-        return ToneKind::Dual;
-    return ToneKind::Silent;
+    const ToneKindEntry *entry = ToneKinds::find(tone);
+    return entry ? entry->sound : ToneKind::Silent;
 }
 
 double number(const QString &cell, double otherwise)

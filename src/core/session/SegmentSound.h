@@ -1,21 +1,13 @@
 #pragma once
 
+#include "core/session/ToneKinds.h"
+
 #include <QString>
 #include <array>
 
 class SessionGrid;
 
-// What the preview makes of a tone code.
-enum class ToneKind {
-    Silent,     // a code the preview does not know
-    Isochronic, // "PFr": pulses of the pitch, on for the duty cycle
-    Smooth,     // "PSu": sine-shaped pulses of the pitch
-    Chord,      // "PCh": pulses of a chord on the pitch
-    Binaural,   // "bb": the pitch left, pitch + beat right
-    Dual,       // "bbS", "dbb", "dSb": two binaural voices
-};
-
-// The chords of "PCh", as frequency ratios to the pitch (1 to 4 tones).
+// The chords of a chord tone, as frequency ratios to the pitch (1 to 4 tones).
 struct ChordShape
 {
     int tones;

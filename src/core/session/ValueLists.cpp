@@ -1,5 +1,7 @@
 #include "core/session/ValueLists.h"
 
+#include "core/session/ToneKinds.h"
+
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
@@ -53,10 +55,9 @@ const QStringList TargetFreqList = QStringList{QString()} + frequencies(u"1.50"_
 const QStringList PitchList = pitches(u"85"_s);
 const QStringList Pitch2List = pitches(u"86"_s) + relativePitches();
 const QStringList ChordList = {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s};
-const QStringList PulsedToneList = {u"PFr"_s, u"PSu"_s, u"PCh"_s, u"bb"_s};
-const QStringList DualToneList = {u"bbS"_s, u"dbb"_s, u"dSb"_s};
-const QStringList ToneCodeList = {u"PFr"_s, u"PSu"_s, u"PCh"_s, u"bb"_s,  u"bbS"_s,
-                                  u"dbb"_s, u"dSb"_s, u"F-S"_s, u"bbP"_s};
+const QStringList PulsedToneList = ToneKinds::names(PulsedSession);
+const QStringList DualToneList = ToneKinds::names(DualBinauralSession);
+const QStringList ToneCodeList = ToneKinds::namesAndAliases();
 const QStringList PulsedPhaseList = {u"IN"_s, u"RL"_s, u"FB"_s, u"CR"_s, u"SA"_s, u"LA"_s};
 const QStringList DualPhaseList = {u"IRH"_s, u"ORH"_s, u"ILH"_s, u"OLH"_s,
                                    u"IRL"_s, u"ORL"_s, u"ILL"_s, u"OLL"_s};
@@ -67,7 +68,8 @@ const QStringList DbbRampList = {u"jump"_s, u"ramp"_s};
 
 bool isDualTone(const QString &tone)
 {
-    return DualToneList.contains(tone);
+    const ToneKindEntry *entry = ToneKinds::find(tone);
+    return entry && entry->session == DualBinauralSession;
 }
 
 namespace {

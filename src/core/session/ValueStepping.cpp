@@ -4,9 +4,10 @@
 #include "core/session/Prompter.h"
 #include "core/session/Session.h"
 #include "core/session/SessionContext.h"
+#include "core/session/SessionRowTable.h"
 #include "core/session/SessionRows.h"
 #include "core/session/SessionDocument.h"
-#include "core/session/ValueLists.h"
+#include "core/session/ToneKinds.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -26,7 +27,8 @@ bool isDual(const Session &session)
 
 bool isChordSegment(const Session &session, int column)
 {
-    return session.cells.cell(column, ToneRow) == u"PCh";
+    const ToneKindEntry *tone = ToneKinds::find(session.cells.cell(column, ToneRow));
+    return tone && tone->sixthRow == SixthRow::Chord;
 }
 
 // Rows whose cell has no meaning in this segment are emptied by any step.
@@ -56,37 +58,13 @@ qsizetype positionIgnoringCase(const QStringList &list, const QString &text)
 
 QStringList workingList(const Session &session, const CellPos &cell)
 {
-    using namespace ValueLists;
-    const bool dual = isDual(session);
-    switch (cell.row) {
-    case TimeRow:
-        return TimeList;
-    case ToneRow:
-        return dual ? DualToneList : PulsedToneList;
-    case StartFreqRow:
-        return FreqList;
-    case PitchRow:
-        return PitchList;
-    case TargetFreqRow:
-        return dual ? FreqList : TargetFreqList;
-    case ChordRow:
-        if (dual)
-            return Pitch2List;
-        return isChordSegment(session, cell.column) ? ChordList : QStringList();
-    case PhaseRow:
-        return dual ? DualPhaseList : PulsedPhaseList;
-    case DutyCycleRow:
-        return DutyList;
-    case VolumeRow:
-    case IntensityRow:
-        return LevelList;
-    case VIRampRow:
-        return VIRampList;
-    case DbbRampRow:
-        return dual && cell.column > 0 ? DbbRampList : QStringList();
-    default:
+    // A pulsed session's chord and the first dbb Ramp depend on more than the row.
+    if (cell.row == ChordRow && !isDual(session) && !isChordSegment(session, cell.column))
         return {};
-    }
+    if (cell.row == DbbRampRow && cell.column == 0)
+        return {};
+    const QStringList *list = SessionRowTable::list(session.kind, cell.row);
+    return list ? *list : QStringList();
 }
 
 bool stepCellValue(Session &session, const CellPos &cell, StepDirection direction)
