@@ -225,7 +225,9 @@ TEST(ScheduleImport, GnauralFilesKeepOnlyWhatASessionCanUse)
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     ASSERT_TRUE(imported.session) << imported.error;
+#ifndef __SANITIZE_ADDRESS__ // there the peak is the sanitizer's quarantine of freed memory
     EXPECT_LE(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes more at the peak";
+#endif
     const QStringList texts = notes(imported.notes);
     EXPECT_EQ(texts.filter(u"voices beyond the first 16 left out"_s).size(), 1) << texts.join(u'\n');
     EXPECT_EQ(texts.filter(u"entries from here on are left out"_s).size(), 1) << texts.join(u'\n');

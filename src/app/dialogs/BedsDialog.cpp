@@ -127,16 +127,8 @@ BedsDialog::BedsDialog(SessionDocument &document, BedAudition &audition, QWidget
         if (!mShowing)
             changeBed(tr("Change Bed Loop"), [on](Bed &bed) { bed.loop = on; });
     });
-    const auto hear = [this](void (BedAudition::*set)(int, bool)) {
-        return [this, set](bool on) {
-            if (mShowing)
-                return;
-            (mAudition.*set)(selectedBed(), on);
-            emit auditionChanged();
-        };
-    };
-    connect(mMute, &QCheckBox::toggled, this, hear(&BedAudition::setMuted));
-    connect(mSolo, &QCheckBox::toggled, this, hear(&BedAudition::setSolo));
+    connect(mMute, &QCheckBox::toggled, this, [this](bool on) { hear(&BedAudition::setMuted, on); });
+    connect(mSolo, &QCheckBox::toggled, this, [this](bool on) { hear(&BedAudition::setSolo, on); });
     connect(mTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &BedsDialog::showSelected);
     // A change elsewhere (undo, another session) shows in the controls, the
     // same bed selected as far as there is one.
@@ -272,4 +264,13 @@ QString BedsDialog::fileStatus(const Bed &bed) const
                            .arg(minutesText(file.loopStart(), file.sampleRate()), minutesText(file.loopEnd(), file.sampleRate()));
     }
     return text;
+}
+
+// Muting and soloing change what the preview plays, never the session.
+void BedsDialog::hear(void (BedAudition::*set)(int, bool), bool on)
+{
+    if (mShowing)
+        return;
+    (mAudition.*set)(selectedBed(), on);
+    emit auditionChanged();
 }

@@ -42,6 +42,7 @@ private:
     void addBeds(const BedList &beds);
     void changeBed(const QString &text, const std::function<void(Bed &)> &change);
     void showSelected();
+    void hear(void (BedAudition::*set)(int, bool), bool on);
     void connectValue(QDoubleSpinBox *box, const QString &text, double Bed::*field);
     QString fileStatus(const Bed &bed) const;
 
