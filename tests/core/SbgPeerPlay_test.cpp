@@ -2,6 +2,7 @@
 // the periods the peer's classic player prints for it (-D): the beat within
 // 0.25 Hz and 1 s wherever a tone sounds, the length within 1 s, or a loss
 // line that covers the difference.
+#include "SbagenxPeer.h"
 #include "TestSupport.h"
 
 #include "core/exchange/SbgReader.h"
@@ -9,7 +10,6 @@
 #include "core/exchange/SessionExchange.h"
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -169,30 +169,14 @@ bool covered(const QList<ExchangeNote> &notes, int segment)
     });
 }
 
-// The peer, its library found beside it even where the file system keeps
-// its link as a plain file.
-QString runPeer(const QString &peer, const QString &file, const QString &libraryFolder)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"SBAGENX_SEQ_BACKEND"_s, u"legacy"_s);
-    environment.insert(u"LD_LIBRARY_PATH"_s, libraryFolder);
-    process.setProcessEnvironment(environment);
-    process.start(peer, {u"-D"_s, file});
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 } // namespace
 
 TEST(SbgPeerPlay, EveryExampleImportsAsThePeerPlaysIt)
 {
-    const QString peerDir = QStringLiteral(MIRANDEL_PEERS_DIR) + u"/sbagenx"_s;
-    const QString peer = peerDir + u"/bin/sbagenx"_s;
-    if (!QFileInfo(peer).isExecutable())
-        GTEST_SKIP() << "the peer program is missing: " << peer.toStdString()
-                     << " (CI has ../shared; set MIRANDEL_PEERS_DIR when configuring)";
+    if (sbagenxPath().isEmpty())
+        GTEST_SKIP() << sbagenxMissingReason().toStdString();
+    const QString peerDir = sbagenxFolder();
     QTemporaryDir folder;
-    ASSERT_TRUE(QFile::link(peerDir + u"/bin/libsbagenx.so.3"_s, folder.filePath(u"libsbagenx.so"_s)));
 
     int files = 0;
     int imported = 0;
@@ -215,7 +199,7 @@ TEST(SbgPeerPlay, EveryExampleImportsAsThePeerPlaysIt)
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(QString::fromUtf8(bytes).replace(QRegularExpression(u"\\bNOW\\b"_s), u"00:00:00"_s).toUtf8());
         out.close();
-        const QString output = runPeer(peer, copy, folder.path());
+        const QString output = QString::fromUtf8(runSbagenx({u"-D"_s, copy}, {u"SBAGENX_SEQ_BACKEND=legacy"_s}).out);
         const QList<PeerPeriod> periods = peerPeriods(output);
         if (periods.isEmpty())
             continue; // the classic player refuses it: nothing to compare

@@ -1,6 +1,5 @@
 #include "SbagenxPeer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -8,31 +7,21 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-const QString Program = u"shared/peers/sbagenx/bin/sbagenx"_s;
-
-QStringList searchedPaths()
+QString sbagenxFolder()
 {
-    QStringList paths;
-    QDir dir(QDir::cleanPath(QStringLiteral(MIRANDEL_TEST_DATA "/../..")));
-    while (dir.cdUp())
-        paths.append(QDir::cleanPath(dir.filePath(Program)));
-    return paths;
+    return QStringLiteral(MIRANDEL_PEERS_DIR "/sbagenx");
 }
-} // namespace
 
 QString sbagenxPath()
 {
-    for (const QString &path : searchedPaths()) {
-        if (QFileInfo(path).isExecutable())
-            return path;
-    }
-    return {};
+    const QString path = sbagenxFolder() + u"/bin/sbagenx"_s;
+    return QFileInfo(path).isExecutable() ? path : QString();
 }
 
 QString sbagenxMissingReason()
 {
-    return u"the peer program is not here (searched %1)"_s.arg(searchedPaths().join(u", "_s));
+    return u"the peer program is not in %1 (CI has ../shared; set MIRANDEL_PEERS_DIR when configuring)"_s.arg(
+        sbagenxFolder());
 }
 
 PeerRun runSbagenx(const QStringList &arguments, const QStringList &environment)

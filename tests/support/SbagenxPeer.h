@@ -4,11 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// The peer program the exchange tests compare with: shared/peers/sbagenx
-// beside the source tree, as CI lays it out, or beside one of the folders
-// above it (a worktree's).
+// The peer program the exchange tests compare with, in the peers' folder
+// the build was configured with (../shared/peers beside the sources, as CI
+// lays it out): its folder, and its program when it is there.
+QString sbagenxFolder();
 QString sbagenxPath();
-// Why there is none: the places searched.
+// Why there is none: the place searched.
 QString sbagenxMissingReason();
 
 struct PeerRun
