@@ -29,6 +29,7 @@ int run(const QStringList &arguments)
         return usageError(command);
     SessionDocument document;
     StderrPrompter prompter;
+    prompter.showsDetails = true; // a failed write names the file and the reason
     if (!loadSessionFile(arguments.at(0), document, prompter))
         return 1;
     Session session = document.session();
